@@ -1,0 +1,140 @@
+#include "catalogue/main_game.h"
+
+#include "app/text_file.h"
+#include "app/text_helpers.h"
+#include "catalogue/game_file.h"
+#include "engine/presentation.h"
+
+#include <algorithm>
+
+namespace marlowe {
+
+namespace {
+
+constexpr int kCustomFamily = 800;
+constexpr int kNarrowScreenWidth = 650;
+
+std::string Columns(const std::string& line, std::size_t first, std::size_t count)
+{
+    return first - 1 < line.size() ? line.substr(first - 1, count) : std::string();
+}
+
+} // namespace
+
+int CatalogueLineNumber(const std::string& line)
+{
+    return static_cast<int>(ParseInteger(Columns(line, 5, 3)).value_or(-1));
+}
+
+std::string CatalogueLineName(const std::string& line)
+{
+    return TrimRight(Columns(line, 11, 50));
+}
+
+Outcome TMainGame::LoadCatalogue()
+{
+    GameFile file;
+    if (auto read = ReadGameFile(programFolder, file); !read)
+        return read;
+    catalogue_.clear();
+    for (const auto& stored : file.catalogueLines) {
+        std::string line = ShiftText(stored);
+        const std::string catalogueClass = Columns(line, 8, 1);
+        if (catalogueClass == "0" || catalogueClass == "2")
+            catalogue_.push_back(std::move(line));
+    }
+    return Outcome::Success();
+}
+
+const std::string* TMainGame::LineOf(int number) const
+{
+    if (number < 0 || number >= kFirstCustomGameNumber)
+        return nullptr;
+    const auto direct = static_cast<std::size_t>(number);
+    if (direct < catalogue_.size() && CatalogueLineNumber(catalogue_[direct]) == number)
+        return &catalogue_[direct];
+    for (const auto& line : catalogue_)
+        if (CatalogueLineNumber(line) == number)
+            return &line;
+    return nullptr;
+}
+
+std::string TMainGame::GameName(int number) const
+{
+    const auto* line = LineOf(number);
+    return line ? CatalogueLineName(*line) : std::string();
+}
+
+int TMainGame::GameFamily(int number) const
+{
+    if (number >= kFirstCustomGameNumber)
+        return kCustomFamily;
+    const auto* line = LineOf(number);
+    return line ? static_cast<int>(ParseInteger(TrimRight(Columns(*line, 1, 3))).value_or(-1)) : -1;
+}
+
+int TMainGame::CatalogueIndex(int number) const
+{
+    const auto* line = LineOf(number);
+    return line ? static_cast<int>(line - catalogue_.data()) : -1;
+}
+
+int TMainGame::GameNumberByName(const std::string& name) const
+{
+    const std::string wanted = ToLowerAscii(TrimRight(name));
+    for (const auto& line : catalogue_)
+        if (ToLowerAscii(CatalogueLineName(line)) == wanted)
+            return CatalogueLineNumber(line);
+    return -1;
+}
+
+bool TMainGame::CanPlayOnThisScreen(int number, Presentation& presentation) const
+{
+    if (presentation.ScreenWidth() >= kNarrowScreenWidth)
+        return true;
+    const int tested = number >= kFirstCustomGameNumber ? FindCustomGame(number).baseNumber : number;
+    const auto* line = LineOf(tested);
+    if (!line || Columns(*line, 9, 1) != "1")
+        return true;
+    std::string name = CatalogueLineName(*line);
+    if (number >= kFirstCustomGameNumber)
+        for (const auto& game : ListCustomGames().value_or(std::vector<CustomGame>{}))
+            if (game.number == number)
+                name = game.name;
+    presentation.ShowInfo("Your video card's display is 640x480 pixels.\nYou can't play: " + name +
+                          "\nPlease set your screen resolution to 800x600 pixels or higher.");
+    return false;
+}
+
+std::vector<std::string> TMainGame::ListAllGameNames() const
+{
+    std::vector<std::string> names;
+    for (const auto& line : catalogue_)
+        names.push_back(Columns(line, 11, 50));
+    if (const auto custom = ListCustomGames())
+        for (const auto& game : *custom)
+            names.push_back(game.name);
+    std::stable_sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return LessNoCase(a, b); });
+    return names;
+}
+
+std::optional<std::vector<CustomGame>> TMainGame::ListCustomGames() const
+{
+    return marlowe::ListCustomGames(dataFolder);
+}
+
+CustomGameRecord TMainGame::FindCustomGame(int number) const
+{
+    return marlowe::FindCustomGame(dataFolder, number);
+}
+
+void WriteVersionFileIfMissing(const std::filesystem::path& programFolder)
+{
+    const std::string version = "1000";
+    const auto path = programFolder / ("SOLV" + version + ".DAT");
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        WriteTextLines(path, {"Kestrel version: " + version.substr(0, 2) + "." + version.substr(2)});
+}
+
+} // namespace marlowe

@@ -1,0 +1,64 @@
+#pragma once
+// TMainGame: the catalogue of built-in games and the words of the running game that the
+// preferences and the later engine parts keep. A game's catalogue index is its position in
+// the loaded catalogue and also its column of the rule matrix.
+
+#include "app/outcome.h"
+#include "catalogue/custom_games.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace marlowe {
+
+class Presentation;
+
+class TMainGame {
+public:
+    std::filesystem::path programFolder; // GAMES.DAT, the version file
+    std::filesystem::path dataFolder;    // GAM_CUST.DAT and the player's files
+
+    // Words kept from the preferences.
+    std::int16_t AutoPlayMode = 1;        // 1 one switch, 2 one per game, 3 on at every new game
+    std::int16_t RandomGameType = 2;
+    std::int16_t GamesFastSearchType = 0;
+    std::int16_t FoundationMarkStyle = 0; // the mark on completed foundations
+    std::int16_t FoundationMarkColour = 0;
+    bool StatisticsDisabled = false;
+
+    // Reads [Sect1] of the game file: every line of class "0" or "2", decoded, in file order.
+    Outcome LoadCatalogue();
+    const std::vector<std::string>& Catalogue() const { return catalogue_; }
+
+    // The name of a built-in game; empty when there is none or for a custom game.
+    std::string GameName(int number) const;
+    // The family number; 800 for every custom game; -1 when unknown.
+    int GameFamily(int number) const;
+    // The catalogue index (the rule matrix column); -1 for custom and unknown games.
+    int CatalogueIndex(int number) const;
+    // The first built-in game called name, compared in lower case without trailing spaces.
+    int GameNumberByName(const std::string& name) const;
+    // False (after telling the player why) when the screen is too narrow for the game.
+    bool CanPlayOnThisScreen(int number, Presentation& presentation) const;
+    // The names of every built-in and custom game, sorted without regard to case.
+    std::vector<std::string> ListAllGameNames() const;
+
+    std::optional<std::vector<CustomGame>> ListCustomGames() const;
+    CustomGameRecord FindCustomGame(int number) const;
+
+private:
+    const std::string* LineOf(int number) const;
+
+    std::vector<std::string> catalogue_;
+};
+
+// The fields of a decoded catalogue line.
+int CatalogueLineNumber(const std::string& line);
+std::string CatalogueLineName(const std::string& line); // trailing spaces removed
+
+// Creates the version file of programFolder when it is missing.
+void WriteVersionFileIfMissing(const std::filesystem::path& programFolder);
+
+} // namespace marlowe

@@ -1,0 +1,31 @@
+#pragma once
+// Turns parsed game sources into the games of the game file: resolves derivations and checks
+// every game (unique numbers and names, pile counts within the table, deals that the pack can
+// fill), reporting the first fault with its file and line.
+
+#include "game_source.h"
+
+#include "catalogue/rule_parameters.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace marlowe::gamec {
+
+struct CompiledGame {
+    int number = 0;
+    std::string name;
+    int family = 0;
+    char catalogueClass = '0';
+    bool wideScreen = false;
+    char groupMark = '0';
+    bool selected = false;
+    std::array<std::int16_t, kRuleVectorSize> rules{};
+};
+
+// The games in number order; throws CompileError on the first fault.
+std::vector<CompiledGame> CompileGames(const std::vector<GameSource>& sources);
+
+} // namespace marlowe::gamec

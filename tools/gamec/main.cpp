@@ -1,0 +1,55 @@
+// marlowe-gamec: compiles the game sources into the game file.
+//   marlowe-gamec --output GAMES.DAT data/games/*.game
+
+#include "game_compiler.h"
+#include "game_file_writer.h"
+#include "game_source.h"
+
+#include "app/text_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+using namespace marlowe;
+
+int main(int argc, char** argv)
+{
+    std::filesystem::path output;
+    std::vector<std::string> inputs;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--output" && i + 1 < argc)
+            output = argv[++i];
+        else
+            inputs.push_back(argument);
+    }
+    if (output.empty() || inputs.empty()) {
+        std::cerr << "usage: marlowe-gamec --output GAMES.DAT SOURCE.game...\n";
+        return 2;
+    }
+
+    try {
+        std::vector<gamec::GameSource> sources;
+        for (const auto& input : inputs) {
+            std::ifstream in(input, std::ios::binary);
+            if (!in) {
+                std::cerr << input << ": error: cannot read the file\n";
+                return 1;
+            }
+            std::ostringstream text;
+            text << in.rdbuf();
+            sources.push_back(gamec::ParseGameSource(text.str(), input));
+        }
+        const auto games = gamec::CompileGames(sources);
+        if (!WriteTextLines(output, gamec::GameFileLines(games))) {
+            std::cerr << output.string() << ": error: cannot write the game file\n";
+            return 1;
+        }
+    } catch (const gamec::CompileError& error) {
+        std::cerr << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
