@@ -28,6 +28,27 @@ public:
     std::int16_t FoundationMarkColour = 0;
     bool StatisticsDisabled = false;
 
+    // State words of the running game.
+    std::int16_t RedealsDone = 0;      // the current pass through the stock, 1 after a deal
+    std::int16_t MoveCount = 0;
+    std::int16_t GameStarted = 0;      // -1 after the deal, 1 once the player changed the table
+    std::int16_t GameCounter1 = 0;     // four words single games use during play
+    std::int16_t GameCounter2 = 0;
+    std::int16_t GameCounter3 = 0;
+    std::int16_t GameCounter4 = 0;
+    std::int16_t DealCounter = 0;      // counted dealing clicks of the stock in this game
+    std::int16_t BlockedCard = 0;      // a tableau top card the stock deal has blocked; 0 none
+    std::int16_t StockPressed = 0;
+    std::int16_t DealingRow = 0;
+    std::int16_t Misses = 0;
+    std::int16_t RandomDeal = 0;
+    std::int16_t TableDrawn = 0;
+    std::int16_t CloseRequested = 0;
+    std::int16_t CardSizeNoted = 2;
+    std::int16_t Msg640Shown = 0;
+    std::int16_t CardSizeMsgShown = 0;
+    std::int16_t CurrentSpecialCardSet = 4;
+
     // Reads [Sect1] of the game file: every line of class "0" or "2", decoded, in file order.
     Outcome LoadCatalogue();
     const std::vector<std::string>& Catalogue() const { return catalogue_; }

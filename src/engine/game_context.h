@@ -6,6 +6,9 @@
 #include "app/session_registers.h"
 #include "catalogue/main_game.h"
 #include "catalogue/rule_vector.h"
+#include "engine/card_table.h"
+#include "engine/engine_flags.h"
+#include "engine/pile_store.h"
 
 namespace marlowe {
 
@@ -16,10 +19,19 @@ public:
     explicit GameContext(Presentation& presentation) : presentation_(&presentation) {}
 
     SessionRegisters registers;
-    TMainGame mainGame;
-    RuleVector rules;
+    TMainGame mainGame;          // the catalogue and the state words of the running game
+    RuleVector rules;            // with its saved copy of the base ranks
+    CardTable cards;
+    PileStore piles;
+    PileStore shadow;            // a copy to change the table temporarily and put it back
+    EngineFlags flags;
 
     Presentation& presentation() const { return *presentation_; }
+
+    // The rule parameters the engine reads everywhere.
+    int FoundationCount() const { return rules[rule::FoundationCount]; }
+    int TableauCount() const { return rules[rule::TableauCount]; }
+    int ReserveCount() const { return rules[rule::ReserveCount]; }
 
     // The current game's number from register (62, 4); -1 when there is none.
     int CurrentGameNumber() const;

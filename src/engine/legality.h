@@ -1,0 +1,60 @@
+#pragma once
+// Move legality: may this card (or the run it carries) be placed on that pile now? One
+// predicate, IsLegalPlacement, holds the building rules; the pile-kind wrappers fetch the
+// destination's parameters and add the checks of their kind. Nothing here changes the table.
+
+#include "engine/game_context.h"
+
+#include <string_view>
+
+namespace marlowe {
+
+// The inputs of one placement question.
+struct PlacementQuery {
+    int top = -1;             // T: the destination's top card; -1 (play time) or 0 (deal time) when empty
+    int moving = 0;           // M: the moving card, the bottom card of a moving run
+    int base = -1;            // B: the destination's base rank (-1 for a reserve)
+    int base0 = -1;           // B0: the base of foundation 0 (a foundation query passes its own)
+    int direction = 1;        // DIR: 1 up, 0 down, 2 up or down
+    int code = 0;             // TYPE: the destination's building code
+    bool toFoundation = false;      // ISFOUND (also set by the reserve query)
+    bool buildOnBaseRank = true;    // F8: a card of the foundation base rank may take cards
+    int index = 0;            // IDX: the destination's 0-based index within its kind
+    bool playTime = true;     // F10: false for deal-time moves and run checks
+    int movingCount = 1;      // cards that move; a single-card move carries exactly one
+};
+
+// The decision: a card on itself, the tableau lock, then the standard rule (codes 0..3) or the
+// special rule of the code, and last the start rule of empty foundations.
+bool IsLegalPlacement(const GameContext& context, const PlacementQuery& query);
+
+// The standard rule with the given building code. A special rule that hands over passes the
+// verdict it held before; that value stands where the rank test reaches no verdict of its own.
+bool StandardRule(const GameContext& context, const PlacementQuery& query, int code, bool prior = false);
+
+// The pile-kind wrappers, for a card (the bottom of a run of movingCount cards).
+bool CanPlayOnFoundation(const GameContext& context, int foundation, int card, int movingCount = 1);
+bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int movingCount = 1);
+bool CanPlayOnReserve(const GameContext& context, int reserve, int card, int movingCount = 1);
+// "Dest" + n, "Fila" + n, "Appogg" + n; false for any other name.
+bool CanDropOnPile(const GameContext& context, int card, std::string_view pileName, int movingCount = 1);
+
+// The run from card to the top of its pile, tested pair by pair with tableau pile k's rules
+// as the run rule (RuleVector[2]) says.
+bool IsRunMovable(const GameContext& context, int card, int tableau);
+// Whether the run rule of the tableau (RuleVector[14]) lets the card be picked with the cards
+// on it; emptyTableauTarget asks for a move onto an empty tableau pile.
+bool RunRuleAllows(const GameContext& context, int card, bool emptyTableauTarget);
+// A card at the open edge of its half-row of ten tableau piles, or of the reserves.
+bool IsEdgeFree(const GameContext& context, int card);
+
+// Supporting predicates shared with the special building codes.
+bool FoundationStartBalance(const GameContext& context, int base, int moving);
+bool NoWrapCheck(const GameContext& context, int top, int moving, int direction, int tableau);
+bool DistinctSuitsInGroup(const GameContext& context, int f0, int f1, int f2, int slot, int moving, int f3);
+bool AlternatingColourStart(const GameContext& context, int moving, int foundation);
+bool SuitCountWithin(const GameContext& context, int moving, int n);
+bool GridAdjacent(int a, int b, int width);
+bool GridJump(const GameContext& context, int location, int tableau);
+
+} // namespace marlowe
