@@ -1,5 +1,6 @@
 // The catalogue of built-in games, the custom-games file and the version file.
 
+#include "app/session_registers.h"
 #include "catalogue/main_game.h"
 #include "engine/recording_presentation.h"
 #include "test_support.h"
@@ -141,6 +142,34 @@ TEST_F(CatalogueTest, CustomGamesFileFoundWithoutRegardToCase)
     testing::WriteCustomGames(folder, {{"8001", "Mine", "1", "001"}});
     std::filesystem::rename(folder / "GAM_CUST.DAT", folder / "gam_cust.dat");
     EXPECT_EQ(mainGame.FindCustomGame(8001).baseNumber, 1);
+}
+
+TEST_F(CatalogueTest, AStoredGameMissingFromTheCatalogueIsForgotten)
+{
+    Load({MakeGame(1, "FreeCell"), MakeGame(2, "Klondike", 5)});
+    SessionRegisters registers;
+    const struct {
+        const char* stored;
+        const char* kept;
+    } rows[] = {{"0002", "0002"}, {"0007", "-001"}, {"-001", "-001"}, {"8001", "-001"}};
+    for (const auto& row : rows) {
+        registers.Set(62, 4, row.stored);
+        registers.Set(189, 50, "Some name");
+        mainGame.CheckStoredGame(registers);
+        EXPECT_EQ(registers.Get(62, 4), row.kept) << row.stored;
+        EXPECT_EQ(registers.Get(189, 50), std::string(row.stored) == row.kept ? "Some name" : "") << row.stored;
+    }
+}
+
+TEST(FamilyResourceName, NamesTheTreeNodeOfEveryFamily)
+{
+    EXPECT_EQ(FamilyResourceName(2), "TREE5_CANFIELD_TYPE");
+    EXPECT_EQ(FamilyResourceName(4), "TREE5_FREECELL_TYPE");
+    EXPECT_EQ(FamilyResourceName(17), "TREE5_BELEAGUEREDCASTLE_TYPE");
+    EXPECT_EQ(FamilyResourceName(27), "TREE5_SLYFOX_TYPE");
+    EXPECT_EQ(FamilyResourceName(800), "TREE5_CUSTOMIZED_GAMES");
+    EXPECT_EQ(FamilyResourceName(1), "");
+    EXPECT_EQ(FamilyResourceName(28), "");
 }
 
 TEST(VersionFile, WrittenOnceWhenMissing)

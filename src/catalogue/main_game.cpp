@@ -1,5 +1,6 @@
 #include "catalogue/main_game.h"
 
+#include "app/session_registers.h"
 #include "app/text_file.h"
 #include "app/text_helpers.h"
 #include "catalogue/game_file.h"
@@ -126,6 +127,30 @@ std::optional<std::vector<CustomGame>> TMainGame::ListCustomGames() const
 CustomGameRecord TMainGame::FindCustomGame(int number) const
 {
     return marlowe::FindCustomGame(dataFolder, number);
+}
+
+void TMainGame::CheckStoredGame(SessionRegisters& registers) const
+{
+    const auto stored = ParseInteger(registers.Get(62, 4));
+    if (!stored || *stored < 0 || !GameName(static_cast<int>(*stored)).empty())
+        return;
+    registers.Set(62, 4, ZeroPad(-1, 4));
+    registers.Set(189, 50, "");
+}
+
+std::string FamilyResourceName(int family)
+{
+    static const char* const names[] = {
+        "CANFIELD", "FORTYTHIEVES", "FREECELL", "KLONDIKE", "PAIRING", "SIMPLEGAMES", "SPIDER", "1DECK",
+        "2DECK", "FAN", "BAKERSDOZEN", "ROW", "PUZZLE", "ADDITION", "MEMORY", "BELEAGUEREDCASTLE",
+        "QUEENOFITALY", "YUKON", "MATHEMATICAL", "SIRTOMMY", "NONBUILDERS", "STRIPPEDDECK", "FOURSEASONS",
+        "FAERIEQUEEN", "FLOWERGARDEN", "SLYFOX",
+    };
+    if (family == kCustomFamily)
+        return "TREE5_CUSTOMIZED_GAMES";
+    if (family < 2 || family > 27)
+        return {};
+    return std::string("TREE5_") + names[family - 2] + "_TYPE";
 }
 
 void WriteVersionFileIfMissing(const std::filesystem::path& programFolder)

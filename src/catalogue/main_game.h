@@ -14,6 +14,7 @@
 namespace marlowe {
 
 class Presentation;
+class SessionRegisters;
 
 class TMainGame {
 public:
@@ -69,6 +70,10 @@ public:
     std::optional<std::vector<CustomGame>> ListCustomGames() const;
     CustomGameRecord FindCustomGame(int number) const;
 
+    // After loading: a stored current game that is not in the catalogue is forgotten, so that
+    // the first game opened is chosen afresh.
+    void CheckStoredGame(SessionRegisters& registers) const;
+
 private:
     const std::string* LineOf(int number) const;
 
@@ -78,6 +83,10 @@ private:
 // The fields of a decoded catalogue line.
 int CatalogueLineNumber(const std::string& line);
 std::string CatalogueLineName(const std::string& line); // trailing spaces removed
+
+// The resource name of a family's node in the game tree ("TREE5_FREECELL_TYPE"); empty for a
+// number that names no family.
+std::string FamilyResourceName(int family);
 
 // Creates the version file of programFolder when it is missing.
 void WriteVersionFileIfMissing(const std::filesystem::path& programFolder);

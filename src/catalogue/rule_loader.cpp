@@ -71,12 +71,17 @@ int RecordBuildCode(int value)
     }
 }
 
+void FillFamily(RuleVector& rules, int family, int piles, int value)
+{
+    for (int pile = 0; pile < piles; ++pile)
+        rules.Of(family, pile) = static_cast<std::int16_t>(value);
+}
+
+// A family read from the record is left as it was when its value is -1 or was not read.
 void SetFamily(RuleVector& rules, int family, int piles, std::optional<int> value)
 {
-    if (!value || *value == -1)
-        return;
-    for (int pile = 0; pile < piles; ++pile)
-        rules.Of(family, pile) = static_cast<std::int16_t>(*value);
+    if (value && *value != -1)
+        FillFamily(rules, family, piles, *value);
 }
 
 // Fields are decoded in pairs: nothing of a pair applies when its first field is not a number.
@@ -105,12 +110,9 @@ void DecodeCustomRuleRecord(const std::string& record, RuleVector& rules)
     const int foundations = rules[rule::FoundationCount];
     if (record.size() >= 7) {
         switch (record[6]) {
-        case '1': SetFamily(rules, rule::TableauBaseRank, tableaus, 91); break;
-        case '2':
-            for (int pile = 0; pile < tableaus; ++pile)
-                rules.Of(rule::TableauBaseRank, pile) = -1;
-            break;
-        case '3': SetFamily(rules, rule::TableauBaseRank, tableaus, 0); break;
+        case '1': FillFamily(rules, rule::TableauBaseRank, tableaus, 91); break;
+        case '2': FillFamily(rules, rule::TableauBaseRank, tableaus, -1); break;
+        case '3': FillFamily(rules, rule::TableauBaseRank, tableaus, 0); break;
         default: break;
         }
     }
