@@ -8,6 +8,7 @@
 #include "catalogue/rule_vector.h"
 #include "engine/card_table.h"
 #include "engine/engine_flags.h"
+#include "engine/move_history.h"
 #include "engine/pile_store.h"
 
 namespace marlowe {
@@ -25,6 +26,8 @@ public:
     PileStore piles;
     PileStore shadow;            // a copy to change the table temporarily and put it back
     EngineFlags flags;
+    MoveHistory undoHistory;     // the table before each recorded move
+    MoveHistory redoHistory;
 
     Presentation& presentation() const { return *presentation_; }
 

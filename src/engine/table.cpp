@@ -1,5 +1,6 @@
 #include "engine/table.h"
 
+#include "engine/move_history.h"
 #include "engine/pile_text.h"
 
 namespace marlowe {
@@ -172,6 +173,7 @@ void ClearTable(GameContext& context, bool clearPiles)
 {
     if (clearPiles)
         context.piles.Clear();
+    ClearHistory(context, clearPiles);
     context.flags.Clear(GameInProgress);
 }
 

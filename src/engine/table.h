@@ -50,7 +50,8 @@ CardLocation LocateCard(const GameContext& context, int code);
 // The number of elements of a pile.
 int PileLength(const GameContext& context, PileRef pile);
 
-// Empties every pile when clearPiles is true; in every case the game is no longer in progress.
+// Empties every pile and the undo history when clearPiles is true; in every case the redo
+// history is emptied and the game is no longer in progress.
 void ClearTable(GameContext& context, bool clearPiles);
 void SaveToShadow(GameContext& context);
 void RestoreFromShadow(GameContext& context);

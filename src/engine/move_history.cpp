@@ -1,0 +1,154 @@
+#include "engine/move_history.h"
+
+#include "app/text_helpers.h"
+#include "engine/game_context.h"
+#include "engine/pile_text.h"
+
+#include <algorithm>
+
+namespace marlowe {
+
+namespace {
+
+// The piles of the store in snapshot order.
+template <typename Store, typename Visit>
+void ForEachPile(Store& piles, Visit visit)
+{
+    std::size_t i = 0;
+    for (auto& pile : piles.stockGroup)
+        visit(pile, i++);
+    for (auto& pile : piles.foundations)
+        visit(pile, i++);
+    for (auto& pile : piles.tableaus)
+        visit(pile, i++);
+    for (auto& pile : piles.reserves)
+        visit(pile, i++);
+}
+
+constexpr std::size_t kFirstFoundation = 3;
+
+// Selection games keep their selection in foundation 1; it is not part of the table.
+bool FoundationOneHoldsSelection(const GameContext& context)
+{
+    const int special = context.rules[rule::SpecialGame];
+    return context.rules[rule::SelectionMode] != 0 || special == 3 || special == 4 || special == 67;
+}
+
+} // namespace
+
+void MoveHistory::DropLast(std::size_t n)
+{
+    snapshots_.resize(snapshots_.size() - std::min(n, snapshots_.size()));
+}
+
+void MoveHistory::DropPrevious(std::size_t n)
+{
+    for (std::size_t i = 0; i < n && snapshots_.size() >= 2; ++i)
+        snapshots_.erase(snapshots_.end() - 2);
+}
+
+void MoveHistory::TagLast(SnapshotTag tag)
+{
+    if (!snapshots_.empty())
+        snapshots_.back().annotation = ZeroPad(static_cast<int>(tag), 3);
+}
+
+std::string PileSnapshot(const GameContext& context, const std::string& pile)
+{
+    std::string text;
+    text.reserve(pile.size() / 3 * 4);
+    for (int i = 0; i < ElementCount(pile); ++i) {
+        const int code = ElementAt(pile, i);
+        text += CodeText(code);
+        text += code == 0 || context.cards.IsFaceDown(code) ? '0' : '1';
+    }
+    return text;
+}
+
+Snapshot TakeSnapshot(const GameContext& context)
+{
+    Snapshot snapshot;
+    ForEachPile(context.piles, [&](const std::string& pile, std::size_t i) {
+        snapshot.piles[i] = PileSnapshot(context, pile);
+    });
+    if (FoundationOneHoldsSelection(context))
+        snapshot.piles[kFirstFoundation].clear();
+    return snapshot;
+}
+
+void RestoreSnapshot(GameContext& context, const Snapshot& snapshot)
+{
+    ForEachPile(context.piles, [&](std::string& pile, std::size_t i) {
+        const std::string& text = snapshot.piles[i];
+        pile.clear();
+        for (std::size_t at = 0; at + 4 <= text.size(); at += 4) {
+            pile += text.substr(at, 3);
+            const int code = ElementAt(text.substr(at, 3), 0);
+            context.cards.SetCardFaceMark(code, text[at + 3]);
+        }
+    });
+}
+
+void RecordSnapshot(GameContext& context, bool redo)
+{
+    (redo ? context.redoHistory : context.undoHistory).Append(TakeSnapshot(context));
+    context.registers.Set(redo ? 139 : 138, 1, "0");
+}
+
+void ClearRedo(GameContext& context)
+{
+    context.redoHistory.Clear();
+    context.registers.Set(139, 1, "0");
+}
+
+void ClearHistory(GameContext& context, bool both)
+{
+    if (both)
+        context.undoHistory.Clear();
+    ClearRedo(context);
+}
+
+void DropLastSnapshots(GameContext& context, std::size_t n)
+{
+    context.undoHistory.DropLast(n);
+}
+
+void DropPreviousSnapshots(GameContext& context, std::size_t n)
+{
+    context.undoHistory.DropPrevious(n);
+}
+
+void TagLastSnapshot(GameContext& context, SnapshotTag tag)
+{
+    context.undoHistory.TagLast(tag);
+}
+
+bool Undo(GameContext& context)
+{
+    MoveHistory& undo = context.undoHistory;
+    if (undo.Empty())
+        return false;
+    const std::string autoplay = ZeroPad(static_cast<int>(SnapshotTag::Autoplay), 3);
+    RecordSnapshot(context, true);
+    // The automatic moves after a move go back with it.
+    std::size_t step = 1;
+    while (step < undo.Size() && undo.At(undo.Size() - step).annotation == autoplay)
+        ++step;
+    RestoreSnapshot(context, undo.At(undo.Size() - step));
+    undo.DropLast(step);
+    return true;
+}
+
+bool Redo(GameContext& context)
+{
+    MoveHistory& redo = context.redoHistory;
+    if (redo.Empty())
+        return false;
+    const Snapshot next = redo.Last();
+    redo.DropLast(1);
+    RecordSnapshot(context);
+    RestoreSnapshot(context, next);
+    return true;
+}
+
+} // namespace marlowe
