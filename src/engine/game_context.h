@@ -8,6 +8,7 @@
 #include "catalogue/rule_vector.h"
 #include "engine/card_table.h"
 #include "engine/engine_flags.h"
+#include "engine/game_clock.h"
 #include "engine/move_history.h"
 #include "engine/pile_store.h"
 
@@ -28,6 +29,7 @@ public:
     EngineFlags flags;
     MoveHistory undoHistory;     // the table before each recorded move
     MoveHistory redoHistory;
+    GameClock clock;
 
     Presentation& presentation() const { return *presentation_; }
 

@@ -17,6 +17,8 @@ public:
     virtual void ShowError(const std::string& title, const std::string& message) = 0;
     // The width of the screen in pixels.
     virtual int ScreenWidth() const = 0;
+    // The running score in its panel, repainted at once.
+    virtual void ShowScore(int score) = 0;
 };
 
 } // namespace marlowe

@@ -18,6 +18,7 @@ public:
         events.push_back("error: " + title + ": " + message);
     }
     int ScreenWidth() const override { return screenWidth_; }
+    void ShowScore(int score) override { events.push_back("score: " + std::to_string(score)); }
 
     std::vector<std::string> events;
 
