@@ -1,0 +1,215 @@
+// The central placement predicate: the decision order and the standard building rule.
+
+#include "engine/legality.h"
+
+#include "engine/building_codes.h"
+#include "engine/cards.h"
+#include "engine/legality_support.h"
+#include "engine/table.h"
+
+namespace marlowe {
+
+namespace {
+
+using legality::BottomCard;
+using legality::GamePileCount;
+using legality::PileAt;
+
+bool IsFromTableau(CardLocation location) { return location > 0; }
+bool IsFromReserve(CardLocation location) { return location >= -32 && location <= -21; }
+
+// The wrap setting of tableau pile k (RuleVector[255+k]): 0 wraps, 1 or more also lets a card
+// of the foundation base rank take cards, 2 forbids the K-A and A-K wraps.
+int TableauWrap(const GameContext& context, int k)
+{
+    return k >= 0 && k < kMaxTableaus ? context.rules.Of(rule::TableauWrap, k) : 0;
+}
+
+// Base codes 92 and 93: the empty pile starts with the rank every started foundation starts with.
+bool MatchesStartedFoundations(const GameContext& context, int base, int moving)
+{
+    bool anyStarted = false;
+    for (int f = 0; f < GamePileCount(context, PileGroup::Foundations); ++f) {
+        const std::string& pile = PileAt(context, PileGroup::Foundations, f);
+        if (pile.empty())
+            continue;
+        anyStarted = true;
+        if (CardRank(BottomCard(pile)) != CardRank(moving))
+            return false;
+    }
+    if (base == 93 && !anyStarted)
+        return IsFromReserve(LocateCard(context, moving));
+    return true;
+}
+
+// Base code 96: never from the tableau; from a reserve while any reserve holds cards, else
+// from the waste.
+bool ComesFromReserveOrWaste(const GameContext& context, int moving)
+{
+    const CardLocation from = LocateCard(context, moving);
+    if (IsFromTableau(from))
+        return false;
+    for (int r = 0; r < GamePileCount(context, PileGroup::Reserves); ++r)
+        if (!PileAt(context, PileGroup::Reserves, r).empty())
+            return IsFromReserve(from);
+    return from == kInWaste;
+}
+
+// What an empty destination takes, by its base B.
+bool EmptyDestinationTakes(const GameContext& context, const PlacementQuery& query)
+{
+    const int base = query.base;
+    switch (base) {
+    case 81:
+    case 84:
+    case 85:
+    case 90: return FoundationStartBalance(context, base, query.moving);
+    case 82:
+    case 83: return false;
+    case 86: return query.movingCount == 1;
+    case 87: {
+        const CardLocation from = LocateCard(context, query.moving);
+        return from >= -32 && from <= 0;
+    }
+    case 88: return LocateCard(context, query.moving) <= 0;
+    case 92:
+    case 93: return MatchesStartedFoundations(context, base, query.moving);
+    case 96: return ComesFromReserveOrWaste(context, query.moving);
+    default: return CardRank(query.moving) == base || base == -1 || query.base0 == -1;
+    }
+}
+
+// The suit condition of a building code on a non-empty destination; codes without one pass.
+bool SuitConditionHolds(int code, int top, int moving)
+{
+    switch (code) {
+    case 0:
+    case 11: return CardSuit(moving) == CardSuit(top);
+    case 1: return IsRedCard(moving) == IsRedCard(top);
+    case 3: return IsRedCard(moving) != IsRedCard(top);
+    case 6: return false;
+    default: return true;
+    }
+}
+
+// A verdict that ends the rank test, or the running result when it goes on.
+struct RankStep {
+    bool result;
+    bool final;
+};
+
+// The upward half of the rank test.
+RankStep RankUp(const GameContext& context, const PlacementQuery& query, bool result)
+{
+    const int rankTop = CardRank(query.top);
+    const int rankMoving = CardRank(query.moving);
+    if (query.toFoundation) {
+        if (rankTop == King) {
+            result = rankMoving == Ace && query.base != Ace;
+            if (query.direction == 1)
+                return {result, true};
+        }
+    } else if (TableauWrap(context, query.index) == 2) {
+        result = NoWrapCheck(context, query.top, query.moving, query.direction, query.index);
+    } else {
+        if (rankTop == query.base0 && !query.buildOnBaseRank)
+            return {false, true};
+        if (rankTop == King) {
+            // An up-or-down pile still takes a Queen on a King below, so only "up" ends here.
+            result = rankMoving == Ace;
+            if (query.direction == 1)
+                return {result, true};
+        }
+    }
+    if (rankMoving == rankTop + 1)
+        result = true;
+    return {result, false};
+}
+
+// The downward half of the rank test; nothing follows it, so every verdict is its last.
+bool RankDown(const GameContext& context, const PlacementQuery& query, bool result)
+{
+    const int rankTop = CardRank(query.top);
+    const int rankMoving = CardRank(query.moving);
+    if (query.toFoundation) {
+        if (rankTop == Ace)
+            return rankMoving == King && query.base != King;
+    } else if (TableauWrap(context, query.index) == 2) {
+        result = NoWrapCheck(context, query.top, query.moving, query.direction, query.index);
+    } else {
+        // Under the foundation base codes 81..83 an Ace plays the part of the base rank.
+        const bool aceBase = query.base0 == 81 || query.base0 == 82 || query.base0 == 83;
+        if ((rankTop == query.base0 || (rankTop == Ace && aceBase)) && !query.buildOnBaseRank)
+            return false;
+        if (rankTop == Ace)
+            return rankMoving == King;
+    }
+    return result || rankMoving == rankTop - 1;
+}
+
+// Step T: an empty foundation may also be bound by the start rule of the game's foundations.
+bool ApplyFoundationStartRule(const GameContext& context, const PlacementQuery& query, bool result)
+{
+    if (!result || !query.toFoundation || query.top > 0)
+        return result;
+    switch (context.rules[rule::FoundationStartSuitRule]) {
+    case 1: return DistinctSuitsInGroup(context, 0, 1, 2, query.index, query.moving, 3);
+    case 2: return AlternatingColourStart(context, query.moving, query.index);
+    default: return result;
+    }
+}
+
+// The tableau lock: while the stock or the waste hold cards, tableau cards stay where they are.
+bool TableauLocked(const GameContext& context, const PlacementQuery& query)
+{
+    const int lock = context.rules[rule::TableauLock];
+    const bool applies = (query.toFoundation && lock == 1) || lock == 2 || lock == 3;
+    if (!applies)
+        return false;
+    if (context.piles.Stock().empty() && context.piles.Waste().empty())
+        return false;
+    return IsFromTableau(LocateCard(context, query.moving));
+}
+
+} // namespace
+
+bool StandardRule(const GameContext& context, const PlacementQuery& query, int code, bool prior)
+{
+    if (CardRank(query.top) <= 0)
+        return EmptyDestinationTakes(context, query);
+    if (!SuitConditionHolds(code, query.top, query.moving))
+        return false;
+
+    bool result = prior;
+    const int direction = query.direction;
+    if (direction != 0 && direction != 1 && direction != 2)
+        return false;
+    if (direction == 1 || direction == 2) {
+        const RankStep up = RankUp(context, query, result);
+        if (up.final)
+            return up.result;
+        result = up.result;
+    }
+    if (direction == 0 || (direction == 2 && !result))
+        result = RankDown(context, query, result);
+    return result;
+}
+
+bool IsLegalPlacement(const GameContext& context, const PlacementQuery& query)
+{
+    if (query.top == query.moving)
+        return false;
+    if (TableauLocked(context, query))
+        return false;
+
+    bool result;
+    if (query.code < 4) {
+        result = StandardRule(context, query, query.code);
+    } else {
+        const std::optional<bool> special = SpecialBuildingRule(context, query);
+        result = special ? *special : StandardRule(context, query, query.code);
+    }
+    return ApplyFoundationStartRule(context, query, result);
+}
+
+} // namespace marlowe

@@ -1,0 +1,183 @@
+// The pile-kind wrappers of the placement predicate: each fetches its destination's rule
+// parameters and adds the checks that belong to its kind of pile.
+
+#include "engine/legality.h"
+
+#include "engine/cards.h"
+#include "engine/legality_support.h"
+#include "engine/table.h"
+
+namespace marlowe {
+
+namespace {
+
+using legality::BottomCard;
+using legality::GamePileCount;
+using legality::PileAt;
+using legality::TopOrEmpty;
+
+// Foundation code 22: some tableau top card of the card's suit is higher than it, or an Ace.
+bool SuitWaitsOnTableau(const GameContext& context, int card)
+{
+    for (int t = 0; t < GamePileCount(context, PileGroup::Tableaus); ++t) {
+        const int top = TopElement(PileAt(context, PileGroup::Tableaus, t));
+        if (top <= 0 || CardSuit(top) != CardSuit(card))
+            continue;
+        if (CardRank(top) > CardRank(card) || CardRank(top) == Ace)
+            return true;
+    }
+    return false;
+}
+
+bool IsCourtCard(int card)
+{
+    const int rank = CardRank(card);
+    return rank == Jack || rank == Queen || rank == King;
+}
+
+// The reserve rules that take a card onto an empty reserve only, one card at a time.
+bool EmptyReserveTakes(const GameContext& context, int reserve, int card, int movingCount, int code)
+{
+    if (!PileAt(context, PileGroup::Reserves, reserve).empty() || movingCount != 1)
+        return false;
+    switch (code) {
+    case 9: return IsCourtCard(card);
+    case 81: return true;
+    default: {
+        PlacementQuery query;
+        query.top = -1;
+        query.moving = card;
+        query.base = -1;
+        query.base0 = -1;
+        query.direction = -1;
+        query.code = code;
+        query.toFoundation = true;
+        query.buildOnBaseRank = true;
+        query.index = reserve;
+        query.playTime = true;
+        query.movingCount = movingCount;
+        return IsLegalPlacement(context, query);
+    }
+    }
+}
+
+} // namespace
+
+bool CanPlayOnFoundation(const GameContext& context, int foundation, int card, int movingCount)
+{
+    if (movingCount != 1 || foundation < 0 || foundation >= kMaxFoundations)
+        return false;
+    const std::string& pile = PileAt(context, PileGroup::Foundations, foundation);
+    const int code = context.rules.Of(rule::FoundationBuildCode, foundation);
+    if (code == 10)
+        return CardRank(card) == Queen && pile.empty();
+    if (code == 22)
+        return CardRank(card) != Ace && SuitWaitsOnTableau(context, card);
+
+    const int held = ElementCount(pile);
+    if (held >= context.rules[rule::FoundationFullCount] && code != 20 && code != 29)
+        return false;
+    PlacementQuery query;
+    query.top = TopOrEmpty(pile);
+    query.moving = card;
+    query.base = context.rules.Of(rule::FoundationBaseRank, foundation);
+    query.base0 = query.base;
+    query.direction = context.rules.Of(rule::FoundationDirection, foundation);
+    query.code = code;
+    query.toFoundation = true;
+    query.buildOnBaseRank = true;
+    query.index = foundation;
+    query.playTime = true;
+    query.movingCount = movingCount;
+    return IsLegalPlacement(context, query) && (code != 20 || held < 52);
+}
+
+bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int movingCount)
+{
+    if (tableau < 0 || tableau >= kMaxTableaus)
+        return false;
+    const std::string& pile = PileAt(context, PileGroup::Tableaus, tableau);
+    const int top = TopOrEmpty(pile);
+    if (top > 0 && context.cards.IsFaceDown(top) && context.rules[rule::SpecialGame] != 40)
+        return false;
+    const int maxCards = context.rules[rule::MaxTableauCards];
+    if (maxCards != -1 && ElementCount(pile) >= maxCards)
+        return false;
+
+    PlacementQuery query;
+    query.top = top;
+    query.moving = card;
+    query.base = context.rules.Of(rule::TableauBaseRank, tableau);
+    query.base0 = context.rules.Of(rule::FoundationBaseRank, 0);
+    query.direction = context.rules.Of(rule::TableauDirection, tableau);
+    query.code = context.rules.Of(rule::TableauBuildCode, tableau);
+    query.toFoundation = false;
+    query.buildOnBaseRank = context.rules.Of(rule::TableauWrap, tableau) > 0;
+    query.index = tableau;
+    query.playTime = true;
+    query.movingCount = movingCount;
+    bool legal = IsLegalPlacement(context, query);
+
+    if (query.code == 34 && !pile.empty() && movingCount != 1)
+        legal = false;
+    if (legal && context.rules[rule::RunRule] != 0 && movingCount > 1)
+        legal = IsRunMovable(context, card, tableau);
+    if (legal && context.rules[rule::TableauPickRule] == -5 && movingCount > 1 && pile.empty())
+        legal = RunRuleAllows(context, card, true);
+    const int blocked = context.mainGame.BlockedCard;
+    if (blocked != 0 && top == blocked)
+        return false;
+    return legal;
+}
+
+bool CanPlayOnReserve(const GameContext& context, int reserve, int card, int movingCount)
+{
+    if (reserve < 0 || reserve >= kMaxReserves)
+        return false;
+    const std::string& pile = PileAt(context, PileGroup::Reserves, reserve);
+    const int firstReserveHeld = ElementCount(PileAt(context, PileGroup::Reserves, 0));
+    const int code = context.rules.Of(rule::ReserveRule, reserve);
+    switch (code) {
+    case 4: return false;
+    case 8: return movingCount == 1 && CardRank(card) == King && firstReserveHeld < 3;
+    case 12: return true;
+    case 85: return LocateCard(context, card) == kInWaste;
+    case 13: return movingCount == 1 && firstReserveHeld < 5;
+    case 88: return movingCount == 1 && pile.empty() && CardRank(card) == Jack;
+    case 89: return movingCount == 1 && pile.empty() && CardRank(card) == Queen;
+    case 90: return movingCount == 1 && pile.empty() && CardRank(card) == King;
+    case 103: return pile.empty() && IsEdgeFree(context, card);
+    case 107:
+        if (CardRank(card) != Ace)
+            return false;
+        return pile.empty() || IsRedCard(card) != IsRedCard(TopElement(pile));
+    case 119: {
+        const std::string& foundation = PileAt(context, PileGroup::Foundations, reserve);
+        return pile.empty() && !foundation.empty() && CardSuit(card) == CardSuit(BottomCard(foundation)) &&
+               CardRank(card) == Queen;
+    }
+    case 145: {
+        if (pile.empty())
+            return true;
+        const int top = TopElement(pile);
+        return CardRank(card) == CardRank(top) + 1 && CardSuit(card) == CardSuit(top);
+    }
+    default: return EmptyReserveTakes(context, reserve, card, movingCount, code);
+    }
+}
+
+bool CanDropOnPile(const GameContext& context, int card, std::string_view pileName, int movingCount)
+{
+    const auto pile = ParsePileName(pileName);
+    if (!pile)
+        return false;
+    switch (pile->group) {
+    case PileGroup::Foundations: return CanPlayOnFoundation(context, pile->slot, card, movingCount);
+    case PileGroup::Tableaus: return CanPlayOnTableau(context, pile->slot, card, movingCount);
+    case PileGroup::Reserves: return CanPlayOnReserve(context, pile->slot, card, movingCount);
+    case PileGroup::StockGroup: return false;
+    }
+    return false;
+}
+
+} // namespace marlowe

@@ -1,0 +1,148 @@
+// Runs: whether the cards from a card to the top of its pile are in sequence for a destination,
+// and whether the pick rule of the tableau lets them be picked together.
+
+#include "engine/legality.h"
+
+#include "engine/cards.h"
+#include "engine/legality_support.h"
+#include "engine/pile_text.h"
+
+#include <optional>
+
+namespace marlowe {
+
+namespace {
+
+using legality::GamePileCount;
+using legality::PileAt;
+
+// A card found in a tableau pile or a reserve: its pile and its element index from the bottom.
+struct CardInPile {
+    const std::string* pile;
+    int at;
+    int tableau; // the tableau pile's index, -1 for a reserve
+
+    int RunLength() const { return ElementCount(*pile) - at; }
+};
+
+// Looks in the game's tableau piles, then its reserves.
+std::optional<CardInPile> FindCardInPile(const GameContext& context, int card)
+{
+    if (card <= 0)
+        return std::nullopt;
+    for (auto group : {PileGroup::Tableaus, PileGroup::Reserves}) {
+        for (int slot = 0; slot < GamePileCount(context, group); ++slot) {
+            const std::string& pile = PileAt(context, group, slot);
+            for (int at = 0; at < ElementCount(pile); ++at)
+                if (ElementAt(pile, at) == card)
+                    return CardInPile{&pile, at, group == PileGroup::Tableaus ? slot : -1};
+        }
+    }
+    return std::nullopt;
+}
+
+// Each card of the run lies legally on the one below it, as if built on tableau pile k with
+// the given building code (a check, not a move: F10 is off).
+bool RunInSequence(const GameContext& context, const CardInPile& run, int tableau, int code)
+{
+    PlacementQuery query;
+    query.base = context.rules.Of(rule::TableauBaseRank, tableau);
+    query.base0 = context.rules.Of(rule::FoundationBaseRank, 0);
+    query.direction = context.rules.Of(rule::TableauDirection, tableau);
+    query.code = code;
+    query.toFoundation = false;
+    query.buildOnBaseRank = context.rules.Of(rule::TableauWrap, tableau) > 0;
+    query.index = tableau;
+    query.playTime = false;
+    query.movingCount = 1;
+    const int count = ElementCount(*run.pile);
+    for (int at = run.at; at + 1 < count; ++at) {
+        query.top = ElementAt(*run.pile, at);
+        query.moving = ElementAt(*run.pile, at + 1);
+        if (!IsLegalPlacement(context, query))
+            return false;
+    }
+    return true;
+}
+
+// Pick rule -16: the card ends its pile, or only gaps lie on one side of it.
+bool BorderedByGaps(const CardInPile& where)
+{
+    const int count = ElementCount(*where.pile);
+    bool gapsBelow = true;
+    for (int at = 0; at < where.at; ++at)
+        gapsBelow = gapsBelow && ElementAt(*where.pile, at) == 0;
+    bool gapsAbove = true;
+    for (int at = where.at + 1; at < count; ++at)
+        gapsAbove = gapsAbove && ElementAt(*where.pile, at) == 0;
+    return gapsBelow || gapsAbove;
+}
+
+// Pick rule -15: a run in a tableau pile must be in sequence by that pile's own building
+// code; elsewhere a card is picked alone.
+bool SpecialRunTest(const GameContext& context, const std::optional<CardInPile>& where)
+{
+    if (!where || where->tableau < 0)
+        return !where || where->RunLength() == 1;
+    return RunInSequence(context, *where, where->tableau,
+                         context.rules.Of(rule::TableauBuildCode, where->tableau));
+}
+
+int EmptyPiles(const GameContext& context, PileGroup group)
+{
+    int empty = 0;
+    for (int slot = 0; slot < GamePileCount(context, group); ++slot)
+        empty += PileAt(context, group, slot).empty() ? 1 : 0;
+    return empty;
+}
+
+} // namespace
+
+bool IsRunMovable(const GameContext& context, int card, int tableau)
+{
+    if (tableau < 0 || tableau >= kMaxTableaus)
+        return false;
+    int code = 0;
+    switch (context.rules[rule::RunRule]) {
+    case 1: code = context.rules.Of(rule::TableauBuildCode, tableau); break;
+    case 10: code = 0; break;
+    case 11: code = 1; break;
+    default: return true;
+    }
+    const auto where = FindCardInPile(context, card);
+    return !where || RunInSequence(context, *where, tableau, code);
+}
+
+bool RunRuleAllows(const GameContext& context, int card, bool emptyTableauTarget)
+{
+    const auto where = FindCardInPile(context, card);
+    const int n = where ? where->RunLength() : 1;
+    const int pickRule = context.rules[rule::TableauPickRule];
+    switch (pickRule) {
+    case -1: return true;
+    case -12: return CardRank(card) == King || n == 1;
+    case -13: return n == 1 || (where && where->at == 0);
+    case -15: return SpecialRunTest(context, where);
+    case -16: return !where || BorderedByGaps(*where);
+    case -17: return n == 1;
+    default: break;
+    }
+    const int emptyTableaus = EmptyPiles(context, PileGroup::Tableaus);
+    const int emptyReserves = EmptyPiles(context, PileGroup::Reserves);
+    switch (pickRule) {
+    case -5:
+        if (emptyTableaus == 0)
+            return n <= emptyReserves + 1;
+        return n <= emptyReserves + emptyTableaus + (emptyTableauTarget ? 0 : 1);
+    case -6:
+        if (emptyTableaus == 0)
+            return n <= emptyReserves + 1;
+        return n <= emptyReserves + emptyTableaus;
+    default:
+        if (pickRule >= 0)
+            return n <= pickRule;
+        return n <= (emptyTableaus == 0 ? 1 : emptyTableaus);
+    }
+}
+
+} // namespace marlowe
