@@ -2,15 +2,25 @@
 // build put beside it.
 //   marlowe-cli games      one line per catalogue game: number, family, name (tab-separated)
 //   marlowe-cli rules N    the non-zero rule parameters of game N: index, name, value
+//   marlowe-cli shuffle D [--pack N] [--jokers J]
+//                          the pack order of deal number D, first dealt first
+//   marlowe-cli deal N D   game N dealt from deal number D: one line per pile the game uses,
+//                          NAME=snapshot text (code and face mark per card, "0000" a gap)
 
 #include "app/text_helpers.h"
 #include "catalogue/main_game.h"
 #include "catalogue/rule_loader.h"
 #include "catalogue/rule_parameters.h"
+#include "engine/cards.h"
+#include "engine/deal.h"
+#include "engine/pile_text.h"
+#include "engine/recording_presentation.h"
+#include "engine/shuffle.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <vector>
 
 using namespace marlowe;
 
@@ -19,7 +29,9 @@ namespace {
 int Usage()
 {
     std::cerr << "usage: marlowe-cli games\n"
-                 "       marlowe-cli rules GAME-NUMBER\n";
+                 "       marlowe-cli rules GAME-NUMBER\n"
+                 "       marlowe-cli shuffle DEAL-NUMBER [--pack 52|104|156|208] [--jokers 0-4]\n"
+                 "       marlowe-cli deal GAME-NUMBER DEAL-NUMBER\n";
     return 2;
 }
 
@@ -69,12 +81,113 @@ int PrintRules(const TMainGame& mainGame, const std::string& argument)
     return 0;
 }
 
+// A deal number of 1 to 13 digits.
+bool IsDealNumber(const std::string& text)
+{
+    return !text.empty() && text.size() <= kDealNumberDigits &&
+           text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Messages the engine showed, for the user of the command line.
+void ReportMessages(const RecordingPresentation& presentation)
+{
+    for (const auto& event : presentation.events)
+        std::cerr << "marlowe-cli: " << event << "\n";
+}
+
+int PrintShuffle(int argc, char** argv)
+{
+    if (argc < 3 || !IsDealNumber(argv[2]))
+        return Usage();
+    RecordingPresentation presentation;
+    GameContext context(presentation);
+    context.rules[rule::PackSize] = 52;
+    for (int i = 3; i < argc; i += 2) {
+        const std::string option = argv[i];
+        const long long value = i + 1 < argc ? ParseInteger(argv[i + 1]).value_or(-1) : -1;
+        if (option == "--pack" && value > 0 && value <= 208) {
+            context.rules[rule::PackSize] = static_cast<std::int16_t>(value);
+        } else if (option == "--jokers" && value >= 0 && value <= 4) {
+            context.rules[rule::JokersInPack] = value > 0 ? 1 : 0;
+            context.rules[rule::JokerCount] = static_cast<std::int16_t>(value);
+        } else {
+            return Usage();
+        }
+    }
+    context.registers.Set(kDealNumberPosition, kDealNumberWidth, argv[2]);
+    const std::vector<int> pack = ShuffledPack(context);
+    ReportMessages(presentation);
+    if (pack.empty())
+        return 1;
+    for (std::size_t i = 0; i < pack.size(); ++i)
+        std::cout << (i > 0 ? " " : "") << pack[i];
+    std::cout << '\n';
+    return 0;
+}
+
+// A pile as the history keeps it: per element the three-digit code and the face mark.
+std::string SnapshotText(const GameContext& context, const std::string& pile)
+{
+    std::string text;
+    for (int i = 0; i < ElementCount(pile); ++i) {
+        const int code = ElementAt(pile, i);
+        text += code == kNoCard ? "0000" : CodeText(code) + (context.cards.IsFaceDown(code) ? '0' : '1');
+    }
+    return text;
+}
+
+int PrintDeal(const TMainGame& mainGame, const std::string& gameArgument, const std::string& dealNumber)
+{
+    const auto number = ParseInteger(gameArgument);
+    if (!number || *number < 0 || *number > 9999 || !IsDealNumber(dealNumber))
+        return Usage();
+    const int game = static_cast<int>(*number);
+    if (game < kFirstCustomGameNumber && mainGame.CatalogueIndex(game) < 0) {
+        std::cerr << "marlowe-cli: there is no game " << game << "\n";
+        return 2;
+    }
+    RecordingPresentation presentation;
+    GameContext context(presentation);
+    if (const auto loaded = LoadRules(mainGame, game, context.rules); !loaded) {
+        std::cerr << "marlowe-cli: " << loaded.message() << "\n";
+        return 1;
+    }
+    PrepareTableForDeal(context);
+    context.registers.Set(kDealNumberPosition, kDealNumberWidth, dealNumber);
+    SeededRandom random = SeededRandom::FromClock();
+    DealGame(context, random);
+    ReportMessages(presentation);
+
+    const RuleVector& rules = context.rules;
+    const PileStore& piles = context.piles;
+    auto print = [&](PileRef pile, bool used) {
+        if (used || !piles[pile].empty())
+            std::cout << PileName(pile) << '=' << SnapshotText(context, piles[pile]) << '\n';
+    };
+    const bool stockUsed = rules[rule::StockGroupCount] > 0 || rules[rule::StockCardCount] > 0;
+    print({PileGroup::StockGroup, kStockSlot}, stockUsed);
+    print({PileGroup::StockGroup, kWasteSlot}, stockUsed);
+    print({PileGroup::StockGroup, kSecondWasteSlot},
+          rules[rule::SecondWasteCount] > 0 || rules[rule::SecondWasteCardCount] > 0);
+    for (auto group : {PileGroup::Foundations, PileGroup::Tableaus, PileGroup::Reserves}) {
+        const int used = group == PileGroup::Foundations ? context.FoundationCount()
+                         : group == PileGroup::Tableaus  ? context.TableauCount()
+                                                         : context.ReserveCount();
+        for (int slot = 0; slot < PileStore::SlotCount(group); ++slot)
+            print({group, slot}, slot < used);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
-    const bool known = (command == "games" && argc == 2) || (command == "rules" && argc == 3);
+    if (command == "shuffle")
+        return PrintShuffle(argc, argv);
+    const bool known = (command == "games" && argc == 2) || (command == "rules" && argc == 3) ||
+                       (command == "deal" && argc == 4);
     if (!known)
         return Usage();
 
@@ -85,5 +198,7 @@ int main(int argc, char** argv)
         std::cerr << "marlowe-cli: " << loaded.message() << "\n";
         return 1;
     }
+    if (command == "deal")
+        return PrintDeal(mainGame, argv[2], argv[3]);
     return command == "games" ? ListGames(mainGame) : PrintRules(mainGame, argv[2]);
 }

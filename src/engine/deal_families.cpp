@@ -1,0 +1,300 @@
+// The deal families: games whose deal is more than counted piles. Each family may thin out the
+// pack before the deal and reshape the table after it (RuleVector[36]).
+
+#include "engine/deal.h"
+#include "engine/deal_pack.h"
+#include "engine/shuffle.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <optional>
+
+namespace marlowe {
+
+namespace {
+
+bool IsCourtCard(int code)
+{
+    const int rank = CardRank(code);
+    return rank >= Jack && rank <= King;
+}
+
+// Keeps one card of each rank 1..maxRank: the first of its rank (of suit `suit` when one is
+// given), then drops every card of another rank.
+void KeepOneCardPerRank(DealPack& pack, int maxRank, std::optional<int> suit)
+{
+    for (int rank = 1; rank <= maxRank; ++rank) {
+        const int kept = pack.FirstWhere([&](int c) { return CardRank(c) == rank && (!suit || CardSuit(c) == *suit); });
+        if (kept != kNoCard)
+            pack.RemoveWhere([&](int c) { return CardRank(c) == rank && c != kept; });
+    }
+    pack.RemoveWhere([&](int c) { return CardRank(c) > maxRank || CardRank(c) < 1; });
+}
+
+// Family 12: the A, 5, 2 and 6, 3, 4 of two decks, then by the number of piles the 9, 10, 7,
+// J, 8, Q and the 2, 10, 3, J, 4, Q, 5, K.
+bool InFamily12Pack(int code, int tableaus)
+{
+    static constexpr std::array<int, 12> first{1, 5, 15, 19, 29, 43, 53, 57, 67, 71, 81, 95};
+    static constexpr std::array<int, 12> second{9, 23, 33, 37, 47, 51, 61, 75, 85, 89, 99, 103};
+    static constexpr std::array<int, 16> third{2, 10, 16, 24, 30, 38, 44, 52, 54, 62, 68, 76, 82, 90, 96, 104};
+    auto in = [code](const auto& set) { return std::find(set.begin(), set.end(), code) != set.end(); };
+    if (in(first))
+        return true;
+    if (tableaus == 3)
+        return false;
+    return tableaus == 4 ? in(second) : in(third);
+}
+
+// Family 1: a King at the bottom of a pile goes under the stock and the first other card of
+// the stock, counted from the bottom, takes its place face up.
+void SendKingsToStock(GameContext& context, PileGroup group)
+{
+    std::string& stock = context.piles.Stock();
+    for (int k = 0; k < GamePileCount(context, group); ++k) {
+        std::string& pile = context.piles.Slot(group, k);
+        const int king = ElementAt(pile, 0);
+        if (CardRank(king) != King)
+            continue;
+        pile.erase(0, 3);
+        stock.insert(0, CodeText(king));
+        context.cards.SetCardFaceMark(TopElement(stock), '0');
+        for (int i = 0; i < ElementCount(stock); ++i) {
+            const int card = ElementAt(stock, i);
+            if (CardRank(card) == King)
+                continue;
+            stock.erase(static_cast<std::size_t>(i) * 3, 3);
+            PlaceFaceUp(context, PileRef{group, k}, card);
+            break;
+        }
+    }
+}
+
+// Families 2 and 4: every King (or Queen) starts a new tableau pile and the cards after it in
+// the pack follow on that pile.
+void DealRowsFromLeaders(GameContext& context, DealPack& pack, int leader)
+{
+    ReplacePileWith(context, TableauPile(0), pack.TakeFirstWhere([leader](int c) { return CardRank(c) == leader; }));
+    const int lastPile = std::max(GamePileCount(context, PileGroup::Tableaus) - 1, 0);
+    int pile = 0;
+    while (!pack.empty()) {
+        const int card = pack.TakeFirst();
+        if (CardRank(card) == leader && pile < lastPile)
+            ++pile;
+        PlaceFaceUp(context, TableauPile(pile), card);
+    }
+    AutoFoundationAfterDeal(context);
+}
+
+// Family 3: every tableau pile keeps its length, but no pile holds two cards of one rank.
+void SpreadRanksOverTableaus(GameContext& context)
+{
+    const int piles = GamePileCount(context, PileGroup::Tableaus);
+    std::vector<int> pool;
+    std::vector<std::vector<int>> slots(static_cast<std::size_t>(piles));
+    for (int m = 0; m < piles; ++m) {
+        const std::vector<int> codes = PileCodes(context.piles.tableaus[static_cast<std::size_t>(m)]);
+        std::copy_if(codes.begin(), codes.end(), std::back_inserter(pool), [](int c) { return c != kNoCard; });
+        slots[static_cast<std::size_t>(m)].assign(codes.size(), kNoCard);
+    }
+    for (auto& pile : slots) {
+        for (auto& slot : pile) {
+            const auto fits = std::find_if(pool.begin(), pool.end(), [&](int c) {
+                return std::none_of(pile.begin(), pile.end(), [c](int held) { return CardRank(held) == CardRank(c); });
+            });
+            if (fits == pool.end())
+                break;
+            slot = *fits;
+            pool.erase(fits);
+        }
+    }
+    // Cards that no pile could take without repeating a rank fill the places left, in order,
+    // so that no card leaves the table.
+    for (auto& pile : slots)
+        for (auto& slot : pile)
+            if (slot == kNoCard && !pool.empty()) {
+                slot = pool.front();
+                pool.erase(pool.begin());
+            }
+    for (int m = 0; m < piles; ++m)
+        context.piles.tableaus[static_cast<std::size_t>(m)] = PileTextOf(slots[static_cast<std::size_t>(m)]);
+}
+
+// Families 5 and 6: each remaining card goes face up to the tableau pile of its rank, less
+// `offset`. A card of a rank without a pile stays in the pack.
+void DealByRank(GameContext& context, DealPack& pack, int offset)
+{
+    const int piles = GamePileCount(context, PileGroup::Tableaus);
+    std::vector<int> unplaced;
+    for (int card : pack.codes()) {
+        const int pile = CardRank(card) - offset;
+        if (pile >= 0 && pile < piles)
+            PlaceFaceUp(context, TableauPile(pile), card);
+        else
+            unplaced.push_back(card);
+    }
+    pack.codes() = std::move(unplaced);
+}
+
+// Replaces every tableau card of the rank by a gap.
+void GapsForRank(GameContext& context, int rank)
+{
+    for (int m = 0; m < GamePileCount(context, PileGroup::Tableaus); ++m) {
+        std::string& pile = context.piles.tableaus[static_cast<std::size_t>(m)];
+        for (int i = 0; i < ElementCount(pile); ++i)
+            if (CardRank(ElementAt(pile, i)) == rank)
+                pile.replace(static_cast<std::size_t>(i) * 3, 3, "000");
+    }
+}
+
+// Family 21: the foundations hold the Aces, Jacks, Queens and Kings of all suits, hearts on top.
+void SetCourtFoundations(GameContext& context)
+{
+    static constexpr std::array<const char*, 4> foundations{"014027040001", "024037050011", "025038051012", "026039052013"};
+    for (std::size_t k = 0; k < foundations.size(); ++k)
+        context.piles.foundations[k] = foundations[k];
+    for (int card : {1, 11, 12, 13})
+        context.cards.SetCardFaceMark(card, '1');
+}
+
+// Family 15: Kings become gaps and every pile is padded with gaps to nine places.
+void KingsToGapsInRowsOfNine(GameContext& context)
+{
+    GapsForRank(context, King);
+    for (int m = 0; m < GamePileCount(context, PileGroup::Tableaus); ++m) {
+        std::string& pile = context.piles.tableaus[static_cast<std::size_t>(m)];
+        while (ElementCount(pile) < 9)
+            pile += "000";
+    }
+}
+
+// Family 17: a counter runs 1..13 over the pack; a card of the counter's rank goes to the
+// stock face down, any other card face up to the pile of the counter (reserve 0 for 13) and
+// the counter moves on.
+void CountingDeal(GameContext& context, DealPack& pack)
+{
+    int counter = 1;
+    while (!pack.empty()) {
+        const int card = pack.TakeFirst();
+        if (CardRank(card) == counter) {
+            AddCardToPile(context, StockPile(), card, '0');
+            continue;
+        }
+        PlaceFaceUp(context, counter == 13 ? ReservePile(0) : TableauPile(counter - 1), card);
+        counter = counter % 13 + 1;
+    }
+}
+
+// Family 18: sixteen cards without court cards, one per tableau pile; the rank sums of each
+// four of them are kept in the game counters.
+void DealSixteenSquare(GameContext& context, DealPack& pack)
+{
+    TMainGame& game = context.mainGame;
+    std::vector<int>& cards = pack.codes();
+    for (std::size_t i = 0; i <= 20 && i < cards.size();) {
+        if (IsCourtCard(cards[i]))
+            cards.erase(cards.begin() + static_cast<std::ptrdiff_t>(i));
+        else
+            ++i;
+    }
+    std::array<int, 4> sums{};
+    for (std::size_t i = 0; i < 16 && i < cards.size(); ++i)
+        sums[i / 4] += CardRank(cards[i]);
+    game.GameCounter1 = static_cast<std::int16_t>(sums[0]);
+    game.GameCounter2 = static_cast<std::int16_t>(sums[1]);
+    game.GameCounter3 = static_cast<std::int16_t>(sums[2]);
+    game.GameCounter4 = static_cast<std::int16_t>(sums[3]);
+    cards.resize(std::min<std::size_t>(cards.size(), 16));
+    cards = InterleaveSixteen(cards);
+    for (int i = 0; i < pack.size(); ++i)
+        ReplacePileWith(context, TableauPile(i), pack[i]);
+}
+
+} // namespace
+
+void FilterPackForDealFamily(const GameContext& context, DealPack& pack)
+{
+    const int tableaus = context.TableauCount();
+    switch (context.rules[rule::DealFamily]) {
+    case 9:
+        pack.RemoveWhere([tableaus](int c) {
+            return tableaus <= 13 ? !(c >= 1 && c <= tableaus) : !((c >= 1 && c <= 13) || (c >= 27 && c <= tableaus + 13));
+        });
+        break;
+    case 11: KeepOneCardPerRank(pack, tableaus, std::nullopt); break;
+    case 14: KeepOneCardPerRank(pack, 9, CardSuit(pack.First())); break;
+    case 12: pack.RemoveWhere([tableaus](int c) { return !InFamily12Pack(c, tableaus); }); break;
+    case 16: pack.RemoveWhere([](int c) { return CardRank(c) == Queen || CardRank(c) == King; }); break;
+    case 21: pack.RemoveWhere(IsCourtCard); break;
+    default: break;
+    }
+}
+
+void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random)
+{
+    const int tableaus = GamePileCount(context, PileGroup::Tableaus);
+    switch (context.rules[rule::DealFamily]) {
+    case 1:
+        SendKingsToStock(context, PileGroup::Tableaus);
+        SendKingsToStock(context, PileGroup::Foundations);
+        break;
+    case 2: DealRowsFromLeaders(context, pack, King); break;
+    case 4: DealRowsFromLeaders(context, pack, Queen); break;
+    case 3: SpreadRanksOverTableaus(context); break;
+    case 5: DealByRank(context, pack, 2); break;
+    case 6: DealByRank(context, pack, 1); break;
+    case 7:
+        for (int l = 0; l < tableaus; ++l)
+            if (const int bottom = ElementAt(context.piles.tableaus[static_cast<std::size_t>(l)], 0); bottom != kNoCard)
+                TryCardToFoundation(context, bottom, l);
+        break;
+    case 8: GapsForRank(context, Ace); break;
+    case 21:
+        GapsForRank(context, Ace);
+        SetCourtFoundations(context);
+        break;
+    case 9: {
+        // The pile under the highest card of the thinned pack is emptied.
+        const int highest = context.TableauCount() > 13 ? context.TableauCount() + 13 : context.TableauCount();
+        for (int l = 0; l < tableaus; ++l)
+            if (ElementAt(context.piles.tableaus[static_cast<std::size_t>(l)], 0) == highest) {
+                context.piles.tableaus[static_cast<std::size_t>(l)].clear();
+                break;
+            }
+        break;
+    }
+    case 10:
+        if (tableaus >= 2)
+            context.piles.tableaus[static_cast<std::size_t>(random.Below(tableaus - 1))].clear();
+        break;
+    case 13:
+        for (int l = 0; l < GamePileCount(context, PileGroup::Foundations) && l < pack.size(); ++l)
+            ReplacePileWith(context, FoundationPile(l), pack[l]);
+        break;
+    case 15: KingsToGapsInRowsOfNine(context); break;
+    case 17: CountingDeal(context, pack); break;
+    case 18: DealSixteenSquare(context, pack); break;
+    default: break;
+    }
+}
+
+std::vector<int> InterleaveSixteen(std::vector<int> pack)
+{
+    std::vector<int> reordered;
+    reordered.reserve(pack.size());
+    if (pack.empty())
+        return reordered;
+    int i = CardRank(pack[pack.size() / 2]);
+    while (!pack.empty()) {
+        if (i < 0 || i > static_cast<int>(pack.size()) - 1)
+            i = 0;
+        reordered.push_back(pack[static_cast<std::size_t>(i)]);
+        pack.erase(pack.begin() + i);
+        if (!pack.empty())
+            i = CardRank(pack.front()) + (pack.size() % 2 == 0 ? 3 : 2);
+    }
+    return reordered;
+}
+
+} // namespace marlowe
