@@ -30,6 +30,11 @@ public:
     MoveHistory undoHistory;     // the table before each recorded move
     MoveHistory redoHistory;
     GameClock clock;
+    // The Autoplay command: switched on by the player (or the preferences), available when
+    // the game allows it. Automatic play runs only when both hold.
+    bool autoplayOn = false;
+    bool autoplayAvailable = false;
+    bool AutoplayActive() const { return autoplayOn && autoplayAvailable; }
 
     Presentation& presentation() const { return *presentation_; }
 

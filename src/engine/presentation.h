@@ -1,9 +1,14 @@
 #pragma once
-// What the engine asks of the screen: messages and questions now, drawing, animation and
-// sound as the engine grows. The window implements it; the headless implementation records
-// every event for the tests and the command line. No call may block a test.
+// What the engine asks of the screen and the speakers: messages and questions, drawing piles,
+// flying and flipping cards, sounds, waits. The window implements it; the headless
+// implementation records every event for the tests and the command line. The engine decides
+// whether an event happens (preferences, rules); the presentation only carries it out. No call
+// may block a test: questions are answered by the implementation.
+
+#include "engine/pile_store.h"
 
 #include <string>
+#include <string_view>
 
 namespace marlowe {
 
@@ -15,10 +20,29 @@ public:
     virtual void ShowInfo(const std::string& message) = 0;
     // A modal error box with the given title.
     virtual void ShowError(const std::string& title, const std::string& message) = 0;
+    // A question with OK and Cancel; true for OK.
+    virtual bool Confirm(const std::string& question) = 0;
     // The width of the screen in pixels.
     virtual int ScreenWidth() const = 0;
     // The running score in its panel, repainted at once.
     virtual void ShowScore(int score) = 0;
+
+    // Redraws one pile as the table holds it now.
+    virtual void DrawPile(PileRef pile) = 0;
+    // Flies a card from one pile to the top of another (the table already shows the result).
+    virtual void GlideCard(int card, PileRef from, PileRef to) = 0;
+    // Turns a card over in place with its animation.
+    virtual void FlipCard(int card, PileRef pile) = 0;
+    // Shows the pressed or released redeal button at the place of a pile.
+    virtual void DrawStockButton(PileRef place, bool pressed) = 0;
+
+    // Plays a sound of the resource module by name, once or looping; StopSound ends it.
+    virtual void PlaySound(std::string_view name, bool looping) = 0;
+    virtual void StopSound() = 0;
+    // The refusal beep of an invalid click.
+    virtual void Beep() = 0;
+    // Waits; with pumping, pending window events are handled meanwhile.
+    virtual void Wait(int milliseconds, bool pumping) = 0;
 };
 
 } // namespace marlowe

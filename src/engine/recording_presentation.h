@@ -1,5 +1,7 @@
 #pragma once
-// The headless presentation: records every event as a line of text ("info: ...").
+// The headless presentation: records every event as a line of text ("info: ...", "draw Fila3",
+// "glide 12 Fila1>Dest1", "sound Foundation"), answers questions as the test says, and never
+// waits.
 
 #include "engine/presentation.h"
 
@@ -17,10 +19,51 @@ public:
     {
         events.push_back("error: " + title + ": " + message);
     }
+    bool Confirm(const std::string& question) override
+    {
+        events.push_back("confirm: " + question);
+        return confirmAnswer;
+    }
     int ScreenWidth() const override { return screenWidth_; }
     void ShowScore(int score) override { events.push_back("score: " + std::to_string(score)); }
 
+    void DrawPile(PileRef pile) override { events.push_back("draw " + PileName(pile)); }
+    void GlideCard(int card, PileRef from, PileRef to) override
+    {
+        events.push_back("glide " + std::to_string(card) + " " + PileName(from) + ">" + PileName(to));
+    }
+    void FlipCard(int card, PileRef pile) override
+    {
+        events.push_back("flip " + std::to_string(card) + " " + PileName(pile));
+    }
+    void DrawStockButton(PileRef place, bool pressed) override
+    {
+        events.push_back(std::string(pressed ? "press " : "release ") + PileName(place));
+    }
+
+    void PlaySound(std::string_view name, bool looping) override
+    {
+        events.push_back("sound " + std::string(name) + (looping ? " looping" : ""));
+    }
+    void StopSound() override { events.push_back("sound stop"); }
+    void Beep() override { events.push_back("beep"); }
+    void Wait(int milliseconds, bool pumping) override
+    {
+        events.push_back("wait " + std::to_string(milliseconds) + (pumping ? " pumping" : ""));
+    }
+
+    // Every recorded event that starts with prefix.
+    std::vector<std::string> EventsStartingWith(std::string_view prefix) const
+    {
+        std::vector<std::string> found;
+        for (const auto& event : events)
+            if (event.compare(0, prefix.size(), prefix) == 0)
+                found.push_back(event);
+        return found;
+    }
+
     std::vector<std::string> events;
+    bool confirmAnswer = true;
 
 private:
     int screenWidth_;

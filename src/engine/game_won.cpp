@@ -1,0 +1,184 @@
+#include "engine/game_won.h"
+
+#include "engine/cards.h"
+#include "engine/game_context.h"
+#include "engine/pile_text.h"
+#include "engine/scoring.h"
+
+#include <algorithm>
+
+namespace marlowe {
+
+namespace {
+
+int Elements(const std::string& pile)
+{
+    return ElementCount(pile);
+}
+
+const std::string& Tableau(const GameContext& context, int k)
+{
+    return context.piles.tableaus[static_cast<std::size_t>(k)];
+}
+
+// Every tableau pile of the game satisfies test.
+template <typename Test>
+bool EveryTableau(const GameContext& context, Test test, int count = -1)
+{
+    const int last = std::min(count < 0 ? context.TableauCount() : count, kMaxTableaus);
+    for (int k = 0; k < last; ++k)
+        if (!test(Tableau(context, k)))
+            return false;
+    return true;
+}
+
+bool OnlyGaps(const std::string& pile)
+{
+    return std::all_of(pile.begin(), pile.end(), [](char c) { return c == '0'; });
+}
+
+bool StockAndWasteEmpty(const GameContext& context)
+{
+    return context.piles.Stock().empty() && context.piles.Waste().empty();
+}
+
+bool GeneralTest(const GameContext& context, bool gapsCountAsEmpty)
+{
+    if (!StockAndWasteEmpty(context))
+        return false;
+    const bool tableausClear = EveryTableau(context, [&](const std::string& pile) {
+        return gapsCountAsEmpty ? OnlyGaps(pile) : pile.empty();
+    });
+    if (!tableausClear)
+        return false;
+    for (int k = 0; k < std::min(context.ReserveCount(), kMaxReserves); ++k)
+        if (!context.piles.reserves[static_cast<std::size_t>(k)].empty())
+            return false;
+    return true;
+}
+
+bool ScoreGoalReached(const GameContext& context)
+{
+    return context.registers.GetNumber(122, 6) >= context.rules[rule::TargetScore];
+}
+
+int RankSum(const std::string& pile)
+{
+    int sum = 0;
+    for (int i = 0; i < Elements(pile); ++i)
+        sum += std::max(CardRank(ElementAt(pile, i)), 0);
+    return sum;
+}
+
+// The ranks of every card of four neighbouring tableaus from first on.
+int GroupRankSum(const GameContext& context, int first)
+{
+    int sum = 0;
+    for (int k = first; k < first + 4; ++k)
+        sum += RankSum(Tableau(context, k));
+    return sum;
+}
+
+bool NineDownToOne(const std::string& pile)
+{
+    if (Elements(pile) != 9)
+        return false;
+    for (int i = 0; i < 9; ++i)
+        if (CardRank(ElementAt(pile, i)) != 9 - i)
+            return false;
+    return true;
+}
+
+bool KingQueenJack(const std::string& pile)
+{
+    return Elements(pile) == 3 && CardRank(ElementAt(pile, 0)) == King && CardRank(ElementAt(pile, 1)) == Queen &&
+           CardRank(ElementAt(pile, 2)) == Jack;
+}
+
+// Each of the 13 positions across tableaus 0..3 sums to 30, or is empty in all four; a gap
+// after a card at the same position fails.
+bool ThirtiesComplete(const GameContext& context)
+{
+    for (int i = 0; i < 13; ++i) {
+        int sum = 0;
+        bool anyCard = false;
+        bool gapAfterCard = false;
+        for (int k = 0; k < 4; ++k) {
+            const std::string& pile = Tableau(context, k);
+            if (i >= Elements(pile))
+                continue; // a shorter pile has no card here, and no gap either
+            const int code = ElementAt(pile, i);
+            if (code > 0) {
+                sum += CardRank(code);
+                anyCard = true;
+            } else if (anyCard) {
+                gapAfterCard = true;
+            }
+        }
+        if (anyCard && (gapAfterCard || sum != 30))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool IsGameWon(const GameContext& context)
+{
+    const auto& piles = context.piles;
+    const auto& game = context.mainGame;
+    switch (context.rules[rule::SpecialGame]) {
+    case 4: case 67: return GeneralTest(context, true);
+    case 9: case 59: case 77: return EveryTableau(context, [](const std::string& pile) { return !pile.empty(); });
+    case 21: case 22: case 70: return piles.Stock().empty() && Elements(Tableau(context, 0)) <= 4;
+    case 27:
+        return StockAndWasteEmpty(context) &&
+               EveryTableau(context, [](const std::string& pile) { return Elements(pile) == 1; });
+    case 31:
+        return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) {
+                   return Elements(pile) == 1 && CardRank(ElementAt(pile, 0)) == Ace;
+               });
+    case 32: case 44: case 46: case 48: return false;
+    case 34: case 35: case 36: case 37: case 39: case 40: case 42: case 47: return ScoreGoalReached(context);
+    case 41:
+        for (int f = 1; f < std::min(context.FoundationCount(), kMaxFoundations); ++f)
+            if (!piles.foundations[static_cast<std::size_t>(f)].empty())
+                return false;
+        return true;
+    case 43: return std::any_of(piles.tableaus.begin(), piles.tableaus.end(), NineDownToOne);
+    case 45:
+        return std::count_if(piles.tableaus.begin(), piles.tableaus.end(),
+                             [](const std::string& pile) { return !pile.empty(); }) == 4;
+    case 49: case 63: return EveryTableau(context, [](const std::string& pile) { return Elements(pile) == 4; }, 24);
+    case 52:
+        return StockAndWasteEmpty(context) && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }) &&
+               Elements(piles.reserves[0]) == 8;
+    case 55: return piles.Stock().empty();
+    case 57:
+        return GroupRankSum(context, 0) == game.GameCounter1 && GroupRankSum(context, 4) == game.GameCounter2 &&
+               GroupRankSum(context, 8) == game.GameCounter3 && GroupRankSum(context, 12) == game.GameCounter4;
+    case 58: {
+        int sum = 0;
+        for (int f = 0; f < 5; ++f) {
+            const std::string& pile = piles.foundations[static_cast<std::size_t>(f)];
+            if (pile.empty())
+                return false;
+            sum += CardRank(ElementAt(pile, 0));
+        }
+        return sum == PuzzleTarget(context.registers.Get(153, 15));
+    }
+    case 62: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 9);
+    case 64: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 3);
+    case 65: return StockAndWasteEmpty(context);
+    case 72: return EveryTableau(context, [](const std::string& pile) { return Elements(pile) == 5; });
+    case 73:
+        return StockAndWasteEmpty(context) &&
+               std::all_of(piles.foundations.begin(), piles.foundations.begin() + std::min(context.FoundationCount(), kMaxFoundations),
+                           [](const std::string& pile) { return Elements(pile) == 10; }) &&
+               EveryTableau(context, KingQueenJack);
+    case 74: return ThirtiesComplete(context);
+    default: return GeneralTest(context, false);
+    }
+}
+
+} // namespace marlowe

@@ -1,0 +1,258 @@
+#include "engine/move_execution.h"
+
+#include "app/text_helpers.h"
+#include "engine/event_sounds.h"
+#include "engine/game_context.h"
+#include "engine/game_won.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/post_move.h"
+#include "engine/presentation.h"
+#include "engine/scoring.h"
+#include "engine/stock.h"
+#include "engine/table.h"
+
+namespace marlowe {
+
+namespace {
+
+// What one call has done so far.
+struct MoveState {
+    bool made = false;
+    bool turnUpRequest = false;
+};
+
+// The pile number behind a prefix: the two characters at first (0-based), or the rest.
+std::optional<int> PileNumberAt(std::string_view target, std::size_t first)
+{
+    if (target.size() <= first)
+        return std::nullopt;
+    const auto number = ParseInteger(target.substr(first, 2));
+    return number ? std::optional<int>(static_cast<int>(*number)) : std::nullopt;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+std::optional<PileRef> PileOfLocation(CardLocation location)
+{
+    if (location == kInStock)
+        return PileRef{PileGroup::StockGroup, kStockSlot};
+    if (location == kInWaste)
+        return PileRef{PileGroup::StockGroup, kWasteSlot};
+    if (location >= 1 && location <= kMaxTableaus)
+        return PileRef{PileGroup::Tableaus, location - 1};
+    if (location <= -1 && location >= -kMaxFoundations)
+        return PileRef{PileGroup::Foundations, -location - 1};
+    if (location <= -21 && location >= -20 - kMaxReserves)
+        return PileRef{PileGroup::Reserves, -location - 21};
+    return std::nullopt;
+}
+
+void DrawPiles(GameContext& context, std::optional<PileRef> source, PileRef destination)
+{
+    if (source)
+        context.presentation().DrawPile(*source);
+    context.presentation().DrawPile(destination);
+}
+
+// Takes the card out of its pile the way the game removes cards: where tableau cells keep
+// their places a tableau card leaves a gap. Returns where it lay.
+CardLocation TakeCard(GameContext& context, int card)
+{
+    const CardLocation from = LocateCard(context, card);
+    const bool leaveGap = context.rules[rule::TableauStyle] == 12 && from > 0;
+    RemoveCardFromTable(context, card, leaveGap ? RemoveMode::LeaveGap : RemoveMode::Delete);
+    return from;
+}
+
+void PutFaceUp(GameContext& context, PileRef pile, int card)
+{
+    AddCardToPile(context, pile, card, '1');
+}
+
+void StoreWinTest(GameContext& context)
+{
+    context.flags.Set(WonMark, IsGameWon(context));
+}
+
+bool MoveToFoundation(GameContext& context, int card, int foundation, bool byAutoplay, MoveState& state)
+{
+    if (foundation < 0 || foundation >= kMaxFoundations)
+        return false;
+    const PileRef destination{PileGroup::Foundations, foundation};
+    RecordSnapshot(context);
+    const CardLocation from = TakeCard(context, card);
+    PutFaceUp(context, destination, card);
+    state.turnUpRequest = from > 0;
+    DrawPiles(context, PileOfLocation(from), destination);
+    StoreWinTest(context);
+    state.made = true;
+    if (byAutoplay)
+        PlayEventSound(context, "Autoplay", SoundSwitch::Autoplay);
+    else
+        PlayEventSound(context, "Foundation", SoundSwitch::Foundation);
+    return true;
+}
+
+bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, MoveState& state)
+{
+    if (tableau < 0 || tableau >= kMaxTableaus)
+        return false;
+    const PileRef destination{PileGroup::Tableaus, tableau};
+    RecordSnapshot(context);
+    const CardLocation from = LocateCard(context, card);
+    const auto run = carryRun && (from > 0 || from <= -21) ? TakeRunFrom(context, card, false) : std::vector<std::string>{};
+    if (run.size() > 1) {
+        CutRunFrom(context, card);
+        for (const auto& element : run)
+            PutFaceUp(context, destination, static_cast<int>(*ParseInteger(element)));
+        state.turnUpRequest = true;
+    } else {
+        TakeCard(context, card);
+        PutFaceUp(context, destination, card);
+        state.turnUpRequest = from > 0;
+    }
+    DrawPiles(context, PileOfLocation(from), destination);
+
+    if (from > 0)
+        RemoveCompleteSequence(context, from - 1);
+    RemoveCompleteSequence(context, tableau);
+    PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
+    if (context.rules.Of(rule::TableauBuildCode, tableau) == 71)
+        CaptureJumpedCard(context, from, tableau);
+
+    switch (context.rules[rule::SpecialGame]) {
+    case 43: case 44:
+        RecomputeScore(context);
+        StoreWinTest(context);
+        break;
+    case 72: case 73: StoreWinTest(context); break;
+    case 49: case 63:
+        ExchangeOnTwoCardTableau(context, tableau, from);
+        RecomputeScore(context);
+        StoreWinTest(context);
+        break;
+    default: break;
+    }
+    state.made = true;
+    return true;
+}
+
+bool MoveToReserve(GameContext& context, int card, int reserve, MoveState& state)
+{
+    if (reserve < 0 || reserve >= kMaxReserves)
+        return false;
+    const PileRef destination{PileGroup::Reserves, reserve};
+    RecordSnapshot(context);
+    const CardLocation from = TakeCard(context, card);
+    PutFaceUp(context, destination, card);
+    state.turnUpRequest = from > 0;
+    DrawPiles(context, PileOfLocation(from), destination);
+    PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
+    state.made = true;
+    return true;
+}
+
+// "Waste" carries the card to the secondary waste, "Stock02" to the waste.
+bool MoveToWastePile(GameContext& context, int card, int slot, MoveState& state)
+{
+    const PileRef destination{PileGroup::StockGroup, slot};
+    RecordSnapshot(context);
+    const CardLocation from = TakeCard(context, card);
+    PutFaceUp(context, destination, card);
+    state.turnUpRequest = from > 0;
+    DrawPiles(context, PileOfLocation(from), destination);
+    StoreWinTest(context);
+    if (slot == kWasteSlot)
+        PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
+    else if (context.rules[rule::SpecialGame] == 12)
+        PlayEventSound(context, "Eddy", SoundSwitch::Foundation);
+    state.made = true;
+    return true;
+}
+
+bool StockAndWasteNearlyEmpty(const GameContext& context)
+{
+    return context.piles.Stock().empty() && ElementCount(context.piles.Waste()) <= 1;
+}
+
+// Only a tableau card to a foundation may open a game whose first move must be that.
+bool PassesFirstMoveGate(const GameContext& context, int card, std::string_view target)
+{
+    if (context.rules[rule::FirstMoveToFoundation] != 1 || context.mainGame.MoveCount != 0)
+        return true;
+    return LocateCard(context, card) >= 1 && StartsWith(target, "Dest");
+}
+
+bool Dispatch(GameContext& context, int card, std::string_view target, bool carryRun, MoveState& state)
+{
+    if (StartsWith(target, "Mazzo"))
+        return state.made = TurnStock(context, target);
+    if (StartsWith(target, "Dest_Autoplay")) {
+        const auto number = PileNumberAt(target, 13);
+        return number && MoveToFoundation(context, card, *number - 1, true, state);
+    }
+    if (StartsWith(target, "Add_Tableau") || StartsWith(target, "Add_Reserve") || target == "Fill_Tableaus")
+        return state.made = DealFromStock(context, target);
+    if (target == "Waste")
+        return MoveToWastePile(context, card, kSecondWasteSlot, state);
+    if (target == "Stock02")
+        return MoveToWastePile(context, card, kWasteSlot, state);
+    const auto pile = ParsePileName(target);
+    if (!pile)
+        return false;
+    switch (pile->group) {
+    case PileGroup::Foundations: return MoveToFoundation(context, card, pile->slot, false, state);
+    case PileGroup::Tableaus: return MoveToTableau(context, card, pile->slot, carryRun, state);
+    case PileGroup::Reserves: return MoveToReserve(context, card, pile->slot, state);
+    case PileGroup::StockGroup: return false;
+    }
+    return false;
+}
+
+// The consequences that follow every move, in their fixed order.
+void AfterMove(GameContext& context, std::string_view target, bool stockWasNearlyEmpty, const MoveState& state)
+{
+    if (!stockWasNearlyEmpty && StockAndWasteNearlyEmpty(context))
+        context.presentation().DrawPile({PileGroup::StockGroup, kStockSlot});
+    const int special = context.rules[rule::SpecialGame];
+    if (state.made) {
+        context.mainGame.DropRetryMark = 0;
+        if (special != 9 && special != 59 && special != 76 && special != 77)
+            RecomputeScore(context);
+    }
+    if (state.turnUpRequest && !context.AutoplayActive())
+        TurnUpExposedCards(context);
+    if (state.made) {
+        ClearRedo(context);
+        if (context.mainGame.GameStarted < 1)
+            context.mainGame.GameStarted = 1;
+    }
+    auto& moves = context.mainGame.MoveCount;
+    if (moves < 2)
+        ++moves;
+    if (context.rules[rule::FillAfterFirstMove] == 1 && moves == 1) {
+        moves = 2;
+        ExecuteMove(context, 0, "Fill_Tableaus");
+    }
+    if (special == 31 || special == 34 || special == 35 || (special == 52 && StartsWith(target, "Appogg")))
+        StoreWinTest(context);
+}
+
+} // namespace
+
+bool ExecuteMove(GameContext& context, int card, std::string_view target, bool carryRun)
+{
+    if (!PassesFirstMoveGate(context, card, target))
+        return false;
+    const bool stockWasNearlyEmpty = StockAndWasteNearlyEmpty(context);
+    MoveState state;
+    Dispatch(context, card, target, carryRun, state);
+    AfterMove(context, target, stockWasNearlyEmpty, state);
+    return state.made;
+}
+
+} // namespace marlowe

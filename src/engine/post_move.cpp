@@ -1,0 +1,167 @@
+#include "engine/post_move.h"
+
+#include "engine/cards.h"
+#include "engine/event_sounds.h"
+#include "engine/legality.h"
+#include "engine/move_execution.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/presentation.h"
+
+#include <cstdlib>
+
+namespace marlowe {
+
+namespace {
+
+constexpr int kSequenceLength = 13;
+
+bool IsSequenceKind(int kind)
+{
+    return kind == 82 || kind == 83 || kind == 95 || kind == 97 || kind == 98 || kind == 99;
+}
+
+// Whether card may follow the card above it (above) in a sequence of the kind, given the
+// tableau's own building code.
+bool FollowsInSequence(int kind, int tableauCode, int above, int card)
+{
+    const int step = CardRank(card) - CardRank(above);
+    switch (kind) {
+    case 82:
+        if (tableauCode == 3 && IsRedCard(card) == IsRedCard(above))
+            return false;
+        if (tableauCode == 0 && CardSuit(card) != CardSuit(above))
+            return false;
+        return step == 1;
+    case 83: case 97: return CardSuit(card) == CardSuit(above) && step == 1;
+    case 95: return CardSuit(card) == CardSuit(above) && step == -1;
+    case 98: return IsRedCard(card) == IsRedCard(above) && step == 1;
+    case 99: return std::abs(step) == 1 || std::abs(step) == 12;
+    default: return false;
+    }
+}
+
+// The number of cards of the complete sequence on top of the pile (0 when there is none).
+int CompleteSequenceLength(const GameContext& context, const std::string& pile, int kind, int tableauCode)
+{
+    int length = 0;
+    int above = 0;
+    int expected = kind == 95 ? King : Ace;
+    for (int i = ElementCount(pile) - 1; i >= 0; --i) {
+        const int card = ElementAt(pile, i);
+        if (card <= 0 || context.cards.IsFaceDown(card))
+            break;
+        const bool fits = length == 0 ? (kind == 99 || CardRank(card) == expected)
+                                      : FollowsInSequence(kind, tableauCode, above, card);
+        if (!fits)
+            return 0;
+        ++length;
+        above = card;
+        if (kind != 99 && length == kSequenceLength)
+            return length;
+    }
+    return kind == 99 ? length : 0;
+}
+
+} // namespace
+
+void RemoveCompleteSequence(GameContext& context, int tableau)
+{
+    if (tableau < 0 || tableau >= context.TableauCount())
+        return;
+    const std::string& pile = context.piles.tableaus[static_cast<std::size_t>(tableau)];
+    if (ElementCount(pile) <= 12)
+        return;
+    int target = -1;
+    bool anySequenceFoundation = false;
+    for (int f = 0; f < context.FoundationCount(); ++f) {
+        if (!IsSequenceKind(context.rules.Of(rule::FoundationBaseRank, f)))
+            continue;
+        anySequenceFoundation = true;
+        if (context.piles.foundations[static_cast<std::size_t>(f)].empty()) {
+            target = f;
+            break;
+        }
+    }
+    if (!anySequenceFoundation || target < 0)
+        return;
+    const int kind = context.rules.Of(rule::FoundationBaseRank, target);
+    const int length =
+        CompleteSequenceLength(context, pile, kind, context.rules.Of(rule::TableauBuildCode, tableau));
+    if (length == 0)
+        return;
+    if (kind != 95 && !CanPlayOnFoundation(context, target, TopElement(pile)))
+        return;
+
+    PlayEventSound(context, "Redeal", SoundSwitch::Redeal, true);
+    const std::string destination = "Dest" + std::to_string(target + 1);
+    for (int i = 0; i < length && i < kSequenceLength; ++i) {
+        const int card = TopElement(context.piles.tableaus[static_cast<std::size_t>(tableau)]);
+        context.presentation().GlideCard(card, {PileGroup::Tableaus, tableau}, {PileGroup::Foundations, target});
+        if (ExecuteMove(context, card, destination))
+            DropLastSnapshots(context, 1);
+    }
+    context.presentation().StopSound();
+}
+
+void TurnUpExposedCards(GameContext& context)
+{
+    if (context.registers.Get(239, 1) == "N" || context.rules[rule::AutoFaceUp] == 0)
+        return;
+    for (int k = 0; k < context.TableauCount(); ++k) {
+        const int top = TopElement(context.piles.tableaus[static_cast<std::size_t>(k)]);
+        if (top <= 0 || !context.cards.IsFaceDown(top))
+            continue;
+        context.cards.SetCardFaceMark(top, '1');
+        if (context.registers.Get(178, 1) != "N")
+            context.presentation().FlipCard(top, {PileGroup::Tableaus, k});
+        PlayEventSound(context, "Face_up", SoundSwitch::FaceUp);
+        context.presentation().DrawPile({PileGroup::Tableaus, k});
+    }
+}
+
+void CaptureJumpedCard(GameContext& context, CardLocation from, int tableau)
+{
+    const int width = context.rules[rule::GridColumns];
+    if (width <= 0 || from < 1)
+        return;
+    const int s = from; // 1-based source
+    const int d = tableau;
+    int jumped = -1;
+    if (s == d + 3 && d / width == (d + 2) / width)
+        jumped = d + 1;
+    else if (s == d - 1 && d >= 2 && d / width == (d - 2) / width)
+        jumped = d - 1;
+    else if (s == d - 2 * width + 1)
+        jumped = d - width;
+    else if (s == d + 2 * width + 1)
+        jumped = d + width;
+    if (jumped < 0 || jumped >= kMaxTableaus)
+        return;
+    const std::string& pile = context.piles.tableaus[static_cast<std::size_t>(jumped)];
+    if (pile.empty())
+        return;
+    const int card = ElementAt(pile, 0);
+    context.presentation().GlideCard(card, {PileGroup::Tableaus, jumped}, {PileGroup::StockGroup, kSecondWasteSlot});
+    if (ExecuteMove(context, card, "Waste"))
+        DropLastSnapshots(context, 1);
+}
+
+void ExchangeOnTwoCardTableau(GameContext& context, int tableau, CardLocation from)
+{
+    std::string& pile = context.piles.tableaus[static_cast<std::size_t>(tableau)];
+    if (ElementCount(pile) != 2 || from < 1 || from > kMaxTableaus)
+        return;
+    const int bottom = ElementAt(pile, 0);
+    const int moved = ElementAt(pile, 1);
+    if (CardRank(bottom) == context.rules.Of(rule::TableauBaseRank, tableau))
+        return;
+    context.presentation().Wait(100, false);
+    const PileRef source{PileGroup::Tableaus, from - 1};
+    context.presentation().GlideCard(bottom, {PileGroup::Tableaus, tableau}, source);
+    context.piles[source] = CodeText(bottom);
+    pile = CodeText(moved);
+    context.presentation().DrawPile(source);
+}
+
+} // namespace marlowe

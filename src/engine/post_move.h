@@ -1,0 +1,22 @@
+#pragma once
+// The automatic consequences of a move: complete sequences leaving the tableau, exposed cards
+// turning up, the jump capture of grid games and the exchange on a two-card tableau. None of
+// them adds an undo point of its own: each undoes together with the move that caused it.
+
+#include "engine/table.h"
+
+namespace marlowe {
+
+// A complete sequence on top of tableau pile k (0-based) goes to the first empty foundation
+// that takes whole sequences. Does nothing for a pile outside the game.
+void RemoveCompleteSequence(GameContext& context, int tableau);
+// Turns up the face-down top card of every tableau pile, when the game and the player want it.
+void TurnUpExposedCards(GameContext& context);
+// After a card from location jumped onto tableau pile k, the card it jumped over leaves for
+// the secondary waste.
+void CaptureJumpedCard(GameContext& context, CardLocation from, int tableau);
+// A tableau pile that now holds two cards, the lower not of its base rank, hands the lower card
+// back to the pile the moved card came from.
+void ExchangeOnTwoCardTableau(GameContext& context, int tableau, CardLocation from);
+
+} // namespace marlowe

@@ -1,0 +1,103 @@
+// The win test: the general one and the games' own.
+
+#include "engine/game_context.h"
+#include "engine/game_won.h"
+#include "engine/pile_text.h"
+#include "engine/recording_presentation.h"
+
+#include <gtest/gtest.h>
+
+namespace marlowe {
+namespace {
+
+class GameWonTest : public ::testing::Test {
+protected:
+    GameWonTest() : context(presentation)
+    {
+        context.rules[rule::TableauCount] = 4;
+        context.rules[rule::ReserveCount] = 2;
+        context.rules[rule::FoundationCount] = 4;
+    }
+
+    void Special(int code) { context.rules[rule::SpecialGame] = static_cast<std::int16_t>(code); }
+    std::string& Tableau(int k) { return context.piles.tableaus[static_cast<std::size_t>(k)]; }
+
+    RecordingPresentation presentation;
+    GameContext context;
+};
+
+TEST_F(GameWonTest, GeneralTestWantsStockWasteTableauAndReservesEmpty)
+{
+    EXPECT_TRUE(IsGameWon(context));
+    for (std::string* pile : {&context.piles.Stock(), &context.piles.Waste(), &Tableau(3), &context.piles.reserves[1]}) {
+        *pile = "001";
+        EXPECT_FALSE(IsGameWon(context));
+        pile->clear();
+    }
+    Tableau(4) = "001"; // beyond the game's tableaus
+    context.piles.reserves[2] = "002";
+    context.piles.stockGroup[kSecondWasteSlot] = "003";
+    EXPECT_TRUE(IsGameWon(context));
+    Tableau(0) = "000000";
+    EXPECT_FALSE(IsGameWon(context)) << "gaps count as cards in the general test";
+    Special(67);
+    EXPECT_TRUE(IsGameWon(context)) << "but not in the games that leave gaps";
+}
+
+TEST_F(GameWonTest, GamesWithTheirOwnTests)
+{
+    Special(41);
+    context.rules[rule::FoundationCount] = 1;
+    context.piles.foundations[1] = "001";
+    EXPECT_TRUE(IsGameWon(context)) << "a single foundation counts as won at once";
+    context.rules[rule::FoundationCount] = 2;
+    EXPECT_FALSE(IsGameWon(context));
+
+    Special(31);
+    for (int k = 0; k < 4; ++k)
+        Tableau(k) = CodeText(1 + 13 * k);
+    EXPECT_TRUE(IsGameWon(context));
+    Tableau(2) = "002";
+    EXPECT_FALSE(IsGameWon(context));
+
+    Special(43);
+    Tableau(5) = "009008007006005004003002001";
+    EXPECT_TRUE(IsGameWon(context));
+
+    Special(34);
+    context.rules[rule::TargetScore] = 500;
+    context.registers.Set(122, 6, 499);
+    EXPECT_FALSE(IsGameWon(context));
+    context.registers.Set(122, 6, 500);
+    EXPECT_TRUE(IsGameWon(context));
+
+    Special(32);
+    EXPECT_FALSE(IsGameWon(context)) << "these games end by other means";
+
+    Special(45);
+    context.piles.tableaus = {};
+    for (int k = 0; k < 4; ++k)
+        Tableau(k * 3) = "001";
+    EXPECT_TRUE(IsGameWon(context));
+}
+
+TEST_F(GameWonTest, ThirtiesNeedEveryRowToSumToThirty)
+{
+    Special(74);
+    Tableau(0) = "010013";
+    Tableau(1) = "023026";
+    Tableau(2) = "036039";
+    EXPECT_FALSE(IsGameWon(context)) << "10 + 10 + 10 = 30, but 13 + 13 + 13 = 39";
+    Tableau(1) = "023020";
+    Tableau(2) = "036";
+    Tableau(3) = "000004";
+    EXPECT_FALSE(IsGameWon(context)) << "a gap after a card fails the row";
+    Tableau(0) = "010";
+    Tableau(1) = "023";
+    Tableau(2) = "036";
+    Tableau(3) = "";
+    EXPECT_TRUE(IsGameWon(context));
+}
+
+} // namespace
+} // namespace marlowe

@@ -1,0 +1,165 @@
+// The stock: turning cards, redeals and their passes, dealing rows, and the Draw.
+
+#include "engine/game_context.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/recording_presentation.h"
+#include "engine/stock.h"
+
+#include <gtest/gtest.h>
+
+namespace marlowe {
+namespace {
+
+class StockTest : public ::testing::Test {
+protected:
+    StockTest() : context(presentation)
+    {
+        auto& rules = context.rules;
+        rules[rule::PackSize] = 52;
+        rules[rule::FoundationCount] = 4;
+        rules[rule::TableauCount] = 4;
+        rules[rule::StockShown] = 1;
+        rules[rule::WasteShown] = 1;
+        rules[rule::StockFaceDown] = 1;
+        rules[rule::DrawCount] = 1;
+        rules[rule::PassesAllowed] = -1;
+        context.mainGame.RedealsDone = 1;
+    }
+
+    // A full click on the stock: the press, then the release.
+    void Click()
+    {
+        StockClick(context);
+        ReleaseStockButton(context);
+    }
+
+    RecordingPresentation presentation;
+    GameContext context;
+};
+
+TEST_F(StockTest, TurningCardsPutsTheLastTurnedOnTop)
+{
+    context.rules[rule::DrawCount] = 3;
+    context.piles.Stock() = "001002";
+    Click();
+    EXPECT_EQ(context.piles.Stock(), "");
+    EXPECT_EQ(context.piles.Waste(), "002001") << "two cards turned, the last one on top";
+    EXPECT_FALSE(context.cards.IsFaceDown(1));
+    EXPECT_EQ(context.undoHistory.Size(), 1u);
+}
+
+TEST_F(StockTest, PassesLimitTheRedeals)
+{
+    const struct {
+        int passes, clicksOnEmptyStock, expectedRedeals;
+    } rows[] = {{2, 3, 1}, {1, 2, 0}, {0, 2, 0}, {-1, 4, 4}};
+    for (const auto& row : rows) {
+        context.rules[rule::PassesAllowed] = static_cast<std::int16_t>(row.passes);
+        context.mainGame.RedealsDone = 1;
+        context.piles.Stock().clear();
+        context.piles.Waste() = "001002003";
+        for (int i = 0; i < row.clicksOnEmptyStock; ++i) {
+            Click();
+            while (!context.piles.Stock().empty()) // turn the whole stock again
+                Click();
+        }
+        EXPECT_EQ(context.mainGame.RedealsDone, 1 + row.expectedRedeals) << "passes " << row.passes;
+    }
+}
+
+TEST_F(StockTest, ARedealTurnsTheWasteOverAndTurnsAtOnce)
+{
+    context.piles.Waste() = "001002003";
+    context.cards.SetCardFaceMark(1, '1');
+    StockClick(context);
+    EXPECT_EQ(context.piles.Waste(), "001002003") << "the press only waits for the release";
+    EXPECT_EQ(presentation.EventsStartingWith("press ").size(), 1u);
+    ReleaseStockButton(context);
+    EXPECT_EQ(context.mainGame.RedealsDone, 2);
+    EXPECT_EQ(context.piles.Stock(), "003002") << "the waste's bottom card became the stock's top and was turned";
+    EXPECT_EQ(context.piles.Waste(), "001");
+    EXPECT_TRUE(context.cards.IsFaceDown(2)) << "cards back in the stock lie face down";
+    EXPECT_EQ(context.undoHistory.Size(), 1u) << "the redeal and the turn undo together";
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(context.piles.Waste(), "001002003");
+    EXPECT_EQ(context.piles.Stock(), "");
+}
+
+TEST_F(StockTest, AWasteOfOneCardIsNotRedealt)
+{
+    context.piles.Waste() = "001";
+    Click();
+    EXPECT_EQ(context.mainGame.RedealsDone, 1);
+    EXPECT_EQ(context.piles.Waste(), "001");
+}
+
+TEST_F(StockTest, TurningOnlyOntoAnEmptyWaste)
+{
+    context.rules[rule::TurnOnEmptyWasteOnly] = 1;
+    context.piles.Stock() = "001002";
+    Click();
+    Click();
+    EXPECT_EQ(context.piles.Waste(), "002");
+    context.piles.Waste().clear();
+    Click();
+    EXPECT_EQ(context.piles.Waste(), "001");
+}
+
+TEST_F(StockTest, RowDealsStopWhenTheStockRunsOut)
+{
+    context.rules[rule::WasteShown] = 0;
+    for (int k = 0; k < 4; ++k)
+        context.rules.Of(rule::TableauDealMode, k) = 1;
+    context.piles.Stock() = "001002";
+    Click();
+    EXPECT_EQ(context.piles.tableaus[0], "002");
+    EXPECT_EQ(context.piles.tableaus[1], "001");
+    EXPECT_EQ(context.piles.tableaus[2], "");
+    EXPECT_FALSE(context.cards.IsFaceDown(2));
+}
+
+TEST_F(StockTest, GapsMustBeFilledBeforeADealOfModeTwo)
+{
+    context.rules[rule::WasteShown] = 0;
+    for (int k = 0; k < 4; ++k)
+        context.rules.Of(rule::TableauDealMode, k) = 2;
+    context.piles.Stock() = "001002003004005";
+    context.piles.tableaus = {"010", "011", "", "012"};
+    Click();
+    EXPECT_EQ(presentation.events.back(), "info: Fill in any gaps in the tableau before dealing.");
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 5);
+}
+
+TEST_F(StockTest, AClickThatDealsSeveralPilesUndoesInOneStep)
+{
+    context.rules[rule::WasteShown] = 0;
+    for (int k = 0; k < 4; ++k)
+        context.rules.Of(rule::TableauDealMode, k) = 11; // one card to every tableau per click
+    context.piles.Stock() = "001002003004005006";
+    Click();
+    EXPECT_EQ(context.mainGame.DealCounter, 1);
+    EXPECT_EQ(context.piles.tableaus[3], "003");
+    EXPECT_EQ(context.undoHistory.Size(), 1u);
+    EXPECT_EQ(context.undoHistory.Last().annotation, "002");
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 6);
+    EXPECT_TRUE(context.piles.tableaus[0].empty());
+}
+
+TEST_F(StockTest, TheDrawIsAllowedOnceAfterTheLastRedeal)
+{
+    context.piles.tableaus[0] = "001002003";
+    EXPECT_FALSE(TryDraw(context, 2));
+    EXPECT_EQ(presentation.events.back(), "info: The Draw is allowed after the last Redeal.");
+    context.mainGame.RedealsDone = 3;
+    EXPECT_FALSE(TryDraw(context, 2)) << "the pick itself is always refused";
+    EXPECT_EQ(context.piles.tableaus[0], "001003002");
+    EXPECT_EQ(context.undoHistory.Last().annotation, "004");
+    EXPECT_FALSE(TryDraw(context, 1));
+    EXPECT_EQ(presentation.events.back(), "info: Only one Draw is permitted.");
+    EXPECT_EQ(context.piles.tableaus[0], "001003002");
+}
+
+} // namespace
+} // namespace marlowe
