@@ -1,6 +1,7 @@
 #include "game_compiler.h"
 
 #include "app/text_helpers.h"
+#include "engine/hint_file.h"
 
 #include <algorithm>
 #include <map>
@@ -15,6 +16,7 @@ struct Draft {
     const GameSource* source = nullptr;
     CompiledGame game;
     std::map<int, SourceLocation> setAt;
+    std::map<HintKey, SourceLocation> hintAt;
     SourceLocation numberAt;
 };
 
@@ -76,6 +78,16 @@ public:
             ownAt[assignment.index] = assignment.where;
             draft.game.rules[static_cast<std::size_t>(assignment.index)] = static_cast<std::int16_t>(assignment.value);
             draft.setAt[assignment.index] = assignment.where;
+        }
+        std::map<HintKey, SourceLocation> ownHintAt;
+        for (const auto& hint : source.hints) {
+            const HintKey key{hint.pileLetter, hint.pileNumber};
+            if (const auto earlier = ownHintAt.find(key); earlier != ownHintAt.end())
+                throw CompileError(hint.where, "the hint is given twice (first at line " +
+                                                   std::to_string(earlier->second.line) + ")");
+            ownHintAt[key] = hint.where;
+            draft.game.hints[key] = hint.text;
+            draft.hintAt[key] = hint.where;
         }
         return draft;
     }
@@ -181,6 +193,26 @@ int CardsDealt(const Draft& draft)
     return cards + (Rule(draft, rule::ExtraFoundationCard) == 1 ? 1 : 0);
 }
 
+// A hint may only name piles the game has.
+void CheckHintsWithinPiles(const Draft& draft)
+{
+    for (const auto& [key, where] : draft.hintAt) {
+        const auto [letter, number] = key;
+        int piles = 0;
+        std::string kind;
+        switch (letter) {
+        case kTableauHintLetter: piles = Rule(draft, rule::TableauCount); kind = "tableau"; break;
+        case kFoundationHintLetter: piles = Rule(draft, rule::FoundationCount); kind = "foundation"; break;
+        case kReserveHintLetter: piles = Rule(draft, rule::ReserveCount); kind = "reserve"; break;
+        default: continue;
+        }
+        if (piles == 0 || number > piles)
+            throw CompileError(where, "the hint names " + (number == kEveryPileHint ? "every " + kind
+                                                                                    : kind + " " + std::to_string(number - 1)) +
+                                          ", but " + draft.game.name + " has " + std::to_string(piles) + " " + kind + "s");
+    }
+}
+
 void CheckGame(const Draft& draft)
 {
     const int pack = Rule(draft, rule::PackSize);
@@ -204,6 +236,7 @@ void CheckGame(const Draft& draft)
             throw CompileError(draft.numberAt, "the deal of " + draft.game.name + " needs " + std::to_string(needed) +
                                                    " cards, but the pack holds " + std::to_string(*available));
     }
+    CheckHintsWithinPiles(draft);
     if (draft.game.name.size() > 50)
         throw CompileError(draft.source->name->where, "the name is longer than 50 characters");
     if (draft.game.family < 0 || draft.game.family > 999)

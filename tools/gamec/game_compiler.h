@@ -1,7 +1,7 @@
 #pragma once
 // Turns parsed game sources into the games of the game file: resolves derivations and checks
 // every game (unique numbers and names, pile counts within the table, deals that the pack can
-// fill), reporting the first fault with its file and line.
+// fill, hints for piles the game has), reporting the first fault with its file and line.
 
 #include "game_source.h"
 
@@ -9,10 +9,15 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marlowe::gamec {
+
+// A status bar hint by pile letter and pile number, as the hint file keys it.
+using HintKey = std::pair<char, int>;
 
 struct CompiledGame {
     int number = 0;
@@ -23,6 +28,7 @@ struct CompiledGame {
     char groupMark = '0';
     bool selected = false;
     std::array<std::int16_t, kRuleVectorSize> rules{};
+    std::map<HintKey, std::string> hints; // a derived game inherits its parent's
 };
 
 // The games in number order; throws CompileError on the first fault.

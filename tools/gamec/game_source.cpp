@@ -2,6 +2,7 @@
 
 #include "app/text_helpers.h"
 #include "catalogue/rule_parameters.h"
+#include "engine/hint_file.h"
 
 #include <cstdint>
 #include <map>
@@ -63,20 +64,28 @@ std::vector<std::string> SplitList(const std::string& text)
     }
 }
 
-// "Name", or "Name[k]" naming pile k of a family.
+// A key "Name", or "Name[k]" naming pile k.
+struct PileKey {
+    std::string name;
+    std::optional<int> pile;
+};
+
+PileKey SplitPileKey(const std::string& key, const SourceLocation& where)
+{
+    const auto open = key.find('[');
+    if (open == std::string::npos)
+        return {key, std::nullopt};
+    const auto close = key.find(']', open);
+    const auto number = close == std::string::npos ? std::nullopt
+                                                    : ParseInteger(key.substr(open + 1, close - open - 1));
+    if (!number || close + 1 != key.size())
+        throw CompileError(where, "'" + key + "' is not a name with a pile number");
+    return {Trim(key.substr(0, open)), static_cast<int>(*number)};
+}
+
 void AssignRule(GameSource& source, const std::string& key, const std::string& value, const SourceLocation& where)
 {
-    std::string name = key;
-    std::optional<int> pile;
-    if (const auto open = key.find('['); open != std::string::npos) {
-        const auto close = key.find(']', open);
-        const auto number = close == std::string::npos ? std::nullopt
-                                                        : ParseInteger(key.substr(open + 1, close - open - 1));
-        if (!number || close + 1 != key.size())
-            throw CompileError(where, "'" + key + "' is not a parameter name with a pile number");
-        name = Trim(key.substr(0, open));
-        pile = static_cast<int>(*number);
-    }
+    const auto [name, pile] = SplitPileKey(key, where);
     const auto parameter = FindRuleParameter(name);
     if (!parameter)
         throw CompileError(where, "unknown rule parameter '" + name + "'");
@@ -109,6 +118,43 @@ void AssignRule(GameSource& source, const std::string& key, const std::string& v
         for (int i = 0; i < repeat; ++i)
             source.assignments.push_back({parameter->index + next++, parsed, where});
     }
+}
+
+struct HintKind {
+    std::string_view name;
+    char pileLetter;
+    int piles; // 0: the kind has no pile numbers
+};
+
+constexpr HintKind kHintKinds[] = {
+    {"Hint.Tableau", kTableauHintLetter, kMaxTableaus},
+    {"Hint.Foundation", kFoundationHintLetter, kMaxFoundations},
+    {"Hint.Reserve", kReserveHintLetter, kMaxReserves},
+    {"Hint.Stock", kStockHintLetter, 0},
+    {"Hint.Waste", kWasteHintLetter, 0},
+};
+
+// "Hint.Kind" or "Hint.Kind[k]" with k 0-based; the hint file numbers piles from 1.
+void AssignHint(GameSource& source, const std::string& key, const std::string& value, const SourceLocation& where)
+{
+    const auto [name, pile] = SplitPileKey(key, where);
+    const HintKind* kind = nullptr;
+    for (const auto& candidate : kHintKinds)
+        if (candidate.name == name)
+            kind = &candidate;
+    if (!kind)
+        throw CompileError(where, "unknown hint '" + name +
+                                      "'; hints are Hint.Tableau, Hint.Foundation, Hint.Reserve, Hint.Stock and Hint.Waste");
+    if (pile && kind->piles == 0)
+        throw CompileError(where, name + " takes no pile number");
+    if (pile && (*pile < 0 || *pile >= kind->piles))
+        throw CompileError(where, "pile " + std::to_string(*pile) + " is outside " + name + "[0.." +
+                                      std::to_string(kind->piles - 1) + "]");
+    // The hint file keeps one text per line, scrambled by adding small numbers to each byte.
+    for (const char c : value)
+        if (static_cast<unsigned char>(c) < 32)
+            throw CompileError(where, name + " holds a control character");
+    source.hints.push_back({kind->pileLetter, pile ? *pile + 1 : kEveryPileHint, value, where});
 }
 
 template <typename T>
@@ -192,6 +238,8 @@ GameSource ParseGameSource(std::string_view text, const std::string& fileName)
             SetOnce(source.selected, HeaderFlag(key, value, where), key, where);
         else if (key == "DerivesFrom")
             SetOnce(source.derivesFrom, value, key, where);
+        else if (key.rfind("Hint.", 0) == 0)
+            AssignHint(source, key, value, where);
         else
             AssignRule(source, key, value, where);
     }

@@ -12,6 +12,10 @@
 //
 // "DerivesFrom = Klondike" starts from another game (by name or number) and lists only what
 // differs. "#" starts a comment.
+//
+// "Hint.Tableau = text" gives the status bar hint of every tableau, "Hint.Tableau[3] = text" that
+// of one tableau (0-based, as the per-pile families); likewise Hint.Foundation and Hint.Reserve,
+// and Hint.Stock and Hint.Waste without a pile number.
 
 #include <optional>
 #include <stdexcept>
@@ -48,6 +52,15 @@ struct RuleAssignment {
     SourceLocation where;
 };
 
+// A status bar hint: the pile letter and number of the hint file (1-based, 0 for every pile of
+// the kind) and the text.
+struct HintAssignment {
+    char pileLetter = 'T';
+    int pileNumber = 0;
+    std::string text;
+    SourceLocation where;
+};
+
 struct GameSource {
     std::string file;
     std::optional<Located<int>> number;
@@ -59,6 +72,7 @@ struct GameSource {
     std::optional<Located<bool>> selected;        // in the selection list of the game dialog
     std::optional<Located<std::string>> derivesFrom;
     std::vector<RuleAssignment> assignments;
+    std::vector<HintAssignment> hints;
 };
 
 // Parses one source; the first fault throws a CompileError naming file and line.

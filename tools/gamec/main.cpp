@@ -1,9 +1,10 @@
-// marlowe-gamec: compiles the game sources into the game file.
-//   marlowe-gamec --output GAMES.DAT data/games/*.game
+// marlowe-gamec: compiles the game sources into the game file and, with --hints, the hint file.
+//   marlowe-gamec --output GAMES.DAT [--hints solr.dat] data/games/*.game
 
 #include "game_compiler.h"
 #include "game_file_writer.h"
 #include "game_source.h"
+#include "hint_file_writer.h"
 
 #include "app/text_file.h"
 
@@ -17,16 +18,19 @@ using namespace marlowe;
 int main(int argc, char** argv)
 {
     std::filesystem::path output;
+    std::filesystem::path hints;
     std::vector<std::string> inputs;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--output" && i + 1 < argc)
             output = argv[++i];
+        else if (argument == "--hints" && i + 1 < argc)
+            hints = argv[++i];
         else
             inputs.push_back(argument);
     }
     if (output.empty() || inputs.empty()) {
-        std::cerr << "usage: marlowe-gamec --output GAMES.DAT SOURCE.game...\n";
+        std::cerr << "usage: marlowe-gamec --output GAMES.DAT [--hints solr.dat] SOURCE.game...\n";
         return 2;
     }
 
@@ -45,6 +49,10 @@ int main(int argc, char** argv)
         const auto games = gamec::CompileGames(sources);
         if (!WriteTextLines(output, gamec::GameFileLines(games))) {
             std::cerr << output.string() << ": error: cannot write the game file\n";
+            return 1;
+        }
+        if (!hints.empty() && !gamec::WriteHintFile(hints, games)) {
+            std::cerr << hints.string() << ": error: cannot write the hint file\n";
             return 1;
         }
     } catch (const gamec::CompileError& error) {
