@@ -101,6 +101,18 @@ TEST_F(DealTest, DealFamiliesReshapeThePackAndTheTable)
              EXPECT_EQ(Marks(kStock), std::string(Of(kStock).size(), '0'));
              EXPECT_EQ(TableCards(), Range(1, 52));
          }},
+        {22, [&] { Tableaus(13, 4, 4); }, [&] {
+             // Kings first in every pile, the other cards after them in their dealt order.
+             EXPECT_EQ(TableCards(), Range(1, 52));
+             int kingsAtTheBottom = 0;
+             for (int k = 0; k < 13; ++k) {
+                 const auto ranks = ranksOf(T(k));
+                 const auto firstOther = std::find_if(ranks.begin(), ranks.end(), [](int r) { return r != 13; });
+                 EXPECT_TRUE(std::none_of(firstOther, ranks.end(), [](int r) { return r == 13; })) << k;
+                 kingsAtTheBottom += static_cast<int>(firstOther - ranks.begin());
+             }
+             EXPECT_EQ(kingsAtTheBottom, 4);
+         }},
         {18, [&] { Set(rule::TableauCount, 16); }, [&] {
              const auto& game = context.mainGame;
              EXPECT_EQ(game.GameCounter1, 2 + 4 + 4 + 7);

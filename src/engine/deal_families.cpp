@@ -169,6 +169,20 @@ void KingsToGapsInRowsOfNine(GameContext& context)
     }
 }
 
+// Family 22: in every tableau pile the Kings move to the bottom, keeping their order and the
+// order of the other cards, so that no King buries a card (Baker's Dozen).
+void KingsToTheBottom(GameContext& context)
+{
+    for (int m = 0; m < GamePileCount(context, PileGroup::Tableaus); ++m) {
+        std::string& pile = context.piles.tableaus[static_cast<std::size_t>(m)];
+        std::string kings;
+        std::string others;
+        for (int i = 0; i < ElementCount(pile); ++i)
+            (CardRank(ElementAt(pile, i)) == King ? kings : others) += pile.substr(static_cast<std::size_t>(i) * 3, 3);
+        pile = kings + others;
+    }
+}
+
 // Family 17: a counter runs 1..13 over the pack; a card of the counter's rank goes to the
 // stock face down, any other card face up to the pile of the counter (reserve 0 for 13) and
 // the counter moves on.
@@ -275,6 +289,7 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
     case 15: KingsToGapsInRowsOfNine(context); break;
     case 17: CountingDeal(context, pack); break;
     case 18: DealSixteenSquare(context, pack); break;
+    case 22: KingsToTheBottom(context); break;
     default: break;
     }
 }
