@@ -108,6 +108,45 @@ TEST_F(MoveHistoryTest, UndoTakesAMoveBackWithTheAutomaticMovesAfterIt)
     EXPECT_EQ(Tableau(0), "011");
 }
 
+TEST_F(MoveHistoryTest, UndoIsRefusedWhereTheGameOrThePlayerSaysSo)
+{
+    Move("001");
+    context.rules[rule::NoUndo] = 1;
+    EXPECT_FALSE(Undo(context));
+    context.rules[rule::NoUndo] = 0;
+    context.registers.Set(137, 1, "2");
+    EXPECT_FALSE(Undo(context));
+    context.registers.Set(137, 1, "0");
+    EXPECT_TRUE(Undo(context));
+}
+
+TEST_F(MoveHistoryTest, TheScoreFollowsUndoAndRedo)
+{
+    context.registers.Set(120, 2, "01");
+    context.rules[rule::PackSize] = 52;
+    RecordSnapshot(context);
+    context.piles.foundations[0] = "001";
+    Undo(context);
+    EXPECT_EQ(context.registers.Get(122, 6), "-52");
+    Redo(context);
+    EXPECT_EQ(context.registers.Get(122, 6), "-47");
+}
+
+TEST_F(MoveHistoryTest, ABookmarkIsAStepBackThatUndoCanTakeBack)
+{
+    EXPECT_FALSE(GoToBookmark(context));
+    Tableau(0) = "001";
+    InsertBookmark(context);
+    Move("002");
+    Move("003");
+    ASSERT_TRUE(GoToBookmark(context));
+    EXPECT_EQ(Tableau(0), "001");
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(Tableau(0), "003");
+    ClearTable(context, true);
+    EXPECT_FALSE(GoToBookmark(context)) << "a new table forgets the bookmark";
+}
+
 TEST_F(MoveHistoryTest, ClearingTheTableClearsTheHistories)
 {
     Move("001");

@@ -40,7 +40,9 @@ public:
     std::int16_t DealCounter = 0;      // counted dealing clicks of the stock in this game
     std::int16_t BlockedCard = 0;      // a tableau top card the stock deal has blocked; 0 none
     std::int16_t StockPressed = 0;
-    std::int16_t DropRetryMark = 0;    // read by the drop resolution; every executed move clears it
+    std::int16_t DropRetryMark = 0;
+    std::int16_t DraggedCard = 0;      // the card held by the pointer (the bottom of a held run)
+    std::int16_t DragMoved = 0;        // 1 once the pointer moved while a card is held    // read by the drop resolution; every executed move clears it
     std::int16_t DealingRow = 0;
     std::int16_t Misses = 0;
     std::int16_t RandomDeal = 0;

@@ -20,6 +20,8 @@ enum class SoundSwitch {
     FaceUp = 180,
     Redeal = 183,
     Foundation = 184,
+    CardDown = 181,
+    CardUp = 182,
     RedealWithoutAnimation = 252,
 };
 

@@ -12,6 +12,9 @@
 #include "engine/move_history.h"
 #include "engine/pile_store.h"
 
+#include <functional>
+#include <optional>
+
 namespace marlowe {
 
 class Presentation;
@@ -29,12 +32,37 @@ public:
     EngineFlags flags;
     MoveHistory undoHistory;     // the table before each recorded move
     MoveHistory redoHistory;
+    std::optional<Snapshot> bookmark; // a table the player asked to return to
     GameClock clock;
     // The Autoplay command: switched on by the player (or the preferences), available when
     // the game allows it. Automatic play runs only when both hold.
     bool autoplayOn = false;
     bool autoplayAvailable = false;
     bool AutoplayActive() const { return autoplayOn && autoplayAvailable; }
+
+    // Which commands the window offers for the game.
+    struct Commands {
+        bool game = false;        // New, Undo, Redo, Autoplay, Rules, Game information
+        bool moveFinder = false;  // "Show a legal move", "Game Demo"
+        bool undoRedo = true;     // also saving, bookmarks, "Hold and exit"
+        bool pauseAndQuit = false;
+        bool customize = true;
+    } commands;
+
+    // The cards held by the pointer: the bottom card, its pile and how many cards are held.
+    struct Hold {
+        int card = 0;
+        PileRef from{PileGroup::Tableaus, 0};
+        int count = 0;
+    } hold;
+    bool doubleClickGuard = false; // swallows the second press of a double click
+
+    // What ends a game hands to the records: the game is recorded won or lost.
+    std::function<void(GameContext&, bool won)> recordGame;
+    // The time of day in seconds, for the playing-time clock.
+    std::function<int()> secondOfDay;
+    // The caption last given to the window.
+    std::string windowTitle;
 
     Presentation& presentation() const { return *presentation_; }
 

@@ -2,7 +2,10 @@
 
 #include "app/text_helpers.h"
 #include "engine/game_context.h"
+#include "engine/game_won.h"
 #include "engine/pile_text.h"
+#include "engine/presentation.h"
+#include "engine/scoring.h"
 
 #include <algorithm>
 
@@ -32,6 +35,14 @@ bool FoundationOneHoldsSelection(const GameContext& context)
 {
     const int special = context.rules[rule::SpecialGame];
     return context.rules[rule::SelectionMode] != 0 || special == 3 || special == 4 || special == 67;
+}
+
+// After the table went back or forth: the score follows it and the whole table is redrawn.
+void AfterHistoryStep(GameContext& context)
+{
+    RecomputeScore(context);
+    context.flags.Set(WonMark, IsGameWon(context));
+    context.presentation().DrawTable(false);
 }
 
 } // namespace
@@ -123,10 +134,15 @@ void TagLastSnapshot(GameContext& context, SnapshotTag tag)
     context.undoHistory.TagLast(tag);
 }
 
+bool UndoAllowed(const GameContext& context)
+{
+    return context.rules[rule::NoUndo] != 1 && context.registers.Get(137, 1) != "2";
+}
+
 bool Undo(GameContext& context)
 {
     MoveHistory& undo = context.undoHistory;
-    if (undo.Empty())
+    if (undo.Empty() || !UndoAllowed(context))
         return false;
     const std::string autoplay = ZeroPad(static_cast<int>(SnapshotTag::Autoplay), 3);
     RecordSnapshot(context, true);
@@ -136,18 +152,36 @@ bool Undo(GameContext& context)
         ++step;
     RestoreSnapshot(context, undo.At(undo.Size() - step));
     undo.DropLast(step);
+    AfterHistoryStep(context);
     return true;
 }
 
 bool Redo(GameContext& context)
 {
     MoveHistory& redo = context.redoHistory;
-    if (redo.Empty())
+    if (redo.Empty() || !UndoAllowed(context))
         return false;
     const Snapshot next = redo.Last();
     redo.DropLast(1);
     RecordSnapshot(context);
     RestoreSnapshot(context, next);
+    AfterHistoryStep(context);
+    return true;
+}
+
+void InsertBookmark(GameContext& context)
+{
+    context.bookmark = TakeSnapshot(context);
+}
+
+bool GoToBookmark(GameContext& context)
+{
+    if (!context.bookmark || !UndoAllowed(context))
+        return false;
+    RecordSnapshot(context);
+    ClearRedo(context);
+    RestoreSnapshot(context, *context.bookmark);
+    AfterHistoryStep(context);
     return true;
 }
 

@@ -66,10 +66,17 @@ void DropLastSnapshots(GameContext& context, std::size_t n);
 void DropPreviousSnapshots(GameContext& context, std::size_t n);
 void TagLastSnapshot(GameContext& context, SnapshotTag tag);
 
+// Whether the game and the player's preference allow taking moves back.
+bool UndoAllowed(const GameContext& context);
 // Takes back the last step: the last recorded move together with the automatic moves that
-// followed it. The table it leaves goes to the redo history. False when there is nothing to undo.
+// followed it. The table it leaves goes to the redo history; the score follows the table.
+// False when there is nothing to undo or undo is not allowed.
 bool Undo(GameContext& context);
 // Puts back the table the last Undo left. False when there is nothing to redo.
 bool Redo(GameContext& context);
+// Keeps the current table as the bookmark.
+void InsertBookmark(GameContext& context);
+// Returns to the bookmarked table, as a step that Undo can take back. False without a bookmark.
+bool GoToBookmark(GameContext& context);
 
 } // namespace marlowe

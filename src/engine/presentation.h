@@ -22,11 +22,20 @@ public:
     virtual void ShowError(const std::string& title, const std::string& message) = 0;
     // A question with OK and Cancel; true for OK.
     virtual bool Confirm(const std::string& question) = 0;
+    // An advice box with "Don't show this message box again"; true when the player ticked it.
+    virtual bool ShowAdvice(const std::string& message) = 0;
     // The width of the screen in pixels.
     virtual int ScreenWidth() const = 0;
     // The running score in its panel, repainted at once.
     virtual void ShowScore(int score) = 0;
+    // The main window's caption.
+    virtual void SetTitle(const std::string& title) = 0;
+    // Enables or disables the game commands (New, Undo, Redo, Autoplay, the move finder ...)
+    // as the engine's command state says.
+    virtual void UpdateCommands() = 0;
 
+    // Shows a newly dealt table, with the deal animation when asked; returns once it is shown.
+    virtual void DrawTable(bool animateDeal) = 0;
     // Redraws one pile as the table holds it now.
     virtual void DrawPile(PileRef pile) = 0;
     // Flies a card from one pile to the top of another (the table already shows the result).
@@ -43,6 +52,10 @@ public:
     virtual void Beep() = 0;
     // Waits; with pumping, pending window events are handled meanwhile.
     virtual void Wait(int milliseconds, bool pumping) = 0;
+    // The winning animation; returns when it has ended or the player stopped it.
+    virtual void CelebrateWin() = 0;
+    // Opens the game selection dialog (after a won game).
+    virtual void OpenGameSelection() = 0;
 };
 
 } // namespace marlowe

@@ -24,8 +24,16 @@ public:
         events.push_back("confirm: " + question);
         return confirmAnswer;
     }
+    bool ShowAdvice(const std::string& message) override
+    {
+        events.push_back("advice: " + message);
+        return adviceDontShowAgain;
+    }
     int ScreenWidth() const override { return screenWidth_; }
     void ShowScore(int score) override { events.push_back("score: " + std::to_string(score)); }
+    void SetTitle(const std::string& title) override { events.push_back("title: " + title); }
+    void UpdateCommands() override { events.push_back("commands"); }
+    void DrawTable(bool animateDeal) override { events.push_back(animateDeal ? "table animated" : "table"); }
 
     void DrawPile(PileRef pile) override { events.push_back("draw " + PileName(pile)); }
     void GlideCard(int card, PileRef from, PileRef to) override
@@ -46,6 +54,8 @@ public:
         events.push_back("sound " + std::string(name) + (looping ? " looping" : ""));
     }
     void StopSound() override { events.push_back("sound stop"); }
+    void CelebrateWin() override { events.push_back("celebrate"); }
+    void OpenGameSelection() override { events.push_back("open game selection"); }
     void Beep() override { events.push_back("beep"); }
     void Wait(int milliseconds, bool pumping) override
     {
@@ -64,6 +74,7 @@ public:
 
     std::vector<std::string> events;
     bool confirmAnswer = true;
+    bool adviceDontShowAgain = false;
 
 private:
     int screenWidth_;

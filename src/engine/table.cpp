@@ -171,8 +171,10 @@ int PileLength(const GameContext& context, PileRef pile)
 
 void ClearTable(GameContext& context, bool clearPiles)
 {
-    if (clearPiles)
+    if (clearPiles) {
         context.piles.Clear();
+        context.bookmark.reset();
+    }
     ClearHistory(context, clearPiles);
     context.flags.Clear(GameInProgress);
 }

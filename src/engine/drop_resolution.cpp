@@ -1,0 +1,249 @@
+#include "engine/drop_resolution.h"
+
+#include "app/text_helpers.h"
+#include "engine/cards.h"
+#include "engine/legality.h"
+#include "engine/move_execution.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/presentation.h"
+#include "engine/table.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
+
+namespace marlowe {
+
+namespace {
+
+constexpr int kTriedCandidates = 4;
+
+// Tableau 0 with building code 129 closes the whole tableau while the stock holds cards.
+bool TableauClosedUntilStockEmpty(const GameContext& context)
+{
+    return context.rules.Of(rule::TableauBuildCode, 0) == 129 && !context.piles.Stock().empty();
+}
+
+int PilesOfKind(const GameContext& context, PileKind kind)
+{
+    switch (kind) {
+    case PileKind::Foundation: return std::clamp(context.FoundationCount(), 0, kMaxFoundations);
+    case PileKind::Tableau: return std::clamp(context.TableauCount(), 0, kMaxTableaus);
+    case PileKind::Reserve: return std::clamp(context.ReserveCount(), 0, kMaxReserves);
+    case PileKind::Waste: return 1;
+    default: return 0;
+    }
+}
+
+// The waste as a destination (RuleVector[360] = 2): a card of its top card's suit, one rank
+// above or below it, King and Ace adjacent.
+bool WasteAccepts(const GameContext& context, int card)
+{
+    if (context.rules[rule::WasteNotTarget] == 4 || context.rules[rule::WasteBuild] != 2)
+        return false;
+    const int top = TopElement(context.piles.Waste());
+    if (top <= 0 || top == card || CardSuit(top) < 0 || CardSuit(card) != CardSuit(top))
+        return false;
+    const int step = std::abs(CardRank(card) - CardRank(top));
+    return step == 1 || step == 12;
+}
+
+// All foundations empty, each with base 92 or 93: autoplay leaves the foundations alone.
+bool FoundationsAwaitTheirStart(const GameContext& context)
+{
+    for (int f = 0; f < PilesOfKind(context, PileKind::Foundation); ++f) {
+        const int base = context.rules.Of(rule::FoundationBaseRank, f);
+        if (!context.piles.foundations[static_cast<std::size_t>(f)].empty() || (base != 92 && base != 93))
+            return false;
+    }
+    return true;
+}
+
+void AddFoundations(const GameContext& context, const AutoMoveRequest& request, std::vector<DropCandidate>& order)
+{
+    const int which = context.rules[rule::AutoFoundationTargets];
+    if (which != 0 && which != 1)
+        return;
+    if (request.mover == Mover::Autoplay && FoundationsAwaitTheirStart(context))
+        return;
+    for (int f = 0; f < PilesOfKind(context, PileKind::Foundation); ++f) {
+        const bool holdsCards = !context.piles.foundations[static_cast<std::size_t>(f)].empty();
+        if (request.unplacedFoundations.test(static_cast<std::size_t>(f)) || (which == 1 && !holdsCards))
+            continue;
+        order.push_back({PileKind::Foundation, f, 0});
+    }
+}
+
+void AddTableaus(const GameContext& context, std::vector<DropCandidate>& order)
+{
+    for (const bool wantEmpty : {false, true}) {
+        for (int k = 0; k < PilesOfKind(context, PileKind::Tableau); ++k)
+            if (context.piles.tableaus[static_cast<std::size_t>(k)].empty() == wantEmpty)
+                order.push_back({PileKind::Tableau, k, 0});
+    }
+}
+
+// The cards from the card to the top of the tableau pile or reserve that holds it.
+int CarriedFrom(const GameContext& context, int card, std::optional<PileRef> pile)
+{
+    if (!pile || (pile->group != PileGroup::Tableaus && pile->group != PileGroup::Reserves))
+        return 1;
+    const std::string& text = context.piles[*pile];
+    const int count = ElementCount(text);
+    for (int at = 0; at < count; ++at)
+        if (ElementAt(text, at) == card)
+            return count - at;
+    return 1;
+}
+
+// The card a search moves: where it lies and how many cards go with it.
+struct MovingCard {
+    int card = 0;
+    std::optional<PileRef> pile;
+    int carried = 1;
+};
+
+MovingCard MovingCardOf(const GameContext& context, int card)
+{
+    const auto pile = PileHolding(context, card);
+    return {card, pile, CarriedFrom(context, card, pile)};
+}
+
+bool Accepts(const GameContext& context, const MovingCard& moving, const DropCandidate& destination)
+{
+    const int index = destination.index;
+    // A card dropped back on its own pile stays where it is.
+    if (moving.card <= 0 || index < 0 || index >= PilesOfKind(context, destination.kind) ||
+        moving.pile == DestinationPile(destination))
+        return false;
+    switch (destination.kind) {
+    case PileKind::Foundation: return CanPlayOnFoundation(context, index, moving.card, moving.carried);
+    case PileKind::Tableau: return CanPlayOnTableau(context, index, moving.card, moving.carried);
+    case PileKind::Reserve: return CanPlayOnReserve(context, index, moving.card, moving.carried);
+    case PileKind::Waste: return moving.carried == 1 && WasteAccepts(context, moving.card);
+    default: return false;
+    }
+}
+
+// Carries out the move to an accepting destination.
+bool MoveTo(GameContext& context, int card, const DropCandidate& destination, Mover mover)
+{
+    if (!ExecuteMove(context, card, DropTargetName(destination, mover)))
+        return false;
+    if (mover == Mover::Autoplay || context.rules[rule::SpecialGame] == 23)
+        TagLastSnapshot(context, SnapshotTag::Autoplay);
+    return true;
+}
+
+} // namespace
+
+PileRef DestinationPile(const DropCandidate& destination)
+{
+    switch (destination.kind) {
+    case PileKind::Foundation: return {PileGroup::Foundations, destination.index};
+    case PileKind::Tableau: return {PileGroup::Tableaus, destination.index};
+    case PileKind::Reserve: return {PileGroup::Reserves, destination.index};
+    default: return {PileGroup::StockGroup, kWasteSlot};
+    }
+}
+
+std::string DropTargetName(const DropCandidate& destination, Mover mover)
+{
+    const int number = destination.index + 1;
+    switch (destination.kind) {
+    case PileKind::Foundation:
+        return mover == Mover::Autoplay ? "Dest_Autoplay" + ZeroPad(number, 2) : "Dest" + std::to_string(number);
+    case PileKind::Tableau: return "Fila" + std::to_string(number);
+    case PileKind::Reserve: return "Appogg" + std::to_string(number);
+    default: return "Stock02";
+    }
+}
+
+std::optional<PileRef> PileHolding(const GameContext& context, int card)
+{
+    const CardLocation location = LocateCard(context, card);
+    if (location == kInStock)
+        return PileRef{PileGroup::StockGroup, kStockSlot};
+    if (location == kInWaste)
+        return PileRef{PileGroup::StockGroup, kWasteSlot};
+    if (location >= 1 && location <= kMaxTableaus)
+        return PileRef{PileGroup::Tableaus, location - 1};
+    if (location <= -1 && location >= -kMaxFoundations)
+        return PileRef{PileGroup::Foundations, -location - 1};
+    if (location <= -21 && location >= -20 - kMaxReserves)
+        return PileRef{PileGroup::Reserves, -location - 21};
+    return std::nullopt;
+}
+
+int CarriedCount(const GameContext& context, int card)
+{
+    return CarriedFrom(context, card, PileHolding(context, card));
+}
+
+bool AcceptsDrop(const GameContext& context, int card, const DropCandidate& destination)
+{
+    return Accepts(context, MovingCardOf(context, card), destination);
+}
+
+bool TryDestinations(GameContext& context, int card, std::vector<DropCandidate> candidates, Mover mover)
+{
+    std::sort(candidates.begin(), candidates.end(), [](const DropCandidate& a, const DropCandidate& b) {
+        return std::tuple(a.overlap, static_cast<int>(a.kind), a.index) >
+               std::tuple(b.overlap, static_cast<int>(b.kind), b.index);
+    });
+    if (candidates.size() > kTriedCandidates)
+        candidates.resize(kTriedCandidates);
+    const bool tableauClosed = TableauClosedUntilStockEmpty(context);
+    const auto removed = tableauClosed ? std::erase_if(candidates, [](const DropCandidate& candidate) {
+        return candidate.kind == PileKind::Tableau;
+    }) : 0;
+    const MovingCard moving = MovingCardOf(context, card);
+    for (const auto& candidate : candidates)
+        if (Accepts(context, moving, candidate))
+            return MoveTo(context, card, candidate, mover);
+    // Only a drop that the closed tableau turned away earns the explanation.
+    if (removed > 0)
+        context.presentation().ShowInfo(kTableauClosedMessage);
+    return false;
+}
+
+std::vector<DropCandidate> AutoMoveDestinations(const GameContext& context, const AutoMoveRequest& request)
+{
+    std::vector<DropCandidate> order;
+    if (request.foundations)
+        AddFoundations(context, request, order);
+    if (request.tableaus && !TableauClosedUntilStockEmpty(context))
+        AddTableaus(context, order);
+    if (request.reserves)
+        for (int r = 0; r < PilesOfKind(context, PileKind::Reserve); ++r)
+            order.push_back({PileKind::Reserve, r, 0});
+    if (request.waste && context.rules[rule::WasteNotTarget] != 4)
+        order.push_back({PileKind::Waste, 0, 0});
+    return order;
+}
+
+std::optional<DropCandidate> FindAutoMove(const GameContext& context, int card, const AutoMoveRequest& request)
+{
+    const MovingCard moving = MovingCardOf(context, card);
+    for (const auto& destination : AutoMoveDestinations(context, request))
+        if (Accepts(context, moving, destination))
+            return destination;
+    return std::nullopt;
+}
+
+bool AutoMoveCard(GameContext& context, int card, const AutoMoveRequest& request)
+{
+    const auto destination = FindAutoMove(context, card, request);
+    if (!destination) {
+        if (request.tableaus && request.mover == Mover::Player && TableauClosedUntilStockEmpty(context))
+            context.presentation().ShowInfo(kTableauClosedMessage);
+        return false;
+    }
+    const auto from = PileHolding(context, card);
+    if (from && context.registers.Get(67, 1) != "N")
+        context.presentation().GlideCard(card, *from, DestinationPile(*destination));
+    return MoveTo(context, card, *destination, request.mover);
+}
+
+} // namespace marlowe

@@ -1,0 +1,30 @@
+#pragma once
+// The move finder behind "Show a legal move" (and a demonstration game): one legal move of a
+// card, chosen for the progress it makes.
+
+#include "engine/drop_resolution.h"
+
+#include <optional>
+#include <string>
+
+namespace marlowe {
+
+struct FoundMove {
+    int card = 0;              // the card to move (the bottom of a run)
+    DropCandidate destination;
+    std::string target;        // its ExecuteMove target, as the player's move
+    int cards = 1;             // how many cards move
+};
+
+// Tries every movable card (reserve and waste tops, tableau tops and the runs that may be
+// picked) against the destinations in the automatic order and keeps the best by these bands:
+// a foundation move; a move that uncovers a face-down card or a card the foundations take; a
+// move that empties a tableau pile; a waste or reserve card brought to the tableau; other
+// tableau moves; moves to a reserve or the waste. Moves that change nothing of substance are
+// never offered: a whole pile onto an empty pile, a run that already lies in sequence on the
+// card under it carried to a like place, a card from one reserve to another. Ties go to the
+// first found, so the answer is deterministic. Nothing when no card can move. The table is
+// looked at with cards lifted temporarily and is left exactly as it was.
+std::optional<FoundMove> FindLegalMove(GameContext& context);
+
+} // namespace marlowe

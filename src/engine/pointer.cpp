@@ -1,0 +1,377 @@
+#include "engine/pointer.h"
+
+#include "app/text_helpers.h"
+#include "engine/cards.h"
+#include "engine/event_sounds.h"
+#include "engine/game_context.h"
+#include "engine/legality.h"
+#include "engine/lifecycle.h"
+#include "engine/move_execution.h"
+#include "engine/pile_text.h"
+#include "engine/presentation.h"
+#include "engine/stock.h"
+#include "engine/table.h"
+
+#include <cstdlib>
+
+namespace marlowe {
+
+namespace {
+
+bool Shadowed(const GameContext& context)
+{
+    return context.registers.Get(178, 1) != "N";
+}
+
+int Special(const GameContext& context)
+{
+    return context.rules[rule::SpecialGame];
+}
+
+const std::string& PileText(const GameContext& context, PileRef pile)
+{
+    return context.piles[pile];
+}
+
+int TopOf(const GameContext& context, PileRef pile)
+{
+    return TopElement(PileText(context, pile));
+}
+
+// The cards from card to the top of its pile (0 when the pile does not hold it).
+int CardsFrom(const GameContext& context, PileRef pile, int card)
+{
+    const std::string& text = PileText(context, pile);
+    for (int i = 0; i < ElementCount(text); ++i)
+        if (ElementAt(text, i) == card)
+            return ElementCount(text) - i;
+    return 0;
+}
+
+bool IsGolfStyle(int special)
+{
+    return special == 2 || special == 12 || special == 15;
+}
+
+// Golf-style games play a tableau top card straight onto the secondary waste when its rank
+// is next to the rank on top there.
+bool FitsSecondaryWaste(const GameContext& context, int card)
+{
+    const int top = TopElement(context.piles.stockGroup[kSecondWasteSlot]);
+    if (top <= 0)
+        return false;
+    const int step = std::abs(CardRank(card) - CardRank(top));
+    if (Special(context) == 12)
+        return step == 1 || step == 12;
+    if (step == 12)
+        return Special(context) == 15;
+    return step == 1;
+}
+
+int TableauPick(const GameContext& context, int tableau, int card)
+{
+    const RuleVector& rules = context.rules;
+    const PileRef pile{PileGroup::Tableaus, tableau};
+    const int count = CardsFrom(context, pile, card);
+    if (count == 0 || card <= 0)
+        return 0;
+    const int special = Special(context);
+    if (IsGolfStyle(special))
+        return count == 1 && FitsSecondaryWaste(context, card) ? 1 : 0;
+    if (special == 3 || special == 4 || special == 67 || special == 33 || special == 36 || special == 37 ||
+        special == 39 || special == 40 || special == 53 || special == 54)
+        return 0;
+    const int style = rules[rule::TableauStyle];
+    if (style == 8 || style == 9 || style == 12)
+        return RunRuleAllows(context, card, false) ? count : 0;
+    if (rules[rule::BlockedRows] >= 1 && tableau < rules[rule::BlockedRows] * rules[rule::BlockedColumns])
+        return 0;
+    if (context.cards.IsFaceDown(card))
+        return 0;
+    if (count > 1 && !IsRunMovable(context, card, tableau))
+        return 0;
+    return RunRuleAllows(context, card, false) ? count : 0;
+}
+
+int ReservePick(const GameContext& context, int reserve, int card)
+{
+    const PileRef pile{PileGroup::Reserves, reserve};
+    const int count = CardsFrom(context, pile, card);
+    const int rule15 = context.rules[rule::ReservePickRule];
+    if (count == 0 || rule15 == -14 || context.cards.IsFaceDown(card))
+        return 0;
+    if (rule15 == -11)
+        return count;
+    return count == 1 ? 1 : 0;
+}
+
+int FoundationPick(const GameContext& context, int foundation, int card)
+{
+    const PileRef pile{PileGroup::Foundations, foundation};
+    if (card <= 0 || TopOf(context, pile) != card)
+        return 0;
+    switch (context.rules[rule::FoundationTakeBack]) {
+    case 1: return 1;
+    case 2: return ElementCount(PileText(context, pile)) >= 2 ? 1 : 0;
+    case 3: return IsJoker(card) ? 1 : 0;
+    default: return 0;
+    }
+}
+
+void Hold(GameContext& context, PileRef pile, int card, int count)
+{
+    context.hold = {card, pile, count};
+    context.mainGame.DraggedCard = static_cast<std::int16_t>(card);
+    if (Shadowed(context))
+        PlayEventSound(context, "card_up", SoundSwitch::CardUp);
+}
+
+void Release(GameContext& context)
+{
+    context.hold = {};
+    context.mainGame.DraggedCard = 0;
+    context.mainGame.DragMoved = 0;
+}
+
+// The held cards go back to their pile.
+void PutBack(GameContext& context)
+{
+    if (context.registers.Get(67, 1) != "N")
+        context.presentation().GlideCard(context.hold.card, context.hold.from, context.hold.from);
+    context.presentation().DrawPile(context.hold.from);
+    if (Shadowed(context))
+        PlayEventSound(context, "card_down", SoundSwitch::CardDown);
+}
+
+void EndIfWon(GameContext& context)
+{
+    if (context.flags[WonMark])
+        EndGame(context);
+}
+
+// Turns a face-down tableau top card up, as the automatic face-up does.
+void TurnUp(GameContext& context, PileRef pile, int card)
+{
+    context.cards.SetCardFaceMark(card, '1');
+    if (Shadowed(context))
+        context.presentation().FlipCard(card, pile);
+    PlayEventSound(context, "Face_up", SoundSwitch::FaceUp);
+    context.presentation().DrawPile(pile);
+}
+
+PressResult PressWaste(GameContext& context, int card)
+{
+    const RuleVector& rules = context.rules;
+    const PileRef waste{PileGroup::StockGroup, kWasteSlot};
+    if (context.piles.Waste().empty()) {
+        if (rules[rule::RedealStyle] >= 1 && context.piles.Stock().empty()) {
+            ExecuteMove(context, 0, "Mazzo_Redeal");
+            return PressResult::Acted;
+        }
+        return PressResult::Nothing;
+    }
+    if (Special(context) == 61) {
+        const int top = TopElement(context.piles.foundations[0]);
+        if (CardRank(card) == CardRank(top) + 1)
+            ExecuteMove(context, card, "Dest01");
+        return PressResult::Acted;
+    }
+    if (rules[rule::WasteFaceDown] != 0 || card != TopOf(context, waste))
+        return PressResult::Nothing;
+    Hold(context, waste, card, 1);
+    return PressResult::Picked;
+}
+
+PressResult PressTableau(GameContext& context, int tableau, int card)
+{
+    const PileRef pile{PileGroup::Tableaus, tableau};
+    if (card <= 0)
+        return PressResult::Nothing;
+    const bool isTop = TopOf(context, pile) == card;
+    if (isTop && context.cards.IsFaceDown(card) && !IsGolfStyle(Special(context))) {
+        if (Special(context) == 76 || (context.rules[rule::BlockedRows] >= 1 &&
+                                       tableau < context.rules[rule::BlockedRows] * context.rules[rule::BlockedColumns]))
+            return PressResult::Nothing;
+        TurnUp(context, pile, card);
+        return PressResult::Acted;
+    }
+    const int count = TableauPick(context, tableau, card);
+    if (count == 0) {
+        if (IsGolfStyle(Special(context)))
+            context.presentation().Beep();
+        return PressResult::Nothing;
+    }
+    if (count > 1 && context.rules[rule::TableauPickRule] == -17) {
+        TryDraw(context, card);
+        return PressResult::Acted;
+    }
+    if (IsGolfStyle(Special(context))) {
+        // The card does not wait for a drag: it goes to the secondary waste at once.
+        context.presentation().GlideCard(card, pile, {PileGroup::StockGroup, kSecondWasteSlot});
+        ExecuteMove(context, card, "Waste");
+        EndIfWon(context);
+        return PressResult::Acted;
+    }
+    Hold(context, pile, card, count);
+    return PressResult::Picked;
+}
+
+// Whether a card may be sent with one click from where it lies.
+bool EligibleForSend(const GameContext& context, PileRef pile, int card)
+{
+    if (card <= 0 || context.cards.IsFaceDown(card))
+        return false;
+    switch (pile.group) {
+    case PileGroup::Foundations: return FoundationPick(context, pile.slot, card) > 0;
+    case PileGroup::StockGroup: return pile.slot == kWasteSlot && TopOf(context, pile) == card;
+    case PileGroup::Tableaus:
+        return context.rules[rule::TableauPickRule] != 0 && TableauPick(context, pile.slot, card) > 0;
+    case PileGroup::Reserves: return ReservePick(context, pile.slot, card) > 0;
+    }
+    return false;
+}
+
+bool Send(GameContext& context, std::optional<PileRef> pile, int card, bool toFoundations, bool toTableaus)
+{
+    if (!pile || !EligibleForSend(context, *pile, card))
+        return false;
+    if (context.rules[rule::SingleClickGame] == 1)
+        toFoundations = toTableaus = true;
+    AutoMoveRequest request;
+    request.foundations = toFoundations;
+    request.tableaus = toTableaus;
+    const bool moved = AutoMoveCard(context, card, request);
+    EndIfWon(context);
+    return moved;
+}
+
+// The automatic play after a release.
+void PlayAfterRelease(GameContext& context)
+{
+    if (!context.flags[GameInProgress])
+        return;
+    AutoFillEmptyTableau(context);
+    if (context.AutoplayActive()) {
+        while (AutoFoundationPass(context))
+            AutoFillEmptyTableau(context);
+    }
+    EndIfWon(context);
+}
+
+} // namespace
+
+int PickableCount(const GameContext& context, PileRef pile, int card)
+{
+    switch (pile.group) {
+    case PileGroup::Tableaus: return TableauPick(context, pile.slot, card);
+    case PileGroup::Reserves: return ReservePick(context, pile.slot, card);
+    case PileGroup::Foundations: return FoundationPick(context, pile.slot, card);
+    case PileGroup::StockGroup:
+        return pile.slot == kWasteSlot && context.rules[rule::WasteFaceDown] == 0 && card > 0 &&
+                       TopOf(context, pile) == card
+                   ? 1
+                   : 0;
+    }
+    return 0;
+}
+
+PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, std::optional<PileRef> pile, int card)
+{
+    if (!context.flags[GameInProgress] || context.hold.card != 0)
+        return PressResult::Nothing;
+    context.mainGame.DragMoved = 0;
+    if (context.doubleClickGuard) {
+        context.doubleClickGuard = false;
+        return PressResult::Nothing;
+    }
+    const int special = Special(context);
+    if (button == PointerButton::Right) {
+        if (ctrl || special == 32 || special == 33 || special == 46 || special == 74)
+            return PressResult::Nothing; // the peek is the window's
+        return RightClickSend(context, pile, card) ? PressResult::Acted : PressResult::Nothing;
+    }
+    if (!pile)
+        return PressResult::Nothing;
+    if (context.rules[rule::SingleClickGame] == 1)
+        return Send(context, pile, card, true, true) ? PressResult::Acted : PressResult::Nothing;
+
+    switch (pile->group) {
+    case PileGroup::StockGroup:
+        if (pile->slot == kStockSlot) {
+            StockClick(context);
+            return PressResult::Acted;
+        }
+        return pile->slot == kWasteSlot ? PressWaste(context, card) : PressResult::Nothing;
+    case PileGroup::Tableaus: return PressTableau(context, pile->slot, card);
+    case PileGroup::Foundations:
+    case PileGroup::Reserves: {
+        const int count = PickableCount(context, *pile, card);
+        if (count == 0)
+            return PressResult::Nothing;
+        Hold(context, *pile, card, count);
+        return PressResult::Picked;
+    }
+    }
+    return PressResult::Nothing;
+}
+
+void PointerMove(GameContext& context)
+{
+    if (context.hold.card != 0)
+        context.mainGame.DragMoved = 1;
+}
+
+void PointerLeftStock(GameContext& context)
+{
+    if (context.mainGame.StockPressed != 1)
+        return;
+    ReleaseStock(context);
+    context.mainGame.StockPressed = 0;
+}
+
+void PointerUp(GameContext& context, const std::vector<DropCandidate>& candidates)
+{
+    if (context.mainGame.StockPressed == 1)
+        ReleaseStockButton(context);
+    if (context.hold.card != 0) {
+        const bool moved = context.mainGame.DragMoved == 1 &&
+                           TryDestinations(context, context.hold.card, candidates, Mover::Player);
+        if (!moved)
+            PutBack(context);
+        Release(context);
+    }
+    PlayAfterRelease(context);
+}
+
+bool DoubleClickSend(GameContext& context, std::optional<PileRef> pile, int card)
+{
+    if (pile && pile->group == PileGroup::StockGroup && pile->slot == kStockSlot) {
+        context.doubleClickGuard = false; // a double click on the stock turns cards twice
+        return false;
+    }
+    const bool toFoundations = context.registers.Get(249, 1) == "Y";
+    const bool toTableaus = context.registers.Get(251, 1) == "Y";
+    if (!toFoundations && !toTableaus)
+        return false;
+    if (!pile || !EligibleForSend(context, *pile, card))
+        return false;
+    context.doubleClickGuard = true;
+    const bool moved = Send(context, pile, card, toFoundations, toTableaus);
+    if (moved)
+        PlayAfterRelease(context);
+    return moved;
+}
+
+bool RightClickSend(GameContext& context, std::optional<PileRef> pile, int card)
+{
+    const bool toFoundations = context.registers.Get(247, 1) == "Y";
+    const bool toTableaus = context.registers.Get(248, 1) == "Y";
+    if (!toFoundations && !toTableaus)
+        return false;
+    const bool moved = Send(context, pile, card, toFoundations, toTableaus);
+    if (moved)
+        PlayAfterRelease(context);
+    return moved;
+}
+
+} // namespace marlowe

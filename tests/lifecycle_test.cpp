@@ -1,0 +1,195 @@
+// A game from its choice to its end: preparing, dealing, opening, ending, abandoning, titles.
+
+#include "app/preferences.h"
+#include "engine/game_context.h"
+#include "engine/lifecycle.h"
+#include "engine/pile_text.h"
+#include "engine/recording_presentation.h"
+#include "engine/shuffle.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace marlowe {
+namespace {
+
+constexpr int kFreeCell = 1;
+constexpr int kKlondike = 2;
+constexpr int kFortyThieves = 4; // needs a wide screen for the player's card size
+
+class LifecycleTest : public ::testing::Test {
+protected:
+    LifecycleTest() : context(presentation), preferences(folder.path(), context.registers, presentation), random(7)
+    {
+        context.mainGame.programFolder = MARLOWE_BUILD_DIR;
+        context.mainGame.dataFolder = folder.path();
+        EXPECT_TRUE(context.mainGame.LoadCatalogue());
+        preferences.ReadAllPreferences(context.mainGame, DisplayFacts{});
+        context.registers.Set(185, 1, "Y");
+        context.recordGame = [this](GameContext&, bool won) { recorded.push_back(won); };
+        context.secondOfDay = [this] { return now; };
+    }
+
+    bool Open(int number, const std::string& player = "Player 1")
+    {
+        return OpenGame(context, preferences, random, number, context.mainGame.GameName(number), player, 2, false,
+                        screen);
+    }
+
+    int CardsOnTable() const
+    {
+        int cards = 0;
+        for (const auto* list : {&context.piles.tableaus})
+            for (const auto& pile : *list)
+                cards += ElementCount(pile);
+        for (const auto& pile : context.piles.reserves)
+            cards += ElementCount(pile);
+        for (const auto& pile : context.piles.foundations)
+            cards += ElementCount(pile);
+        for (const auto& pile : context.piles.stockGroup)
+            cards += ElementCount(pile);
+        return cards;
+    }
+
+    testing::TempFolder folder;
+    RecordingPresentation presentation;
+    GameContext context;
+    Preferences preferences;
+    SeededRandom random;
+    ScreenFacts screen;
+    std::vector<bool> recorded;
+    int now = 1000;
+};
+
+TEST_F(LifecycleTest, OpeningAGameDealsItAndStartsItsClock)
+{
+    ASSERT_TRUE(Open(kKlondike));
+    EXPECT_EQ(context.CurrentGameNumber(), kKlondike);
+    EXPECT_TRUE(context.flags[GameInProgress]);
+    EXPECT_TRUE(context.flags[ClockRunning]);
+    EXPECT_EQ(context.clock.startSecond, 1000);
+    EXPECT_EQ(CardsOnTable(), 52);
+    EXPECT_EQ(context.registers.Get(122, 6), "-52");
+    EXPECT_EQ(context.mainGame.RedealsDone, 1);
+    EXPECT_EQ(context.mainGame.GameStarted, -1);
+    EXPECT_TRUE(context.undoHistory.Empty());
+    EXPECT_EQ(context.registers.Get(153, 15).size(), 13u);
+    EXPECT_EQ(presentation.EventsStartingWith("title: ").back(),
+              "title: Marlowe 2002 5.8  [Klondike]  [" + context.registers.Get(153, 15) + "]");
+    EXPECT_TRUE(context.autoplayAvailable);
+}
+
+TEST_F(LifecycleTest, ANewDealRestoresTheRulesAndReplaysTheSameNumber)
+{
+    ASSERT_TRUE(Open(kFreeCell));
+    const PileStore first = context.piles;
+    const std::string deal = context.registers.Get(153, 15);
+    context.rules.Of(rule::TableauBaseRank, 0) = 5; // a deal writes into the rules; the copy puts them back
+    ASSERT_TRUE(NewGame(context, preferences, random, 1));
+    EXPECT_EQ(context.piles, first) << "deal mode 1 deals the same number again";
+    EXPECT_EQ(context.rules.Of(rule::TableauBaseRank, 0), -1);
+    ASSERT_TRUE(NewGame(context, preferences, random, 2));
+    EXPECT_NE(context.registers.Get(153, 15), deal);
+}
+
+TEST_F(LifecycleTest, OpeningTheGameInProgressDoesNothingUntilItEnded)
+{
+    ASSERT_TRUE(Open(kFreeCell));
+    const std::string deal = context.registers.Get(153, 15);
+    EXPECT_FALSE(Open(kFreeCell));
+    EXPECT_EQ(context.registers.Get(153, 15), deal);
+    EXPECT_TRUE(recorded.empty());
+
+    EXPECT_FALSE(EndGame(context));
+    EXPECT_EQ(recorded, (std::vector<bool>{false}));
+    EXPECT_FALSE(EndGame(context)) << "no game in progress any more";
+    EXPECT_EQ(recorded.size(), 1u);
+    EXPECT_TRUE(Open(kFreeCell));
+    EXPECT_NE(context.registers.Get(153, 15), deal);
+}
+
+TEST_F(LifecycleTest, AbandoningAsksOnlyWhenThePreferencesWantIt)
+{
+    ASSERT_TRUE(Open(kFreeCell));
+    presentation.confirmAnswer = false;
+    EXPECT_FALSE(Open(kKlondike)) << "the player kept the game in progress";
+    EXPECT_EQ(context.CurrentGameNumber(), kFreeCell);
+    EXPECT_EQ(presentation.EventsStartingWith("confirm: Quit this game?").size(), 1u);
+
+    context.registers.Set(185, 1, "N");
+    EXPECT_TRUE(Open(kKlondike));
+    EXPECT_EQ(presentation.EventsStartingWith("confirm: ").size(), 1u);
+    EXPECT_EQ(recorded, (std::vector<bool>{false}));
+}
+
+TEST_F(LifecycleTest, ScoreGoalsDecideAtTheEnd)
+{
+    ASSERT_TRUE(Open(kFreeCell));
+    context.rules[rule::TargetScore] = 500;
+    context.registers.Set(122, 6, 499);
+    EXPECT_FALSE(EndGame(context));
+    ASSERT_TRUE(NewGame(context, preferences, random, 2));
+    context.rules[rule::TargetScore] = 500;
+    context.registers.Set(122, 6, 500);
+    EXPECT_TRUE(EndGame(context));
+    EXPECT_EQ(recorded, (std::vector<bool>{false, true}));
+    EXPECT_EQ(presentation.EventsStartingWith("celebrate").size(), 1u);
+    EXPECT_EQ(presentation.events.back(), "open game selection");
+}
+
+TEST_F(LifecycleTest, NewGameAfterAWinEndsItWithoutDealing)
+{
+    ASSERT_TRUE(Open(kFreeCell));
+    const std::string deal = context.registers.Get(153, 15);
+    context.flags.Set(WonMark);
+    NewGameCommand(context, preferences, random);
+    EXPECT_EQ(recorded, (std::vector<bool>{true}));
+    EXPECT_FALSE(context.flags[GameInProgress]);
+    EXPECT_EQ(context.registers.Get(153, 15), deal) << "no new deal by the command itself";
+    EXPECT_EQ(presentation.events.back(), "open game selection");
+}
+
+TEST_F(LifecycleTest, AWideGameForcesASmallerCardSizeOnceAndGivesItBack)
+{
+    screen.width = 1000;
+    context.registers.Set(128, 1, "X");
+    preferences.WriteString("Preference", "Customized_Cards_Set", "mine.bmp");
+    ASSERT_TRUE(Open(kFortyThieves));
+    EXPECT_EQ(context.registers.Get(128, 1), "B");
+    EXPECT_EQ(context.registers.Get(24, 3), "001");
+    EXPECT_EQ(context.registers.Get(240, 1), "X");
+    EXPECT_EQ(preferences.ReadString("Preference", "Customized_Cards_Set_Old_Big"), "mine.bmp");
+    EXPECT_EQ(presentation.EventsStartingWith("advice: You have selected the Extra Large").size(), 1u);
+
+    ASSERT_TRUE(Open(kFreeCell));
+    EXPECT_EQ(context.registers.Get(128, 1), "X") << "a game without the need gives the size back";
+    EXPECT_EQ(context.registers.Get(240, 1), "");
+    EXPECT_EQ(preferences.ReadString("Preference", "Customized_Cards_Set"), "mine.bmp");
+    EXPECT_EQ(preferences.ReadString("Preference", "Customized_Cards_Set_Old_Big"), "");
+
+    ASSERT_TRUE(Open(kFortyThieves));
+    EXPECT_EQ(context.registers.Get(128, 1), "B");
+    EXPECT_EQ(presentation.EventsStartingWith("advice: ").size(), 1u) << "the advice shows once per run";
+}
+
+TEST_F(LifecycleTest, NarrowScreensTakeTheMediumSize)
+{
+    screen.width = 800;
+    context.registers.Set(128, 1, "B");
+    ASSERT_TRUE(Open(kFortyThieves));
+    EXPECT_EQ(context.registers.Get(128, 1), "M");
+    EXPECT_EQ(context.registers.Get(24, 3), "003");
+    EXPECT_EQ(presentation.EventsStartingWith("advice: Your video card's display is 800x600").size(), 1u);
+}
+
+TEST_F(LifecycleTest, AnAdviceThePlayerDeclinedIsRemembered)
+{
+    screen.width = 800;
+    context.registers.Set(128, 1, "X");
+    presentation.adviceDontShowAgain = true;
+    ASSERT_TRUE(Open(kFortyThieves));
+    EXPECT_EQ(preferences.ReadString("Show_Messages", "Msg_Cards_Medium_800x600"), "N");
+}
+
+} // namespace
+} // namespace marlowe
