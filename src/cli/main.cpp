@@ -5,7 +5,12 @@
 //   marlowe-cli shuffle D [--pack N] [--jokers J]
 //                          the pack order of deal number D, first dealt first
 //   marlowe-cli deal N D   game N dealt from deal number D: one line per pile the game uses,
-//                          NAME=snapshot text (code and face mark per card, "0000" a gap)
+//                          NAME=snapshot text (code and face mark per card, "0000" a gap),
+//                          then score=
+//   marlowe-cli play N D [--autoplay on|off]
+//                          plays game N from deal number D by commands on standard input:
+//                          state, drop CARD PILE, stock, click/dblclick/rclick CARD, undo,
+//                          redo, autoplay on|off, hint PILE; each answered ok / refused / error
 
 #include "app/text_helpers.h"
 #include "catalogue/main_game.h"
@@ -15,7 +20,10 @@
 #include "engine/deal.h"
 #include "engine/pile_text.h"
 #include "engine/recording_presentation.h"
+#include "engine/scoring.h"
 #include "engine/shuffle.h"
+#include "play_session.h"
+#include "table_text.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -31,7 +39,8 @@ int Usage()
     std::cerr << "usage: marlowe-cli games\n"
                  "       marlowe-cli rules GAME-NUMBER\n"
                  "       marlowe-cli shuffle DEAL-NUMBER [--pack 52|104|156|208] [--jokers 0-4]\n"
-                 "       marlowe-cli deal GAME-NUMBER DEAL-NUMBER\n";
+                 "       marlowe-cli deal GAME-NUMBER DEAL-NUMBER\n"
+                 "       marlowe-cli play GAME-NUMBER DEAL-NUMBER [--autoplay on|off]\n";
     return 2;
 }
 
@@ -125,17 +134,6 @@ int PrintShuffle(int argc, char** argv)
     return 0;
 }
 
-// A pile as the history keeps it: per element the three-digit code and the face mark.
-std::string SnapshotText(const GameContext& context, const std::string& pile)
-{
-    std::string text;
-    for (int i = 0; i < ElementCount(pile); ++i) {
-        const int code = ElementAt(pile, i);
-        text += code == kNoCard ? "0000" : CodeText(code) + (context.cards.IsFaceDown(code) ? '0' : '1');
-    }
-    return text;
-}
-
 int PrintDeal(const TMainGame& mainGame, const std::string& gameArgument, const std::string& dealNumber)
 {
     const auto number = ParseInteger(gameArgument);
@@ -154,29 +152,31 @@ int PrintDeal(const TMainGame& mainGame, const std::string& gameArgument, const 
     }
     PrepareTableForDeal(context);
     context.registers.Set(kDealNumberPosition, kDealNumberWidth, dealNumber);
+    context.registers.Set(120, 2, "01");
     SeededRandom random = SeededRandom::FromClock();
     DealGame(context, random);
     ReportMessages(presentation);
-
-    const RuleVector& rules = context.rules;
-    const PileStore& piles = context.piles;
-    auto print = [&](PileRef pile, bool used) {
-        if (used || !piles[pile].empty())
-            std::cout << PileName(pile) << '=' << SnapshotText(context, piles[pile]) << '\n';
-    };
-    const bool stockUsed = rules[rule::StockGroupCount] > 0 || rules[rule::StockCardCount] > 0;
-    print({PileGroup::StockGroup, kStockSlot}, stockUsed);
-    print({PileGroup::StockGroup, kWasteSlot}, stockUsed);
-    print({PileGroup::StockGroup, kSecondWasteSlot},
-          rules[rule::SecondWasteCount] > 0 || rules[rule::SecondWasteCardCount] > 0);
-    for (auto group : {PileGroup::Foundations, PileGroup::Tableaus, PileGroup::Reserves}) {
-        const int used = group == PileGroup::Foundations ? context.FoundationCount()
-                         : group == PileGroup::Tableaus  ? context.TableauCount()
-                                                         : context.ReserveCount();
-        for (int slot = 0; slot < PileStore::SlotCount(group); ++slot)
-            print({group, slot}, slot < used);
-    }
+    PrintTable(context, std::cout);
+    std::cout << "score=" << ComputeScore(context) << '\n';
     return 0;
+}
+
+int Play(const TMainGame& mainGame, int argc, char** argv)
+{
+    const auto number = ParseInteger(argv[2]);
+    if (!number || *number < 0 || *number > 9999 || !IsDealNumber(argv[3]))
+        return Usage();
+    bool autoplay = false;
+    if (argc == 6 && std::string(argv[4]) == "--autoplay" && (std::string(argv[5]) == "on" || std::string(argv[5]) == "off"))
+        autoplay = std::string(argv[5]) == "on";
+    else if (argc != 4)
+        return Usage();
+    const int game = static_cast<int>(*number);
+    if (game < kFirstCustomGameNumber && mainGame.CatalogueIndex(game) < 0) {
+        std::cerr << "marlowe-cli: there is no game " << game << "\n";
+        return 2;
+    }
+    return RunPlaySession(mainGame, game, argv[3], autoplay, std::cin, std::cout, std::cerr);
 }
 
 } // namespace
@@ -187,7 +187,7 @@ int main(int argc, char** argv)
     if (command == "shuffle")
         return PrintShuffle(argc, argv);
     const bool known = (command == "games" && argc == 2) || (command == "rules" && argc == 3) ||
-                       (command == "deal" && argc == 4);
+                       (command == "deal" && argc == 4) || (command == "play" && (argc == 4 || argc == 6));
     if (!known)
         return Usage();
 
@@ -200,5 +200,7 @@ int main(int argc, char** argv)
     }
     if (command == "deal")
         return PrintDeal(mainGame, argv[2], argv[3]);
+    if (command == "play")
+        return Play(mainGame, argc, argv);
     return command == "games" ? ListGames(mainGame) : PrintRules(mainGame, argv[2]);
 }
