@@ -160,22 +160,6 @@ std::string DropTargetName(const DropCandidate& destination, Mover mover)
     }
 }
 
-std::optional<PileRef> PileHolding(const GameContext& context, int card)
-{
-    const CardLocation location = LocateCard(context, card);
-    if (location == kInStock)
-        return PileRef{PileGroup::StockGroup, kStockSlot};
-    if (location == kInWaste)
-        return PileRef{PileGroup::StockGroup, kWasteSlot};
-    if (location >= 1 && location <= kMaxTableaus)
-        return PileRef{PileGroup::Tableaus, location - 1};
-    if (location <= -1 && location >= -kMaxFoundations)
-        return PileRef{PileGroup::Foundations, -location - 1};
-    if (location <= -21 && location >= -20 - kMaxReserves)
-        return PileRef{PileGroup::Reserves, -location - 21};
-    return std::nullopt;
-}
-
 int CarriedCount(const GameContext& context, int card)
 {
     return CarriedFrom(context, card, PileHolding(context, card));

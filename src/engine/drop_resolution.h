@@ -5,6 +5,7 @@
 // and carries out the first acceptable move through ExecuteMove.
 
 #include "engine/game_context.h"
+#include "engine/table.h"
 
 #include <bitset>
 #include <optional>
@@ -74,8 +75,6 @@ bool AutoMoveCard(GameContext& context, int card, const AutoMoveRequest& request
 std::string DropTargetName(const DropCandidate& destination, Mover mover);
 // The pile a destination stands for.
 PileRef DestinationPile(const DropCandidate& destination);
-// The pile that holds the card now, if any (the secondary waste is not searched).
-std::optional<PileRef> PileHolding(const GameContext& context, int card);
 // The number of cards that move with the card: itself and every card on it in a tableau pile or
 // reserve; 1 elsewhere.
 int CarriedCount(const GameContext& context, int card);

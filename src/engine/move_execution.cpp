@@ -36,21 +36,6 @@ bool StartsWith(std::string_view text, std::string_view prefix)
     return text.substr(0, prefix.size()) == prefix;
 }
 
-std::optional<PileRef> PileOfLocation(CardLocation location)
-{
-    if (location == kInStock)
-        return PileRef{PileGroup::StockGroup, kStockSlot};
-    if (location == kInWaste)
-        return PileRef{PileGroup::StockGroup, kWasteSlot};
-    if (location >= 1 && location <= kMaxTableaus)
-        return PileRef{PileGroup::Tableaus, location - 1};
-    if (location <= -1 && location >= -kMaxFoundations)
-        return PileRef{PileGroup::Foundations, -location - 1};
-    if (location <= -21 && location >= -20 - kMaxReserves)
-        return PileRef{PileGroup::Reserves, -location - 21};
-    return std::nullopt;
-}
-
 void DrawPiles(GameContext& context, std::optional<PileRef> source, PileRef destination)
 {
     if (source)
@@ -73,6 +58,19 @@ void PutFaceUp(GameContext& context, PileRef pile, int card)
     AddCardToPile(context, pile, card, '1');
 }
 
+// Records the undo point and carries the card alone onto the pile, face up; a card taken from
+// a tableau asks for the exposed card to be turned up.
+CardLocation CarryCard(GameContext& context, int card, PileRef destination, MoveState& state)
+{
+    RecordSnapshot(context);
+    const CardLocation from = TakeCard(context, card);
+    PutFaceUp(context, destination, card);
+    state.turnUpRequest = from > 0;
+    DrawPiles(context, PileOfLocation(from), destination);
+    state.made = true;
+    return from;
+}
+
 void StoreWinTest(GameContext& context)
 {
     context.flags.Set(WonMark, IsGameWon(context));
@@ -82,14 +80,8 @@ bool MoveToFoundation(GameContext& context, int card, int foundation, bool byAut
 {
     if (foundation < 0 || foundation >= kMaxFoundations)
         return false;
-    const PileRef destination{PileGroup::Foundations, foundation};
-    RecordSnapshot(context);
-    const CardLocation from = TakeCard(context, card);
-    PutFaceUp(context, destination, card);
-    state.turnUpRequest = from > 0;
-    DrawPiles(context, PileOfLocation(from), destination);
+    CarryCard(context, card, {PileGroup::Foundations, foundation}, state);
     StoreWinTest(context);
-    state.made = true;
     if (byAutoplay)
         PlayEventSound(context, "Autoplay", SoundSwitch::Autoplay);
     else
@@ -145,32 +137,20 @@ bool MoveToReserve(GameContext& context, int card, int reserve, MoveState& state
 {
     if (reserve < 0 || reserve >= kMaxReserves)
         return false;
-    const PileRef destination{PileGroup::Reserves, reserve};
-    RecordSnapshot(context);
-    const CardLocation from = TakeCard(context, card);
-    PutFaceUp(context, destination, card);
-    state.turnUpRequest = from > 0;
-    DrawPiles(context, PileOfLocation(from), destination);
+    CarryCard(context, card, {PileGroup::Reserves, reserve}, state);
     PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
-    state.made = true;
     return true;
 }
 
 // "Waste" carries the card to the secondary waste, "Stock02" to the waste.
 bool MoveToWastePile(GameContext& context, int card, int slot, MoveState& state)
 {
-    const PileRef destination{PileGroup::StockGroup, slot};
-    RecordSnapshot(context);
-    const CardLocation from = TakeCard(context, card);
-    PutFaceUp(context, destination, card);
-    state.turnUpRequest = from > 0;
-    DrawPiles(context, PileOfLocation(from), destination);
+    CarryCard(context, card, {PileGroup::StockGroup, slot}, state);
     StoreWinTest(context);
     if (slot == kWasteSlot)
         PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
     else if (context.rules[rule::SpecialGame] == 12)
         PlayEventSound(context, "Eddy", SoundSwitch::Foundation);
-    state.made = true;
     return true;
 }
 

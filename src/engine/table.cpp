@@ -164,6 +164,26 @@ CardLocation LocateCard(const GameContext& context, int code)
     return kNowhere;
 }
 
+std::optional<PileRef> PileOfLocation(CardLocation location)
+{
+    if (location == kInStock)
+        return PileRef{PileGroup::StockGroup, kStockSlot};
+    if (location == kInWaste)
+        return PileRef{PileGroup::StockGroup, kWasteSlot};
+    if (location >= 1 && location <= kMaxTableaus)
+        return PileRef{PileGroup::Tableaus, location - 1};
+    if (location <= -1 && location >= -kMaxFoundations)
+        return PileRef{PileGroup::Foundations, -location - 1};
+    if (location <= -21 && location >= -20 - kMaxReserves)
+        return PileRef{PileGroup::Reserves, -location - 21};
+    return std::nullopt;
+}
+
+std::optional<PileRef> PileHolding(const GameContext& context, int card)
+{
+    return PileOfLocation(LocateCard(context, card));
+}
+
 int PileLength(const GameContext& context, PileRef pile)
 {
     return ElementCount(context.piles[pile]);

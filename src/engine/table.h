@@ -47,6 +47,10 @@ std::vector<std::string> TakeRunFrom(GameContext& context, int code, bool cut);
 void CutRunFrom(GameContext& context, int code);
 bool IsTopOfAnyTableau(const GameContext& context, int code);
 CardLocation LocateCard(const GameContext& context, int code);
+// The pile a location names; nothing for kNowhere.
+std::optional<PileRef> PileOfLocation(CardLocation location);
+// The pile that holds the card now, if any (the secondary waste is not searched).
+std::optional<PileRef> PileHolding(const GameContext& context, int card);
 // The number of elements of a pile.
 int PileLength(const GameContext& context, PileRef pile);
 
