@@ -1,6 +1,7 @@
 // ExecuteMove and the chain of consequences after a move.
 
 #include "engine/cards.h"
+#include "engine/legality.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
@@ -122,6 +123,7 @@ TEST_F(MoveExecutionTest, CompleteSequenceLeavesForTheFirstEmptySequenceFoundati
         sequence += CodeText(CardCode(Hearts, rank));
     Tableau(0) = "030" + sequence;
     Tableau(1) = CodeText(kAceOfHearts);
+    EXPECT_FALSE(CanPlayOnFoundation(context, 1, kAceOfHearts)) << "such a foundation takes whole sequences only";
     ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, "Fila1"));
     EXPECT_EQ(Tableau(0), "030");
     EXPECT_EQ(ElementCount(context.piles.foundations[1]), 13);

@@ -32,8 +32,14 @@ bool IsLegalPlacement(const GameContext& context, const PlacementQuery& query);
 // verdict it held before; that value stands where the rank test reaches no verdict of its own.
 bool StandardRule(const GameContext& context, const PlacementQuery& query, int code, bool prior = false);
 
-// The pile-kind wrappers, for a card (the bottom of a run of movingCount cards).
+// The pile-kind wrappers, for a card (the bottom of a run of movingCount cards). A foundation
+// that takes whole sequences only refuses every single card.
 bool CanPlayOnFoundation(const GameContext& context, int foundation, int card, int movingCount = 1);
+// Foundations whose base rank code marks them as taking complete sequences from the tableau.
+bool TakesWholeSequencesOnly(const GameContext& context, int foundation);
+// The foundation's building rules alone: whether the card may go onto it (the sequence removal
+// asks this of a sequence's first card).
+bool FoundationRuleAccepts(const GameContext& context, int foundation, int card);
 bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int movingCount = 1);
 bool CanPlayOnReserve(const GameContext& context, int reserve, int card, int movingCount = 1);
 // "Dest" + n, "Fila" + n, "Appogg" + n; false for any other name.

@@ -63,9 +63,17 @@ bool EmptyReserveTakes(const GameContext& context, int reserve, int card, int mo
 
 } // namespace
 
-bool CanPlayOnFoundation(const GameContext& context, int foundation, int card, int movingCount)
+bool TakesWholeSequencesOnly(const GameContext& context, int foundation)
 {
-    if (movingCount != 1 || foundation < 0 || foundation >= kMaxFoundations)
+    switch (context.rules.Of(rule::FoundationBaseRank, foundation)) {
+    case 82: case 83: case 95: case 97: case 98: case 99: return true;
+    default: return false;
+    }
+}
+
+bool FoundationRuleAccepts(const GameContext& context, int foundation, int card)
+{
+    if (foundation < 0 || foundation >= kMaxFoundations)
         return false;
     const std::string& pile = PileAt(context, PileGroup::Foundations, foundation);
     const int code = context.rules.Of(rule::FoundationBuildCode, foundation);
@@ -88,8 +96,16 @@ bool CanPlayOnFoundation(const GameContext& context, int foundation, int card, i
     query.buildOnBaseRank = true;
     query.index = foundation;
     query.playTime = true;
-    query.movingCount = movingCount;
     return IsLegalPlacement(context, query) && (code != 20 || held < 52);
+}
+
+bool CanPlayOnFoundation(const GameContext& context, int foundation, int card, int movingCount)
+{
+    // A foundation that takes whole sequences gets them only from the sequence removal.
+    if (movingCount != 1 || foundation < 0 || foundation >= kMaxFoundations ||
+        TakesWholeSequencesOnly(context, foundation))
+        return false;
+    return FoundationRuleAccepts(context, foundation, card);
 }
 
 bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int movingCount)

@@ -16,11 +16,6 @@ namespace {
 
 constexpr int kSequenceLength = 13;
 
-bool IsSequenceKind(int kind)
-{
-    return kind == 82 || kind == 83 || kind == 95 || kind == 97 || kind == 98 || kind == 99;
-}
-
 // Whether card may follow the card above it (above) in a sequence of the kind, given the
 // tableau's own building code.
 bool FollowsInSequence(int kind, int tableauCode, int above, int card)
@@ -75,7 +70,7 @@ void RemoveCompleteSequence(GameContext& context, int tableau)
     int target = -1;
     bool anySequenceFoundation = false;
     for (int f = 0; f < context.FoundationCount(); ++f) {
-        if (!IsSequenceKind(context.rules.Of(rule::FoundationBaseRank, f)))
+        if (!TakesWholeSequencesOnly(context, f))
             continue;
         anySequenceFoundation = true;
         if (context.piles.foundations[static_cast<std::size_t>(f)].empty()) {
@@ -90,7 +85,7 @@ void RemoveCompleteSequence(GameContext& context, int tableau)
         CompleteSequenceLength(context, pile, kind, context.rules.Of(rule::TableauBuildCode, tableau));
     if (length == 0)
         return;
-    if (kind != 95 && !CanPlayOnFoundation(context, target, TopElement(pile)))
+    if (kind != 95 && !FoundationRuleAccepts(context, target, TopElement(pile)))
         return;
 
     PlayEventSound(context, "Redeal", SoundSwitch::Redeal, true);
