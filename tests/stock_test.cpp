@@ -84,6 +84,7 @@ TEST_F(StockTest, ARedealTurnsTheWasteOverAndTurnsAtOnce)
     ASSERT_TRUE(Undo(context));
     EXPECT_EQ(context.piles.Waste(), "001002003");
     EXPECT_EQ(context.piles.Stock(), "");
+    EXPECT_EQ(context.mainGame.RedealsDone, 1) << "the pass goes back with the table";
 }
 
 TEST_F(StockTest, AWasteOfOneCardIsNotRedealt)
@@ -145,6 +146,7 @@ TEST_F(StockTest, AClickThatDealsSeveralPilesUndoesInOneStep)
     ASSERT_TRUE(Undo(context));
     EXPECT_EQ(ElementCount(context.piles.Stock()), 6);
     EXPECT_TRUE(context.piles.tableaus[0].empty());
+    EXPECT_EQ(context.mainGame.DealCounter, 0) << "the count goes back with the click";
 }
 
 TEST_F(StockTest, TheDrawIsAllowedOnceAfterTheLastRedeal)

@@ -11,6 +11,9 @@
 //                          plays game N from deal number D by commands on standard input:
 //                          state, drop CARD PILE, stock, click/dblclick/rclick CARD, undo,
 //                          redo, autoplay on|off, hint PILE; each answered ok / refused / error
+//   marlowe-cli solve N D [--autoplay on|off] [--limit NODES]
+//                          the actions that win game N from deal number D, one per line in the
+//                          words of "play", or "unsolved" (exit status 1)
 
 #include "app/text_helpers.h"
 #include "catalogue/main_game.h"
@@ -22,8 +25,9 @@
 #include "engine/recording_presentation.h"
 #include "engine/scoring.h"
 #include "engine/shuffle.h"
+#include "engine/solver.h"
+#include "engine/table_text.h"
 #include "play_session.h"
-#include "table_text.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -40,7 +44,8 @@ int Usage()
                  "       marlowe-cli rules GAME-NUMBER\n"
                  "       marlowe-cli shuffle DEAL-NUMBER [--pack 52|104|156|208] [--jokers 0-4]\n"
                  "       marlowe-cli deal GAME-NUMBER DEAL-NUMBER\n"
-                 "       marlowe-cli play GAME-NUMBER DEAL-NUMBER [--autoplay on|off]\n";
+                 "       marlowe-cli play GAME-NUMBER DEAL-NUMBER [--autoplay on|off]\n"
+                 "       marlowe-cli solve GAME-NUMBER DEAL-NUMBER [--autoplay on|off] [--limit NODES]\n";
     return 2;
 }
 
@@ -161,21 +166,32 @@ int PrintDeal(const TMainGame& mainGame, const std::string& gameArgument, const 
     return 0;
 }
 
-int Play(const TMainGame& mainGame, int argc, char** argv)
+// "play" and "solve": the game, the deal number and the options after them.
+int PlayOrSolve(const TMainGame& mainGame, int argc, char** argv)
 {
+    const bool solve = std::string(argv[1]) == "solve";
     const auto number = ParseInteger(argv[2]);
     if (!number || *number < 0 || *number > 9999 || !IsDealNumber(argv[3]))
         return Usage();
     bool autoplay = false;
-    if (argc == 6 && std::string(argv[4]) == "--autoplay" && (std::string(argv[5]) == "on" || std::string(argv[5]) == "off"))
-        autoplay = std::string(argv[5]) == "on";
-    else if (argc != 4)
-        return Usage();
+    long long limit = SolverOptions{}.nodeLimit;
+    for (int i = 4; i < argc; i += 2) {
+        const std::string option = argv[i];
+        const std::string value = i + 1 < argc ? argv[i + 1] : "";
+        if (option == "--autoplay" && (value == "on" || value == "off"))
+            autoplay = value == "on";
+        else if (solve && option == "--limit" && ParseInteger(value).value_or(0) > 0)
+            limit = *ParseInteger(value);
+        else
+            return Usage();
+    }
     const int game = static_cast<int>(*number);
     if (game < kFirstCustomGameNumber && mainGame.CatalogueIndex(game) < 0) {
         std::cerr << "marlowe-cli: there is no game " << game << "\n";
         return 2;
     }
+    if (solve)
+        return RunSolveSession(mainGame, game, argv[3], autoplay, limit, std::cout, std::cerr);
     return RunPlaySession(mainGame, game, argv[3], autoplay, std::cin, std::cout, std::cerr);
 }
 
@@ -187,7 +203,7 @@ int main(int argc, char** argv)
     if (command == "shuffle")
         return PrintShuffle(argc, argv);
     const bool known = (command == "games" && argc == 2) || (command == "rules" && argc == 3) ||
-                       (command == "deal" && argc == 4) || (command == "play" && (argc == 4 || argc == 6));
+                       (command == "deal" && argc == 4) || ((command == "play" || command == "solve") && argc >= 4);
     if (!known)
         return Usage();
 
@@ -200,7 +216,7 @@ int main(int argc, char** argv)
     }
     if (command == "deal")
         return PrintDeal(mainGame, argv[2], argv[3]);
-    if (command == "play")
-        return Play(mainGame, argc, argv);
+    if (command == "play" || command == "solve")
+        return PlayOrSolve(mainGame, argc, argv);
     return command == "games" ? ListGames(mainGame) : PrintRules(mainGame, argv[2]);
 }

@@ -65,6 +65,8 @@ public:
     std::string windowTitle;
 
     Presentation& presentation() const { return *presentation_; }
+    // A copy of the context (a solver's) shows its events elsewhere, or nowhere.
+    void SetPresentation(Presentation& presentation) { presentation_ = &presentation; }
 
     // The rule parameters the engine reads everywhere.
     int FoundationCount() const { return rules[rule::FoundationCount]; }

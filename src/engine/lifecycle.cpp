@@ -7,6 +7,7 @@
 #include "engine/game_clock.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
+#include "engine/memory_games.h"
 #include "engine/presentation.h"
 #include "engine/scoring.h"
 #include "engine/shuffle.h"
@@ -323,6 +324,8 @@ bool EndGame(GameContext& context)
     StopClock(context, SecondOfDay(context));
     context.commands.pauseAndQuit = false;
     context.presentation().UpdateCommands();
+    if (const int special = context.rules[rule::SpecialGame]; special >= 36 && special <= 39)
+        context.presentation().ShowMemorySummary(MemorySummaryOf(context, won));
     if (context.recordGame)
         context.recordGame(context, won);
 

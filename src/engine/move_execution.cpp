@@ -9,6 +9,7 @@
 #include "engine/post_move.h"
 #include "engine/presentation.h"
 #include "engine/scoring.h"
+#include "engine/selection_removal.h"
 #include "engine/stock.h"
 #include "engine/table.h"
 
@@ -177,6 +178,8 @@ bool Dispatch(GameContext& context, int card, std::string_view target, bool carr
     }
     if (StartsWith(target, "Add_Tableau") || StartsWith(target, "Add_Reserve") || target == "Fill_Tableaus")
         return state.made = DealFromStock(context, target);
+    if (IsSelectionTarget(target))
+        return state.made = ExecuteSelectionTarget(context, target, state.turnUpRequest);
     if (target == "Waste")
         return MoveToWastePile(context, card, kSecondWasteSlot, state);
     if (target == "Stock02")

@@ -10,16 +10,7 @@ namespace marlowe {
 
 namespace {
 
-// The progress bands of a move, best first.
-enum Band {
-    ToFoundation,
-    Uncovers,       // shows a face-down card, or a card the foundations take
-    EmptiesPile,
-    BringsIntoPlay, // a waste or reserve card joins the tableau
-    TableauShift,
-    ToSideline,     // onto a reserve or the waste
-    Pointless,
-};
+using enum MoveBand;
 
 // A card that may be picked, with the cards on it.
 struct Pick {
@@ -120,7 +111,7 @@ bool RestsInSequence(GameContext& context, const Pick& pick)
     return CanPlayOnTableau(context, pick.pile.slot, pick.card, pick.count);
 }
 
-Band BandOf(GameContext& context, const Pick& pick, const DropCandidate& destination)
+MoveBand BandOf(GameContext& context, const Pick& pick, const DropCandidate& destination)
 {
     if (destination.kind == PileKind::Foundation)
         return ToFoundation;
@@ -145,6 +136,15 @@ Band BandOf(GameContext& context, const Pick& pick, const DropCandidate& destina
 
 } // namespace
 
+MoveBand BandOfMove(GameContext& context, PileRef pile, int card, const DropCandidate& destination)
+{
+    const std::string& text = context.piles[pile];
+    int at = ElementCount(text) - 1;
+    while (at > 0 && ElementAt(text, at) != card)
+        --at;
+    return BandOf(context, Pick{card, pile, at, ElementCount(text) - at}, destination);
+}
+
 std::optional<FoundMove> FindLegalMove(GameContext& context)
 {
     // While the game waits for its first move, only a tableau card to a foundation counts.
@@ -154,7 +154,7 @@ std::optional<FoundMove> FindLegalMove(GameContext& context)
 
     const auto destinations = AutoMoveDestinations(context, every);
     std::optional<FoundMove> best;
-    Band bestBand = Pointless;
+    MoveBand bestBand = Pointless;
     for (const Pick& pick : MovableCards(context)) {
         if (firstMoveGate && pick.pile.group != PileGroup::Tableaus)
             continue;
@@ -167,7 +167,7 @@ std::optional<FoundMove> FindLegalMove(GameContext& context)
             const bool toEmptyPile = toTableau && context.piles.tableaus[static_cast<std::size_t>(destination.index)].empty();
             if (pick.count > 1 && !RunRuleAllows(context, pick.card, toEmptyPile))
                 continue;
-            const Band band = BandOf(context, pick, destination);
+            const MoveBand band = BandOf(context, pick, destination);
             if (band >= bestBand)
                 continue;
             bestBand = band;

@@ -16,6 +16,20 @@ struct FoundMove {
     int cards = 1;             // how many cards move
 };
 
+// The progress bands of a move, best first.
+enum class MoveBand {
+    ToFoundation,
+    Uncovers,       // shows a face-down card, or a card the foundations take
+    EmptiesPile,
+    BringsIntoPlay, // a waste or reserve card joins the tableau
+    TableauShift,
+    ToSideline,     // onto a reserve or the waste
+    Pointless,
+};
+
+// The band of moving card (with the cards on it) from pile to the destination.
+MoveBand BandOfMove(GameContext& context, PileRef pile, int card, const DropCandidate& destination);
+
 // Tries every movable card (reserve and waste tops, tableau tops and the runs that may be
 // picked) against the destinations in the automatic order and keeps the best by these bands:
 // a foundation move; a move that uncovers a face-down card or a card the foundations take; a

@@ -30,6 +30,15 @@ void ForEachPile(Store& piles, Visit visit)
 
 constexpr std::size_t kFirstFoundation = 3;
 
+// The game words a snapshot keeps, in a fixed order.
+template <typename Game>
+auto SnapshotWords(Game& game)
+{
+    return std::array<decltype(&game.RedealsDone), 8>{&game.RedealsDone,  &game.DealCounter, &game.GameCounter1,
+                                                      &game.GameCounter2,  &game.GameCounter3, &game.GameCounter4,
+                                                      &game.Misses,        &game.BlockedCard};
+}
+
 // Selection games keep their selection in foundation 1; it is not part of the table.
 bool FoundationOneHoldsSelection(const GameContext& context)
 {
@@ -84,6 +93,9 @@ Snapshot TakeSnapshot(const GameContext& context)
     });
     if (FoundationOneHoldsSelection(context))
         snapshot.piles[kFirstFoundation].clear();
+    const auto words = SnapshotWords(context.mainGame);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        snapshot.words[i] = *words[i];
     return snapshot;
 }
 
@@ -98,6 +110,9 @@ void RestoreSnapshot(GameContext& context, const Snapshot& snapshot)
             context.cards.SetCardFaceMark(code, text[at + 3]);
         }
     });
+    const auto words = SnapshotWords(context.mainGame);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        *words[i] = snapshot.words[i];
 }
 
 void RecordSnapshot(GameContext& context, bool redo)

@@ -5,6 +5,7 @@
 // an annotation: empty, or the code of what recorded it (autoplay, a dealing click, ...).
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ constexpr int kSnapshotPiles = 3 + 16 + 40 + 12;
 struct Snapshot {
     std::array<std::string, kSnapshotPiles> piles; // stock group, foundations, tableaus, reserves
     std::string annotation;                        // "" or a three-digit code
+    // The words of the running game that moves change, so that going back restores them too:
+    // passes, the deal counter, the game counters, misses and the blocked card.
+    std::array<std::int16_t, 8> words{};
     bool operator==(const Snapshot&) const = default;
 };
 

@@ -6,9 +6,11 @@
 #include "engine/game_context.h"
 #include "engine/legality.h"
 #include "engine/lifecycle.h"
+#include "engine/memory_games.h"
 #include "engine/move_execution.h"
 #include "engine/pile_text.h"
 #include "engine/presentation.h"
+#include "engine/selection.h"
 #include "engine/stock.h"
 #include "engine/table.h"
 
@@ -187,6 +189,11 @@ PressResult PressTableau(GameContext& context, int tableau, int card)
     const PileRef pile{PileGroup::Tableaus, tableau};
     if (card <= 0)
         return PressResult::Nothing;
+    if (IsMemoryGame(context)) {
+        const bool turned = MemoryClick(context, tableau, card);
+        EndIfWon(context);
+        return turned ? PressResult::Acted : PressResult::Nothing;
+    }
     const bool isTop = TopOf(context, pile) == card;
     if (isTop && context.cards.IsFaceDown(card) && !IsGolfStyle(Special(context))) {
         if (Special(context) == 76 || (context.rules[rule::BlockedRows] >= 1 &&
@@ -275,6 +282,12 @@ int PickableCount(const GameContext& context, PileRef pile, int card)
     return 0;
 }
 
+bool PressPlaysCard(const GameContext& context, PileRef pile, int card)
+{
+    return pile.group == PileGroup::Tableaus && IsGolfStyle(Special(context)) &&
+           context.rules[rule::SingleClickGame] != 1 && TableauPick(context, pile.slot, card) > 0;
+}
+
 PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, std::optional<PileRef> pile, int card)
 {
     if (!context.flags[GameInProgress] || context.hold.card != 0)
@@ -294,6 +307,10 @@ PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, s
         return PressResult::Nothing;
     if (context.rules[rule::SingleClickGame] == 1)
         return Send(context, pile, card, true, true) ? PressResult::Acted : PressResult::Nothing;
+    if (IsSelectionGame(context)) {
+        SelectCard(context, *pile, card);
+        return PressResult::Acted;
+    }
 
     switch (pile->group) {
     case PileGroup::StockGroup:
@@ -301,6 +318,9 @@ PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, s
             StockClick(context);
             return PressResult::Acted;
         }
+        if (pile->slot == kSecondWasteSlot && special == 64 && !context.piles.tableaus[0].empty() &&
+            !context.piles.tableaus[1].empty())
+            return ExecuteMove(context, 0, "Selezionate_Dest_Deck") ? PressResult::Acted : PressResult::Nothing;
         return pile->slot == kWasteSlot ? PressWaste(context, card) : PressResult::Nothing;
     case PileGroup::Tableaus: return PressTableau(context, pile->slot, card);
     case PileGroup::Foundations:

@@ -39,5 +39,8 @@ bool RightClickSend(GameContext& context, std::optional<PileRef> pile, int card)
 
 // How many cards a press on card in pile would pick up (0: none), without picking.
 int PickableCount(const GameContext& context, PileRef pile, int card);
+// Whether a left press on card in pile plays it at once instead of picking it up: the
+// Golf-style games send a fitting tableau top card straight to the secondary waste.
+bool PressPlaysCard(const GameContext& context, PileRef pile, int card);
 
 } // namespace marlowe

@@ -12,6 +12,20 @@
 
 namespace marlowe {
 
+// What the end of a memory game shows: one page per variant of the game.
+struct MemorySummary {
+    bool won = false;
+    int page = 0;          // 0..3 for the variants 37, 36, 38, 39
+    int matches = 0;
+    int misses = 0;
+    int pointsPerMatch = 0;
+    int matchTotal = 0;
+    int missTotal = 0;
+    int score = 0;
+    int scoreToWin = 0;
+    std::string grid;      // page 0 only: "Grid: 4 x 3", ...
+};
+
 class Presentation {
 public:
     virtual ~Presentation() = default;
@@ -22,6 +36,8 @@ public:
     virtual void ShowError(const std::string& title, const std::string& message) = 0;
     // A question with OK and Cancel; true for OK.
     virtual bool Confirm(const std::string& question) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool Ask(const std::string& question) { return Confirm(question); }
     // An advice box with "Don't show this message box again"; true when the player ticked it.
     virtual bool ShowAdvice(const std::string& message) = 0;
     // The width of the screen in pixels.
@@ -44,6 +60,10 @@ public:
     virtual void FlipCard(int card, PileRef pile) = 0;
     // Shows the pressed or released redeal button at the place of a pile.
     virtual void DrawStockButton(PileRef place, bool pressed) = 0;
+    // Draws a card of a pile highlighted (a selected card) or plain again.
+    virtual void HighlightCard(int /*card*/, PileRef /*pile*/, bool /*on*/) {}
+    // The summary box of a memory game at its end.
+    virtual void ShowMemorySummary(const MemorySummary& /*summary*/) {}
 
     // Plays a sound of the resource module by name, once or looping; StopSound ends it.
     virtual void PlaySound(std::string_view name, bool looping) = 0;

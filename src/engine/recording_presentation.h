@@ -24,6 +24,11 @@ public:
         events.push_back("confirm: " + question);
         return confirmAnswer;
     }
+    bool Ask(const std::string& question) override
+    {
+        events.push_back("ask: " + question);
+        return askAnswer;
+    }
     bool ShowAdvice(const std::string& message) override
     {
         events.push_back("advice: " + message);
@@ -47,6 +52,17 @@ public:
     void DrawStockButton(PileRef place, bool pressed) override
     {
         events.push_back(std::string(pressed ? "press " : "release ") + PileName(place));
+    }
+
+    void HighlightCard(int card, PileRef pile, bool on) override
+    {
+        events.push_back(std::string(on ? "highlight " : "plain ") + std::to_string(card) + " " + PileName(pile));
+    }
+    void ShowMemorySummary(const MemorySummary& summary) override
+    {
+        events.push_back(std::string("memory summary: ") + (summary.won ? "won" : "lost") + " page " +
+                         std::to_string(summary.page) + " matches " + std::to_string(summary.matches) +
+                         " misses " + std::to_string(summary.misses) + " score " + std::to_string(summary.score));
     }
 
     void PlaySound(std::string_view name, bool looping) override
@@ -74,6 +90,7 @@ public:
 
     std::vector<std::string> events;
     bool confirmAnswer = true;
+    bool askAnswer = true;
     bool adviceDontShowAgain = false;
 
 private:

@@ -9,6 +9,8 @@
 #include "engine/pile_text.h"
 #include "engine/post_move.h"
 #include "engine/presentation.h"
+#include "engine/selection.h"
+#include "engine/special_redeal.h"
 #include "engine/table.h"
 
 namespace marlowe {
@@ -220,10 +222,12 @@ void DealingClick(GameContext& context)
     } else if (rules.Of(rule::ReserveDealMode, 0) == 4) {
         if (stockEmpty)
             return;
-        ++counter;
-        const int reserve = counter % 2 == 1 ? 1 : 2;
+        // The click is counted after its first undo point, so that Undo gives the count back.
+        const int click = counter + 1;
+        const int reserve = click % 2 == 1 ? 1 : 2;
         for (int i = 0; i < 3 && !context.piles.Stock().empty(); ++i)
             ExecuteMove(context, 0, "Add_Reserve_" + std::to_string(reserve));
+        counter = static_cast<std::int16_t>(click);
         MergeClickSnapshots(context, sizeBefore);
         if (context.undoHistory.Size() > sizeBefore)
             TagLastSnapshot(context, SnapshotTag::DealingClick);
@@ -235,12 +239,13 @@ void DealingClick(GameContext& context)
     } else if (DealModeOfTableau(context, 0) == 10 || DealModeOfTableau(context, 0) == 11) {
         if (stockEmpty)
             return;
-        ++counter;
+        const int click = counter + 1;
         const bool eightAtATime = DealModeOfTableau(context, 0) == 10;
-        const int first = eightAtATime ? 8 * (counter - 1) : 0;
+        const int first = eightAtATime ? 8 * (click - 1) : 0;
         const int last = eightAtATime ? first + 8 : context.TableauCount();
         for (int k = first; k < last && k < kMaxTableaus && !context.piles.Stock().empty(); ++k)
             ExecuteMove(context, 0, "Add_Tableau_" + ZeroPad(k + 1, 2));
+        counter = static_cast<std::int16_t>(click);
         MergeClickSnapshots(context, sizeBefore);
         TagLastSnapshot(context, SnapshotTag::DealingClick);
     } else if (DealModeOfTableau(context, 0) == 13) {
@@ -299,7 +304,12 @@ bool RedealAllowed(const GameContext& context)
 
 void StockClick(GameContext& context)
 {
-    if (context.rules[rule::SpecialGame] == 76)
+    const int special = context.rules[rule::SpecialGame];
+    if ((special == 4 || special == 67) && !context.piles.Stock().empty() && !context.piles.foundations[0].empty()) {
+        SelectCard(context, kStock, TopElement(context.piles.Stock())); // the pyramid pairs the stock's top card
+        return;
+    }
+    if (special == 76)
         return; // the stock of this game does nothing
     if (context.rules[rule::WasteShown] == 1)
         TurningClick(context);
@@ -321,22 +331,37 @@ bool TurnStock(GameContext& context, std::string_view target)
     auto& game = context.mainGame;
     bool countedAsMove = false;
     bool recordPending = true;
+    bool specialRedeal = false;
+    const int redealStyle = context.rules[rule::RedealStyle];
 
-    if (target == "Mazzo_Vis" && context.piles.Stock().empty() && ElementCount(context.piles.Waste()) >= 2 &&
-        RedealAllowed(context)) {
+    if (redealStyle >= 1 && RedealAllowed(context)) {
+        // The game's own redeal, on the empty stock (every click with style 6), at the release.
+        if (context.piles.Stock().empty() || redealStyle == 6) {
+            countedAsMove = true;
+            if (game.StockPressed == 0) {
+                PressStock(context);
+            } else {
+                RecordSnapshot(context);
+                ++game.RedealsDone;
+                SpecialRedeal(context);
+                specialRedeal = true;
+            }
+        }
+    } else if (target == "Mazzo_Vis" && context.piles.Stock().empty() && ElementCount(context.piles.Waste()) >= 2 &&
+               RedealAllowed(context)) {
         countedAsMove = true;
         if (game.StockPressed == 0) {
             PressStock(context);
         } else {
-            ++game.RedealsDone;
-            RecordSnapshot(context);
+            RecordSnapshot(context); // the table before the pass, so that Undo gives the pass back
             recordPending = false;
+            ++game.RedealsDone;
             RedealWaste(context);
         }
     }
 
     game.DealingRow = 0;
-    if (!context.piles.Stock().empty() && target != "Mazzo_Redeal") {
+    if (!context.piles.Stock().empty() && target != "Mazzo_Redeal" && !specialRedeal) {
         countedAsMove = true;
         if (recordPending)
             RecordSnapshot(context);

@@ -1,4 +1,4 @@
-#include "table_text.h"
+#include "engine/table_text.h"
 
 #include "engine/game_context.h"
 #include "engine/move_history.h"

@@ -1,0 +1,197 @@
+#include "engine/memory_games.h"
+
+#include "engine/cards.h"
+#include "engine/event_sounds.h"
+#include "engine/game_context.h"
+#include "engine/game_won.h"
+#include "engine/move_execution.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/scoring.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace marlowe {
+
+namespace {
+
+const PileRef kRecord{PileGroup::Reserves, 0}; // code 36: the cards turned so far
+
+int Special(const GameContext& context)
+{
+    return context.rules[rule::SpecialGame];
+}
+
+int Tableaus(const GameContext& context)
+{
+    return std::clamp(context.TableauCount(), 0, kMaxTableaus);
+}
+
+struct PlacedCard {
+    int card;
+    int tableau;
+};
+
+// The face-up cards of the tableaus, pile by pile from the first, each from the bottom.
+std::vector<PlacedCard> FaceUpTableauCards(const GameContext& context)
+{
+    std::vector<PlacedCard> cards;
+    for (int k = 0; k < Tableaus(context); ++k)
+        for (const int code : PileCodes(context.piles.tableaus[static_cast<std::size_t>(k)]))
+            if (code > 0 && !context.cards.IsFaceDown(code))
+                cards.push_back({code, k});
+    return cards;
+}
+
+bool AnyFaceDownTableauCard(const GameContext& context)
+{
+    for (int k = 0; k < Tableaus(context); ++k)
+        for (const int code : PileCodes(context.piles.tableaus[static_cast<std::size_t>(k)]))
+            if (code > 0 && context.cards.IsFaceDown(code))
+                return true;
+    return false;
+}
+
+// The length of the run on the record that starts with an Ace and rises by one.
+int RecordRun(const GameContext& context)
+{
+    const std::vector<int> codes = PileCodes(context.piles[kRecord]);
+    int run = 0;
+    while (run < static_cast<int>(codes.size()) && CardRank(codes[static_cast<std::size_t>(run)]) == run + 1)
+        ++run;
+    return run;
+}
+
+bool RecordIsRun(const GameContext& context)
+{
+    return RecordRun(context) == ElementCount(context.piles[kRecord]);
+}
+
+void TurnUp(GameContext& context, int tableau, int card)
+{
+    const PileRef pile{PileGroup::Tableaus, tableau};
+    context.cards.SetCardFaceMark(card, '1');
+    context.presentation().FlipCard(card, pile);
+    PlayEventSound(context, "Face_up", SoundSwitch::FaceUp);
+    context.presentation().DrawPile(pile);
+}
+
+bool Match(const GameContext& context, int a, int b)
+{
+    if (CardRank(a) != CardRank(b))
+        return false;
+    return Special(context) != 37 || std::abs(a - b) == 52;
+}
+
+// A matching pair leaves for the secondary waste; its places keep a gap. One undo step.
+void RemovePair(GameContext& context, const std::vector<PlacedCard>& pair)
+{
+    const std::size_t sizeBefore = context.undoHistory.Size();
+    for (const PlacedCard& placed : pair) {
+        std::string& pile = context.piles.tableaus[static_cast<std::size_t>(placed.tableau)];
+        const std::vector<int> codes = PileCodes(pile);
+        const auto at = static_cast<std::size_t>(std::find(codes.begin(), codes.end(), placed.card) - codes.begin());
+        context.presentation().GlideCard(placed.card, {PileGroup::Tableaus, placed.tableau},
+                                         {PileGroup::StockGroup, kSecondWasteSlot});
+        ExecuteMove(context, placed.card, "Waste");
+        if (ElementCount(pile) < static_cast<int>(codes.size()))
+            pile.insert(at * 3, "000");
+    }
+    if (context.undoHistory.Size() > sizeBefore + 1)
+        DropLastSnapshots(context, context.undoHistory.Size() - sizeBefore - 1);
+}
+
+} // namespace
+
+bool IsMemoryGame(const GameContext& context)
+{
+    const int special = Special(context);
+    return special == 36 || special == 37 || special == 39;
+}
+
+bool MemoryClick(GameContext& context, int tableau, int card)
+{
+    if (card <= 0 || !context.cards.IsFaceDown(card))
+        return false;
+    if (Special(context) == 36) {
+        RecordSnapshot(context);
+        TurnUp(context, tableau, card);
+        context.piles[kRecord] += CodeText(card);
+        context.presentation().DrawPile(kRecord);
+        if (!RecordIsRun(context)) {
+            context.piles[kRecord].clear();
+            context.presentation().DrawPile(kRecord);
+            MemoryMiss(context);
+        }
+    } else {
+        if (FaceUpTableauCards(context).size() >= 2)
+            return false;
+        TurnUp(context, tableau, card);
+        const std::vector<PlacedCard> up = FaceUpTableauCards(context);
+        if (up.size() == 2) {
+            if (Match(context, up[0].card, up[1].card))
+                RemovePair(context, up);
+            else
+                MemoryMiss(context);
+        }
+    }
+    RecomputeScore(context);
+    context.flags.Set(WonMark, IsGameWon(context));
+    if (!AnyFaceDownTableauCard(context))
+        context.presentation().DrawTable(false);
+    return true;
+}
+
+void MemoryMiss(GameContext& context)
+{
+    ++context.mainGame.Misses;
+    for (const PlacedCard& placed : FaceUpTableauCards(context)) {
+        context.presentation().Wait(200, false);
+        context.cards.SetCardFaceMark(placed.card, '0');
+        context.presentation().DrawPile({PileGroup::Tableaus, placed.tableau});
+    }
+}
+
+MemorySummary MemorySummaryOf(const GameContext& context, bool won)
+{
+    MemorySummary summary;
+    summary.won = won;
+    const int special = Special(context);
+    summary.page = special == 37 ? 0 : special == 36 ? 1 : special == 38 ? 2 : 3;
+    const int pairs = ElementCount(context.piles.stockGroup[kSecondWasteSlot]) / 2;
+    summary.misses = context.mainGame.Misses;
+    switch (summary.page) {
+    case 0:
+        summary.matches = pairs;
+        summary.pointsPerMatch = 10;
+        summary.missTotal = -2 * summary.misses;
+        break;
+    case 1:
+        summary.matches = RecordRun(context);
+        summary.pointsPerMatch = 20;
+        summary.missTotal = -summary.misses;
+        break;
+    case 2:
+        summary.matches = RecordRun(context);
+        summary.misses = 10 - summary.matches;
+        summary.pointsPerMatch = 20;
+        break;
+    default:
+        summary.matches = pairs;
+        summary.pointsPerMatch = 10;
+        summary.missTotal = -summary.misses;
+        break;
+    }
+    summary.matchTotal = summary.matches * summary.pointsPerMatch;
+    summary.score = static_cast<int>(context.registers.GetNumber(122, 6));
+    summary.scoreToWin = context.rules[rule::TargetScore];
+    if (summary.page == 0) {
+        const int columns = context.TableauCount();
+        summary.grid = columns == 3 ? "Grid: 4 x 3" : columns == 4 ? "Grid: 6 x 4" : columns == 5 ? "Grid: 8 x 5" : "";
+    }
+    return summary;
+}
+
+} // namespace marlowe

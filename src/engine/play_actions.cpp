@@ -1,0 +1,79 @@
+#include "engine/play_actions.h"
+
+#include "engine/drop_resolution.h"
+#include "engine/game_context.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/pointer.h"
+
+namespace marlowe {
+
+namespace {
+
+PileKind KindOf(PileRef pile)
+{
+    switch (pile.group) {
+    case PileGroup::Foundations: return PileKind::Foundation;
+    case PileGroup::Tableaus: return PileKind::Tableau;
+    case PileGroup::Reserves: return PileKind::Reserve;
+    case PileGroup::StockGroup:
+        return pile.slot == kStockSlot ? PileKind::Stock : pile.slot == kWasteSlot ? PileKind::Waste : PileKind::SecondWaste;
+    }
+    return PileKind::None;
+}
+
+void Press(GameContext& context, const PlayAction& action, PileRef source)
+{
+    switch (action.kind) {
+    case ActionKind::Drop:
+        if (PointerDown(context, PointerButton::Left, false, source, action.card) == PressResult::Picked)
+            PointerMove(context);
+        PointerUp(context, {DropCandidate{KindOf(action.target), action.target.slot, 1}});
+        return;
+    case ActionKind::Click:
+    case ActionKind::DoubleClick:
+        PointerDown(context, PointerButton::Left, false, source, action.card);
+        PointerUp(context, {});
+        if (action.kind == ActionKind::DoubleClick)
+            DoubleClickSend(context, source, action.card);
+        return;
+    case ActionKind::RightClick:
+        PointerDown(context, PointerButton::Right, false, source, action.card);
+        PointerUp(context, {});
+        return;
+    case ActionKind::Stock: break;
+    }
+}
+
+} // namespace
+
+std::string ActionText(const PlayAction& action)
+{
+    const std::string card = std::to_string(action.card);
+    switch (action.kind) {
+    case ActionKind::Drop: return "drop " + card + " " + PileName(action.target);
+    case ActionKind::Stock: return "stock";
+    case ActionKind::Click: return "click " + card;
+    case ActionKind::DoubleClick: return "dblclick " + card;
+    case ActionKind::RightClick: return "rclick " + card;
+    }
+    return {};
+}
+
+bool PerformAction(GameContext& context, const PlayAction& action)
+{
+    const Snapshot before = TakeSnapshot(context);
+    if (action.kind == ActionKind::Stock) {
+        const PileRef stock{PileGroup::StockGroup, kStockSlot};
+        PointerDown(context, PointerButton::Left, false, stock, TopElement(context.piles.Stock()));
+        PointerUp(context, {});
+    } else {
+        const auto source = PileHolding(context, action.card);
+        if (!source)
+            return false;
+        Press(context, action, *source);
+    }
+    return !(TakeSnapshot(context) == before);
+}
+
+} // namespace marlowe

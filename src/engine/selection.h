@@ -1,0 +1,38 @@
+#pragma once
+// The selection games: the player clicks cards to select them and a complete set leaves the
+// table. The selection is kept in foundation 1, whose pile string lists the selected cards in
+// the order they were chosen; selected cards are drawn highlighted.
+
+#include "engine/pile_store.h"
+
+#include <optional>
+#include <vector>
+
+namespace marlowe {
+
+class GameContext;
+
+// Whether the game is played by selecting cards (a selection mode, or the pyramid-like games
+// and the highlighting game).
+bool IsSelectionGame(const GameContext& context);
+
+// A left click on card (0: none, e.g. an empty stock) of pile in a selection game.
+void SelectCard(GameContext& context, PileRef pile, int card);
+
+// What a selection amounts to for the game: not a possible set, a set still growing, a set.
+enum class SelectionVerdict { Invalid, Partial, Complete };
+SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<int>& selected);
+
+// Whether a click may select the card where it lies now.
+bool SelectableCard(const GameContext& context, PileRef pile, int card);
+
+// The pyramid games (special codes 4 and 67, one row per tableau, removed cards leaving gaps):
+// the card is not covered by cards of the next row.
+bool PyramidCardFree(const GameContext& context, int card);
+
+// The selected cards, in the order chosen.
+std::vector<int> SelectedCards(const GameContext& context);
+// Where a card lies, foundation 1 (the selection) left out.
+std::optional<PileRef> HomeOfCard(const GameContext& context, int card);
+
+} // namespace marlowe

@@ -1,0 +1,269 @@
+#include "engine/selection_removal.h"
+
+#include "engine/autoplay.h"
+#include "engine/event_sounds.h"
+#include "engine/game_context.h"
+#include "engine/game_won.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/presentation.h"
+#include "engine/selection.h"
+#include "engine/table.h"
+
+#include <algorithm>
+
+namespace marlowe {
+
+namespace {
+
+const PileRef kStock{PileGroup::StockGroup, kStockSlot};
+const PileRef kWaste{PileGroup::StockGroup, kWasteSlot};
+const PileRef kSecondWaste{PileGroup::StockGroup, kSecondWasteSlot};
+const PileRef kSelection{PileGroup::Foundations, 0};
+constexpr int kGroupSize = 7;
+
+int Tableaus(const GameContext& context)
+{
+    return std::clamp(context.TableauCount(), 0, kMaxTableaus);
+}
+
+std::string& TableauText(GameContext& context, int k)
+{
+    return context.piles.tableaus[static_cast<std::size_t>(k)];
+}
+
+bool TableauEmpty(const GameContext& context, int k)
+{
+    return context.piles.tableaus[static_cast<std::size_t>(k)].empty();
+}
+
+// The whole of one tableau moves into an empty one.
+void MovePileInto(GameContext& context, int from, int to)
+{
+    TableauText(context, to) = TableauText(context, from);
+    TableauText(context, from).clear();
+    for (const int card : PileCodes(TableauText(context, to)))
+        if (card > 0)
+            context.presentation().GlideCard(card, {PileGroup::Tableaus, from}, {PileGroup::Tableaus, to});
+    context.presentation().DrawPile({PileGroup::Tableaus, from});
+    context.presentation().DrawPile({PileGroup::Tableaus, to});
+}
+
+// Within tableaus [first, last), each empty tableau takes the next non-empty one after it.
+// False when nothing moved.
+bool CloseUp(GameContext& context, int first, int last)
+{
+    bool moved = false;
+    for (int k = first; k < last; ++k) {
+        if (!TableauEmpty(context, k))
+            continue;
+        int next = k + 1;
+        while (next < last && TableauEmpty(context, next))
+            ++next;
+        if (next == last)
+            break;
+        MovePileInto(context, next, k);
+        moved = true;
+    }
+    if (moved)
+        PlayEventSound(context, "Shuffle", SoundSwitch::Tableau);
+    return moved;
+}
+
+void ClearSelection(GameContext& context)
+{
+    for (const int card : SelectedCards(context))
+        if (const auto home = HomeOfCard(context, card))
+            context.presentation().HighlightCard(card, *home, false);
+    context.piles.foundations[0].clear();
+}
+
+// Each empty tableau in order receives the stock's top card, face up, while the stock lasts.
+bool RefillFromStock(GameContext& context)
+{
+    bool dealt = false;
+    for (int k = 0; k < Tableaus(context) && !context.piles.Stock().empty(); ++k) {
+        if (!TableauEmpty(context, k))
+            continue;
+        std::string& stock = context.piles.Stock();
+        const int card = TopElement(stock);
+        stock.erase(stock.size() - 3);
+        const PileRef tableau{PileGroup::Tableaus, k};
+        AddCardToPile(context, tableau, card, '1');
+        context.presentation().GlideCard(card, kStock, tableau);
+        context.presentation().DrawPile(tableau);
+        PlayEventSound(context, "Shuffle", SoundSwitch::Shuffle);
+        dealt = true;
+    }
+    if (dealt)
+        context.presentation().DrawPile(kStock);
+    return dealt;
+}
+
+// Takes the card out of its pile the way the game's layout removes cards.
+void TakeOut(GameContext& context, PileRef home, int card)
+{
+    const int style = context.rules[rule::TableauStyle];
+    const bool stockOrWaste = home.group == PileGroup::StockGroup;
+    RemoveMode mode = RemoveMode::Delete;
+    if (style == 8 && home == PileRef{PileGroup::Tableaus, 0})
+        mode = RemoveMode::DeleteWithGap; // the pyramid keeps its cells with gaps between cards
+    else if (style == 4 && !stockOrWaste)
+        mode = RemoveMode::LeaveGap;
+    RemoveCardFromSlot(context, home, card, mode);
+}
+
+// The selection leaves the table for the secondary waste.
+bool RemoveSelection(GameContext& context, bool faceDown, bool& turnUpRequest)
+{
+    const int special = context.rules[rule::SpecialGame];
+    std::vector<int> selected = SelectedCards(context);
+    if (special == 64) {
+        selected.clear();
+        for (int k = 0; k < 3 && k < Tableaus(context); ++k)
+            if (const int bottom = ElementAt(TableauText(context, k), 0); bottom > 0)
+                selected.push_back(bottom);
+    }
+    if (selected.empty())
+        return false;
+    RecordSnapshot(context);
+    PlayEventSound(context, "Pairing", SoundSwitch::Pairing);
+    ClearSelection(context);
+    context.presentation().DrawPile(kSelection);
+    int groupTableau = -1;
+    for (const int card : selected) {
+        const auto home = HomeOfCard(context, card);
+        if (!home)
+            continue;
+        if (home->group == PileGroup::Tableaus && groupTableau < 0)
+            groupTableau = home->slot;
+        TakeOut(context, *home, card);
+        AddCardToPile(context, kSecondWaste, card, faceDown ? '0' : '1');
+        context.presentation().GlideCard(card, *home, kSecondWaste);
+        context.presentation().DrawPile(*home);
+    }
+    context.presentation().DrawPile(kSecondWaste);
+    if (special == 47 && groupTableau >= 0)
+        CloseGroup(context, groupTableau);
+    turnUpRequest = special == 25 || special == 26;
+    if (special == 33)
+        AutoFillEmptyTableau(context);
+    context.flags.Set(WonMark, IsGameWon(context));
+    context.mainGame.GameStarted = 1;
+    return true;
+}
+
+// The tableaus close up to the left and the empty ones are refilled from the stock.
+bool CloseUpAndRefill(GameContext& context)
+{
+    bool anyEmpty = false, gapBeforeCards = false;
+    for (int k = 0; k < Tableaus(context); ++k) {
+        if (TableauEmpty(context, k))
+            anyEmpty = true;
+        else if (anyEmpty)
+            gapBeforeCards = true;
+    }
+    if (!anyEmpty || (context.piles.Stock().empty() && !gapBeforeCards))
+        return false;
+    RecordSnapshot(context);
+    ClearSelection(context);
+    CloseUp(context, 0, Tableaus(context));
+    RefillFromStock(context);
+    context.flags.Set(WonMark, IsGameWon(context));
+    return true;
+}
+
+std::size_t ElementIndex(const std::string& pile, int card)
+{
+    const std::vector<int> codes = PileCodes(pile);
+    return static_cast<std::size_t>(std::find(codes.begin(), codes.end(), card) - codes.begin());
+}
+
+int GroupStart(int tableau)
+{
+    return tableau / kGroupSize * kGroupSize;
+}
+
+} // namespace
+
+bool IsSelectionTarget(std::string_view target)
+{
+    return target == "Selezionate_Dest" || target == "Selezionate_Dest_Deck" || target == "Selezionate_Fila" ||
+           target == "Stock_To_Pile_Monte_Carlo";
+}
+
+bool ExecuteSelectionTarget(GameContext& context, std::string_view target, bool& turnUpRequest)
+{
+    if (target == "Selezionate_Dest" || target == "Selezionate_Dest_Deck")
+        return RemoveSelection(context, target == "Selezionate_Dest_Deck", turnUpRequest);
+    if (target == "Selezionate_Fila") {
+        RefillFromStock(context);
+        return false; // part of the removal's step
+    }
+    if (target == "Stock_To_Pile_Monte_Carlo")
+        return CloseUpAndRefill(context);
+    return false;
+}
+
+void CloseGaps(GameContext& context)
+{
+    CloseUp(context, 0, Tableaus(context));
+}
+
+bool FillGapsFromRight(GameContext& context)
+{
+    bool moved = false;
+    for (int k = 0; k < Tableaus(context); ++k) {
+        if (!TableauEmpty(context, k))
+            continue;
+        int last = Tableaus(context) - 1;
+        while (last > k && TableauEmpty(context, last))
+            --last;
+        if (last <= k)
+            break;
+        if (!moved)
+            RecordSnapshot(context);
+        MovePileInto(context, last, k);
+        moved = true;
+    }
+    if (!moved)
+        context.presentation().ShowInfo("No tableau space to fill.");
+    return moved;
+}
+
+void CloseGroup(GameContext& context, int tableau)
+{
+    const int first = GroupStart(tableau);
+    CloseUp(context, first, std::min(first + kGroupSize, Tableaus(context)));
+}
+
+bool GroupHasOnePile(const GameContext& context, int tableau)
+{
+    const int first = GroupStart(tableau);
+    int holding = 0;
+    for (int k = first; k < first + kGroupSize && k < Tableaus(context); ++k)
+        holding += TableauEmpty(context, k) ? 0 : 1;
+    return holding == 1;
+}
+
+void SwapTopCards(GameContext& context, int first, int second)
+{
+    const auto homeA = HomeOfCard(context, first);
+    const auto homeB = HomeOfCard(context, second);
+    if (!homeA || !homeB || first == second)
+        return;
+    RecordSnapshot(context);
+    std::string& a = context.piles[*homeA];
+    std::string& b = context.piles[*homeB];
+    const std::size_t atA = ElementIndex(a, first) * 3;
+    const std::size_t atB = ElementIndex(b, second) * 3;
+    a.replace(atA, 3, CodeText(second));
+    b.replace(atB, 3, CodeText(first));
+    context.presentation().GlideCard(first, *homeA, *homeB);
+    context.presentation().GlideCard(second, *homeB, *homeA);
+    context.presentation().DrawPile(*homeA);
+    context.presentation().DrawPile(*homeB);
+    PlayEventSound(context, "card_up", SoundSwitch::CardUp);
+}
+
+} // namespace marlowe

@@ -1,0 +1,380 @@
+// Which cards a selection game lets the player select, and when a selection is a set.
+//
+// Rules of our own where the game data leave them open (the partial selections):
+// - a sum game accepts a growing selection while its sum stays below the target;
+// - codes 21 and 22 take at most two tableau cards summing to the selection mode (22 never
+//   the Queen and King of hearts, codes 12 and 13), as the pairing games they stand for;
+// - code 45 takes cards of one suit summing to the selection mode;
+// - codes 23, 48, 55 and 70 follow the general sum rule;
+// - code 33 highlights one card at a time; code 57 takes two cards, which change places;
+// - "tableau cards" are the top cards of the tableaus (each card of a one-card grid), so a
+//   covered card is never removed from under another.
+
+#include "engine/selection.h"
+
+#include "engine/cards.h"
+#include "engine/game_context.h"
+#include "engine/pile_text.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <numeric>
+
+namespace marlowe {
+
+namespace {
+
+constexpr int kGridColumns = 5;
+
+int Special(const GameContext& context)
+{
+    return context.rules[rule::SpecialGame];
+}
+
+bool IsCourt(int card)
+{
+    return CardRank(card) >= Jack && CardRank(card) <= King;
+}
+
+bool IsPip(int card, int highest = 10)
+{
+    return CardRank(card) >= Ace && CardRank(card) <= highest;
+}
+
+int RankSum(const std::vector<int>& cards)
+{
+    return std::accumulate(cards.begin(), cards.end(), 0, [](int sum, int card) { return sum + CardRank(card); });
+}
+
+bool AllDistinctRanks(const std::vector<int>& cards)
+{
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        for (std::size_t j = i + 1; j < cards.size(); ++j)
+            if (CardRank(cards[i]) == CardRank(cards[j]))
+                return false;
+    return true;
+}
+
+SelectionVerdict SumVerdict(int sum, int target)
+{
+    if (sum == target)
+        return SelectionVerdict::Complete;
+    return sum < target ? SelectionVerdict::Partial : SelectionVerdict::Invalid;
+}
+
+// A pair judged by a test of the two cards; one card is a set under way.
+template <typename PairTest>
+SelectionVerdict PairVerdict(const std::vector<int>& cards, PairTest test)
+{
+    if (cards.size() == 1)
+        return SelectionVerdict::Partial;
+    return cards.size() == 2 && test(cards[0], cards[1]) ? SelectionVerdict::Complete : SelectionVerdict::Invalid;
+}
+
+// Two pips summing to target, or one card each of the court-like ranks [first, King].
+SelectionVerdict PipsOrOneOfEachCourt(const std::vector<int>& cards, int target, int firstCourt, int pairs)
+{
+    const bool allCourts = std::all_of(cards.begin(), cards.end(), [&](int c) { return CardRank(c) >= firstCourt; });
+    if (allCourts) {
+        if (!AllDistinctRanks(cards))
+            return SelectionVerdict::Invalid;
+        return static_cast<int>(cards.size()) == King - firstCourt + 1 ? SelectionVerdict::Complete
+                                                                       : SelectionVerdict::Partial;
+    }
+    if (!std::all_of(cards.begin(), cards.end(), [&](int c) { return CardRank(c) < firstCourt; }) ||
+        static_cast<int>(cards.size()) > pairs)
+        return SelectionVerdict::Invalid;
+    const SelectionVerdict verdict = SumVerdict(RankSum(cards), target);
+    if (verdict == SelectionVerdict::Partial && static_cast<int>(cards.size()) == pairs)
+        return SelectionVerdict::Invalid;
+    return verdict;
+}
+
+// Code 1 with a target of 10: two pips summing to 10, or four cards of one rank from 10 up.
+SelectionVerdict TensOrFourOfAKind(const std::vector<int>& cards)
+{
+    const int rank = CardRank(cards.front());
+    if (rank >= 10) {
+        if (!std::all_of(cards.begin(), cards.end(), [&](int c) { return CardRank(c) == rank; }))
+            return SelectionVerdict::Invalid;
+        return cards.size() == 4 ? SelectionVerdict::Complete : SelectionVerdict::Partial;
+    }
+    if (cards.size() > 2 || !std::all_of(cards.begin(), cards.end(), [](int c) { return IsPip(c, 9); }))
+        return SelectionVerdict::Invalid;
+    if (cards.size() == 1)
+        return SelectionVerdict::Partial;
+    return RankSum(cards) == 10 ? SelectionVerdict::Complete : SelectionVerdict::Invalid;
+}
+
+// Code 18: an Ace alone, or one court with three pips from 2 to 10 summing to 18.
+SelectionVerdict AceOrCourtWithEighteen(const std::vector<int>& cards)
+{
+    if (cards.size() == 1 && CardRank(cards[0]) == Ace)
+        return SelectionVerdict::Complete;
+    std::vector<int> pips;
+    int courts = 0;
+    for (const int card : cards) {
+        if (CardRank(card) == Ace)
+            return SelectionVerdict::Invalid;
+        if (IsCourt(card))
+            ++courts;
+        else
+            pips.push_back(card);
+    }
+    const int sum = RankSum(pips);
+    if (courts > 1 || pips.size() > 3 || sum > 18 || (pips.size() == 3 && sum != 18))
+        return SelectionVerdict::Invalid;
+    return cards.size() == 4 ? SelectionVerdict::Complete : SelectionVerdict::Partial;
+}
+
+// Code 20: two cards or more whose values (courts 10) sum to 10, 20 or 30.
+SelectionVerdict TenTwentyThirty(const std::vector<int>& cards)
+{
+    int sum = 0;
+    for (const int card : cards)
+        sum += std::min(CardRank(card), 10);
+    if (cards.size() >= 2 && sum % 10 == 0 && sum <= 30)
+        return SelectionVerdict::Complete;
+    return sum < 30 ? SelectionVerdict::Partial : SelectionVerdict::Invalid;
+}
+
+// Code 41: one court and pips whose ranks sum to the court's rank.
+SelectionVerdict CourtWithItsSum(const std::vector<int>& cards)
+{
+    int court = 0, courts = 0, pips = 0;
+    for (const int card : cards) {
+        if (IsCourt(card)) {
+            court = CardRank(card);
+            ++courts;
+        } else {
+            pips += CardRank(card);
+        }
+    }
+    if (courts > 1 || pips > (court != 0 ? court : King))
+        return SelectionVerdict::Invalid;
+    return court != 0 && pips == court ? SelectionVerdict::Complete : SelectionVerdict::Partial;
+}
+
+// The tableau (0-based) of a selected card; -1 elsewhere.
+int TableauOf(const GameContext& context, int card)
+{
+    const auto home = HomeOfCard(context, card);
+    return home && home->group == PileGroup::Tableaus ? home->slot : -1;
+}
+
+bool GridNeighbours(int a, int b)
+{
+    return a >= 0 && b >= 0 && a != b && std::abs(a / kGridColumns - b / kGridColumns) <= 1 &&
+           std::abs(a % kGridColumns - b % kGridColumns) <= 1;
+}
+
+bool GridInLine(int a, int b)
+{
+    return a >= 0 && b >= 0 && a != b && (a / kGridColumns == b / kGridColumns || a % kGridColumns == b % kGridColumns);
+}
+
+// The 21-cell layout of code 75: rows of 3, 5, 5, 5 and 3 cells, and its columns.
+bool LayoutInLine(int a, int b)
+{
+    static const std::vector<std::vector<int>> lines = {
+        {0, 1, 2}, {3, 4, 5, 6, 7}, {8, 9, 10, 11, 12}, {13, 14, 15, 16, 17}, {18, 19, 20},
+        {3, 8, 13}, {0, 4, 9, 14, 18}, {1, 5, 10, 15, 19}, {2, 6, 11, 16, 20}, {7, 12, 17},
+    };
+    if (a < 0 || b < 0 || a == b)
+        return false;
+    for (const auto& line : lines)
+        if (std::find(line.begin(), line.end(), a) != line.end() && std::find(line.begin(), line.end(), b) != line.end())
+            return true;
+    return false;
+}
+
+bool SameRank(int a, int b)
+{
+    return CardRank(a) == CardRank(b);
+}
+
+// The general rule: cards summing to the selection mode (at most two for the pairing codes).
+SelectionVerdict GeneralSum(const GameContext& context, const std::vector<int>& cards)
+{
+    const int special = Special(context);
+    const int target = context.rules[rule::SelectionMode];
+    const bool pairsOnly = special == 7 || special == 21 || special == 22;
+    if (pairsOnly && cards.size() > 2)
+        return SelectionVerdict::Invalid;
+    if (special == 45 && !std::all_of(cards.begin(), cards.end(), [&](int c) { return CardSuit(c) == CardSuit(cards[0]); }))
+        return SelectionVerdict::Invalid;
+    const SelectionVerdict verdict = SumVerdict(RankSum(cards), target);
+    if (pairsOnly && cards.size() == 2 && verdict == SelectionVerdict::Partial)
+        return SelectionVerdict::Invalid;
+    return verdict;
+}
+
+bool IsTopCard(const GameContext& context, PileRef pile, int card)
+{
+    return card > 0 && TopElement(context.piles[pile]) == card;
+}
+
+bool FaceUpTableauTop(const GameContext& context, PileRef pile, int card)
+{
+    return pile.group == PileGroup::Tableaus && IsTopCard(context, pile, card) && !context.cards.IsFaceDown(card);
+}
+
+} // namespace
+
+bool IsSelectionGame(const GameContext& context)
+{
+    const int special = Special(context);
+    return context.rules[rule::SelectionMode] != 0 || special == 3 || special == 4 || special == 67 || special == 33;
+}
+
+std::vector<int> SelectedCards(const GameContext& context)
+{
+    std::vector<int> cards;
+    for (const int code : PileCodes(context.piles.foundations[0]))
+        if (code > 0)
+            cards.push_back(code);
+    return cards;
+}
+
+std::optional<PileRef> HomeOfCard(const GameContext& context, int card)
+{
+    auto holds = [&](PileRef pile) {
+        const std::vector<int> codes = PileCodes(context.piles[pile]);
+        return std::find(codes.begin(), codes.end(), card) != codes.end();
+    };
+    for (int k = 0; k < std::min(context.TableauCount(), kMaxTableaus); ++k)
+        if (holds({PileGroup::Tableaus, k}))
+            return PileRef{PileGroup::Tableaus, k};
+    for (int k = 0; k < std::min(context.ReserveCount(), kMaxReserves); ++k)
+        if (holds({PileGroup::Reserves, k}))
+            return PileRef{PileGroup::Reserves, k};
+    for (const int slot : {kWasteSlot, kStockSlot})
+        if (holds({PileGroup::StockGroup, slot}))
+            return PileRef{PileGroup::StockGroup, slot};
+    for (int f = 1; f < kMaxFoundations; ++f)
+        if (holds({PileGroup::Foundations, f}))
+            return PileRef{PileGroup::Foundations, f};
+    return std::nullopt;
+}
+
+bool PyramidCardFree(const GameContext& context, int card)
+{
+    const int rows = std::min(context.TableauCount(), kMaxTableaus);
+    const auto& tableaus = context.piles.tableaus;
+    int r = -1, i = -1;
+    for (int k = rows - 1; k >= 0 && r < 0; --k) {
+        const std::vector<int> row = PileCodes(tableaus[static_cast<std::size_t>(k)]);
+        if (const auto at = std::find(row.begin(), row.end(), card); card > 0 && at != row.end()) {
+            r = k;
+            i = static_cast<int>(at - row.begin());
+        }
+    }
+    if (r < 0)
+        return false;
+    bool lastRow = true;
+    for (int k = r + 1; k < rows; ++k)
+        for (const int code : PileCodes(tableaus[static_cast<std::size_t>(k)]))
+            lastRow = lastRow && code == 0;
+    if (lastRow)
+        return true;
+    const std::string& next = tableaus[static_cast<std::size_t>(r + 1)];
+    auto entry = [&](int j) { return j < 0 || j >= ElementCount(next) ? 0 : ElementAt(next, j); };
+    if (Special(context) == 4) {
+        const bool widening = context.rules.Of(rule::TableauCardCount, 0) < context.rules.Of(rule::TableauCardCount, 1);
+        if (widening)
+            return entry(i) == 0 && entry(i + 1) == 0;
+        return (i == 0 || entry(i - 1) == 0) && entry(i) == 0;
+    }
+    // Code 67: a card covered by one card only may go with that card, chosen first.
+    const int left = entry(i), right = entry(i + 1);
+    const std::vector<int> selected = SelectedCards(context);
+    bool free = left == 0 && right == 0;
+    if (!free && (left == 0 || right == 0))
+        free = !selected.empty() && selected.front() == (left != 0 ? left : right);
+    if (free && selected.size() >= 2 && r > 0) {
+        const std::string& above = tableaus[static_cast<std::size_t>(r - 1)];
+        for (const int j : {i - 1, i})
+            if (j >= 0 && j < ElementCount(above) && ElementAt(above, j) == selected[1])
+                return false;
+    }
+    return free;
+}
+
+bool SelectableCard(const GameContext& context, PileRef pile, int card)
+{
+    if (card <= 0)
+        return false;
+    const int special = Special(context);
+    const bool waste = pile.group == PileGroup::StockGroup && pile.slot == kWasteSlot;
+    switch (special) {
+    case 3:
+        return (pile.group == PileGroup::Tableaus || pile.group == PileGroup::Reserves) && IsTopCard(context, pile, card);
+    case 4:
+    case 67:
+        if (waste)
+            return IsTopCard(context, pile, card);
+        return pile.group == PileGroup::Tableaus && PyramidCardFree(context, card);
+    case 14:
+    case 16: return (waste || pile.group == PileGroup::Tableaus) && IsTopCard(context, pile, card);
+    case 22: return card % 52 != 12 && card % 52 != 13 && FaceUpTableauTop(context, pile, card);
+    case 41:
+        if (pile.group == PileGroup::Foundations)
+            return pile.slot > 0 && IsTopCard(context, pile, card);
+        return FaceUpTableauTop(context, pile, card);
+    default: return FaceUpTableauTop(context, pile, card);
+    }
+}
+
+SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<int>& selected)
+{
+    if (selected.empty())
+        return SelectionVerdict::Partial;
+    const int special = Special(context);
+    const int mode = context.rules[rule::SelectionMode];
+    auto tableauOf = [&](int card) { return TableauOf(context, card); };
+    switch (special) {
+    case 1:
+        if (mode == 10)
+            return TensOrFourOfAKind(selected);
+        if (!std::all_of(selected.begin(), selected.end(), [](int c) { return IsPip(c); }))
+            return SelectionVerdict::Invalid;
+        return SumVerdict(RankSum(selected), mode);
+    case 3: return PairVerdict(selected, [](int a, int b) { return CardRank(a) + CardRank(b) == 14; });
+    case 4:
+    case 67:
+    case 75:
+        if (selected.size() == 1)
+            return CardRank(selected[0]) == King ? SelectionVerdict::Complete : SelectionVerdict::Partial;
+        return PairVerdict(selected, [&](int a, int b) {
+            return CardRank(a) + CardRank(b) == 13 && (special != 75 || LayoutInLine(tableauOf(a), tableauOf(b)));
+        });
+    case 8:
+        return PairVerdict(selected, [&](int a, int b) { return SameRank(a, b) && GridNeighbours(tableauOf(a), tableauOf(b)); });
+    case 14:
+    case 16:
+    case 25: return PairVerdict(selected, SameRank);
+    case 17:
+    case 26: return PipsOrOneOfEachCourt(selected, 11, Jack, 2);
+    case 18: return AceOrCourtWithEighteen(selected);
+    case 20: return TenTwentyThirty(selected);
+    case 24:
+        if (selected.size() == 1 && CardRank(selected[0]) == 9)
+            return SelectionVerdict::Complete;
+        return PipsOrOneOfEachCourt(selected, 9, 10, 2);
+    case 33: return selected.size() == 1 ? SelectionVerdict::Partial : SelectionVerdict::Invalid;
+    case 41: return CourtWithItsSum(selected);
+    case 47:
+        return PairVerdict(selected, [&](int a, int b) {
+            const int ta = tableauOf(a), tb = tableauOf(b);
+            return SameRank(a, b) && ta >= 0 && tb >= 0 && ta / 7 == tb / 7 && std::abs(ta - tb) == 2;
+        });
+    case 57: return PairVerdict(selected, [&](int a, int b) { return tableauOf(a) >= 0 && tableauOf(b) >= 0; });
+    case 71:
+        return PairVerdict(selected, [&](int a, int b) {
+            return CardRank(a) + CardRank(b) == 14 && GridInLine(tableauOf(a), tableauOf(b));
+        });
+    default: return GeneralSum(context, selected);
+    }
+}
+
+} // namespace marlowe

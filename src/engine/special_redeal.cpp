@@ -1,0 +1,571 @@
+#include "engine/special_redeal.h"
+
+#include "engine/cards.h"
+#include "engine/event_sounds.h"
+#include "engine/game_context.h"
+#include "engine/game_won.h"
+#include "engine/move_execution.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/presentation.h"
+#include "engine/table.h"
+
+#include <algorithm>
+
+namespace marlowe {
+
+namespace {
+
+const PileRef kStock{PileGroup::StockGroup, kStockSlot};
+const PileRef kWaste{PileGroup::StockGroup, kWasteSlot};
+
+PileRef TableauRef(int k)
+{
+    return {PileGroup::Tableaus, k};
+}
+
+int Tableaus(const GameContext& context)
+{
+    return std::clamp(context.TableauCount(), 0, kMaxTableaus);
+}
+
+int Reserves(const GameContext& context)
+{
+    return std::clamp(context.ReserveCount(), 0, kMaxReserves);
+}
+
+std::string& TableauText(GameContext& context, int k)
+{
+    return context.piles.tableaus[static_cast<std::size_t>(k)];
+}
+
+// The cards of a pile, gaps left out.
+std::vector<int> CardsOf(const std::string& pile)
+{
+    std::vector<int> cards;
+    for (const int code : PileCodes(pile))
+        if (code > 0)
+            cards.push_back(code);
+    return cards;
+}
+
+// One redeal in progress: where the gathered cards fly and the list they are gathered into.
+struct Redeal {
+    GameContext& context;
+    PileRef collection;
+    std::vector<int> gathered;
+
+    explicit Redeal(GameContext& owner) : context(owner), collection(CollectionPile(owner)) {}
+
+    static PileRef CollectionPile(const GameContext& context)
+    {
+        const RuleVector& rules = context.rules;
+        const bool toWaste = rules[rule::StockGroupCount] == 1 && rules[rule::StockShown] == 0 &&
+                             rules[rule::WasteShown] == 1;
+        return toWaste ? kWaste : kStock;
+    }
+
+    // A card has left pile `from` and flies to the collection pile.
+    void Gather(int card, PileRef from)
+    {
+        gathered.push_back(card);
+        context.presentation().GlideCard(card, from, collection);
+        PlayEventSound(context, "Shuffle", SoundSwitch::Shuffle);
+    }
+
+    // Empties the pile, gathering its cards from the top card down.
+    void GatherPileTopDown(PileRef pile)
+    {
+        std::vector<int> cards = CardsOf(context.piles[pile]);
+        context.piles[pile].clear();
+        context.presentation().DrawPile(pile);
+        for (auto card = cards.rbegin(); card != cards.rend(); ++card)
+            Gather(*card, pile);
+    }
+
+    void GatherTableausFirstToLast()
+    {
+        for (int k = 0; k < Tableaus(context); ++k)
+            GatherPileTopDown(TableauRef(k));
+    }
+
+    void GatherReserves()
+    {
+        for (int k = 0; k < Reserves(context); ++k)
+            GatherPileTopDown({PileGroup::Reserves, k});
+    }
+
+    // Lays every gathered card on the collection pile with the mark, in gathering order.
+    void LayGatheredOnCollection(char mark)
+    {
+        for (const int card : gathered)
+            AddCardToPile(context, collection, card, mark);
+        context.presentation().DrawPile(collection);
+    }
+
+    void Deal(int card, PileRef pile, char mark)
+    {
+        AddCardToPile(context, pile, card, mark);
+        context.presentation().GlideCard(card, collection, pile);
+    }
+};
+
+// Styles whose tableaus are filled up to the deal's count one after the other; the others
+// deal one card to each tableau in turn.
+bool FillsEachTableau(int style)
+{
+    return style == 1 || style == 6 || style == 12;
+}
+
+// Deals the list back onto the tableaus. Style 6 stops after the last tableau; what it
+// cannot place goes to the waste rather than being lost.
+void DealToTableaus(Redeal& redeal, const std::vector<int>& dealing, int style)
+{
+    GameContext& context = redeal.context;
+    const RuleVector& rules = context.rules;
+    const int count = Tableaus(context);
+    if (count == 0)
+        return;
+    const bool withGaps = rules[rule::TableauStyle] == 8;
+    if (withGaps)
+        TableauText(context, 0).clear();
+    const int perTableau = rules[rule::TableauCardCount];
+    const char mark = perTableau == rules[rule::TableauFaceUp] ? '1' : '0';
+    const bool fillEach = FillsEachTableau(style) && perTableau > 0;
+
+    std::vector<int> received(static_cast<std::size_t>(count), 0);
+    int k = 0;
+    int round = 0; // completed passes over the tableaus
+    for (const int card : dealing) {
+        if (fillEach) {
+            while (k < count && received[static_cast<std::size_t>(k)] >= perTableau * (round + 1))
+                ++k;
+            if (k == count) {
+                ++round;
+                k = 0;
+            }
+        }
+        if (style == 6 && round > 0) {
+            redeal.Deal(card, kWaste, '1');
+            continue;
+        }
+        redeal.Deal(card, TableauRef(k), mark);
+        if (withGaps)
+            TableauText(context, k) += "000";
+        ++received[static_cast<std::size_t>(k)];
+        if (!fillEach && ++k == count) {
+            k = 0;
+            ++round;
+        }
+    }
+    if (rules[rule::TableauFaceUp] == 1 && rules[rule::TableauFaceUp] != perTableau)
+        for (int t = 0; t < count; ++t)
+            if (const int top = TopElement(TableauText(context, t)); top > 0)
+                context.cards.SetCardFaceMark(top, '1');
+    for (int t = 0; t < count; ++t)
+        context.presentation().DrawPile(TableauRef(t));
+    context.presentation().DrawPile(kWaste);
+}
+
+// Style 6: the waste's cards join the gathered list at positions 0, 3, 6, ...
+void InsertWasteCards(Redeal& redeal)
+{
+    std::vector<int>& gathered = redeal.gathered;
+    std::size_t at = 0;
+    for (const int card : CardsOf(redeal.context.piles.Waste())) {
+        if (at > gathered.size())
+            at = 0;
+        gathered.insert(gathered.begin() + static_cast<std::ptrdiff_t>(at), card);
+        at += 3;
+    }
+    redeal.context.piles.Waste().clear();
+    redeal.context.presentation().DrawPile(kWaste);
+}
+
+// Style 6: the Aces lead the dealing list and go one each onto the empty foundations; a
+// dealing list above 54 cards gives its last cards to the waste.
+void PlaceAcesAndTrim(Redeal& redeal, std::vector<int>& dealing)
+{
+    GameContext& context = redeal.context;
+    std::stable_partition(dealing.begin(), dealing.end(), [](int card) { return CardRank(card) == Ace; });
+    for (int f = 0; f < std::clamp(context.FoundationCount(), 0, kMaxFoundations); ++f) {
+        if (dealing.empty() || CardRank(dealing.front()) != Ace)
+            break;
+        if (!context.piles.foundations[static_cast<std::size_t>(f)].empty())
+            continue;
+        redeal.Deal(dealing.front(), {PileGroup::Foundations, f}, '1');
+        dealing.erase(dealing.begin());
+    }
+    while (dealing.size() > 54) {
+        redeal.Deal(dealing.back(), kWaste, '1');
+        dealing.pop_back();
+    }
+}
+
+// Styles 4, 5 and 18 leave the gathered cards on the collection pile.
+void GatherOntoCollection(Redeal& redeal, bool tableaus)
+{
+    GameContext& context = redeal.context;
+    if (tableaus)
+        for (int k = Tableaus(context) - 1; k >= 0; --k)
+            redeal.GatherPileTopDown(TableauRef(k));
+    else
+        redeal.GatherReserves();
+    const bool faceUp = tableaus && redeal.collection == kWaste;
+    redeal.LayGatheredOnCollection(faceUp ? '1' : '0');
+}
+
+// Style 7: in every tableau of more than one card the bottom card goes to the top, face up.
+void BottomCardsToTop(GameContext& context)
+{
+    for (int k = 0; k < Tableaus(context); ++k) {
+        std::string& pile = TableauText(context, k);
+        if (ElementCount(pile) < 2)
+            continue;
+        const int bottom = ElementAt(pile, 0);
+        pile = pile.substr(3) + CodeText(bottom);
+        if (bottom > 0)
+            context.cards.SetCardFaceMark(bottom, '1');
+        context.presentation().GlideCard(bottom, TableauRef(k), TableauRef(k));
+        context.presentation().DrawPile(TableauRef(k));
+        PlayEventSound(context, "Shuffle", SoundSwitch::Shuffle);
+    }
+}
+
+// The length of the run at the bottom of a row that starts with a 2 and rises in suit.
+int KeptRunLength(const std::string& row)
+{
+    const int count = ElementCount(row);
+    if (count == 0 || CardRank(ElementAt(row, 0)) != 2)
+        return 0;
+    int length = 1;
+    while (length < count) {
+        const int below = ElementAt(row, length - 1);
+        const int card = ElementAt(row, length);
+        if (card <= 0 || CardSuit(card) != CardSuit(below) || CardRank(card) != CardRank(below) + 1)
+            break;
+        ++length;
+    }
+    return length;
+}
+
+// Style 8: every row keeps its run from a 2, loses the rest, and is refilled after one gap.
+void RedealRows(Redeal& redeal)
+{
+    GameContext& context = redeal.context;
+    const int rows = Tableaus(context);
+    for (int k = 0; k < rows; ++k) {
+        std::string& row = TableauText(context, k);
+        const int kept = KeptRunLength(row);
+        const std::vector<int> rest = CardsOf(row.substr(static_cast<std::size_t>(kept) * 3));
+        row = row.substr(0, static_cast<std::size_t>(kept) * 3) + "000";
+        for (const int card : rest)
+            redeal.Gather(card, TableauRef(k));
+        context.presentation().DrawPile(TableauRef(k));
+    }
+    const std::vector<int> dealing = MixGathered(redeal.gathered);
+    std::size_t next = 0;
+    for (int k = 0; k < rows; ++k) {
+        while (next < dealing.size() && ElementCount(TableauText(context, k)) < context.rules.Of(rule::TableauCardCount, k))
+            redeal.Deal(dealing[next++], TableauRef(k), '1');
+        context.presentation().DrawPile(TableauRef(k));
+    }
+    // Rows shorter than the deal's positions cannot lose cards: the rest goes to the stock.
+    for (; next < dealing.size(); ++next)
+        redeal.Deal(dealing[next], kStock, '0');
+}
+
+// Style 9: on a grid of seven columns, every tableau but the two outer columns is gathered,
+// mixed onto the waste and refilled from the waste's top.
+void RedealInnerGrid(Redeal& redeal)
+{
+    GameContext& context = redeal.context;
+    auto inner = [](int k) { return k % 7 != 0 && k % 7 != 6; };
+    for (int k = 0; k < Tableaus(context); ++k) {
+        if (!inner(k))
+            continue;
+        const std::vector<int> cards = CardsOf(TableauText(context, k));
+        TableauText(context, k).clear();
+        for (const int card : cards)
+            redeal.Gather(card, TableauRef(k));
+    }
+    for (const int card : MixGathered(redeal.gathered))
+        redeal.Deal(card, kWaste, '1');
+    for (int k = 0; k < Tableaus(context); ++k) {
+        if (!inner(k) || context.rules.Of(rule::TableauCardCount, k) == 0 || context.piles.Waste().empty())
+            continue;
+        const int card = TopElement(context.piles.Waste());
+        context.piles.Waste().erase(context.piles.Waste().size() - 3);
+        AddCardToPile(context, TableauRef(k), card, '1');
+        context.presentation().GlideCard(card, kWaste, TableauRef(k));
+        context.presentation().DrawPile(TableauRef(k));
+    }
+    context.presentation().DrawPile(kWaste);
+}
+
+// Styles 11, 12 and 14 take the tableau cards to the stock face up in a fixed pattern.
+std::vector<int> GatherTopsInTurn(Redeal& redeal)
+{
+    GameContext& context = redeal.context;
+    bool any = true;
+    while (any) {
+        any = false;
+        for (int k = Tableaus(context) - 1; k >= 0; --k) {
+            std::string& pile = TableauText(context, k);
+            while (!pile.empty() && TopElement(pile) == 0)
+                pile.erase(pile.size() - 3); // gaps are not cards
+            if (pile.empty())
+                continue;
+            const int card = TopElement(pile);
+            pile.erase(pile.size() - 3);
+            redeal.Gather(card, TableauRef(k));
+            any = true;
+        }
+    }
+    return redeal.gathered;
+}
+
+std::vector<int> GatherByPosition(Redeal& redeal)
+{
+    GameContext& context = redeal.context;
+    int highest = 0;
+    for (int k = 0; k < Tableaus(context); ++k)
+        highest = std::max(highest, ElementCount(TableauText(context, k)));
+    for (int position = highest - 1; position >= 0; --position)
+        for (int k = Tableaus(context) - 1; k >= 0; --k)
+            if (const int card = ElementAt(TableauText(context, k), position); card > 0)
+                redeal.Gather(card, TableauRef(k));
+    for (int k = 0; k < Tableaus(context); ++k)
+        TableauText(context, k).clear();
+    return redeal.gathered;
+}
+
+// The gathered cards go onto the stock face up, the first gathered at the top.
+void StackReversedOnStock(Redeal& redeal, const std::vector<int>& cards)
+{
+    std::string& stock = redeal.context.piles.Stock();
+    std::vector<int> all = CardsOf(stock);
+    all.insert(all.end(), cards.begin(), cards.end());
+    std::reverse(all.begin(), all.end());
+    stock = PileTextOf(all);
+    for (const int card : all)
+        redeal.context.cards.SetCardFaceMark(card, '1');
+    redeal.context.presentation().DrawPile(kStock);
+}
+
+// Style 15, the counting deal: reserve 1 is dealt out while counting 1 to 13; a card that
+// matches the count goes face down to the stock, the others to the tableau of the count (or
+// to reserve 1 at 13). Cards left on the tableaus or the stock are counted out too, after
+// reserve 1's, so that no card is lost.
+void CountingDeal(Redeal& redeal)
+{
+    GameContext& context = redeal.context;
+    const PileRef reserve{PileGroup::Reserves, 0};
+    redeal.GatherPileTopDown(reserve);
+    for (int k = 0; k < Tableaus(context); ++k)
+        redeal.GatherPileTopDown(TableauRef(k));
+    redeal.GatherPileTopDown(kStock);
+    int count = 1;
+    for (const int card : redeal.gathered) {
+        if (CardRank(card) == count) {
+            redeal.Deal(card, kStock, '0');
+            continue;
+        }
+        const PileRef pile = count == 13 || count > Tableaus(context) ? reserve : TableauRef(count - 1);
+        redeal.Deal(card, pile, '1');
+        count = count == 13 ? 1 : count + 1;
+    }
+    for (int k = 0; k < Tableaus(context); ++k)
+        context.presentation().DrawPile(TableauRef(k));
+    context.presentation().DrawPile(reserve);
+    context.presentation().DrawPile(kStock);
+}
+
+// Style 16: the tableaus and then the waste go face down onto the stock; cards are turned.
+void RestackAndTurn(Redeal& redeal)
+{
+    GameContext& context = redeal.context;
+    redeal.GatherTableausFirstToLast();
+    redeal.LayGatheredOnCollection('0');
+    std::string& waste = context.piles.Waste();
+    while (!waste.empty()) {
+        const int card = TopElement(waste);
+        waste.erase(waste.size() - 3);
+        redeal.Deal(card, kStock, '0');
+    }
+    context.presentation().DrawPile(kWaste);
+    context.presentation().DrawPile(kStock);
+    if (context.piles.Stock().empty())
+        return;
+    const std::size_t sizeBefore = context.undoHistory.Size();
+    ExecuteMove(context, 0, "Mazzo_Vis");
+    if (context.undoHistory.Size() > sizeBefore)
+        DropLastSnapshots(context, context.undoHistory.Size() - sizeBefore); // one step with the redeal
+}
+
+// Style 20: eight times the waste's top card goes face up to the next reserve.
+void WasteToReserves(GameContext& context)
+{
+    for (int k = 0; k < 8 && k < kMaxReserves && !context.piles.Waste().empty(); ++k) {
+        std::string& waste = context.piles.Waste();
+        const int card = TopElement(waste);
+        waste.erase(waste.size() - 3);
+        const PileRef reserve{PileGroup::Reserves, k};
+        AddCardToPile(context, reserve, card, '1');
+        context.presentation().GlideCard(card, kWaste, reserve);
+        context.presentation().DrawPile(reserve);
+        PlayEventSound(context, "Shuffle", SoundSwitch::Shuffle);
+    }
+    context.presentation().DrawPile(kWaste);
+}
+
+// A card flown from one tableau to another in a raised arc, with its pauses.
+void FlyRaised(GameContext& context, int card, PileRef from, PileRef to)
+{
+    context.presentation().GlideCard(card, from, to);
+    PlayEventSound(context, "Shuffle", SoundSwitch::Shuffle);
+    context.presentation().Wait(10, false);
+    context.presentation().DrawPile(from);
+    context.presentation().DrawPile(to);
+    context.presentation().Wait(50, false);
+}
+
+// Style 13, the pile spread: the next non-empty tableau from the redeal's number keeps its
+// top card and spreads the others, from the bottom up, one per tableau from the first.
+void SpreadPile(GameContext& context)
+{
+    auto& redeals = context.mainGame.RedealsDone;
+    const int count = Tableaus(context);
+    int k = redeals - 2; // 0-based: tableau 1 at the first redeal
+    while (k >= 0 && k < count && TableauText(context, k).empty()) {
+        ++redeals;
+        ++k;
+    }
+    if (k < 0 || k >= count) {
+        ++redeals;
+        return;
+    }
+    std::string& source = TableauText(context, k);
+    const std::vector<int> spread = PileCodes(source.substr(0, source.size() - 3));
+    source.erase(0, source.size() - 3);
+    int target = 0;
+    for (const int card : spread) {
+        if (card <= 0)
+            continue;
+        AddCardToPile(context, TableauRef(target), card, '1');
+        FlyRaised(context, card, TableauRef(k), TableauRef(target));
+        target = (target + 1) % count;
+    }
+}
+
+int TableausHoldingCards(const GameContext& context)
+{
+    int holding = 0;
+    for (int k = 0; k < Tableaus(context); ++k)
+        holding += context.piles.tableaus[static_cast<std::size_t>(k)].empty() ? 0 : 1;
+    return holding;
+}
+
+// Takes back the redeal the caller counted and recorded when nothing is changed.
+void CancelRedeal(GameContext& context)
+{
+    DropLastSnapshots(context, 1);
+    --context.mainGame.RedealsDone;
+}
+
+// Style 19, the shift: the top cards move one tableau along the pairs 1>2 .. 7>8 on odd
+// counts and 8>7 .. 2>1 on even ones, while two or more tableaus hold cards.
+void ShiftTopCards(GameContext& context)
+{
+    if (TableausHoldingCards(context) <= 1) {
+        context.presentation().ShowInfo("Only one pile left.  There are no more redeals.");
+        CancelRedeal(context);
+        return;
+    }
+    auto& counter = context.mainGame.DealCounter;
+    ++counter;
+    TagLastSnapshot(context, SnapshotTag::DealingClick);
+    const int last = std::min(8, Tableaus(context));
+    const bool forward = counter % 2 == 1;
+    bool moved = false;
+    for (int step = 0; step + 1 < last && TableausHoldingCards(context) >= 2; ++step) {
+        const int from = forward ? step : last - 1 - step;
+        const int to = forward ? from + 1 : from - 1;
+        std::string& source = TableauText(context, from);
+        if (source.empty() || TableauText(context, to).empty())
+            continue;
+        const int card = TopElement(source);
+        source.erase(source.size() - 3);
+        AddCardToPile(context, TableauRef(to), card, '1');
+        FlyRaised(context, card, TableauRef(from), TableauRef(to));
+        moved = true;
+    }
+    if (!moved) {
+        context.presentation().ShowInfo("No cards available to move.");
+        --counter;
+        CancelRedeal(context);
+    }
+}
+
+// The styles that gather, mix and deal back by the common scheme.
+void GatherMixDeal(Redeal& redeal, int style)
+{
+    redeal.GatherTableausFirstToLast();
+    if (style == 6)
+        InsertWasteCards(redeal);
+    std::vector<int> dealing = MixGathered(redeal.gathered);
+    if (style == 6)
+        PlaceAcesAndTrim(redeal, dealing);
+    DealToTableaus(redeal, dealing, style);
+}
+
+} // namespace
+
+std::vector<int> MixGathered(std::vector<int> gathered)
+{
+    std::vector<int> dealing;
+    dealing.reserve(gathered.size());
+    std::size_t index = gathered.size() / 2;
+    while (!gathered.empty()) {
+        if (index >= gathered.size())
+            index = 0;
+        dealing.push_back(gathered[index]);
+        gathered.erase(gathered.begin() + static_cast<std::ptrdiff_t>(index));
+        index += dealing.size() % 2 == 0 ? 5 : 2;
+    }
+    return dealing;
+}
+
+void SpecialRedeal(GameContext& context)
+{
+    const int style = context.rules[rule::RedealStyle];
+    if (style != 15)
+        TagLastSnapshot(context, SnapshotTag::SpecialRedeal);
+    Redeal redeal(context);
+    switch (style) {
+    case 4:
+    case 5: GatherOntoCollection(redeal, true); break;
+    case 7: BottomCardsToTop(context); break;
+    case 8: RedealRows(redeal); break;
+    case 9: RedealInnerGrid(redeal); break;
+    case 10:
+        redeal.GatherTableausFirstToLast();
+        redeal.GatherReserves();
+        redeal.gathered = MixGathered(redeal.gathered);
+        redeal.LayGatheredOnCollection('0');
+        break;
+    case 11: StackReversedOnStock(redeal, GatherTopsInTurn(redeal)); break;
+    case 12: DealToTableaus(redeal, GatherTopsInTurn(redeal), 12); break;
+    case 13: SpreadPile(context); break;
+    case 14: StackReversedOnStock(redeal, GatherByPosition(redeal)); break;
+    case 15: CountingDeal(redeal); break;
+    case 16: RestackAndTurn(redeal); break;
+    case 18: GatherOntoCollection(redeal, false); break;
+    case 19: ShiftTopCards(context); break;
+    case 20: WasteToReserves(context); break;
+    default: GatherMixDeal(redeal, style); break;
+    }
+    context.flags.Set(WonMark, IsGameWon(context));
+}
+
+} // namespace marlowe

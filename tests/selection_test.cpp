@@ -1,0 +1,329 @@
+// The selection games: which selections make a set, the click that selects and deselects,
+// the pyramid's free cards, the removal and its undo, the closing up, and the exchange.
+
+#include "engine/cards.h"
+#include "engine/game_context.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/pointer.h"
+#include "engine/recording_presentation.h"
+#include "engine/selection.h"
+#include "engine/selection_removal.h"
+#include "engine/stock.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace marlowe {
+namespace {
+
+using V = SelectionVerdict;
+
+int H(int rank) { return CardCode(Hearts, rank); }
+int D(int rank) { return CardCode(Diamonds, rank); }
+int C(int rank) { return CardCode(Clubs, rank); }
+int S(int rank) { return CardCode(Spades, rank); }
+
+class SelectionTest : public ::testing::Test {
+protected:
+    SelectionTest() : context(presentation)
+    {
+        context.rules[rule::PackSize] = 52;
+        context.rules[rule::TableauCount] = 25;
+        context.flags.Set(GameInProgress);
+    }
+
+    void Game(int special, int mode = 0)
+    {
+        context.rules[rule::SpecialGame] = static_cast<std::int16_t>(special);
+        context.rules[rule::SelectionMode] = static_cast<std::int16_t>(mode);
+    }
+
+    std::string& Tableau(int k) { return context.piles.tableaus[static_cast<std::size_t>(k)]; }
+    PileRef TableauRef(int k) { return {PileGroup::Tableaus, k}; }
+    void Click(int k, int card) { SelectCard(context, TableauRef(k), card); }
+
+    RecordingPresentation presentation;
+    GameContext context;
+};
+
+TEST_F(SelectionTest, EachGameAcceptsItsSetsAndRefusesTheRest)
+{
+    struct Placed {
+        int card, tableau;
+    };
+    const struct {
+        int special, mode;
+        std::vector<Placed> cards;
+        V expected;
+    } rows[] = {
+        {1, 10, {{H(5), 0}, {C(5), 1}}, V::Complete},
+        {1, 10, {{H(5), 0}, {C(4), 1}}, V::Invalid},
+        {1, 10, {{H(10), 0}}, V::Partial},
+        {1, 10, {{H(12), 0}, {C(12), 1}, {D(12), 2}, {S(12), 3}}, V::Complete},
+        {1, 10, {{H(12), 0}, {C(13), 1}}, V::Invalid},
+        {1, 15, {{H(5), 0}, {C(4), 1}, {D(6), 2}}, V::Complete},
+        {1, 15, {{H(11), 0}}, V::Invalid},
+        {3, 0, {{H(6), 0}, {C(8), 1}}, V::Complete},
+        {3, 0, {{H(6), 0}, {C(7), 1}}, V::Invalid},
+        {4, 0, {{H(13), 0}}, V::Complete},
+        {4, 0, {{H(6), 0}, {C(7), 1}}, V::Complete},
+        {4, 0, {{H(6), 0}}, V::Partial},
+        {4, 0, {{H(6), 0}, {C(6), 1}}, V::Invalid},
+        {8, 0, {{H(6), 0}, {C(6), 6}}, V::Complete},  // diagonal neighbours on a grid of five
+        {8, 0, {{H(6), 4}, {C(6), 5}}, V::Invalid},   // end of one row, start of the next
+        {8, 0, {{H(6), 0}, {C(7), 1}}, V::Invalid},
+        {14, 0, {{H(6), 0}, {C(6), 9}}, V::Complete},
+        {17, 0, {{H(4), 0}, {C(7), 1}}, V::Complete},
+        {17, 0, {{H(11), 0}, {C(12), 1}}, V::Partial},
+        {17, 0, {{H(11), 0}, {C(12), 1}, {S(13), 2}}, V::Complete},
+        {17, 0, {{H(11), 0}, {C(11), 1}}, V::Invalid},
+        {17, 0, {{H(4), 0}, {C(11), 1}}, V::Invalid},
+        {18, 0, {{H(1), 0}}, V::Complete},
+        {18, 0, {{H(13), 0}, {C(10), 1}, {D(5), 2}, {S(3), 3}}, V::Complete},
+        {18, 0, {{C(10), 1}, {D(5), 2}, {S(2), 3}}, V::Invalid},
+        {18, 0, {{H(13), 0}, {C(12), 1}}, V::Invalid},
+        {20, 0, {{H(13), 0}, {C(10), 1}}, V::Complete},
+        {20, 0, {{H(4), 0}}, V::Partial},
+        {20, 0, {{H(13), 0}, {C(12), 1}, {D(11), 2}, {S(2), 3}}, V::Invalid},
+        {24, 0, {{H(9), 0}}, V::Complete},
+        {24, 0, {{H(4), 0}, {C(5), 1}}, V::Complete},
+        {24, 0, {{H(10), 0}, {C(11), 1}, {D(12), 2}, {S(13), 3}}, V::Complete},
+        {24, 0, {{H(4), 0}, {C(4), 1}}, V::Invalid},
+        {41, 0, {{H(12), 0}, {C(5), 1}, {D(7), 2}}, V::Complete},
+        {41, 0, {{H(12), 0}, {C(13), 1}}, V::Invalid},
+        {41, 0, {{C(5), 1}, {D(7), 2}}, V::Partial},
+        {47, 0, {{H(6), 0}, {C(6), 2}}, V::Complete},
+        {47, 0, {{H(6), 6}, {C(6), 8}}, V::Invalid}, // tableaus 7 and 9 lie in two groups
+        {47, 0, {{H(6), 0}, {C(6), 1}}, V::Invalid},
+        {71, 0, {{H(6), 0}, {C(8), 5}}, V::Complete},
+        {71, 0, {{H(6), 0}, {C(8), 6}}, V::Invalid},
+        {75, 0, {{H(13), 0}}, V::Complete},
+        {75, 0, {{H(6), 3}, {C(7), 8}}, V::Complete}, // the short column 3, 8, 13
+        {75, 0, {{H(6), 0}, {C(7), 3}}, V::Invalid},
+        {7, 13, {{H(6), 0}, {C(7), 1}}, V::Complete},
+        {7, 13, {{H(2), 0}, {C(3), 1}, {D(8), 2}}, V::Invalid},
+        {99, 11, {{H(2), 0}, {C(3), 1}, {D(6), 2}}, V::Complete},
+        {45, 10, {{H(4), 0}, {H(6), 1}}, V::Complete},
+        {45, 10, {{H(4), 0}, {C(6), 1}}, V::Invalid},
+    };
+    for (const auto& row : rows) {
+        Game(row.special, row.mode);
+        context.piles.Clear();
+        std::vector<int> selected;
+        for (const Placed& placed : row.cards) {
+            Tableau(placed.tableau) += CodeText(placed.card);
+            selected.push_back(placed.card);
+        }
+        EXPECT_EQ(JudgeSelection(context, selected), row.expected)
+            << "game " << row.special << ", first card " << row.cards.front().card;
+    }
+}
+
+TEST_F(SelectionTest, PyramidCardsAreFreeWhenNothingCoversThem)
+{
+    context.rules[rule::TableauCount] = 2;
+    context.rules.Of(rule::TableauCardCount, 0) = 1;
+    context.rules.Of(rule::TableauCardCount, 1) = 2;
+    const struct {
+        int special;
+        std::string row2;
+        std::string selection;
+        bool top, left;
+    } rows[] = {
+        {4, PileTextOf({H(2), H(3)}), "", false, true},
+        {4, PileTextOf({0, H(3)}), "", false, false},
+        {4, PileTextOf({0, 0}), "", true, false},
+        {67, PileTextOf({0, H(3)}), "", false, false},               // one coverer, not chosen first
+        {67, PileTextOf({0, H(3)}), CodeText(H(3)), true, false},   // its coverer is the first choice
+        {67, PileTextOf({H(2), H(3)}), CodeText(H(3)), false, true}, // two coverers
+    };
+    for (const auto& row : rows) {
+        Game(row.special);
+        Tableau(0) = CodeText(H(5));
+        Tableau(1) = row.row2;
+        context.piles.foundations[0] = row.selection;
+        EXPECT_EQ(PyramidCardFree(context, H(5)), row.top) << row.special << " " << row.row2;
+        EXPECT_EQ(PyramidCardFree(context, H(2)), row.left) << row.special << " " << row.row2;
+    }
+    EXPECT_FALSE(PyramidCardFree(context, S(9))) << "a card in no row";
+}
+
+TEST_F(SelectionTest, AKingAloneLeavesThePyramidAtOneClick)
+{
+    Game(4);
+    context.rules[rule::TableauStyle] = 4;
+    context.rules[rule::TableauCount] = 2;
+    context.rules.Of(rule::TableauCardCount, 0) = 1;
+    context.rules.Of(rule::TableauCardCount, 1) = 2;
+    Tableau(0) = CodeText(H(5));
+    Tableau(1) = PileTextOf({S(13), C(2)});
+    Click(1, S(13));
+    EXPECT_EQ(Tableau(1), PileTextOf({0, C(2)})) << "the King's cell keeps its place as a gap";
+    EXPECT_EQ(context.piles.stockGroup[kSecondWasteSlot], CodeText(S(13)));
+    EXPECT_EQ(context.piles.foundations[0], "");
+    EXPECT_EQ(context.undoHistory.Size(), 1u);
+
+    Click(0, H(5)); // still covered by the 2
+    EXPECT_EQ(presentation.events.back(), "beep");
+    EXPECT_EQ(context.piles.foundations[0], "");
+}
+
+TEST_F(SelectionTest, SelectingACardTwiceLeavesTheSelectionAsItWas)
+{
+    Game(1, 15);
+    Tableau(0) = CodeText(H(3));
+    Tableau(1) = CodeText(C(4));
+    Click(0, H(3));
+    const std::string before = context.piles.foundations[0];
+    Click(1, C(4));
+    Click(1, C(4));
+    EXPECT_EQ(context.piles.foundations[0], before);
+    EXPECT_EQ(presentation.EventsStartingWith("beep").size(), 0u);
+    EXPECT_EQ(presentation.EventsStartingWith("plain " + std::to_string(C(4))).size(), 1u);
+}
+
+TEST_F(SelectionTest, AnImpossiblePairBeepsAndTakesTheLastCardBack)
+{
+    Game(1, 10);
+    Tableau(0) = CodeText(H(3));
+    Tableau(1) = CodeText(C(4));
+    Click(0, H(3));
+    Click(1, C(4));
+    EXPECT_EQ(context.piles.foundations[0], CodeText(H(3)));
+    EXPECT_EQ(presentation.EventsStartingWith("beep").size(), 1u);
+}
+
+TEST_F(SelectionTest, ACompleteSetIsRemovedRefilledAndUndoneInOneStep)
+{
+    Game(1, 10);
+    Tableau(0) = CodeText(H(3));
+    Tableau(1) = CodeText(C(7));
+    Tableau(2) = CodeText(D(9));
+    context.piles.Stock() = PileTextOf({S(1), S(2)});
+    const PileStore before = context.piles;
+    Click(0, H(3));
+    Click(1, C(7));
+    EXPECT_EQ(Tableau(0), CodeText(S(2))) << "empty tableaus take the stock's top card in order";
+    EXPECT_EQ(Tableau(1), CodeText(S(1)));
+    EXPECT_EQ(context.piles.stockGroup[kSecondWasteSlot], PileTextOf({H(3), C(7)}));
+    EXPECT_EQ(context.piles.foundations[0], "");
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(context.piles, before);
+}
+
+TEST_F(SelectionTest, DecliningTheExchangeAsksAgainNextTime)
+{
+    Game(71);
+    Tableau(0) = CodeText(H(6));
+    Tableau(1) = CodeText(C(9));
+    presentation.askAnswer = false;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Click(0, H(6));
+        Click(1, C(9));
+        Click(0, H(6)); // deselect for the next attempt
+    }
+    EXPECT_EQ(presentation.EventsStartingWith("ask: ").size(), 2u);
+    EXPECT_EQ(context.mainGame.GameCounter1, 0);
+    EXPECT_EQ(Tableau(0), CodeText(H(6)));
+
+    presentation.askAnswer = true;
+    Click(0, H(6));
+    Click(1, C(9));
+    EXPECT_EQ(Tableau(0), CodeText(C(9)));
+    EXPECT_EQ(Tableau(1), CodeText(H(6)));
+    EXPECT_EQ(context.mainGame.GameCounter1, 1);
+    EXPECT_EQ(context.undoHistory.Last().annotation, "004");
+    EXPECT_EQ(context.piles.foundations[0], "");
+
+    Click(0, C(9));
+    Click(1, H(6));
+    EXPECT_EQ(presentation.EventsStartingWith("ask: ").size(), 3u) << "only once a game";
+}
+
+TEST_F(SelectionTest, ThePointerAndTheStockHandOverToTheSelection)
+{
+    Game(4);
+    context.rules[rule::TableauStyle] = 4;
+    context.rules[rule::TableauCount] = 1;
+    context.rules[rule::WasteShown] = 1;
+    context.rules[rule::DrawCount] = 1;
+    Tableau(0) = CodeText(H(6));
+    context.piles.Stock() = PileTextOf({S(2), C(7)});
+    EXPECT_EQ(PointerDown(context, PointerButton::Left, false, TableauRef(0), H(6)), PressResult::Acted);
+    EXPECT_EQ(context.piles.foundations[0], CodeText(H(6)));
+    StockClick(context); // with a card selected, the stock's top card joins the selection
+    EXPECT_EQ(Tableau(0), "000");
+    EXPECT_EQ(context.piles.Stock(), CodeText(S(2)));
+    EXPECT_EQ(context.piles.stockGroup[kSecondWasteSlot], PileTextOf({H(6), C(7)}));
+    EXPECT_EQ(context.piles.Waste(), "") << "the click turned no card";
+}
+
+TEST_F(SelectionTest, AClickOnTheDiscardPileTakesTheBottomCardsOfThreeTableaus)
+{
+    Game(64);
+    context.rules[rule::TableauCount] = 3;
+    Tableau(0) = PileTextOf({H(2), H(9)});
+    Tableau(1) = CodeText(C(5));
+    Tableau(2) = CodeText(D(7));
+    const PileRef discard{PileGroup::StockGroup, kSecondWasteSlot};
+    EXPECT_EQ(PointerDown(context, PointerButton::Left, false, discard, 0), PressResult::Acted);
+    EXPECT_EQ(context.piles.stockGroup[kSecondWasteSlot], PileTextOf({H(2), C(5), D(7)}));
+    EXPECT_TRUE(context.cards.IsFaceDown(C(5)));
+    EXPECT_EQ(Tableau(0), CodeText(H(9)));
+
+    Tableau(2) = CodeText(D(8)); // tableau 2 is empty now: nothing happens
+    EXPECT_EQ(PointerDown(context, PointerButton::Left, false, discard, 0), PressResult::Nothing);
+}
+
+TEST_F(SelectionTest, MonteCarloStockClickClosesUpAndRefills)
+{
+    Game(8);
+    context.rules[rule::TableauCount] = 5;
+    Tableau(1) = CodeText(H(2));
+    Tableau(3) = CodeText(H(4));
+    context.piles.Stock() = PileTextOf({S(1), S(2), S(3)});
+    SelectCard(context, {PileGroup::StockGroup, kStockSlot}, 0);
+    EXPECT_EQ(Tableau(0), CodeText(H(2)));
+    EXPECT_EQ(Tableau(1), CodeText(H(4)));
+    EXPECT_EQ(Tableau(2), CodeText(S(3)));
+    EXPECT_EQ(Tableau(3), CodeText(S(2)));
+    EXPECT_EQ(Tableau(4), CodeText(S(1)));
+    EXPECT_EQ(context.undoHistory.Size(), 1u);
+}
+
+TEST_F(SelectionTest, CompactionsMoveWholePiles)
+{
+    context.rules[rule::TableauCount] = 4;
+    Tableau(1) = "001002";
+    Tableau(3) = "003";
+    CloseGaps(context);
+    EXPECT_EQ(Tableau(0), "001002");
+    EXPECT_EQ(Tableau(1), "003");
+    EXPECT_EQ(Tableau(3), "");
+
+    context.piles.Clear();
+    Tableau(1) = "001";
+    Tableau(3) = "003";
+    EXPECT_TRUE(FillGapsFromRight(context));
+    EXPECT_EQ(Tableau(0), "003") << "the last pile fills the first gap";
+    EXPECT_EQ(Tableau(2), "") << "no pile stands right of the second gap";
+    EXPECT_FALSE(FillGapsFromRight(context));
+    EXPECT_EQ(presentation.events.back(), "info: No tableau space to fill.");
+
+    context.rules[rule::TableauCount] = 21;
+    context.piles.Clear();
+    Tableau(7) = "001";
+    Tableau(10) = "002";
+    Tableau(15) = "003";
+    CloseGroup(context, 9);
+    EXPECT_EQ(Tableau(7), "001");
+    EXPECT_EQ(Tableau(8), "002");
+    EXPECT_EQ(Tableau(15), "003") << "another group";
+    EXPECT_TRUE(GroupHasOnePile(context, 20));
+    EXPECT_FALSE(GroupHasOnePile(context, 7));
+}
+
+} // namespace
+} // namespace marlowe

@@ -1,0 +1,223 @@
+// The game-specific redeals: the fixed mixing order, the redeal styles started from the
+// stock, and their undo as one step.
+
+#include "engine/cards.h"
+#include "engine/game_context.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/recording_presentation.h"
+#include "engine/special_redeal.h"
+#include "engine/stock.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+
+namespace marlowe {
+namespace {
+
+TEST(MixGatheredTest, OrderIsFixedByTheNumberOfCards)
+{
+    const struct {
+        std::vector<int> gathered, expected;
+    } rows[] = {
+        {{}, {}},
+        {{7}, {7}},
+        {{1, 2, 3}, {2, 1, 3}},
+        {{10, 11, 12, 13, 14}, {12, 10, 11, 13, 14}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(MixGathered(row.gathered), row.expected) << row.gathered.size() << " cards";
+}
+
+TEST(MixGatheredTest, FullPackStartsAtIndex26AndKeepsEveryCard)
+{
+    std::vector<int> pack(52);
+    std::iota(pack.begin(), pack.end(), 100);
+    const std::vector<int> mixed = MixGathered(pack);
+    ASSERT_EQ(mixed.size(), 52u);
+    EXPECT_EQ(mixed.front(), pack[26]);
+    EXPECT_EQ(mixed[1], pack[29]) << "index 26 + 2 in the list now one card shorter";
+    EXPECT_EQ(MixGathered(pack), mixed) << "no random element";
+    std::vector<int> sorted = mixed;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, pack);
+}
+
+class SpecialRedealTest : public ::testing::Test {
+protected:
+    SpecialRedealTest() : context(presentation)
+    {
+        auto& rules = context.rules;
+        rules[rule::PackSize] = 52;
+        rules[rule::FoundationCount] = 4;
+        rules[rule::TableauCount] = 4;
+        rules[rule::StockShown] = 1;
+        rules[rule::PassesAllowed] = -1;
+        context.mainGame.RedealsDone = 1;
+    }
+
+    // The press and the release on the empty stock.
+    void ClickStock()
+    {
+        StockClick(context);
+        ReleaseStockButton(context);
+    }
+
+    std::string& Tableau(int k) { return context.piles.tableaus[static_cast<std::size_t>(k)]; }
+
+    int CardsOnTableaus()
+    {
+        int cards = 0;
+        for (int k = 0; k < context.TableauCount(); ++k)
+            for (const int code : PileCodes(Tableau(k)))
+                cards += code > 0 ? 1 : 0;
+        return cards;
+    }
+
+    RecordingPresentation presentation;
+    GameContext context;
+};
+
+TEST_F(SpecialRedealTest, FanStyleRefillsEachTableauToTheDealtCountAndUndoesInOneStep)
+{
+    context.rules[rule::RedealStyle] = 1;
+    context.rules[rule::TableauCount] = 3;
+    context.rules[rule::TableauCardCount] = 3;
+    Tableau(0) = "001";
+    Tableau(1) = "002003004";
+    Tableau(2) = "005006007";
+    const PileStore before = context.piles;
+
+    ClickStock();
+    EXPECT_EQ(context.mainGame.RedealsDone, 2);
+    EXPECT_EQ(ElementCount(Tableau(0)), 3);
+    EXPECT_EQ(ElementCount(Tableau(1)), 3);
+    EXPECT_EQ(ElementCount(Tableau(2)), 1);
+    // Gathered 001, 004, 003, 002, 007, 006, 005: the mix takes index 3 first.
+    EXPECT_EQ(ElementAt(Tableau(0), 0), 2);
+    ASSERT_EQ(context.undoHistory.Size(), 1u);
+    EXPECT_EQ(context.undoHistory.Last().annotation, "003");
+
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(context.piles, before);
+}
+
+TEST_F(SpecialRedealTest, NoRedealWhenThePassesAreUsed)
+{
+    context.rules[rule::RedealStyle] = 1;
+    context.rules[rule::PassesAllowed] = 2;
+    context.mainGame.RedealsDone = 2;
+    Tableau(0) = "001002";
+    const PileStore before = context.piles;
+    ClickStock();
+    EXPECT_EQ(context.piles, before);
+    EXPECT_TRUE(context.undoHistory.Empty());
+}
+
+TEST_F(SpecialRedealTest, RowsKeepTheirRunFromATwoAndRefillAfterOneGap)
+{
+    context.rules[rule::RedealStyle] = 8;
+    context.rules[rule::TableauCount] = 2;
+    context.rules.Of(rule::TableauCardCount, 0) = 4;
+    context.rules.Of(rule::TableauCardCount, 1) = 4;
+    const int twoOfHearts = CardCode(Hearts, 2), threeOfHearts = CardCode(Hearts, 3);
+    Tableau(0) = PileTextOf({twoOfHearts, threeOfHearts, 0, CardCode(Clubs, 9)});
+    Tableau(1) = PileTextOf({CardCode(Spades, 5), 0, CardCode(Spades, 6), CardCode(Clubs, 2)});
+
+    ClickStock();
+    const std::vector<int> row1 = PileCodes(Tableau(0));
+    const std::vector<int> row2 = PileCodes(Tableau(1));
+    ASSERT_EQ(row1.size(), 4u);
+    EXPECT_EQ(row1[0], twoOfHearts);
+    EXPECT_EQ(row1[1], threeOfHearts);
+    EXPECT_EQ(row1[2], 0) << "one gap after the kept run";
+    ASSERT_EQ(row2.size(), 4u);
+    EXPECT_EQ(row2[0], 0) << "a row without a 2 at the bottom keeps nothing";
+    EXPECT_EQ(CardsOnTableaus(), 6);
+}
+
+TEST_F(SpecialRedealTest, ShiftWithTwoPilesMovesOneCardAndStops)
+{
+    context.rules[rule::RedealStyle] = 19;
+    context.rules[rule::TableauCount] = 8;
+    Tableau(0) = "001";
+    Tableau(1) = "005";
+    ClickStock();
+    EXPECT_EQ(Tableau(0), "");
+    EXPECT_EQ(Tableau(1), "005001");
+    EXPECT_EQ(context.mainGame.DealCounter, 1);
+    EXPECT_TRUE(presentation.EventsStartingWith("info:").empty());
+}
+
+TEST_F(SpecialRedealTest, ShiftRefusesWithoutChangingAnything)
+{
+    context.rules[rule::RedealStyle] = 19;
+    context.rules[rule::TableauCount] = 8;
+    const struct {
+        std::vector<std::string> tableaus;
+        const char* message;
+    } rows[] = {
+        {{"001002"}, "info: Only one pile left.  There are no more redeals."},
+        // Tableaus 1 and 4 hold cards but no pair of neighbours does.
+        {{"001", "", "", "004"}, "info: No cards available to move."},
+    };
+    for (const auto& row : rows) {
+        context.piles.Clear();
+        for (std::size_t k = 0; k < row.tableaus.size(); ++k)
+            Tableau(static_cast<int>(k)) = row.tableaus[k];
+        const PileStore before = context.piles;
+        presentation.events.clear();
+        ClickStock();
+        EXPECT_EQ(context.piles, before) << row.message;
+        EXPECT_EQ(presentation.EventsStartingWith("info:"), std::vector<std::string>{row.message});
+        EXPECT_TRUE(context.undoHistory.Empty()) << row.message;
+        EXPECT_EQ(context.mainGame.RedealsDone, 1) << row.message;
+    }
+}
+
+TEST_F(SpecialRedealTest, TopsInTurnGoToTheStockInReverseOrder)
+{
+    context.rules[rule::RedealStyle] = 11;
+    context.rules[rule::TableauCount] = 2;
+    Tableau(0) = "001002";
+    Tableau(1) = "003";
+    ClickStock();
+    // Taken 003, 002, 001; the reversed stock has 003 on top.
+    EXPECT_EQ(context.piles.Stock(), "001002003");
+    EXPECT_EQ(CardsOnTableaus(), 0);
+    EXPECT_FALSE(context.cards.IsFaceDown(3));
+}
+
+TEST_F(SpecialRedealTest, CountingDealPutsMatchesOnTheStock)
+{
+    context.rules[rule::RedealStyle] = 15;
+    context.rules[rule::TableauCount] = 12;
+    context.rules[rule::ReserveCount] = 1;
+    // Reserve 1 is dealt from its top: the Ace matches count 1, the 5 goes to tableau 1,
+    // the 3 to tableau 2.
+    context.piles.reserves[0] = PileTextOf({CardCode(Clubs, 3), CardCode(Spades, 5), CardCode(Hearts, Ace)});
+    ClickStock();
+    EXPECT_EQ(context.piles.Stock(), CodeText(CardCode(Hearts, Ace)));
+    EXPECT_TRUE(context.cards.IsFaceDown(CardCode(Hearts, Ace)));
+    EXPECT_EQ(Tableau(0), CodeText(CardCode(Spades, 5)));
+    EXPECT_EQ(Tableau(1), CodeText(CardCode(Clubs, 3)));
+    EXPECT_EQ(context.undoHistory.Last().annotation, "") << "the counting deal is not annotated";
+}
+
+TEST_F(SpecialRedealTest, PileSpreadDealsAllButTheTopCardFromTheFirstTableau)
+{
+    context.rules[rule::RedealStyle] = 13;
+    context.rules[rule::TableauCount] = 3;
+    Tableau(0) = "001002003";
+    Tableau(1) = "010";
+    ClickStock();
+    EXPECT_EQ(Tableau(0), "003001") << "the top card stays; the bottom card starts the spread";
+    EXPECT_EQ(Tableau(1), "010002");
+    EXPECT_EQ(Tableau(2), "");
+    ASSERT_GE(presentation.EventsStartingWith("glide").size(), 2u);
+}
+
+} // namespace
+} // namespace marlowe
