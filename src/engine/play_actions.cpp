@@ -5,6 +5,7 @@
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/pointer.h"
+#include "engine/selection.h"
 
 namespace marlowe {
 
@@ -31,11 +32,17 @@ void Press(GameContext& context, const PlayAction& action, PileRef source)
         PointerUp(context, {DropCandidate{KindOf(action.target), action.target.slot, 1}});
         return;
     case ActionKind::Click:
-    case ActionKind::DoubleClick:
         PointerDown(context, PointerButton::Left, false, source, action.card);
         PointerUp(context, {});
-        if (action.kind == ActionKind::DoubleClick)
-            DoubleClickSend(context, source, action.card);
+        return;
+    case ActionKind::DoubleClick:
+        // As the window sees it: a click, the double click, then the second press and release,
+        // which the double click's guard swallows when it set one.
+        PointerDown(context, PointerButton::Left, false, source, action.card);
+        PointerUp(context, {});
+        DoubleClickSend(context, source, action.card);
+        PointerDown(context, PointerButton::Left, false, source, action.card);
+        PointerUp(context, {});
         return;
     case ActionKind::RightClick:
         PointerDown(context, PointerButton::Right, false, source, action.card);
@@ -68,7 +75,10 @@ bool PerformAction(GameContext& context, const PlayAction& action)
         PointerDown(context, PointerButton::Left, false, stock, TopElement(context.piles.Stock()));
         PointerUp(context, {});
     } else {
-        const auto source = PileHolding(context, action.card);
+        // A selection game keeps a copy of the selected cards in foundation 1: the card is
+        // pressed where it lies on the table.
+        const auto source =
+            IsSelectionGame(context) ? HomeOfCard(context, action.card) : PileHolding(context, action.card);
         if (!source)
             return false;
         Press(context, action, *source);

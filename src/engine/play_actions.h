@@ -25,9 +25,10 @@ struct PlayAction {
 std::string ActionText(const PlayAction& action);
 
 // Carries out the action: a drop presses the card, drags it and releases it over the target
-// alone; the stock is pressed and released; a click is a press and a release, a double click
-// adds the double-click send. True when the table (piles or face marks) changed, which is
-// the protocol's "ok"; false for "refused", also when the card lies on no pile.
+// alone; the stock is pressed and released; a click is a press and a release; a double click is
+// a click, the double-click send and a second press and release. True when the table (piles,
+// face marks, the game's counters) changed, which is the protocol's "ok"; false for "refused",
+// also when the card lies on no pile.
 bool PerformAction(GameContext& context, const PlayAction& action);
 
 } // namespace marlowe

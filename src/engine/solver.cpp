@@ -96,9 +96,10 @@ bool RestsOnRun(GameContext& context, PileRef pile, int at)
     return below > 0 && !context.cards.IsFaceDown(below) && IsRunMovable(context, below, pile.slot);
 }
 
-// The drops of count cards from element at (the card) of pile. A run that already lies in
-// sequence is moved only onto a card it makes a longer run with, a foundation card goes back
-// only when nothing else is left.
+// The drops of count cards from element at (the card) of pile. Of the moves the move finder
+// calls pointless only one is kept: a run carried from a card it does not make one run with
+// onto a card it does (in Spider, onto its own suit). A card taken back from a foundation
+// ranks last. Of several empty piles of one kind only the first is tried.
 void AddDrops(GameContext& context, PileRef from, int at, int card, int count, std::vector<Ranked>& out)
 {
     const bool fromTableau = from.group == PileGroup::Tableaus;
@@ -165,7 +166,7 @@ std::uint64_t Mix(std::uint64_t hash, std::string_view text)
 
 // What identifies a position: the piles, the face marks of the cards and the state words the
 // stock and the special games count with. The pass number counts only when passes are limited;
-// once the waste can no longer be turned over, only its count and its last three cards matter.
+// once the waste can no longer be turned over, only its count and its top card matter.
 std::uint64_t PositionKey(const GameContext& context)
 {
     std::uint64_t hash = 14695981039346656037ull;
@@ -173,9 +174,9 @@ std::uint64_t PositionKey(const GameContext& context)
     const bool wastesSettled = !RedealAllowed(context);
     for (int slot = 0; slot < 3; ++slot) {
         std::string_view pile = piles.stockGroup[static_cast<std::size_t>(slot)];
-        if (slot != kStockSlot && wastesSettled && pile.size() > 9) {
+        if (slot != kStockSlot && wastesSettled && pile.size() > 3) {
             hash = Mix(hash, std::to_string(pile.size()));
-            pile = pile.substr(pile.size() - 9);
+            pile = pile.substr(pile.size() - 3);
         }
         hash = Mix(hash, pile);
     }
@@ -211,7 +212,7 @@ int Progress(const GameContext& context)
     for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
         const std::string& text = context.piles.tableaus[static_cast<std::size_t>(k)];
         const int count = ElementCount(text);
-        score += count == 0 ? 5 : -2 * count - count * count / 4;
+        score += count == 0 ? 5 : -2 * count;
         int at = count - 1;
         while (at > 0 && !context.cards.IsFaceDown(ElementAt(text, at - 1)) &&
                IsRunMovable(context, ElementAt(text, at - 1), k))
@@ -265,14 +266,15 @@ struct Child {
     int progress = 0;
 };
 
-// The tables one action away that were never seen, best first, and the action that wins if
-// there is one.
+// The search's bookkeeping: the positions seen and the positions counted against the limit.
 class Search {
 public:
     Search(const SolverOptions& options, SolveResult& result) : options_(options), result_(result) {}
 
     bool Seen(const GameContext& table) { return !visited_.insert(PositionKey(table)).second; }
 
+    // The tables one action away that were never seen, best first; or, when an action wins,
+    // nothing and that action in winning.
     std::vector<Child> Expand(GameContext& table, std::optional<PlayAction>& winning)
     {
         std::vector<Child> children;

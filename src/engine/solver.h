@@ -1,8 +1,9 @@
 #pragma once
 // A solver for the running game: a depth-first search over the player's actions (drops,
 // clicks that play a card by themselves, stock clicks), best moves first by the move finder's
-// progress bands, that never visits a table twice. It works on a copy of the context, so the
-// game itself is untouched, and answers with the actions in the play protocol's words.
+// progress bands and then by how far the table has come, that never visits a position twice.
+// It works on copies of the context, so the game itself is untouched, and answers with the
+// actions in the play protocol's words.
 
 #include "engine/play_actions.h"
 
@@ -31,10 +32,11 @@ SolveResult Solve(const GameContext& context, const SolverOptions& options = {})
 
 // The actions worth trying on the table now, best first. Drops go from every card the
 // pointer may pick to every foundation, tableau pile and reserve that accepts it, leaving out
-// moves that only swap empty piles (a whole pile onto an empty pile, a reserve card onto an
-// empty reserve, a second empty pile of the same kind for one card). A stock click is offered
-// when the game has a stock; a click when it plays the card or may turn a face-down top card.
-// Whether an action really changes the table is known only by carrying it out.
+// moves that change nothing of substance: those the move finder never offers (a whole pile
+// onto an empty pile, a run shifted between like places, a reserve card to another reserve)
+// and a second empty pile of the same kind for one card. A stock click is offered when the
+// game has a stock; a click when it plays the card or may turn a face-down top card. Whether
+// an action really changes the table is known only by carrying it out.
 std::vector<PlayAction> CandidateActions(GameContext& context);
 
 } // namespace marlowe

@@ -1,0 +1,145 @@
+// The solver on positions small enough to search in an instant, and the candidate actions it
+// searches over.
+
+#include "engine/game_won.h"
+#include "engine/pile_text.h"
+#include "engine/play_actions.h"
+#include "engine/solver.h"
+#include "play_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace marlowe {
+namespace {
+
+constexpr int kFreeCell = 1;
+constexpr int kGolf = 12;
+
+// The cards first to last as a pile.
+std::string Cards(int first, int last)
+{
+    std::vector<int> codes;
+    for (int code = first; code <= last; ++code)
+        codes.push_back(code);
+    return PileTextOf(codes);
+}
+
+class SolverTest : public ::testing::Test {
+protected:
+    // A dealt game whose table the test then lays out by hand.
+    testing::ProtocolGame& Start(int game)
+    {
+        play_.emplace(mainGame_, game, "0000000000001");
+        EXPECT_TRUE(play_->started);
+        play_->context().piles.Clear();
+        play_->context().recordGame = [this](GameContext&, bool won) { recorded.push_back(won); };
+        return *play_;
+    }
+
+    // FreeCell with every card home but the Queen and King of hearts, as given on Fila1.
+    testing::ProtocolGame& FreeCellEndgame(const std::string& fila1, const std::string& hearts)
+    {
+        auto& play = Start(kFreeCell);
+        auto& piles = play.context().piles;
+        piles.foundations[0] = hearts;
+        piles.foundations[1] = Cards(14, 26);
+        piles.foundations[2] = Cards(27, 39);
+        piles.foundations[3] = Cards(40, 52);
+        piles.tableaus[0] = fila1;
+        return play;
+    }
+
+    // Replays the actions through the protocol; every one must be taken.
+    void Replay(const std::vector<std::string>& actions)
+    {
+        for (const auto& action : actions)
+            EXPECT_EQ(play_->Run(action), "ok") << action;
+    }
+
+    std::vector<bool> recorded;
+
+private:
+    TMainGame mainGame_ = testing::ShippedCatalogue();
+    std::optional<testing::ProtocolGame> play_;
+};
+
+std::vector<std::string> Texts(const std::vector<PlayAction>& actions)
+{
+    std::vector<std::string> texts;
+    for (const auto& action : actions)
+        texts.push_back(ActionText(action));
+    return texts;
+}
+
+TEST_F(SolverTest, CandidatesTryOneEmptyPileOfEachKindAndNeverAWholePileToAnEmptyOne)
+{
+    const struct {
+        const char* fila1;
+        std::string hearts;
+        std::vector<std::string> expected;
+    } rows[] = {
+        // the King covers the Queen the foundation wants: one free cell and one empty column
+        {"012013", Cards(1, 11), {"drop 13 Fila2", "drop 13 Appogg1"}},
+        // the King alone: home first; never to an empty column, that would change nothing
+        {"013", Cards(1, 12), {"drop 13 Dest1", "drop 13 Appogg1"}},
+    };
+    for (const auto& row : rows) {
+        auto& play = FreeCellEndgame(row.fila1, row.hearts);
+        EXPECT_EQ(Texts(CandidateActions(play.context())), row.expected) << row.fila1;
+    }
+}
+
+TEST_F(SolverTest, FindsTheDetourAndTheFoundActionsWinThroughTheProtocol)
+{
+    auto& play = FreeCellEndgame("012013", Cards(1, 11));
+    const PileStore before = play.context().piles;
+    const SolveResult result = Solve(play.context());
+    ASSERT_TRUE(result.solved);
+    // Of two equal detours the one that keeps a column empty comes first.
+    EXPECT_EQ(result.actions, (std::vector<std::string>{"drop 13 Appogg1", "drop 12 Dest1", "drop 13 Dest1"}));
+    EXPECT_EQ(play.context().piles, before) << "the solver works on a copy";
+    EXPECT_TRUE(recorded.empty()) << "a win found by the search is not recorded";
+
+    Replay(result.actions);
+    EXPECT_TRUE(IsGameWon(play.context()));
+    EXPECT_EQ(recorded, std::vector<bool>{true});
+}
+
+TEST_F(SolverTest, GivesUpAtTheNodeLimit)
+{
+    auto& play = FreeCellEndgame("012013", Cards(1, 11));
+    const SolveResult result = Solve(play.context(), SolverOptions{2});
+    EXPECT_FALSE(result.solved);
+    EXPECT_TRUE(result.actions.empty());
+    EXPECT_LE(result.nodes, 2);
+}
+
+TEST_F(SolverTest, GolfClicksTheStockAndPlaysTheCardsThatFollowOn)
+{
+    const struct {
+        const char* stock;
+        bool solved;
+        std::vector<std::string> actions;
+    } rows[] = {
+        {"004", true, {"stock", "click 5"}}, // the stock's four lets the five follow
+        {"", false, {}},                     // nothing fits the ten and the stock is spent
+        {"008", false, {}},
+    };
+    for (const auto& row : rows) {
+        auto& play = Start(kGolf);
+        auto& piles = play.context().piles;
+        piles.Stock() = row.stock;
+        piles.stockGroup[kSecondWasteSlot] = "010";
+        piles.tableaus[0] = "005";
+        const SolveResult result = Solve(play.context());
+        EXPECT_EQ(result.solved, row.solved) << row.stock;
+        EXPECT_EQ(result.actions, row.actions) << row.stock;
+        if (result.solved) {
+            Replay(result.actions);
+            EXPECT_TRUE(IsGameWon(play.context()));
+        }
+    }
+}
+
+} // namespace
+} // namespace marlowe
