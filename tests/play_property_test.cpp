@@ -1,6 +1,7 @@
 // Random play of every shipped game through the play protocol. Whatever the player does, the
 // table keeps exactly the cards it was dealt, an undo followed by a redo gives back the same
-// table, and the score shown is the score of the table.
+// table, the score shown is the score of the table, and a selection game selects only cards that
+// lie on the table, each once.
 
 #include "app/text_helpers.h"
 #include "engine/cards.h"
@@ -8,6 +9,7 @@
 #include "engine/pile_text.h"
 #include "engine/play_actions.h"
 #include "engine/scoring.h"
+#include "engine/selection.h"
 #include "engine/solver.h"
 #include "play_test_support.h"
 
@@ -58,6 +60,26 @@ std::vector<int> TopCards(const GameContext& context)
     return tops;
 }
 
+// Every card a click of a selection game may select now, those selected included (a click on
+// them lets go of them again).
+std::vector<int> SelectableCards(const GameContext& context)
+{
+    std::vector<int> cards;
+    const auto collect = [&](PileGroup group, std::size_t first, std::size_t count) {
+        for (std::size_t slot = first; slot < count; ++slot) {
+            const PileRef pile{group, static_cast<int>(slot)};
+            for (const int card : PileCodes(context.piles[pile]))
+                if (SelectableCard(context, pile, card))
+                    cards.push_back(card);
+        }
+    };
+    collect(PileGroup::StockGroup, 0, context.piles.stockGroup.size());
+    collect(PileGroup::Tableaus, 0, context.piles.tableaus.size());
+    collect(PileGroup::Reserves, 0, context.piles.reserves.size());
+    collect(PileGroup::Foundations, 1, context.piles.foundations.size()); // foundation 1 is the selection
+    return cards;
+}
+
 class RandomPlay {
 public:
     RandomPlay(const TMainGame& mainGame, int game, const std::string& dealNumber)
@@ -94,8 +116,9 @@ private:
         return std::nullopt;
     }
 
-    // A random action: mostly one the solver would consider (drops, clicks that play, the
-    // stock), else an undo checked by a redo, a redo, or a click or double click on a top card.
+    // A random action: mostly one the solver would consider (drops, clicks that play or select,
+    // the stock), else an undo checked by a redo, a redo, a click that selects any selectable
+    // card (in a selection game), or a click or double click on a top card.
     // Where nothing can move, or three actions in a row were refused, the way out is back.
     std::optional<std::string> Step()
     {
@@ -112,6 +135,12 @@ private:
             return UndoThenRedo(std::uniform_int_distribution<int>(0, 1)(random_) == 0);
         if (choice < 88)
             return Command("redo");
+        if (IsSelectionGame(play_.context()) && choice < 94) {
+            const std::vector<int> selectable = SelectableCards(play_.context());
+            if (!selectable.empty())
+                return Command("click " + std::to_string(selectable[std::uniform_int_distribution<std::size_t>(
+                                              0, selectable.size() - 1)(random_)]));
+        }
         const std::vector<int> tops = TopCards(play_.context());
         if (tops.empty())
             return Command("stock");
@@ -161,6 +190,15 @@ private:
         const GameContext& context = play_.context();
         if (CardsOnTable(context) != dealt_)
             return std::string("the cards on the table are not the cards dealt");
+        if (IsSelectionGame(context)) {
+            std::vector<int> selected = SelectedCards(context);
+            for (const int card : selected)
+                if (!HomeOfCard(context, card))
+                    return "the selected card " + std::to_string(card) + " lies on no pile";
+            std::sort(selected.begin(), selected.end());
+            if (std::adjacent_find(selected.begin(), selected.end()) != selected.end())
+                return std::string("a card is selected twice");
+        }
         if (ShowsScore(context) && context.registers.GetNumber(122, 6, -999999) != ComputeScore(context))
             return "the score shows " + context.registers.Get(122, 6) + ", the table scores " +
                    std::to_string(ComputeScore(context));

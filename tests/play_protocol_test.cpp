@@ -51,17 +51,21 @@ TEST(PlayProtocolTest, ASecondClickLetsGoOfASelectedCard)
 {
     testing::ProtocolGame play(testing::ShippedCatalogue(), 14, "0000000000001");
     ASSERT_TRUE(play.started) << play.messages.str();
+    // A click that only selects or lets go is taken too: the selection is part of the game.
     const struct {
         const char* command;
-        const char* answer;
+        const char* selection;
     } rows[] = {
-        {"click 3", "refused"},  // selected: the table itself is unchanged
-        {"click 3", "refused"},  // let go again
-        {"click 42", "refused"}, // selected alone
-        {"click 3", "ok"},       // the pair leaves the table
+        {"click 3", "003"},  // selected
+        {"click 3", ""},     // let go again
+        {"click 42", "042"}, // selected alone
+        {"click 3", ""},     // the pair leaves the table
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(play.Run(row.command), row.answer) << row.command;
+    for (const auto& row : rows) {
+        EXPECT_EQ(play.Run(row.command), "ok") << row.command;
+        EXPECT_EQ(play.context().piles.foundations[0], row.selection) << row.command;
+    }
+    EXPECT_EQ(play.context().piles.stockGroup[kSecondWasteSlot], "042003");
 }
 
 TEST(PlayProtocolTest, StatePrintsTheTableThenScoreWonRedealsAndUndo)

@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kFreeCell = 1;
 constexpr int kGolf = 12;
+constexpr int kPyramid = 13;
+constexpr int kConcentration = 17;
 
 // The cards first to last as a pile.
 std::string Cards(int first, int last)
@@ -139,6 +141,45 @@ TEST_F(SolverTest, GolfClicksTheStockAndPlaysTheCardsThatFollowOn)
             EXPECT_TRUE(IsGameWon(play.context()));
         }
     }
+}
+
+TEST_F(SolverTest, SelectionGamesSelectOnlyCardsThatMayStillMakeASet)
+{
+    // The pyramid's bottom row alone: the five and the eight of hearts sum to 13, the King
+    // goes alone. A card already selected, or one that cannot join the selection, is no candidate.
+    const struct {
+        std::vector<std::string> selectFirst;
+        std::vector<std::string> expected;
+    } rows[] = {
+        {{}, {"click 13", "click 5", "click 8", "stock"}},
+        {{"click 5"}, {"click 8", "stock"}},
+        {{"click 13"}, {"click 5", "click 8", "stock"}}, // the King has left the table
+    };
+    for (const auto& row : rows) {
+        auto& play = Start(kPyramid);
+        play.context().piles.tableaus[6] = "005008013";
+        Replay(row.selectFirst); // a click that only selects is taken, too
+        EXPECT_EQ(Texts(CandidateActions(play.context())), row.expected) << row.expected.front();
+    }
+
+    auto& play = Start(kPyramid);
+    play.context().piles.tableaus[6] = "005008013";
+    const SolveResult result = Solve(play.context());
+    ASSERT_TRUE(result.solved);
+    EXPECT_EQ(result.actions, (std::vector<std::string>{"click 13", "click 5", "click 8"}));
+    Replay(result.actions);
+    EXPECT_TRUE(IsGameWon(play.context()));
+}
+
+TEST_F(SolverTest, MemoryGamesTurnFaceDownCardsOnly)
+{
+    auto& play = Start(kConcentration);
+    auto& context = play.context();
+    context.piles.tableaus[0] = "001014027";
+    for (const int card : {1, 27})
+        context.cards.SetCardFaceMark(card, '0');
+    context.cards.SetCardFaceMark(14, '1');
+    EXPECT_EQ(Texts(CandidateActions(context)), (std::vector<std::string>{"click 1", "click 27"}));
 }
 
 } // namespace

@@ -70,6 +70,9 @@ std::string ActionText(const PlayAction& action)
 bool PerformAction(GameContext& context, const PlayAction& action)
 {
     const Snapshot before = TakeSnapshot(context);
+    // A selection game's selection (foundation 1) is left out of snapshots, yet a click that
+    // only selects or lets go of a card has been taken.
+    const std::string selectionBefore = context.piles.foundations[0];
     if (action.kind == ActionKind::Stock) {
         const PileRef stock{PileGroup::StockGroup, kStockSlot};
         PointerDown(context, PointerButton::Left, false, stock, TopElement(context.piles.Stock()));
@@ -83,7 +86,7 @@ bool PerformAction(GameContext& context, const PlayAction& action)
             return false;
         Press(context, action, *source);
     }
-    return !(TakeSnapshot(context) == before);
+    return !(TakeSnapshot(context) == before) || context.piles.foundations[0] != selectionBefore;
 }
 
 } // namespace marlowe

@@ -27,8 +27,8 @@ std::string ActionText(const PlayAction& action);
 // Carries out the action: a drop presses the card, drags it and releases it over the target
 // alone; the stock is pressed and released; a click is a press and a release; a double click is
 // a click, the double-click send and a second press and release. True when the table (piles,
-// face marks, the game's counters) changed, which is the protocol's "ok"; false for "refused",
-// also when the card lies on no pile.
+// face marks, the game's counters, a selection game's selection) changed, which is the
+// protocol's "ok"; false for "refused", also when the card lies on no pile.
 bool PerformAction(GameContext& context, const PlayAction& action);
 
 } // namespace marlowe

@@ -3,11 +3,13 @@
 #include "engine/game_context.h"
 #include "engine/game_won.h"
 #include "engine/legality.h"
+#include "engine/memory_games.h"
 #include "engine/move_finder.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/pointer.h"
 #include "engine/presentation.h"
+#include "engine/selection.h"
 #include "engine/stock.h"
 
 #include <algorithm>
@@ -157,6 +159,39 @@ void AddPileActions(GameContext& context, PileRef pile, std::vector<Ranked>& out
     }
 }
 
+// The clicks of a selection game that select a card: every selectable card not yet selected
+// whose selection still may make a set, those completing a set first.
+void AddSelectingClicks(GameContext& context, std::vector<Ranked>& out)
+{
+    const std::vector<int> selected = SelectedCards(context);
+    const auto addPile = [&](PileRef pile) {
+        for (const int card : PileCodes(context.piles[pile])) {
+            if (card <= 0 || !SelectableCard(context, pile, card) ||
+                std::find(selected.begin(), selected.end(), card) != selected.end())
+                continue;
+            std::vector<int> grown = selected;
+            grown.push_back(card);
+            const SelectionVerdict verdict = JudgeSelection(context, grown);
+            if (verdict != SelectionVerdict::Invalid)
+                out.push_back({Rank(verdict == SelectionVerdict::Complete ? MoveBand::ToFoundation : MoveBand::Uncovers),
+                               PlayAction{ActionKind::Click, card}});
+        }
+    };
+    addPile({PileGroup::StockGroup, kWasteSlot});
+    for (const PileGroup group : {PileGroup::Tableaus, PileGroup::Reserves, PileGroup::Foundations})
+        for (int slot = group == PileGroup::Foundations ? 1 : 0; slot < UsedPiles(context, group); ++slot)
+            addPile({group, slot});
+}
+
+// The clicks of a memory game: every face-down tableau card may be turned.
+void AddMemoryClicks(GameContext& context, std::vector<Ranked>& out)
+{
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k)
+        for (const int card : PileCodes(context.piles.tableaus[static_cast<std::size_t>(k)]))
+            if (card > 0 && context.cards.IsFaceDown(card))
+                out.push_back({Rank(MoveBand::Uncovers), PlayAction{ActionKind::Click, card}});
+}
+
 std::uint64_t Mix(std::uint64_t hash, std::string_view text)
 {
     for (const unsigned char c : text)
@@ -164,9 +199,11 @@ std::uint64_t Mix(std::uint64_t hash, std::string_view text)
     return (hash ^ '|') * 1099511628211ull;
 }
 
-// What identifies a position: the piles, the face marks of the cards and the state words the
-// stock and the special games count with. The pass number counts only when passes are limited;
-// once the waste can no longer be turned over, only its count and its top card matter.
+// What identifies a position: the piles (a selection game's selection among them), the face
+// marks of the cards and the state words the stock and the special games count with. The pass
+// number counts only when passes are limited; once the waste can no longer be turned over, only
+// its count and its top card matter. The misses of a memory game are left out: a table met
+// again after a miss is no better than before it.
 std::uint64_t PositionKey(const GameContext& context)
 {
     std::uint64_t hash = 14695981039346656037ull;
@@ -204,6 +241,10 @@ std::uint64_t PositionKey(const GameContext& context)
 // the tableau piles, empty tableau piles.
 int Progress(const GameContext& context)
 {
+    // The games that take sets off the table count the cards gone, and a selection half made.
+    if (IsSelectionGame(context) || IsMemoryGame(context))
+        return 20 * ElementCount(context.piles.stockGroup[kSecondWasteSlot]) +
+               static_cast<int>(SelectedCards(context).size());
     int score = 0;
     for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
         score += 20 * ElementCount(context.piles.foundations[static_cast<std::size_t>(f)]);
@@ -227,12 +268,19 @@ int Progress(const GameContext& context)
 std::vector<Ranked> RankedCandidates(GameContext& context)
 {
     std::vector<Ranked> ranked;
-    if (context.rules[rule::WasteFaceDown] == 0)
-        AddPileActions(context, {PileGroup::StockGroup, kWasteSlot}, ranked);
-    for (const PileGroup group : {PileGroup::Reserves, PileGroup::Tableaus, PileGroup::Foundations})
-        for (int slot = 0; slot < UsedPiles(context, group); ++slot)
-            AddPileActions(context, {group, slot}, ranked);
-    if (context.rules[rule::StockGroupCount] > 0 || !context.piles.Stock().empty())
+    if (IsSelectionGame(context)) {
+        AddSelectingClicks(context, ranked);
+    } else if (IsMemoryGame(context)) {
+        AddMemoryClicks(context, ranked);
+    } else {
+        if (context.rules[rule::WasteFaceDown] == 0)
+            AddPileActions(context, {PileGroup::StockGroup, kWasteSlot}, ranked);
+        for (const PileGroup group : {PileGroup::Reserves, PileGroup::Tableaus, PileGroup::Foundations})
+            for (int slot = 0; slot < UsedPiles(context, group); ++slot)
+                AddPileActions(context, {group, slot}, ranked);
+    }
+    if (context.rules[rule::StockGroupCount] > 0 || context.rules[rule::RedealStyle] >= 1 ||
+        !context.piles.Stock().empty())
         ranked.push_back({kStockRank, PlayAction{ActionKind::Stock}});
     std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) { return a.rank < b.rank; });
     return ranked;

@@ -35,8 +35,10 @@ SolveResult Solve(const GameContext& context, const SolverOptions& options = {})
 // moves that change nothing of substance: those the move finder never offers (a whole pile
 // onto an empty pile, a run shifted between like places, a reserve card to another reserve)
 // and a second empty pile of the same kind for one card. A stock click is offered when the
-// game has a stock; a click when it plays the card or may turn a face-down top card. Whether
-// an action really changes the table is known only by carrying it out.
+// game has a stock or a redeal of its own; a click when it plays the card or may turn a
+// face-down top card. A selection game is played by clicks that select a card, a memory game by
+// clicks that turn a face-down card. Whether an action really changes the table is known only
+// by carrying it out.
 std::vector<PlayAction> CandidateActions(GameContext& context);
 
 } // namespace marlowe
