@@ -10,7 +10,7 @@
 #include "engine/post_move.h"
 #include "engine/presentation.h"
 #include "engine/selection.h"
-#include "engine/special_redeal.h"
+#include "engine/game_redeals.h"
 #include "engine/table.h"
 
 namespace marlowe {

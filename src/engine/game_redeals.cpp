@@ -1,4 +1,4 @@
-#include "engine/special_redeal.h"
+#include "engine/game_redeals.h"
 
 #include "engine/cards.h"
 #include "engine/event_sounds.h"

@@ -6,7 +6,7 @@
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/recording_presentation.h"
-#include "engine/special_redeal.h"
+#include "engine/game_redeals.h"
 #include "engine/stock.h"
 
 #include <gtest/gtest.h>
