@@ -190,6 +190,16 @@ long long IntPower(long long a, int n)
     return result;
 }
 
+std::string TextColumns(std::string_view text, std::size_t first, std::size_t count)
+{
+    return first >= 1 && first - 1 < text.size() ? std::string(text.substr(first - 1, count)) : std::string();
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
 std::string ToLowerAscii(std::string_view text)
 {
     std::string result(text);

@@ -51,6 +51,11 @@ std::int32_t TextChecksum(std::string_view text);
 // a to the power n by repeated multiplication; 1 for n <= 0.
 long long IntPower(long long a, int n);
 
+// The count characters of text from the 1-based column first on; empty past the end.
+std::string TextColumns(std::string_view text, std::size_t first, std::size_t count);
+// True when text begins with prefix.
+bool StartsWith(std::string_view text, std::string_view prefix);
+
 // Lower-case ASCII copy, and case-insensitive comparison of ASCII text.
 std::string ToLowerAscii(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);

@@ -9,15 +9,10 @@ namespace marlowe {
 
 namespace {
 
-std::string Columns(const std::string& line, std::size_t first, std::size_t count)
-{
-    return first - 1 < line.size() ? line.substr(first - 1, count) : std::string();
-}
-
 // A number field; one that is not a valid number counts as 0.
 int NumberField(const std::string& line, std::size_t first, std::size_t count)
 {
-    return static_cast<int>(ParseInteger(TrimRight(Columns(line, first, count))).value_or(0));
+    return static_cast<int>(ParseInteger(TrimRight(TextColumns(line, first, count))).value_or(0));
 }
 
 struct Entry {
@@ -49,12 +44,12 @@ std::optional<std::vector<CustomGame>> ListCustomGames(const std::filesystem::pa
     std::vector<std::pair<std::string, CustomGame>> keyed;
     const bool exists = ForEachEntry(dataFolder, [&](const Entry& entry) {
         CustomGame game;
-        game.name = TrimRight(Columns(entry.head, 5, 50));
+        game.name = TrimRight(TextColumns(entry.head, 5, 50));
         game.number = NumberField(entry.head, 1, 4);
         game.baseNumber = NumberField(entry.head, 55, 4);
         game.recordHead = entry.record.substr(0, 7);
-        const std::string key = PadRight(Columns(entry.head, 5, 50), 50) + PadRight(Columns(entry.head, 1, 4), 4) +
-                                PadRight(Columns(entry.head, 55, 4), 4) + game.recordHead;
+        const std::string key = PadRight(TextColumns(entry.head, 5, 50), 50) + PadRight(TextColumns(entry.head, 1, 4), 4) +
+                                PadRight(TextColumns(entry.head, 55, 4), 4) + game.recordHead;
         keyed.emplace_back(ToLowerAscii(key), std::move(game));
         return true;
     });

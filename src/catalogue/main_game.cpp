@@ -15,21 +15,16 @@ namespace {
 constexpr int kCustomFamily = 800;
 constexpr int kNarrowScreenWidth = 650;
 
-std::string Columns(const std::string& line, std::size_t first, std::size_t count)
-{
-    return first - 1 < line.size() ? line.substr(first - 1, count) : std::string();
-}
-
 } // namespace
 
 int CatalogueLineNumber(const std::string& line)
 {
-    return static_cast<int>(ParseInteger(Columns(line, 5, 3)).value_or(-1));
+    return static_cast<int>(ParseInteger(TextColumns(line, 5, 3)).value_or(-1));
 }
 
 std::string CatalogueLineName(const std::string& line)
 {
-    return TrimRight(Columns(line, 11, 50));
+    return TrimRight(TextColumns(line, 11, 50));
 }
 
 Outcome TMainGame::LoadCatalogue()
@@ -40,7 +35,7 @@ Outcome TMainGame::LoadCatalogue()
     catalogue_.clear();
     for (const auto& stored : file.catalogueLines) {
         std::string line = ShiftText(stored);
-        const std::string catalogueClass = Columns(line, 8, 1);
+        const std::string catalogueClass = TextColumns(line, 8, 1);
         if (catalogueClass == "0" || catalogueClass == "2")
             catalogue_.push_back(std::move(line));
     }
@@ -71,7 +66,7 @@ int TMainGame::GameFamily(int number) const
     if (number >= kFirstCustomGameNumber)
         return kCustomFamily;
     const auto* line = LineOf(number);
-    return line ? static_cast<int>(ParseInteger(TrimRight(Columns(*line, 1, 3))).value_or(-1)) : -1;
+    return line ? static_cast<int>(ParseInteger(TrimRight(TextColumns(*line, 1, 3))).value_or(-1)) : -1;
 }
 
 int TMainGame::CatalogueIndex(int number) const
@@ -95,7 +90,7 @@ bool TMainGame::CanPlayOnThisScreen(int number, Presentation& presentation) cons
         return true;
     const int tested = number >= kFirstCustomGameNumber ? FindCustomGame(number).baseNumber : number;
     const auto* line = LineOf(tested);
-    if (!line || Columns(*line, 9, 1) != "1")
+    if (!line || TextColumns(*line, 9, 1) != "1")
         return true;
     std::string name = CatalogueLineName(*line);
     if (number >= kFirstCustomGameNumber)
@@ -111,7 +106,7 @@ std::vector<std::string> TMainGame::ListAllGameNames() const
 {
     std::vector<std::string> names;
     for (const auto& line : catalogue_)
-        names.push_back(Columns(line, 11, 50));
+        names.push_back(TextColumns(line, 11, 50));
     if (const auto custom = ListCustomGames())
         for (const auto& game : *custom)
             names.push_back(game.name);

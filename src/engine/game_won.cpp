@@ -11,11 +11,6 @@ namespace marlowe {
 
 namespace {
 
-int Elements(const std::string& pile)
-{
-    return ElementCount(pile);
-}
-
 const std::string& Tableau(const GameContext& context, int k)
 {
     return context.piles.tableaus[static_cast<std::size_t>(k)];
@@ -65,7 +60,7 @@ bool ScoreGoalReached(const GameContext& context)
 int RankSum(const std::string& pile)
 {
     int sum = 0;
-    for (int i = 0; i < Elements(pile); ++i)
+    for (int i = 0; i < ElementCount(pile); ++i)
         sum += std::max(CardRank(ElementAt(pile, i)), 0);
     return sum;
 }
@@ -81,7 +76,7 @@ int GroupRankSum(const GameContext& context, int first)
 
 bool NineDownToOne(const std::string& pile)
 {
-    if (Elements(pile) != 9)
+    if (ElementCount(pile) != 9)
         return false;
     for (int i = 0; i < 9; ++i)
         if (CardRank(ElementAt(pile, i)) != 9 - i)
@@ -91,7 +86,7 @@ bool NineDownToOne(const std::string& pile)
 
 bool KingQueenJack(const std::string& pile)
 {
-    return Elements(pile) == 3 && CardRank(ElementAt(pile, 0)) == King && CardRank(ElementAt(pile, 1)) == Queen &&
+    return ElementCount(pile) == 3 && CardRank(ElementAt(pile, 0)) == King && CardRank(ElementAt(pile, 1)) == Queen &&
            CardRank(ElementAt(pile, 2)) == Jack;
 }
 
@@ -105,7 +100,7 @@ bool ThirtiesComplete(const GameContext& context)
         bool gapAfterCard = false;
         for (int k = 0; k < 4; ++k) {
             const std::string& pile = Tableau(context, k);
-            if (i >= Elements(pile))
+            if (i >= ElementCount(pile))
                 continue; // a shorter pile has no card here, and no gap either
             const int code = ElementAt(pile, i);
             if (code > 0) {
@@ -130,13 +125,13 @@ bool IsGameWon(const GameContext& context)
     switch (context.rules[rule::SpecialGame]) {
     case 4: case 67: return GeneralTest(context, true);
     case 9: case 59: case 77: return EveryTableau(context, [](const std::string& pile) { return !pile.empty(); });
-    case 21: case 22: case 70: return piles.Stock().empty() && Elements(Tableau(context, 0)) <= 4;
+    case 21: case 22: case 70: return piles.Stock().empty() && ElementCount(Tableau(context, 0)) <= 4;
     case 27:
         return StockAndWasteEmpty(context) &&
-               EveryTableau(context, [](const std::string& pile) { return Elements(pile) == 1; });
+               EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 1; });
     case 31:
         return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) {
-                   return Elements(pile) == 1 && CardRank(ElementAt(pile, 0)) == Ace;
+                   return ElementCount(pile) == 1 && CardRank(ElementAt(pile, 0)) == Ace;
                });
     case 32: case 44: case 46: case 48: return false;
     case 34: case 35: case 36: case 37: case 39: case 40: case 42: case 47: return ScoreGoalReached(context);
@@ -149,10 +144,10 @@ bool IsGameWon(const GameContext& context)
     case 45:
         return std::count_if(piles.tableaus.begin(), piles.tableaus.end(),
                              [](const std::string& pile) { return !pile.empty(); }) == 4;
-    case 49: case 63: return EveryTableau(context, [](const std::string& pile) { return Elements(pile) == 4; }, 24);
+    case 49: case 63: return EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 4; }, 24);
     case 52:
         return StockAndWasteEmpty(context) && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }) &&
-               Elements(piles.reserves[0]) == 8;
+               ElementCount(piles.reserves[0]) == 8;
     case 55: return piles.Stock().empty();
     case 57:
         return GroupRankSum(context, 0) == game.GameCounter1 && GroupRankSum(context, 4) == game.GameCounter2 &&
@@ -170,11 +165,11 @@ bool IsGameWon(const GameContext& context)
     case 62: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 9);
     case 64: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 3);
     case 65: return StockAndWasteEmpty(context);
-    case 72: return EveryTableau(context, [](const std::string& pile) { return Elements(pile) == 5; });
+    case 72: return EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 5; });
     case 73:
         return StockAndWasteEmpty(context) &&
                std::all_of(piles.foundations.begin(), piles.foundations.begin() + std::min(context.FoundationCount(), kMaxFoundations),
-                           [](const std::string& pile) { return Elements(pile) == 10; }) &&
+                           [](const std::string& pile) { return ElementCount(pile) == 10; }) &&
                EveryTableau(context, KingQueenJack);
     case 74: return ThirtiesComplete(context);
     default: return GeneralTest(context, false);

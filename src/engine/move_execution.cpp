@@ -32,11 +32,6 @@ std::optional<int> PileNumberAt(std::string_view target, std::size_t first)
     return number ? std::optional<int>(static_cast<int>(*number)) : std::nullopt;
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix)
-{
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 void DrawPiles(GameContext& context, std::optional<PileRef> source, PileRef destination)
 {
     if (source)

@@ -23,11 +23,6 @@ const PileRef kSecondWaste{PileGroup::StockGroup, kSecondWasteSlot};
 
 const char* const kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
 
-bool StartsWith(std::string_view text, std::string_view prefix)
-{
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 int DealModeOfTableau(const GameContext& context, int k)
 {
     return context.rules.Of(rule::TableauDealMode, k);
