@@ -51,31 +51,28 @@ void NoteCardSize(GameContext& context, Preferences& preferences, Advice advice)
     if (shown)
         return;
     shown = 1;
-    const std::string name = context.registers.Get(189, 50);
-    switch (advice) {
-    case Advice::Screen640:
-        ShowAdviceBox(context, preferences, "Msg_Cards_Medium_640x480",
-                      "Your video card's display is 640x480 pixels. For the best graphics display the screen "
-                      "resolution should be set to 800x600 pixels or higher. However, it's possible to play " +
-                          name + " using a predefined cards set.");
-        break;
-    case Advice::Screen800:
-        ShowAdviceBox(context, preferences, "Msg_Cards_Medium_800x600",
-                      "Your video card's display is 800x600 pixels. For the best graphics display of this game the "
-                      "screen resolution should be set to 1024x768 pixels or higher. However, it's possible to play " +
-                          name + " using a predefined Cards set.");
-        break;
-    case Advice::Large:
-        ShowAdviceBox(context, preferences, "Msg_Cards_Large",
-                      "You have selected the Large size Cards Set. It's possible to play " + name +
-                          " using a predefined Cards Set.");
-        break;
-    case Advice::ExtraLarge:
-        ShowAdviceBox(context, preferences, "Msg_Extra_Large_Cards",
-                      "You have selected the Extra Large size Cards Set. It's possible to play " + name +
-                          " using a predefined Cards Set.");
-        break;
-    }
+    // Each advice: its key in "Show_Messages", and its text around the game's name.
+    struct AdviceText {
+        const char* key;
+        const char* before;
+        const char* after;
+    };
+    static const AdviceText texts[] = {
+        {"Msg_Cards_Medium_640x480",
+         "Your video card's display is 640x480 pixels. For the best graphics display the screen resolution should "
+         "be set to 800x600 pixels or higher. However, it's possible to play ",
+         " using a predefined cards set."},
+        {"Msg_Cards_Medium_800x600",
+         "Your video card's display is 800x600 pixels. For the best graphics display of this game the screen "
+         "resolution should be set to 1024x768 pixels or higher. However, it's possible to play ",
+         " using a predefined Cards set."},
+        {"Msg_Cards_Large", "You have selected the Large size Cards Set. It's possible to play ",
+         " using a predefined Cards Set."},
+        {"Msg_Extra_Large_Cards", "You have selected the Extra Large size Cards Set. It's possible to play ",
+         " using a predefined Cards Set."},
+    };
+    const AdviceText& text = texts[static_cast<int>(advice)];
+    ShowAdviceBox(context, preferences, text.key, text.before + context.registers.Get(189, 50) + text.after);
 }
 
 void SetCardSize(GameContext& context, const ScreenFacts& screen, const std::string& size)
