@@ -93,6 +93,20 @@ TEST(GameSources, ListsRepeatsNamedValuesAndDerivedGames)
     EXPECT_EQ(Rule(bakers, rule::TableauFaceUp + 6), 0);
 }
 
+TEST(GameSources, RulesParagraphsKeepTheirOrderAndStayWithTheirGame)
+{
+    const auto source = ParseGameSource(std::string(kFreeCell) +
+                                            "Rules.Text = First paragraph, with = in it.\n"
+                                            "Rules.Strategy = Empty columns are worth more than cells.  # a comment\n"
+                                            "Rules.Text = Second paragraph.\n",
+                                        "freecell.game");
+    EXPECT_EQ(source.rulesText, (std::vector<std::string>{"First paragraph, with = in it.", "Second paragraph."}));
+    EXPECT_EQ(source.rulesStrategy, std::vector<std::string>{"Empty columns are worth more than cells."});
+    EXPECT_TRUE(ParseGameSource(kBakersGame, "bakers.game").rulesText.empty()) << "a variant writes its own";
+    EXPECT_NE(CompileFault({std::string(kFreeCell) + "Rules.Text =\n"}).find("game0.game:16: Rules.Text has no value"),
+              std::string::npos);
+}
+
 TEST(GameSources, FaultsNameTheFileLineAndReason)
 {
     const std::string base = "Number = 5\nName = Test\nFamily = 4\nPackSize = 52\nTableauCount = 4\n";

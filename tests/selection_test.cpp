@@ -170,6 +170,44 @@ TEST_F(SelectionTest, AKingAloneLeavesThePyramidAtOneClick)
     EXPECT_EQ(context.piles.foundations[0], "");
 }
 
+TEST_F(SelectionTest, Code67LetsACardThatMakesNoSetReplaceTheFirstChoice)
+{
+    const struct {
+        int special;
+        std::string row2;      // the pyramid's bottom row, under the 5 of hearts
+        int first, second;     // clicked in this order
+        std::string selection; // afterwards
+        bool beeped, replaced; // replaced: the second card became the first choice
+    } rows[] = {
+        {67, PileTextOf({H(2), C(3)}), H(2), C(3), CodeText(C(3)), false, true}, // 2 and 3 make no set
+        {4, PileTextOf({H(2), C(3)}), H(2), C(3), CodeText(H(2)), true, false},  // code 4 refuses the 3
+        {67, PileTextOf({0, C(3)}), C(3), H(5), CodeText(C(3)), true, false},    // the 5 is free only beside C3
+        {67, PileTextOf({H(2), S(13)}), H(2), S(13), "", false, true},           // a King replaces and leaves
+        {67, PileTextOf({H(2), C(11)}), H(2), C(11), "", false, false},          // a set leaves as usual
+    };
+    context.rules[rule::TableauStyle] = 4;
+    context.rules[rule::TableauCount] = 2;
+    context.rules.Of(rule::TableauCardCount, 0) = 1;
+    context.rules.Of(rule::TableauCardCount, 1) = 2;
+    for (const auto& row : rows) {
+        Game(row.special);
+        context.piles.Clear();
+        presentation.events.clear();
+        Tableau(0) = CodeText(H(5));
+        Tableau(1) = row.row2;
+        Click(1, row.first);
+        Click(row.second == H(5) ? 0 : 1, row.second);
+        const std::string clicks = std::to_string(row.special) + ": " + std::to_string(row.first) + " then " +
+                                   std::to_string(row.second);
+        EXPECT_EQ(context.piles.foundations[0], row.selection) << clicks;
+        EXPECT_EQ(presentation.EventsStartingWith("beep").size(), row.beeped ? 1u : 0u) << clicks;
+        if (row.replaced) {
+            EXPECT_EQ(presentation.EventsStartingWith("plain " + std::to_string(row.first) + " ").size(), 1u)
+                << clicks << ": the earlier choice is let go on the board";
+        }
+    }
+}
+
 TEST_F(SelectionTest, SelectingACardTwiceLeavesTheSelectionAsItWas)
 {
     Game(1, 15);

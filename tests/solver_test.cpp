@@ -16,6 +16,7 @@ constexpr int kFreeCell = 1;
 constexpr int kGolf = 12;
 constexpr int kPyramid = 13;
 constexpr int kConcentration = 17;
+constexpr int kCalculation = 19;
 
 // The cards first to last as a pile.
 std::string Cards(int first, int last)
@@ -180,6 +181,19 @@ TEST_F(SolverTest, MemoryGamesTurnFaceDownCardsOnly)
         context.cards.SetCardFaceMark(card, '0');
     context.cards.SetCardFaceMark(14, '1');
     EXPECT_EQ(Texts(CandidateActions(context)), (std::vector<std::string>{"click 1", "click 27"}));
+}
+
+// In Calculation every turned card must be laid on a foundation or a waste pile for good; a
+// search that only ever backs up over its latest choices loses this deal within the limit.
+TEST(SolverWaitingPilesTest, WinsACalculationDealWithinASmallLimit)
+{
+    testing::ProtocolGame play(testing::ShippedCatalogue(), kCalculation, "0000000000001");
+    ASSERT_TRUE(play.started);
+    const SolveResult result = Solve(play.context(), SolverOptions{20000});
+    ASSERT_TRUE(result.solved) << result.nodes << " tables examined";
+    for (const auto& action : result.actions)
+        ASSERT_EQ(play.Run(action), "ok") << action;
+    EXPECT_TRUE(IsGameWon(play.context()));
 }
 
 } // namespace

@@ -66,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(Shipped, WonGamesTest,
                                            "spider-two-suits-0000000000002.moves", "golf-0000000000009.moves",
                                            "pyramid-0000000000018.moves", "monte-carlo-0000000000001.moves",
                                            "la-belle-lucie-0000000000001.moves", "concentration-0000000000001.moves",
-                                           "clock-0000000000001.moves", "harvest-0000000000001.moves"),
+                                           "clock-0000000000001.moves", "harvest-0000000000001.moves",
+                                           "gaps-0000000000005.moves", "calculation-0000000000001.moves"),
                          [](const auto& info) {
                              std::string name = info.param;
                              name = name.substr(0, name.find('.'));

@@ -9,11 +9,18 @@
 //                          then score=
 //   marlowe-cli play N D [--autoplay on|off]
 //                          plays game N from deal number D by commands on standard input:
-//                          state, drop CARD PILE, stock, click/dblclick/rclick CARD, undo,
-//                          redo, autoplay on|off, hint PILE; each answered ok / refused / error
+//                          state, drop CARD PILE, drop CARD PILE:CELL (a cell of a row whose
+//                          cells are places, from 1: "drop 15 Fila2:4"), stock,
+//                          click/dblclick/rclick CARD, undo, redo, autoplay on|off, hint PILE;
+//                          each answered ok / refused / error
 //   marlowe-cli solve N D [--autoplay on|off] [--limit NODES]
 //                          the actions that win game N from deal number D, one per line in the
 //                          words of "play", or "unsolved" (exit status 1)
+//   marlowe-cli layout N [--size B] [--width W --height H] [--screen-width SW --screen-height SH]
+//                          the place of every pile of game N on a board of W x H (1024 x 768)
+//                          with cards of the size letter: NAME x y, -10000 for no place
+//   marlowe-cli render N D FILE.png [the options of layout]
+//                          game N dealt from deal number D, drawn into a PNG picture
 
 #include "app/text_helpers.h"
 #include "catalogue/main_game.h"
@@ -27,6 +34,8 @@
 #include "engine/shuffle.h"
 #include "engine/solver.h"
 #include "engine/table_text.h"
+#include "layout_command.h"
+#include "render_command.h"
 #include "play_session.h"
 
 #include <cstdlib>
@@ -45,7 +54,13 @@ int Usage()
                  "       marlowe-cli shuffle DEAL-NUMBER [--pack 52|104|156|208] [--jokers 0-4]\n"
                  "       marlowe-cli deal GAME-NUMBER DEAL-NUMBER\n"
                  "       marlowe-cli play GAME-NUMBER DEAL-NUMBER [--autoplay on|off]\n"
-                 "       marlowe-cli solve GAME-NUMBER DEAL-NUMBER [--autoplay on|off] [--limit NODES]\n";
+                 "           commands on standard input: state | drop CARD PILE | drop CARD PILE:CELL\n"
+                 "           (a cell of a row of cells, counted from 1: drop 15 Fila2:4) | stock |\n"
+                 "           click CARD | dblclick CARD | rclick CARD | undo | redo | autoplay on|off | hint PILE\n"
+                 "       marlowe-cli solve GAME-NUMBER DEAL-NUMBER [--autoplay on|off] [--limit NODES]\n"
+                 "       marlowe-cli layout GAME-NUMBER [--size X|S|B|M|L] [--width W --height H]\n"
+                 "                          [--screen-width SW --screen-height SH]\n"
+                 "       marlowe-cli render GAME-NUMBER DEAL-NUMBER FILE.png [the options of layout]\n";
     return 2;
 }
 
@@ -203,7 +218,8 @@ int main(int argc, char** argv)
     if (command == "shuffle")
         return PrintShuffle(argc, argv);
     const bool known = (command == "games" && argc == 2) || (command == "rules" && argc == 3) ||
-                       (command == "deal" && argc == 4) || ((command == "play" || command == "solve") && argc >= 4);
+                       (command == "deal" && argc == 4) || ((command == "play" || command == "solve") && argc >= 4) ||
+                       (command == "layout" && argc >= 3) || (command == "render" && argc >= 5);
     if (!known)
         return Usage();
 
@@ -218,5 +234,13 @@ int main(int argc, char** argv)
         return PrintDeal(mainGame, argv[2], argv[3]);
     if (command == "play" || command == "solve")
         return PlayOrSolve(mainGame, argc, argv);
+    if (command == "render") {
+        const auto status = RenderTableToFile(mainGame, std::vector<std::string>(argv + 2, argv + argc), std::cerr);
+        return status ? *status : Usage();
+    }
+    if (command == "layout") {
+        const auto status = PrintLayout(mainGame, std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+        return status ? *status : Usage();
+    }
     return command == "games" ? ListGames(mainGame) : PrintRules(mainGame, argv[2]);
 }

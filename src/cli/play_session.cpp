@@ -3,39 +3,12 @@
 #include "app/text_helpers.h"
 #include "engine/play_protocol.h"
 #include "engine/solver.h"
+#include "scratch_folder.h"
 
 #include <filesystem>
 #include <sstream>
-#include <unistd.h>
 
 namespace marlowe {
-
-namespace {
-
-// A data folder of its own, so that a session never touches the player's preferences.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "marlowe-play-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path_ = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code error;
-        if (!path_.empty())
-            std::filesystem::remove_all(path_, error);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-} // namespace
 
 int RunPlaySession(const TMainGame& mainGame, int game, const std::string& dealNumber, bool autoplay,
                    std::istream& in, std::ostream& out, std::ostream& messages)

@@ -75,8 +75,21 @@ void AddFoundations(const GameContext& context, const AutoMoveRequest& request, 
     }
 }
 
+// The gap cells of every row whose cells are places.
+void AddGapCells(const GameContext& context, std::vector<DropCandidate>& order)
+{
+    for (int k = 0; k < PilesOfKind(context, PileKind::Tableau); ++k) {
+        const std::string& row = context.piles.tableaus[static_cast<std::size_t>(k)];
+        for (int cell = 0; cell < ElementCount(row); ++cell)
+            if (ElementAt(row, cell) == 0)
+                order.push_back({PileKind::Tableau, k, 0, cell});
+    }
+}
+
 void AddTableaus(const GameContext& context, std::vector<DropCandidate>& order)
 {
+    if (TableauCellsArePlaces(context))
+        AddGapCells(context, order);
     for (const bool wantEmpty : {false, true}) {
         for (int k = 0; k < PilesOfKind(context, PileKind::Tableau); ++k)
             if (context.piles.tableaus[static_cast<std::size_t>(k)].empty() == wantEmpty)
@@ -87,7 +100,8 @@ void AddTableaus(const GameContext& context, std::vector<DropCandidate>& order)
 // The cards from the card to the top of the tableau pile or reserve that holds it.
 int CarriedFrom(const GameContext& context, int card, std::optional<PileRef> pile)
 {
-    if (!pile || (pile->group != PileGroup::Tableaus && pile->group != PileGroup::Reserves))
+    if (!pile || (pile->group != PileGroup::Tableaus && pile->group != PileGroup::Reserves) ||
+        (pile->group == PileGroup::Tableaus && TableauCellsArePlaces(context)))
         return 1;
     const std::string& text = context.piles[*pile];
     const int count = ElementCount(text);
@@ -113,13 +127,17 @@ MovingCard MovingCardOf(const GameContext& context, int card)
 bool Accepts(const GameContext& context, const MovingCard& moving, const DropCandidate& destination)
 {
     const int index = destination.index;
-    // A card dropped back on its own pile stays where it is.
-    if (moving.card <= 0 || index < 0 || index >= PilesOfKind(context, destination.kind) ||
-        moving.pile == DestinationPile(destination))
+    // A card dropped back on its own pile stays where it is; in a row of cells it may move to
+    // another cell of its row.
+    const bool ownPile = moving.pile == DestinationPile(destination) && destination.cell < 0;
+    if (moving.card <= 0 || index < 0 || index >= PilesOfKind(context, destination.kind) || ownPile)
         return false;
     switch (destination.kind) {
     case PileKind::Foundation: return CanPlayOnFoundation(context, index, moving.card, moving.carried);
-    case PileKind::Tableau: return CanPlayOnTableau(context, index, moving.card, moving.carried);
+    case PileKind::Tableau:
+        if (destination.cell >= 0)
+            return TableauCellsArePlaces(context) && CanPlayInTableauCell(context, index, destination.cell, moving.card);
+        return CanPlayOnTableau(context, index, moving.card, moving.carried);
     case PileKind::Reserve: return CanPlayOnReserve(context, index, moving.card, moving.carried);
     case PileKind::Waste: return moving.carried == 1 && WasteAccepts(context, moving.card);
     default: return false;
@@ -154,7 +172,8 @@ std::string DropTargetName(const DropCandidate& destination, Mover mover)
     switch (destination.kind) {
     case PileKind::Foundation:
         return mover == Mover::Autoplay ? "Dest_Autoplay" + ZeroPad(number, 2) : "Dest" + std::to_string(number);
-    case PileKind::Tableau: return "Fila" + std::to_string(number);
+    case PileKind::Tableau:
+        return PileCellName({{PileGroup::Tableaus, destination.index}, destination.cell});
     case PileKind::Reserve: return "Appogg" + std::to_string(number);
     default: return "Stock02";
     }
@@ -173,8 +192,8 @@ bool AcceptsDrop(const GameContext& context, int card, const DropCandidate& dest
 bool TryDestinations(GameContext& context, int card, std::vector<DropCandidate> candidates, Mover mover)
 {
     std::sort(candidates.begin(), candidates.end(), [](const DropCandidate& a, const DropCandidate& b) {
-        return std::tuple(a.overlap, static_cast<int>(a.kind), a.index) >
-               std::tuple(b.overlap, static_cast<int>(b.kind), b.index);
+        return std::tuple(a.overlap, static_cast<int>(a.kind), a.index, a.cell) >
+               std::tuple(b.overlap, static_cast<int>(b.kind), b.index, b.cell);
     });
     if (candidates.size() > kTriedCandidates)
         candidates.resize(kTriedCandidates);

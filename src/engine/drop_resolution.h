@@ -26,6 +26,7 @@ struct DropCandidate {
     PileKind kind = PileKind::Foundation;
     int index = 0;
     int overlap = 0;
+    int cell = -1; // a tableau row whose cells are places: the 0-based cell; -1 the pile as a whole
     bool operator==(const DropCandidate&) const = default;
 };
 
@@ -51,15 +52,17 @@ inline constexpr const char* kTableauClosedMessage =
 // then the larger index) are tried, largest first; the first that accepts the card receives it
 // (with the cards on it, from a tableau). While tableau 0 has building code 129 and the stock
 // holds cards, tableau candidates are left out, and when that left the card without a pile
-// the player is told why. The window builds the candidates: for tableau style 9 one per card
-// slot of every tableau pile, for style 8 none from the tableau. True when the card moved.
+// the player is told why. The window builds the candidates: for tableau style 9 one per cell
+// of every tableau row (with its cell), for style 8 none from the tableau. True when the card
+// moved.
 bool TryDestinations(GameContext& context, int card, std::vector<DropCandidate> candidates,
                      Mover mover = Mover::Player);
 
 // The piles an automatic search tries, in order: foundations in index order
 // (unplaced ones skipped; RuleVector[22]: 0 all, 1 only those holding cards, other values none;
 // for autoplay none at all while every foundation is empty with base 92 or 93), non-empty
-// tableau piles, empty tableau piles, reserves, the waste. Legality is not asked here.
+// tableau piles, empty tableau piles (in rows whose cells are places: the gap cells of each row,
+// then the rows as a whole), reserves, the waste. Legality is not asked here.
 std::vector<DropCandidate> AutoMoveDestinations(const GameContext& context, const AutoMoveRequest& request);
 // Whether the pile accepts the card now, with every card that lies on it. The card's own pile
 // never does.
@@ -71,12 +74,13 @@ std::optional<DropCandidate> FindAutoMove(const GameContext& context, int card, 
 bool AutoMoveCard(GameContext& context, int card, const AutoMoveRequest& request);
 
 // The ExecuteMove target of a destination: "Dest" + n (or "Dest_Autoplay" + nn for autoplay),
-// "Fila" + n, "Appogg" + n, "Stock02" for the waste.
+// "Fila" + n (a cell: "Fila" + n + ":" + cell, counted from 1), "Appogg" + n, "Stock02" for the
+// waste.
 std::string DropTargetName(const DropCandidate& destination, Mover mover);
 // The pile a destination stands for.
 PileRef DestinationPile(const DropCandidate& destination);
 // The number of cards that move with the card: itself and every card on it in a tableau pile or
-// reserve; 1 elsewhere.
+// reserve; 1 elsewhere, and in a row whose cells are places.
 int CarriedCount(const GameContext& context, int card);
 
 } // namespace marlowe

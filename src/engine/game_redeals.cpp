@@ -232,23 +232,6 @@ void BottomCardsToTop(GameContext& context)
     }
 }
 
-// The length of the run at the bottom of a row that starts with a 2 and rises in suit.
-int KeptRunLength(const std::string& row)
-{
-    const int count = ElementCount(row);
-    if (count == 0 || CardRank(ElementAt(row, 0)) != 2)
-        return 0;
-    int length = 1;
-    while (length < count) {
-        const int below = ElementAt(row, length - 1);
-        const int card = ElementAt(row, length);
-        if (card <= 0 || CardSuit(card) != CardSuit(below) || CardRank(card) != CardRank(below) + 1)
-            break;
-        ++length;
-    }
-    return length;
-}
-
 // Style 8: every row keeps its run from a 2, loses the rest, and is refilled after one gap.
 void RedealRows(Redeal& redeal)
 {
@@ -256,7 +239,7 @@ void RedealRows(Redeal& redeal)
     const int rows = Tableaus(context);
     for (int k = 0; k < rows; ++k) {
         std::string& row = TableauText(context, k);
-        const int kept = KeptRunLength(row);
+        const int kept = SettledRowLength(row);
         const std::vector<int> rest = CardsOf(row.substr(static_cast<std::size_t>(kept) * 3));
         row = row.substr(0, static_cast<std::size_t>(kept) * 3) + "000";
         for (const int card : rest)

@@ -116,12 +116,40 @@ bool ThirtiesComplete(const GameContext& context)
     return true;
 }
 
+// Every row runs from 2 to King in one suit; only gaps follow.
+bool EveryRowSettled(const GameContext& context)
+{
+    return EveryTableau(context, [](const std::string& row) {
+        const int settled = SettledRowLength(row);
+        return settled == King - 1 && OnlyGaps(row.substr(static_cast<std::size_t>(settled) * 3));
+    });
+}
+
 } // namespace
+
+int SettledRowLength(const std::string& row)
+{
+    const int count = ElementCount(row);
+    if (count == 0 || CardRank(ElementAt(row, 0)) != 2)
+        return 0;
+    int length = 1;
+    while (length < count) {
+        const int left = ElementAt(row, length - 1);
+        const int card = ElementAt(row, length);
+        if (card <= 0 || CardSuit(card) != CardSuit(left) || CardRank(card) != CardRank(left) + 1)
+            break;
+        ++length;
+    }
+    return length;
+}
 
 bool IsGameWon(const GameContext& context)
 {
     const auto& piles = context.piles;
     const auto& game = context.mainGame;
+    // The Aces of these games are gaps from the deal on: no card ever leaves the rows.
+    if (context.rules[rule::DealFamily] == 8 && context.rules[rule::SpecialGame] == 0)
+        return EveryRowSettled(context);
     switch (context.rules[rule::SpecialGame]) {
     case 4: case 67: return GeneralTest(context, true);
     case 9: case 59: case 77: return EveryTableau(context, [](const std::string& pile) { return !pile.empty(); });

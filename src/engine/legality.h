@@ -40,7 +40,16 @@ bool TakesWholeSequencesOnly(const GameContext& context, int foundation);
 // The foundation's building rules alone: whether the card may go onto it (the sequence removal
 // asks this of a sequence's first card).
 bool FoundationRuleAccepts(const GameContext& context, int foundation, int card);
+// A tableau pile whose cells are places of its own (TableauCellsArePlaces) takes a card only
+// into a cell, and only a card alone; a drop on the pile as a whole aims at the place just past
+// its last cell.
 bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int movingCount = 1);
+// Whether the card alone may go into cell (0-based) of tableau row: the cell must be a gap of
+// the row, or the place just past its last cell while MaxTableauCards lets the row grow. The
+// card on the cell's left stands where a pile's top card stands, so the row's building rules
+// judge the card against it; at the row's left end the empty pile's rule (its base rank)
+// decides, and a cell whose left neighbour is a gap stays closed.
+bool CanPlayInTableauCell(const GameContext& context, int tableau, int cell, int card);
 bool CanPlayOnReserve(const GameContext& context, int reserve, int card, int movingCount = 1);
 // "Dest" + n, "Fila" + n, "Appogg" + n; false for any other name.
 bool CanDropOnPile(const GameContext& context, int card, std::string_view pileName, int movingCount = 1);

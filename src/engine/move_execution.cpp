@@ -44,7 +44,8 @@ void DrawPiles(GameContext& context, std::optional<PileRef> source, PileRef dest
 CardLocation TakeCard(GameContext& context, int card)
 {
     const CardLocation from = LocateCard(context, card);
-    const bool leaveGap = context.rules[rule::TableauStyle] == 12 && from > 0;
+    const bool cellsKeepPlaces = context.rules[rule::TableauStyle] == 12 || TableauCellsArePlaces(context);
+    const bool leaveGap = cellsKeepPlaces && from > 0;
     RemoveCardFromTable(context, card, leaveGap ? RemoveMode::LeaveGap : RemoveMode::Delete);
     return from;
 }
@@ -92,7 +93,9 @@ bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, M
     const PileRef destination{PileGroup::Tableaus, tableau};
     RecordSnapshot(context);
     const CardLocation from = LocateCard(context, card);
-    const auto run = carryRun && (from > 0 || from <= -21) ? TakeRunFrom(context, card, false) : std::vector<std::string>{};
+    // The neighbours of a card in a row of cells stay in their own cells.
+    const bool fromRun = from <= -21 || (from > 0 && !TableauCellsArePlaces(context));
+    const auto run = carryRun && fromRun ? TakeRunFrom(context, card, false) : std::vector<std::string>{};
     if (run.size() > 1) {
         CutRunFrom(context, card);
         for (const auto& element : run)
@@ -125,6 +128,32 @@ bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, M
         break;
     default: break;
     }
+    state.made = true;
+    return true;
+}
+
+// Carries the card alone into a cell of a tableau row: a gap of the row, or the place just past
+// its last cell. A cell that holds a card is never overwritten, and only rows whose cells are
+// places have cells: elsewhere a card taken out closes its pile up and the cells would shift.
+bool MoveToTableauCell(GameContext& context, int card, PileCell target, MoveState& state)
+{
+    if (!TableauCellsArePlaces(context) || target.cell < 0)
+        return false;
+    const std::string& row = context.piles[target.pile];
+    const int cells = ElementCount(row);
+    if (target.cell > cells || (target.cell < cells && ElementAt(row, target.cell) != 0))
+        return false;
+    RecordSnapshot(context);
+    const CardLocation from = TakeCard(context, card);
+    if (target.cell == cells) {
+        PutFaceUp(context, target.pile, card);
+    } else {
+        context.piles[target.pile].replace(static_cast<std::size_t>(target.cell) * 3, 3, CodeText(card));
+        context.cards.SetCardFaceMark(card, '1');
+    }
+    DrawPiles(context, PileOfLocation(from), target.pile);
+    PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
+    StoreWinTest(context);
     state.made = true;
     return true;
 }
@@ -179,6 +208,9 @@ bool Dispatch(GameContext& context, int card, std::string_view target, bool carr
         return MoveToWastePile(context, card, kSecondWasteSlot, state);
     if (target == "Stock02")
         return MoveToWastePile(context, card, kWasteSlot, state);
+    const auto cell = ParsePileCellName(target);
+    if (cell && cell->cell >= 0)
+        return MoveToTableauCell(context, card, *cell, state);
     const auto pile = ParsePileName(target);
     if (!pile)
         return false;

@@ -12,7 +12,8 @@ namespace marlowe {
 
 class GameContext;
 
-// Targets: "Dest" + n, "Dest_Autoplay" + nn, "Fila" + n, "Appogg" + n, "Waste" (the secondary
+// Targets: "Dest" + n, "Dest_Autoplay" + nn, "Fila" + n, "Fila" + n + ":" + cell (the card alone
+// into a cell of a row whose cells are places, counted from 1), "Appogg" + n, "Waste" (the secondary
 // waste), "Stock02" (the waste), the stock targets ("Mazzo...") and the dealing targets
 // ("Add_Tableau...", "Add_Reserve...", "Fill_Tableaus"). carryRun: for a tableau target, move
 // the card with every card on it (false: the card alone). True when the table changed.

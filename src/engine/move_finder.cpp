@@ -1,5 +1,6 @@
 #include "engine/move_finder.h"
 
+#include "engine/game_won.h"
 #include "engine/legality.h"
 #include "engine/pile_text.h"
 
@@ -61,6 +62,7 @@ std::vector<Pick> MovableCards(const GameContext& context)
             AddTopPick(context, {PileGroup::Reserves, r}, picks);
     if (context.rules[rule::WasteFaceDown] == 0)
         AddTopPick(context, {PileGroup::StockGroup, kWasteSlot}, picks);
+    const bool cells = TableauCellsArePlaces(context);
     for (int k = 0; k < std::clamp(context.TableauCount(), 0, kMaxTableaus); ++k) {
         if (TableauBlocked(context, k))
             continue;
@@ -68,6 +70,11 @@ std::vector<Pick> MovableCards(const GameContext& context)
         const int count = ElementCount(text);
         for (int at = count - 1; at >= 0; --at) {
             const int card = ElementAt(text, at);
+            if (cells) { // every card of a row of cells moves alone
+                if (card > 0 && !context.cards.IsFaceDown(card))
+                    picks.push_back({card, {PileGroup::Tableaus, k}, at, 1});
+                continue;
+            }
             if (card <= 0 || context.cards.IsFaceDown(card) || (at < count - 1 && !IsRunMovable(context, card, k)))
                 break;
             picks.push_back({card, {PileGroup::Tableaus, k}, at, count - at});
@@ -111,8 +118,19 @@ bool RestsInSequence(GameContext& context, const Pick& pick)
     return CanPlayOnTableau(context, pick.pile.slot, pick.card, pick.count);
 }
 
+// A move into a cell: progress when the card joins its row's settled run, none when it leaves one.
+MoveBand CellBand(const GameContext& context, const Pick& pick, const DropCandidate& destination)
+{
+    if (pick.pile.group == PileGroup::Tableaus && pick.at < SettledRowLength(context.piles[pick.pile]))
+        return Pointless;
+    const std::string& row = context.piles.tableaus[static_cast<std::size_t>(destination.index)];
+    return destination.cell == SettledRowLength(row) ? ToFoundation : TableauShift;
+}
+
 MoveBand BandOf(GameContext& context, const Pick& pick, const DropCandidate& destination)
 {
+    if (destination.kind == PileKind::Tableau && destination.cell >= 0)
+        return CellBand(context, pick, destination);
     if (destination.kind == PileKind::Foundation)
         return ToFoundation;
     const bool toTableau = destination.kind == PileKind::Tableau;
@@ -171,12 +189,30 @@ std::optional<FoundMove> FindLegalMove(GameContext& context)
             if (band >= bestBand)
                 continue;
             bestBand = band;
-            best = FoundMove{pick.card, destination, DropTargetName(destination, Mover::Player), pick.count};
+            best = FoundMove{pick.card, destination, DropTargetName(destination, Mover::Player), pick.count, band};
             if (band == ToFoundation)
                 return best;
         }
     }
     return best;
+}
+
+std::vector<FoundMove> CellMoves(GameContext& context)
+{
+    std::vector<FoundMove> moves;
+    if (!TableauCellsArePlaces(context))
+        return moves;
+    AutoMoveRequest cells;
+    cells.foundations = false;
+    cells.tableaus = true;
+    std::vector<DropCandidate> gaps = AutoMoveDestinations(context, cells);
+    std::erase_if(gaps, [](const DropCandidate& destination) { return destination.cell < 0; });
+    for (const Pick& pick : MovableCards(context))
+        for (const auto& destination : gaps)
+            if (AcceptsDrop(context, pick.card, destination))
+                moves.push_back({pick.card, destination, DropTargetName(destination, Mover::Player), 1,
+                                 BandOf(context, pick, destination)});
+    return moves;
 }
 
 } // namespace marlowe

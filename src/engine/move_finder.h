@@ -6,25 +6,27 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace marlowe {
 
-struct FoundMove {
-    int card = 0;              // the card to move (the bottom of a run)
-    DropCandidate destination;
-    std::string target;        // its ExecuteMove target, as the player's move
-    int cards = 1;             // how many cards move
-};
-
 // The progress bands of a move, best first.
 enum class MoveBand {
-    ToFoundation,
+    ToFoundation,   // also a card that joins the settled run at the left end of a row of cells
     Uncovers,       // shows a face-down card, or a card the foundations take
     EmptiesPile,
     BringsIntoPlay, // a waste or reserve card joins the tableau
     TableauShift,
     ToSideline,     // onto a reserve or the waste
     Pointless,
+};
+
+struct FoundMove {
+    int card = 0;              // the card to move (the bottom of a run)
+    DropCandidate destination;
+    std::string target;        // its ExecuteMove target, as the player's move
+    int cards = 1;             // how many cards move
+    MoveBand band = MoveBand::Pointless;
 };
 
 // The band of moving card (with the cards on it) from pile to the destination.
@@ -40,5 +42,12 @@ MoveBand BandOfMove(GameContext& context, PileRef pile, int card, const DropCand
 // first found, so the answer is deterministic. Nothing when no card can move. The table is
 // looked at with cards lifted temporarily and is left exactly as it was.
 std::optional<FoundMove> FindLegalMove(GameContext& context);
+
+// In a game whose tableau rows are made of cells (TableauCellsArePlaces): every move of a card
+// into a gap cell that takes it, in the order of the cards and the cells, each with its band. A
+// card that joins the settled run of its row's left end makes progress as a foundation move
+// does; a card taken out of a settled run is pointless; any other is a tableau shift. Empty for
+// other games.
+std::vector<FoundMove> CellMoves(GameContext& context);
 
 } // namespace marlowe

@@ -108,18 +108,12 @@ bool CanPlayOnFoundation(const GameContext& context, int foundation, int card, i
     return FoundationRuleAccepts(context, foundation, card);
 }
 
-bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int movingCount)
-{
-    if (tableau < 0 || tableau >= kMaxTableaus)
-        return false;
-    const std::string& pile = PileAt(context, PileGroup::Tableaus, tableau);
-    const int top = TopOrEmpty(pile);
-    if (top > 0 && context.cards.IsFaceDown(top) && context.rules[rule::SpecialGame] != 40)
-        return false;
-    const int maxCards = context.rules[rule::MaxTableauCards];
-    if (maxCards != -1 && ElementCount(pile) >= maxCards)
-        return false;
+namespace {
 
+// The placement question of a card (the bottom of movingCount cards) on tableau pile k whose
+// top card, or the card that stands for it, is top.
+PlacementQuery TableauQuery(const GameContext& context, int tableau, int top, int card, int movingCount)
+{
     PlacementQuery query;
     query.top = top;
     query.moving = card;
@@ -132,6 +126,50 @@ bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int mov
     query.index = tableau;
     query.playTime = true;
     query.movingCount = movingCount;
+    return query;
+}
+
+// Whether the pile may hold one more element.
+bool TableauMayGrow(const GameContext& context, const std::string& pile)
+{
+    const int maxCards = context.rules[rule::MaxTableauCards];
+    return maxCards == -1 || ElementCount(pile) < maxCards;
+}
+
+} // namespace
+
+bool CanPlayInTableauCell(const GameContext& context, int tableau, int cell, int card)
+{
+    if (tableau < 0 || tableau >= kMaxTableaus || cell < 0)
+        return false;
+    const std::string& row = PileAt(context, PileGroup::Tableaus, tableau);
+    const int cells = ElementCount(row);
+    const bool open = cell < cells ? ElementAt(row, cell) == 0 : cell == cells && TableauMayGrow(context, row);
+    if (!open)
+        return false;
+    const int left = cell == 0 ? -1 : ElementAt(row, cell - 1);
+    if (left == 0 || (left > 0 && context.cards.IsFaceDown(left)))
+        return false;
+    const int blocked = context.mainGame.BlockedCard;
+    if (blocked != 0 && left == blocked)
+        return false;
+    return IsLegalPlacement(context, TableauQuery(context, tableau, left, card, 1));
+}
+
+bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int movingCount)
+{
+    if (tableau < 0 || tableau >= kMaxTableaus)
+        return false;
+    const std::string& pile = PileAt(context, PileGroup::Tableaus, tableau);
+    if (TableauCellsArePlaces(context))
+        return movingCount == 1 && CanPlayInTableauCell(context, tableau, ElementCount(pile), card);
+    const int top = TopOrEmpty(pile);
+    if (top > 0 && context.cards.IsFaceDown(top) && context.rules[rule::SpecialGame] != 40)
+        return false;
+    if (!TableauMayGrow(context, pile))
+        return false;
+
+    const PlacementQuery query = TableauQuery(context, tableau, top, card, movingCount);
     bool legal = IsLegalPlacement(context, query);
 
     if (query.code == 34 && !pile.empty() && movingCount != 1)

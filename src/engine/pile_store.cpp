@@ -65,6 +65,32 @@ std::string PileName(PileRef pile)
     return {};
 }
 
+std::optional<PileCell> ParsePileCellName(std::string_view name)
+{
+    const auto colon = name.find(':');
+    const auto pile = ParsePileName(name.substr(0, colon));
+    if (!pile)
+        return std::nullopt;
+    if (colon == std::string_view::npos)
+        return PileCell{*pile, -1};
+    const std::string_view digits = name.substr(colon + 1);
+    if (pile->group != PileGroup::Tableaus || digits.empty() || digits.size() > 3 ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    int cell = 0;
+    for (const char c : digits)
+        cell = cell * 10 + (c - '0');
+    if (cell < 1)
+        return std::nullopt;
+    return PileCell{*pile, cell - 1};
+}
+
+std::string PileCellName(PileCell target)
+{
+    const std::string pile = PileName(target.pile);
+    return target.cell < 0 ? pile : pile + ":" + std::to_string(target.cell + 1);
+}
+
 int PileStore::SlotCount(PileGroup group)
 {
     switch (group) {

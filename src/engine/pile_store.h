@@ -40,6 +40,19 @@ std::optional<PileRef> ParsePileName(std::string_view name);
 // The unpadded name of a pile ("Fila7").
 std::string PileName(PileRef pile);
 
+// A pile and, in a tableau row whose cells are places of their own, one cell of it (0-based;
+// -1 for the pile as a whole).
+struct PileCell {
+    PileRef pile;
+    int cell = -1;
+    bool operator==(const PileCell&) const = default;
+};
+// "Fila3:5" names cell 5 of tableau pile 3, both counted from 1; a name without ":" is the
+// pile as a whole. Nothing for a cell of another kind of pile or a malformed cell number.
+std::optional<PileCell> ParsePileCellName(std::string_view name);
+// "Fila3:5", or the pile's own name when no cell is named.
+std::string PileCellName(PileCell target);
+
 class PileStore {
 public:
     std::string& Slot(PileGroup group, int slot);

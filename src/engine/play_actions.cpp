@@ -29,7 +29,7 @@ void Press(GameContext& context, const PlayAction& action, PileRef source)
     case ActionKind::Drop:
         if (PointerDown(context, PointerButton::Left, false, source, action.card) == PressResult::Picked)
             PointerMove(context);
-        PointerUp(context, {DropCandidate{KindOf(action.target), action.target.slot, 1}});
+        PointerUp(context, {DropCandidate{KindOf(action.target), action.target.slot, 1, action.cell}});
         return;
     case ActionKind::Click:
         PointerDown(context, PointerButton::Left, false, source, action.card);
@@ -58,7 +58,7 @@ std::string ActionText(const PlayAction& action)
 {
     const std::string card = std::to_string(action.card);
     switch (action.kind) {
-    case ActionKind::Drop: return "drop " + card + " " + PileName(action.target);
+    case ActionKind::Drop: return "drop " + card + " " + PileCellName({action.target, action.cell});
     case ActionKind::Stock: return "stock";
     case ActionKind::Click: return "click " + card;
     case ActionKind::DoubleClick: return "dblclick " + card;

@@ -1,6 +1,7 @@
 #pragma once
-// The player's actions on the table, as the line protocol names them ("drop 12 Fila3",
-// "stock", "click 7", "dblclick 7", "rclick 7"), carried out through the same pointer
+// The player's actions on the table, as the line protocol names them ("drop 12 Fila3", a drop
+// into a cell "drop 12 Fila3:5", "stock", "click 7", "dblclick 7", "rclick 7"), carried out
+// through the same pointer
 // operations the window calls. The protocol, the solver and the tests share them, so an
 // action list found by one replays unchanged through the others.
 
@@ -18,6 +19,7 @@ struct PlayAction {
     ActionKind kind = ActionKind::Stock;
     int card = 0;                                // the card pressed (none for the stock)
     PileRef target{PileGroup::Tableaus, 0};      // where a drop lands
+    int cell = -1;                               // in a row whose cells are places, the 0-based cell
     bool operator==(const PlayAction&) const = default;
 };
 

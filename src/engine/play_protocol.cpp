@@ -103,10 +103,10 @@ std::string PlayProtocol::State()
 std::string PlayProtocol::Drop(const std::string& cardText, const std::string& pileText)
 {
     const auto card = CardOf(cardText);
-    const auto target = ParsePileName(pileText);
+    const auto target = ParsePileCellName(pileText);
     if (!card || !target)
         return "error: drop takes a card code and a pile name";
-    return Answer(PerformAction(context_, PlayAction{ActionKind::Drop, *card, *target}));
+    return Answer(PerformAction(context_, PlayAction{ActionKind::Drop, *card, target->pile, target->cell}));
 }
 
 std::string PlayProtocol::Click(const std::string& command, const std::string& cardText)

@@ -3,6 +3,8 @@
 // command line's "play" reads it from standard input; the tests drive whole games with it.
 //   state                  the table (NAME=snapshot text per pile), score=, won=, redeals=, undo=
 //   drop CARD PILE         press the card, drag it, release it over the pile
+//   drop CARD PILE:CELL    the same over one cell of a tableau row whose cells are places
+//                          (Gaps), cells counted from 1 at the row's left end: "drop 15 Fila2:4"
 //   stock                  press and release the stock
 //   click / dblclick / rclick CARD
 //   undo, redo

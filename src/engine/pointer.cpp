@@ -84,7 +84,9 @@ int TableauPick(const GameContext& context, int tableau, int card)
         special == 39 || special == 40 || special == 53 || special == 54)
         return 0;
     const int style = rules[rule::TableauStyle];
-    if (style == 8 || style == 9 || style == 12)
+    if (TableauCellsArePlaces(context))
+        return RunRuleAllows(context, card, false) ? 1 : 0;
+    if (style == 8 || style == 12)
         return RunRuleAllows(context, card, false) ? count : 0;
     if (rules[rule::BlockedRows] >= 1 && tableau < rules[rule::BlockedRows] * rules[rule::BlockedColumns])
         return 0;

@@ -6,6 +6,7 @@
 #include "engine/cards.h"
 #include "engine/legality_support.h"
 #include "engine/pile_text.h"
+#include "engine/table.h"
 
 #include <optional>
 
@@ -116,7 +117,9 @@ bool IsRunMovable(const GameContext& context, int card, int tableau)
 bool RunRuleAllows(const GameContext& context, int card, bool emptyTableauTarget)
 {
     const auto where = FindCardInPile(context, card);
-    const int n = where ? where->RunLength() : 1;
+    // In a row of cells the cards to the right of a card are its neighbours, not on it.
+    const bool alone = !where || (where->tableau >= 0 && TableauCellsArePlaces(context));
+    const int n = alone ? 1 : where->RunLength();
     const int pickRule = context.rules[rule::TableauPickRule];
     switch (pickRule) {
     case -1: return true;

@@ -107,6 +107,26 @@ bool OfferExchange(GameContext& context)
     return true;
 }
 
+// Code 67: a card that makes no set with the card chosen before becomes the first choice in its
+// place, the earlier choice let go, when the card may be chosen on its own. The selection holds
+// the earlier choice followed by the card; false (nothing changed) when the card may not start a
+// selection.
+bool ReplaceFirstChoice(GameContext& context, PileRef pile, int card)
+{
+    if (Special(context) != 67)
+        return false;
+    const std::vector<int> earlier = SelectedCards(context);
+    Selection(context) = CodeText(card);
+    if (!SelectableCard(context, pile, card) || JudgeSelection(context, {card}) == SelectionVerdict::Invalid) {
+        Selection(context) = PileTextOf(earlier);
+        return false;
+    }
+    for (const int chosen : earlier)
+        if (const auto home = HomeOfCard(context, chosen); home && chosen != card)
+            context.presentation().HighlightCard(chosen, *home, false);
+    return true;
+}
+
 // A complete set leaves the table (or, for code 57, changes places).
 void CompleteSet(GameContext& context)
 {
@@ -160,7 +180,10 @@ void SelectCard(GameContext& context, PileRef pile, int card)
     if (special == 33)
         ClearSelection(context); // one highlighted card at a time
     Selection(context) += CodeText(card);
-    switch (JudgeSelection(context, SelectedCards(context))) {
+    SelectionVerdict verdict = JudgeSelection(context, SelectedCards(context));
+    if (verdict == SelectionVerdict::Invalid && ReplaceFirstChoice(context, pile, card))
+        verdict = JudgeSelection(context, SelectedCards(context));
+    switch (verdict) {
     case SelectionVerdict::Invalid:
         if (OfferExchange(context))
             return;

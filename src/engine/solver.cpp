@@ -13,6 +13,7 @@
 #include "engine/stock.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -236,10 +237,102 @@ std::uint64_t PositionKey(const GameContext& context)
     return hash;
 }
 
+// Whether every tableau pile takes only cards that come from elsewhere than the tableau: its
+// cards then leave only for the foundations, so a pile's order is settled as it is built.
+bool TableauHoldsOnlyIncomingCards(const GameContext& context)
+{
+    const int used = UsedPiles(context, PileGroup::Tableaus);
+    for (int k = 0; k < used; ++k) {
+        const int code = context.rules.Of(rule::TableauBuildCode, k);
+        if (code != 17 && code != 19)
+            return false;
+    }
+    return used > 0;
+}
+
+// The cards off the foundations in the order they come to hand: the waste top first, the
+// tableau piles' cards by depth, the reserves, the stock as it is dealt.
+std::vector<int> CardsAsTheyComeToHand(const GameContext& context)
+{
+    std::vector<int> cards;
+    const auto addTopFirst = [&cards](std::string_view pile) {
+        for (int at = ElementCount(pile) - 1; at >= 0; --at)
+            if (const int card = ElementAt(pile, at); card > 0)
+                cards.push_back(card);
+    };
+    for (int slot = kWasteSlot; slot <= kSecondWasteSlot; ++slot)
+        addTopFirst(context.piles.stockGroup[static_cast<std::size_t>(slot)]);
+    const int tableaus = UsedPiles(context, PileGroup::Tableaus);
+    for (int depth = 0, found = 1; found; ++depth) {
+        found = 0;
+        for (int k = 0; k < tableaus; ++k) {
+            const std::string& pile = context.piles.tableaus[static_cast<std::size_t>(k)];
+            const int at = ElementCount(pile) - 1 - depth;
+            if (at < 0)
+                continue;
+            found = 1;
+            if (const int card = ElementAt(pile, at); card > 0)
+                cards.push_back(card);
+        }
+    }
+    for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
+        addTopFirst(context.piles.reserves[static_cast<std::size_t>(r)]);
+    addTopFirst(context.piles.Stock());
+    return cards;
+}
+
+// When each card off the foundations is expected to go home: the foundations take cards in
+// rounds, one each per round, each the first card in hand it accepts. A card's need is the
+// round that takes it, kNotNeeded when none does. The foundations are left as they were.
+constexpr int kNotNeeded = 99;
+using Needs = std::array<int, kCardTableRows + 1>;
+
+Needs FoundationNeeds(GameContext& context)
+{
+    const std::vector<int> pool = CardsAsTheyComeToHand(context);
+    std::vector<bool> taken(pool.size(), false);
+    Needs needs;
+    needs.fill(kNotNeeded);
+    const int foundations = UsedPiles(context, PileGroup::Foundations);
+    const auto saved = context.piles.foundations;
+    for (int round = 0, took = 1; took; ++round) {
+        took = 0;
+        for (int f = 0; f < foundations; ++f) {
+            std::size_t at = 0;
+            while (at < pool.size() && (taken[at] || !FoundationRuleAccepts(context, f, pool[at])))
+                ++at;
+            if (at == pool.size())
+                continue;
+            taken[at] = true;
+            took = 1;
+            needs[static_cast<std::size_t>(pool[at])] = round;
+            context.piles.foundations[static_cast<std::size_t>(f)] += CodeText(pool[at]);
+        }
+    }
+    context.piles.foundations = saved;
+    return needs;
+}
+
+// How much the tableau piles hold cards back: each card lying on one the foundations want
+// sooner, by how much later it is wanted.
+int Burial(const GameContext& context, const Needs& needs)
+{
+    int burial = 0;
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
+        const std::string& text = context.piles.tableaus[static_cast<std::size_t>(k)];
+        for (int at = 1; at < ElementCount(text); ++at) {
+            const int below = needs[static_cast<std::size_t>(ElementAt(text, at - 1))];
+            const int above = needs[static_cast<std::size_t>(ElementAt(text, at))];
+            burial += std::max(0, above - below);
+        }
+    }
+    return burial;
+}
+
 // How far the table has come, to try the better of equally ranked moves first: cards on the
 // foundations, few cards left in the tableau and reserves, none face down, long runs on top of
-// the tableau piles, empty tableau piles.
-int Progress(const GameContext& context)
+// the tableau piles, empty tableau piles, and, when known, few cards held back under others.
+int Progress(const GameContext& context, const Needs* needs)
 {
     // The games that take sets off the table count the cards gone, and a selection half made.
     if (IsSelectionGame(context) || IsMemoryGame(context))
@@ -248,6 +341,8 @@ int Progress(const GameContext& context)
     int score = 0;
     for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
         score += 20 * ElementCount(context.piles.foundations[static_cast<std::size_t>(f)]);
+    if (needs)
+        return score - 2 * Burial(context, *needs);
     for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
         score -= 2 * ElementCount(context.piles.reserves[static_cast<std::size_t>(r)]);
     for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
@@ -278,6 +373,10 @@ std::vector<Ranked> RankedCandidates(GameContext& context)
         for (const PileGroup group : {PileGroup::Reserves, PileGroup::Tableaus, PileGroup::Foundations})
             for (int slot = 0; slot < UsedPiles(context, group); ++slot)
                 AddPileActions(context, {group, slot}, ranked);
+        for (const FoundMove& move : CellMoves(context)) // drops into the gaps of rows of cells
+            if (move.band != MoveBand::Pointless)
+                ranked.push_back({Rank(move.band), PlayAction{ActionKind::Drop, move.card,
+                                                              DestinationPile(move.destination), move.destination.cell}});
     }
     if (context.rules[rule::StockGroupCount] > 0 || context.rules[rule::RedealStyle] >= 1 ||
         !context.piles.Stock().empty())
@@ -317,7 +416,10 @@ struct Child {
 // The search's bookkeeping: the positions seen and the positions counted against the limit.
 class Search {
 public:
-    Search(const SolverOptions& options, SolveResult& result) : options_(options), result_(result) {}
+    Search(const SolverOptions& options, SolveResult& result, bool reckonsNeeds)
+        : options_(options), result_(result), reckonsNeeds_(reckonsNeeds)
+    {
+    }
 
     bool Seen(const GameContext& table) { return !visited_.insert(PositionKey(table)).second; }
 
@@ -326,6 +428,8 @@ public:
     std::vector<Child> Expand(GameContext& table, std::optional<PlayAction>& winning)
     {
         std::vector<Child> children;
+        // The wants of the foundations change little with one action: reckoned once for all.
+        const std::optional<Needs> needs = reckonsNeeds_ ? std::optional(FoundationNeeds(table)) : std::nullopt;
         for (const Ranked& candidate : RankedCandidates(table)) {
             GameContext next = table;
             if (!PerformAction(next, candidate.action))
@@ -339,7 +443,7 @@ public:
             if (++result_.nodes >= options_.nodeLimit)
                 break;
             ClearHistory(next, true); // the search needs no way back; copies stay small
-            const int progress = Progress(next);
+            const int progress = Progress(next, needs ? &*needs : nullptr);
             children.push_back({candidate.action, std::move(next), candidate.rank, progress});
         }
         std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
@@ -353,11 +457,14 @@ public:
 private:
     const SolverOptions& options_;
     SolveResult& result_;
+    bool reckonsNeeds_;
     std::unordered_set<std::uint64_t> visited_;
 };
 
 struct Frame {
     std::vector<Child> children;
+    long long start = 0;  // tables examined when the search reached this frame
+    long long budget = 0; // tables its line of play may examine before the search turns back
     std::size_t next = 0; // children before it have been searched, or are being searched
 };
 
@@ -381,23 +488,31 @@ SolveResult Solve(const GameContext& context, const SolverOptions& options)
         result.solved = true;
         return result;
     }
-    Search search(options, result);
+    // Where the tableau only holds cards for the foundations, an early misplaced card loses the
+    // game many actions later, out of reach of a plain depth-first search: there a line of play
+    // with alternatives gives each of them at most half of what is left to it, so the search
+    // comes back to its early choices.
+    const bool waitingPiles = TableauHoldsOnlyIncomingCards(start);
+    Search search(options, result, waitingPiles);
     search.Seen(start);
     result.nodes = 1;
     std::optional<PlayAction> winning;
     std::deque<Frame> path; // the line of play being searched: one frame per action
-    path.push_back({search.Expand(start, winning)});
+    path.push_back({search.Expand(start, winning), result.nodes, options.nodeLimit});
 
     while (!path.empty() && !winning && !search.OutOfNodes()) {
         Frame& frame = path.back();
-        if (frame.next == frame.children.size() || path.size() > options.depthLimit) {
+        const long long spent = result.nodes - frame.start;
+        if (frame.next == frame.children.size() || path.size() > options.depthLimit || spent > frame.budget) {
             path.pop_back();
             continue;
         }
         Child& child = frame.children[frame.next++];
         std::vector<Child> grandchildren = search.Expand(*child.table, winning);
         child.table.reset();
-        path.push_back({std::move(grandchildren)});
+        const bool shared = waitingPiles && frame.children.size() > 1;
+        const long long budget = std::min(shared ? frame.budget / 2 : frame.budget, frame.budget - spent);
+        path.push_back({std::move(grandchildren), result.nodes, budget});
     }
     if (!winning)
         return result;

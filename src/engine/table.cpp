@@ -189,6 +189,11 @@ int PileLength(const GameContext& context, PileRef pile)
     return ElementCount(context.piles[pile]);
 }
 
+bool TableauCellsArePlaces(const GameContext& context)
+{
+    return context.rules[rule::TableauStyle] == 9;
+}
+
 void ClearTable(GameContext& context, bool clearPiles)
 {
     if (clearPiles) {

@@ -53,6 +53,9 @@ std::optional<PileRef> PileOfLocation(CardLocation location);
 std::optional<PileRef> PileHolding(const GameContext& context, int card);
 // The number of elements of a pile.
 int PileLength(const GameContext& context, PileRef pile);
+// Tableau rows whose cells are places of their own (TableauStyle 9): a card is picked and
+// moved alone, a drop lands in one cell, and a card taken out leaves a gap in its cell.
+bool TableauCellsArePlaces(const GameContext& context);
 
 // Empties every pile and the undo history when clearPiles is true; in every case the redo
 // history is emptied and the game is no longer in progress.

@@ -238,6 +238,10 @@ GameSource ParseGameSource(std::string_view text, const std::string& fileName)
             SetOnce(source.selected, HeaderFlag(key, value, where), key, where);
         else if (key == "DerivesFrom")
             SetOnce(source.derivesFrom, value, key, where);
+        else if (key == "Rules.Text")
+            source.rulesText.push_back(value);
+        else if (key == "Rules.Strategy")
+            source.rulesStrategy.push_back(value);
         else if (key.rfind("Hint.", 0) == 0)
             AssignHint(source, key, value, where);
         else

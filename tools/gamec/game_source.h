@@ -16,6 +16,9 @@
 // "Hint.Tableau = text" gives the status bar hint of every tableau, "Hint.Tableau[3] = text" that
 // of one tableau (0-based, as the per-pile families); likewise Hint.Foundation and Hint.Reserve,
 // and Hint.Stock and Hint.Waste without a pile number.
+//
+// "Rules.Text = paragraph" adds a hand-written paragraph to the top of the game's help page and
+// "Rules.Strategy = paragraph" one to its hints; both may be given several times, in page order.
 
 #include <optional>
 #include <stdexcept>
@@ -73,6 +76,8 @@ struct GameSource {
     std::optional<Located<std::string>> derivesFrom;
     std::vector<RuleAssignment> assignments;
     std::vector<HintAssignment> hints;
+    std::vector<std::string> rulesText;     // help page paragraphs, not inherited by variants
+    std::vector<std::string> rulesStrategy;
 };
 
 // Parses one source; the first fault throws a CompileError naming file and line.

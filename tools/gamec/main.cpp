@@ -1,10 +1,13 @@
-// marlowe-gamec: compiles the game sources into the game file and, with --hints, the hint file.
+// marlowe-gamec: compiles the game sources into the game file, the preview file "solp.dat" and the
+// help pages of the folder "help" beside it and, with --hints, the hint file.
 //   marlowe-gamec --output GAMES.DAT [--hints solr.dat] data/games/*.game
 
 #include "game_compiler.h"
 #include "game_file_writer.h"
 #include "game_source.h"
+#include "help_pages_writer.h"
 #include "hint_file_writer.h"
+#include "preview_file_writer.h"
 
 #include "app/text_file.h"
 
@@ -49,6 +52,17 @@ int main(int argc, char** argv)
         const auto games = gamec::CompileGames(sources);
         if (!WriteTextLines(output, gamec::GameFileLines(games))) {
             std::cerr << output.string() << ": error: cannot write the game file\n";
+            return 1;
+        }
+        // The miniatures of the selection dialog go beside the game file.
+        const auto previews = output.parent_path() / kPreviewFileName;
+        if (!gamec::WritePreviewFile(previews, games)) {
+            std::cerr << previews.string() << ": error: cannot write the preview file\n";
+            return 1;
+        }
+        // The help pages go into the help folder beside the game file.
+        if (!gamec::WriteHelpPages(output.parent_path() / kHelpFolderName, games, sources)) {
+            std::cerr << (output.parent_path() / kHelpFolderName).string() << ": error: cannot write the help pages\n";
             return 1;
         }
         if (!hints.empty() && !gamec::WriteHintFile(hints, games)) {

@@ -1,0 +1,46 @@
+#include "board/board_snapshot.h"
+
+#include "app/preferences.h"
+#include "app/session_registers.h"
+#include "board/board_layout.h"
+#include "board/board_painter.h"
+#include "board/card_images.h"
+#include "board/resource_modules.h"
+#include "engine/game_context.h"
+#include "engine/recording_presentation.h"
+
+#include <QTemporaryDir>
+
+namespace marlowe {
+
+QImage RenderTable(const GameContext& context, ResourceModules& modules, const SnapshotRequest& request)
+{
+    if (!modules.IsOpen(ResourceModule::Standard))
+        return {};
+    // The default cards and back; nothing the player chose is read or written.
+    QTemporaryDir data;
+    SessionRegisters registers;
+    for (int flag : {256, 257, 258, 259})
+        registers.Set(flag, 1, "N");
+    registers.Set(24, 3, "001");
+    registers.Set(21, 3, "011");
+    RecordingPresentation quiet;
+    Preferences preferences(data.path().toStdString(), registers, quiet);
+    CardImages images(modules, registers, preferences, quiet, data.path().toStdString(), 16777216);
+    images.SetCardSize(request.sizeLetter, context.rules[rule::SuitSheetMode]);
+
+    BoardGeometry geometry;
+    geometry.SetCardSize(images.SizeLetter(), request.shadows, context.rules);
+    const LayoutRequest layout =
+        PlainBoardRequest(request.width, request.height, request.screenWidth, request.screenHeight);
+    geometry.screenWidth = layout.screenWidth;
+    ComputeBoardLayout(context.rules, layout, geometry);
+
+    BoardPainter painter(context, geometry, images);
+    painter.Resize(QSize(request.width, request.height));
+    painter.SetLook(BoardLook{request.shadows, 0, 0});
+    painter.DrawBoard();
+    return painter.BoardImage().convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace marlowe

@@ -1,0 +1,31 @@
+#include "board/board_view_paint.h"
+
+#include "board/board_painter.h"
+
+namespace marlowe {
+
+QRect CardOverlay::Area(int shadowDepth) const
+{
+    const int extra = shadow ? shadowDepth : 0;
+    return QRect(at, image.size()).adjusted(0, 0, extra, extra);
+}
+
+void PaintBoardArea(QPainter& painter, const BoardPainter& board, QRect area, const std::optional<CardOverlay>& overlay)
+{
+    painter.drawImage(area.topLeft(), board.BoardImage(), area);
+    if (!overlay || !overlay->Area(board.ShadowDepth()).intersects(area))
+        return;
+    painter.save();
+    painter.setClipRect(area);
+    painter.drawImage(overlay->at, overlay->image);
+    if (overlay->shadow)
+        board.DrawShadow(painter, QRect(overlay->at, overlay->image.size()));
+    painter.restore();
+}
+
+QRect OverlayMoveArea(const CardOverlay& before, const CardOverlay& after, int shadowDepth)
+{
+    return before.Area(shadowDepth).united(after.Area(shadowDepth));
+}
+
+}  // namespace marlowe

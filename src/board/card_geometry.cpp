@@ -1,0 +1,81 @@
+#include "board/card_geometry.h"
+
+#include "board/resource_names.h"
+
+namespace marlowe {
+
+namespace {
+
+struct SizeRow {
+    char letter;
+    int faceUpDown;
+    int faceDownDown;
+    int faceUpRight;
+    int faceDownRight;
+    int fixedRight;
+    int gridGapX;
+    int gridGapY;
+};
+
+constexpr SizeRow kSizes[] = {
+    {'X', 24, 6, 16, 4, 7, 12, 8},
+    {'S', 21, 5, 14, 4, 7, 12, 8},
+    {'B', 18, 4, 12, 4, 7, 12, 8},
+    {'M', 14, 4, 10, 4, 5, 8, 6},
+    {'L', 3, 3, 3, 3, 3, 4, 3},
+};
+
+// The steps of a size letter; any unknown letter is "B", as for the card size.
+const SizeRow& RowOf(char letter)
+{
+    for (const auto& row : kSizes)
+        if (row.letter == letter)
+            return row;
+    return kSizes[2];
+}
+
+} // namespace
+
+CardMetrics CardMetricsFor(char sizeLetter, bool shadows)
+{
+    const CardPixelSize size = CardSizeOf(sizeLetter);
+    return CardMetrics{size.width, size.height, shadows ? 9 : 0};
+}
+
+FanSteps ComputeFanSteps(char sizeLetter, const RuleVector& rules)
+{
+    const SizeRow& row = RowOf(sizeLetter);
+    const int tableau = rules[rule::TableauStyle];
+    const int foundation = rules[rule::FoundationStyle];
+    const int reserve = rules[rule::ReserveStyle];
+
+    FanSteps steps;
+    steps.gridGapX = row.gridGapX;
+    steps.gridGapY = row.gridGapY;
+    // Downward steps for every game with a pile fanned downward; style 12 spreads its cells
+    // wider, and reserves of style 13 twice as wide.
+    const bool fansDown = tableau == 1 || tableau == 7 || tableau == 12 || tableau == 13 || foundation == 1 ||
+                          reserve == 1 || reserve == 13;
+    if (fansDown) {
+        steps.faceUpDown = row.faceUpDown;
+        steps.faceDownDown = row.faceDownDown;
+        if (tableau == 12) {
+            steps.faceUpDown = static_cast<int>(steps.faceUpDown * 2.5);
+            steps.faceDownDown = static_cast<int>(steps.faceDownDown * 2.5);
+        } else if (reserve == 13) {
+            steps.faceUpDown *= 2;
+            steps.faceDownDown *= 2;
+        }
+    }
+    const bool fansSideways = tableau == 2 || tableau == 10 || rules[rule::SplitTableauFan] != 0 || reserve == 2 ||
+                              foundation == 2;
+    if (fansSideways) {
+        steps.faceUpRight = row.faceUpRight;
+        steps.faceDownRight = row.faceDownRight;
+    }
+    if (tableau == 6)
+        steps.fixedRight = row.fixedRight;
+    return steps;
+}
+
+} // namespace marlowe

@@ -1,0 +1,324 @@
+#include "board/card_images.h"
+
+#include "app/preferences.h"
+#include "app/session_registers.h"
+#include "app/text_file.h"
+#include "app/text_helpers.h"
+#include "board/picture_files.h"
+#include "board/resource_modules.h"
+#include "engine/presentation.h"
+
+#include <QImageReader>
+
+
+namespace marlowe {
+namespace {
+
+constexpr char kSuitLetters[] = {'H', 'D', 'C', 'S'};
+constexpr int kSheetColumns = 5;
+constexpr int kRanksPerSuit = 13;
+constexpr const char* kPreferenceSection = "Preference";
+
+// Card sets that came with earlier versions as files and now live in the additional module.
+constexpr std::string_view kFormerCustomSets[] = {"Children's Card Set", "Small (16 colors)",
+                                                  "Traditional English Playing Cards"};
+
+// The suit whose pictures draw a suit under the game's sheet rule.
+int PictureSuitOf(int suit, int suitSheetMode)
+{
+    if (suitSheetMode == 1)
+        return 3;
+    if (suitSheetMode == 2)
+        return suit < 2 ? 0 : 3;
+    return suit;
+}
+
+// Cell (column, row) of the card of a rank in a sheet whose suit starts at firstRow.
+QRect CellOf(int rank, int firstRow, int width, int height)
+{
+    const int cell = rank - 1;
+    return {(cell % kSheetColumns) * width, (firstRow + cell / kSheetColumns) * height, width, height};
+}
+
+bool HasExtension(const std::string& name)
+{
+    const std::string extension = std::filesystem::path(name).extension().string();
+    return EqualsNoCase(extension, ".bmp") || EqualsNoCase(extension, ".jpg") || EqualsNoCase(extension, ".jpeg");
+}
+
+}  // namespace
+
+CardImages::CardImages(ResourceModules& modules, SessionRegisters& registers, Preferences& preferences,
+                       Presentation& presentation, std::filesystem::path dataFolder, long long colourCount)
+    : modules_(modules),
+      registers_(registers),
+      preferences_(preferences),
+      presentation_(presentation),
+      dataFolder_(std::move(dataFolder)),
+      colourCount_(colourCount)
+{
+}
+
+std::string CardImages::DefaultStyle() const
+{
+    return colourCount_ > 256 ? "001" : "003";
+}
+
+bool CardImages::LoadNamedImage(QImage& bitmap, std::string_view name)
+{
+    bitmap = modules_.Image(name);
+    return !bitmap.isNull();
+}
+
+bool CardImages::LoadMarkImage(QImage& bitmap, std::string_view markName)
+{
+    if (EqualsNoCase(markName, "deck")) {
+        bitmap = back_;
+        return !bitmap.isNull();
+    }
+    const std::string suffix = MarkSuffixOf(markName);
+    if (suffix.empty()) {
+        presentation_.ShowInfo("Error: " + std::string(markName));
+        bitmap = QImage();
+        return false;
+    }
+    return LoadMarkBySuffix(bitmap, suffix);
+}
+
+bool CardImages::LoadMarkBySuffix(QImage& bitmap, const std::string& suffix)
+{
+    const auto cached = marks_.find(suffix);
+    if (cached != marks_.end()) {
+        bitmap = cached->second;
+        return true;
+    }
+    if (!LoadNamedImage(bitmap, MarkResourceName(sizeLetter_, suffix)))
+        return false;
+    bitmap = FitToCard(bitmap);
+    marks_[suffix] = bitmap;
+    return true;
+}
+
+QImage CardImages::FitToCard(const QImage& image) const
+{
+    if (image.isNull() || (image.width() == cardWidth_ && image.height() == cardHeight_))
+        return image;
+    return image.scaled(cardWidth_, cardHeight_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+std::optional<char> CardImages::DetectCardSetSize(const std::filesystem::path& file)
+{
+    QImageReader reader(QString::fromStdString(file.string()));
+    const QSize size = reader.size();
+    for (char letter : std::string_view("XSBM")) {
+        const CardPixelSize card = CardSizeOf(letter);
+        if (size.width() == card.width * kSheetColumns && size.height() == card.height * 12)
+            return letter;
+    }
+    return std::nullopt;
+}
+
+std::filesystem::path CardImages::CustomCardSetFile(const std::string& name) const
+{
+    const std::filesystem::path folder = dataFolder_ / "custom card sets";
+    const std::filesystem::path found = FindFileNoCase(folder, name + ".crs");
+    return found.empty() ? folder / (name + ".crs") : found;
+}
+
+std::filesystem::path CardImages::CustomDeckFile(const std::string& name) const
+{
+    const std::filesystem::path folder = dataFolder_ / "custom decks";
+    const std::string file = HasExtension(name) ? name : name + ".bmp";
+    const std::filesystem::path found = FindFileNoCase(folder, file);
+    return found.empty() ? folder / file : found;
+}
+
+// The sheet of the card set in use at the current size, or a null image for the built-in
+// faces. A set that cannot be used is reported and every card choice goes back to its default.
+QImage CardImages::CardSetSheet(int suitSheetMode)
+{
+    if (registers_.IsYes(257)) {
+        const std::string name = preferences_.ReadString(kPreferenceSection, "Customized_Cards_Set");
+        const std::filesystem::path file = CustomCardSetFile(name);
+        if (!std::filesystem::exists(file)) {
+            for (std::string_view former : kFormerCustomSets)
+                if (name == former) {
+                    // The set now comes with the additional module under the same name.
+                    registers_.Set(257, 1, "N");
+                    registers_.Set(258, 1, "Y");
+                    preferences_.WriteString(kPreferenceSection, "Customized_Cards_Set", "");
+                    preferences_.WriteString(kPreferenceSection, "Additional_Cards_Set",
+                                             modules_.ListedResourceName(ResourceModule::AdditionalCardSets, name));
+                    return CardSetSheet(suitSheetMode);
+                }
+            presentation_.ShowInfo("Customized cards set image not found: " + file.string());
+            ResetCardChoices();
+            return {};
+        }
+        const std::optional<char> size = DetectCardSetSize(file);
+        if (!size) {
+            presentation_.ShowInfo("The format of the Customized card set image is not valid.\n" + file.string());
+            ResetCardChoices();
+            return {};
+        }
+        if (*size != sizeLetter_)
+            SetCardSize(*size, suitSheetMode);  // the set's own size decides the card size
+        return ReadBitmapFile(file);
+    }
+    if (registers_.IsYes(258) && sizeLetter_ != 'L') {
+        const std::string name = preferences_.ReadString(kPreferenceSection, "Additional_Cards_Set");
+        std::string resource = modules_.ListedResourceName(ResourceModule::AdditionalCardSets, name);
+        if (resource.empty())
+            resource = name;  // stored by its resource name
+        QImage sheet;
+        if (modules_.Open(ResourceModule::AdditionalCardSets))
+            sheet = modules_.Image(resource + "_" + sizeLetter_);
+        if (sheet.isNull()) {
+            ReportAdditionalPictureFailure(presentation_, dataFolder_, "Card Set", name);
+            ResetCardChoices();
+        }
+        return sheet;
+    }
+    return {};
+}
+
+void CardImages::LoadBuiltInFaces(int suitSheetMode)
+{
+    const std::string style = registers_.Get(24, 3).empty() ? DefaultStyle() : registers_.Get(24, 3);
+    const CardPixelSize cell = CardSizeOf(sizeLetter_);
+    for (int suit = 0; suit < 4; ++suit) {
+        const QImage sheet = modules_.Image(CardSheetName(sizeLetter_, style, kSuitLetters[PictureSuitOf(suit, suitSheetMode)]));
+        for (int rank = 1; rank <= kRanksPerSuit; ++rank)
+            faces_[static_cast<std::size_t>(suit * kRanksPerSuit + rank - 1)] =
+                FitToCard(sheet.copy(CellOf(rank, 0, cell.width, cell.height)));
+    }
+}
+
+void CardImages::CutCardSet(const QImage& sheet, int suitSheetMode)
+{
+    for (int suit = 0; suit < 4; ++suit) {
+        const int firstRow = 3 * PictureSuitOf(suit, suitSheetMode);
+        for (int rank = 1; rank <= kRanksPerSuit; ++rank)
+            faces_[static_cast<std::size_t>(suit * kRanksPerSuit + rank - 1)] =
+                sheet.copy(CellOf(rank, firstRow, cardWidth_, cardHeight_));
+    }
+}
+
+void CardImages::LoadCardImages(bool keepExtras, int suitSheetMode)
+{
+    const QImage setSheet = CardSetSheet(suitSheetMode);
+    if (setSheet.isNull())
+        LoadBuiltInFaces(suitSheetMode);
+    else
+        CutCardSet(setSheet, suitSheetMode);
+    if (!keepExtras)
+        LoadExtras();
+}
+
+void CardImages::LoadExtras()
+{
+    marks_.clear();
+    LoadMarkImage(courtCardSpace_, "emptypositionjqk");
+    LoadCardBack();
+    LoadNamedImage(shadowRight_, ShadowStripName(sizeLetter_, 1));
+    LoadNamedImage(shadowBottom_, ShadowStripName(sizeLetter_, 2));
+    LoadNamedImage(borderLight_, BorderStripName(sizeLetter_, 1));
+    LoadNamedImage(borderDark_, BorderStripName(sizeLetter_, 2));
+    borderLight_ = FitToCard(borderLight_);
+    borderDark_ = FitToCard(borderDark_);
+    QImage joker;
+    LoadNamedImage(joker, JokerName(sizeLetter_));
+    faces_[kFaceImageCount - 1] = FitToCard(joker);
+}
+
+void CardImages::ResetDeckChoices()
+{
+    registers_.Set(256, 1, "N");
+    registers_.Set(259, 1, "N");
+    registers_.Set(21, 3, "011");
+    preferences_.WriteString(kPreferenceSection, "Customized_Deck", "");
+    preferences_.WriteString(kPreferenceSection, "Additional_Deck", "");
+    preferences_.WriteInt(kPreferenceSection, "Back_Card", 11);
+}
+
+void CardImages::LoadCardBack()
+{
+    QImage picture;
+    if (registers_.IsYes(256)) {
+        const std::filesystem::path file =
+            CustomDeckFile(preferences_.ReadString(kPreferenceSection, "Customized_Deck"));
+        picture = ReadPictureFile(file);
+        if (picture.isNull()) {
+            presentation_.ShowInfo("Customized deck image not found: " + file.string());
+            ResetDeckChoices();
+        }
+    } else if (registers_.IsYes(259)) {
+        const std::string name = preferences_.ReadString(kPreferenceSection, "Additional_Deck");
+        std::string resource = modules_.ListedResourceName(ResourceModule::AdditionalBacks, name);
+        if (resource.empty())
+            resource = name;
+        if (modules_.Open(ResourceModule::AdditionalBacks))
+            picture = modules_.Image(resource);
+        if (picture.isNull()) {
+            ReportAdditionalPictureFailure(presentation_, dataFolder_, "Deck", name);
+            ResetDeckChoices();
+        }
+    }
+    if (picture.isNull()) {
+        const std::string number = registers_.Get(21, 3).empty() ? "011" : registers_.Get(21, 3);
+        LoadNamedImage(picture, CardBackName(sizeLetter_, number));
+    }
+    // A back of any size, a small-size back included, covers the whole card.
+    back_ = FitToCard(picture);
+}
+
+void CardImages::SetCardSize(char letter, int suitSheetMode)
+{
+    if (letter == 'X') {
+        const Outcome opened = modules_.Open(ResourceModule::ExtraLarge);
+        if (!opened) {
+            presentation_.ShowInfo(opened.message());
+            ResetCardChoices();
+            return;
+        }
+    }
+    const CardPixelSize card = CardSizeOf(letter);
+    sizeLetter_ = std::string_view(kCardSizeLetters).find(letter) == std::string_view::npos ? 'B' : letter;
+    cardWidth_ = card.width;
+    cardHeight_ = card.height;
+    registers_.Set(128, 1, std::string(1, sizeLetter_));
+    LoadCardImages(false, suitSheetMode);
+}
+
+void CardImages::ResetCardChoices()
+{
+    for (int flag : {257, 258, 256, 259})
+        registers_.Set(flag, 1, "N");
+    for (const char* key : {"Customized_Cards_Set", "Additional_Cards_Set", "Customized_Deck", "Additional_Deck"})
+        preferences_.WriteString(kPreferenceSection, key, "");
+    registers_.Set(24, 3, DefaultStyle());
+    preferences_.WriteInt(kPreferenceSection, "Card", std::stoi(DefaultStyle()));
+    preferences_.WriteString(kPreferenceSection, "Card_Size", "B");
+    SetCardSize('B');
+}
+
+void CardImages::ChooseFirstCardSize(int screenWidth)
+{
+    std::optional<char> size;
+    if (registers_.IsYes(257))
+        size = DetectCardSetSize(CustomCardSetFile(preferences_.ReadString(kPreferenceSection, "Customized_Cards_Set")));
+    else if (registers_.IsYes(258))
+        size = 'B';  // the additional sets come in every size; the usual one serves
+    if (!size) {
+        size = screenWidth >= 650 ? 'B' : 'M';
+        const std::string style = *size == 'M' ? "003" : DefaultStyle();
+        registers_.Set(24, 3, style);
+        preferences_.WriteInt(kPreferenceSection, "Card", std::stoi(style));
+        preferences_.WriteString(kPreferenceSection, "Customized_Cards_Set", "");
+        preferences_.WriteString(kPreferenceSection, "Additional_Cards_Set", "");
+    }
+    preferences_.WriteString(kPreferenceSection, "Card_Size", std::string(1, *size));
+    SetCardSize(*size);
+}
+
+}  // namespace marlowe

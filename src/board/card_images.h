@@ -1,0 +1,105 @@
+#pragma once
+// The card pictures of the board for the current card size: the 53 faces (index 0..51 by
+// FaceImageIndex, 52 the joker), the back, the shadow and raised-border strips and the mark of a
+// space for court cards. They come from the resource modules, from a card set or deck of the
+// player's own (the data folder's "custom card sets" and "custom decks"), or from the additional
+// modules; the choices live in the session registers and the preferences.
+
+#include "board/resource_names.h"
+
+#include <QImage>
+
+#include <array>
+#include <map>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace marlowe {
+
+class Preferences;
+class Presentation;
+class ResourceModules;
+class SessionRegisters;
+
+inline constexpr int kFaceImageCount = 53;
+
+class CardImages {
+public:
+    CardImages(ResourceModules& modules, SessionRegisters& registers, Preferences& preferences,
+               Presentation& presentation, std::filesystem::path dataFolder, long long colourCount);
+
+    char SizeLetter() const { return sizeLetter_; }
+    int cardWidth() const { return cardWidth_; }
+    int cardHeight() const { return cardHeight_; }
+
+    const QImage& Face(int index) const { return faces_.at(static_cast<std::size_t>(index)); }
+    const QImage& Back() const { return back_; }
+    const QImage& Joker() const { return faces_[kFaceImageCount - 1]; }
+    const QImage& ShadowStrip(int strip) const { return strip == 1 ? shadowRight_ : shadowBottom_; }
+    const QImage& BorderStrip(int strip) const { return strip == 1 ? borderLight_ : borderDark_; }
+    const QImage& CourtCardSpaceMark() const { return courtCardSpace_; }
+
+    // A named picture of SOL.RGF, or of the size-"X" module for the "X" names. False when the
+    // modules hold no such picture.
+    bool LoadNamedImage(QImage& bitmap, std::string_view name);
+    // An empty-pile mark by its mark name (any case); "deck" is the back. A name that is not a
+    // mark shows "Error: " and the name. Size-"X" marks are stretched to the card size.
+    bool LoadMarkImage(QImage& bitmap, std::string_view markName);
+    // The mark picture of a resource suffix ("021" the empty stock of the families that show
+    // one), at the card size. Marks are decoded once per card size.
+    bool LoadMarkBySuffix(QImage& bitmap, const std::string& suffix);
+
+    // Fills the faces for the current size, style and card set; suitSheetMode is the game's
+    // rule: 1 draws every suit with the spades pictures, 2 the red suits with the hearts and the
+    // black suits with the spades. Unless keepExtras, also the court-card mark, the back, the
+    // strips and the joker.
+    void LoadCardImages(bool keepExtras, int suitSheetMode = 0);
+    // The back from the chosen source (a deck of the player's, an additional deck, or a
+    // built-in back), stretched to the card size.
+    void LoadCardBack();
+
+    // Takes the size letter into use (register and pictures). A failing size-"X" module resets
+    // every card choice.
+    void SetCardSize(char letter, int suitSheetMode = 0);
+    // Size "B", the default style and back, no card set or deck of the player's or the modules.
+    void ResetCardChoices();
+    // First start: the size and style from the card set in use, or from the screen width.
+    void ChooseFirstCardSize(int screenWidth);
+
+    // The size letter of a card set file by its pixel size, or nothing for any other size.
+    static std::optional<char> DetectCardSetSize(const std::filesystem::path& file);
+
+private:
+    std::string DefaultStyle() const;
+    std::filesystem::path CustomCardSetFile(const std::string& name) const;
+    std::filesystem::path CustomDeckFile(const std::string& name) const;
+    QImage CardSetSheet(int suitSheetMode);
+    void LoadBuiltInFaces(int suitSheetMode);
+    void CutCardSet(const QImage& sheet, int suitSheetMode);
+    void LoadExtras();
+    void ResetDeckChoices();
+    QImage FitToCard(const QImage& image) const;
+
+    ResourceModules& modules_;
+    SessionRegisters& registers_;
+    Preferences& preferences_;
+    Presentation& presentation_;
+    std::filesystem::path dataFolder_;
+    long long colourCount_;
+
+    char sizeLetter_ = 'B';
+    int cardWidth_ = 71;
+    int cardHeight_ = 96;
+    std::array<QImage, kFaceImageCount> faces_;
+    QImage back_;
+    QImage shadowRight_;
+    QImage shadowBottom_;
+    QImage borderLight_;
+    QImage borderDark_;
+    QImage courtCardSpace_;
+    std::map<std::string, QImage> marks_;  // by suffix, for the current size
+};
+
+}  // namespace marlowe

@@ -1,0 +1,109 @@
+#include "board/card_positions.h"
+
+#include "engine/game_context.h"
+#include "engine/pile_text.h"
+
+namespace marlowe {
+
+namespace {
+
+// Moves place past one element of a fanned pile.
+void AddStep(int style, int code, bool faceDown, const BoardGeometry& board, Place& place)
+{
+    const FanSteps& steps = board.steps;
+    if (code < 0)
+        return;
+    switch (style) {
+    case 1:
+    case 13: place.y += faceDown ? steps.faceDownDown : steps.faceUpDown; break;
+    case 12: place.y += code == 0 || !faceDown ? steps.faceUpDown : steps.faceDownDown; break; // gaps keep their room
+    case 5: place.y += kDepthStep; break;
+    case 2: place.x += faceDown ? steps.faceDownRight : steps.faceUpRight; break;
+    case 10: place.x -= faceDown ? steps.faceDownRight : steps.faceUpRight; break;
+    case 4: place.x += board.card.cardWidth + kRowGap; break;
+    case 6: place.x += steps.fixedRight; break;
+    default: break;
+    }
+}
+
+// Cell `index` of the serpentine grid of the first tableau: rows run left to right, then back.
+Place SerpentineCell(const RuleVector& rules, const BoardGeometry& board, Place first, int index)
+{
+    const int cellWidth = board.card.cardWidth + board.steps.gridGapX;
+    const int cellHeight = board.card.cardHeight + board.steps.gridGapY;
+    const int wanted = rules[rule::SerpentineColumns];
+    const int columns = wanted >= 1 ? wanted : std::max(board.screenWidth / cellWidth, 1);
+    const int row = index / columns;
+    const int offset = (index % columns) * cellWidth;
+    const int x = row % 2 == 1 ? cellWidth * (columns - 1) - offset : offset;
+    return Place{first.x + x, first.y + row * cellHeight};
+}
+
+} // namespace
+
+int TableauStyleOf(const RuleVector& rules, int tableau)
+{
+    const int style = rules[rule::TableauStyle];
+    if (style != 11)
+        return style;
+    if (rules[rule::SplitTableauFan] == 1 && tableau < 12)
+        return tableau < 7 ? 2 : 10;
+    return -1;
+}
+
+int PileStyle(const RuleVector& rules, PileRef pile)
+{
+    switch (pile.group) {
+    case PileGroup::Tableaus: return TableauStyleOf(rules, pile.slot);
+    case PileGroup::Foundations: return rules[rule::FoundationStyle];
+    case PileGroup::Reserves: return rules[rule::ReserveStyle];
+    case PileGroup::StockGroup: break;
+    }
+    return 0;
+}
+
+Place CardPosition(const GameContext& context, const BoardGeometry& board, PileRef pile, int k, bool countNext)
+{
+    Place place = board.PlaceOf(pile);
+    if (!IsPlaced(place.x) || !IsPlaced(place.y))
+        return Place{};
+    const std::string& text = context.piles[pile];
+    const int count = ElementCount(text);
+    // The asked element, counted from the bottom; one past the top for the next card.
+    const int index = countNext ? count : std::max(count - 1 - k, 0);
+    const int style = PileStyle(context.rules, pile);
+    const bool firstTableau = pile.group == PileGroup::Tableaus && pile.slot == 0;
+    if (style == 8 && firstTableau)
+        return SerpentineCell(context.rules, board, place, index);
+    if (style == 9 && pile.group == PileGroup::Tableaus) {
+        place.x += index * (board.card.cardWidth + 2);
+        return place;
+    }
+    if (style == 7) {
+        // Squared, with the top card of a pile of two or more one step lower.
+        if (index >= 1 && index >= count - 1)
+            place.y += board.steps.faceUpDown;
+        return place;
+    }
+    for (int i = 0; i < index; ++i) {
+        const int code = ElementAt(text, i);
+        AddStep(style, code, context.cards.IsFaceDown(code), board, place);
+    }
+    return place;
+}
+
+int CardPositionX(const GameContext& context, const BoardGeometry& board, std::string_view pileName, int k,
+                  bool countNext)
+{
+    const auto pile = ParsePileName(pileName);
+    return pile ? CardPosition(context, board, *pile, k, countNext).x : NotPlaced;
+}
+
+int CardPositionY(const GameContext& context, const BoardGeometry& board, std::string_view pileName, int k,
+                  bool countNext)
+{
+    const auto pile = ParsePileName(pileName);
+    return pile ? CardPosition(context, board, *pile, k, countNext).y : NotPlaced;
+}
+
+} // namespace marlowe

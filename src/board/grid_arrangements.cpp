@@ -1,0 +1,177 @@
+// The special arrangements built on a grid of tableau piles, with the stock group and the
+// foundations beside the grid. Each centres its block on the board.
+
+#include "board/layout_work.h"
+
+#include <initializer_list>
+
+namespace marlowe {
+
+namespace {
+
+struct Grid {
+    int x = 0;      // the top-left card
+    int y = 0;
+    int stepX = 0;  // from one column (row) to the next
+    int stepY = 0;
+    int columns = 0;
+    int rows = 0;
+
+    int Right(int cw) const { return x + (columns - 1) * stepX + cw; }
+    int RowY(int r) const { return y + r * stepY; }
+};
+
+// A grid of cards with gaps, centred on the board with extraRight pixels of side piles at its
+// right (extraLeft at its left), its left edge at least minLeft.
+Grid CentredGrid(const LayoutWork& work, int columns, int rows, int gapX, int gapY, int extraLeft, int extraRight,
+                 int minLeft)
+{
+    Grid grid{0, 0, work.cw + gapX, work.ch + gapY, columns, rows};
+    const int width = extraLeft + columns * work.cw + (columns - 1) * gapX + extraRight;
+    const int height = rows * work.ch + (rows - 1) * gapY;
+    grid.x = std::max(CentreIn(work.w, width), minLeft) + extraLeft;
+    grid.y = std::max(work.top + CentreIn(work.bottom - work.top, height), work.top + 2);
+    return grid;
+}
+
+void PlaceTableaus(LayoutWork& work, const Grid& grid)
+{
+    PlaceGrid(work.board.tableaus, 0, grid.columns * grid.rows, grid.columns, grid.x, grid.y, grid.stepX, grid.stepY);
+}
+
+// "051": a 4 x 4 grid between the stock at its left and the secondary waste at its right; the
+// side piles come closer when the board is narrow.
+void PlaceFourByFourBetweenSides(LayoutWork& work)
+{
+    const int cw = work.cw;
+    Grid grid{0, work.centred4[0], cw + 10, work.ch + 10, 4, 4};
+    const int gridWidth = 4 * cw + 30;
+    int gap = 0;
+    for (const int tried : {70, 35, 15}) {
+        gap = tried;
+        grid.x = CentreIn(work.w, gridWidth);
+        if (grid.x - gap - cw >= work.edgeGap)
+            break;
+    }
+    grid.x = std::max(grid.x, work.edgeGap + cw + gap);
+    PlaceTableaus(work, grid);
+    const int sideY = grid.RowY(1) + (work.ch + 10) / 2;
+    work.Stock(kStockSlot) = {grid.x - gap - cw, sideY};
+    work.Stock(kSecondWasteSlot) = {grid.x + gridWidth + gap, sideY};
+}
+
+// "058": stock and waste above a 5 x 4 grid, two foundations on each side of rows 2 and 3.
+void PlaceFiveByFourWithSides(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    Grid grid{0, 0, cw + 10, ch + 10, 5, 4};
+    const int gridWidth = 5 * cw + 40;
+    grid.x = std::max(CentreIn(work.w, gridWidth), cw + 30 + 2);
+    // The four centred rows, moved down when the stock row above would not fit.
+    grid.y = std::max(work.centred4[0], work.top + 2 + ch + 10);
+    PlaceTableaus(work, grid);
+    PlaceRow(work.board.stockGroup, kStockSlot, 2, grid.x, grid.y - ch - 10, cw + 10);
+    for (int r = 0; r < 2; ++r) {
+        work.Foundation(r) = {grid.x - 30 - cw, grid.RowY(1 + r)};
+        work.Foundation(2 + r) = {grid.x + gridWidth + 30, grid.RowY(1 + r)};
+    }
+}
+
+// "066": a 5 x 5 grid, the stock and the secondary waste at its right.
+void PlaceFiveByFiveWithStock(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const Grid grid = CentredGrid(work, 5, 5, 3, work.LowScreen() ? 1 : 3, 0, 50 + cw, 15);
+    PlaceTableaus(work, grid);
+    const int sideX = grid.Right(cw) + 50;
+    work.Stock(kStockSlot) = {sideX, grid.RowY(1) + ch / 3};
+    work.Stock(kSecondWasteSlot) = {sideX, grid.RowY(3) - ch / 3};
+}
+
+// "081": a 5 x 4 grid, the stock at its left, eight foundations in two columns at its right.
+void PlaceFiveByFourWithEight(LayoutWork& work)
+{
+    const int cw = work.cw;
+    Grid grid = CentredGrid(work, 5, 4, 5, 10, cw + 40, 40 + 2 * cw + 5, 25);
+    grid.y = work.centred4[0];
+    PlaceTableaus(work, grid);
+    const bool stockShown = work.Rule(rule::StockShown) == 1;
+    work.Stock(stockShown ? kStockSlot : kWasteSlot) = {grid.x - cw - 40, grid.RowY(1) + grid.stepY / 2};
+    const int right = grid.Right(cw) + 40;
+    for (int i = 0; i < 8; ++i)
+        work.Foundation(i) = {right + (i / 4) * (cw + 5), grid.RowY(i % 4)};
+}
+
+// "098": stock and secondary waste at the top, two rows of six tableaus below.
+void PlaceTwoRowsUnderStock(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int y = work.rowY[0];
+    const int stockX = CentreIn(work.w, 2 * cw + 25);
+    work.Stock(kStockSlot) = {stockX, y};
+    work.Stock(kSecondWasteSlot) = {stockX + cw + 25, y};
+    const Grid grid{std::max(CentreIn(work.w, 6 * cw + 50), 10), y + ch + 40, cw + 10, ch + 30, 6, 2};
+    PlaceTableaus(work, grid);
+}
+
+// "123", "124", "125": a square grid; a secondary waste, when the game has one, at its right.
+void PlaceSquareGrid(LayoutWork& work, int side, int gap, int wasteGap, int wasteY2)
+{
+    const int cw = work.cw;
+    const bool withWaste = wasteGap > 0 && work.secondWasteCount == 1;
+    const Grid grid = CentredGrid(work, side, side, gap, gap, 0, withWaste ? wasteGap + cw : 0, work.edgeGap);
+    PlaceTableaus(work, grid);
+    if (withWaste)
+        work.Stock(kSecondWasteSlot) = {grid.Right(cw) + wasteGap, grid.y + wasteY2 * grid.stepY / 2};
+}
+
+// "126": rows of four, five and four tableaus, the rows of four half a pile in.
+void PlaceFourFiveFour(LayoutWork& work)
+{
+    const Grid grid = CentredGrid(work, 5, 3, 10, 10, 0, 0, work.edgeGap);
+    const int half = grid.stepX / 2;
+    PlaceRow(work.board.tableaus, 0, 4, grid.x + half, grid.RowY(0), grid.stepX);
+    PlaceRow(work.board.tableaus, 4, 5, grid.x, grid.RowY(1), grid.stepX);
+    PlaceRow(work.board.tableaus, 9, 4, grid.x + half, grid.RowY(2), grid.stepX);
+}
+
+// "127", "128", "129": one column of tableaus at the left, the secondary waste level with its
+// middle, cardWidths card widths to its right.
+void PlaceColumnAtLeft(LayoutWork& work, int count, int cardWidths)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int height = count * ch + (count - 1) * 10;
+    const int top = std::max(work.top + CentreIn(work.bottom - work.top, height), work.rowY[0]);
+    const int x = work.edgeGap;
+    PlaceGrid(work.board.tableaus, 0, count, 1, x, top, 0, ch + 10);
+    const int wasteX = std::min(x + cw + cardWidths * cw, work.w - cw);
+    work.Stock(kSecondWasteSlot) = {wasteX, top + CentreIn(height, ch)};
+}
+
+} // namespace
+
+bool PlaceGridArrangement(LayoutWork& work)
+{
+    const bool low = work.LowWindow();
+    switch (work.tableau.arrangement) {
+    case 51: PlaceFourByFourBetweenSides(work); return true;
+    case 58: PlaceFiveByFourWithSides(work); return true;
+    case 66: PlaceFiveByFiveWithStock(work); return true;
+    case 81: PlaceFiveByFourWithEight(work); return true;
+    case 98: PlaceTwoRowsUnderStock(work); return true;
+    case 123: PlaceSquareGrid(work, 4, 10, 2 * work.cw, 3); return true;      // between rows 2 and 3
+    case 124: PlaceSquareGrid(work, 3, low ? 10 : 15, 0, 0); return true;
+    case 125: PlaceSquareGrid(work, 5, low ? 1 : 3, work.cw, 4); return true; // beside row 3
+    case 126: PlaceFourFiveFour(work); return true;
+    case 127: PlaceColumnAtLeft(work, 4, 7); return true;
+    case 128: PlaceColumnAtLeft(work, 5, 9); return true;
+    case 129: PlaceColumnAtLeft(work, 3, 5); return true;
+    default: return false;
+    }
+}
+
+} // namespace marlowe

@@ -1,0 +1,254 @@
+// The special arrangements that lay out a whole board by themselves: the cross, the pyramid,
+// the clock and the boards of rows. Each centres its block on the board.
+
+#include "board/layout_work.h"
+
+namespace marlowe {
+
+namespace {
+
+// The top that centres a block of height between top and bottom, at least at least.
+int CentredTop(const LayoutWork& work, int height, int atLeast)
+{
+    return std::max(work.top + CentreIn(work.bottom - work.top, height), atLeast);
+}
+
+// "052": five tableaus in a cross, a foundation in each corner, stock and waste at its left.
+void PlaceCross(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int a = work.LowWindow() ? 25 : 35;
+    const int b = a;
+    const int left = std::max(CentreIn(work.w, 3 * cw + 2 * a), cw + 2 * a + 25);
+    const int middle = left + cw + a;
+    const int right = middle + cw + a;
+    const int upper = CentredTop(work, 3 * ch + 2 * b, work.rowY[0]);
+    const int centre = upper + b + ch;
+    const int lower = centre + b + ch;
+    work.Tableau(0) = {middle, upper};
+    work.Tableau(1) = {left, centre};
+    work.Tableau(2) = {middle, centre};
+    work.Tableau(3) = {right, centre};
+    work.Tableau(4) = {middle, lower};
+    work.Stock(kStockSlot) = {left - cw - 2 * a, upper};
+    work.Stock(kWasteSlot) = {left - cw - 2 * a, centre};
+    constexpr int inset = 7;
+    work.Foundation(0) = {left + inset, upper + inset};
+    work.Foundation(1) = {right - inset, upper + inset};
+    work.Foundation(2) = {left + inset, lower - inset};
+    work.Foundation(3) = {right - inset, lower - inset};
+}
+
+// "054": the pyramid. Tableau k is row k, each row half a card step left (rows widening
+// downward) or right (narrowing) of the one above; the stock and the secondary waste stand
+// clear of the pyramid on either side, the start edge moving right until the stock fits. An
+// eighth tableau continues the rows.
+void PlacePyramid(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int h = ch / 2;
+    const int stockY = std::max(work.top + CentreIn(work.bottom - work.top, 6 * h + ch) - 20, work.top + 30);
+    const int w6 = work.board.steps.fixedRight;
+    const int s = (cw + w6) / 2;
+    const int firstRow = work.Rule(rule::TableauCardCount);
+    const bool widening = firstRow < work.Rule(rule::TableauCardCount + 1);
+    int x0 = CentreIn(work.w, cw * firstRow + w6 * (firstRow - 1));
+    if (work.LowScreen() && widening)
+        x0 = CentreIn(work.w, cw);
+    const int shift = widening ? -s : s;
+    int stockX = 0;
+    int secondX = 0;
+    for (;; x0 += 3) {
+        const int lastRowX = x0 + 6 * shift;
+        const int sixthRowX = x0 + 5 * shift;
+        if (widening) {
+            stockX = (lastRowX - cw + (work.LowScreen() ? 50 : 0)) / 2;
+            secondX = 2 * x0 - stockX;
+            if (stockX + cw + 3 < sixthRowX && stockX > 19)
+                break;
+        } else {
+            stockX = (x0 - cw) / 2;
+            secondX = 2 * lastRowX - stockX;
+            if (stockX + cw + 3 < sixthRowX && stockX + cw + 3 < x0 && stockX > 19)
+                break;
+        }
+    }
+    const int rowStep = work.LowScreen() ? h - 8 : h + 4;
+    for (int k = 0; k < 8; ++k)
+        work.Tableau(k) = {x0 + k * shift, stockY + k * rowStep};
+    work.Stock(kStockSlot) = {stockX, stockY};
+    work.Stock(kWasteSlot) = {stockX, stockY + ch + 25};
+    work.Stock(kSecondWasteSlot) = {secondX, stockY};
+}
+
+// "057": stock and waste centred at the top, two rows of six tableaus, two foundations on
+// each side of the rows.
+void PlaceTwoRowsOfSix(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const bool low = work.LowScreen();
+    const int down = low ? 20 : 45;
+    const int gap = low ? 3 : 10;
+    const int out = low ? 15 : 50;
+    const int blockWidth = 6 * cw + 5 * gap;
+    const int left = std::max(CentreIn(work.w, blockWidth), cw + out + 2);
+    const int stockX = CentreIn(work.w, 2 * cw + 15);
+    PlaceRow(work.board.stockGroup, kStockSlot, 2, stockX, work.rowY[0] + down, cw + 15);
+    const int rows[2] = {work.rowY[1] + down, work.rowY[2] + down};
+    for (int r = 0; r < 2; ++r) {
+        PlaceRow(work.board.tableaus, 6 * r, 6, left, rows[r], cw + gap);
+        work.Foundation(r) = {left - out - cw, rows[r]};
+        work.Foundation(2 + r) = {left + blockWidth + out, rows[r]};
+    }
+}
+
+// "061": twelve foundations round a clock face, four tableaus in a row at its left and four
+// more lower down, at the height of the ring's fifth position.
+void PlaceClock(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int step = cw + 5;
+    const int half = ch / 2 + 2; // half a card, and clear of the card above in the same column
+    constexpr int columns[12] = {3, 4, 5, 6, 5, 4, 3, 2, 1, 0, 1, 2};
+    // Each position's drop from twelve o'clock, in half cards and cards.
+    constexpr int halves[12] = {0, 1, 1, 2, 3, 3, 4, 3, 3, 2, 1, 1};
+    constexpr int cards[12] = {0, 0, 1, 1, 1, 2, 2, 2, 1, 1, 1, 0};
+    const int gap = work.LowWindow() ? 2 : 5;
+    const int rowWidth = 4 * cw + 3 * gap;
+    const int ringWidth = 6 * step + cw;
+    const int left = std::max(CentreIn(work.w, rowWidth + 30 + ringWidth), work.edgeGap);
+    const int ringLeft = left + rowWidth + 30;
+    const int ringTop = CentredTop(work, 4 * half + 2 * ch + ch, work.rowY[0]);
+    for (int p = 0; p < 12; ++p)
+        work.Foundation(p) = {ringLeft + columns[p] * step, ringTop + halves[p] * half + cards[p] * ch};
+    PlaceRow(work.board.tableaus, 0, 4, left, ringTop, cw + gap);
+    PlaceRow(work.board.tableaus, 4, 4, left, work.Foundation(4).y, cw + gap);
+}
+
+// "078": five columns; stock and foundations on the first row, the tableaus five to a row
+// below, the last (up to three) centred on a fifth row.
+void PlaceFiveColumns(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int rowStep = ch + (work.LowScreen() ? 1 : 3);
+    // Columns 2.2 card widths apart, and wide enough for a waste beside the stock.
+    const int columnStep = std::max(static_cast<int>(2.2 * cw), 2 * cw + 20);
+    const bool withWaste = work.stockCount == 2;
+    const bool eightInRow = work.foundationCount == 8;
+    const int besideStock = withWaste ? 2 * cw + 15 : cw;
+    const int rowOneWidth = eightInRow ? besideStock + 5 + 8 * cw + 7 * 5 : 0;
+    const int left = std::max(CentreIn(work.w, std::max(4 * columnStep + cw, rowOneWidth)), work.edgeGap);
+    const int y0 = CentredTop(work, 4 * rowStep + ch, work.top + 2);
+    work.Stock(kStockSlot) = {left, y0};
+    if (withWaste)
+        work.Stock(kWasteSlot) = {left + cw + 15, y0};
+    if (eightInRow)
+        PlaceRow(work.board.foundations, 0, 8, left + besideStock + 5, y0, cw + 5);
+    else
+        PlaceRow(work.board.foundations, 0, 4, left + columnStep, y0, columnStep);
+    const int n = std::min(work.tableauCount, 18);
+    for (int i = 0; i < n; ++i) {
+        const int row = i / 5;
+        const int lastRow = std::min(n - 15, 3);
+        const int column = row < 3 ? i % 5 : (5 - lastRow) / 2 + i - 15;
+        work.Tableau(i) = {left + column * columnStep, y0 + (row + 1) * rowStep};
+    }
+}
+
+// "103": eight foundations in a row, the stock and waste under its middle.
+void PlaceFoundationRowWithStockBelow(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int rowWidth = 8 * cw + 7 * 5;
+    const int left = std::max(CentreIn(work.w, rowWidth), 25);
+    const int y = CentredTop(work, 2 * ch + 45, work.rowY[0]);
+    PlaceRow(work.board.foundations, 0, work.foundationCount, left, y, cw + 5);
+    const int centre = left + rowWidth / 2;
+    work.Stock(kStockSlot) = {centre - 15 - cw, y + ch + 45};
+    work.Stock(kWasteSlot) = {centre + 15, y + ch + 45};
+}
+
+// "108": stock and waste at the top left, four foundations beside them and eight below, then
+// two rows of eight tableaus.
+void PlaceTwelveFoundations(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int left = std::max(CentreIn(work.w, 8 * cw + 7 * 10), work.edgeGap);
+    const int y = work.rowY[0];
+    const int rowStep = ch + 10;
+    PlaceRow(work.board.stockGroup, kStockSlot, 2, left, y, cw + 15);
+    PlaceRow(work.board.foundations, 0, 4, left + 2 * cw + 15 + 25, y, cw + 10);
+    PlaceRow(work.board.foundations, 4, 8, left, y + rowStep, cw + 10);
+    PlaceGrid(work.board.tableaus, 0, 16, 8, left, y + 2 * rowStep, cw + 7, rowStep);
+}
+
+// "120": stock and waste at the left, five foundations in a row, a tableau under each.
+void PlaceFiveUnderFive(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    constexpr int spacing = 12;
+    const int stockY = work.top + 30;
+    const int stockX = std::max(CentreIn(work.w, 6 * cw + 7 * spacing + 15), 25);
+    work.Stock(kStockSlot) = {stockX, stockY};
+    work.Stock(kWasteSlot) = {stockX, stockY + ch + 27};
+    PlaceRow(work.board.foundations, 0, 5, stockX + cw + 51, stockY, cw + spacing);
+    PlaceRow(work.board.tableaus, 0, 5, stockX + cw + 51, stockY + ch + 24, cw + spacing);
+}
+
+// "130": ten foundations in a row over two rows of ten tableaus.
+void PlaceTenColumns(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int gap = std::clamp((work.w - 10 * cw) / 11, 2, 10);
+    const int left = std::max(CentreIn(work.w, 10 * cw + 9 * gap), 2);
+    const int y = CentredTop(work, 3 * ch + 75, work.rowY[0]);
+    PlaceRow(work.board.foundations, 0, 10, left, y, cw + gap);
+    PlaceRow(work.board.tableaus, 0, 10, left, y + ch + 15, cw + gap);
+    PlaceRow(work.board.tableaus, 10, 10, left, y + 2 * ch + 75, cw + gap);
+}
+
+// "207": stock (and waste) at the top left, eight foundations beside them, one centred
+// tableau row below.
+void PlaceEightBesideStock(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int step = cw + (work.LowScreen() ? 2 : 4);
+    const int y = work.top + 20;
+    const int piles = work.stockCount == 2 ? 2 : 1;
+    PlaceRow(work.board.stockGroup, kStockSlot, piles, work.edgeGap, y, step);
+    const int out = work.stockCount == 1 ? 24 : 12;
+    PlaceRow(work.board.foundations, 0, 8, work.edgeGap + piles * step + out, y, step);
+    const int n = work.tableauCount;
+    const int gap = work.w < 650 ? 5 : 10;
+    const int left = std::max(CentreIn(work.w, n * cw + (n - 1) * gap), work.stockMargin);
+    PlaceRow(work.board.tableaus, 0, n, left, y + work.ch + 20, cw + gap);
+}
+
+} // namespace
+
+bool PlaceSpecialArrangement(LayoutWork& work)
+{
+    switch (work.tableau.arrangement) {
+    case 52: PlaceCross(work); return true;
+    case 54: PlacePyramid(work); return true;
+    case 57: PlaceTwoRowsOfSix(work); return true;
+    case 61: PlaceClock(work); return true;
+    case 78: PlaceFiveColumns(work); return true;
+    case 103: PlaceFoundationRowWithStockBelow(work); return true;
+    case 108: PlaceTwelveFoundations(work); return true;
+    case 120: PlaceFiveUnderFive(work); return true;
+    case 130: PlaceTenColumns(work); return true;
+    case 207: PlaceEightBesideStock(work); return true;
+    default: return false;
+    }
+}
+
+} // namespace marlowe

@@ -1,0 +1,487 @@
+// The rules of a game put into sentences, section by section, from its rule parameters.
+
+#include "catalogue/rules_wording.h"
+
+#include "catalogue/rules_page.h"
+
+#include <algorithm>
+#include <array>
+#include <set>
+
+namespace marlowe::wording {
+
+namespace {
+
+std::string Count(int n, const std::string& singular, const std::string& plural)
+{
+    return Number(n) + " " + (n == 1 ? singular : plural);
+}
+
+std::string RankPlural(int rank)
+{
+    return RankName(rank) + "s";
+}
+
+// "a, b and c".
+std::string JoinedList(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
+bool HasStock(const RuleVector& rules)
+{
+    return Rule(rules, rule::StockShown) == 1 || Rule(rules, rule::StockCardCount) > 0;
+}
+
+bool HasWaste(const RuleVector& rules)
+{
+    return Rule(rules, rule::WasteShown) == 1;
+}
+
+bool UsesFreeCells(const RuleVector& rules)
+{
+    return Rule(rules, rule::ReserveCount) > 0 && Of(rules, rule::ReserveRule, 0) == 81;
+}
+
+int CardsInPack(const RuleVector& rules)
+{
+    const int decks = Rule(rules, rule::PackSize) / 52;
+    const int perDeck = Rule(rules, rule::StrippedPack) == 1 ? 32 : Rule(rules, rule::StrippedPack) == 2 ? 28 : 52;
+    const int jokers = Rule(rules, rule::JokersInPack) == 1 ? Rule(rules, rule::JokerCount) : 0;
+    return decks * perDeck + jokers;
+}
+
+// How the face-up cards of dealt piles lie, or empty when the piles hold no cards.
+std::string FacePhrase(const std::vector<int>& counts, const std::vector<int>& faceUp, const char* each)
+{
+    bool anyCards = false;
+    bool allUp = true;
+    bool allDown = true;
+    for (std::size_t k = 0; k < counts.size(); ++k) {
+        if (counts[k] <= 0)
+            continue;
+        anyCards = true;
+        allUp = allUp && faceUp[k] >= counts[k];
+        allDown = allDown && faceUp[k] == 0;
+    }
+    if (!anyCards)
+        return {};
+    const bool singleCards = *std::max_element(counts.begin(), counts.end()) == 1;
+    if (allUp)
+        return singleCards ? "face up" : "all face up";
+    if (allDown)
+        return singleCards ? "face down" : "all face down";
+    if (AllEqual(faceUp) && faceUp.front() < 0) {
+        switch (faceUp.front()) {
+        case -1: return std::string("alternately face up and face down, the bottom card of ") + each + " face up";
+        case -2: return std::string("alternately face up and face down, the bottom card of ") + each + " face down";
+        case -3: return std::string("only the bottom card of ") + each + " face up";
+        default: break;
+        }
+    }
+    // One number n of top cards face up, or the whole pile where it is shorter.
+    int n = 0;
+    bool shorter = false;
+    for (std::size_t k = 0; k < counts.size(); ++k)
+        if (counts[k] > 0 && faceUp[k] < counts[k])
+            n = faceUp[k];
+    for (std::size_t k = 0; k < counts.size() && n > 0; ++k) {
+        if (counts[k] <= 0)
+            continue;
+        if (std::min(faceUp[k], counts[k]) != std::min(n, counts[k]))
+            return "some of the cards face down";
+        shorter = shorter || counts[k] < n;
+    }
+    if (n == 1)
+        return std::string("only the top card of ") + each + " face up";
+    if (n > 1)
+        return "the top " + Number(n) + " cards of " + each + " face up" + (shorter ? " (all of a shorter pile)" : "");
+    return "some of the cards face down";
+}
+
+// How many cards the piles of a kind receive: "Each of the eight tableau piles receives six cards",
+// two runs of equal piles as such, and any other counts as a list.
+std::string DealtCounts(const std::vector<int>& counts, const std::string& pileName, const std::string& pilesName)
+{
+    if (counts.size() == 1)
+        return "The " + pileName + " receives " + Count(counts.front(), "card", "cards");
+    if (AllEqual(counts))
+        return "Each of the " + Number(static_cast<int>(counts.size())) + " " + pilesName + " receives " +
+               Count(counts.front(), "card", "cards");
+    // The first piles alike and the rest empty, as cells that only some cards reach.
+    const auto firstEmpty = std::find(counts.begin(), counts.end(), 0);
+    if (firstEmpty != counts.begin() && std::all_of(firstEmpty, counts.end(), [](int c) { return c == 0; }) &&
+        AllEqual(std::vector<int>(counts.begin(), firstEmpty))) {
+        const int filled = static_cast<int>(firstEmpty - counts.begin());
+        return "The first " + Number(filled) + " " + pilesName + " receive " + Count(counts.front(), "card", "cards") +
+               " each";
+    }
+    const auto split = std::adjacent_find(counts.begin(), counts.end(), std::not_equal_to<>()) + 1;
+    const std::vector<int> head(counts.begin(), split);
+    const std::vector<int> tail(split, counts.end());
+    if (AllEqual(tail) && head.size() + tail.size() > 2) {
+        const int rest = static_cast<int>(tail.size());
+        const std::string first =
+            head.size() == 1 ? "The first " + pileName + " receives " + Count(head.front(), "card", "cards") + ", "
+                             : "The first " + Number(static_cast<int>(head.size())) + " " + pilesName + " receive " +
+                                   Count(head.front(), "card", "cards") + " each, ";
+        return first +
+               (rest == 1 ? "the last " + Count(tail.front(), "card", "cards")
+                          : "the other " + Number(rest) + " " + Count(tail.front(), "card", "cards") + " each");
+    }
+    std::vector<std::string> items;
+    for (const int c : counts)
+        items.push_back(std::to_string(c));
+    return "The " + pilesName + " receive " + JoinedList(items) + " cards";
+}
+
+std::string FoundationStartSentence(const RuleVector& rules)
+{
+    const int count = Rule(rules, rule::FoundationCount);
+    const auto starters = Values(rules, rule::FoundationStarter, count);
+    if (count == 0 || starters.front() == 0)
+        return {};
+    if (AllEqual(starters) && starters.front() >= 1 && starters.front() <= 13)
+        return "Before the deal, the " + Number(count) + " " + RankPlural(starters.front()) +
+               " are taken out of the pack and start the foundations.";
+    if (std::all_of(starters.begin(), starters.end(), [](int s) { return s >= 51 && s <= 63; })) {
+        std::vector<std::string> ranks;
+        for (const int s : starters)
+            ranks.push_back(RankName(s - 50));
+        return "The first " + JoinedList(ranks) + " found in the pack start the foundations, any suit, one on each.";
+    }
+    return "Some foundations start with cards dealt to them.";
+}
+
+std::string DealFamilySentence(int family)
+{
+    switch (family) {
+    case 0: return {};
+    case 8: return "The Aces are then taken out, each leaving a gap in its place.";
+    case 17:
+        return "The cards are counted out from 1 to 13, over and over: a card whose rank matches the count goes face "
+               "down to the stock, any other card face up to the tableau pile of the count (at 13, to the reserve).";
+    case 22: return "After the deal, every King is moved to the bottom of its pile.";
+    default: return "The cards are dealt in a pattern of their own.";
+    }
+}
+
+std::string TimesWord(int n)
+{
+    switch (n) {
+    case 1: return "once";
+    case 2: return "twice";
+    default: return Number(n) + " times";
+    }
+}
+
+std::string RedealWhat(int style)
+{
+    switch (style) {
+    case 4:
+    case 5: return "gathers the tableau back onto the stock";
+    case 8:
+        return "leaves each row its run from a 2 at its left end, and gathers, mixes and deals back the other cards "
+               "after one gap per row";
+    case 11:
+    case 14: return "gathers the tableau piles back into the stock, top cards first, to be dealt again";
+    case 15: return "counts the cards out again";
+    case 7: return "moves the bottom card of every pile to its top";
+    case 13:
+    case 18:
+    case 19:
+    case 20: return "moves the cards by a pattern of its own";
+    default: return "gathers the tableau cards, mixes them and deals them again";
+    }
+}
+
+} // namespace
+
+int Rule(const RuleVector& rules, int index)
+{
+    return rules[index];
+}
+
+int Of(const RuleVector& rules, int family, int pile)
+{
+    return rules.Of(family, pile);
+}
+
+std::string Number(int n)
+{
+    static constexpr std::array<const char*, 13> kWords = {"no",    "one",   "two",  "three", "four",
+                                                           "five",  "six",   "seven", "eight", "nine",
+                                                           "ten",   "eleven", "twelve"};
+    return n >= 0 && n < static_cast<int>(kWords.size()) ? kWords[static_cast<std::size_t>(n)] : std::to_string(n);
+}
+
+std::string Capitalised(std::string text)
+{
+    if (!text.empty() && text.front() >= 'a' && text.front() <= 'z')
+        text.front() = static_cast<char>(text.front() - 'a' + 'A');
+    return text;
+}
+
+std::string RankName(int rank)
+{
+    switch (rank) {
+    case 1: return "Ace";
+    case 11: return "Jack";
+    case 12: return "Queen";
+    case 13: return "King";
+    default: return std::to_string(rank);
+    }
+}
+
+// The family values of the first count piles.
+std::vector<int> Values(const RuleVector& rules, int family, int count)
+{
+    std::vector<int> values;
+    for (int pile = 0; pile < count; ++pile)
+        values.push_back(Of(rules, family, pile));
+    return values;
+}
+
+bool AllEqual(const std::vector<int>& values)
+{
+    return std::adjacent_find(values.begin(), values.end(), std::not_equal_to<>()) == values.end();
+}
+
+std::string ReservesName(const RuleVector& rules, int count)
+{
+    return UsesFreeCells(rules) ? (count == 1 ? "free cell" : "free cells") : (count == 1 ? "reserve" : "reserves");
+}
+
+// The games whose cards leave the table in sets chosen by clicks, not by building.
+bool IsSelectionGame(const RuleVector& rules)
+{
+    const int special = Rule(rules, rule::SpecialGame);
+    return Rule(rules, rule::SelectionMode) != 0 || special == 3 || special == 4 || special == 67 || special == 8 ||
+           special == 36 || special == 37 || special == 39;
+}
+
+// The rows with gaps: the Aces leave gaps, and the rows are set in order in place.
+bool IsRowsWithGaps(const RuleVector& rules)
+{
+    return Rule(rules, rule::DealFamily) == 8 && Rule(rules, rule::SpecialGame) == 0;
+}
+
+const char* SuitPhrase(int code)
+{
+    switch (code) {
+    case 0: return " in suit";
+    case 1: return " in the same colour";
+    case 2: return " regardless of suit";
+    case 3: return " in alternating colours";
+    default: return "";
+    }
+}
+
+const char* DirectionWord(int direction)
+{
+    switch (direction) {
+    case 0: return "down";
+    case 1: return "up";
+    case 2: return "up or down";
+    default: return "";
+    }
+}
+
+std::vector<std::string> CardsAndPiles(const RuleVector& rules)
+{
+    std::vector<std::string> sentences;
+    const int decks = Rule(rules, rule::PackSize) / 52;
+    sentences.push_back(decks == 1 ? "The game is played with one pack of 52 cards."
+                                   : "The game is played with " + Number(decks) + " packs, " +
+                                         std::to_string(Rule(rules, rule::PackSize)) + " cards in all.");
+    if (Rule(rules, rule::StrippedPack) == 1)
+        sentences.push_back("The 2s to 6s are taken out, leaving 32 cards in each pack.");
+    if (Rule(rules, rule::StrippedPack) == 2)
+        sentences.push_back("The 2s to 6s and the Kings are taken out, leaving 28 cards in each pack.");
+    if (Rule(rules, rule::JokersInPack) == 1)
+        sentences.push_back("The pack also holds " + Count(Rule(rules, rule::JokerCount), "joker", "jokers") + ".");
+    if (Rule(rules, rule::SuitSheetMode) == 2)
+        sentences.push_back("Only two suits are shown: every diamond is a heart and every club a spade.");
+    if (Rule(rules, rule::SuitSheetMode) == 1)
+        sentences.push_back("Every card is shown as a spade.");
+
+    std::vector<std::string> piles;
+    if (HasStock(rules))
+        piles.push_back("a stock");
+    if (HasWaste(rules))
+        piles.push_back("a waste");
+    if (Rule(rules, rule::SecondWasteCount) == 1)
+        piles.push_back(HasWaste(rules) ? "a second waste pile" : "a waste pile");
+    if (const int f = Rule(rules, rule::FoundationCount); f > 0)
+        piles.push_back(Count(f, "foundation", "foundations"));
+    if (const int t = Rule(rules, rule::TableauCount); t > 0)
+        piles.push_back(Count(t, "tableau pile", "tableau piles"));
+    if (const int r = Rule(rules, rule::ReserveCount); r > 0)
+        piles.push_back(Number(r) + " " + ReservesName(rules, r));
+    if (!piles.empty())
+        sentences.push_back("The table holds " + JoinedList(piles) + ".");
+    return sentences;
+}
+
+std::vector<std::string> Deal(const RuleVector& rules)
+{
+    std::vector<std::string> sentences;
+    if (auto start = FoundationStartSentence(rules); !start.empty())
+        sentences.push_back(std::move(start));
+
+    const int tableaus = Rule(rules, rule::TableauCount);
+    const auto counts = Values(rules, rule::TableauCardCount, tableaus);
+    if (std::any_of(counts.begin(), counts.end(), [](int c) { return c > 1000; })) {
+        sentences.push_back("The tableau piles are dealt by a rule of their own.");
+    } else if (std::any_of(counts.begin(), counts.end(), [](int c) { return c > 0; })) {
+        const auto faceUp = Values(rules, rule::TableauFaceUp, tableaus);
+        const auto face = FacePhrase(counts, faceUp, tableaus == 1 ? "it" : "each");
+        sentences.push_back(DealtCounts(counts, "tableau pile", "tableau piles") + (face.empty() ? "" : ", " + face) + ".");
+    } else if (tableaus > 0 && Rule(rules, rule::DealFamily) == 0) {
+        sentences.push_back(tableaus == 1 ? "The tableau pile starts empty." : "The tableau piles start empty.");
+    }
+
+    const int reserves = Rule(rules, rule::ReserveCount);
+    const auto reserveCounts = Values(rules, rule::ReserveCardCount, reserves);
+    if (std::any_of(reserveCounts.begin(), reserveCounts.end(), [](int c) { return c > 0 && c <= 1000; })) {
+        const auto faceUp = Values(rules, rule::ReserveFaceUp, reserves);
+        const auto face = FacePhrase(reserveCounts, faceUp, reserves == 1 ? "it" : "each");
+        sentences.push_back(DealtCounts(reserveCounts, ReservesName(rules, 1), ReservesName(rules, reserves)) +
+                            (face.empty() ? "" : ", " + face) + ".");
+    }
+
+    if (const int stock = Rule(rules, rule::StockCardCount); stock > 0)
+        sentences.push_back((stock == CardsInPack(rules) ? "All " : "The other ") + std::to_string(stock) +
+                            " cards form the stock, face " +
+                            (Rule(rules, rule::StockFaceDown) != 0 ? "down." : "up."));
+    if (const int waste = Rule(rules, rule::WasteCardCount); waste > 0)
+        sentences.push_back(Capitalised(Count(waste, "card goes", "cards go")) + " face up to the waste.");
+    if (const int second = Rule(rules, rule::SecondWasteCardCount); second > 0)
+        sentences.push_back(Capitalised(Count(second, "card goes", "cards go")) + " face up to the waste pile.");
+    if (auto family = DealFamilySentence(Rule(rules, rule::DealFamily)); !family.empty())
+        sentences.push_back(std::move(family));
+
+    switch (Rule(rules, rule::FoundationStartMode)) {
+    case 0: break;
+    case 1:
+        sentences.push_back("After the deal, one card goes to the first foundation; every foundation starts with a "
+                            "card of its rank.");
+        break;
+    case 2: sentences.push_back("After the deal, one card goes to each foundation."); break;
+    default: sentences.push_back("After the deal, the foundations are started by a rule of their own."); break;
+    }
+    if (Rule(rules, rule::ExtraFoundationCard) == 1)
+        sentences.push_back("One more card then goes face up onto the first foundation.");
+    return sentences;
+}
+
+std::vector<std::string> Stock(const RuleVector& rules)
+{
+    std::vector<std::string> sentences;
+    const int passes = Rule(rules, rule::PassesAllowed);
+    const int style = Rule(rules, rule::RedealStyle);
+    if (!HasStock(rules) && Rule(rules, rule::DealFamily) != 17) {
+        sentences.push_back("There is no stock: every card is dealt at the start.");
+        return sentences;
+    }
+    const int draw = Rule(rules, rule::DrawCount);
+    if (HasWaste(rules) && draw >= 1) {
+        std::string text = "Click the stock to turn " + (draw == 1 ? std::string("one card") : Number(draw) + " cards") +
+                           " onto the waste";
+        if (Rule(rules, rule::TurnOnEmptyWasteOnly) == 1)
+            text += " when the waste is empty: each turned card must be played before the next one";
+        sentences.push_back(text + ".");
+        if (Rule(rules, rule::WasteFaceDown) == 0)
+            sentences.push_back("The top card of the waste may be played.");
+    } else if (Of(rules, rule::TableauDealMode, 0) > 0) {
+        sentences.push_back(std::string("Click the stock to deal one card face up onto every tableau pile") +
+                            (Of(rules, rule::TableauDealMode, 0) == 2 ? "; it cannot deal while a tableau pile is empty."
+                                                                       : "."));
+    } else if (Of(rules, rule::ReserveDealMode, 0) > 0) {
+        sentences.push_back("Click the stock to deal a card onto every reserve.");
+    } else if (Rule(rules, rule::SecondWasteCount) == 1 && Rule(rules, rule::SecondWasteArrangement) != 0) {
+        sentences.push_back("Click the stock to turn its top card onto the waste pile.");
+    }
+
+    if (style >= 1 && passes != 0 && passes != 1) {
+        sentences.push_back("When play is stuck, a click on the stock " + RedealWhat(style) +
+                            (passes == -1 ? ", as often as you like." : "; you may do this " + TimesWord(passes - 1) + "."));
+    } else if (style < 1 && passes == -1) {
+        sentences.push_back("When the stock is empty, a click on it turns the waste over into a new stock, as often as "
+                            "you like: the passes through the stock are unlimited.");
+    } else if (style < 1 && passes >= 2) {
+        sentences.push_back("You have " + Number(passes) + " passes through the stock: when it is empty, a click on it "
+                            "turns the waste over into a new stock (" + Count(passes - 1, "redeal", "redeals") + ").");
+    } else if (HasStock(rules) && !IsSelectionGame(rules)) {
+        sentences.push_back("There is only one pass through the stock: no redeal.");
+    }
+    return sentences;
+}
+
+std::vector<std::string> Winning(const RuleVector& rules)
+{
+    const int special = Rule(rules, rule::SpecialGame);
+    if (IsRowsWithGaps(rules))
+        return {"You win when each row holds one suit in order from the 2 to the King."};
+    if (Rule(rules, rule::TargetScore) != 0)
+        return {"You win when your score reaches " + std::to_string(Rule(rules, rule::TargetScore)) + " points."};
+    if (special == 4 || special == 67)
+        return {"You win when every card of the pyramid, the stock and the waste has been removed."};
+    static const std::set<int> kOwnGoals = {9,  21, 22, 27, 31, 32, 41, 43, 44, 45, 46, 48, 49, 52, 55, 57,
+                                            58, 59, 62, 63, 64, 65, 70, 72, 73, 74, 77};
+    if (kOwnGoals.count(special) != 0)
+        return {"The game has a goal of its own, told in the introduction above."};
+    if (Rule(rules, rule::FoundationCount) > 0 && special == 0)
+        return {"You win when all " + std::to_string(CardsInPack(rules)) + " cards are on the foundations."};
+    std::vector<std::string> piles = {"the tableau"};
+    if (Rule(rules, rule::ReserveCount) > 0)
+        piles.push_back("the " + ReservesName(rules, 2));
+    if (HasStock(rules))
+        piles.push_back("the stock");
+    if (HasWaste(rules))
+        piles.push_back("the waste");
+    return {"You win when " + JoinedList(piles) + (piles.size() == 1 ? " is" : " are") + " cleared of cards."};
+}
+
+std::vector<std::string> Aids(const RuleVector& rules)
+{
+    std::vector<std::string> sentences;
+    if (Rule(rules, rule::AutoFaceUp) != 0)
+        sentences.push_back("A face-down card left on top of a tableau pile turns face up by itself.");
+    if (Rule(rules, rule::AutoplayAvailable) != 0)
+        sentences.push_back("Autoplay (F7) plays the cards that can go to the foundations for you.");
+    if (Rule(rules, rule::NoUndo) == 1)
+        sentences.push_back("Moves cannot be undone in this game.");
+    return sentences;
+}
+
+} // namespace marlowe::wording
+
+namespace marlowe {
+
+using namespace wording;
+
+std::vector<RulesSection> WordRules(const RuleVector& rules)
+{
+    std::vector<RulesSection> sections;
+    const auto add = [&](const char* heading, std::vector<std::string> sentences) {
+        if (!sentences.empty())
+            sections.push_back({heading, std::move(sentences)});
+    };
+    add("The cards and the table", CardsAndPiles(rules));
+    add("The deal", Deal(rules));
+    add("Building", Building(rules));
+    add("Removing cards", Removing(rules));
+    add("The stock", Stock(rules));
+    add("How to win", Winning(rules));
+    add("Good to know", Aids(rules));
+    return sections;
+}
+
+} // namespace marlowe

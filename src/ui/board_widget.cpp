@@ -1,0 +1,226 @@
+#include "ui/board_widget.h"
+
+#include "board/card_positions.h"
+#include "board/hit_test.h"
+#include "engine/pointer.h"
+#include "ui/table_session.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace marlowe {
+
+BoardWidget::BoardWidget(TableSession& session, QWidget* parent) : QWidget(parent), session_(session)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    // Moves without a button pressed feed the pile hints of the status bar.
+    setMouseTracking(true);
+    session_.SetView(this);
+}
+
+QPoint BoardWidget::BoardPoint(QPoint windowPoint) const
+{
+    return windowPoint + QPoint(0, session_.ScrollPosition());
+}
+
+QPoint BoardWidget::WindowPoint(QPoint boardPoint) const
+{
+    return boardPoint - QPoint(0, session_.ScrollPosition());
+}
+
+bool BoardWidget::InputHeld() const
+{
+    return session_.Dealing();
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.translate(0, -session_.ScrollPosition());
+    PaintBoardArea(painter, session_.painter(), event->rect().translated(0, session_.ScrollPosition()), overlay_);
+}
+
+void BoardWidget::resizeEvent(QResizeEvent* /*event*/)
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    session_.SetBoardSize(size(), screen ? screen->size() : size());
+}
+
+void BoardWidget::SetOverlay(std::optional<CardOverlay> overlay)
+{
+    const int depth = session_.painter().ShadowDepth();
+    QRect changed;
+    if (overlay_)
+        changed = overlay_->Area(depth);
+    if (overlay)
+        changed = changed.united(overlay->Area(depth));
+    overlay_ = std::move(overlay);
+    update(changed.translated(0, -session_.ScrollPosition()));
+}
+
+void BoardWidget::ShowOverlay(const QImage& image, QPoint at)
+{
+    SetOverlay(CardOverlay{image, at, false});
+}
+
+void BoardWidget::ClearOverlay()
+{
+    SetOverlay(std::nullopt);
+}
+
+void BoardWidget::BoardChanged(QRect area)
+{
+    update(area.translated(0, -session_.ScrollPosition()));
+}
+
+void BoardWidget::Pause(int ms, bool passMessages)
+{
+    repaint();
+    session_.Wait(ms, passMessages);
+}
+
+bool BoardWidget::StopRequested()
+{
+    const bool stop = stopRequested_;
+    stopRequested_ = false;
+    return stop;
+}
+
+// The picked cards leave their pile and follow the pointer, raised a little when cards cast
+// shadows.
+void BoardWidget::LiftHeldCards(QPoint pointer)
+{
+    GameContext& context = session_.context();
+    const auto& hold = context.hold;
+    const Place bottom = CardPosition(context, session_.geometry(), hold.from, hold.count - 1, false);
+    CardOverlay carried{session_.painter().ComposeDragImage(hold.from, hold.count), BoardPoint(QPoint(bottom.x, bottom.y)),
+                        false};
+    const int depth = session_.painter().ShadowDepth();
+    if (depth > 0) {
+        carried.shadow = true;
+        carried.at -= QPoint(depth - 2, depth - 2);
+    }
+    grabOffset_ = BoardPoint(pointer) - carried.at;
+    BoardChanged(session_.painter().DrawPile(hold.from, hold.count));
+    holding_ = true;
+    SetOverlay(carried);
+}
+
+// Cards no pile took fly back from where they were let go to where they came from.
+void BoardWidget::FlyBack(const CardOverlay& carried, PileRef from, int count)
+{
+    GameContext& context = session_.context();
+    const Place home = CardPosition(context, session_.geometry(), from, count - 1, false);
+    const QPoint homePoint = BoardPoint(QPoint(home.x, home.y));
+    if (IsPlaced(home.x) && carried.at != homePoint && context.registers.Get(67, 1) != "N") {
+        BoardChanged(session_.painter().DrawPile(from, count));
+        BoardAnimator animator(context, session_.geometry(), session_.painter(), session_.images(),
+                               session_.preferences(), *this, session_.random());
+        animator.GlideCards(carried.image, carried.at, homePoint, GlideOptions{});
+        ClearOverlay();
+    }
+    BoardChanged(session_.painter().DrawPile(from));
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event)
+{
+    stopRequested_ = true;
+    if (InputHeld())
+        return;
+    GameContext& context = session_.context();
+    const QPoint point = event->position().toPoint();
+    const PointerButton button = event->button() == Qt::RightButton ? PointerButton::Right : PointerButton::Left;
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
+        return;
+    const PointerHit hit = HitTest(context, session_.geometry(), point.x(), point.y());
+    if (button == PointerButton::Right && !hit.pile) {
+        emit MenuRequested(event->globalPosition().toPoint());
+        return;
+    }
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    const PressResult pressed = PointerDown(context, button, ctrl, hit.pile, hit.card);
+    if (pressed == PressResult::Picked && context.hold.count > 0)
+        LiftHeldCards(point);
+    else if (pressed == PressResult::Acted)
+        emit Played();
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!holding_ || !overlay_) {
+        if (event->buttons() == Qt::NoButton) {
+            const QPoint point = event->position().toPoint();
+            emit PointerOver(HitTest(session_.context(), session_.geometry(), point.x(), point.y(), true).pile);
+        }
+        return;
+    }
+    PointerMove(session_.context());
+    CardOverlay moved = *overlay_;
+    moved.at = BoardPoint(event->position().toPoint()) - grabOffset_;
+    SetOverlay(moved);
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* /*event*/)
+{
+    GameContext& context = session_.context();
+    if (!holding_ || !overlay_) {
+        PointerUp(context, {});
+        emit Played();
+        return;
+    }
+    holding_ = false;
+    const auto held = context.hold;
+    const CardOverlay carried = *overlay_;
+    // The card's own rectangle decides where it lands, not its raised picture.
+    const int raise = carried.shadow ? session_.painter().ShadowDepth() - 2 : 0;
+    const QPoint dropped = WindowPoint(carried.at + QPoint(raise, raise));
+    const std::vector<DropCandidate> candidates = DropCandidatesAt(context, session_.geometry(), dropped.x(), dropped.y());
+    const std::string before = context.piles[held.from];
+    ClearOverlay();
+    PointerUp(context, candidates);
+    if (context.piles[held.from] == before)
+        FlyBack(carried, held.from, held.count);
+    emit Played();
+}
+
+void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (InputHeld())
+        return;
+    GameContext& context = session_.context();
+    const QPoint point = event->position().toPoint();
+    const PointerHit hit = HitTest(context, session_.geometry(), point.x(), point.y());
+    if (event->button() == Qt::LeftButton)
+        DoubleClickSend(context, hit.pile, hit.card);
+    // The second press of the double click has come as this event, not as a press to swallow.
+    context.doubleClickGuard = false;
+    emit Played();
+}
+
+void BoardWidget::ClickStock()
+{
+    GameContext& context = session_.context();
+    const Place stock = session_.geometry().PlaceOf({PileGroup::StockGroup, 0});
+    if (!IsPlaced(stock.x))
+        return;
+    const PointerHit hit = HitTest(context, session_.geometry(), stock.x + 1, stock.y + 1);
+    PointerDown(context, PointerButton::Left, false, hit.pile, hit.card);
+    PointerUp(context, {});
+    emit Played();
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event)
+{
+    stopRequested_ = true;
+    if (event->key() == Qt::Key_Space && !InputHeld()) {
+        ClickStock();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace marlowe

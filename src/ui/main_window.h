@@ -1,0 +1,97 @@
+#pragma once
+// The main window: the table framed by the menu bar, the toolbar band with the time and score,
+// the status bar with the pile hints and the scroll bar of tall tables. Its commands call the
+// engine's game operations; the table itself is the board widget. It also carries the start and
+// end of a run: the window state restored and saved, the first activation, the close query.
+
+#include "engine/pile_store.h"
+#include "ui/command_table.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QMenu;
+class QScrollBar;
+
+namespace marlowe {
+
+class BoardWidget;
+class HelpWindow;
+class StatusPanels;
+class TableSession;
+class TfrmOpenGame;
+class ToolBand;
+struct GameChoice;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(TableSession& session);
+    ~MainWindow() override;
+
+    // Position, size, maximised and full screen as the preferences remember them.
+    void RestoreWindowState();
+    // The first activation of a run: deals the game the preferences remember, or opens the game
+    // selection when there is none.
+    void OnFirstActivation();
+
+    // Who chooses a game for "&Open a game...": the game selection dialog unless replaced.
+    using GameChooser = std::function<std::optional<GameChoice>()>;
+    void SetGameChooser(GameChooser chooser) { chooser_ = std::move(chooser); }
+    // "&Open a game...": the chooser, then the chosen game is dealt.
+    void ChooseGame();
+
+    const CommandTable& commands() const { return commands_; }
+    BoardWidget* board() const { return board_; }
+    ToolBand* toolBand() const { return band_; }
+    StatusPanels* statusPanels() const { return panels_; }
+    QScrollBar* scrollBar() const { return scrollBar_; }
+    // The help window once a help command has opened it; null before.
+    HelpWindow* helpWindow() const { return help_; }
+    QAction* undoAction() const { return commands_.undo; }
+    QAction* redoAction() const { return commands_.redo; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ConnectCommands();
+    void ConnectSession();
+    void RefreshCommands();
+    void ShowPileHint(std::optional<PileRef> pile);
+    void FitScrollBar(int extent);
+    bool TurnWheel(const QWheelEvent& wheel);
+    void SetFullScreen(bool on);
+    void ShowStatisticsCommand();
+    void ShowRules(int game);
+    void ShowContents();
+    HelpWindow& Help();
+    TfrmOpenGame& SelectionDialog();
+    void TickClock();
+    // The close query and the end of the run.
+    bool CanClose();
+    void SaveWindowState();
+    void EndRun();
+
+    TableSession& session_;
+    CommandTable commands_;
+    BoardWidget* board_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
+    ToolBand* band_ = nullptr;
+    StatusPanels* panels_ = nullptr;
+    QMenu* tableMenu_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    TfrmOpenGame* selection_ = nullptr;
+    GameChooser chooser_;
+    bool fullScreen_ = false;
+    bool maximizedBeforeFullScreen_ = false;
+    bool statusBarBeforeFullScreen_ = false;
+    bool firstActivationDone_ = false;
+    bool closing_ = false;
+};
+
+} // namespace marlowe

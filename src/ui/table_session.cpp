@@ -1,0 +1,311 @@
+#include "ui/table_session.h"
+
+#include "board/board_animator.h"
+#include "board/board_layout.h"
+#include "board/card_positions.h"
+#include "catalogue/main_game.h"
+#include "catalogue/rule_parameters.h"
+#include "engine/cards.h"
+#include "engine/pile_text.h"
+#include "engine/table.h"
+#include "ui/board_widget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+
+namespace marlowe {
+namespace {
+
+constexpr const char* kProgramName = "Marlowe 2002";
+
+// The element index of a card in a pile, or -1 when the pile does not hold it.
+int IndexIn(const std::string& pile, int card)
+{
+    for (int i = ElementCount(pile) - 1; i >= 0; --i)
+        if (ElementAt(pile, i) == card)
+            return i;
+    return -1;
+}
+
+}  // namespace
+
+TableSession::TableSession(std::filesystem::path programFolder, std::filesystem::path dataFolder)
+    : context_(*this),
+      preferences_(dataFolder, context_.registers, *this),
+      modules_(programFolder),
+      random_(SeededRandom::FromClock())
+{
+    context_.mainGame.programFolder = std::move(programFolder);
+    context_.mainGame.dataFolder = std::move(dataFolder);
+}
+
+TableSession::~TableSession() = default;
+
+Outcome TableSession::Start(const DisplayFacts& display)
+{
+    display_ = display;
+    screenSize_ = QSize(display.screenWidth, display.screenHeight);
+    if (const Outcome opened = modules_.Open(ResourceModule::Standard); !opened)
+        return opened;
+    // A preferences file without a card size has never seen this program start.
+    const bool firstStart = preferences_.ReadString("Preference", "Card_Size", "").empty();
+    preferences_.ReadAllPreferences(context_.mainGame, display);
+    preferences_.EnsureDefaultPlayers();
+    runCount_ = preferences_.CountRun();
+    TMainGame& game = context_.mainGame;
+    game.CardSizeNoted = 2;
+    if (const Outcome loaded = game.LoadCatalogue(); !loaded)
+        return loaded;
+    game.CheckStoredGame(context_.registers);
+    if (game.AutoPlayMode == 1)
+        context_.autoplayOn = preferences_.ReadString("Preference", "AutoPlay") == "Y";
+    else if (game.AutoPlayMode == 2)
+        context_.autoplayOn = preferences_.ReadAutoplaySwitch(game, context_.CurrentGameNumber());
+
+    images_ = std::make_unique<CardImages>(modules_, context_.registers, preferences_, *this, game.dataFolder,
+                                           display.colourCount);
+    if (firstStart) {
+        images_->ChooseFirstCardSize(display.screenWidth);
+    } else {
+        const std::string size = context_.registers.Get(128, 1);
+        images_->SetCardSize(size.empty() ? 'B' : size[0]);
+    }
+    painter_ = std::make_unique<BoardPainter>(context_, geometry_, *images_);
+    background_ = std::make_unique<BoardBackground>(modules_, context_.registers, preferences_, *this, game.dataFolder,
+                                                    display.colourCount);
+    hints_ = LoadHintFile(game.programFolder, *this);
+    WriteVersionFileIfMissing(game.programFolder);
+    ReadLook();
+    return Outcome::Success();
+}
+
+void TableSession::ReadLook()
+{
+    if (!painter_)
+        return;
+    painter_->SetLook(BoardLook{context_.registers.Get(178, 1) != "N", context_.mainGame.FoundationMarkStyle,
+                                context_.mainGame.FoundationMarkColour});
+}
+
+void TableSession::SetBoardSize(QSize size, QSize screen)
+{
+    boardSize_ = size;
+    screenSize_ = screen;
+    Relayout();
+}
+
+void TableSession::Relayout()
+{
+    if (!painter_)
+        return;
+    // Preparing a game may have chosen another card size for the screen.
+    const std::string size = context_.registers.Get(128, 1);
+    if (!size.empty() && size[0] != images_->SizeLetter())
+        images_->SetCardSize(size[0], context_.rules[rule::SuitSheetMode]);
+    geometry_.SetCardSize(images_->SizeLetter(), context_.registers.Get(178, 1) != "N", context_.rules);
+    geometry_.screenWidth = screenSize_.width();
+    LayoutRequest layout;
+    layout.frame = MainBoardFrame(WindowFrame{boardSize_.width(), boardSize_.height(), boardSize_.height()});
+    layout.screenWidth = screenSize_.width();
+    layout.screenHeight = screenSize_.height();
+    layout.scrollPosition = geometry_.scrollOffset;
+    ComputeBoardLayout(context_.rules, layout, geometry_);
+    painter_->Resize(boardSize_);
+    PaintBackground();
+    painter_->DrawBoard();
+    // A table taller than the board is drawn whole; the window scrolls over it.
+    if (const int extent = painter_->DrawnExtent(); extent > boardSize_.height()) {
+        painter_->Resize(QSize(boardSize_.width(), extent));
+        PaintBackground();
+        painter_->DrawBoard();
+    }
+    if (onExtent)
+        onExtent(painter_->DrawnExtent());
+    Repaint(painter_->BoardImage().rect());
+}
+
+void TableSession::SetScrollPosition(int position)
+{
+    if (position == geometry_.scrollOffset)
+        return;
+    geometry_.scrollOffset = position;
+    Repaint(painter_ ? painter_->BoardImage().rect() : QRect());
+}
+
+void TableSession::PaintBackground()
+{
+    background_->Paint(painter_->BackgroundImage(), ChooseBackground(context_.registers, preferences_));
+}
+
+void TableSession::Repaint(QRect boardArea)
+{
+    if (view_ && !boardArea.isEmpty())
+        view_->BoardChanged(boardArea);
+}
+
+void TableSession::ShowInfo(const std::string& message)
+{
+    QMessageBox::information(QApplication::activeWindow(), kProgramName, QString::fromStdString(message));
+}
+
+void TableSession::ShowError(const std::string& title, const std::string& message)
+{
+    QMessageBox::critical(QApplication::activeWindow(), QString::fromStdString(title), QString::fromStdString(message));
+}
+
+bool TableSession::Confirm(const std::string& question)
+{
+    return QMessageBox::question(QApplication::activeWindow(), kProgramName, QString::fromStdString(question),
+                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+bool TableSession::Ask(const std::string& question)
+{
+    return QMessageBox::question(QApplication::activeWindow(), kProgramName, QString::fromStdString(question)) ==
+           QMessageBox::Yes;
+}
+
+bool TableSession::ShowAdvice(const std::string& message)
+{
+    QMessageBox box(QMessageBox::Information, QObject::tr("Information"), QString::fromStdString(message),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    auto* dontShow = new QCheckBox(QObject::tr("&Don't show this message box again"));
+    box.setCheckBox(dontShow);
+    box.exec();
+    return dontShow->isChecked();
+}
+
+int TableSession::ScreenWidth() const
+{
+    return screenSize_.width();
+}
+
+void TableSession::ShowScore(int score)
+{
+    if (onScore)
+        onScore(score);
+}
+
+void TableSession::SetTitle(const std::string& title)
+{
+    if (onTitle)
+        onTitle(title);
+}
+
+void TableSession::UpdateCommands()
+{
+    if (onCommandsChanged)
+        onCommandsChanged();
+}
+
+void TableSession::DrawTable(bool /*animateDeal*/)
+{
+    // A new deal may change the card size, the fan steps and the places: lay everything out.
+    // Clicks and keys that arrive meanwhile are dropped, not played on a half-drawn table.
+    dealing_ = true;
+    geometry_.scrollOffset = 0;
+    Relayout();
+    if (view_)
+        view_->ShowNow();
+    dealing_ = false;
+}
+
+void TableSession::DrawPile(PileRef pile)
+{
+    if (painter_)
+        Repaint(painter_->DrawPile(pile));
+}
+
+void TableSession::GlideCard(int card, PileRef from, PileRef to)
+{
+    if (!painter_ || !view_)
+        return;
+    // The engine may glide a card before or after it moves it in the table: start where the
+    // card lies (or lay), end where it lies (or will lie).
+    const std::string& source = context_.piles[from];
+    const int sourceIndex = IndexIn(source, card);
+    const int above = sourceIndex < 0 ? 0 : ElementCount(source) - sourceIndex;
+    const Place start = sourceIndex < 0 ? CardPosition(context_, geometry_, from, 0, true)
+                                        : CardPosition(context_, geometry_, from, above - 1, false);
+    const std::string& target = context_.piles[to];
+    const int targetIndex = IndexIn(target, card);
+    const Place end = targetIndex < 0 ? CardPosition(context_, geometry_, to, 0, true)
+                                      : CardPosition(context_, geometry_, to, ElementCount(target) - 1 - targetIndex, false);
+    if (!IsPlaced(start.x))
+        return;
+    const QImage moving = context_.cards.IsFaceDown(card) ? images_->Back() : images_->Face(FaceImageIndex(card));
+    if (above > 0)
+        Repaint(painter_->DrawPile(from, above));
+    const int scroll = geometry_.scrollOffset;
+    BoardAnimator animator(context_, geometry_, *painter_, *images_, preferences_, *view_, random_);
+    animator.GlideCards(moving, QPoint(start.x, start.y + scroll), QPoint(end.x, end.y + scroll), GlideOptions{});
+    view_->ClearOverlay();
+    if (above > 0)
+        Repaint(painter_->DrawPile(from));
+}
+
+void TableSession::FlipCard(int /*card*/, PileRef pile)
+{
+    DrawPile(pile);
+}
+
+void TableSession::DrawStockButton(PileRef place, bool pressed)
+{
+    if (painter_)
+        Repaint(painter_->DrawStockButton(place, pressed));
+}
+
+void TableSession::HighlightCard(int card, PileRef pile, bool on)
+{
+    if (painter_)
+        Repaint(painter_->DrawSelectedCard(card, pile, on));
+}
+
+void TableSession::PlaySound(std::string_view /*name*/, bool /*looping*/)
+{
+    // Sounds come with the sound player; the table plays silently until then.
+}
+
+void TableSession::StopSound() {}
+
+void TableSession::Beep()
+{
+    QApplication::beep();
+}
+
+void TableSession::Wait(int milliseconds, bool pumping)
+{
+    if (milliseconds <= 0)
+        return;
+    if (!pumping) {
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TableSession::CelebrateWin()
+{
+    if (!painter_ || !view_)
+        return;
+    BoardAnimator animator(context_, geometry_, *painter_, *images_, preferences_, *view_, random_);
+    animator.PlayWinningAnimation("", 0);
+    Repaint(painter_->DrawBoard());
+    if (context_.mainGame.CloseRequested == 1 && onCloseAfterWin)
+        onCloseAfterWin();
+}
+
+void TableSession::OpenGameSelection()
+{
+    if (onOpenGameSelection)
+        onOpenGameSelection();
+}
+
+}  // namespace marlowe

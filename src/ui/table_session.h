@@ -1,0 +1,127 @@
+#pragma once
+// The objects of a run that the table needs: the game context with its catalogue, the player's
+// preferences, the resource modules, the card pictures, the layout and the painter. It is the
+// window's side of the engine: it implements the engine's presentation interface, so every pile
+// the engine redraws, every card it glides and every question it asks arrives here and becomes
+// drawing on the board or a message box.
+
+#include "app/preferences.h"
+#include "board/board_background.h"
+#include "board/board_geometry.h"
+#include "board/board_painter.h"
+#include "board/card_images.h"
+#include "board/resource_modules.h"
+#include "engine/game_context.h"
+#include "engine/hint_file.h"
+#include "engine/presentation.h"
+#include "engine/shuffle.h"
+
+#include <QObject>
+#include <QRect>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace marlowe {
+
+class BoardWidget;
+
+class TableSession : public QObject, public Presentation {
+    Q_OBJECT
+public:
+    TableSession(std::filesystem::path programFolder, std::filesystem::path dataFolder);
+    ~TableSession() override;
+
+    // The start of a run: opens the resource module, reads the preferences (the default players,
+    // the run counter), loads the catalogue and forgets a stored game it lacks, takes the card
+    // size into use (chosen from the screen on the very first start), reads the hint file and
+    // writes the version file when missing. A failure is the message to show before the
+    // program stops.
+    Outcome Start(const DisplayFacts& display);
+    // The value of the run counter after this run was counted.
+    int RunCount() const { return runCount_; }
+    const HintFile& hints() const { return hints_; }
+
+    GameContext& context() { return context_; }
+    Preferences& preferences() { return preferences_; }
+    ResourceModules& modules() { return modules_; }
+    CardImages& images() { return *images_; }
+    BoardGeometry& geometry() { return geometry_; }
+    BoardPainter& painter() { return *painter_; }
+    RandomSource& random() { return random_; }
+
+    // The view that shows the board; the session tells it what changed.
+    void SetView(BoardWidget* view) { view_ = view; }
+    // The board's client size and the screen: lays the table out again and redraws it.
+    void SetBoardSize(QSize size, QSize screen);
+    QSize BoardSize() const { return boardSize_; }
+    long long ColourCount() const { return display_.colourCount; }
+    // The vertical scroll position of a table taller than the board: piles move up by it.
+    void SetScrollPosition(int position);
+    int ScrollPosition() const { return geometry_.scrollOffset; }
+    // Keyboard and mouse wait while a new deal is being drawn.
+    bool Dealing() const { return dealing_; }
+
+    // What the window shows beside the table.
+    std::function<void(int score)> onScore;
+    std::function<void(const std::string& title)> onTitle;
+    std::function<void()> onCommandsChanged;
+    std::function<void()> onOpenGameSelection;
+    // The lowest edge of the drawn table after a full redraw: the window sizes its scroll bar.
+    std::function<void(int extent)> onExtent;
+    // The player asked to close the window while the winning animation ran; it has ended now.
+    std::function<void()> onCloseAfterWin;
+
+    // The engine's presentation.
+    void ShowInfo(const std::string& message) override;
+    void ShowError(const std::string& title, const std::string& message) override;
+    bool Confirm(const std::string& question) override;
+    bool Ask(const std::string& question) override;
+    bool ShowAdvice(const std::string& message) override;
+    int ScreenWidth() const override;
+    void ShowScore(int score) override;
+    void SetTitle(const std::string& title) override;
+    void UpdateCommands() override;
+    void DrawTable(bool animateDeal) override;
+    void DrawPile(PileRef pile) override;
+    void GlideCard(int card, PileRef from, PileRef to) override;
+    void FlipCard(int card, PileRef pile) override;
+    void DrawStockButton(PileRef place, bool pressed) override;
+    void HighlightCard(int card, PileRef pile, bool on) override;
+    void PlaySound(std::string_view name, bool looping) override;
+    void StopSound() override;
+    void Beep() override;
+    void Wait(int milliseconds, bool pumping) override;
+    void CelebrateWin() override;
+    void OpenGameSelection() override;
+
+    // The look the preferences choose (shadows, foundation highlights), read again after the
+    // player changes them.
+    void ReadLook();
+    // Lays the table out for the current game and board size and redraws it all.
+    void Relayout();
+
+private:
+    void Repaint(QRect boardArea);
+    void PaintBackground();
+
+    GameContext context_;
+    Preferences preferences_;
+    ResourceModules modules_;
+    std::unique_ptr<CardImages> images_;
+    BoardGeometry geometry_;
+    std::unique_ptr<BoardPainter> painter_;
+    std::unique_ptr<BoardBackground> background_;
+    HintFile hints_;
+    int runCount_ = 0;
+    bool dealing_ = false;
+    SeededRandom random_;
+    BoardWidget* view_ = nullptr;
+    QSize boardSize_{1024, 768};
+    QSize screenSize_{1920, 1080};
+    DisplayFacts display_;
+};
+
+}  // namespace marlowe

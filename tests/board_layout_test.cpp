@@ -1,0 +1,378 @@
+// The board layout: the exact places of the cross, the pyramid and the five-under-five boards,
+// the general arrangements of the best-known games on two board sizes, the special cases of
+// the arithmetic, and for every shipped game that its piles fit the board and keep apart.
+
+#include "board/board_layout.h"
+#include "catalogue/main_game.h"
+#include "catalogue/rule_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace marlowe {
+namespace {
+
+struct Board {
+    int width = 1024;
+    int height = 768;
+    char size = 'B';
+    bool shadows = false;
+};
+
+// A main board of the given client size without toolbars; the screen is as large as the board
+// unless the test says otherwise.
+BoardGeometry LayOut(const RuleVector& rules, const Board& board, int screenWidth = 0, int screenHeight = 0)
+{
+    BoardGeometry geometry;
+    geometry.SetCardSize(board.size, board.shadows, rules);
+    ComputeBoardLayout(rules, PlainBoardRequest(board.width, board.height, screenWidth, screenHeight), geometry);
+    return geometry;
+}
+
+// A row of count piles of one group: the first at (x, y), each next step further right.
+struct Row {
+    PileGroup group;
+    int first;
+    int count;
+    int x;
+    int step;
+    int y;
+};
+
+void ExpectRows(const BoardGeometry& geometry, const std::vector<Row>& rows, const std::string& label)
+{
+    for (const Row& row : rows)
+        for (int i = 0; i < row.count; ++i) {
+            const PileRef pile{row.group, row.first + i};
+            EXPECT_EQ(geometry.PlaceOf(pile), (Place{row.x + i * row.step, row.y})) << label << " " << PileName(pile);
+        }
+}
+
+constexpr auto kStock = PileGroup::StockGroup;
+constexpr auto kFoundations = PileGroup::Foundations;
+constexpr auto kTableaus = PileGroup::Tableaus;
+constexpr auto kReserves = PileGroup::Reserves;
+
+RuleVector SpecialGame(int arrangement, int tableaus, int foundations, int stockGroup)
+{
+    RuleVector rules;
+    rules[rule::TableauArrangement] = static_cast<std::int16_t>(arrangement);
+    rules[rule::TableauCount] = static_cast<std::int16_t>(tableaus);
+    rules[rule::FoundationCount] = static_cast<std::int16_t>(foundations);
+    rules[rule::StockGroupCount] = static_cast<std::int16_t>(stockGroup);
+    rules[rule::StockShown] = 1;
+    rules[rule::WasteShown] = 1;
+    return rules;
+}
+
+TEST(SpecialArrangements, CrossOfFiveWithCornerFoundations)
+{
+    const RuleVector rules = SpecialGame(52, 8, 4, 2);
+    struct Case {
+        Board board;
+        int left, middle, right; // the three columns of the cross
+        int upper, centre, lower;
+        int stockX;
+        int spacing;
+    };
+    // 1024 x 768: W = 1022, a = b = 35; left = (1022 - 213 - 70) / 2 = 369; upper =
+    // (767 - (288 + 70)) / 2 = 204. A window under 500 pixels: W = 1012, a = b = 25. A narrow
+    // board: (398 - 283) / 2 = 57 is below CW + 2a + 25 = 166.
+    const Case cases[] = {
+        {{1024, 768}, 369, 475, 581, 204, 335, 466, 228, 35},
+        {{1024, 480}, 374, 470, 566, 70, 191, 312, 253, 25},
+        {{400, 768}, 166, 272, 378, 204, 335, 466, 25, 35},
+    };
+    for (const Case& c : cases) {
+        const BoardGeometry geometry = LayOut(rules, c.board, 1024, 768);
+        const std::string label = std::to_string(c.board.width) + "x" + std::to_string(c.board.height);
+        const int across = c.right - c.left - 14; // between the foundations of one row
+        ExpectRows(geometry,
+                   {{kTableaus, 0, 1, c.middle, 0, c.upper},
+                    {kTableaus, 1, 3, c.left, c.middle - c.left, c.centre},
+                    {kTableaus, 4, 1, c.middle, 0, c.lower},
+                    {kStock, 0, 1, c.stockX, 0, c.upper},
+                    {kStock, 1, 1, c.stockX, 0, c.centre},
+                    {kFoundations, 0, 2, c.left + 7, across, c.upper + 7},
+                    {kFoundations, 2, 2, c.left + 7, across, c.lower - 7}},
+                   label);
+        for (int i = 5; i < 8; ++i)
+            EXPECT_EQ(geometry.TableauX(i), NotPlaced) << label;
+        EXPECT_EQ(c.stockX, c.left - 71 - 2 * c.spacing);
+    }
+}
+
+TEST(SpecialArrangements, PyramidRowsAndTheStockBesideThem)
+{
+    struct Case {
+        const char* label;
+        int firstRow, secondRow, style, width;
+        int apexX, rowShift;            // tableau k + 1 at apexX + k * rowShift
+        int stockX, secondWasteX;
+    };
+    // Stock y = (767 - 6 * 48 - 96) / 2 - 20 = 171, rows 48 + 4 apart, waste CH + 25 below.
+    // Widening: X0 = (1022 - 71) / 2 = 475, s = 35, stock = (265 - 71) / 2 = 97, 2 * 475 - 97.
+    // Narrowing with the style-6 step 7: s = 39, X0 = (1022 - 497 - 42) / 2 = 241, stock =
+    // (241 - 71) / 2 = 85, 2 * 475 - 85. On a 500-wide board the stock does not fit until X0
+    // has grown from 213 to 321: stock (321 - 210 - 71) / 2 = 20.
+    const Case cases[] = {
+        {"widening", 1, 2, 4, 1024, 475, -35, 97, 853},
+        {"narrowing", 7, 6, 6, 1024, 241, 39, 85, 865},
+        {"widening, narrow board", 1, 2, 4, 500, 321, -35, 20, 622},
+    };
+    for (const Case& c : cases) {
+        RuleVector rules = SpecialGame(54, 7, 0, 2);
+        rules[rule::TableauCardCount] = static_cast<std::int16_t>(c.firstRow);
+        rules[rule::TableauCardCount + 1] = static_cast<std::int16_t>(c.secondRow);
+        rules[rule::TableauStyle] = static_cast<std::int16_t>(c.style);
+        const BoardGeometry geometry = LayOut(rules, {c.width, 768});
+        for (int k = 0; k < 7; ++k)
+            EXPECT_EQ(geometry.PlaceOf({kTableaus, k}), (Place{c.apexX + k * c.rowShift, 171 + k * 52}))
+                << c.label << " row " << k + 1;
+        ExpectRows(geometry,
+                   {{kStock, 0, 1, c.stockX, 0, 171},
+                    {kStock, 1, 1, c.stockX, 0, 292},
+                    {kStock, 2, 1, c.secondWasteX, 0, 171}},
+                   c.label);
+    }
+}
+
+TEST(SpecialArrangements, FiveFoundationsEachOverATableau)
+{
+    const RuleVector rules = SpecialGame(120, 5, 5, 2);
+    // Stock x = (W - 6 * 71 - 7 * 12 - 15) / 2: (1022 - 525) / 2 = 248 and (798 - 525) / 2 =
+    // 136; foundation 1 CW + 51 to its right, the others CW + 12 apart.
+    for (const auto& [width, height, stockX] : {std::tuple{1024, 768, 248}, std::tuple{800, 600, 136}}) {
+        const BoardGeometry geometry = LayOut(rules, {width, height});
+        ExpectRows(geometry,
+                   {{kStock, 0, 1, stockX, 0, 30}, {kStock, 1, 1, stockX, 0, 153},
+                    {kFoundations, 0, 5, stockX + 122, 83, 30}, {kTableaus, 0, 5, stockX + 122, 83, 150}},
+                   std::to_string(width));
+    }
+}
+
+class ShippedGameLayout : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        mainGame = new TMainGame;
+        mainGame->programFolder = MARLOWE_BUILD_DIR;
+        ASSERT_TRUE(mainGame->LoadCatalogue());
+    }
+    static void TearDownTestSuite()
+    {
+        delete mainGame;
+        mainGame = nullptr;
+    }
+    static RuleVector Rules(int number)
+    {
+        RuleVector rules;
+        EXPECT_TRUE(LoadRules(*mainGame, number, rules)) << number;
+        return rules;
+    }
+    static TMainGame* mainGame;
+};
+TMainGame* ShippedGameLayout::mainGame = nullptr;
+
+TEST_F(ShippedGameLayout, GeneralArrangementsOfTheBestKnownGames)
+{
+    struct Case {
+        const char* name;
+        Board board;
+        std::vector<Row> rows;
+    };
+    // Klondike on 1024 x 768, worked by hand: W = 1022; the stock row is row 1, so rowY[0] =
+    // 0 + 10 + 15 = 25 and rowY[1] = 25 + 10 + 96 = 131. Tableau "001", N = 7: gap =
+    // (1022 - 7 * 71) / 8 = 65, clamped to 20 (and at least 15 beside a stock over the
+    // columns); x0 = (1022 - (497 + 6 * 20)) / 2 = 202, then every 71 + 20 = 91. Stock "004"
+    // over tableaus 1 and 2; foundations "007" over tableaus 4 to 7.
+    // Ten columns: gap (1022 - 710) / 11 = 28, at most 14 for more than eight piles, at least
+    // 15 beside the stock: x0 = (1022 - 845) / 2 = 88. On 800 x 600 x0 = (798 - 845) / 2 =
+    // -23 falls below the stock margin 5 + 15 and becomes 20.
+    const Case cases[] = {
+        {"FreeCell", {1024, 768},
+         {{kTableaus, 0, 8, 157, 91, 116}, {kReserves, 0, 4, 157, 91, 10}, {kFoundations, 0, 4, 521, 91, 10}}},
+        {"FreeCell", {800, 600},
+         {{kTableaus, 0, 8, 45, 91, 116}, {kReserves, 0, 4, 45, 91, 10}, {kFoundations, 0, 4, 409, 91, 10}}},
+        {"Klondike", {1024, 768},
+         {{kTableaus, 0, 7, 202, 91, 131}, {kStock, 0, 2, 202, 91, 25}, {kFoundations, 0, 4, 475, 91, 25}}},
+        {"Klondike", {800, 600},
+         {{kTableaus, 0, 7, 90, 91, 131}, {kStock, 0, 2, 90, 91, 25}, {kFoundations, 0, 4, 363, 91, 25}}},
+        {"Spider (Two Suits)", {1024, 768},
+         {{kTableaus, 0, 10, 88, 86, 131}, {kStock, 0, 1, 88, 0, 25}, {kFoundations, 0, 8, 260, 86, 25}}},
+        {"Spider (Two Suits)", {800, 600},
+         {{kTableaus, 0, 10, 20, 86, 131}, {kStock, 0, 1, 20, 0, 25}, {kFoundations, 0, 8, 192, 86, 25}}},
+        {"Forty Thieves", {1024, 768},
+         {{kTableaus, 0, 10, 88, 86, 131}, {kStock, 0, 2, 88, 86, 25}, {kFoundations, 0, 8, 260, 86, 25}}},
+        {"Forty Thieves", {800, 600},
+         {{kTableaus, 0, 10, 20, 86, 131}, {kStock, 0, 2, 20, 86, 25}, {kFoundations, 0, 8, 192, 86, 25}}},
+    };
+    for (const Case& c : cases) {
+        const int number = mainGame->GameNumberByName(c.name);
+        ASSERT_GE(number, 0) << c.name;
+        const BoardGeometry geometry = LayOut(Rules(number), c.board);
+        ExpectRows(geometry, c.rows, std::string(c.name) + " " + std::to_string(c.board.width));
+    }
+}
+
+TEST_F(ShippedGameLayout, KlondikeInAWindowUnder500PixelsHigh)
+{
+    // W = 1024 - 12 = 1012, rowGap 5: rows at 0 + 5 + 15 = 20 and 20 + 5 + 96 = 121; gap 20,
+    // x0 = (1012 - 617) / 2 = 197. The screen stays 768 high.
+    const BoardGeometry geometry = LayOut(Rules(mainGame->GameNumberByName("Klondike")), {1024, 480}, 1024, 768);
+    ExpectRows(geometry, {{kTableaus, 0, 7, 197, 91, 121}, {kStock, 0, 2, 197, 91, 20}}, "low window");
+    EXPECT_EQ(geometry.fanHeight, 480 - 121);
+}
+
+TEST_F(ShippedGameLayout, PreviewImageUsesItsOwnRectangle)
+{
+    const RuleVector rules = Rules(mainGame->GameNumberByName("Klondike"));
+    LayoutRequest request;
+    request.frame = PreviewFrame(300, 220);
+    BoardGeometry geometry;
+    geometry.SetCardSize('L', false, rules);
+    ComputeBoardLayout(rules, request, geometry);
+    // W = 288 for an image under 500 high; rows 3 + 5 + 15 = 23 and 23 + 5 + 32 = 60; gap
+    // (288 - 175) / 8 = 14, at least 15 beside the stock; x0 = (288 - 265) / 2 = 11, but the
+    // stock margin is 3 + 15 = 18 (W under 650).
+    ExpectRows(geometry, {{kTableaus, 0, 7, 18, 40, 60}, {kStock, 0, 2, 18, 40, 23}}, "preview");
+}
+
+TEST(GeneralArrangements, StockMarginFollowsTheStockGroup)
+{
+    struct Case {
+        const char* label;
+        int stockGroup, stockArrangement, width;
+        bool shadows;
+        int margin; // seen as the x of the first reserve of a row from the left
+    };
+    const Case cases[] = {
+        {"no stock group, shadows on", 0, 4, 1024, true, 5},
+        {"no stock group, narrow", 0, 4, 640, true, 3},
+        {"stock laid over the columns", 1, 4, 1024, true, 5 + 9 + 15},
+        {"stock row from the left", 1, 5, 640, false, 3 + 15},
+        {"stock left of the row", 1, 11, 1024, true, 5 + 9},
+    };
+    for (const Case& c : cases) {
+        RuleVector rules;
+        rules[rule::TableauCount] = 4;
+        rules[rule::TableauArrangement] = 1;
+        rules[rule::TableauRow] = 3;
+        rules[rule::ReserveCount] = 2;
+        rules[rule::ReserveArrangement] = 5;
+        rules[rule::ReserveRow] = 1;
+        rules[rule::StockGroupCount] = static_cast<std::int16_t>(c.stockGroup);
+        rules[rule::StockArrangement] = static_cast<std::int16_t>(c.stockArrangement);
+        rules[rule::StockRow] = 2;
+        rules[rule::StockShown] = 1;
+        const BoardGeometry geometry = LayOut(rules, {c.width, 768, 'B', c.shadows}, 1024, 768);
+        EXPECT_EQ(geometry.PlaceOf({kReserves, 0}).x, c.margin) << c.label;
+        EXPECT_EQ(geometry.PlaceOf({kReserves, 1}).x, 2 * c.margin + 71) << c.label;
+        if (c.stockGroup == 0) {
+            EXPECT_EQ(geometry.PlaceOf({kStock, 0}), Place{}) << c.label;
+        }
+    }
+}
+
+TEST(GeneralArrangements, OnePileIsCentred)
+{
+    RuleVector rules;
+    rules[rule::TableauCount] = 1;
+    rules[rule::TableauArrangement] = 1;
+    rules[rule::TableauRow] = 1;
+    // gap (1022 - 71) / 2 = 475 clamps to 20; x0 = (1022 - 71) / 2 = 475.
+    EXPECT_EQ(LayOut(rules, {}).PlaceOf({kTableaus, 0}), (Place{475, 10}));
+}
+
+TEST(GeneralArrangements, RowBesideAColumnOfNineFoundationsMayReachTheEdge)
+{
+    RuleVector rules;
+    rules[rule::TableauCount] = 10;
+    rules[rule::TableauArrangement] = 3;
+    rules[rule::TableauRow] = 1;
+    rules[rule::FoundationCount] = 9;
+    // 700 wide: W = 698, gap (698 - 781 - 30 - 15) / 14 = -9 gives 4; x0 = (698 - 15 - 30 -
+    // 781 - 40) / 2 = -84, at least 1, then + 71 + 15 + 30. A window and screen under 500 high:
+    // W = 688, the group gap capped at 10, x0 = (688 - 15 - 20 - 781 - 40) / 2 = -84, at least
+    // -4, then + 71 + 15 + 20.
+    EXPECT_EQ(LayOut(rules, {700, 768}).TableauX(0), 1 + 116);
+    EXPECT_EQ(LayOut(rules, {700, 480}, 700, 480).TableauX(0), -4 + 106);
+    EXPECT_EQ(LayOut(rules, {700, 480}, 700, 480).TableauX(1), -4 + 106 + 75);
+}
+
+TEST(GeneralArrangements, ReservesInTheTableauRowPushTheRowRight)
+{
+    RuleVector rules;
+    rules[rule::TableauCount] = 4;
+    rules[rule::TableauArrangement] = 2;
+    rules[rule::TableauRow] = 2;
+    rules[rule::ReserveCount] = 8;
+    rules[rule::ReserveArrangement] = 5;
+    rules[rule::ReserveRow] = 2;
+    // First pass: x0 = (1022 - 284 - 30) / 2 = 354 lies within 85 pixels of the last reserve
+    // at 5 + 7 * 76 = 537; the second pass starts the row at 537 + 71 + 86 = 694.
+    const BoardGeometry geometry = LayOut(rules, {});
+    ExpectRows(geometry, {{kTableaus, 0, 4, 694, 81, 116}, {kReserves, 0, 8, 5, 76, 116}}, "retry");
+    rules[rule::ReserveRow] = 1;
+    EXPECT_EQ(LayOut(rules, {}).TableauX(0), 354) << "reserves in another row leave the row centred";
+}
+
+TEST(GeneralArrangements, FanRoomReachesTheNextUsedRow)
+{
+    RuleVector rules;
+    rules[rule::TableauStyle] = 1;
+    rules[rule::TableauCount] = 4;
+    rules[rule::TableauArrangement] = 1;
+    rules[rule::TableauRow] = 1;
+    rules[rule::FoundationCount] = 4;
+    rules[rule::FoundationArrangement] = 1;
+    // Rows at 10, 116, 222, 328.
+    for (const auto& [foundationRow, room] :
+         {std::pair{2, 106}, std::pair{3, 212}, std::pair{4, 318}, std::pair{1, 758}}) {
+        rules[rule::FoundationRow] = static_cast<std::int16_t>(foundationRow);
+        EXPECT_EQ(LayOut(rules, {}).fanHeight, room) << foundationRow;
+    }
+    rules[rule::TableauStyle] = 3;
+    EXPECT_EQ(LayOut(rules, {}).fanHeight, 96);
+}
+
+// For every shipped game on the usual board, with both common card sizes: every pile the game
+// has lies within the board's width, and no two piles cover each other, unless the game's
+// tableau style lays its rows over each other.
+TEST_F(ShippedGameLayout, EveryGameFitsTheBoardWithoutOverlaps)
+{
+    for (const auto& line : mainGame->Catalogue()) {
+        const int number = CatalogueLineNumber(line);
+        const RuleVector rules = Rules(number);
+        for (const char size : {'B', 'M'}) {
+            const BoardGeometry geometry = LayOut(rules, {1024, 768, size});
+            const std::string label = CatalogueLineName(line) + " " + size;
+            const int cw = geometry.card.cardWidth;
+            const int ch = geometry.card.cardHeight;
+            std::vector<std::pair<PileRef, Place>> placed;
+            for (const PileRef pile : PilesOnBoard(rules)) {
+                const Place place = geometry.PlaceOf(pile);
+                if (!IsPlaced(place.x))
+                    continue;
+                EXPECT_GE(place.x, 0) << label << " " << PileName(pile);
+                EXPECT_LE(place.x + cw, 1024) << label << " " << PileName(pile);
+                placed.emplace_back(pile, place);
+            }
+            const bool rowsOverlap = rules[rule::TableauStyle] == 4;
+            for (std::size_t i = 0; i < placed.size(); ++i)
+                for (std::size_t j = i + 1; j < placed.size(); ++j) {
+                    const auto& [a, p] = placed[i];
+                    const auto& [b, q] = placed[j];
+                    if (rowsOverlap && a.group == kTableaus && b.group == kTableaus)
+                        continue;
+                    const bool cover = p.x < q.x + cw && q.x < p.x + cw && p.y < q.y + ch && q.y < p.y + ch;
+                    EXPECT_FALSE(cover) << label << ": " << PileName(a) << " and " << PileName(b);
+                }
+        }
+    }
+}
+
+} // namespace
+} // namespace marlowe

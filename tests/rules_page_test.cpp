@@ -1,0 +1,218 @@
+// The rules pages of the help: the wording of the shipped games' rules, the hand-written
+// paragraphs of their sources, the escaping of the page text, and the pages the compiler writes.
+
+#include "catalogue/rules_page.h"
+#include "game_compiler.h"
+#include "game_source.h"
+#include "help_pages_writer.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace marlowe {
+namespace {
+
+std::string ReadText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct ShippedGames {
+    std::vector<gamec::GameSource> sources;
+    std::vector<gamec::CompiledGame> games;
+};
+
+const ShippedGames& Shipped()
+{
+    static const ShippedGames shipped = [] {
+        ShippedGames result;
+        const std::filesystem::path folder = std::filesystem::path(MARLOWE_SOURCE_DIR) / "data" / "games";
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            if (entry.path().extension() == ".game")
+                result.sources.push_back(gamec::ParseGameSource(ReadText(entry.path()), entry.path().string()));
+        result.games = gamec::CompileGames(result.sources);
+        return result;
+    }();
+    return shipped;
+}
+
+const gamec::CompiledGame& Game(const std::string& name)
+{
+    const auto& games = Shipped().games;
+    const auto found = std::find_if(games.begin(), games.end(), [&](const auto& g) { return g.name == name; });
+    if (found == games.end())
+        throw std::runtime_error("no shipped game " + name);
+    return *found;
+}
+
+RuleVector RulesOf(const std::string& name)
+{
+    RuleVector rules;
+    const auto& game = Game(name);
+    for (int i = 0; i < kRuleVectorSize; ++i)
+        rules[i] = game.rules[static_cast<std::size_t>(i)];
+    return rules;
+}
+
+// Every worded sentence of the game, one per line.
+std::string Worded(const RuleVector& rules)
+{
+    std::string text;
+    for (const auto& section : WordRules(rules))
+        for (const auto& sentence : section.sentences)
+            text += sentence + "\n";
+    return text;
+}
+
+std::string Worded(const std::string& name)
+{
+    return Worded(RulesOf(name));
+}
+
+#define EXPECT_SAYS(text, phrase) \
+    EXPECT_NE((text).find(phrase), std::string::npos) << "missing: " << (phrase) << "\nin:\n" << (text)
+
+TEST(RulesPage, WordsTheBuildingAndPilesOfTheClassicGames)
+{
+    const auto freecell = Worded("FreeCell");
+    EXPECT_SAYS(freecell, "four free cells");
+    EXPECT_SAYS(freecell, "The tableau piles build down in alternating colours.");
+    EXPECT_SAYS(freecell, "The foundations build up in suit from the Ace to the King.");
+    EXPECT_SAYS(freecell, "An empty tableau pile may be filled with any card or run.");
+    EXPECT_SAYS(freecell, "the free cells and empty tableau piles would let you move it one card at a time");
+    EXPECT_SAYS(freecell, "The first four tableau piles receive seven cards each, the other four six cards each, all face up.");
+    EXPECT_SAYS(freecell, "There is no stock");
+    EXPECT_SAYS(freecell, "You win when all 52 cards are on the foundations.");
+
+    const auto klondike = Worded("Klondike");
+    EXPECT_SAYS(klondike, "The tableau piles receive 1, 2, 3, 4, 5, 6 and 7 cards, only the top card of each face up.");
+    EXPECT_SAYS(klondike, "only with a King or a run headed by a King");
+    EXPECT_SAYS(klondike, "Click the stock to turn one card onto the waste.");
+    EXPECT_SAYS(klondike, "the passes through the stock are unlimited");
+    EXPECT_SAYS(Worded("Klondike by Threes"), "Click the stock to turn three cards onto the waste.");
+
+    const auto canfield = Worded("Canfield");
+    EXPECT_SAYS(canfield, "Each of the four tableau piles receives one card, face up.");
+    EXPECT_SAYS(canfield, "The reserve receives 13 cards, all face up.");
+    EXPECT_SAYS(canfield, "turning the corner from King to Ace");
+    EXPECT_SAYS(canfield, "turning the corner (a King goes on an Ace)");
+    EXPECT_SAYS(canfield, "Only the top card of a pile, or the whole pile, moves.");
+    EXPECT_SAYS(canfield, "While the reserve holds cards, an empty tableau pile is filled at once with its top card.");
+
+    EXPECT_SAYS(Worded("Yukon"), "the top five cards of each face up (all of a shorter pile)");
+    EXPECT_SAYS(Worded("Yukon"), "Any face-up card may be moved together with all the cards on it, in sequence or not.");
+    EXPECT_SAYS(Worded("Forty Thieves"), "There is only one pass through the stock: no redeal.");
+    EXPECT_SAYS(Worded("Forty Thieves"), "The game is played with two packs, 104 cards in all.");
+    EXPECT_SAYS(Worded("Eight Off"), "The first four free cells receive one card each, face up.");
+    EXPECT_SAYS(Worded("Beleaguered Castle"), "the four Aces are taken out of the pack and start the foundations");
+    EXPECT_SAYS(Worded("Baker's Dozen"), "An empty tableau pile stays empty.");
+    EXPECT_SAYS(Worded("La Belle Lucie"),
+                "The first 17 tableau piles receive three cards each, the last one card, all face up.");
+    EXPECT_SAYS(Worded("Sir Tommy"), "All 52 cards form the stock, face down.");
+    EXPECT_SAYS(Worded("Clock"), "An empty reserve takes any single card");
+}
+
+TEST(RulesPage, WordsSpecialFoundationsAndTheGamesOfRemovals)
+{
+    const auto spider = Worded("Spider (Two Suits)");
+    EXPECT_SAYS(spider, "take only a complete run from King down to Ace in one suit");
+    EXPECT_SAYS(spider, "A run moves as a unit only when it is all of one suit.");
+    EXPECT_SAYS(spider, "it cannot deal while a tableau pile is empty");
+
+    const auto calculation = Worded("Calculation");
+    EXPECT_SAYS(calculation, "Foundation 2 can build up by twos regardless of suit, counting on past the King from the 2.");
+    EXPECT_SAYS(calculation, "never a card from another tableau pile");
+
+    const auto pyramid = Worded("Pyramid");
+    EXPECT_SAYS(pyramid, "whose ranks add up to 13");
+    EXPECT_SAYS(pyramid, "a King is removed by itself");
+    EXPECT_SAYS(pyramid, "three passes through the stock");
+    for (const auto& section : WordRules(RulesOf("Pyramid")))
+        EXPECT_NE(section.heading, "Building") << "nothing is built in a game of removals";
+
+    EXPECT_SAYS(Worded("Monte Carlo"), "two cards of the same rank that touch");
+    EXPECT_SAYS(Worded("Concentration"), "You win when your score reaches 100 points.");
+    EXPECT_SAYS(Worded("Gaps"), "You win when each row holds one suit in order from the 2 to the King.");
+    EXPECT_SAYS(Worded("Golf"), "Click the top card of a tableau pile to play it onto the waste pile.");
+}
+
+TEST(RulesPage, FollowsChangedRulesOfACustomGame)
+{
+    auto rules = RulesOf("Klondike");
+    rules[rule::PassesAllowed] = 3;
+    rules[rule::DrawCount] = 3;
+    for (int k = 0; k < 7; ++k)
+        rules.Of(rule::TableauBaseRank, k) = -1;
+    const auto worded = Worded(rules);
+    EXPECT_SAYS(worded, "You have three passes through the stock");
+    EXPECT_SAYS(worded, "(two redeals)");
+    EXPECT_SAYS(worded, "turn three cards");
+    EXPECT_SAYS(worded, "An empty tableau pile may be filled with any card or run.");
+
+    rules[rule::PassesAllowed] = 1;
+    EXPECT_SAYS(Worded(rules), "There is only one pass through the stock: no redeal.");
+}
+
+TEST(RulesPage, EveryShippedPageSaysHowToWinInWholeSentences)
+{
+    for (const auto& game : Shipped().games) {
+        const auto sections = WordRules(RulesOf(game.name));
+        const bool saysHowToWin = std::any_of(sections.begin(), sections.end(),
+                                              [](const RulesSection& s) { return s.heading == "How to win"; });
+        EXPECT_TRUE(saysHowToWin) << game.name;
+        for (const auto& section : sections)
+            for (const auto& sentence : section.sentences) {
+                EXPECT_TRUE(sentence.back() == '.') << game.name << ": " << sentence;
+                EXPECT_TRUE(sentence.front() >= 'A' && sentence.front() <= 'Z') << game.name << ": " << sentence;
+                EXPECT_EQ(sentence.find("  "), std::string::npos) << game.name << ": " << sentence;
+                EXPECT_EQ(sentence.find("own (point"), std::string::npos) << game.name << " needs words for its rule";
+            }
+    }
+}
+
+TEST(RulesPage, PageCarriesTheNotesAndEscapesItsText)
+{
+    RulesPageNotes notes;
+    notes.introduction = {"Play <carefully> & well."};
+    notes.strategy = {"Free the \"Aces\" first."};
+    const auto html = RulesPageHtml("Cats & <Dogs>", RulesOf("FreeCell"), notes);
+    EXPECT_SAYS(html, "<title>Cats &amp; &lt;Dogs&gt;</title>");
+    EXPECT_SAYS(html, "<h1>Cats &amp; &lt;Dogs&gt;</h1>");
+    EXPECT_SAYS(html, "Play &lt;carefully&gt; &amp; well.");
+    EXPECT_SAYS(html, "<h2>Hints</h2>");
+    EXPECT_SAYS(html, "Free the &quot;Aces&quot; first.");
+    EXPECT_SAYS(html, "<a href=\"contents.html\">Contents</a>");
+    EXPECT_LT(html.find("Play &lt;carefully"), html.find("<h2>The cards")) << "the introduction comes first";
+    EXPECT_EQ(RulesPageHtml("FreeCell", RulesOf("FreeCell")).find("<h2>Hints</h2>"), std::string::npos);
+}
+
+TEST(HelpPages, CompilerWritesATopicPerGameAndTheContents)
+{
+    testing::TempFolder folder;
+    ASSERT_TRUE(gamec::WriteHelpPages(folder / "help", Shipped().games, Shipped().sources));
+    const auto freecell = ReadText(folder / "help" / "3001.html");
+    EXPECT_SAYS(freecell, "<h1>FreeCell</h1>");
+    EXPECT_SAYS(freecell, "<p class=\"intro\">") << "the hand-written paragraph of freecell.game";
+    EXPECT_SAYS(freecell, "<h2>Hints</h2>");
+    EXPECT_SAYS(ReadText(folder / "help" / "3002.html"), "<h1>Klondike</h1>");
+
+    const auto contents = ReadText(folder / "help" / "contents.html");
+    for (const auto& game : Shipped().games) {
+        EXPECT_TRUE(std::filesystem::exists(folder / "help" / HelpTopicFileName(kRulesTopicBase + game.number)));
+        EXPECT_SAYS(contents, "\"" + std::to_string(kRulesTopicBase + game.number) + ".html\">");
+    }
+    EXPECT_LT(contents.find(">Baker's Dozen<"), contents.find(">Yukon<")) << "games in name order";
+    for (const char* key : {"Ctrl+Z", "Ctrl+Y", "F2", "Ctrl+F12", "F7", "F11", "Space", "Double click"})
+        EXPECT_SAYS(contents, key);
+}
+
+} // namespace
+} // namespace marlowe
