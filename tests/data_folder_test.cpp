@@ -70,13 +70,10 @@ TEST_F(DataFolderTest, WithoutApplicationDataTheProgramFolderServes)
 
 TEST_F(DataFolderTest, AFolderFileThatCannotBeWrittenIsReportedAndTheStartGoesOn)
 {
-    const fs::path readOnly = program.path() / "installed";
-    fs::create_directories(readOnly);
-    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec);
-    if (WriteTextLines(readOnly / "probe", {"x"}))
-        GTEST_SKIP() << "the folder stays writable for this user";
-    const DataFolderChoice choice = ChooseDataFolder(readOnly, home.path());
+    // A program folder that cannot take the file (here: one that is not there at all).
+    const fs::path unwritable = program.path() / "missing";
+    const DataFolderChoice choice = ChooseDataFolder(unwritable, home.path());
     EXPECT_EQ(choice.folder, home.path() / "Marlowe/");
-    EXPECT_EQ(choice.message, "Error saving the file: " + (readOnly / kFolderFileName).string());
-    fs::permissions(readOnly, fs::perms::owner_all);
+    EXPECT_TRUE(fs::is_directory(home / "Marlowe"));
+    EXPECT_EQ(choice.message, "Error saving the file: " + (unwritable / kFolderFileName).string());
 }

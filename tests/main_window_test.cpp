@@ -303,6 +303,8 @@ TEST_F(MainWindowTest, ACardSizeAdviceIsShownOnceAndCanBeSilenced)
 TEST_F(MainWindowTest, ARunStartsWithTheSelectionAndEndsWithTheWindowStateSaved)
 {
     EXPECT_EQ(session.RunCount(), 1);
+    // The very first start chooses the card size from the screen.
+    EXPECT_EQ(Preference("Card_Size"), "B");
     // A fresh data folder remembers no game: the first activation asks for one.
     int chosen = 0;
     window->SetGameChooser([&chosen]() -> std::optional<GameChoice> {
@@ -318,6 +320,7 @@ TEST_F(MainWindowTest, ARunStartsWithTheSelectionAndEndsWithTheWindowStateSaved)
 
     window->close();
     EXPECT_FALSE(session.context().flags[GameInProgress]);
+    EXPECT_EQ(Preference("AutoPlay"), "N");
     EXPECT_EQ(Preference("MainWindowState_Maximized"), "Y");
     EXPECT_EQ(Preference("Full_Screen"), "N");
     EXPECT_EQ(Preference("MainWindowState_Left"), "");

@@ -97,8 +97,8 @@ void BoardWidget::LiftHeldCards(QPoint pointer)
     GameContext& context = session_.context();
     const auto& hold = context.hold;
     const Place bottom = CardPosition(context, session_.geometry(), hold.from, hold.count - 1, false);
-    CardOverlay carried{session_.painter().ComposeDragImage(hold.from, hold.count), BoardPoint(QPoint(bottom.x, bottom.y)),
-                        false};
+    CardOverlay carried{session_.painter().ComposeDragImage(hold.from, hold.count),
+                        BoardPoint(QPoint(bottom.x, bottom.y)), false};
     const int depth = session_.painter().ShadowDepth();
     if (depth > 0) {
         carried.shadow = true;

@@ -89,7 +89,8 @@ QMenu* BuildTableMenu(QWidget* parent, const CommandTable& c)
     return menu;
 }
 
-QIcon ToolbarIcon(const ResourceModules& modules, const std::string& name, bool xpStyle, const std::string& disabledName)
+QIcon ToolbarIcon(const ResourceModules& modules, const std::string& name, bool xpStyle,
+                  const std::string& disabledName)
 {
     const std::string prefix = xpStyle ? "" : "2000_";
     QIcon icon;
@@ -119,9 +120,11 @@ void ApplyMenuImages(const CommandTable& c, const ResourceModules& modules, bool
         {c.rules, "TB_RULES_SMALL", true},     {c.players, "MN_PLAYERS", false},
         {c.customize, "MN_CUSTOMIZE", false},  {c.changeCardSet, "MN_CUSTOMIZE", false},
     };
-    for (const auto& image : images)
-        image.action->setIcon(image.toolbarPicture ? ToolbarIcon(modules, image.name, xpStyle)
-                                                   : QIcon(QPixmap::fromImage(TransparentPicture(modules, image.name))));
+    for (const auto& image : images) {
+        const QIcon icon = image.toolbarPicture ? ToolbarIcon(modules, image.name, xpStyle)
+                                                : QIcon(QPixmap::fromImage(TransparentPicture(modules, image.name)));
+        image.action->setIcon(icon);
+    }
 }
 
 } // namespace marlowe

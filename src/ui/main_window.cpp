@@ -174,6 +174,8 @@ void MainWindow::RefreshCommands()
         action->setEnabled(statistics);
     c.gameInformation->setEnabled(game && statistics);
     c.popGameInformation->setEnabled(game && statistics);
+    // A new deal shows its zero time at once, not at the next tick.
+    TickClock();
 }
 
 void MainWindow::TickClock()

@@ -4,6 +4,7 @@
 
 #include "app/data_folder.h"
 #include "ui/main_window.h"
+#include "ui/start_timing.h"
 #include "ui/table_session.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     marlowe::MainWindow window(session);
+    if (QCoreApplication::arguments().contains("--report-start"))
+        marlowe::ReportFirstPaintAndQuit(window);
     window.RestoreWindowState();
     QApplication::restoreOverrideCursor();
     // The first activation deals the remembered game once the window is on the screen (a

@@ -120,7 +120,8 @@ void ToolBand::BuildMenus()
     smallIcons_ = popTB_->addAction(tr("Small icons"), this, [this] { SetLarge(false); });
     popTB_->addSeparator();
     auto* flatness = new QActionGroup(this);
-    flat_ = popTB_->addAction(tr("Flat button"), this, [this] { preferences_.WriteString(kPreference, "ToolBar_Flat", "Y"); });
+    flat_ = popTB_->addAction(tr("Flat button"), this,
+                              [this] { preferences_.WriteString(kPreference, "ToolBar_Flat", "Y"); });
     noFlat_ = popTB_->addAction(tr("No flat button"));
     popTB_->addSeparator();
     auto* style = new QActionGroup(this);
