@@ -290,6 +290,12 @@ bool PressPlaysCard(const GameContext& context, PileRef pile, int card)
            context.rules[rule::SingleClickGame] != 1 && TableauPick(context, pile.slot, card) > 0;
 }
 
+bool RightPressPeeks(const GameContext& context, bool ctrl)
+{
+    const int special = Special(context);
+    return ctrl || special == 32 || special == 33 || special == 46 || special == 74;
+}
+
 PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, std::optional<PileRef> pile, int card)
 {
     if (!context.flags[GameInProgress] || context.hold.card != 0)
@@ -301,7 +307,7 @@ PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, s
     }
     const int special = Special(context);
     if (button == PointerButton::Right) {
-        if (ctrl || special == 32 || special == 33 || special == 46 || special == 74)
+        if (RightPressPeeks(context, ctrl))
             return PressResult::Nothing; // the peek is the window's
         return RightClickSend(context, pile, card) ? PressResult::Acted : PressResult::Nothing;
     }

@@ -37,6 +37,10 @@ void PointerUp(GameContext& context, const std::vector<DropCandidate>& candidate
 bool DoubleClickSend(GameContext& context, std::optional<PileRef> pile, int card);
 bool RightClickSend(GameContext& context, std::optional<PileRef> pile, int card);
 
+// Whether a right press shows a hidden card whole (the window's peek) instead of sending it:
+// always with Ctrl, and in the games whose right button does not send.
+bool RightPressPeeks(const GameContext& context, bool ctrl);
+
 // How many cards a press on card in pile would pick up (0: none), without picking.
 int PickableCount(const GameContext& context, PileRef pile, int card);
 // Whether a left press on card in pile plays it at once instead of picking it up: the

@@ -2,6 +2,8 @@
 
 #include "board/card_positions.h"
 #include "board/hit_test.h"
+#include "catalogue/rule_parameters.h"
+#include "engine/cards.h"
 #include "engine/pointer.h"
 #include "ui/table_session.h"
 
@@ -13,13 +15,26 @@
 
 namespace marlowe {
 
-BoardWidget::BoardWidget(TableSession& session, QWidget* parent) : QWidget(parent), session_(session)
+BoardWidget::BoardWidget(TableSession& session, QWidget* parent)
+    : QWidget(parent), session_(session), cursors_(session.modules())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     // Moves without a button pressed feed the pile hints of the status bar.
     setMouseTracking(true);
     session_.SetView(this);
+    ShowRestingPointer();
+}
+
+int BoardWidget::ChosenPointer() const
+{
+    return static_cast<int>(session_.context().registers.GetNumber(172, 2, TableCursors::kSystemPointer));
+}
+
+void BoardWidget::ShowRestingPointer()
+{
+    draggingPointer_ = false;
+    setCursor(cursors_.Resting(ChosenPointer()));
 }
 
 QPoint BoardWidget::BoardPoint(QPoint windowPoint) const
@@ -39,6 +54,7 @@ bool BoardWidget::InputHeld() const
 
 void BoardWidget::paintEvent(QPaintEvent* event)
 {
+    pending_ -= event->region();
     QPainter painter(this);
     painter.translate(0, -session_.ScrollPosition());
     PaintBoardArea(painter, session_.painter(), event->rect().translated(0, session_.ScrollPosition()), overlay_);
@@ -59,7 +75,7 @@ void BoardWidget::SetOverlay(std::optional<CardOverlay> overlay)
     if (overlay)
         changed = changed.united(overlay->Area(depth));
     overlay_ = std::move(overlay);
-    update(changed.translated(0, -session_.ScrollPosition()));
+    Invalidate(changed);
 }
 
 void BoardWidget::ShowOverlay(const QImage& image, QPoint at)
@@ -74,12 +90,21 @@ void BoardWidget::ClearOverlay()
 
 void BoardWidget::BoardChanged(QRect area)
 {
-    update(area.translated(0, -session_.ScrollPosition()));
+    Invalidate(area);
+}
+
+void BoardWidget::Invalidate(QRect boardArea)
+{
+    const QRect area = boardArea.translated(0, -session_.ScrollPosition());
+    pending_ += area;
+    update(area);
 }
 
 void BoardWidget::Pause(int ms, bool passMessages)
 {
-    repaint();
+    // An animation step shows at once, and only what it changed is painted again.
+    if (!pending_.isEmpty())
+        repaint(pending_);
     session_.Wait(ms, passMessages);
 }
 
@@ -129,7 +154,8 @@ void BoardWidget::FlyBack(const CardOverlay& carried, PileRef from, int count)
 void BoardWidget::mousePressEvent(QMouseEvent* event)
 {
     stopRequested_ = true;
-    if (InputHeld())
+    // While a card is peeked at, the other button waits for the peek to end.
+    if (InputHeld() || peeking_)
         return;
     GameContext& context = session_.context();
     const QPoint point = event->position().toPoint();
@@ -137,16 +163,53 @@ void BoardWidget::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
         return;
     const PointerHit hit = HitTest(context, session_.geometry(), point.x(), point.y());
-    if (button == PointerButton::Right && !hit.pile) {
-        emit MenuRequested(event->globalPosition().toPoint());
+    if (button == PointerButton::Right) {
+        if (!hit.pile)
+            emit MenuRequested(event->globalPosition().toPoint());
+        else
+            PressRight(hit, event->modifiers().testFlag(Qt::ControlModifier));
         return;
     }
-    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-    const PressResult pressed = PointerDown(context, button, ctrl, hit.pile, hit.card);
+    const PressResult pressed = PointerDown(context, button, false, hit.pile, hit.card);
     if (pressed == PressResult::Picked && context.hold.count > 0)
         LiftHeldCards(point);
     else if (pressed == PressResult::Acted)
         emit Played();
+}
+
+void BoardWidget::PressRight(const PointerHit& hit, bool ctrl)
+{
+    GameContext& context = session_.context();
+    if (holding_)
+        return;
+    // The second press of a double click is swallowed without a sound.
+    const bool guarded = context.doubleClickGuard;
+    const bool peeks = RightPressPeeks(context, ctrl);
+    if (PointerDown(context, PointerButton::Right, ctrl, hit.pile, hit.card) == PressResult::Acted) {
+        emit Played();
+        return;
+    }
+    if (!guarded && !(peeks && Peek(hit)))
+        session_.Beep();
+}
+
+// A face-up card of a tableau or of a fanned reserve, drawn whole on the window only: the board
+// image keeps the pile as it lies.
+bool BoardWidget::Peek(const PointerHit& hit)
+{
+    const GameContext& context = session_.context();
+    if (!context.flags[GameInProgress] || context.registers.Get(255, 1) != "Y")
+        return false;
+    if (!hit.pile || hit.card <= 0 || context.cards.IsFaceDown(hit.card))
+        return false;
+    const int reserveStyle = context.rules[rule::ReserveStyle];
+    const bool fanned = hit.pile->group == PileGroup::Reserves && (reserveStyle == 1 || reserveStyle == 2);
+    if (hit.pile->group != PileGroup::Tableaus && !fanned)
+        return false;
+    peeking_ = true;
+    SetOverlay(CardOverlay{session_.images().Face(FaceImageIndex(hit.card)), BoardPoint(QPoint(hit.rect.x, hit.rect.y)),
+                           false});
+    return true;
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event)
@@ -159,6 +222,10 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     PointerMove(session_.context());
+    if (!draggingPointer_) {
+        draggingPointer_ = true;
+        setCursor(cursors_.Dragging(ChosenPointer()));
+    }
     CardOverlay moved = *overlay_;
     moved.at = BoardPoint(event->position().toPoint()) - grabOffset_;
     SetOverlay(moved);
@@ -167,6 +234,11 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event)
 void BoardWidget::mouseReleaseEvent(QMouseEvent* /*event*/)
 {
     GameContext& context = session_.context();
+    ShowRestingPointer();
+    if (peeking_) {
+        peeking_ = false;
+        ClearOverlay();
+    }
     if (!holding_ || !overlay_) {
         PointerUp(context, {});
         emit Played();

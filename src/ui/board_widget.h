@@ -6,8 +6,11 @@
 
 #include "board/board_animator.h"
 #include "board/board_view_paint.h"
+#include "board/hit_test.h"
 #include "engine/pile_store.h"
+#include "ui/table_cursors.h"
 
+#include <QRegion>
 #include <QWidget>
 
 #include <optional>
@@ -25,6 +28,10 @@ public:
     void ClickStock();
     // Paints the board at once (a new deal shows before anything else happens).
     void ShowNow() { repaint(); }
+    // The pointer the player chose for the table (register (172, 2)), as it rests.
+    void ShowRestingPointer();
+    // A card shown whole over the pile that hides part of it, until the right button is let go.
+    bool Peeking() const { return peeking_; }
 
     // BoardSurface: what animations need of the window.
     void ShowOverlay(const QImage& image, QPoint at) override;
@@ -54,16 +61,27 @@ private:
     void LiftHeldCards(QPoint pointer);
     void FlyBack(const CardOverlay& carried, PileRef from, int count);
     void SetOverlay(std::optional<CardOverlay> overlay);
+    // Marks a part of the board (board coordinates) to be painted again.
+    void Invalidate(QRect boardArea);
     // Board points are in the coordinates of the whole table, window points in the widget's:
     // they differ by the scroll position.
     QPoint BoardPoint(QPoint windowPoint) const;
     QPoint WindowPoint(QPoint boardPoint) const;
     bool InputHeld() const;
+    int ChosenPointer() const;
+    // The right button: a one-click send, or the peek at a partly hidden card; a beep when it
+    // does neither.
+    void PressRight(const PointerHit& hit, bool ctrl);
+    bool Peek(const PointerHit& hit);
 
     TableSession& session_;
+    TableCursors cursors_;
     std::optional<CardOverlay> overlay_;
+    QRegion pending_;  // asked to be painted, not painted yet
     QPoint grabOffset_;
     bool holding_ = false;
+    bool peeking_ = false;
+    bool draggingPointer_ = false;
     bool stopRequested_ = false;
 };
 

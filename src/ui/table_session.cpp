@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QThread>
@@ -30,6 +31,45 @@ int IndexIn(const std::string& pile, int card)
         if (ElementAt(pile, i) == card)
             return i;
     return -1;
+}
+
+// Keyboard and mouse input to any window of the program is dropped while it lives: a deal being
+// drawn is not to be played on, nor a command to start under it.
+class InputDropper : public QObject {
+public:
+    InputDropper() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputDropper() override { QCoreApplication::instance()->removeEventFilter(this); }
+    InputDropper(const InputDropper&) = delete;
+    InputDropper& operator=(const InputDropper&) = delete;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+// The piles a deal fills, in the order the cards are seen to arrive: the stock keeps its cards.
+std::vector<PileRef> DealtPiles(const PileStore& piles)
+{
+    std::vector<PileRef> dealt;
+    for (PileGroup group : {PileGroup::Tableaus, PileGroup::Reserves, PileGroup::Foundations, PileGroup::StockGroup})
+        for (int slot = 0; slot < PileStore::SlotCount(group); ++slot)
+            if (!(group == PileGroup::StockGroup && slot == kStockSlot) && !piles.Slot(group, slot).empty())
+                dealt.push_back({group, slot});
+    return dealt;
 }
 
 }  // namespace
@@ -203,16 +243,58 @@ void TableSession::UpdateCommands()
         onCommandsChanged();
 }
 
-void TableSession::DrawTable(bool /*animateDeal*/)
+void TableSession::DrawTable(bool animateDeal)
 {
     // A new deal may change the card size, the fan steps and the places: lay everything out.
     // Clicks and keys that arrive meanwhile are dropped, not played on a half-drawn table.
     dealing_ = true;
     geometry_.scrollOffset = 0;
     Relayout();
+    if (animateDeal && DealAnimated())
+        AnimateDeal();
     if (view_)
         view_->ShowNow();
     dealing_ = false;
+}
+
+bool TableSession::DealAnimated() const
+{
+    // A window not yet shown would only make the player wait for a deal nobody sees.
+    return painter_ && view_ && view_->isVisible() && context_.registers.Get(241, 1) == "Y" &&
+           context_.registers.Get(67, 1) != "N";
+}
+
+void TableSession::AnimateDeal()
+{
+    const InputDropper dropper;
+    const PileStore dealt = context_.piles;
+    const std::vector<PileRef> filled = DealtPiles(dealt);
+    for (PileRef pile : filled)
+        context_.piles[pile].clear();
+    Repaint(painter_->DrawBoard());
+
+    const Place stock = geometry_.PlaceOf({PileGroup::StockGroup, kStockSlot});
+    const QPoint origin = IsPlaced(stock.x) && IsPlaced(stock.y) ? QPoint(stock.x, stock.y) : QPoint(0, 0);
+    BoardAnimator animator(context_, geometry_, *painter_, *images_, preferences_, *view_, random_);
+    for (PileRef pile : filled) {
+        const std::string& cards = dealt[pile];
+        for (int i = 0; i < ElementCount(cards); ++i) {
+            // The pile holds the card from now on, the board image only once it has landed.
+            context_.piles[pile] = cards.substr(0, 3 * static_cast<std::size_t>(i + 1));
+            const int card = ElementAt(cards, i);
+            const Place place = CardPosition(context_, geometry_, pile, 0, false);
+            if (card > 0 && IsPlaced(place.x) && IsPlaced(place.y)) {
+                const QImage& face = context_.cards.IsFaceDown(card) ? images_->Back() : images_->Face(FaceImageIndex(card));
+                animator.GlideCards(face, origin, QPoint(place.x, place.y), GlideOptions{.fast = true});
+            }
+            Repaint(painter_->DrawPile(pile));
+            view_->ClearOverlay();
+        }
+        // The window lives on between piles; what the player clicks or types meanwhile is dropped.
+        QCoreApplication::processEvents();
+    }
+    context_.piles = dealt;
+    Repaint(painter_->DrawBoard());
 }
 
 void TableSession::DrawPile(PileRef pile)

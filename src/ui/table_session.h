@@ -106,6 +106,9 @@ public:
 private:
     void Repaint(QRect boardArea);
     void PaintBackground();
+    bool DealAnimated() const;
+    // The dealt cards glide one by one from the stock to their piles.
+    void AnimateDeal();
 
     GameContext context_;
     Preferences preferences_;
