@@ -7,6 +7,7 @@
 #include "board/resource_modules.h"
 #include "engine/cards.h"
 #include "engine/lifecycle.h"
+#include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "test_support.h"
 #include "ui/board_widget.h"
@@ -226,4 +227,27 @@ TEST_F(TablePlayTest, AGameIsOpenedThroughTheSelectionDialog)
     EXPECT_TRUE(dialogSeen);
     EXPECT_EQ(session.context().CurrentGameNumber(), 1);
     EXPECT_TRUE(session.context().flags[GameInProgress]);
+}
+
+TEST_F(TablePlayTest, ShowingALegalMoveMovesNothingAndLeavesTheTableAsItWas)
+{
+    Deal(1, "0000000000001");
+    GameContext& context = session.context();
+    const Snapshot table = TakeSnapshot(context);
+    const QImage before = session.painter().BoardImage();
+    QImage marked;
+    QTimer::singleShot(300, [&] { marked = session.painter().BoardImage(); });
+    window->activateWindow();
+    QTest::keyClick(window.get(), Qt::Key_M);
+    EXPECT_FALSE(marked.isNull());
+    EXPECT_NE(marked, before);  // the move was shown while the key's pause lasted
+    EXPECT_EQ(TakeSnapshot(context).piles, table.piles);
+    EXPECT_TRUE(context.undoHistory.Empty());
+    EXPECT_EQ(session.painter().BoardImage(), before);
+
+    // Spider offers no move finder: the key does nothing there.
+    Deal(11, "0000000000001");
+    const QImage spider = session.painter().BoardImage();
+    QTest::keyClick(window.get(), Qt::Key_M);
+    EXPECT_EQ(session.painter().BoardImage(), spider);
 }

@@ -33,6 +33,7 @@ CommandTable CreateCommands(QWidget* owner)
     c.redo = Command(owner, "&Redo", Qt::CTRL | Qt::Key_Y);
     c.autoplay = Command(owner, "Auto&play", Qt::Key_F7);
     c.autoplay->setCheckable(true);
+    c.showMove = Command(owner, "Show a legal &move", Qt::Key_M);
     c.gameStatistics = Command(owner, "&Game statistics...", Qt::Key_F4);
     c.hiScores = Command(owner, "&Hi-Scores...", Qt::Key_F9);
     c.logStatistics = Command(owner, "&Log statistics...");
@@ -63,6 +64,9 @@ void BuildMenuBar(QMenuBar* bar, const CommandTable& c)
     edit->addActions({c.undo, c.redo});
     edit->addSeparator();
     edit->addAction(c.autoplay);
+
+    QMenu* tutor = bar->addMenu(QObject::tr("Tut&or"));
+    tutor->addAction(c.showMove);
 
     QMenu* statistics = bar->addMenu(QObject::tr("&Statistics"));
     statistics->addActions({c.gameStatistics, c.hiScores, c.logStatistics});

@@ -27,6 +27,8 @@ struct CommandTable {
     QAction* undo = nullptr;
     QAction* redo = nullptr;
     QAction* autoplay = nullptr;
+    // "Tut&or"
+    QAction* showMove = nullptr;
     // "&Statistics"
     QAction* gameStatistics = nullptr;
     QAction* hiScores = nullptr;

@@ -119,6 +119,7 @@ void MainWindow::ConnectCommands()
         SetAutoplay(session_.context(), session_.preferences(), on);
         RefreshCommands();
     });
+    connect(c.showMove, &QAction::triggered, this, [this] { session_.PointOutLegalMove(); });
     for (QAction* statistics : {c.gameStatistics, c.hiScores, c.logStatistics, c.gameInformation, c.popGameInformation})
         connect(statistics, &QAction::triggered, this, &MainWindow::ShowStatisticsCommand);
     connect(c.fullScreen, &QAction::triggered, this, [this] { SetFullScreen(!fullScreen_); });
@@ -167,6 +168,7 @@ void MainWindow::RefreshCommands()
     c.autoplay->setEnabled(game && context.autoplayAvailable);
     c.autoplay->setChecked(context.autoplayOn);
     c.rules->setEnabled(game);
+    c.showMove->setEnabled(game && context.commands.moveFinder);
     c.holdAndExit->setEnabled(context.commands.undoRedo);
     // Until the records exist the statistics commands only say that they are switched off.
     const bool statistics = context.mainGame.StatisticsDisabled;

@@ -6,6 +6,7 @@
 #include "catalogue/main_game.h"
 #include "catalogue/rule_parameters.h"
 #include "engine/cards.h"
+#include "engine/move_finder.h"
 #include "engine/pile_text.h"
 #include "engine/table.h"
 #include "ui/board_widget.h"
@@ -388,6 +389,26 @@ void TableSession::OpenGameSelection()
 {
     if (onOpenGameSelection)
         onOpenGameSelection();
+}
+
+void TableSession::PointOutLegalMove()
+{
+    if (!painter_)
+        return;
+    const std::optional<FoundMove> move = FindLegalMove(context_);
+    const std::optional<PileRef> from = move ? PileHolding(context_, move->card) : std::nullopt;
+    if (!move || !from) {
+        ShowInfo("There is no legal move.");
+        return;
+    }
+    const PileRef to = DestinationPile(move->destination);
+    const int target = TopElement(context_.piles[to]);
+    Repaint(painter_->DrawSelectedCard(move->card, *from, true));
+    if (target > 0)
+        Repaint(painter_->DrawSelectedCard(target, to, true));
+    Wait(900, true);
+    Repaint(painter_->DrawPile(*from));
+    Repaint(painter_->DrawPile(to));
 }
 
 }  // namespace marlowe

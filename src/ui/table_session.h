@@ -100,6 +100,10 @@ public:
     // The look the preferences choose (shadows, foundation highlights), read again after the
     // player changes them.
     void ReadLook();
+    // "Show a legal move": the card and the pile it may go to are marked for a moment; nothing
+    // moves. Without a legal move the player is told so.
+    void PointOutLegalMove();
+
     // Lays the table out for the current game and board size and redraws it all.
     void Relayout();
 
