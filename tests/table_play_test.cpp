@@ -14,9 +14,12 @@
 #include "ui/game_selection_dialog.h"
 #include "ui/game_trees.h"
 #include "ui/main_window.h"
+#include "ui/pile_size_panels.h"
 #include "ui/table_session.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QStatusBar>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
@@ -250,4 +253,29 @@ TEST_F(TablePlayTest, ShowingALegalMoveMovesNothingAndLeavesTheTableAsItWas)
     const QImage spider = session.painter().BoardImage();
     QTest::keyClick(window.get(), Qt::Key_M);
     EXPECT_EQ(session.painter().BoardImage(), spider);
+}
+
+TEST_F(TablePlayTest, WithoutTheStatusBarThePileSizeFloatsBesideThePointerUntilAKey)
+{
+    Deal(2, "0000000000001");
+    window->statusBar()->hide();
+    auto* panels = Board()->findChild<PileSizePanels*>();
+    ASSERT_NE(panels, nullptr);
+    const PileRef seventh{PileGroup::Tableaus, 6};
+    QTest::mouseMove(Board(), CornerOf(seventh) + QPoint(20, 30));
+    ASSERT_TRUE(panels->isVisible());
+    const QStringList texts = [&] {
+        QStringList shown;
+        for (const QLabel* label : panels->findChildren<QLabel*>())
+            if (label->isVisible())
+                shown << label->text();
+        return shown;
+    }();
+    EXPECT_TRUE(texts.contains("7 in this pile")) << texts.join("|").toStdString();
+    EXPECT_TRUE(texts.contains("Redeals: Unlimited")) << texts.join("|").toStdString();
+
+    QTest::keyClick(Board(), Qt::Key_Shift);
+    EXPECT_FALSE(panels->isVisible());
+    QTest::mouseMove(Board(), QPoint(1000, 700));
+    EXPECT_FALSE(panels->isVisible());
 }

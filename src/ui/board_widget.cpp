@@ -217,7 +217,7 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event)
     if (!holding_ || !overlay_) {
         if (event->buttons() == Qt::NoButton) {
             const QPoint point = event->position().toPoint();
-            emit PointerOver(HitTest(session_.context(), session_.geometry(), point.x(), point.y(), true).pile);
+            emit PointerOver(HitTest(session_.context(), session_.geometry(), point.x(), point.y(), true).pile, point);
         }
         return;
     }

@@ -44,7 +44,7 @@ signals:
     // The player did something on the table; the window refreshes its commands.
     void Played();
     // The pointer moved over the table with nothing held: the pile under it, or none.
-    void PointerOver(std::optional<PileRef> pile);
+    void PointerOver(std::optional<PileRef> pile, QPoint point);
     // A right click on the bare table: the window offers its pop-up menu there.
     void MenuRequested(QPoint globalPosition);
 

@@ -7,6 +7,7 @@
 #include "engine/move_history.h"
 #include "engine/pile_hints.h"
 #include "ui/board_widget.h"
+#include "ui/pile_size_panels.h"
 #include "ui/game_selection_dialog.h"
 #include "ui/help_window.h"
 #include "ui/status_panels.h"
@@ -54,6 +55,7 @@ MainWindow::MainWindow(TableSession& session) : session_(session)
     layout->setSpacing(0);
     board_ = new BoardWidget(session_, table);
     board_->installEventFilter(this);
+    pileSizes_ = new PileSizePanels(board_);
     scrollBar_ = new QScrollBar(Qt::Vertical, table);
     scrollBar_->setSingleStep(30);
     scrollBar_->setPageStep(90);
@@ -185,10 +187,14 @@ void MainWindow::TickClock()
     band_->SetTime(QString::fromStdString(FormatElapsed(ElapsedSeconds(session_.context(), SecondOfDay()))));
 }
 
-void MainWindow::ShowPileHint(std::optional<PileRef> pile)
+void MainWindow::ShowPileHint(std::optional<PileRef> pile, QPoint point)
 {
+    const PileHintTexts texts = ComputePileHint(session_.context(), pile, session_.hints());
+    // Without the status bar the counts float beside the pointer.
     if (statusBar()->isVisible())
-        panels_->SetTexts(ComputePileHint(session_.context(), pile, session_.hints()));
+        panels_->SetTexts(texts);
+    else
+        pileSizes_->ShowFor(texts, point);
 }
 
 void MainWindow::ShowStatisticsCommand()
@@ -218,6 +224,8 @@ void MainWindow::FitScrollBar(int extent)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == board_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress))
+        pileSizes_->hide();
     if (watched == board_ && event->type() == QEvent::Wheel)
         return TurnWheel(static_cast<const QWheelEvent&>(*event));
     return QMainWindow::eventFilter(watched, event);

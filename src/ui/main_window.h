@@ -20,6 +20,7 @@ namespace marlowe {
 
 class BoardWidget;
 class HelpWindow;
+class PileSizePanels;
 class StatusPanels;
 class TableSession;
 class TfrmOpenGame;
@@ -62,7 +63,7 @@ private:
     void ConnectCommands();
     void ConnectSession();
     void RefreshCommands();
-    void ShowPileHint(std::optional<PileRef> pile);
+    void ShowPileHint(std::optional<PileRef> pile, QPoint point);
     void FitScrollBar(int extent);
     bool TurnWheel(const QWheelEvent& wheel);
     void SetFullScreen(bool on);
@@ -83,6 +84,7 @@ private:
     QScrollBar* scrollBar_ = nullptr;
     ToolBand* band_ = nullptr;
     StatusPanels* panels_ = nullptr;
+    PileSizePanels* pileSizes_ = nullptr;
     QMenu* tableMenu_ = nullptr;
     HelpWindow* help_ = nullptr;
     TfrmOpenGame* selection_ = nullptr;
