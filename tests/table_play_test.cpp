@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QPixmap>
 #include <QTest>
@@ -262,7 +263,13 @@ TEST_F(TablePlayTest, WithoutTheStatusBarThePileSizeFloatsBesideThePointerUntilA
     auto* panels = Board()->findChild<PileSizePanels*>();
     ASSERT_NE(panels, nullptr);
     const PileRef seventh{PileGroup::Tableaus, 6};
-    QTest::mouseMove(Board(), CornerOf(seventh) + QPoint(20, 30));
+    // A plain move with no button held (QTest keeps the buttons of earlier tests pressed).
+    const auto hover = [&](QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, Board()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(Board(), &move);
+    };
+    hover(CornerOf(seventh) + QPoint(20, 30));
     ASSERT_TRUE(panels->isVisible());
     const QStringList texts = [&] {
         QStringList shown;
@@ -276,6 +283,8 @@ TEST_F(TablePlayTest, WithoutTheStatusBarThePileSizeFloatsBesideThePointerUntilA
 
     QTest::keyClick(Board(), Qt::Key_Shift);
     EXPECT_FALSE(panels->isVisible());
-    QTest::mouseMove(Board(), QPoint(1000, 700));
+    hover(CornerOf(seventh) + QPoint(20, 30));
+    EXPECT_TRUE(panels->isVisible());
+    hover(QPoint(1000, 700));
     EXPECT_FALSE(panels->isVisible());
 }

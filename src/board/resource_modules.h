@@ -49,8 +49,10 @@ public:
     // of the first line whose end equals the name. Empty when the list does not hold it.
     std::string ListedResourceName(ResourceModule module, std::string_view displayName) const;
 
-private:
+    // The resource path of a named entry (":/module0/WAVE/STOCK.wav"), or empty.
     QString EntryPath(std::string_view name) const;
+
+private:
 
     std::filesystem::path programFolder_;
     std::set<ResourceModule> open_;

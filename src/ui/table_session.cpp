@@ -349,12 +349,15 @@ void TableSession::HighlightCard(int card, PileRef pile, bool on)
         Repaint(painter_->DrawSelectedCard(card, pile, on));
 }
 
-void TableSession::PlaySound(std::string_view /*name*/, bool /*looping*/)
+void TableSession::PlaySound(std::string_view name, bool looping)
 {
-    // Sounds come with the sound player; the table plays silently until then.
+    sounds_.Play(name, looping);
 }
 
-void TableSession::StopSound() {}
+void TableSession::StopSound()
+{
+    sounds_.Stop();
+}
 
 void TableSession::Beep()
 {

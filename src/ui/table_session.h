@@ -15,6 +15,7 @@
 #include "engine/hint_file.h"
 #include "engine/presentation.h"
 #include "engine/shuffle.h"
+#include "ui/sound_player.h"
 
 #include <QObject>
 #include <QRect>
@@ -117,6 +118,7 @@ private:
     GameContext context_;
     Preferences preferences_;
     ResourceModules modules_;
+    SoundPlayer sounds_{modules_};
     std::unique_ptr<CardImages> images_;
     BoardGeometry geometry_;
     std::unique_ptr<BoardPainter> painter_;
