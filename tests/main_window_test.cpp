@@ -11,6 +11,7 @@
 #include "engine/pile_text.h"
 #include "engine/table.h"
 #include "test_support.h"
+#include "window_test_support.h"
 #include "ui/board_widget.h"
 #include "ui/game_selection_dialog.h"
 #include "ui/help_window.h"
@@ -42,21 +43,10 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : session(MARLOWE_BUILD_DIR, data.path())
     {
-        StartRun(session);
+        marlowe::testing::StartTestRun(session);
         window = std::make_unique<MainWindow>(session);
         window->resize(1024, 768);
         window->show();
-    }
-
-    static void StartRun(TableSession& run)
-    {
-        EXPECT_TRUE(run.Start(DisplayFacts{1280, 1024, 16777216}));
-        // Cards move at once: the tests look at where they land, not at the flight.
-        run.context().registers.Set(67, 1, "N");
-        // Questions would wait for a player: never ask before abandoning a game.
-        run.context().registers.Set(185, 1, "N");
-        // Only the player's own moves change the table.
-        run.context().autoplayOn = false;
     }
 
     // The text of the message box that action shows, which is answered at once; empty when
@@ -86,19 +76,7 @@ protected:
 
     std::string Preference(const char* key) { return session.preferences().ReadString("Preference", key, ""); }
 
-    // Deals game number from a fixed deal number.
-    void Deal(int game, const char* dealNumber)
-    {
-        GameContext& context = session.context();
-        context.registers.Set(153, 15, dealNumber);
-        const ScreenFacts screen{1280, 16777216};
-        if (!OpenGame(context, session.preferences(), session.random(), game, context.mainGame.GameName(game),
-                      context.registers.Get(77, 30), 1, false, screen)) {
-            ASSERT_TRUE(NewGame(context, session.preferences(), session.random(), 1, screen));
-        }
-        ASSERT_EQ(context.CurrentGameNumber(), game);
-        QCoreApplication::processEvents();
-    }
+    void Deal(int game, const char* dealNumber) { marlowe::testing::DealFixedGame(session, game, dealNumber); }
 
     QPoint CentreOf(PileRef pile, int k = 0)
     {
@@ -347,7 +325,7 @@ TEST_F(MainWindowTest, ARunStartsWithTheSelectionAndEndsWithTheWindowStateSaved)
     // The next run counts itself and deals the remembered game without asking.
     session.preferences().WriteInt("Preference", "Game", 2);
     TableSession next(MARLOWE_BUILD_DIR, data.path());
-    StartRun(next);
+    marlowe::testing::StartTestRun(next);
     EXPECT_EQ(next.RunCount(), 2);
     MainWindow nextWindow(next);
     nextWindow.SetGameChooser([&chosen]() -> std::optional<GameChoice> {

@@ -10,6 +10,7 @@
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "test_support.h"
+#include "window_test_support.h"
 #include "ui/board_widget.h"
 #include "ui/game_selection_dialog.h"
 #include "ui/game_trees.h"
@@ -35,28 +36,13 @@ class TablePlayTest : public ::testing::Test {
 protected:
     TablePlayTest() : session(MARLOWE_BUILD_DIR, data.path())
     {
-        EXPECT_TRUE(session.Start(DisplayFacts{1280, 1024, 16777216}));
-        GameContext& context = session.context();
-        context.registers.Set(67, 1, "N");
-        context.registers.Set(185, 1, "N");
-        context.autoplayOn = false;
+        marlowe::testing::StartTestRun(session);
         window = std::make_unique<MainWindow>(session);
         window->resize(1024, 768);
         window->show();
     }
 
-    void Deal(int game, const std::string& dealNumber)
-    {
-        GameContext& context = session.context();
-        context.registers.Set(153, 15, dealNumber);
-        const ScreenFacts screen{1280, 16777216};
-        if (!OpenGame(context, session.preferences(), session.random(), game, context.mainGame.GameName(game),
-                      context.registers.Get(77, 30), 1, false, screen)) {
-            ASSERT_TRUE(NewGame(context, session.preferences(), session.random(), 1, screen));
-        }
-        ASSERT_EQ(context.CurrentGameNumber(), game);
-        QCoreApplication::processEvents();
-    }
+    void Deal(int game, const std::string& dealNumber) { marlowe::testing::DealFixedGame(session, game, dealNumber); }
 
     // Top-left corner of card k (0: the top card) of a pile on the window.
     QPoint CornerOf(PileRef pile, int k = 0)

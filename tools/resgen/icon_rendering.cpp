@@ -177,7 +177,7 @@ void DrawCardFace(QPainter& painter, const QRectF& card, const QColor& pipColour
     painter.setPen(Qt::NoPen);
     painter.setBrush(pipColour);
     if (side >= 4) {
-        painter.drawPath(SuitPath('D', QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side)));
+        painter.drawPath(SuitPip('D', QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side)));
         return;
     }
     // Too small for a shape: a sharp square dot.
@@ -196,56 +196,6 @@ void DrawCardBack(QPainter& painter, const QRectF& card)
     painter.setPen(QPen(QColor(150, 185, 235), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(card.adjusted(2.5, 2.5, -2.5, -2.5));
-}
-
-QPainterPath SuitPath(char suit, const QRectF& box)
-{
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    // The stem that spades and clubs stand on.
-    const auto addStem = [&path] {
-        path.moveTo(0.5, 0.55);
-        path.quadTo(0.52, 0.9, 0.72, 1.0);
-        path.lineTo(0.28, 1.0);
-        path.quadTo(0.48, 0.9, 0.5, 0.55);
-        path.closeSubpath();
-    };
-    switch (suit) {
-    case 'H':
-        path.moveTo(0.5, 1.0);
-        path.cubicTo(0.38, 0.82, 0.0, 0.62, 0.0, 0.3);
-        path.cubicTo(0.0, 0.1, 0.14, 0.0, 0.28, 0.0);
-        path.cubicTo(0.4, 0.0, 0.48, 0.08, 0.5, 0.2);
-        path.cubicTo(0.52, 0.08, 0.6, 0.0, 0.72, 0.0);
-        path.cubicTo(0.86, 0.0, 1.0, 0.1, 1.0, 0.3);
-        path.cubicTo(1.0, 0.62, 0.62, 0.82, 0.5, 1.0);
-        break;
-    case 'D':
-        path.moveTo(0.5, 0.0);
-        path.quadTo(0.72, 0.3, 0.92, 0.5);
-        path.quadTo(0.72, 0.7, 0.5, 1.0);
-        path.quadTo(0.28, 0.7, 0.08, 0.5);
-        path.quadTo(0.28, 0.3, 0.5, 0.0);
-        break;
-    case 'S':
-        path.moveTo(0.5, 0.0);
-        path.cubicTo(0.62, 0.2, 1.0, 0.38, 1.0, 0.62);
-        path.cubicTo(1.0, 0.8, 0.86, 0.86, 0.74, 0.86);
-        path.cubicTo(0.62, 0.86, 0.54, 0.8, 0.5, 0.72);
-        path.cubicTo(0.46, 0.8, 0.38, 0.86, 0.26, 0.86);
-        path.cubicTo(0.14, 0.86, 0.0, 0.8, 0.0, 0.62);
-        path.cubicTo(0.0, 0.38, 0.38, 0.2, 0.5, 0.0);
-        addStem();
-        break;
-    default:
-        path.addEllipse(QPointF(0.5, 0.27), 0.23, 0.23);
-        path.addEllipse(QPointF(0.24, 0.6), 0.23, 0.23);
-        path.addEllipse(QPointF(0.76, 0.6), 0.23, 0.23);
-        path.addEllipse(QPointF(0.5, 0.52), 0.14, 0.14);
-        addStem();
-        break;
-    }
-    return QTransform::fromTranslate(box.x(), box.y()).scale(box.width(), box.height()).map(path);
 }
 
 QColor SuitColour(char suit)

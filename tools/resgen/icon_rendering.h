@@ -3,6 +3,8 @@
 // can take (disabled, flat, faded), icons of the freedesktop theme, and the tiny cards, pips and
 // marks several pictures are drawn from.
 
+#include "suit_pips.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -40,8 +42,6 @@ QImage ThemeIcon(const QString& themeFolder, const QString& icon, int designSize
 // Tiny pieces for 16-pixel pictures. Rectangles are in pixels; the painter antialiases.
 void DrawCardFace(QPainter& painter, const QRectF& card, const QColor& pipColour);
 void DrawCardBack(QPainter& painter, const QRectF& card);
-// A suit's pip filling box: 'H', 'D', 'C' or 'S'.
-QPainterPath SuitPath(char suit, const QRectF& box);
 QColor SuitColour(char suit);
 // A green check or a red cross in the bottom-right corner of a 16-pixel picture.
 void DrawWonBadge(QPainter& painter, int size);

@@ -97,7 +97,7 @@ void DrawFoundation(QPainter& painter)
     DrawCardFace(painter, QRectF(2, 3, 10, 13), QColor());
     painter.setPen(Qt::NoPen);
     painter.setBrush(SuitColour('H'));
-    painter.drawPath(SuitPath('H', QRectF(4, 6.5, 6, 6)));
+    painter.drawPath(SuitPip('H', QRectF(4, 6.5, 6, 6)));
 }
 
 void DrawTableau(QPainter& painter)
@@ -159,7 +159,7 @@ QImage MakeSuitImage(std::string_view name)
             return Keyed(Drawn(kSuitImage, [suit](QPainter& painter) {
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(SuitColour(suit));
-                painter.drawPath(SuitPath(suit, QRectF(1, 1, kSuitImage - 2, kSuitImage - 2)));
+                painter.drawPath(SuitPip(suit, QRectF(1, 1, kSuitImage - 2, kSuitImage - 2)));
             }));
     return {};
 }

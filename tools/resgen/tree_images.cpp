@@ -85,7 +85,7 @@ void DrawPairing(QPainter& painter)
         DrawCardFace(painter, QRectF(x, 2, 7, 11), QColor());
         painter.setPen(Qt::NoPen);
         painter.setBrush(SuitColour('H'));
-        painter.drawPath(SuitPath('H', QRectF(x + 1.5, 5.5, 4, 4)));
+        painter.drawPath(SuitPip('H', QRectF(x + 1.5, 5.5, 4, 4)));
     }
 }
 
@@ -95,7 +95,7 @@ void DrawSimpleGames(QPainter& painter)
     DrawCardFace(painter, QRectF(3, 1, 10, 14), QColor());
     painter.setPen(Qt::NoPen);
     painter.setBrush(SuitColour('S'));
-    painter.drawPath(SuitPath('S', QRectF(5, 4.5, 6, 7)));
+    painter.drawPath(SuitPip('S', QRectF(5, 4.5, 6, 7)));
 }
 
 void DrawSpider(QPainter& painter)

@@ -1,0 +1,41 @@
+#pragma once
+// A run of the program for the window tests: started on the shipped modules and catalogue, with
+// cards that move at once, no questions that would wait for a player, and no automatic play.
+
+#include "engine/lifecycle.h"
+#include "ui/table_session.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace marlowe::testing {
+
+inline void StartTestRun(TableSession& run)
+{
+    EXPECT_TRUE(run.Start(DisplayFacts{1280, 1024, 16777216}));
+    // Cards move at once: the tests look at where they land, not at the flight.
+    run.context().registers.Set(67, 1, "N");
+    // Questions would wait for a player: never ask before abandoning a game.
+    run.context().registers.Set(185, 1, "N");
+    // Only the player's own moves change the table.
+    run.context().autoplayOn = false;
+}
+
+// Opens game number (or deals it again) from a fixed deal number.
+inline void DealFixedGame(TableSession& run, int game, const std::string& dealNumber)
+{
+    GameContext& context = run.context();
+    context.registers.Set(153, 15, dealNumber);
+    const ScreenFacts screen{1280, 16777216};
+    if (!OpenGame(context, run.preferences(), run.random(), game, context.mainGame.GameName(game),
+                  context.registers.Get(77, 30), 1, false, screen)) {
+        ASSERT_TRUE(NewGame(context, run.preferences(), run.random(), 1, screen));
+    }
+    ASSERT_EQ(context.CurrentGameNumber(), game);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace marlowe::testing
