@@ -1,6 +1,7 @@
 // A game from its choice to its end: preparing, dealing, opening, ending, abandoning, titles.
 
 #include "app/preferences.h"
+#include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/lifecycle.h"
 #include "engine/pile_text.h"
@@ -147,6 +148,34 @@ TEST_F(LifecycleTest, NewGameAfterAWinEndsItWithoutDealing)
     EXPECT_FALSE(context.flags[GameInProgress]);
     EXPECT_EQ(context.registers.Get(153, 15), deal) << "no new deal by the command itself";
     EXPECT_EQ(presentation.events.back(), "open game selection");
+}
+
+TEST_F(LifecycleTest, SoundsFollowTheirSwitchesAndTheMasterSwitch)
+{
+    // By default a new game is silent.
+    ASSERT_TRUE(Open(kFreeCell));
+    NewGameCommand(context, preferences, random);
+    EXPECT_TRUE(presentation.EventsStartingWith("sound New").empty());
+
+    // Switched on, it plays over whatever plays.
+    context.registers.Set(static_cast<int>(SoundSwitch::NewGame), 1, "Y");
+    NewGameCommand(context, preferences, random);
+    EXPECT_EQ(presentation.EventsStartingWith("sound New over").size(), 1u);
+
+    // Stopping a loop plays the silent name.
+    presentation.events.clear();
+    PlaySoundLooping(context, "Redeal", true);
+    StopSound(context);
+    EXPECT_EQ(presentation.events, (std::vector<std::string>{"sound Redeal looping", "sound _tmp_stop_"}));
+
+    // With the master switch off nothing plays, whatever the single switches say.
+    presentation.events.clear();
+    context.registers.Set(141, 1, "N");
+    NewGameCommand(context, preferences, random);
+    PlayEventSound(context, "Stock", SoundSwitch::Stock);
+    PlaySoundOnce(context, "About", true);
+    StopSound(context);
+    EXPECT_TRUE(presentation.EventsStartingWith("sound").empty());
 }
 
 TEST_F(LifecycleTest, AWideGameForcesASmallerCardSizeOnceAndGivesItBack)

@@ -14,8 +14,8 @@ TEST(SoundPlayerTest, PlaysTheModulesSoundsByNameAndStopsOnAnUnknownOne)
     ASSERT_TRUE(modules.Open(ResourceModule::Standard));
     SoundPlayer player(modules);
     for (const std::string& name : SoundNames())
-        EXPECT_TRUE(player.Play(name, name == "Redeal")) << name;
-    EXPECT_TRUE(player.Play("New", false));
-    EXPECT_FALSE(player.Play("_tmp_stop_", false));
+        EXPECT_TRUE(player.Play(name, name == "Redeal" ? SoundMode::Looping : SoundMode::Once)) << name;
+    EXPECT_TRUE(player.Play("New", SoundMode::NoInterrupt));
+    EXPECT_FALSE(player.Play("_tmp_stop_", SoundMode::Once));
     player.Stop();
 }

@@ -22,6 +22,8 @@ inline void StartTestRun(TableSession& run)
     run.context().registers.Set(185, 1, "N");
     // Only the player's own moves change the table.
     run.context().autoplayOn = false;
+    // The first activation would stop at the players dialog of a first run.
+    run.preferences().WriteString("Parameters", "Players_Names_V01", "Y");
 }
 
 // Opens game number (or deals it again) from a fixed deal number.

@@ -361,7 +361,7 @@ void NewGameCommand(GameContext& context, Preferences& preferences, RandomSource
         return;
     if (EndGame(context))
         return;
-    PlayEventSound(context, "New", SoundSwitch::NewGame);
+    PlaySoundNoInterrupt(context, "New", SoundWanted(context, SoundSwitch::NewGame));
     if (auto dealt = NewGame(context, preferences, random, 2); !dealt)
         context.presentation().ShowInfo(dealt.message());
 }

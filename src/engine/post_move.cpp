@@ -96,7 +96,7 @@ void RemoveCompleteSequence(GameContext& context, int tableau)
         if (ExecuteMove(context, card, destination))
             DropLastSnapshots(context, 1);
     }
-    context.presentation().StopSound();
+    StopSound(context);
 }
 
 void TurnUpExposedCards(GameContext& context)

@@ -26,6 +26,9 @@ struct MemorySummary {
     std::string grid;      // page 0 only: "Grid: 4 x 3", ...
 };
 
+// How a sound plays: in place of the one playing, over it, or repeating until stopped.
+enum class SoundMode { Once, NoInterrupt, Looping };
+
 class Presentation {
 public:
     virtual ~Presentation() = default;
@@ -65,8 +68,9 @@ public:
     // The summary box of a memory game at its end.
     virtual void ShowMemorySummary(const MemorySummary& /*summary*/) {}
 
-    // Plays a sound of the resource module by name, once or looping; StopSound ends it.
-    virtual void PlaySound(std::string_view name, bool looping) = 0;
+    // Plays a sound of the resource module by name in the background; StopSound ends it. A name
+    // the module lacks silences whatever plays.
+    virtual void PlaySound(std::string_view name, SoundMode mode) = 0;
     virtual void StopSound() = 0;
     // The refusal beep of an invalid click.
     virtual void Beep() = 0;

@@ -65,9 +65,9 @@ public:
                          " misses " + std::to_string(summary.misses) + " score " + std::to_string(summary.score));
     }
 
-    void PlaySound(std::string_view name, bool looping) override
+    void PlaySound(std::string_view name, SoundMode mode) override
     {
-        events.push_back("sound " + std::string(name) + (looping ? " looping" : ""));
+        events.push_back("sound " + std::string(name) + (mode == SoundMode::Looping ? " looping" : mode == SoundMode::NoInterrupt ? " over" : ""));
     }
     void StopSound() override { events.push_back("sound stop"); }
     void CelebrateWin() override { events.push_back("celebrate"); }

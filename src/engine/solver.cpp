@@ -40,7 +40,7 @@ public:
     void GlideCard(int, PileRef, PileRef) override {}
     void FlipCard(int, PileRef) override {}
     void DrawStockButton(PileRef, bool) override {}
-    void PlaySound(std::string_view, bool) override {}
+    void PlaySound(std::string_view, SoundMode) override {}
     void StopSound() override {}
     void Beep() override {}
     void Wait(int, bool) override {}
@@ -526,6 +526,7 @@ SolveResult Solve(const GameContext& context, const SolverOptions& options)
         result.solved = true;
         for (const auto& action : line)
             result.actions.push_back(ActionText(action));
+        result.line = std::move(line);
     }
     return result;
 }

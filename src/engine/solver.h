@@ -23,6 +23,7 @@ struct SolverOptions {
 struct SolveResult {
     bool solved = false;
     std::vector<std::string> actions; // the winning actions, in the play protocol's words
+    std::vector<PlayAction> line;     // the same actions, to be carried out with PerformAction
     long long nodes = 0;              // tables examined
 };
 

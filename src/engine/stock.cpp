@@ -84,7 +84,7 @@ void RedealWaste(GameContext& context)
     if (animate) {
         context.presentation().DrawPile(kWaste);
         context.presentation().Wait(100, false);
-        context.presentation().StopSound();
+        StopSound(context);
     }
     // The selection games that keep a pair in foundation 1 let go of a card now in the stock.
     const int special = context.rules[rule::SpecialGame];

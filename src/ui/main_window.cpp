@@ -2,14 +2,21 @@
 
 #include "catalogue/custom_games.h"
 #include "engine/autoplay.h"
+#include "engine/event_sounds.h"
 #include "engine/game_clock.h"
 #include "engine/lifecycle.h"
 #include "engine/move_history.h"
 #include "engine/pile_hints.h"
 #include "ui/board_widget.h"
-#include "ui/pile_size_panels.h"
+#include "ui/customize_dialog.h"
+#include "ui/game_information_dialog.h"
 #include "ui/game_selection_dialog.h"
 #include "ui/help_window.h"
+#include "ui/high_scores_dialog.h"
+#include "ui/log_dialog.h"
+#include "ui/pile_size_panels.h"
+#include "ui/players_dialog.h"
+#include "ui/statistics_dialog.h"
 #include "ui/status_panels.h"
 #include "ui/table_session.h"
 #include "ui/tool_band.h"
@@ -123,17 +130,22 @@ void MainWindow::ConnectCommands()
     });
     connect(c.showMove, &QAction::triggered, this, [this] { session_.PointOutLegalMove(); });
     for (QAction* statistics : {c.gameStatistics, c.hiScores, c.logStatistics, c.gameInformation, c.popGameInformation})
-        connect(statistics, &QAction::triggered, this, &MainWindow::ShowStatisticsCommand);
+        connect(statistics, &QAction::triggered, this, [this, statistics] { ShowStatistics(statistics); });
     connect(c.fullScreen, &QAction::triggered, this, [this] { SetFullScreen(!fullScreen_); });
     connect(c.rules, &QAction::triggered, this, [this] { ShowRules(session_.context().CurrentGameNumber()); });
     connect(c.contents, &QAction::triggered, this, &MainWindow::ShowContents);
     connect(c.about, &QAction::triggered, this, [this] {
+        PlaySoundOnce(session_.context(), "About", SoundWanted(session_.context(), SoundSwitch::About));
         QMessageBox::about(this, tr("About Marlowe 2002"),
                            tr("<b>Marlowe 2002</b> 5.8<br>A collection of patience card games."));
     });
-    // The players dialog and the customize dialog are not part of the program yet.
-    for (QAction* later : {c.players, c.customize, c.changeCardSet, c.changeDeck, c.changeBackground})
-        later->setEnabled(false);
+    connect(c.players, &QAction::triggered, this, &MainWindow::ShowPlayers);
+    connect(c.customize, &QAction::triggered, this, [this] { ShowCustomize(TfrmCustomize_Freeware::General); });
+    // The card set and the deck are chosen on the page of the backs.
+    connect(c.changeCardSet, &QAction::triggered, this, [this] { ShowCustomize(TfrmCustomize_Freeware::Decks); });
+    connect(c.changeDeck, &QAction::triggered, this, [this] { ShowCustomize(TfrmCustomize_Freeware::Decks); });
+    connect(c.changeBackground, &QAction::triggered, this,
+            [this] { ShowCustomize(TfrmCustomize_Freeware::Backgrounds); });
 
     connect(board_, &BoardWidget::Played, this, &MainWindow::RefreshCommands);
     connect(board_, &BoardWidget::PointerOver, this, &MainWindow::ShowPileHint);
@@ -172,12 +184,10 @@ void MainWindow::RefreshCommands()
     c.rules->setEnabled(game);
     c.showMove->setEnabled(game && context.commands.moveFinder);
     c.holdAndExit->setEnabled(context.commands.undoRedo);
-    // Until the records exist the statistics commands only say that they are switched off.
-    const bool statistics = context.mainGame.StatisticsDisabled;
-    for (QAction* action : {c.gameStatistics, c.hiScores, c.logStatistics})
-        action->setEnabled(statistics);
-    c.gameInformation->setEnabled(game && statistics);
-    c.popGameInformation->setEnabled(game && statistics);
+    for (QAction* action : {c.customize, c.changeCardSet, c.changeDeck, c.changeBackground})
+        action->setEnabled(context.commands.customize);
+    c.gameInformation->setEnabled(game);
+    c.popGameInformation->setEnabled(game);
     // A new deal shows its zero time at once, not at the next tick.
     TickClock();
 }
@@ -197,11 +207,57 @@ void MainWindow::ShowPileHint(std::optional<PileRef> pile, QPoint point)
         pileSizes_->ShowFor(texts, point);
 }
 
-void MainWindow::ShowStatisticsCommand()
+bool MainWindow::StatisticsEnabled()
 {
-    if (session_.context().mainGame.StatisticsDisabled)
-        session_.ShowInfo("The Statistics are disabled. To enable the Statistics, change the value in the "
-                          "\"Customize\" dialog box.");
+    if (!session_.context().mainGame.StatisticsDisabled)
+        return true;
+    session_.ShowInfo("The Statistics are disabled. To enable the Statistics, change the value in the "
+                      "\"Customize\" dialog box.");
+    return false;
+}
+
+void MainWindow::ShowStatistics(QAction* command)
+{
+    if (!StatisticsEnabled())
+        return;
+    GameContext& context = session_.context();
+    const CommandTable& c = commands_;
+    const std::string player = context.registers.Get(77, 30);
+    const int game = context.CurrentGameNumber();
+    StatisticsFiles& files = session_.statistics();
+    std::unique_ptr<QDialog> dialog;
+    if (command == c.gameStatistics)
+        dialog = std::make_unique<StatisticsDialog>(files, context.mainGame, player, game, this);
+    else if (command == c.hiScores)
+        dialog = std::make_unique<HighScoresDialog>(files, context.mainGame, player, game, this);
+    else if (command == c.logStatistics)
+        dialog = std::make_unique<LogDialog>(files, context.mainGame, player, this);
+    else if (game >= 0)
+        dialog = std::make_unique<GameInformationDialog>(files, context.mainGame, session_.modules(), player, game,
+                                                         context.registers.Get(153, 15), this);
+    if (!dialog)
+        return;
+    dialog->exec();
+}
+
+void MainWindow::ShowCustomize(int page)
+{
+    TfrmCustomize_Freeware dialog(session_, band_, page, this);
+    dialog.SetHelpHandler([this](int topic) { Help().ShowTopic(topic); });
+    dialog.exec();
+    RefreshCommands();
+}
+
+void MainWindow::ShowPlayers()
+{
+    TfrmPlayers dialog(session_.context(), session_.preferences(), session_.modules(), this);
+    dialog.onPlayerChanged = [this] {
+        session_.Relayout();
+        if (!selection_ || !selection_->isVisible())
+            ChooseGame();
+    };
+    dialog.ShowDialog();
+    RefreshCommands();
 }
 
 void MainWindow::FitScrollBar(int extent)

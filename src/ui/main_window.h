@@ -67,7 +67,18 @@ private:
     void FitScrollBar(int extent);
     bool TurnWheel(const QWheelEvent& wheel);
     void SetFullScreen(bool on);
-    void ShowStatisticsCommand();
+    // The statistics commands: the dialog that opens opens, or the message that the statistics
+    // are switched off.
+    void ShowStatistics(QAction* command);
+    // Whether the statistics are on; when off the player is told how to switch them on.
+    bool StatisticsEnabled();
+    // "&Players...": the players dialog; after a change of player the table is redrawn and a
+    // game chosen for the new player.
+    void ShowPlayers();
+    // "C&ustomize..." and the pop-up commands that open it on a page.
+    void ShowCustomize(int page);
+    // The first activation of the very first run shows the players dialog once.
+    void OfferPlayersOnce();
     void ShowRules(int game);
     void ShowContents();
     HelpWindow& Help();

@@ -52,6 +52,9 @@ void MainWindow::OnFirstActivation()
     firstActivationDone_ = true;
     GameContext& context = session_.context();
     UpdateTitle(context);
+    session_.statistics().UpgradeScoreFile(session_.preferences().FilePath());
+    session_.statistics().CheckExtraStatistics(true);
+    OfferPlayersOnce();
     // A game remembered from an earlier run is dealt again; a new player chooses one first.
     const bool remembered = !session_.preferences().ReadString(kPreference, "Game", "").empty();
     const int stored = context.CurrentGameNumber();
@@ -64,6 +67,15 @@ void MainWindow::OnFirstActivation()
     } else {
         ChooseGame();
     }
+}
+
+void MainWindow::OfferPlayersOnce()
+{
+    Preferences& preferences = session_.preferences();
+    if (preferences.ReadString("Parameters", "Players_Names_V01") != "N")
+        return;
+    preferences.WriteString("Parameters", "Players_Names_V01", "Y");
+    ShowPlayers();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -24,15 +24,14 @@ QSoundEffect* SoundPlayer::EffectFor(std::string_view name)
     return effects_.emplace(key, std::move(effect)).first->second.get();
 }
 
-bool SoundPlayer::Play(std::string_view name, bool looping)
+bool SoundPlayer::Play(std::string_view name, SoundMode mode)
 {
     QSoundEffect* effect = EffectFor(name);
-    // "New" starts over whatever plays; every other sound takes its place.
-    if (name != "New" || !effect)
+    if (mode != SoundMode::NoInterrupt || !effect)
         Stop();
     if (!effect)
         return false;
-    effect->setLoopCount(looping ? QSoundEffect::Infinite : 1);
+    effect->setLoopCount(mode == SoundMode::Looping ? QSoundEffect::Infinite : 1);
     effect->play();
     playing_ = effect;
     return true;

@@ -1,8 +1,10 @@
 #pragma once
 // The program's sounds: the WAVE entries of the resource module played in the background. A
-// sound cuts off the one that is playing, except "New", which plays over it; "Redeal" and the
-// long shuffle may loop until stopped. Without an audio device the player stays silent and never
-// fails the program.
+// sound cuts off the one that is playing unless it is asked to play over it; a looping one
+// repeats until stopped. Without an audio device the player stays silent and never fails the
+// program.
+
+#include "engine/presentation.h"
 
 #include <QString>
 
@@ -26,7 +28,7 @@ public:
 
     // Starts the named sound; false (and whatever played is stopped) when the modules hold no
     // sound of that name.
-    bool Play(std::string_view name, bool looping);
+    bool Play(std::string_view name, SoundMode mode);
     void Stop();
 
 private:

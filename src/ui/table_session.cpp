@@ -6,9 +6,11 @@
 #include "catalogue/main_game.h"
 #include "catalogue/rule_parameters.h"
 #include "engine/cards.h"
+#include "engine/event_sounds.h"
 #include "engine/move_finder.h"
 #include "engine/pile_text.h"
 #include "engine/table.h"
+#include "records/finished_game.h"
 #include "ui/board_widget.h"
 
 #include <QApplication>
@@ -83,6 +85,22 @@ TableSession::TableSession(std::filesystem::path programFolder, std::filesystem:
 {
     context_.mainGame.programFolder = std::move(programFolder);
     context_.mainGame.dataFolder = std::move(dataFolder);
+    RecordsFeedback feedback;
+    feedback.inform = [this](const std::string& message) { ShowInfo(message); };
+    feedback.busy = [](bool on) {
+        if (on)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+    feedback.wait = [this](int milliseconds) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        Wait(milliseconds, true);
+        QApplication::restoreOverrideCursor();
+    };
+    statistics_ = std::make_unique<StatisticsFiles>(context_.mainGame.dataFolder, std::move(feedback));
+    records_ = std::make_unique<GameRecords>(*statistics_);
+    context_.recordGame = RecordingHook(*records_);
 }
 
 TableSession::~TableSession() = default;
@@ -98,6 +116,7 @@ Outcome TableSession::Start(const DisplayFacts& display)
     preferences_.ReadAllPreferences(context_.mainGame, display);
     preferences_.EnsureDefaultPlayers();
     runCount_ = preferences_.CountRun();
+    PlaySoundOnce(context_, "Splash", SoundWanted(context_, SoundSwitch::Splash));
     TMainGame& game = context_.mainGame;
     game.CardSizeNoted = 2;
     if (const Outcome loaded = game.LoadCatalogue(); !loaded)
@@ -168,6 +187,14 @@ void TableSession::Relayout()
     if (onExtent)
         onExtent(painter_->DrawnExtent());
     Repaint(painter_->BoardImage().rect());
+}
+
+void TableSession::ApplyLookChange()
+{
+    if (!images_)
+        return;
+    images_->LoadCardBack();
+    Relayout();
 }
 
 void TableSession::SetScrollPosition(int position)
@@ -349,9 +376,9 @@ void TableSession::HighlightCard(int card, PileRef pile, bool on)
         Repaint(painter_->DrawSelectedCard(card, pile, on));
 }
 
-void TableSession::PlaySound(std::string_view name, bool looping)
+void TableSession::PlaySound(std::string_view name, SoundMode mode)
 {
-    sounds_.Play(name, looping);
+    sounds_.Play(name, mode);
 }
 
 void TableSession::StopSound()

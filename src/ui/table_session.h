@@ -15,6 +15,8 @@
 #include "engine/hint_file.h"
 #include "engine/presentation.h"
 #include "engine/shuffle.h"
+#include "records/game_records.h"
+#include "records/statistics_files.h"
 #include "ui/sound_player.h"
 
 #include <QObject>
@@ -52,6 +54,9 @@ public:
     BoardGeometry& geometry() { return geometry_; }
     BoardPainter& painter() { return *painter_; }
     RandomSource& random() { return random_; }
+    // The record files of the data folder; every game that counts is written there as it ends.
+    StatisticsFiles& statistics() { return *statistics_; }
+    GameRecords& records() { return *records_; }
 
     // The view that shows the board; the session tells it what changed.
     void SetView(BoardWidget* view) { view_ = view; }
@@ -91,7 +96,7 @@ public:
     void FlipCard(int card, PileRef pile) override;
     void DrawStockButton(PileRef place, bool pressed) override;
     void HighlightCard(int card, PileRef pile, bool on) override;
-    void PlaySound(std::string_view name, bool looping) override;
+    void PlaySound(std::string_view name, SoundMode mode) override;
     void StopSound() override;
     void Beep() override;
     void Wait(int milliseconds, bool pumping) override;
@@ -107,6 +112,8 @@ public:
 
     // Lays the table out for the current game and board size and redraws it all.
     void Relayout();
+    // The player chose another back or background: the back is loaded again, the board redrawn.
+    void ApplyLookChange();
 
 private:
     void Repaint(QRect boardArea);
@@ -123,6 +130,8 @@ private:
     BoardGeometry geometry_;
     std::unique_ptr<BoardPainter> painter_;
     std::unique_ptr<BoardBackground> background_;
+    std::unique_ptr<StatisticsFiles> statistics_;
+    std::unique_ptr<GameRecords> records_;
     HintFile hints_;
     int runCount_ = 0;
     bool dealing_ = false;

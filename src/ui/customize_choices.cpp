@@ -1,0 +1,144 @@
+#include "ui/customize_choices.h"
+
+#include "app/preferences.h"
+#include "app/session_registers.h"
+#include "app/text_helpers.h"
+#include "catalogue/main_game.h"
+
+#include <string>
+
+namespace marlowe {
+
+namespace {
+
+constexpr const char* kPreference = "Preference";
+constexpr long long kButtonFaceColour = -2147483633;
+
+const char* YesNo(bool yes)
+{
+    return yes ? "Y" : "N";
+}
+
+bool IsNot(const Preferences& preferences, const char* key, const char* value)
+{
+    return preferences.ReadString(kPreference, key) != value;
+}
+
+// A flag stored both as a preference and in its register.
+void StoreFlag(Preferences& preferences, SessionRegisters& registers, const char* key, int position, bool on)
+{
+    registers.Set(position, 1, YesNo(on));
+    preferences.WriteString(kPreference, key, YesNo(on));
+}
+
+// A back of the trees replaces the player's own deck and an additional one, which would
+// otherwise keep covering it.
+void StoreBack(int back, Preferences& preferences, SessionRegisters& registers)
+{
+    registers.Set(21, 3, ZeroPad(back, 3));
+    preferences.WriteInt(kPreference, "Back_Card", static_cast<int>(registers.GetNumber(21, 3)));
+    if (registers.IsYes(256)) {
+        registers.Set(256, 1, "N");
+        preferences.WriteString(kPreference, "Customized_Deck", "");
+    }
+    if (registers.IsYes(259)) {
+        registers.Set(259, 1, "N");
+        preferences.WriteString(kPreference, "Additional_Deck", "");
+    }
+}
+
+// The four values that name a background. Every choice but the default green turns the default
+// off, or the board would go on showing the green.
+void StoreBackground(int node, long long plainColour, Preferences& preferences, SessionRegisters& registers)
+{
+    const bool isDefault = node <= kDefaultBackgroundNode;
+    const bool isTexture = node > kPlainColourNode && node <= kLastTextureNode;
+    const long long picture = isTexture ? node : 0;
+    const long long fixed = node > kLastTextureNode ? node : 0;
+    const long long colour = registers.GetNumber(28, 15, kButtonFaceColour);
+    const long long storedColour = node == kPlainColourNode ? plainColour : colour;
+
+    registers.Set(43, 4, picture);
+    preferences.WriteString(kPreference, "Background_bmp", std::to_string(picture));
+    registers.Set(28, 15, storedColour);
+    preferences.WriteString(kPreference, "Background_Col", std::to_string(storedColour));
+    registers.Set(47, 15, fixed);
+    preferences.WriteString(kPreference, "Background_Fixed_Col", std::to_string(fixed));
+    StoreFlag(preferences, registers, "Background_Def", 27, isDefault);
+    // The player's picture and an additional background come before all of these.
+    if (registers.IsYes(246)) {
+        registers.Set(246, 1, "N");
+        preferences.WriteString(kPreference, "Customized_Background", "");
+    }
+    if (registers.IsYes(260)) {
+        registers.Set(260, 1, "N");
+        preferences.WriteString(kPreference, "Additional_Background", "");
+    }
+}
+
+}  // namespace
+
+std::optional<int> BackNodeInEffect(const SessionRegisters& registers)
+{
+    if (registers.IsYes(256) || registers.IsYes(259))
+        return std::nullopt;
+    return static_cast<int>(registers.GetNumber(21, 3, 11));
+}
+
+std::optional<int> BackgroundNodeInEffect(const SessionRegisters& registers)
+{
+    if (registers.IsYes(246) || registers.IsYes(260))
+        return std::nullopt;
+    if (registers.IsYes(27))
+        return kDefaultBackgroundNode;
+    const long long picture = registers.GetNumber(43, 4);
+    if (picture > kPlainColourNode && picture <= kLastTextureNode)
+        return static_cast<int>(picture);
+    const long long fixed = registers.GetNumber(47, 15);
+    return fixed > kLastTextureNode ? static_cast<int>(fixed) : kPlainColourNode;
+}
+
+CustomizeChoices ReadCustomizeChoices(const Preferences& preferences, const SessionRegisters& registers,
+                                      const TMainGame& mainGame)
+{
+    CustomizeChoices choices;
+    choices.largeButtons = preferences.ReadString(kPreference, "ToolBar_Large") == "Y";
+    choices.flatButtons = preferences.ReadString(kPreference, "ToolBar_Flat") == "Y";
+    choices.showTime = IsNot(preferences, "Show_Time", "N");
+    choices.showScore = IsNot(preferences, "Show_Score", "N");
+    choices.winningAnimation = IsNot(preferences, "Winning_Animation", "N");
+    choices.confirmQuitGame = IsNot(preferences, "ConfirmQuitGame", "N");
+    // Closing asks unless the setting is "N"; the box shows what closing will do.
+    choices.confirmOnExit = IsNot(preferences, "ConfirmQuit", "N");
+    choices.statisticsDisabled = mainGame.StatisticsDisabled;
+    choices.back = BackNodeInEffect(registers);
+    choices.background = BackgroundNodeInEffect(registers);
+    choices.plainColour = registers.GetNumber(28, 15, kButtonFaceColour);
+    choices.fadeBackground = preferences.ReadString(kPreference, "Fade_Background") == "Y";
+    choices.soundsDisabled = IsNot(preferences, "Sounds_Enabled", "Y");
+    return choices;
+}
+
+void StoreCustomizeChoices(const CustomizeChoices& choices, Preferences& preferences, SessionRegisters& registers,
+                           TMainGame& mainGame)
+{
+    // The registers are what the run plays by: sounds and the question before abandoning a
+    // game follow the new choice at once, not from the next start.
+    StoreFlag(preferences, registers, "Sounds_Enabled", 141, !choices.soundsDisabled);
+    if (choices.back && *choices.back > 0)
+        StoreBack(*choices.back, preferences, registers);
+    if (choices.background)
+        StoreBackground(*choices.background, choices.plainColour, preferences, registers);
+    StoreFlag(preferences, registers, "Fade_Background", 135, choices.fadeBackground);
+    preferences.WriteString(kPreference, "ToolBar_Large", YesNo(choices.largeButtons));
+    preferences.WriteString(kPreference, "ToolBar_Flat", YesNo(choices.flatButtons));
+    StoreFlag(preferences, registers, "Show_Time", 66, choices.showTime);
+    StoreFlag(preferences, registers, "Show_Score", 136, choices.showScore);
+    preferences.WriteString(kPreference, "ConfirmQuit", YesNo(choices.confirmOnExit));
+    StoreFlag(preferences, registers, "ConfirmQuitGame", 185, choices.confirmQuitGame);
+    preferences.WriteString(kPreference, "Winning_Animation", YesNo(choices.winningAnimation));
+    preferences.WriteString(kPreference, "Disable_Statistics", YesNo(choices.statisticsDisabled));
+    mainGame.StatisticsDisabled = choices.statisticsDisabled;
+}
+
+}  // namespace marlowe
