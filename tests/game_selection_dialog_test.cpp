@@ -1,18 +1,21 @@
 // The game selection dialog on the shipped catalogue and resource module, with a fresh data
 // folder: its trees, its description, the OK and Rules steps with their messages and stored
-// preferences, favourites and recent games. A picture of it goes to build/ui-shots for people
-// to look at.
+// preferences, favourites and recent games, the won and lost marks from the player's records.
+// Pictures of it go to build/ui-shots for people to look at.
 
 #include "app/preferences.h"
 #include "app/session_registers.h"
 #include "board/resource_modules.h"
 #include "engine/recording_presentation.h"
 #include "play_test_support.h"
+#include "records/game_records.h"
 #include "ui/game_description_panel.h"
 #include "ui/game_preview.h"
 #include "ui/game_selection_dialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
@@ -22,6 +25,10 @@
 
 namespace marlowe {
 namespace {
+
+constexpr int kFreeCell = 1;
+constexpr int kKlondike = 2;
+constexpr int kGolf = 12;
 
 QStringList ChildTexts(const QTreeWidgetItem* item)
 {
@@ -61,12 +68,59 @@ protected:
         return dialog.ShowDialog();
     }
 
+    void Play(int game, const std::string& player, bool won)
+    {
+        FinishedGame finished;
+        finished.game = game;
+        finished.gameName = mainGame.GameName(game);
+        finished.dealNumber = "0000000004711";
+        finished.player = player;
+        finished.won = won;
+        finished.date = 20260105;
+        finished.time = 120000;
+        records.Record(finished);
+    }
+
+    // Player 1 won FreeCell after losing it once and lost Golf; Player 2 won Golf.
+    void PlaySomeGames()
+    {
+        Play(kFreeCell, "Player 1", false);
+        Play(kFreeCell, "Player 1", true);
+        Play(kGolf, "Player 1", false);
+        Play(kGolf, "Player 2", true);
+    }
+
+    void ReadMarksFromTheRecords(TfrmOpenGame& dialog)
+    {
+        dialog.SetResultsSource([this](const std::string& player) { return records.FiguresOf(player); });
+    }
+
+    // Which of its family's images a game node shows: "" (plain), "_WIN", "_NOWIN" or
+    // "_NOPLAYED"; "?" for any other picture.
+    std::string FormShown(const QTreeWidgetItem* node) const
+    {
+        const std::string family = FamilyResourceName(mainGame.GameFamily(GameTrees::StateOf(node)));
+        const QImage shown = node->icon(0).pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (const char* form : {"", "_WIN", "_NOWIN", "_NOPLAYED"})
+            if (shown == KeyedTransparent(modules.Image(family + form)).convertToFormat(QImage::Format_ARGB32))
+                return form;
+        return "?";
+    }
+
+    std::string FormShown(const GameTrees& trees, TreeView view, int game) const
+    {
+        const QTreeWidgetItem* node = trees.FindState(view, game);
+        return node ? FormShown(node) : "no node";
+    }
+
     testing::TempFolder data;
     TMainGame mainGame;
     SessionRegisters registers;
     RecordingPresentation presentation;
     Preferences preferences{data.path(), registers, presentation};
     ResourceModules modules{MARLOWE_BUILD_DIR};
+    StatisticsFiles files{data.path()};
+    GameRecords records{files};
 };
 
 TEST_F(GameSelectionDialogTest, GroupTreeHoldsItsFixedNodesAndFillsGroupsWhenOpened)
@@ -201,6 +255,69 @@ TEST_F(GameSelectionDialogTest, FavoritesAndRecentGamesAreKeptInThePreferences)
     EXPECT_EQ(TopTexts(dialog.trees().Tree(TreeView::Recents)), (QStringList{"Golf", "FreeCell"}));
 }
 
+TEST_F(GameSelectionDialogTest, WonAndLostMarksShowTheChosenPlayersResultsWhileTheBoxIsTicked)
+{
+    PlaySomeGames();
+    TfrmOpenGame dialog(mainGame, preferences, registers, modules, presentation);
+    ReadMarksFromTheRecords(dialog);
+    auto* box = dialog.findChild<QCheckBox*>("chkShowWonLost");
+    ASSERT_NE(box, nullptr);
+    GameTrees& trees = dialog.trees();
+    ShowAndDo(dialog, [&] {
+        EXPECT_FALSE(box->isChecked()) << "off by default";
+        EXPECT_EQ(FormShown(trees, TreeView::AllGames, kFreeCell), "");
+
+        box->setChecked(true);
+        EXPECT_EQ(FormShown(trees, TreeView::AllGames, kFreeCell), "_WIN") << "won once, lost once";
+        EXPECT_EQ(FormShown(trees, TreeView::AllGames, kGolf), "_NOWIN");
+        EXPECT_EQ(FormShown(trees, TreeView::AllGames, kKlondike), "_NOPLAYED");
+        EXPECT_EQ(FormShown(trees, TreeView::Selection, kGolf), "_NOWIN");
+        ASSERT_TRUE(trees.SelectGame(TreeView::Groups, kFreeCell)) << "a group filled after the box was ticked";
+        EXPECT_EQ(FormShown(trees, TreeView::Groups, kFreeCell), "_WIN");
+        dialog.AddFavorite(kGolf);
+        EXPECT_EQ(FormShown(trees, TreeView::Favorites, kGolf), "_NOWIN");
+
+        dialog.findChild<QComboBox*>("cboPlayers")->setCurrentText("Player 2");
+        EXPECT_EQ(FormShown(trees, TreeView::AllGames, kGolf), "_WIN");
+        EXPECT_EQ(FormShown(trees, TreeView::Groups, kFreeCell), "_NOPLAYED");
+
+        box->setChecked(false);
+        EXPECT_EQ(FormShown(trees, TreeView::AllGames, kGolf), "");
+        EXPECT_EQ(FormShown(trees, TreeView::Groups, kFreeCell), "");
+        EXPECT_EQ(FormShown(trees, TreeView::Favorites, kGolf), "");
+        box->setChecked(true);
+    });
+
+    // A game that ended while the dialog was hidden shows its mark when it opens again.
+    Play(kKlondike, "Player 1", true);
+    Play(kGolf, "Player 1", true);
+    ShowAndDo(dialog, [&] {
+        EXPECT_EQ(dialog.findChild<QComboBox*>("cboPlayers")->currentText(), "Player 1");
+        EXPECT_EQ(FormShown(trees, TreeView::AllGames, kKlondike), "_WIN");
+        EXPECT_EQ(FormShown(trees, TreeView::Favorites, kGolf), "_WIN");
+    });
+
+    // Figures that were reset count as never played.
+    ASSERT_TRUE(records.Reset(kKlondike, "Player 1", false, false));
+    ShowAndDo(dialog, [&] { EXPECT_EQ(FormShown(trees, TreeView::AllGames, kKlondike), "_NOPLAYED"); });
+}
+
+TEST_F(GameSelectionDialogTest, ShowWonAndLostIsStoredWithTheChoiceOnOk)
+{
+    TfrmOpenGame dialog(mainGame, preferences, registers, modules, presentation);
+    auto* box = dialog.findChild<QCheckBox*>("chkShowWonLost");
+    ShowAndDo(dialog, [&] { box->setChecked(true); });
+    EXPECT_EQ(preferences.ReadString("Preference", "Open_Show_Won_Lost"), "N") << "cancelled: not stored";
+    ShowAndDo(dialog, [&] { dialog.Confirm(); });
+    EXPECT_EQ(preferences.ReadString("Preference", "Open_Show_Won_Lost"), "Y");
+
+    TfrmOpenGame again(mainGame, preferences, registers, modules, presentation);
+    EXPECT_TRUE(again.findChild<QCheckBox*>("chkShowWonLost")->isChecked());
+    ShowAndDo(again, [&] {
+        EXPECT_EQ(FormShown(again.trees(), TreeView::AllGames, kFreeCell), "") << "without records to read";
+    });
+}
+
 TEST_F(GameSelectionDialogTest, PictureForPeopleToLookAt)
 {
     TfrmOpenGame dialog(mainGame, preferences, registers, modules, presentation);
@@ -217,6 +334,16 @@ TEST_F(GameSelectionDialogTest, PictureForPeopleToLookAt)
         dialog.trees().Tree(TreeView::Groups)->setCurrentItem(dialog.trees().FindState(TreeView::Groups, node::GameType));
         QApplication::processEvents();
         EXPECT_TRUE(dialog.grab().toImage().save(folder + "/game-selection-product.png"));
+    });
+
+    PlaySomeGames();
+    ReadMarksFromTheRecords(dialog);
+    ShowAndDo(dialog, [&] {
+        dialog.findChild<QCheckBox*>("chkShowWonLost")->setChecked(true);
+        dialog.ShowView(TreeView::AllGames);
+        ASSERT_TRUE(dialog.trees().SelectGame(TreeView::AllGames, kGolf));
+        QApplication::processEvents();
+        EXPECT_TRUE(dialog.grab().toImage().save(folder + "/game-selection-marks.png"));
     });
 }
 

@@ -210,8 +210,11 @@ TEST(HelpPages, CompilerWritesATopicPerGameAndTheContents)
         EXPECT_SAYS(contents, "\"" + std::to_string(kRulesTopicBase + game.number) + ".html\">");
     }
     EXPECT_LT(contents.find(">Baker's Dozen<"), contents.find(">Yukon<")) << "games in name order";
-    for (const char* key : {"Ctrl+Z", "Ctrl+Y", "F2", "Ctrl+F12", "F7", "F11", "Space", "Double click"})
+    for (const char* key : {"Ctrl+Z", "Ctrl+Y", "F2", "Ctrl+F12", "F7", "F11", "Space", "Double click", "F4", "Ctrl+L"})
         EXPECT_SAYS(contents, key);
+    // The customize dialog's "&?" opens its topic, which leads back to the contents.
+    EXPECT_SAYS(ReadText(folder / "help" / "1019.html"), "<h1>Customize</h1>");
+    EXPECT_SAYS(ReadText(folder / "help" / "1019.html"), "href=\"contents.html\"");
 }
 
 } // namespace

@@ -122,7 +122,7 @@ QWidget* TfrmCustomize_Freeware::BuildGeneralPage()
     chkWinningAnimation_ = CheckBox("chkWinningAnimation", "&Winning animation", page);
     chkConfirmQuitGame_ = CheckBox("chkConfirmQuitGame", "C&onfirm quit game", page);
     chkConfirmOnExit_ = CheckBox("chkConfirmOnExit", "Confirm on e&xit", page);
-    chkDisableStatistics_ = CheckBox("chkDisableStatistics", "Disable s&tatistics", page);
+    chkDisableStatistics_ = CheckBox("chkDisableStatistics", "Disable stat&istics", page);
     for (QCheckBox* box : {chkShowTime_, chkShowScore_, chkWinningAnimation_, chkConfirmQuitGame_, chkConfirmOnExit_,
                            chkDisableStatistics_})
         layout->addWidget(box);

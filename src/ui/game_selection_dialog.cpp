@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -31,6 +32,7 @@ namespace marlowe {
 namespace {
 
 constexpr const char* kPreference = "Preference";
+constexpr const char* kShowWonLostKey = "Open_Show_Won_Lost";
 constexpr int kMostPlayers = 20;
 const char* const kViewTitles[kTreeViewCount] = {"All games", "Game groups", "Selection", "Favorite games",
                                                   "Recent games"};
@@ -65,6 +67,8 @@ TfrmOpenGame::TfrmOpenGame(const TMainGame& mainGame, Preferences& preferences, 
     trees_->FillAllGames();
     trees_->FillSelection();
     panel_->PreviewBox()->setChecked(preferences_.ReadString(kPreference, "Open_Preview_Game") == "Y");
+    chkShowWonLost_->setChecked(preferences_.ReadString(kPreference, kShowWonLostKey) == "Y");
+    connect(chkShowWonLost_, &QCheckBox::toggled, this, &TfrmOpenGame::ShowMarks);
     connect(panel_->PreviewBox(), &QCheckBox::toggled, this, [this](bool on) {
         preferences_.WriteString(kPreference, "Open_Preview_Game", on ? "Y" : "N");
         ShowDescription();
@@ -96,6 +100,8 @@ void TfrmOpenGame::BuildLayout()
     });
     auto* viewLabel = new QLabel("&View:", this);
     viewLabel->setBuddy(cboView_);
+    chkShowWonLost_ = new QCheckBox("&Show won and lost", this);
+    chkShowWonLost_->setObjectName("chkShowWonLost");
 
     auto* removeFavorite = new QAction(this);
     removeFavorite->setShortcut(QKeySequence::Delete);
@@ -110,6 +116,7 @@ void TfrmOpenGame::BuildLayout()
     cboPlayers_->setMinimumContentsLength(16);
     auto* playerLabel = new QLabel("P&layer:", this);
     playerLabel->setBuddy(cboPlayers_);
+    connect(cboPlayers_, &QComboBox::currentTextChanged, this, &TfrmOpenGame::ShowMarks);
 
     btnRules_ = new QPushButton("&Rules", this);
     btnRules_->setObjectName("btnRules");
@@ -130,6 +137,7 @@ void TfrmOpenGame::BuildLayout()
     auto* left = new QVBoxLayout;
     left->addLayout(viewRow);
     left->addWidget(views_, 1);
+    left->addWidget(chkShowWonLost_);
 
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
@@ -178,6 +186,8 @@ void TfrmOpenGame::PrepareToShow()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const int current = static_cast<int>(registers_.GetNumber(62, 4, -1));
     lastGame_ = current;
+    FillPlayers();
+    ShowMarks();
     trees_->FillFavorites(StoredGames(kFavoriteGamesKey));
     trees_->FillRecents(StoredGames(kRecentGamesKey));
 
@@ -194,7 +204,6 @@ void TfrmOpenGame::PrepareToShow()
             freeCell->setExpanded(true);
     }
     ShowView(view);
-    FillPlayers();
     ShowDescription();
     QApplication::restoreOverrideCursor();
 }
@@ -211,9 +220,19 @@ void TfrmOpenGame::FillPlayers()
     if (!current.isEmpty() && !players.contains(current))
         players << current;
     players.sort(Qt::CaseInsensitive);
+    // The marks are shown once the list is complete, not for each name on the way.
+    const QSignalBlocker quiet(cboPlayers_);
     cboPlayers_->clear();
     cboPlayers_->addItems(players);
     cboPlayers_->setCurrentIndex(static_cast<int>(std::max<qsizetype>(players.indexOf(current), 0)));
+}
+
+void TfrmOpenGame::ShowMarks()
+{
+    if (chkShowWonLost_->isChecked() && resultsSource_)
+        trees_->ShowResults(resultsSource_(cboPlayers_->currentText().toStdString()));
+    else
+        trees_->ShowResults(std::nullopt);
 }
 
 TreeView TfrmOpenGame::VisibleView() const
@@ -272,6 +291,7 @@ void TfrmOpenGame::Confirm()
     preferences_.WriteInt(kPreference, "Game_TreeNum", item->parent() ? GameTrees::StateOf(item->parent()) : -1);
     preferences_.WriteInt(kPreference, "Game_TreePos", AbsoluteIndex(VisibleTree(), item));
     preferences_.WriteInt(kPreference, "Game_TreeType", static_cast<int>(VisibleView()));
+    preferences_.WriteString(kPreference, kShowWonLostKey, chkShowWonLost_->isChecked() ? "Y" : "N");
     choice_ = GameChoice{number, name, cboPlayers_->currentText().toStdString()};
     accept();
 }

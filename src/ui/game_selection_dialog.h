@@ -1,18 +1,21 @@
 #pragma once
 // "Open a game": the modal dialog in which the player chooses the game to play and who plays
 // it. The games are shown in five views (all games, groups, the selection list, favourites and
-// recent games), the chosen game with its miniature table and its characteristics. The dialog
-// lives for the whole run; its trees are filled on first use and kept.
+// recent games), the chosen game with its miniature table and its characteristics; while "&Show
+// won and lost" is ticked, the game nodes are marked with the chosen player's results. The
+// dialog lives for the whole run; its trees are filled on first use and kept.
 
 #include "ui/game_trees.h"
 
 #include <QDialog>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
+class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QStackedWidget;
@@ -35,6 +38,9 @@ struct GameChoice {
     std::string player;
 };
 
+// A player's figures by game.
+using ResultsSource = std::function<std::map<int, GameFigures>(const std::string& player)>;
+
 class TfrmOpenGame : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +54,10 @@ public:
     std::optional<GameChoice> ShowDialog();
     // What the Rules button does with the selected game (the window shows its rules).
     void SetRulesHandler(std::function<void(int gameNumber)> handler) { showRules_ = std::move(handler); }
+    // Where the won and lost marks come from. They are read afresh each time the dialog is
+    // shown, the box is ticked or another player is chosen, so a game that ended since, or a
+    // change of player, shows.
+    void SetResultsSource(ResultsSource source) { resultsSource_ = std::move(source); }
     // Called by the window after it opened a game: the game heads the recent games.
     void NoteGameOpened(int number);
 
@@ -72,6 +82,7 @@ private:
     void ConnectTree(QTreeWidget* tree);
     void PrepareToShow();
     void FillPlayers();
+    void ShowMarks();
     void ShowDescription();
     void NodeDoubleClicked(QTreeWidgetItem* item);
     void ShowNodeMenu(QTreeWidget* tree, const QPoint& at);
@@ -87,11 +98,13 @@ private:
     std::unique_ptr<MiniaturePictures> pictures_;
     std::unique_ptr<GameTrees> trees_;
     std::function<void(int)> showRules_;
+    ResultsSource resultsSource_;
 
     QComboBox* cboView_ = nullptr;
     QStackedWidget* views_ = nullptr;
     GameDescriptionPanel* panel_ = nullptr;
     QComboBox* cboPlayers_ = nullptr;
+    QCheckBox* chkShowWonLost_ = nullptr;
     QPushButton* btnOK_ = nullptr;
     QPushButton* btnRules_ = nullptr;
     QImage productPicture_;

@@ -13,13 +13,24 @@ namespace marlowe {
 
 namespace {
 
-constexpr int kCustomFamily = 800;
 constexpr const char* kClosedFolder = "TREE1";
 constexpr const char* kOpenFolder = "TREE2";
 constexpr const char* kHintLeaf = "N_TREE5";
 
 const char* const kTreeNames[kTreeViewCount] = {"trvAllGames", "trvGameGroups", "trvSelected", "trvFavorites",
                                                  "trvRecents"};
+
+// The image form of a game's result. A game without figures, or whose figures were reset, was
+// never played.
+std::string ResultForm(const std::map<int, GameFigures>& results, int number)
+{
+    const auto found = results.find(number);
+    if (found != results.end() && found->second.won > 0)
+        return "_WIN";
+    if (found != results.end() && found->second.played > 0)
+        return "_NOWIN";
+    return "_NOPLAYED";
+}
 
 } // namespace
 
@@ -67,7 +78,7 @@ void GameTrees::FillAllGames()
     QTreeWidget* tree = Tree(TreeView::AllGames);
     tree->clear();
     for (const auto& entry : sorted_)
-        AddNode(nullptr, TreeView::AllGames, QString::fromStdString(entry.name), entry.number, FamilyIcon(entry.family));
+        AddNode(nullptr, TreeView::AllGames, QString::fromStdString(entry.name), entry.number, GameIcon(entry.number));
 }
 
 void GameTrees::FillGroup(QTreeWidgetItem* group)
@@ -85,7 +96,7 @@ void GameTrees::FillGroup(QTreeWidgetItem* group)
     if (definition->kind == GroupKind::Feature && !features_)
         features_ = ReadGameFeatures(mainGame_);
     for (const auto& entry : GamesOfGroup(*definition, sorted_, features_ ? *features_ : FeatureTable{}))
-        AddNode(group, TreeView::Groups, QString::fromStdString(entry.name), entry.number, FamilyIcon(entry.family));
+        AddNode(group, TreeView::Groups, QString::fromStdString(entry.name), entry.number, GameIcon(entry.number));
 }
 
 void GameTrees::FillCustomGames(QTreeWidgetItem* group)
@@ -96,14 +107,14 @@ void GameTrees::FillCustomGames(QTreeWidgetItem* group)
         return;
     }
     for (const auto& game : games)
-        AddNode(group, TreeView::Groups, QString::fromStdString(game.name), game.number, FamilyIcon(kCustomFamily));
+        AddNode(group, TreeView::Groups, QString::fromStdString(game.name), game.number, GameIcon(game.number));
 }
 
 void GameTrees::FillSelection()
 {
     Tree(TreeView::Selection)->clear();
     for (const auto& entry : SelectionGames(mainGame_))
-        AddNode(nullptr, TreeView::Selection, QString::fromStdString(entry.name), entry.number, FamilyIcon(entry.family));
+        AddNode(nullptr, TreeView::Selection, QString::fromStdString(entry.name), entry.number, GameIcon(entry.number));
 }
 
 void GameTrees::FillFavorites(const std::vector<int>& numbers)
@@ -163,6 +174,15 @@ bool GameTrees::SelectGame(TreeView view, int number)
     return true;
 }
 
+void GameTrees::ShowResults(std::optional<std::map<int, GameFigures>> results)
+{
+    results_ = std::move(results);
+    for (QTreeWidget* tree : trees_)
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            if (IsGame(*it))
+                (*it)->setIcon(0, GameIcon(StateOf(*it)));
+}
+
 std::string GameTrees::GameName(int number) const
 {
     if (number < kFirstCustomGameNumber)
@@ -207,13 +227,13 @@ void GameTrees::AddGames(QTreeWidgetItem* parent, TreeView view, const std::vect
 
 QIcon GameTrees::GameIcon(int number) const
 {
-    return FamilyIcon(mainGame_.GameFamily(number));
+    return FamilyIcon(mainGame_.GameFamily(number), results_ ? ResultForm(*results_, number) : std::string());
 }
 
-QIcon GameTrees::FamilyIcon(int family) const
+QIcon GameTrees::FamilyIcon(int family, const std::string& form) const
 {
     const std::string name = FamilyResourceName(family);
-    return name.empty() ? Icon(kHintLeaf) : Icon(name);
+    return name.empty() ? Icon(kHintLeaf) : Icon(name + form);
 }
 
 QIcon GameTrees::Icon(const std::string& name) const

@@ -3,9 +3,12 @@
 // group tree, the selection list of the game file, the favourites and the recent games. Every
 // node carries a state: a game node its game number, the other nodes negative codes (see
 // catalogue/game_groups.h). Groups are filled the first time they are opened.
+// A game node shows its family's image, or, while the won and lost marks are on, the family's
+// image for the player's result of the game.
 
 #include "catalogue/game_description.h"
 #include "catalogue/game_groups.h"
+#include "records/game_records.h"
 
 #include <QIcon>
 #include <QString>
@@ -57,6 +60,11 @@ public:
     // Selects the game's first node in a view (and opens its group); false when it is not there.
     bool SelectGame(TreeView view, int number);
 
+    // The won and lost marks: with a player's figures by game, every game node of every view
+    // (and of groups filled later) shows whether the game was won at least once, played but
+    // never won, or never played; without figures, the plain family images.
+    void ShowResults(std::optional<std::map<int, GameFigures>> results);
+
     // The name of a built-in or custom game; empty when there is none.
     std::string GameName(int number) const;
 
@@ -67,7 +75,8 @@ private:
     void AddGames(QTreeWidgetItem* parent, TreeView view, const std::vector<int>& numbers);
     void FillCustomGames(QTreeWidgetItem* group);
     QIcon GameIcon(int number) const;
-    QIcon FamilyIcon(int family) const;
+    // form: "" for the plain image, or one of the result forms.
+    QIcon FamilyIcon(int family, const std::string& form = {}) const;
     QIcon Icon(const std::string& name) const;
 
     const TMainGame& mainGame_;
@@ -75,6 +84,7 @@ private:
     std::array<QTreeWidget*, kTreeViewCount> trees_{};
     std::vector<CatalogueEntry> sorted_;
     std::optional<FeatureTable> features_; // read when a feature group is first opened
+    std::optional<std::map<int, GameFigures>> results_; // set while the marks are shown
     mutable std::map<std::string, QIcon> icons_;
 };
 

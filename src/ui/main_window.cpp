@@ -351,6 +351,7 @@ TfrmOpenGame& MainWindow::SelectionDialog()
         selection_ = new TfrmOpenGame(context.mainGame, session_.preferences(), context.registers, session_.modules(),
                                       session_, this);
         selection_->SetRulesHandler([this](int game) { ShowRules(game); });
+        selection_->SetResultsSource([this](const std::string& player) { return session_.records().FiguresOf(player); });
     }
     return *selection_;
 }

@@ -64,6 +64,12 @@ protected:
     }
 };
 
+// A message of the program as a box shows it: its "\r" line breaks become real ones.
+QString MessageText(const std::string& text)
+{
+    return QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 // The piles a deal fills, in the order the cards are seen to arrive: the stock keeps its cards.
 std::vector<PileRef> DealtPiles(const PileStore& piles)
 {
@@ -218,29 +224,29 @@ void TableSession::Repaint(QRect boardArea)
 
 void TableSession::ShowInfo(const std::string& message)
 {
-    QMessageBox::information(QApplication::activeWindow(), kProgramName, QString::fromStdString(message));
+    QMessageBox::information(QApplication::activeWindow(), kProgramName, MessageText(message));
 }
 
 void TableSession::ShowError(const std::string& title, const std::string& message)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QString::fromStdString(title), QString::fromStdString(message));
+    QMessageBox::critical(QApplication::activeWindow(), QString::fromStdString(title), MessageText(message));
 }
 
 bool TableSession::Confirm(const std::string& question)
 {
-    return QMessageBox::question(QApplication::activeWindow(), kProgramName, QString::fromStdString(question),
+    return QMessageBox::question(QApplication::activeWindow(), kProgramName, MessageText(question),
                                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 bool TableSession::Ask(const std::string& question)
 {
-    return QMessageBox::question(QApplication::activeWindow(), kProgramName, QString::fromStdString(question)) ==
+    return QMessageBox::question(QApplication::activeWindow(), kProgramName, MessageText(question)) ==
            QMessageBox::Yes;
 }
 
 bool TableSession::ShowAdvice(const std::string& message)
 {
-    QMessageBox box(QMessageBox::Information, QObject::tr("Information"), QString::fromStdString(message),
+    QMessageBox box(QMessageBox::Information, QObject::tr("Information"), MessageText(message),
                     QMessageBox::Ok, QApplication::activeWindow());
     auto* dontShow = new QCheckBox(QObject::tr("&Don't show this message box again"));
     box.setCheckBox(dontShow);

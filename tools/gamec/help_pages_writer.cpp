@@ -30,7 +30,43 @@ const char* const kHowToPlay = R"(<h2>How to play</h2>
 <tr><td><b>F11</b></td><td>Full screen, and back</td></tr>
 <tr><td><b>F1</b></td><td>The rules of the game in play</td></tr>
 <tr><td><b>Space</b></td><td>A click on the stock</td></tr>
+<tr><td><b>F4</b></td><td>Game statistics</td></tr>
+<tr><td><b>F9</b></td><td>Hi-Scores</td></tr>
+<tr><td><b>F5</b></td><td>Game information</td></tr>
+<tr><td><b>Ctrl+L</b></td><td>Players</td></tr>
+<tr><td><b>Ctrl+U</b></td><td>Customize</td></tr>
 </table>
+<h2>Players and records</h2>
+<p>Every game that is dealt anew and played at least one move counts in the records of the player
+who plays it: the games played, won and lost, the streaks, the best score and the best time of each
+game, the ten best scores of each game and a log of every game. The <b>Statistics</b> menu shows
+them. Several people can share the program: each plays under a name of the <b>Players</b> dialog.
+The records can be switched off in the <a href="1019.html">Customize</a> dialog.</p>
+)";
+
+// The help topic of the customize dialog.
+constexpr int kCustomizeTopic = 1019;
+
+const char* const kCustomizeBody = R"(<h1>Customize</h1>
+<p>The options of the program, on four pages. <b>OK</b> keeps the choices and redraws the table at
+once; <b>Cancel</b> leaves everything as it was.</p>
+<h2>General</h2>
+<ul>
+<li><b>Show time</b> and <b>Show score</b>: the two panels beside the toolbar.</li>
+<li><b>Winning animation</b>: the cards celebrate a won game.</li>
+<li><b>Confirm quit game</b>: asks before a game in progress is abandoned for another.</li>
+<li><b>Confirm on exit</b>: asks before the program closes.</li>
+<li><b>Disable statistics</b>: finished games are no longer recorded, and the statistics commands
+say so.</li>
+</ul>
+<h2>Decks</h2>
+<p>The picture on the backs of the cards. The sample shows the chosen back on the table.</p>
+<h2>Backgrounds</h2>
+<p>The table: the default green, a colour of the list or one of your own (<b>Other color...</b>),
+or a texture. <b>Fade background</b> shades the table from top to bottom.</p>
+<h2>Sounds</h2>
+<p><b>Disable all sounds</b> silences the program.</p>
+<p><a href="contents.html">Contents</a></p>
 )";
 
 RuleVector RulesOf(const CompiledGame& game)
@@ -86,7 +122,10 @@ bool WriteHelpPages(const std::filesystem::path& folder, const std::vector<Compi
         if (!WriteFile(folder / HelpTopicFileName(kRulesTopicBase + game.number), page))
             return false;
     }
-    return WriteFile(folder / kHelpContentsFileName, ContentsPageHtml(games));
+    const std::string customize = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>Customize</title>\n" +
+                                  HelpPageStyle() + "</head>\n<body>\n" + kCustomizeBody + "</body>\n</html>\n";
+    return WriteFile(folder / HelpTopicFileName(kCustomizeTopic), customize) &&
+           WriteFile(folder / kHelpContentsFileName, ContentsPageHtml(games));
 }
 
 } // namespace marlowe::gamec

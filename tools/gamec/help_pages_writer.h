@@ -1,8 +1,8 @@
 #pragma once
 // Writes the help pages of the shipped games into the help folder beside the game file: one
 // rules page per game (topic 3000 + its number, "3001.html"), worded from its rules with the
-// hand-written paragraphs of its source, and "contents.html", which lists every game by name
-// and says how the program is played.
+// hand-written paragraphs of its source, "contents.html", which lists every game by name and
+// says how the program is played, and the page of the customize dialog ("1019.html").
 
 #include "game_compiler.h"
 #include "game_source.h"
