@@ -16,6 +16,7 @@
 #include "ui/table_session.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QApplication>
 #include <QTimer>
 
@@ -107,10 +108,11 @@ TEST_F(RecordsWindowTest, AGameWonInTheWindowShowsInTheStatisticsAndTheLog)
 
 TEST_F(RecordsWindowTest, OnlyNewDealsThatThePlayerMovedInAreRecorded)
 {
-    // Dealt again from a known number: not a new deal.
+    // Dealt again from a known number: not a new deal. The files are made ready all the same.
     marlowe::testing::DealFixedGame(session, kFreeCell, "0000000000001");
     PlayToTheWin();
     EXPECT_TRUE(session.records().ReadLog().empty());
+    EXPECT_TRUE(std::filesystem::exists(session.statistics().PathOf(kGameStatisticsFile)));
 
     // A new deal abandoned before the first move.
     DealNewFreeCell();
@@ -124,19 +126,29 @@ TEST_F(RecordsWindowTest, OnlyNewDealsThatThePlayerMovedInAreRecorded)
     EXPECT_TRUE(session.records().ReadLog().empty());
 }
 
-TEST_F(RecordsWindowTest, TheFirstRunOffersThePlayersOnce)
+TEST_F(RecordsWindowTest, TheFirstRunOffersThePlayersOnceAndAsksForOneGame)
 {
     session.preferences().WriteString("Parameters", "Players_Names_V01", "N");
+    int chosen = 0;
+    window->SetGameChooser([&chosen] {
+        ++chosen;
+        return std::optional<GameChoice>{};
+    });
     int shown = 0;
-    const auto answer = [&] {
+    // The new player picks another name: the game selection follows once, for that player.
+    QTimer::singleShot(0, [&] {
         if (auto* dialog = qobject_cast<TfrmPlayers*>(QApplication::activeModalWidget())) {
             ++shown;
-            dialog->reject();
+            auto* list = dialog->findChild<QListWidget*>("lboOperatori");
+            ASSERT_NE(list, nullptr);
+            list->setCurrentItem(list->findItems("Player 2", Qt::MatchExactly).value(0));
+            dialog->SelectPlayer();
         }
-    };
-    QTimer::singleShot(0, answer);
+    });
     window->OnFirstActivation();
     EXPECT_EQ(shown, 1);
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(session.context().registers.Get(77, 30), "Player 2");
     EXPECT_EQ(session.preferences().ReadString("Parameters", "Players_Names_V01"), "Y");
 }
 

@@ -47,6 +47,9 @@ std::function<void(GameContext&, bool won)> RecordingHook(GameRecords& records)
     return [&records](GameContext& context, bool won) {
         if (GameCountsForRecords(context))
             records.Record(FinishedGameOf(context, won, LocalNow()));
+        else if (const std::string player = context.registers.Get(77, 30);
+                 !context.mainGame.StatisticsDisabled && !player.empty())
+            records.Files().EnsureStatisticsFiles(player);
     };
 }
 

@@ -21,7 +21,9 @@ LocalStamp LocalNow();
 FinishedGame FinishedGameOf(const GameContext& context, bool won, const LocalStamp& stamp);
 // Whether the game that just ended goes into the records.
 bool GameCountsForRecords(const GameContext& context);
-// The context's end-of-game hook: a game that counts is written into records.
+// The context's end-of-game hook: a game that counts is written into records; after any other
+// game the record files are still made ready (created with their headers when missing) while
+// the statistics are on.
 std::function<void(GameContext&, bool won)> RecordingHook(GameRecords& records);
 
 } // namespace marlowe

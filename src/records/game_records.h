@@ -95,6 +95,8 @@ class GameRecords {
 public:
     explicit GameRecords(StatisticsFiles& files) : files_(files) {}
 
+    StatisticsFiles& Files() const { return files_; }
+
     // Writes a counted game into every record file (creating the missing ones first). The
     // single-game values take only built-in games.
     void Record(const FinishedGame& game);

@@ -139,7 +139,7 @@ void MainWindow::ConnectCommands()
         QMessageBox::about(this, tr("About Marlowe 2002"),
                            tr("<b>Marlowe 2002</b> 5.8<br>A collection of patience card games."));
     });
-    connect(c.players, &QAction::triggered, this, &MainWindow::ShowPlayers);
+    connect(c.players, &QAction::triggered, this, [this] { ShowPlayers(); });
     connect(c.customize, &QAction::triggered, this, [this] { ShowCustomize(TfrmCustomize_Freeware::General); });
     // The card set and the deck are chosen on the page of the backs.
     connect(c.changeCardSet, &QAction::triggered, this, [this] { ShowCustomize(TfrmCustomize_Freeware::Decks); });
@@ -248,7 +248,7 @@ void MainWindow::ShowCustomize(int page)
     RefreshCommands();
 }
 
-void MainWindow::ShowPlayers()
+bool MainWindow::ShowPlayers()
 {
     TfrmPlayers dialog(session_.context(), session_.preferences(), session_.modules(), this);
     dialog.onPlayerChanged = [this] {
@@ -256,8 +256,9 @@ void MainWindow::ShowPlayers()
         if (!selection_ || !selection_->isVisible())
             ChooseGame();
     };
-    dialog.ShowDialog();
+    const bool changed = dialog.ShowDialog();
     RefreshCommands();
+    return changed;
 }
 
 void MainWindow::FitScrollBar(int extent)

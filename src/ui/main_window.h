@@ -73,12 +73,13 @@ private:
     // Whether the statistics are on; when off the player is told how to switch them on.
     bool StatisticsEnabled();
     // "&Players...": the players dialog; after a change of player the table is redrawn and a
-    // game chosen for the new player.
-    void ShowPlayers();
+    // game chosen for the new player. True when the player changed.
+    bool ShowPlayers();
     // "C&ustomize..." and the pop-up commands that open it on a page.
     void ShowCustomize(int page);
-    // The first activation of the very first run shows the players dialog once.
-    void OfferPlayersOnce();
+    // The first activation of the very first run shows the players dialog once. True when the
+    // player changed there (and a game was chosen for the new one).
+    bool OfferPlayersOnce();
     void ShowRules(int game);
     void ShowContents();
     HelpWindow& Help();

@@ -54,7 +54,9 @@ void MainWindow::OnFirstActivation()
     UpdateTitle(context);
     session_.statistics().UpgradeScoreFile(session_.preferences().FilePath());
     session_.statistics().CheckExtraStatistics(true);
-    OfferPlayersOnce();
+    // A new player chose a game already.
+    if (OfferPlayersOnce())
+        return;
     // A game remembered from an earlier run is dealt again; a new player chooses one first.
     const bool remembered = !session_.preferences().ReadString(kPreference, "Game", "").empty();
     const int stored = context.CurrentGameNumber();
@@ -69,13 +71,13 @@ void MainWindow::OnFirstActivation()
     }
 }
 
-void MainWindow::OfferPlayersOnce()
+bool MainWindow::OfferPlayersOnce()
 {
     Preferences& preferences = session_.preferences();
     if (preferences.ReadString("Parameters", "Players_Names_V01") != "N")
-        return;
+        return false;
     preferences.WriteString("Parameters", "Players_Names_V01", "Y");
-    ShowPlayers();
+    return ShowPlayers();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
