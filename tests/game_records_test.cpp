@@ -88,9 +88,9 @@ TEST(GameRecordsLayout, FiguresAndScoreLinesReadBackAndOverflowStaysInItsField)
 
 TEST(GameRecordsLayout, ProgressEntryEncodesGameAndMonthAndResult)
 {
-    const std::string won = ProgressEntryOf(FormatLogLine(Game(1207, "Anna", true, 0, 0, 20261209)));
+    const std::string won = ProgressEntry(FormatLogLine(Game(1207, "Anna", true, 0, 0, 20261209))).value_or("");
     EXPECT_EQ(won, std::string({char(12 + 33), char(7 + 33), char(26 + 33), char(12 + 100)}));
-    const std::string lost = ProgressEntryOf(FormatLogLine(Game(1207, "Anna", false, 0, 0, 20261209)));
+    const std::string lost = ProgressEntry(FormatLogLine(Game(1207, "Anna", false, 0, 0, 20261209))).value_or("");
     EXPECT_EQ(lost[3], char(12 + 50));
 }
 

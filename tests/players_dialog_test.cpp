@@ -113,13 +113,16 @@ protected:
     GameContext context{presentation};
     Preferences preferences{data.path(), context.registers, presentation};
     ResourceModules modules{MARLOWE_BUILD_DIR};
+    StatisticsFiles statistics{data.path(), RecordsFeedback{[this](const std::string& message) {
+                                                 presentation.ShowInfo(message);
+                                             }}};
     std::deque<std::optional<std::string>> answers;
     std::vector<NameRequest> requests;
 };
 
 TEST_F(PlayersDialogTest, FirstStartShowsThreePlayersWithTheCurrentOneSelectedAndNotDeletable)
 {
-    TfrmPlayers dialog(context, preferences, modules);
+    TfrmPlayers dialog(context, preferences, modules, statistics);
     EXPECT_EQ(dialog.windowTitle(), "Players");
     ShowAndDo(dialog, [&] {
         EXPECT_EQ(Names(dialog), (QStringList{"Player 1", "Player 2", "Player 3"}));
@@ -145,7 +148,7 @@ TEST_F(PlayersDialogTest, FirstStartShowsThreePlayersWithTheCurrentOneSelectedAn
 
 TEST_F(PlayersDialogTest, AddAsksAgainUntilTheNameIsUsableAndCancelStoresTheAddition)
 {
-    TfrmPlayers dialog(context, preferences, modules);
+    TfrmPlayers dialog(context, preferences, modules, statistics);
     Answer(dialog, {"", "Ann/a", " Player 2 ", "Anna"});
     ShowAndDo(dialog, [&] { dialog.AddPlayer(); });
 
@@ -182,7 +185,7 @@ TEST_F(PlayersDialogTest, NameBoxTakesThirtyCharactersAndTheListAcceptsThem)
     const auto typed = box.AskName(kEditPlayerCaption, "Old");
     EXPECT_EQ(typed, std::string(30, 'w'));
 
-    TfrmPlayers dialog(context, preferences, modules);
+    TfrmPlayers dialog(context, preferences, modules, statistics);
     Answer(dialog, {*typed});
     ShowAndDo(dialog, [&] { dialog.AddPlayer(); });
     EXPECT_TRUE(presentation.EventsStartingWith("info: ").empty());
@@ -194,7 +197,7 @@ TEST_F(PlayersDialogTest, RenamingTheCurrentPlayerKeepsItCurrentAndCarriesItsRec
     WriteFile("Stat_prg_Player 1.dat", "AB!z");
     WriteFile("STAT.DAT", "[Version]\nVersion=0300\n[12]\nPlayer 1=000001 000001 000000 000001 000001 000120 "
                           "000000000300 000000000300\n");
-    TfrmPlayers dialog(context, preferences, modules);
+    TfrmPlayers dialog(context, preferences, modules, statistics);
     Answer(dialog, {"Player 1", "Zed"});
     ShowAndDo(dialog, [&] {
         dialog.EditPlayer(); // the unchanged name is accepted at once and changes nothing
@@ -222,7 +225,7 @@ TEST_F(PlayersDialogTest, RenameOntoAnotherPlayersRecordsIsRefused)
 {
     WriteFile("Stat_prg_Player 2.dat", "AAAA");
     WriteFile("stat_prg_ghost.dat", "GGGG"); // a player no longer listed, found whatever the case
-    TfrmPlayers dialog(context, preferences, modules);
+    TfrmPlayers dialog(context, preferences, modules, statistics);
     Answer(dialog, {"Player 3", "Ghost"});
     ShowAndDo(dialog, [&] {
         SelectName(dialog, "Player 2");
@@ -245,7 +248,7 @@ TEST_F(PlayersDialogTest, DeletingAPlayerAsksFirstThenRemovesItsNameAndRecords)
                                   std::string(22, ' ') + " Won \n" + logLine +
                                   std::string(82 - 1 - logLine.size(), ' ') + "Player 1" + std::string(22, ' ') +
                                   " Lost\n");
-    TfrmPlayers dialog(context, preferences, modules);
+    TfrmPlayers dialog(context, preferences, modules, statistics);
     ShowAndDo(dialog, [&] {
         dialog.DeletePlayer(); // the current player
         EXPECT_EQ(Names(dialog).size(), 3);
@@ -282,7 +285,7 @@ TEST_F(PlayersDialogTest, SelectingAnotherPlayerEndsTheGameOfThePreviousOne)
     context.flags.Set(GameInProgress);
     context.registers.Set(122, 6, "85");
 
-    TfrmPlayers dialog(context, preferences, modules);
+    TfrmPlayers dialog(context, preferences, modules, statistics);
     int changes = 0;
     dialog.onPlayerChanged = [&] { ++changes; };
     presentation.confirmAnswer = false;
@@ -320,7 +323,7 @@ TEST_F(PlayersDialogTest, SelectingAnotherPlayerEndsTheGameOfThePreviousOne)
 TEST_F(PlayersDialogTest, ClosingIsRefusedWhileANameCannotBeAFileName)
 {
     preferences.WriteString("Users", "User004", "Bad:Name");
-    TfrmPlayers dialog(context, preferences, modules);
+    TfrmPlayers dialog(context, preferences, modules, statistics);
     Answer(dialog, {std::nullopt, "Good Name"});
     ShowAndDo(dialog, [&] {
         dialog.reject(); // the name box cancels: the dialog stays open
@@ -343,7 +346,7 @@ TEST_F(PlayersDialogTest, ClosingIsRefusedWhileANameCannotBeAFileName)
 
 TEST_F(PlayersDialogTest, InsertAndDeleteKeysOfTheListAddAndDelete)
 {
-    TfrmPlayers dialog(context, preferences, modules);
+    TfrmPlayers dialog(context, preferences, modules, statistics);
     Answer(dialog, {"Anna"});
     ShowAndDo(dialog, [&] {
         auto* list = dialog.findChild<QListWidget*>("lboOperatori");
@@ -361,7 +364,7 @@ TEST_F(PlayersDialogTest, PictureForPeopleToLookAt)
 {
     const QString folder = QString(MARLOWE_BUILD_DIR) + "/ui-shots";
     QDir().mkpath(folder);
-    TfrmPlayers dialog(context, preferences, modules);
+    TfrmPlayers dialog(context, preferences, modules, statistics);
     ShowAndDo(dialog, [&] {
         SelectName(dialog, "Player 2");
         EXPECT_TRUE(dialog.grab().toImage().save(folder + "/players.png"));

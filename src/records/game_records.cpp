@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <set>
 
 namespace marlowe {
 
@@ -73,7 +74,7 @@ bool AppendLine(const std::filesystem::path& file, const std::string& line)
     return static_cast<bool>(out);
 }
 
-// Whether a score ranks above another: the higher score, or the earlier game of equal ones.
+// Whether a score ranks above another; equal scores keep their order, so the earlier game stays ahead.
 bool RanksAbove(const ScoreEntry& a, const ScoreEntry& b)
 {
     return a.score > b.score;
@@ -173,20 +174,6 @@ std::optional<ScoreEntry> ParseScoreLine(std::string_view line)
     return entry;
 }
 
-std::string ProgressEntryOf(std::string_view logLine)
-{
-    const auto half = [&](std::size_t column) {
-        return static_cast<int>(ParseInteger(TextColumns(logLine, column, 2)).value_or(0));
-    };
-    const bool won = TextColumns(logLine, kLogResultColumn, 3) == "Won";
-    std::string entry;
-    entry += static_cast<char>(half(kLogGameColumn) + 33);
-    entry += static_cast<char>(half(kLogGameColumn + 2) + 33);
-    entry += static_cast<char>(half(kLogDateColumn) + 33);
-    entry += static_cast<char>(half(kLogDateColumn + 2) + (won ? 100 : 50));
-    return entry;
-}
-
 bool GameCounts(int game, bool randomDeal, bool statisticsDisabled, bool playerMoved)
 {
     return game >= 0 && game <= 9999 && randomDeal && !statisticsDisabled && playerMoved;
@@ -203,7 +190,7 @@ void GameRecords::Record(const FinishedGame& game)
     if (!AppendLine(files_.PathOf(kGameLogFile), line))
         files_.Inform("Write error on file");
     std::ofstream progress(files_.ProgressPathOf(game.player), std::ios::app | std::ios::binary);
-    progress << ProgressEntryOf(line);
+    progress << ProgressEntry(line).value_or("");
     RecordScore(game);
 }
 
@@ -371,6 +358,16 @@ std::map<int, GameFigures> GameRecords::FiguresOf(const std::string& player) con
                              figures[game] = value;
                      });
     return figures;
+}
+
+std::vector<std::string> GameRecords::Players() const
+{
+    std::set<std::string> players;
+    ForEachGameValue(files_.PathOf(kGameStatisticsFile),
+                     [&](int, const std::string& key, const GameFigures&) { players.insert(Trim(key)); });
+    std::vector<std::string> sorted(players.begin(), players.end());
+    std::stable_sort(sorted.begin(), sorted.end(), LessNoCase);
+    return sorted;
 }
 
 std::map<std::string, GameFigures> GameRecords::PlayersOf(int game) const

@@ -84,8 +84,6 @@ std::string FormatGameFigures(const GameFigures& figures);
 std::optional<GameFigures> ParseGameFigures(std::string_view value);
 std::string FormatScoreLine(const FinishedGame& game);
 std::optional<ScoreEntry> ParseScoreLine(std::string_view line);
-// The four characters a log line adds to the player's progress file.
-std::string ProgressEntryOf(std::string_view logLine);
 
 // Whether a finished game goes into the records: a built-in or custom game dealt from a new
 // random deal number, with the statistics switched on, where the player made a move.
@@ -110,6 +108,8 @@ public:
     std::optional<GameFigures> FiguresOf(const std::string& player, int game) const;
     // Every game the player has figures for, by game number.
     std::map<int, GameFigures> FiguresOf(const std::string& player) const;
+    // Every player with figures in "STAT.DAT", in name order without regard to case.
+    std::vector<std::string> Players() const;
     // Every player's figures of one game, by player name.
     std::map<std::string, GameFigures> PlayersOf(int game) const;
     std::optional<GlobalFigures> GlobalFiguresOf(const std::string& player) const;

@@ -24,6 +24,8 @@ bool Exists(const std::filesystem::path& file)
     return std::filesystem::exists(file, error);
 }
 
+} // namespace
+
 // The four progress characters of one game log line: the game number and the date's two
 // halves as characters, the last one also telling a win (+100) from a loss (+50).
 std::optional<std::string> ProgressEntry(std::string_view line)
@@ -41,8 +43,6 @@ std::optional<std::string> ProgressEntry(std::string_view line)
                        static_cast<char>(half(date, 0) + 33),
                        static_cast<char>(half(date, 2) + (won ? 100 : 50))};
 }
-
-} // namespace
 
 StatisticsFiles::StatisticsFiles(std::filesystem::path folder, RecordsFeedback feedback, FileOperations operations)
     : folder_(std::move(folder)),

@@ -50,6 +50,10 @@ std::string SingleGameValue(std::string_view key, long long count, const std::fu
 // checksum does not match (a zero count with a zero checksum is the valid empty value).
 std::optional<long long> SingleGameCount(std::string_view key, std::string_view value);
 
+// The four characters a game log line adds to its player's progress file; nothing for a line
+// whose game number or date is not a number.
+std::optional<std::string> ProgressEntry(std::string_view logLine);
+
 class StatisticsFiles {
 public:
     StatisticsFiles(std::filesystem::path folder, RecordsFeedback feedback = {}, FileOperations operations = {});

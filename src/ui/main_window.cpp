@@ -250,7 +250,7 @@ void MainWindow::ShowCustomize(int page)
 
 bool MainWindow::ShowPlayers()
 {
-    TfrmPlayers dialog(session_.context(), session_.preferences(), session_.modules(), this);
+    TfrmPlayers dialog(session_.context(), session_.preferences(), session_.modules(), session_.statistics(), this);
     dialog.onPlayerChanged = [this] {
         session_.Relayout();
         if (!selection_ || !selection_->isVisible())

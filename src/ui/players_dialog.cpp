@@ -10,7 +10,6 @@
 #include "ui/game_preview.h"
 #include "ui/player_name_dialog.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,28 +29,15 @@ constexpr const char* kDeleteWarning =
     "Are you sure you want to delete the selected player?\rNote: the statistics for this player will also be deleted.";
 constexpr const char* kPlayerRenamed = "Player renamed.";
 
-RecordsFeedback FeedbackThrough(Presentation& presentation)
-{
-    RecordsFeedback feedback;
-    feedback.inform = [&presentation](const std::string& message) { presentation.ShowInfo(message); };
-    feedback.busy = [](bool on) {
-        if (on)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QApplication::restoreOverrideCursor();
-    };
-    return feedback;
-}
-
 } // namespace
 
 TfrmPlayers::TfrmPlayers(GameContext& context, Preferences& preferences, const ResourceModules& modules,
-                         QWidget* parent)
+                         StatisticsFiles& statistics, QWidget* parent)
     : QDialog(parent),
       context_(context),
       preferences_(preferences),
       modules_(modules),
-      statistics_(context.mainGame.dataFolder, FeedbackThrough(context.presentation()))
+      statistics_(statistics)
 {
     setObjectName("frmPlayers");
     setWindowTitle("Players");

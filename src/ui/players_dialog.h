@@ -28,10 +28,10 @@ class ResourceModules;
 class TfrmPlayers : public QDialog {
     Q_OBJECT
 public:
-    // Messages and questions go through the context's presentation; the records are those of
-    // the context's data folder.
+    // Messages and questions go through the context's presentation; statistics are the record
+    // files a rename carries over and a deletion resets.
     TfrmPlayers(GameContext& context, Preferences& preferences, const ResourceModules& modules,
-                QWidget* parent = nullptr);
+                StatisticsFiles& statistics, QWidget* parent = nullptr);
 
     // Shows the dialog until it closes. True when the current player changed; onPlayerChanged
     // has then been called.
@@ -84,7 +84,7 @@ private:
     GameContext& context_;
     Preferences& preferences_;
     const ResourceModules& modules_;
-    StatisticsFiles statistics_;
+    StatisticsFiles& statistics_;
     PlayerList players_;
     std::string currentPlayer_;
     bool playerChanged_ = false;

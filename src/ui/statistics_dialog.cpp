@@ -62,26 +62,6 @@ QList<QStandardItem*> GameRow(const QString& name, int game, const GameFigures& 
 
 } // namespace
 
-std::vector<std::string> PlayersInStatistics(const StatisticsFiles& files)
-{
-    std::set<std::string> players;
-    bool inVersion = false;
-    for (const std::string& line : ReadTextLines(files.PathOf(kGameStatisticsFile)).value_or(std::vector<std::string>{})) {
-        if (line.starts_with('[')) {
-            inVersion = ToLowerAscii(Trim(line)) == "[version]";
-            continue;
-        }
-        const auto equals = line.find('=');
-        if (!inVersion && equals != std::string::npos && equals > 0)
-            players.insert(Trim(line.substr(0, equals)));
-    }
-    std::vector<std::string> sorted(players.begin(), players.end());
-    std::sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
-        return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;
-    });
-    return sorted;
-}
-
 StatisticsDialog::StatisticsDialog(StatisticsFiles& files, const TMainGame& mainGame, const std::string& player,
                                    int currentGame, QWidget* parent)
     : QDialog(parent), files_(files), records_(files), names_(GameNames(mainGame)), currentGame_(currentGame)
@@ -148,7 +128,7 @@ void StatisticsDialog::BuildLayout()
 void StatisticsDialog::FillPlayers(const std::string& player)
 {
     cboPlayer_->clear();
-    for (const std::string& name : PlayersInStatistics(files_))
+    for (const std::string& name : records_.Players())
         cboPlayer_->addItem(QString::fromStdString(name));
     if (cboPlayer_->findText(QString::fromStdString(player)) < 0)
         cboPlayer_->addItem(QString::fromStdString(player));

@@ -66,8 +66,4 @@ private:
     QPushButton* btnReset_ = nullptr;
 };
 
-// The players of the records: the keys of every game section of "STAT.DAT", in name order
-// without regard to case.
-std::vector<std::string> PlayersInStatistics(const StatisticsFiles& files);
-
 } // namespace marlowe
