@@ -2,15 +2,15 @@
 // window painted from the board image) of a dealt Klondike and Spider, and one step of a drag
 // (the window repainted where the carried cards were and are).
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
-#include "board/board_layout.h"
 #include "board/board_painter.h"
 #include "board/board_view_paint.h"
 #include "board/card_images.h"
 #include "board/resource_modules.h"
 #include "engine/play_protocol.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
+#include "layout/board_layout.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // Loading the card pictures of one size (faces, back, strips, joker, marks), as a size change or
 // a new card set does.
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "board/card_images.h"
 #include "board/resource_modules.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 
 #include <benchmark/benchmark.h>

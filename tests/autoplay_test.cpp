@@ -1,11 +1,11 @@
 // Autoplay, the fill rules, drop resolution, the per-game switch and the move finder.
 
-#include "app/preferences.h"
 #include "engine/autoplay.h"
 #include "engine/cards.h"
 #include "engine/move_execution.h"
 #include "engine/move_finder.h"
 #include "engine/pile_text.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "test_support.h"
 

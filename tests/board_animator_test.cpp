@@ -4,15 +4,15 @@
 
 #include "board/board_animator.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
-#include "board/board_geometry.h"
 #include "board/board_painter.h"
 #include "board/card_images.h"
 #include "board/resource_modules.h"
 #include "engine/game_context.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "engine/shuffle.h"
+#include "layout/board_geometry.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 
 #include "board/board_background.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "board/picture_files.h"
 #include "board/resource_modules.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "test_support.h"
 

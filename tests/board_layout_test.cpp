@@ -2,9 +2,9 @@
 // the general arrangements of the best-known games on two board sizes, the special cases of
 // the arithmetic, and for every shipped game that its piles fit the board and keep apart.
 
-#include "board/board_layout.h"
 #include "catalogue/main_game.h"
 #include "catalogue/rule_loader.h"
+#include "layout/board_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // every pile with a place shows something there (a card or a mark) and that the board is drawn
 // where the layout put it.
 
-#include "board/board_layout.h"
 #include "board/board_snapshot.h"
-#include "board/empty_marks.h"
 #include "board/resource_modules.h"
+#include "layout/board_layout.h"
+#include "layout/empty_marks.h"
 #include "play_test_support.h"
 
 #include <QDir>

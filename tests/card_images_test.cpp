@@ -4,9 +4,9 @@
 
 #include "board/card_images.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "board/resource_modules.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "test_support.h"
 

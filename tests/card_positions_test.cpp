@@ -1,9 +1,9 @@
 // The fan steps of each card size and the place of a card in a pile of each style: the one
 // answer that drawing, hit-testing and animation share.
 
-#include "board/card_positions.h"
 #include "engine/game_context.h"
 #include "engine/recording_presentation.h"
+#include "layout/card_positions.h"
 
 #include <gtest/gtest.h>
 

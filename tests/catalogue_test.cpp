@@ -2,7 +2,6 @@
 
 #include "app/session_registers.h"
 #include "catalogue/main_game.h"
-#include "engine/recording_presentation.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -74,20 +73,18 @@ TEST_F(CatalogueTest, NarrowScreensRefuseOnlyWideGames)
     Load({MakeGame(1, "FreeCell"), wide});
     testing::WriteCustomGames(folder, {{"8001", "My wide", "5", "001001"}, {"8002", "My narrow", "1", "001001"}});
 
-    RecordingPresentation large(1024);
-    EXPECT_TRUE(mainGame.CanPlayOnThisScreen(5, large));
-    EXPECT_TRUE(large.events.empty());
+    EXPECT_TRUE(mainGame.CanPlayOnScreen(5, 1024));
+    EXPECT_TRUE(mainGame.CanPlayOnScreen(5, 650));
 
-    RecordingPresentation small(640);
-    EXPECT_TRUE(mainGame.CanPlayOnThisScreen(1, small));
-    EXPECT_TRUE(mainGame.CanPlayOnThisScreen(42, small)) << "a game not in the catalogue passes";
-    EXPECT_TRUE(mainGame.CanPlayOnThisScreen(8002, small));
-    EXPECT_TRUE(small.events.empty());
-    EXPECT_FALSE(mainGame.CanPlayOnThisScreen(5, small));
-    EXPECT_FALSE(mainGame.CanPlayOnThisScreen(8001, small)) << "a custom game is judged by its base game";
-    ASSERT_EQ(small.events.size(), 2u);
-    EXPECT_NE(small.events[0].find("You can't play: Wide Game"), std::string::npos);
-    EXPECT_NE(small.events[1].find("You can't play: My wide"), std::string::npos);
+    EXPECT_TRUE(mainGame.CanPlayOnScreen(1, 640));
+    EXPECT_TRUE(mainGame.CanPlayOnScreen(42, 640)) << "a game not in the catalogue passes";
+    EXPECT_TRUE(mainGame.CanPlayOnScreen(8002, 640));
+    const Outcome wideGame = mainGame.CanPlayOnScreen(5, 640);
+    const Outcome customWideGame = mainGame.CanPlayOnScreen(8001, 640);
+    EXPECT_FALSE(wideGame);
+    EXPECT_FALSE(customWideGame) << "a custom game is judged by its base game";
+    EXPECT_NE(wideGame.message().find("You can't play: Wide Game"), std::string::npos);
+    EXPECT_NE(customWideGame.message().find("You can't play: My wide"), std::string::npos);
 }
 
 TEST_F(CatalogueTest, MissingGameFileIsReportedWithItsPath)

@@ -3,9 +3,9 @@
 // preferences, favourites and recent games, the won and lost marks from the player's records.
 // Pictures of it go to build/ui-shots for people to look at.
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "board/resource_modules.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "play_test_support.h"
 #include "records/game_records.h"

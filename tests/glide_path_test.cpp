@@ -1,7 +1,7 @@
 // The flight of a card: the path both coordinates take, the pauses, cards that leave the board,
 // raised cards settling, and glides too short for a whole step.
 
-#include "board/glide_path.h"
+#include "layout/glide_path.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The pointer's geometry on dealt games of the shipped catalogue: which card a press finds,
 // which piles a dropped card overlaps, and what empty piles show.
 
-#include "board/board_layout.h"
-#include "board/card_positions.h"
-#include "board/empty_marks.h"
-#include "board/hit_test.h"
 #include "engine/cards.h"
 #include "engine/pile_text.h"
+#include "layout/board_layout.h"
+#include "layout/card_positions.h"
+#include "layout/empty_marks.h"
+#include "layout/hit_test.h"
 #include "play_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // A game from its choice to its end: preparing, dealing, opening, ending, abandoning, titles.
 
-#include "app/preferences.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/lifecycle.h"
 #include "engine/pile_text.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "engine/shuffle.h"
 #include "test_support.h"

@@ -3,8 +3,8 @@
 // bar on the stock, full screen and the shortcuts there, the scroll bar and the wheel, the panels
 // of the toolbar, the commands that only answer with a message, and the start and end of a run.
 
-#include "board/card_positions.h"
-#include "board/hit_test.h"
+#include "layout/card_positions.h"
+#include "layout/hit_test.h"
 #include "engine/cards.h"
 #include "engine/drop_resolution.h"
 #include "engine/lifecycle.h"

@@ -3,8 +3,8 @@
 
 #include "records/player_list.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "test_support.h"
 

@@ -5,9 +5,9 @@
 
 #include "ui/players_dialog.h"
 
-#include "app/preferences.h"
 #include "board/resource_modules.h"
 #include "engine/game_context.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "test_support.h"
 #include "ui/player_name_dialog.h"

@@ -2,9 +2,9 @@
 // matched without regard to case, writes that keep the rest of the file, the autoplay memory,
 // the run counter, and files that cannot be written or read.
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "catalogue/main_game.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "test_support.h"
 

@@ -3,7 +3,7 @@
 // input arriving meanwhile, the double click that sends a card home, and a game opened through
 // the real selection dialog.
 
-#include "board/card_positions.h"
+#include "layout/card_positions.h"
 #include "board/resource_modules.h"
 #include "engine/cards.h"
 #include "engine/lifecycle.h"

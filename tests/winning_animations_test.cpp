@@ -2,8 +2,8 @@
 // window breathe; the rows, the random ranges and the circles; the random choice; and none of
 // them ever stalls, even on a board too small to show a card.
 
-#include "board/winning_animations.h"
 #include "engine/shuffle.h"
+#include "layout/winning_animations.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #include "board/board_animator.h"
 
-#include "app/preferences.h"
-#include "board/board_geometry.h"
 #include "board/board_painter.h"
 #include "board/card_images.h"
-#include "board/glide_path.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
+#include "engine/preferences.h"
+#include "layout/board_geometry.h"
+#include "layout/glide_path.h"
 
 #include <algorithm>
 #include <vector>

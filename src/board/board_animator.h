@@ -3,7 +3,7 @@
 // come from GlidePath and the winning-animation generators; this class only turns them into
 // pictures on a BoardSurface and into cards drawn onto the board image.
 
-#include "board/winning_animations.h"
+#include "layout/winning_animations.h"
 
 #include <QImage>
 #include <QPoint>

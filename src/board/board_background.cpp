@@ -1,10 +1,10 @@
 #include "board/board_background.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "app/text_file.h"
 #include "board/picture_files.h"
 #include "board/resource_modules.h"
+#include "engine/preferences.h"
 #include "engine/presentation.h"
 
 #include <QBrush>

@@ -1,9 +1,9 @@
 #include "board/board_painter.h"
 
 #include "board/card_images.h"
-#include "board/board_layout.h"
-#include "board/card_positions.h"
-#include "board/empty_marks.h"
+#include "layout/board_layout.h"
+#include "layout/card_positions.h"
+#include "layout/empty_marks.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"

@@ -5,8 +5,8 @@
 // as drawn, which the window shows and which the corners of a card are blended over. Dragged and
 // gliding cards are never drawn into the board image; the window draws them on top.
 
-#include "board/board_geometry.h"
 #include "engine/pile_store.h"
+#include "layout/board_geometry.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,13 +1,13 @@
 #include "board/board_snapshot.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
-#include "board/board_layout.h"
 #include "board/board_painter.h"
 #include "board/card_images.h"
 #include "board/resource_modules.h"
 #include "engine/game_context.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
+#include "layout/board_layout.h"
 
 #include <QTemporaryDir>
 

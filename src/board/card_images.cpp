@@ -1,11 +1,11 @@
 #include "board/card_images.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "app/text_file.h"
 #include "app/text_helpers.h"
 #include "board/picture_files.h"
 #include "board/resource_modules.h"
+#include "engine/preferences.h"
 #include "engine/presentation.h"
 
 #include <QImageReader>

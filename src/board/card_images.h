@@ -5,7 +5,7 @@
 // player's own (the data folder's "custom card sets" and "custom decks"), or from the additional
 // modules; the choices live in the session registers and the preferences.
 
-#include "board/resource_names.h"
+#include "resources/resource_names.h"
 
 #include <QImage>
 

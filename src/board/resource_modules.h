@@ -4,7 +4,7 @@
 // to case, as the program has always spelt some of them in two ways ("Joker_L", "JOKER_L").
 
 #include "app/outcome.h"
-#include "board/resource_names.h"
+#include "resources/resource_names.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -4,7 +4,6 @@
 #include "app/text_file.h"
 #include "app/text_helpers.h"
 #include "catalogue/game_file.h"
-#include "engine/presentation.h"
 
 #include <algorithm>
 
@@ -84,22 +83,21 @@ int TMainGame::GameNumberByName(const std::string& name) const
     return -1;
 }
 
-bool TMainGame::CanPlayOnThisScreen(int number, Presentation& presentation) const
+Outcome TMainGame::CanPlayOnScreen(int number, int screenWidth) const
 {
-    if (presentation.ScreenWidth() >= kNarrowScreenWidth)
-        return true;
+    if (screenWidth >= kNarrowScreenWidth)
+        return Outcome::Success();
     const int tested = number >= kFirstCustomGameNumber ? FindCustomGame(number).baseNumber : number;
     const auto* line = LineOf(tested);
     if (!line || TextColumns(*line, 9, 1) != "1")
-        return true;
+        return Outcome::Success();
     std::string name = CatalogueLineName(*line);
     if (number >= kFirstCustomGameNumber)
         for (const auto& game : ListCustomGames().value_or(std::vector<CustomGame>{}))
             if (game.number == number)
                 name = game.name;
-    presentation.ShowInfo("Your video card's display is 640x480 pixels.\nYou can't play: " + name +
-                          "\nPlease set your screen resolution to 800x600 pixels or higher.");
-    return false;
+    return Outcome::Failure("Your video card's display is 640x480 pixels.\nYou can't play: " + name +
+                            "\nPlease set your screen resolution to 800x600 pixels or higher.");
 }
 
 std::vector<std::string> TMainGame::ListAllGameNames() const

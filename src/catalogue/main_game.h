@@ -13,7 +13,6 @@
 
 namespace marlowe {
 
-class Presentation;
 class SessionRegisters;
 
 class TMainGame {
@@ -65,8 +64,8 @@ public:
     int CatalogueIndex(int number) const;
     // The first built-in game called name, compared in lower case without trailing spaces.
     int GameNumberByName(const std::string& name) const;
-    // False (after telling the player why) when the screen is too narrow for the game.
-    bool CanPlayOnThisScreen(int number, Presentation& presentation) const;
+    // A failure telling the player why when a screen of that width is too narrow for the game.
+    Outcome CanPlayOnScreen(int number, int screenWidth) const;
     // The names of every built-in and custom game, sorted without regard to case.
     std::vector<std::string> ListAllGameNames() const;
 

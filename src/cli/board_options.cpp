@@ -1,7 +1,7 @@
 #include "board_options.h"
 
 #include "app/text_helpers.h"
-#include "board/resource_names.h"
+#include "resources/resource_names.h"
 
 namespace marlowe {
 

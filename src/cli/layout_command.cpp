@@ -3,8 +3,8 @@
 #include "board_options.h"
 
 #include "app/text_helpers.h"
-#include "board/board_layout.h"
-#include "board/resource_names.h"
+#include "layout/board_layout.h"
+#include "resources/resource_names.h"
 #include "catalogue/rule_loader.h"
 #include "catalogue/custom_games.h"
 

@@ -1,9 +1,9 @@
 #include "engine/autoplay.h"
 
-#include "app/preferences.h"
 #include "engine/lifecycle.h"
 #include "engine/pile_text.h"
 #include "engine/post_move.h"
+#include "engine/preferences.h"
 
 #include <algorithm>
 

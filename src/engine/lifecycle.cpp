@@ -1,6 +1,5 @@
 #include "engine/lifecycle.h"
 
-#include "app/preferences.h"
 #include "engine/autoplay.h"
 #include "engine/deal.h"
 #include "engine/event_sounds.h"
@@ -8,6 +7,7 @@
 #include "engine/game_context.h"
 #include "engine/game_won.h"
 #include "engine/memory_games.h"
+#include "engine/preferences.h"
 #include "engine/presentation.h"
 #include "engine/scoring.h"
 #include "engine/shuffle.h"

@@ -13,9 +13,9 @@
 // Each command is answered "ok" (the table changed, or the command was carried out),
 // "refused", or "error: ..." for a malformed command; "state" and "hint" print their lines first.
 
-#include "app/preferences.h"
 #include "engine/game_context.h"
 #include "engine/hint_file.h"
+#include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "engine/shuffle.h"
 

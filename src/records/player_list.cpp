@@ -1,9 +1,9 @@
 #include "records/player_list.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "app/system_helpers.h"
 #include "app/text_helpers.h"
+#include "engine/preferences.h"
 
 #include <algorithm>
 

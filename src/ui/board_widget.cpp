@@ -1,10 +1,10 @@
 #include "ui/board_widget.h"
 
-#include "board/card_positions.h"
-#include "board/hit_test.h"
 #include "catalogue/rule_parameters.h"
 #include "engine/cards.h"
 #include "engine/pointer.h"
+#include "layout/card_positions.h"
+#include "layout/hit_test.h"
 #include "ui/table_session.h"
 
 #include <QGuiApplication>

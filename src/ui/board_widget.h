@@ -6,8 +6,8 @@
 
 #include "board/board_animator.h"
 #include "board/board_view_paint.h"
-#include "board/hit_test.h"
 #include "engine/pile_store.h"
+#include "layout/hit_test.h"
 #include "ui/table_cursors.h"
 
 #include <QRegion>

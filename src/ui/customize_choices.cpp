@@ -1,9 +1,9 @@
 #include "ui/customize_choices.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "app/text_helpers.h"
 #include "catalogue/main_game.h"
+#include "engine/preferences.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "ui/customize_dialog.h"
 
-#include "app/preferences.h"
+#include "engine/preferences.h"
 #include "ui/customize_samples.h"
 #include "ui/customize_trees.h"
 #include "ui/table_session.h"

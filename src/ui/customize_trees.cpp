@@ -2,7 +2,7 @@
 
 #include "app/text_helpers.h"
 #include "board/resource_modules.h"
-#include "board/resource_names.h"
+#include "resources/resource_names.h"
 #include "ui/customize_choices.h"
 #include "ui/game_preview.h"
 

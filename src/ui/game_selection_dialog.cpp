@@ -1,12 +1,12 @@
 #include "ui/game_selection_dialog.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "app/text_helpers.h"
 #include "board/resource_modules.h"
 #include "catalogue/custom_games.h"
 #include "catalogue/main_game.h"
 #include "catalogue/preview_file.h"
+#include "engine/preferences.h"
 #include "engine/presentation.h"
 #include "ui/game_description_panel.h"
 #include "ui/game_preview.h"
@@ -284,8 +284,10 @@ void TfrmOpenGame::Confirm()
         return;
     }
     const std::string name = trees_->GameName(number);
-    if (!mainGame_.CanPlayOnThisScreen(number, presentation_))
+    if (const Outcome playable = mainGame_.CanPlayOnScreen(number, presentation_.ScreenWidth()); !playable) {
+        presentation_.ShowInfo(playable.message());
         return;
+    }
     preferences_.WriteInt(kPreference, "Game", number);
     preferences_.WriteString(kPreference, "Game_Name", name);
     preferences_.WriteInt(kPreference, "Game_TreeNum", item->parent() ? GameTrees::StateOf(item->parent()) : -1);

@@ -3,8 +3,8 @@
 
 #include "ui/main_window.h"
 
-#include "app/preferences.h"
 #include "engine/lifecycle.h"
+#include "engine/preferences.h"
 #include "ui/table_session.h"
 #include "ui/tool_band.h"
 

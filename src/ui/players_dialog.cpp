@@ -1,10 +1,10 @@
 #include "ui/players_dialog.h"
 
-#include "app/preferences.h"
 #include "app/text_helpers.h"
 #include "board/resource_modules.h"
 #include "engine/game_context.h"
 #include "engine/lifecycle.h"
+#include "engine/preferences.h"
 #include "engine/presentation.h"
 #include "records/game_records.h"
 #include "ui/game_preview.h"

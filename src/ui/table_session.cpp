@@ -1,8 +1,6 @@
 #include "ui/table_session.h"
 
 #include "board/board_animator.h"
-#include "board/board_layout.h"
-#include "board/card_positions.h"
 #include "catalogue/main_game.h"
 #include "catalogue/rule_parameters.h"
 #include "engine/cards.h"
@@ -10,6 +8,8 @@
 #include "engine/move_finder.h"
 #include "engine/pile_text.h"
 #include "engine/table.h"
+#include "layout/board_layout.h"
+#include "layout/card_positions.h"
 #include "records/finished_game.h"
 #include "ui/board_widget.h"
 

@@ -5,16 +5,16 @@
 // the engine redraws, every card it glides and every question it asks arrives here and becomes
 // drawing on the board or a message box.
 
-#include "app/preferences.h"
 #include "board/board_background.h"
-#include "board/board_geometry.h"
 #include "board/board_painter.h"
 #include "board/card_images.h"
 #include "board/resource_modules.h"
 #include "engine/game_context.h"
 #include "engine/hint_file.h"
+#include "engine/preferences.h"
 #include "engine/presentation.h"
 #include "engine/shuffle.h"
+#include "layout/board_geometry.h"
 #include "records/game_records.h"
 #include "records/statistics_files.h"
 #include "ui/sound_player.h"

@@ -1,8 +1,8 @@
 #include "ui/tool_band.h"
 
-#include "app/preferences.h"
 #include "app/session_registers.h"
 #include "app/system_helpers.h"
+#include "engine/preferences.h"
 #include "ui/command_table.h"
 
 #include <QAction>

@@ -2,14 +2,14 @@
 
 #include "app/text_file.h"
 #include "app/text_helpers.h"
-#include "board/board_layout.h"
-#include "board/card_positions.h"
-#include "board/empty_marks.h"
 #include "engine/cards.h"
 #include "engine/deal.h"
 #include "engine/pile_text.h"
 #include "engine/recording_presentation.h"
 #include "engine/shuffle.h"
+#include "layout/board_layout.h"
+#include "layout/card_positions.h"
+#include "layout/empty_marks.h"
 
 #include <algorithm>
 #include <map>

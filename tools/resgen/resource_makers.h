@@ -3,7 +3,7 @@
 // the entry of the resource table it is given. A maker returns a null image (or empty data) when
 // it cannot make the entry; the generator then stops the build with the entry's name.
 
-#include "board/resource_names.h"
+#include "resources/resource_names.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "board/glide_path.h"
+#include "layout/glide_path.h"
 
-#include "board/card_geometry.h"
+#include "layout/card_geometry.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // reserves and the secondary waste, each placed by its group's arrangement number, mostly
 // relative to the tableau piles.
 
-#include "board/layout_work.h"
+#include "layout/layout_work.h"
 
 namespace marlowe {
 

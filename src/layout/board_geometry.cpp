@@ -1,4 +1,4 @@
-#include "board/board_geometry.h"
+#include "layout/board_geometry.h"
 
 namespace marlowe {
 

@@ -1,4 +1,4 @@
-#include "app/preferences.h"
+#include "engine/preferences.h"
 
 #include "app/ini_file.h"
 #include "app/session_registers.h"

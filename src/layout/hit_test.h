@@ -3,7 +3,7 @@
 // overlaps. Pure geometry over the layout and the card positions, in window coordinates (the
 // scroll offset already applied), so the window, the tests and the engine agree on every pixel.
 
-#include "board/board_geometry.h"
+#include "layout/board_geometry.h"
 #include "engine/drop_resolution.h"
 
 #include <optional>

@@ -1,4 +1,4 @@
-#include "board/resource_names.h"
+#include "resources/resource_names.h"
 
 #include "app/text_helpers.h"
 #include "catalogue/main_game.h"

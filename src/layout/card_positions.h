@@ -3,7 +3,7 @@
 // it, by the pile's style. Drawing, hit-testing, move execution and animation all ask here, so
 // a card is always found where it was drawn.
 
-#include "board/board_geometry.h"
+#include "layout/board_geometry.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "board/empty_marks.h"
+#include "layout/empty_marks.h"
 
 #include "catalogue/rule_parameters.h"
 #include "engine/game_context.h"

@@ -1,6 +1,6 @@
-#include "board/card_geometry.h"
+#include "layout/card_geometry.h"
 
-#include "board/resource_names.h"
+#include "resources/resource_names.h"
 
 namespace marlowe {
 

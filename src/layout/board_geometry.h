@@ -3,7 +3,7 @@
 // hit-testing, move execution and animation. Places are stored in board coordinates; the y
 // readers subtract the vertical scroll offset, so scrolling moves every pile alike.
 
-#include "board/card_geometry.h"
+#include "layout/card_geometry.h"
 #include "engine/pile_store.h"
 
 #include <array>

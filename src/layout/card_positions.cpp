@@ -1,4 +1,4 @@
-#include "board/card_positions.h"
+#include "layout/card_positions.h"
 
 #include "engine/game_context.h"
 #include "engine/pile_text.h"

@@ -1,7 +1,7 @@
 // The special arrangements that lay out a whole board by themselves: the cross, the pyramid,
 // the clock and the boards of rows. Each centres its block on the board.
 
-#include "board/layout_work.h"
+#include "layout/layout_work.h"
 
 namespace marlowe {
 

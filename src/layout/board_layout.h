@@ -3,7 +3,7 @@
 // into the place of every pile. No game carries coordinates; each pile group names a row and
 // an arrangement, and the arithmetic here spreads the group over the board.
 
-#include "board/board_geometry.h"
+#include "layout/board_geometry.h"
 #include "catalogue/rule_vector.h"
 
 #include <vector>

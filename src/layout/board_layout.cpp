@@ -1,6 +1,6 @@
-#include "board/board_layout.h"
+#include "layout/board_layout.h"
 
-#include "board/layout_work.h"
+#include "layout/layout_work.h"
 
 #include <cstdlib>
 #include <initializer_list>

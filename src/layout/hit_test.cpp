@@ -1,6 +1,6 @@
-#include "board/hit_test.h"
+#include "layout/hit_test.h"
 
-#include "board/card_positions.h"
+#include "layout/card_positions.h"
 #include "catalogue/rule_parameters.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"

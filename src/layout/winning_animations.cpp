@@ -1,4 +1,4 @@
-#include "board/winning_animations.h"
+#include "layout/winning_animations.h"
 
 #include "app/text_helpers.h"
 #include "engine/shuffle.h"

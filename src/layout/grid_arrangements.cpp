@@ -1,7 +1,7 @@
 // The special arrangements built on a grid of tableau piles, with the stock group and the
 // foundations beside the grid. Each centres its block on the board.
 
-#include "board/layout_work.h"
+#include "layout/layout_work.h"
 
 #include <initializer_list>
 

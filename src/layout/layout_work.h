@@ -1,7 +1,7 @@
 #pragma once
 // The working values of one board layout, shared by the general and the special arrangements.
 
-#include "board/board_layout.h"
+#include "layout/board_layout.h"
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,37 @@
+# What the checks of marlowe_core look at, read from the target file the build writes
+# (SOURCE_DIR=, LINKS=, SOURCES= lines): the libraries it links, the folders of src/ its sources
+# live in, and every source and header of those folders, whether the target compiles it or not.
+function(read_core_files target_file)
+  file(STRINGS ${target_file} lines)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^SOURCE_DIR=(.*)$")
+      set(source_dir "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^LINKS=(.*)$")
+      set(links "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^SOURCES=(.*)$")
+      set(sources "${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+
+  set(folders)
+  foreach(source IN LISTS sources)
+    if(IS_ABSOLUTE "${source}")
+      file(RELATIVE_PATH source "${source_dir}" "${source}")
+    endif()
+    if(source MATCHES "^([^/]+)/")
+      list(APPEND folders "${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES folders)
+
+  set(files)
+  foreach(folder IN LISTS folders)
+    file(GLOB folder_files "${source_dir}/${folder}/*.h" "${source_dir}/${folder}/*.cpp")
+    list(APPEND files ${folder_files})
+  endforeach()
+
+  set(CORE_SOURCE_DIR "${source_dir}" PARENT_SCOPE)
+  set(CORE_LINKS "${links}" PARENT_SCOPE)
+  set(CORE_FOLDERS "${folders}" PARENT_SCOPE)
+  set(CORE_FILES "${files}" PARENT_SCOPE)
+endfunction()
