@@ -12,14 +12,13 @@
 #include "layout/card_positions.h"
 #include "records/finished_game.h"
 #include "ui/board_widget.h"
+#include "ui/input_gate.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QEventLoop>
 #include <QMessageBox>
-#include <QThread>
 #include <QTimer>
 
 namespace marlowe {
@@ -35,34 +34,6 @@ int IndexIn(const std::string& pile, int card)
             return i;
     return -1;
 }
-
-// Keyboard and mouse input to any window of the program is dropped while it lives: a deal being
-// drawn is not to be played on, nor a command to start under it.
-class InputDropper : public QObject {
-public:
-    InputDropper() { QCoreApplication::instance()->installEventFilter(this); }
-    ~InputDropper() override { QCoreApplication::instance()->removeEventFilter(this); }
-    InputDropper(const InputDropper&) = delete;
-    InputDropper& operator=(const InputDropper&) = delete;
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::Wheel:
-            return true;
-        default:
-            return false;
-        }
-    }
-};
 
 // A message of the program as a box shows it: its "\r" line breaks become real ones.
 QString MessageText(const std::string& text)
@@ -300,7 +271,7 @@ bool TableSession::DealAnimated() const
 
 void TableSession::AnimateDeal()
 {
-    const InputDropper dropper;
+    const InputGate dropped(InputGate::Mode::Drop);
     const PileStore dealt = context_.piles;
     const std::vector<PileRef> filled = DealtPiles(dealt);
     for (PileRef pile : filled)
@@ -401,10 +372,12 @@ void TableSession::Wait(int milliseconds, bool pumping)
 {
     if (milliseconds <= 0)
         return;
-    if (!pumping) {
-        QThread::msleep(static_cast<unsigned long>(milliseconds));
-        return;
-    }
+    // The window paints and its timers run meanwhile; the window system keeps the player's input
+    // queued until the wait is over. A wait that does not pump also holds input sent or posted
+    // meanwhile, so that no action of the player starts inside the engine's.
+    std::optional<InputGate> held;
+    if (!pumping)
+        held.emplace(InputGate::Mode::Hold);
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);

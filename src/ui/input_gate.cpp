@@ -1,0 +1,52 @@
+#include "ui/input_gate.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace marlowe {
+namespace {
+
+// What the player does with mouse and keyboard. A move counts: with a button down it drags cards.
+bool IsPlayerInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+InputGate::InputGate(Mode mode) : mode_(mode)
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+InputGate::~InputGate()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+    // Posted, not sent: they arrive once the caller has finished what it held them back for.
+    for (auto& [receiver, event] : held_)
+        if (receiver)
+            QCoreApplication::postEvent(receiver, event.release());
+}
+
+bool InputGate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!IsPlayerInput(event->type()))
+        return false;
+    if (mode_ == Mode::Hold)
+        held_.emplace_back(watched, event->clone());
+    return true;
+}
+
+}  // namespace marlowe
