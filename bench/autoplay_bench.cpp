@@ -76,7 +76,7 @@ void ExecuteMoveToFoundation(benchmark::State& state)
     piles.tableaus[0] = CodeText(CardCode(Spades, 9)) + CodeText(CardCode(Hearts, Ace));
     for (auto _ : state) {
         table.Reset(piles);
-        benchmark::DoNotOptimize(ExecuteMove(table.context, CardCode(Hearts, Ace), "Dest1"));
+        benchmark::DoNotOptimize(ExecuteMove(table.context, CardCode(Hearts, Ace), PileRef{PileGroup::Foundations, 0}));
     }
 }
 BENCHMARK(ExecuteMoveToFoundation)->Unit(benchmark::kMicrosecond);
@@ -90,7 +90,7 @@ void ExecuteMoveOfARun(benchmark::State& state)
         piles.tableaus[0] += CodeText(CardCode(step % 2 == 0 ? Spades : Hearts, rank));
     for (auto _ : state) {
         table.Reset(piles);
-        benchmark::DoNotOptimize(ExecuteMove(table.context, CardCode(Spades, King), "Fila2"));
+        benchmark::DoNotOptimize(ExecuteMove(table.context, CardCode(Spades, King), PileRef{PileGroup::Tableaus, 1}));
     }
 }
 BENCHMARK(ExecuteMoveOfARun)->Unit(benchmark::kMicrosecond);

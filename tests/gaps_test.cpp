@@ -206,7 +206,8 @@ TEST_F(GapsProtocolTest, TheMoveFinderOffersEveryCardThatAGapTakes)
     ASSERT_TRUE(play.started) << play.messages.str();
     std::vector<std::string> moves;
     for (const FoundMove& move : CellMoves(play.context()))
-        moves.push_back(std::to_string(move.card) + " " + move.target + " " + std::to_string(static_cast<int>(move.band)));
+        moves.push_back(std::to_string(move.card) + " " + PileCellName(DestinationCell(move.destination)) + " " +
+                        std::to_string(static_cast<int>(move.band)));
     // The 2s to Fila1's left end start a settled run; the 2 of spades already starts one.
     const std::string shift = std::to_string(static_cast<int>(MoveBand::TableauShift));
     const std::string progress = std::to_string(static_cast<int>(MoveBand::ToFoundation));

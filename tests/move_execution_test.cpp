@@ -51,13 +51,15 @@ protected:
 };
 
 constexpr int kAceOfHearts = CardCode(Hearts, Ace);
+constexpr PileRef FoundationPile(int k) { return {PileGroup::Foundations, k}; }
+constexpr PileRef TableauPile(int k) { return {PileGroup::Tableaus, k}; }
 constexpr int kTwoOfSpades = CardCode(Spades, 2);
 
 TEST_F(MoveExecutionTest, TableauCardToFoundationTurnsUpTheExposedCardAndUndoesAsOne)
 {
     Tableau(0) = CodeText(kTwoOfSpades) + CodeText(kAceOfHearts);
     FaceDown(kTwoOfSpades);
-    ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, "Dest1"));
+    ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, FoundationPile(0)));
     EXPECT_EQ(context.piles.foundations[0], "001");
     EXPECT_EQ(Tableau(0), CodeText(kTwoOfSpades));
     EXPECT_FALSE(context.cards.IsFaceDown(kTwoOfSpades)) << "the exposed card turned up";
@@ -76,7 +78,7 @@ TEST_F(MoveExecutionTest, NoTurnUpWhileAutoplayTakesCareOfIt)
     Tableau(0) = CodeText(kTwoOfSpades) + CodeText(kAceOfHearts);
     FaceDown(kTwoOfSpades);
     context.autoplayOn = context.autoplayAvailable = true;
-    ExecuteMove(context, kAceOfHearts, "Dest1");
+    ExecuteMove(context, kAceOfHearts, FoundationPile(0));
     EXPECT_TRUE(context.cards.IsFaceDown(kTwoOfSpades));
 }
 
@@ -85,12 +87,12 @@ TEST_F(MoveExecutionTest, ARunMovesWholeAndInOrder)
     const std::string run = "013" + CodeText(CardCode(Spades, 12)) + "011" + CodeText(CardCode(Clubs, 10));
     Tableau(1) = "005" + run;
     FaceDown(5);
-    ASSERT_TRUE(ExecuteMove(context, 13, "Fila3"));
+    ASSERT_TRUE(ExecuteMove(context, 13, TableauPile(2)));
     EXPECT_EQ(Tableau(2), run);
     EXPECT_EQ(Tableau(1), "005");
     for (int i = 0; i < 4; ++i)
         EXPECT_FALSE(context.cards.IsFaceDown(ElementAt(run, i)));
-    ASSERT_TRUE(ExecuteMove(context, 11, "Fila4", false));
+    ASSERT_TRUE(ExecuteMove(context, 11, TableauPile(3), false));
     EXPECT_EQ(Tableau(3), "011") << "without the run only the card moves";
     EXPECT_EQ(Tableau(2), "013" + CodeText(CardCode(Spades, 12)) + CodeText(CardCode(Clubs, 10)));
 }
@@ -100,13 +102,47 @@ TEST_F(MoveExecutionTest, FirstMoveGateAllowsOnlyATableauCardToAFoundation)
     context.rules[rule::FirstMoveToFoundation] = 1;
     context.piles.Waste() = CodeText(kAceOfHearts);
     Tableau(0) = CodeText(CardCode(Clubs, Ace));
-    EXPECT_FALSE(ExecuteMove(context, kAceOfHearts, "Dest1"));
+    EXPECT_FALSE(ExecuteMove(context, kAceOfHearts, FoundationPile(0)));
     EXPECT_EQ(context.mainGame.MoveCount, 0);
     EXPECT_EQ(context.piles.Waste(), CodeText(kAceOfHearts));
-    EXPECT_TRUE(ExecuteMove(context, CardCode(Clubs, Ace), "Dest3"));
+    EXPECT_TRUE(ExecuteMove(context, CardCode(Clubs, Ace), FoundationPile(2)));
     EXPECT_EQ(context.mainGame.MoveCount, 1);
-    EXPECT_TRUE(ExecuteMove(context, kAceOfHearts, "Dest1")) << "the gate closes after the first move";
+    EXPECT_TRUE(ExecuteMove(context, kAceOfHearts, FoundationPile(0))) << "the gate closes after the first move";
     EXPECT_EQ(context.mainGame.MoveCount, 2);
+}
+
+TEST_F(MoveExecutionTest, TableActionsWaitForTheFirstFoundationMove)
+{
+    context.rules[rule::FirstMoveToFoundation] = 1;
+    for (int k = 0; k < 7; ++k)
+        context.rules.Of(rule::TableauDealMode, k) = 1;
+    context.piles.Stock() = "020021022023024025026027";
+    Tableau(0) = CodeText(kAceOfHearts);
+    EXPECT_FALSE(ExecuteMove(context, RowDeal::Tableaus));
+    EXPECT_FALSE(ExecuteMove(context, StockTurn::ToWaste));
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 8);
+    EXPECT_EQ(context.mainGame.MoveCount, 0);
+    ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, FoundationPile(0)));
+    EXPECT_TRUE(ExecuteMove(context, RowDeal::Tableaus));
+    EXPECT_EQ(context.piles.Stock(), "020");
+    EXPECT_EQ(Tableau(0), "027");
+}
+
+TEST_F(MoveExecutionTest, OfTheStockGroupOnlyTheWastesTakeACard)
+{
+    Tableau(0) = CodeText(kAceOfHearts) + "030";
+    ASSERT_TRUE(ExecuteMove(context, 30, PileRef{PileGroup::StockGroup, kWasteSlot}));
+    EXPECT_EQ(context.piles.Waste(), "030");
+    EXPECT_EQ(presentation.EventsStartingWith("sound Tableau").size(), 1u);
+    ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, PileRef{PileGroup::StockGroup, kSecondWasteSlot}));
+    EXPECT_EQ(context.piles.stockGroup[kSecondWasteSlot], CodeText(kAceOfHearts));
+    EXPECT_TRUE(Tableau(0).empty());
+    EXPECT_EQ(presentation.EventsStartingWith("sound Tableau").size(), 1u) << "the secondary waste is quiet";
+
+    const PileStore before = context.piles;
+    EXPECT_FALSE(ExecuteMove(context, 30, PileRef{PileGroup::StockGroup, kStockSlot}));
+    EXPECT_EQ(context.piles, before);
+    EXPECT_EQ(context.undoHistory.Size(), 2u);
 }
 
 TEST_F(MoveExecutionTest, CompleteSequenceLeavesForTheFirstEmptySequenceFoundation)
@@ -124,7 +160,7 @@ TEST_F(MoveExecutionTest, CompleteSequenceLeavesForTheFirstEmptySequenceFoundati
     Tableau(0) = "030" + sequence;
     Tableau(1) = CodeText(kAceOfHearts);
     EXPECT_FALSE(CanPlayOnFoundation(context, 1, kAceOfHearts)) << "such a foundation takes whole sequences only";
-    ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, "Fila1"));
+    ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, TableauPile(0)));
     EXPECT_EQ(Tableau(0), "030");
     EXPECT_EQ(ElementCount(context.piles.foundations[1]), 13);
     EXPECT_EQ(ElementAt(context.piles.foundations[1], 0), kAceOfHearts) << "the Ace goes first";
@@ -142,26 +178,26 @@ TEST_F(MoveExecutionTest, FillAfterTheFirstMoveOnly)
     context.piles.Stock() = "020021022023";
     Tableau(0) = CodeText(kAceOfHearts);
     Tableau(1) = "030";
-    ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, "Dest1"));
+    ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, FoundationPile(0)));
     EXPECT_EQ(Tableau(0), "023");
     EXPECT_EQ(Tableau(2), "022");
     EXPECT_EQ(context.mainGame.MoveCount, 2);
-    ExecuteMove(context, 23, "Dest2");
+    ExecuteMove(context, 23, FoundationPile(1));
     EXPECT_TRUE(Tableau(0).empty()) << "the second move fills nothing";
 }
 
 TEST_F(MoveExecutionTest, RedoIsClearedAndSpecialGamesKeepTheirScore)
 {
     Tableau(0) = CodeText(kAceOfHearts) + "030";
-    ExecuteMove(context, 30, "Fila2");
+    ExecuteMove(context, 30, TableauPile(1));
     Undo(context);
     ASSERT_FALSE(context.redoHistory.Empty());
-    ExecuteMove(context, 30, "Fila3");
+    ExecuteMove(context, 30, TableauPile(2));
     EXPECT_TRUE(context.redoHistory.Empty());
 
     context.rules[rule::SpecialGame] = 9;
     context.registers.Set(122, 6, "77");
-    ExecuteMove(context, kAceOfHearts, "Dest1");
+    ExecuteMove(context, kAceOfHearts, FoundationPile(0));
     EXPECT_EQ(context.registers.Get(122, 6), "77");
 }
 
@@ -169,14 +205,14 @@ TEST_F(MoveExecutionTest, StyleTwelveTableauxKeepTheirCells)
 {
     context.rules[rule::TableauStyle] = 12;
     Tableau(0) = "030" + CodeText(kAceOfHearts) + "031";
-    ExecuteMove(context, kAceOfHearts, "Dest1");
+    ExecuteMove(context, kAceOfHearts, FoundationPile(0));
     EXPECT_EQ(Tableau(0), "030000031");
 }
 
 TEST_F(MoveExecutionTest, TheWonMarkFollowsTheTable)
 {
     Tableau(0) = CodeText(kAceOfHearts);
-    ExecuteMove(context, kAceOfHearts, "Dest_Autoplay01");
+    ExecuteMove(context, kAceOfHearts, {FoundationPile(0), Mover::Autoplay});
     EXPECT_TRUE(context.flags[WonMark]);
     EXPECT_EQ(presentation.EventsStartingWith("sound Autoplay").size(), 1u);
     EXPECT_TRUE(presentation.EventsStartingWith("sound Foundation").empty());

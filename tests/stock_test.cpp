@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace marlowe {
 namespace {
 
@@ -147,6 +149,62 @@ TEST_F(StockTest, AClickThatDealsSeveralPilesUndoesInOneStep)
     EXPECT_EQ(ElementCount(context.piles.Stock()), 6);
     EXPECT_TRUE(context.piles.tableaus[0].empty());
     EXPECT_EQ(context.mainGame.DealCounter, 0) << "the count goes back with the click";
+}
+
+TEST_F(StockTest, EachDealingClickDealsOntoItsOwnPiles)
+{
+    const PileRef secondWaste{PileGroup::StockGroup, kSecondWasteSlot};
+    auto tableau = [](int k) { return PileRef{PileGroup::Tableaus, k}; };
+    auto reserve = [](int k) { return PileRef{PileGroup::Reserves, k}; };
+    struct Row {
+        const char* what;
+        std::vector<int> tableauModes, reserveModes;
+        int tableaus, clicks;
+        std::string stock;
+        std::vector<std::pair<PileRef, std::string>> expected;
+        std::vector<int> faceDown;
+    };
+    const Row rows[] = {
+        {"a row by the piles' modes, mode 6 face down", {1, 6, 1, 1}, {}, 4, 1, "001002003004005",
+         {{tableau(0), "005"}, {tableau(1), "004"}, {tableau(3), "002"}}, {4}},
+        {"reserve mode 4: three cards, the first reserve on odd clicks", {}, {4, 4}, 4, 2, "001002003004005006",
+         {{reserve(0), "006005004"}, {reserve(1), "003002001"}}, {}},
+        {"reserve mode 3: the last eight cards face up onto every tableau", {}, {3, 3}, 4, 1,
+         "001002003004005006007008", {{tableau(0), "008"}, {tableau(3), "005"}, {reserve(0), ""}}, {}},
+        {"reserve mode 3: otherwise two rows onto the reserves", {}, {3, 3}, 4, 1, "001002003004005",
+         {{reserve(0), "005003"}, {reserve(1), "004002"}, {tableau(0), ""}}, {}},
+        {"tableau mode 13: the first two, then the third", {13, 13, 13, 13}, {}, 4, 2, "001002003004",
+         {{tableau(0), "004"}, {tableau(1), "003"}, {tableau(2), "002"}, {tableau(3), ""}}, {}},
+        {"tableau mode 14: the last cards onto the tableaus left and four reserves", {14, 14, 14, 14, 14, 14},
+         {2, 2, 2, 2}, 6, 1, "001002003004005",
+         {{tableau(0), "005"}, {tableau(1), ""}, {reserve(0), "004"}, {reserve(3), "001"}}, {}},
+        {"a secondary waste: the click turns onto it", {}, {}, 4, 1, "001002", {{secondWaste, "002"}}, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        GameContext table(presentation);
+        auto& rules = table.rules;
+        rules[rule::DrawCount] = 1;
+        rules[rule::TableauCount] = static_cast<std::int16_t>(row.tableaus);
+        rules[rule::ReserveCount] = static_cast<std::int16_t>(row.reserveModes.size());
+        rules[rule::SecondWasteArrangement] = row.tableauModes.empty() && row.reserveModes.empty() ? 1 : 0;
+        for (std::size_t k = 0; k < row.tableauModes.size(); ++k)
+            rules.Of(rule::TableauDealMode, static_cast<int>(k)) = static_cast<std::int16_t>(row.tableauModes[k]);
+        for (std::size_t k = 0; k < row.reserveModes.size(); ++k)
+            rules.Of(rule::ReserveDealMode, static_cast<int>(k)) = static_cast<std::int16_t>(row.reserveModes[k]);
+        table.piles.Stock() = row.stock;
+        for (int click = 0; click < row.clicks; ++click) {
+            StockClick(table);
+            ReleaseStockButton(table);
+        }
+        for (const auto& [pile, cards] : row.expected) {
+            EXPECT_EQ(table.piles[pile], cards) << PileName(pile);
+            for (const int card : PileCodes(cards)) {
+                const bool down = std::find(row.faceDown.begin(), row.faceDown.end(), card) != row.faceDown.end();
+                EXPECT_EQ(table.cards.IsFaceDown(card), down) << "card " << card;
+            }
+        }
+    }
 }
 
 TEST_F(StockTest, TheDrawIsAllowedOnceAfterTheLastRedeal)

@@ -1,6 +1,5 @@
 #include "engine/drop_resolution.h"
 
-#include "app/text_helpers.h"
 #include "engine/cards.h"
 #include "engine/legality.h"
 #include "engine/move_execution.h"
@@ -147,7 +146,7 @@ bool Accepts(const GameContext& context, const MovingCard& moving, const DropCan
 // Carries out the move to an accepting destination.
 bool MoveTo(GameContext& context, int card, const DropCandidate& destination, Mover mover)
 {
-    if (!ExecuteMove(context, card, DropTargetName(destination, mover)))
+    if (!ExecuteMove(context, card, {DestinationCell(destination), mover}))
         return false;
     if (mover == Mover::Autoplay || context.rules[rule::SpecialGame] == 23)
         TagLastSnapshot(context, SnapshotTag::Autoplay);
@@ -166,17 +165,9 @@ PileRef DestinationPile(const DropCandidate& destination)
     }
 }
 
-std::string DropTargetName(const DropCandidate& destination, Mover mover)
+PileCell DestinationCell(const DropCandidate& destination)
 {
-    const int number = destination.index + 1;
-    switch (destination.kind) {
-    case PileKind::Foundation:
-        return mover == Mover::Autoplay ? "Dest_Autoplay" + ZeroPad(number, 2) : "Dest" + std::to_string(number);
-    case PileKind::Tableau:
-        return PileCellName({{PileGroup::Tableaus, destination.index}, destination.cell});
-    case PileKind::Reserve: return "Appogg" + std::to_string(number);
-    default: return "Stock02";
-    }
+    return {DestinationPile(destination), destination.cell};
 }
 
 int CarriedCount(const GameContext& context, int card)

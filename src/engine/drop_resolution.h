@@ -5,19 +5,14 @@
 // and carries out the first acceptable move through ExecuteMove.
 
 #include "engine/game_context.h"
+#include "engine/move_target.h"
 #include "engine/table.h"
 
 #include <bitset>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace marlowe {
-
-// Who makes a move: the player's moves to a foundation are named "Dest" + n, automatic ones
-// "Dest_Autoplay" + nn, and the snapshot of an automatic move is tagged so that it undoes
-// together with the player's move before it.
-enum class Mover { Player, Autoplay };
 
 // A pile the moving card may land on: its kind (foundation, tableau, reserve or waste), its
 // 0-based index within that kind, and the area in pixels that the card's rectangle shares
@@ -73,12 +68,10 @@ std::optional<DropCandidate> FindAutoMove(const GameContext& context, int card, 
 // it there when the animation preference allows. True when the card moved.
 bool AutoMoveCard(GameContext& context, int card, const AutoMoveRequest& request);
 
-// The ExecuteMove target of a destination: "Dest" + n (or "Dest_Autoplay" + nn for autoplay),
-// "Fila" + n (a cell: "Fila" + n + ":" + cell, counted from 1), "Appogg" + n, "Stock02" for the
-// waste.
-std::string DropTargetName(const DropCandidate& destination, Mover mover);
-// The pile a destination stands for.
+// The pile a destination stands for (the waste for every kind of the stock group).
 PileRef DestinationPile(const DropCandidate& destination);
+// The pile and, in a row whose cells are places, the cell a destination stands for.
+PileCell DestinationCell(const DropCandidate& destination);
 // The number of cards that move with the card: itself and every card on it in a tableau pile or
 // reserve; 1 elsewhere, and in a row whose cells are places.
 int CarriedCount(const GameContext& context, int card);

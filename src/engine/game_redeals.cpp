@@ -381,7 +381,7 @@ void RestackAndTurn(Redeal& redeal)
     if (context.piles.Stock().empty())
         return;
     const std::size_t sizeBefore = context.undoHistory.Size();
-    ExecuteMove(context, 0, "Mazzo_Vis");
+    ExecuteMove(context, StockTurn::ToWaste);
     if (context.undoHistory.Size() > sizeBefore)
         DropLastSnapshots(context, context.undoHistory.Size() - sizeBefore); // one step with the redeal
 }

@@ -93,9 +93,9 @@ void RemovePair(GameContext& context, const std::vector<PlacedCard>& pair)
         std::string& pile = context.piles.tableaus[static_cast<std::size_t>(placed.tableau)];
         const std::vector<int> codes = PileCodes(pile);
         const auto at = static_cast<std::size_t>(std::find(codes.begin(), codes.end(), placed.card) - codes.begin());
-        context.presentation().GlideCard(placed.card, {PileGroup::Tableaus, placed.tableau},
-                                         {PileGroup::StockGroup, kSecondWasteSlot});
-        ExecuteMove(context, placed.card, "Waste");
+        const PileRef secondWaste{PileGroup::StockGroup, kSecondWasteSlot};
+        context.presentation().GlideCard(placed.card, {PileGroup::Tableaus, placed.tableau}, secondWaste);
+        ExecuteMove(context, placed.card, secondWaste);
         if (ElementCount(pile) < static_cast<int>(codes.size()))
             pile.insert(at * 3, "000");
     }

@@ -23,15 +23,6 @@ struct MoveState {
     bool turnUpRequest = false;
 };
 
-// The pile number behind a prefix: the two characters at first (0-based), or the rest.
-std::optional<int> PileNumberAt(std::string_view target, std::size_t first)
-{
-    if (target.size() <= first)
-        return std::nullopt;
-    const auto number = ParseInteger(target.substr(first, 2));
-    return number ? std::optional<int>(static_cast<int>(*number)) : std::nullopt;
-}
-
 void DrawPiles(GameContext& context, std::optional<PileRef> source, PileRef destination)
 {
     if (source)
@@ -73,13 +64,13 @@ void StoreWinTest(GameContext& context)
     context.flags.Set(WonMark, IsGameWon(context));
 }
 
-bool MoveToFoundation(GameContext& context, int card, int foundation, bool byAutoplay, MoveState& state)
+bool MoveToFoundation(GameContext& context, int card, int foundation, Mover mover, MoveState& state)
 {
     if (foundation < 0 || foundation >= kMaxFoundations)
         return false;
     CarryCard(context, card, {PileGroup::Foundations, foundation}, state);
     StoreWinTest(context);
-    if (byAutoplay)
+    if (mover == Mover::Autoplay)
         PlayEventSound(context, "Autoplay", SoundSwitch::Autoplay);
     else
         PlayEventSound(context, "Foundation", SoundSwitch::Foundation);
@@ -167,7 +158,7 @@ bool MoveToReserve(GameContext& context, int card, int reserve, MoveState& state
     return true;
 }
 
-// "Waste" carries the card to the secondary waste, "Stock02" to the waste.
+// The card goes to the waste or the secondary waste (slot).
 bool MoveToWastePile(GameContext& context, int card, int slot, MoveState& state)
 {
     CarryCard(context, card, {PileGroup::StockGroup, slot}, state);
@@ -184,47 +175,47 @@ bool StockAndWasteNearlyEmpty(const GameContext& context)
     return context.piles.Stock().empty() && ElementCount(context.piles.Waste()) <= 1;
 }
 
-// Only a tableau card to a foundation may open a game whose first move must be that.
-bool PassesFirstMoveGate(const GameContext& context, int card, std::string_view target)
+// A game whose first move must take a tableau card to a foundation, before that move.
+bool AwaitsFirstFoundationMove(const GameContext& context)
 {
-    if (context.rules[rule::FirstMoveToFoundation] != 1 || context.mainGame.MoveCount != 0)
-        return true;
-    return LocateCard(context, card) >= 1 && StartsWith(target, "Dest");
+    return context.rules[rule::FirstMoveToFoundation] == 1 && context.mainGame.MoveCount == 0;
 }
 
-bool Dispatch(GameContext& context, int card, std::string_view target, bool carryRun, MoveState& state)
+// Only a tableau card to a foundation may open a game whose first move must be that.
+bool PassesFirstMoveGate(const GameContext& context, int card, const CardTarget& target)
 {
-    if (StartsWith(target, "Mazzo"))
-        return state.made = TurnStock(context, target);
-    if (StartsWith(target, "Dest_Autoplay")) {
-        const auto number = PileNumberAt(target, 13);
-        return number && MoveToFoundation(context, card, *number - 1, true, state);
-    }
-    if (StartsWith(target, "Add_Tableau") || StartsWith(target, "Add_Reserve") || target == "Fill_Tableaus")
-        return state.made = DealFromStock(context, target);
-    if (IsSelectionTarget(target))
-        return state.made = ExecuteSelectionTarget(context, target, state.turnUpRequest);
-    if (target == "Waste")
-        return MoveToWastePile(context, card, kSecondWasteSlot, state);
-    if (target == "Stock02")
-        return MoveToWastePile(context, card, kWasteSlot, state);
-    const auto cell = ParsePileCellName(target);
-    if (cell && cell->cell >= 0)
-        return MoveToTableauCell(context, card, *cell, state);
-    const auto pile = ParsePileName(target);
-    if (!pile)
-        return false;
-    switch (pile->group) {
-    case PileGroup::Foundations: return MoveToFoundation(context, card, pile->slot, false, state);
-    case PileGroup::Tableaus: return MoveToTableau(context, card, pile->slot, carryRun, state);
-    case PileGroup::Reserves: return MoveToReserve(context, card, pile->slot, state);
-    case PileGroup::StockGroup: return false;
+    return !AwaitsFirstFoundationMove(context) ||
+           (LocateCard(context, card) >= 1 && target.pile.group == PileGroup::Foundations);
+}
+
+bool MoveCard(GameContext& context, int card, const CardTarget& target, bool carryRun, MoveState& state)
+{
+    const int slot = target.pile.slot;
+    switch (target.pile.group) {
+    case PileGroup::Foundations: return MoveToFoundation(context, card, slot, target.mover, state);
+    case PileGroup::Tableaus:
+        return target.cell >= 0 ? MoveToTableauCell(context, card, {target.pile, target.cell}, state)
+                                : MoveToTableau(context, card, slot, carryRun, state);
+    case PileGroup::Reserves: return MoveToReserve(context, card, slot, state);
+    case PileGroup::StockGroup: return slot != kStockSlot && MoveToWastePile(context, card, slot, state);
     }
     return false;
 }
 
+// Carries out a table action; true when it counted as a move.
+bool RunTableAction(GameContext& context, const TableAction& action, bool& turnUpRequest)
+{
+    if (const auto* turn = std::get_if<StockTurn>(&action))
+        return TurnStock(context, *turn);
+    if (const auto* row = std::get_if<RowDeal>(&action))
+        return DealFromStock(context, *row);
+    if (const auto* onto = std::get_if<DealOnto>(&action))
+        return DealFromStock(context, *onto);
+    return ExecuteSelectionStep(context, std::get<SelectionStep>(action), turnUpRequest);
+}
+
 // The consequences that follow every move, in their fixed order.
-void AfterMove(GameContext& context, std::string_view target, bool stockWasNearlyEmpty, const MoveState& state)
+void AfterMove(GameContext& context, bool toReserve, bool stockWasNearlyEmpty, const MoveState& state)
 {
     if (!stockWasNearlyEmpty && StockAndWasteNearlyEmpty(context))
         context.presentation().DrawPile({PileGroup::StockGroup, kStockSlot});
@@ -246,23 +237,39 @@ void AfterMove(GameContext& context, std::string_view target, bool stockWasNearl
         ++moves;
     if (context.rules[rule::FillAfterFirstMove] == 1 && moves == 1) {
         moves = 2;
-        ExecuteMove(context, 0, "Fill_Tableaus");
+        ExecuteMove(context, RowDeal::EmptyTableaus);
     }
-    if (special == 31 || special == 34 || special == 35 || (special == 52 && StartsWith(target, "Appogg")))
+    if (special == 31 || special == 34 || special == 35 || (special == 52 && toReserve))
         StoreWinTest(context);
+}
+
+// Carries out one move (move(state)) and the consequences that follow it.
+template <typename Move>
+bool RunMove(GameContext& context, bool toReserve, Move move)
+{
+    const bool stockWasNearlyEmpty = StockAndWasteNearlyEmpty(context);
+    MoveState state;
+    move(state);
+    AfterMove(context, toReserve, stockWasNearlyEmpty, state);
+    return state.made;
 }
 
 } // namespace
 
-bool ExecuteMove(GameContext& context, int card, std::string_view target, bool carryRun)
+bool ExecuteMove(GameContext& context, int card, CardTarget target, bool carryRun)
 {
     if (!PassesFirstMoveGate(context, card, target))
         return false;
-    const bool stockWasNearlyEmpty = StockAndWasteNearlyEmpty(context);
-    MoveState state;
-    Dispatch(context, card, target, carryRun, state);
-    AfterMove(context, target, stockWasNearlyEmpty, state);
-    return state.made;
+    return RunMove(context, target.pile.group == PileGroup::Reserves,
+                   [&](MoveState& state) { MoveCard(context, card, target, carryRun, state); });
+}
+
+bool ExecuteMove(GameContext& context, const TableAction& action)
+{
+    if (AwaitsFirstFoundationMove(context))
+        return false;
+    return RunMove(context, false,
+                   [&](MoveState& state) { state.made = RunTableAction(context, action, state.turnUpRequest); });
 }
 
 } // namespace marlowe

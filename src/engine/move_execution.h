@@ -6,17 +6,18 @@
 // the won mark are brought up to date, the redo history is cleared, first-move rules fire.
 // It does not judge legality; its callers ask first.
 
-#include <string_view>
+#include "engine/move_target.h"
 
 namespace marlowe {
 
 class GameContext;
 
-// Targets: "Dest" + n, "Dest_Autoplay" + nn, "Fila" + n, "Fila" + n + ":" + cell (the card alone
-// into a cell of a row whose cells are places, counted from 1), "Appogg" + n, "Waste" (the secondary
-// waste), "Stock02" (the waste), the stock targets ("Mazzo...") and the dealing targets
-// ("Add_Tableau...", "Add_Reserve...", "Fill_Tableaus"). carryRun: for a tableau target, move
-// the card with every card on it (false: the card alone). True when the table changed.
-bool ExecuteMove(GameContext& context, int card, std::string_view target, bool carryRun = true);
+// Carries the card to the target: a foundation, a tableau or a cell of a tableau row, a
+// reserve, the waste or the secondary waste. carryRun: for a tableau target, move the card
+// with every card on it (false: the card alone). True when the table changed.
+bool ExecuteMove(GameContext& context, int card, CardTarget target, bool carryRun = true);
+// Carries out a table action of the stock or of the selection games. True when it counted as
+// a move.
+bool ExecuteMove(GameContext& context, const TableAction& action);
 
 } // namespace marlowe

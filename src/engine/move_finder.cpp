@@ -189,7 +189,7 @@ std::optional<FoundMove> FindLegalMove(GameContext& context)
             if (band >= bestBand)
                 continue;
             bestBand = band;
-            best = FoundMove{pick.card, destination, DropTargetName(destination, Mover::Player), pick.count, band};
+            best = FoundMove{pick.card, destination, pick.count, band};
             if (band == ToFoundation)
                 return best;
         }
@@ -210,8 +210,7 @@ std::vector<FoundMove> CellMoves(GameContext& context)
     for (const Pick& pick : MovableCards(context))
         for (const auto& destination : gaps)
             if (AcceptsDrop(context, pick.card, destination))
-                moves.push_back({pick.card, destination, DropTargetName(destination, Mover::Player), 1,
-                                 BandOf(context, pick, destination)});
+                moves.push_back({pick.card, destination, 1, BandOf(context, pick, destination)});
     return moves;
 }
 

@@ -5,7 +5,6 @@
 #include "engine/drop_resolution.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace marlowe {
@@ -24,7 +23,6 @@ enum class MoveBand {
 struct FoundMove {
     int card = 0;              // the card to move (the bottom of a run)
     DropCandidate destination;
-    std::string target;        // its ExecuteMove target, as the player's move
     int cards = 1;             // how many cards move
     MoveBand band = MoveBand::Pointless;
 };

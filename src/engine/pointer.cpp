@@ -169,7 +169,7 @@ PressResult PressWaste(GameContext& context, int card)
     const PileRef waste{PileGroup::StockGroup, kWasteSlot};
     if (context.piles.Waste().empty()) {
         if (rules[rule::RedealStyle] >= 1 && context.piles.Stock().empty()) {
-            ExecuteMove(context, 0, "Mazzo_Redeal");
+            ExecuteMove(context, StockTurn::RedealOnly);
             return PressResult::Acted;
         }
         return PressResult::Nothing;
@@ -177,7 +177,7 @@ PressResult PressWaste(GameContext& context, int card)
     if (Special(context) == 61) {
         const int top = TopElement(context.piles.foundations[0]);
         if (CardRank(card) == CardRank(top) + 1)
-            ExecuteMove(context, card, "Dest01");
+            ExecuteMove(context, card, PileRef{PileGroup::Foundations, 0});
         return PressResult::Acted;
     }
     if (rules[rule::WasteFaceDown] != 0 || card != TopOf(context, waste))
@@ -216,8 +216,9 @@ PressResult PressTableau(GameContext& context, int tableau, int card)
     }
     if (IsGolfStyle(Special(context))) {
         // The card does not wait for a drag: it goes to the secondary waste at once.
-        context.presentation().GlideCard(card, pile, {PileGroup::StockGroup, kSecondWasteSlot});
-        ExecuteMove(context, card, "Waste");
+        const PileRef secondWaste{PileGroup::StockGroup, kSecondWasteSlot};
+        context.presentation().GlideCard(card, pile, secondWaste);
+        ExecuteMove(context, card, secondWaste);
         EndIfWon(context);
         return PressResult::Acted;
     }
@@ -328,7 +329,7 @@ PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, s
         }
         if (pile->slot == kSecondWasteSlot && special == 64 && !context.piles.tableaus[0].empty() &&
             !context.piles.tableaus[1].empty())
-            return ExecuteMove(context, 0, "Selezionate_Dest_Deck") ? PressResult::Acted : PressResult::Nothing;
+            return ExecuteMove(context, SelectionStep::RemoveSetFaceDown) ? PressResult::Acted : PressResult::Nothing;
         return pile->slot == kWasteSlot ? PressWaste(context, card) : PressResult::Nothing;
     case PileGroup::Tableaus: return PressTableau(context, pile->slot, card);
     case PileGroup::Foundations:

@@ -89,10 +89,10 @@ void RemoveCompleteSequence(GameContext& context, int tableau)
         return;
 
     PlayEventSound(context, "Redeal", SoundSwitch::Redeal, true);
-    const std::string destination = "Dest" + std::to_string(target + 1);
+    const PileRef destination{PileGroup::Foundations, target};
     for (int i = 0; i < length && i < kSequenceLength; ++i) {
         const int card = TopElement(context.piles.tableaus[static_cast<std::size_t>(tableau)]);
-        context.presentation().GlideCard(card, {PileGroup::Tableaus, tableau}, {PileGroup::Foundations, target});
+        context.presentation().GlideCard(card, {PileGroup::Tableaus, tableau}, destination);
         if (ExecuteMove(context, card, destination))
             DropLastSnapshots(context, 1);
     }
@@ -137,8 +137,9 @@ void CaptureJumpedCard(GameContext& context, CardLocation from, int tableau)
     if (pile.empty())
         return;
     const int card = ElementAt(pile, 0);
-    context.presentation().GlideCard(card, {PileGroup::Tableaus, jumped}, {PileGroup::StockGroup, kSecondWasteSlot});
-    if (ExecuteMove(context, card, "Waste"))
+    const PileRef secondWaste{PileGroup::StockGroup, kSecondWasteSlot};
+    context.presentation().GlideCard(card, {PileGroup::Tableaus, jumped}, secondWaste);
+    if (ExecuteMove(context, card, secondWaste))
         DropLastSnapshots(context, 1);
 }
 

@@ -59,11 +59,11 @@ void StockAction(GameContext& context)
     const bool stockEmpty = context.piles.Stock().empty();
     switch (special) {
     case 8:
-    case 45: ExecuteMove(context, 0, "Stock_To_Pile_Monte_Carlo"); return;
+    case 45: ExecuteMove(context, SelectionStep::CloseUpAndRefill); return;
     case 14:
     case 16:
         if (context.piles.Waste().empty())
-            ExecuteMove(context, 0, "Mazzo_Vis");
+            ExecuteMove(context, StockTurn::ToWaste);
         return;
     case 71:
         if (stockEmpty)
@@ -79,7 +79,7 @@ void StockAction(GameContext& context)
     case 33:
     case 57:
     case 75: StockClick(context); return; // no stock action of their own: the ordinary click
-    default: ExecuteMove(context, 0, "Add_Tableaus"); return;
+    default: ExecuteMove(context, RowDeal::Tableaus); return;
     }
 }
 
@@ -140,10 +140,10 @@ void CompleteSet(GameContext& context)
     } else if (special == 48) {
         ClearSelection(context); // this game keeps its sets on the table
     } else {
-        ExecuteMove(context, 0, "Selezionate_Dest");
+        ExecuteMove(context, SelectionStep::RemoveSet);
     }
     if (special != 8 && special != 47 && special != 57)
-        ExecuteMove(context, 0, "Selezionate_Fila");
+        ExecuteMove(context, SelectionStep::RefillFromStock);
     if (special == 75)
         CloseGaps(context);
     if (context.flags[WonMark])
@@ -163,7 +163,7 @@ void SelectCard(GameContext& context, PileRef pile, int card)
             return StockAction(context);
     } else if (pile == PileRef{PileGroup::StockGroup, kWasteSlot} && context.piles.Waste().empty()) {
         if (context.rules[rule::RedealStyle] >= 1 && context.piles.Stock().empty())
-            ExecuteMove(context, 0, "Mazzo_Redeal"); // the empty waste starts the game's redeal too
+            ExecuteMove(context, StockTurn::RedealOnly); // the empty waste starts the game's redeal too
         return;
     } else if ((special == 25 || special == 26) && pile.group == PileGroup::Tableaus && card > 0 &&
                TopElement(context.piles[pile]) == card && context.cards.IsFaceDown(card)) {

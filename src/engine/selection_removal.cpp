@@ -186,22 +186,16 @@ int GroupStart(int tableau)
 
 } // namespace
 
-bool IsSelectionTarget(std::string_view target)
+bool ExecuteSelectionStep(GameContext& context, SelectionStep step, bool& turnUpRequest)
 {
-    return target == "Selezionate_Dest" || target == "Selezionate_Dest_Deck" || target == "Selezionate_Fila" ||
-           target == "Stock_To_Pile_Monte_Carlo";
-}
-
-bool ExecuteSelectionTarget(GameContext& context, std::string_view target, bool& turnUpRequest)
-{
-    if (target == "Selezionate_Dest" || target == "Selezionate_Dest_Deck")
-        return RemoveSelection(context, target == "Selezionate_Dest_Deck", turnUpRequest);
-    if (target == "Selezionate_Fila") {
+    switch (step) {
+    case SelectionStep::RemoveSet: return RemoveSelection(context, false, turnUpRequest);
+    case SelectionStep::RemoveSetFaceDown: return RemoveSelection(context, true, turnUpRequest);
+    case SelectionStep::RefillFromStock:
         RefillFromStock(context);
         return false; // part of the removal's step
+    case SelectionStep::CloseUpAndRefill: return CloseUpAndRefill(context);
     }
-    if (target == "Stock_To_Pile_Monte_Carlo")
-        return CloseUpAndRefill(context);
     return false;
 }
 

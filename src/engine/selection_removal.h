@@ -3,18 +3,15 @@
 // waste, empty tableaus are refilled from the stock, and the tableaus close up. Also the
 // other compactions and exchanges of the selection games.
 
-#include <string_view>
+#include "engine/move_target.h"
 
 namespace marlowe {
 
 class GameContext;
 
-// The ExecuteMove targets carried out here.
-bool IsSelectionTarget(std::string_view target);
-// "Selezionate_Dest", "Selezionate_Dest_Deck" (the cards end face down), "Selezionate_Fila",
-// "Stock_To_Pile_Monte_Carlo". True when the call counted as a move; turnUpRequest is set when
-// cards exposed by the removal are to be turned up.
-bool ExecuteSelectionTarget(GameContext& context, std::string_view target, bool& turnUpRequest);
+// Carries out a step of ExecuteMove. True when the call counted as a move; turnUpRequest is set
+// when cards exposed by the removal are to be turned up.
+bool ExecuteSelectionStep(GameContext& context, SelectionStep step, bool& turnUpRequest);
 
 // Every empty tableau receives the whole of the first non-empty tableau after it.
 void CloseGaps(GameContext& context);

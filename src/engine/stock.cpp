@@ -115,14 +115,21 @@ void TurnCards(GameContext& context, PileRef destination)
     }
 }
 
-// The piles a dealing target covers.
-std::vector<PileRef> DealingRange(const GameContext& context, std::string_view target)
+// A deal from the stock as the dealing loop sees it: a row, or (no row) one card onto one pile.
+struct Dealing {
+    std::optional<RowDeal> row;
+    PileRef pile{PileGroup::Tableaus, 0};
+
+    bool ToReserves() const { return row ? *row == RowDeal::Reserves : pile.group == PileGroup::Reserves; }
+};
+
+// The piles a deal covers.
+std::vector<PileRef> DealingRange(const GameContext& context, const Dealing& dealing)
 {
+    if (!dealing.row)
+        return {dealing.pile};
     std::vector<PileRef> range;
-    if (target == "Add_Tableaus" || target == "Fill_Tableaus" || target == "Add_Tableaus_Last") {
-        for (int k = 0; k < context.TableauCount(); ++k)
-            range.push_back({PileGroup::Tableaus, k});
-    } else if (target == "Add_Reserves") {
+    if (*dealing.row == RowDeal::Reserves) {
         int last = context.ReserveCount();
         if (context.rules[rule::RedealStyle] == 18) {
             const int redeals = context.mainGame.RedealsDone;
@@ -130,21 +137,18 @@ std::vector<PileRef> DealingRange(const GameContext& context, std::string_view t
         }
         for (int k = 0; k < last && k < kMaxReserves; ++k)
             range.push_back({PileGroup::Reserves, k});
-    } else if (StartsWith(target, "Add_Tableau_")) {
-        if (const auto n = ParseInteger(target.substr(12, 2)); n && *n >= 1 && *n <= kMaxTableaus)
-            range.push_back({PileGroup::Tableaus, static_cast<int>(*n) - 1});
-    } else if (StartsWith(target, "Add_Reserve_")) {
-        if (const auto n = ParseInteger(target.substr(12, 1)); n && *n >= 1 && *n <= kMaxReserves)
-            range.push_back({PileGroup::Reserves, static_cast<int>(*n) - 1});
+    } else {
+        for (int k = 0; k < context.TableauCount(); ++k)
+            range.push_back({PileGroup::Tableaus, k});
     }
     return range;
 }
 
-int DealMode(const GameContext& context, std::string_view target, PileRef pile)
+int DealMode(const GameContext& context, const Dealing& dealing, PileRef pile)
 {
-    if (target == "Add_Tableaus_Last")
+    if (dealing.row == RowDeal::TableausFaceUp)
         return 1;
-    if (target == "Fill_Tableaus")
+    if (dealing.row == RowDeal::EmptyTableaus)
         return context.piles[pile].empty() ? 1 : 0;
     return pile.group == PileGroup::Tableaus ? DealModeOfTableau(context, pile.slot)
                                              : DealModeOfReserve(context, pile.slot);
@@ -163,20 +167,20 @@ void TopUpToThree(GameContext& context)
                 context.mainGame.RedealsDone < context.rules[rule::PassesAllowed]) {
                 const std::size_t beforeRedeal = context.undoHistory.Size();
                 context.mainGame.StockPressed = 1;
-                ExecuteMove(context, 0, "Mazzo_Vis");
+                ExecuteMove(context, StockTurn::ToWaste);
                 MergeClickSnapshots(context, beforeRedeal);
                 context.mainGame.StockPressed = 0;
                 redealt = true;
             }
             if (context.piles.Stock().empty())
                 break;
-            ExecuteMove(context, 0, "Add_Tableau_" + ZeroPad(k + 1, 2));
+            ExecuteMove(context, DealOnto{{PileGroup::Tableaus, k}});
             ++dealt;
         }
     }
     MergeClickSnapshots(context, sizeBefore);
     if (!redealt) {
-        ExecuteMove(context, 0, "Mazzo_Vis");
+        ExecuteMove(context, StockTurn::ToWaste);
         if (dealt == 1)
             MergeClickSnapshots(context, sizeBefore);
     }
@@ -193,35 +197,35 @@ void DealingClick(GameContext& context)
     auto& counter = context.mainGame.DealCounter;
 
     if ((rules[rule::RedealStyle] >= 1 && stockEmpty) || rules[rule::RedealStyle] == 6) {
-        ExecuteMove(context, 0, "Mazzo_Redeal");
+        ExecuteMove(context, StockTurn::RedealOnly);
     } else if (DealModeOfTableau(context, 0) == 1 || DealModeOfTableau(context, lastTableau) == 1) {
-        ExecuteMove(context, 0, "Add_Tableaus");
+        ExecuteMove(context, RowDeal::Tableaus);
         if (rules.Of(rule::ReserveDealMode, 0) == 5) {
-            ExecuteMove(context, 0, "Add_Reserves");
+            ExecuteMove(context, RowDeal::Reserves);
             MergeClickSnapshots(context, sizeBefore);
         }
     } else if (DealModeOfTableau(context, 0) == 2 || DealModeOfTableau(context, lastTableau) == 2) {
         if (AnyTableauEmpty(context))
             context.presentation().ShowInfo(kFillGapsFirst);
         else
-            ExecuteMove(context, 0, "Add_Tableaus");
+            ExecuteMove(context, RowDeal::Tableaus);
     } else if (DealModeOfReserve(context, 0) == 1 || DealModeOfReserve(context, lastReserve) == 1) {
-        ExecuteMove(context, 0, "Add_Reserves");
+        ExecuteMove(context, RowDeal::Reserves);
     } else if (rules.Of(rule::ReserveDealMode, 0) == 3) {
         if (ElementCount(context.piles.Stock()) == 8) {
-            ExecuteMove(context, 0, "Add_Tableaus_Last");
+            ExecuteMove(context, RowDeal::TableausFaceUp);
         } else {
-            ExecuteMove(context, 0, "Add_Reserves");
-            ExecuteMove(context, 0, "Add_Reserves");
+            ExecuteMove(context, RowDeal::Reserves);
+            ExecuteMove(context, RowDeal::Reserves);
         }
     } else if (rules.Of(rule::ReserveDealMode, 0) == 4) {
         if (stockEmpty)
             return;
         // The click is counted after its first undo point, so that Undo gives the count back.
         const int click = counter + 1;
-        const int reserve = click % 2 == 1 ? 1 : 2;
+        const int reserve = click % 2 == 1 ? 0 : 1;
         for (int i = 0; i < 3 && !context.piles.Stock().empty(); ++i)
-            ExecuteMove(context, 0, "Add_Reserve_" + std::to_string(reserve));
+            ExecuteMove(context, DealOnto{{PileGroup::Reserves, reserve}});
         counter = static_cast<std::int16_t>(click);
         MergeClickSnapshots(context, sizeBefore);
         if (context.undoHistory.Size() > sizeBefore)
@@ -229,7 +233,7 @@ void DealingClick(GameContext& context)
     } else if (DealModeOfTableau(context, 0) == 8 || DealModeOfTableau(context, 8) == 8) {
         for (int k = 0; k < context.TableauCount(); ++k)
             for (int i = 0; i < 4 && DealModeOfTableau(context, k) == 8 && !context.piles.Stock().empty(); ++i)
-                ExecuteMove(context, 0, "Add_Tableau_" + ZeroPad(k + 1, 2));
+                ExecuteMove(context, DealOnto{{PileGroup::Tableaus, k}});
         MergeClickSnapshots(context, sizeBefore);
     } else if (DealModeOfTableau(context, 0) == 10 || DealModeOfTableau(context, 0) == 11) {
         if (stockEmpty)
@@ -239,32 +243,32 @@ void DealingClick(GameContext& context)
         const int first = eightAtATime ? 8 * (click - 1) : 0;
         const int last = eightAtATime ? first + 8 : context.TableauCount();
         for (int k = first; k < last && k < kMaxTableaus && !context.piles.Stock().empty(); ++k)
-            ExecuteMove(context, 0, "Add_Tableau_" + ZeroPad(k + 1, 2));
+            ExecuteMove(context, DealOnto{{PileGroup::Tableaus, k}});
         counter = static_cast<std::int16_t>(click);
         MergeClickSnapshots(context, sizeBefore);
         TagLastSnapshot(context, SnapshotTag::DealingClick);
     } else if (DealModeOfTableau(context, 0) == 13) {
         const auto& tableaus = context.piles.tableaus;
         if (!tableaus[0].empty() && tableaus[2].empty()) {
-            ExecuteMove(context, 0, "Add_Tableau_03");
+            ExecuteMove(context, DealOnto{{PileGroup::Tableaus, 2}});
         } else if (tableaus[0].empty()) {
-            ExecuteMove(context, 0, "Add_Tableau_01");
-            ExecuteMove(context, 0, "Add_Tableau_02");
+            ExecuteMove(context, DealOnto{{PileGroup::Tableaus, 0}});
+            ExecuteMove(context, DealOnto{{PileGroup::Tableaus, 1}});
             MergeClickSnapshots(context, sizeBefore);
         }
     } else if (DealModeOfTableau(context, 0) == 14) {
         const int inStock = ElementCount(context.piles.Stock());
         if (inStock <= context.TableauCount()) {
             for (int k = 0; k < inStock - 4; ++k)
-                ExecuteMove(context, 0, "Add_Tableau_" + ZeroPad(k + 1, 2));
-            for (int r = 1; r <= 4; ++r)
-                ExecuteMove(context, 0, "Add_Reserve_" + std::to_string(r));
+                ExecuteMove(context, DealOnto{{PileGroup::Tableaus, k}});
+            for (int r = 0; r < 4; ++r)
+                ExecuteMove(context, DealOnto{{PileGroup::Reserves, r}});
             MergeClickSnapshots(context, sizeBefore);
         } else {
-            ExecuteMove(context, 0, "Add_Tableaus");
+            ExecuteMove(context, RowDeal::Tableaus);
         }
     } else if (rules[rule::SecondWasteArrangement] != 0) {
-        ExecuteMove(context, 0, "Mazzo_Waste");
+        ExecuteMove(context, StockTurn::ToSecondWaste);
     }
 }
 
@@ -280,12 +284,12 @@ void TurningClick(GameContext& context)
         for (std::size_t i = 0; i < context.undoHistory.Size(); ++i)
             dealingClicks += context.undoHistory.At(i).annotation == dealingTag ? 1 : 0;
         if (dealingClicks >= 3) {
-            ExecuteMove(context, 0, "Mazzo_Vis");
-        } else if (ExecuteMove(context, 0, "Add_Tableaus")) {
+            ExecuteMove(context, StockTurn::ToWaste);
+        } else if (ExecuteMove(context, RowDeal::Tableaus)) {
             TagLastSnapshot(context, SnapshotTag::DealingClick);
         }
     } else if (context.rules[rule::TurnOnEmptyWasteOnly] == 0 || context.piles.Waste().empty()) {
-        ExecuteMove(context, 0, "Mazzo_Vis");
+        ExecuteMove(context, StockTurn::ToWaste);
     }
 }
 
@@ -317,11 +321,11 @@ void ReleaseStockButton(GameContext& context)
     if (context.mainGame.StockPressed != 1)
         return;
     ReleaseStock(context);
-    ExecuteMove(context, 0, "Mazzo_Vis");
+    ExecuteMove(context, StockTurn::ToWaste);
     context.mainGame.StockPressed = 0;
 }
 
-bool TurnStock(GameContext& context, std::string_view target)
+bool TurnStock(GameContext& context, StockTurn turn)
 {
     auto& game = context.mainGame;
     bool countedAsMove = false;
@@ -342,8 +346,8 @@ bool TurnStock(GameContext& context, std::string_view target)
                 specialRedeal = true;
             }
         }
-    } else if (target == "Mazzo_Vis" && context.piles.Stock().empty() && ElementCount(context.piles.Waste()) >= 2 &&
-               RedealAllowed(context)) {
+    } else if (turn == StockTurn::ToWaste && context.piles.Stock().empty() &&
+               ElementCount(context.piles.Waste()) >= 2 && RedealAllowed(context)) {
         countedAsMove = true;
         if (game.StockPressed == 0) {
             PressStock(context);
@@ -356,17 +360,17 @@ bool TurnStock(GameContext& context, std::string_view target)
     }
 
     game.DealingRow = 0;
-    if (!context.piles.Stock().empty() && target != "Mazzo_Redeal" && !specialRedeal) {
+    if (!context.piles.Stock().empty() && turn != StockTurn::RedealOnly && !specialRedeal) {
         countedAsMove = true;
         if (recordPending)
             RecordSnapshot(context);
         if (DealModeOfTableau(context, 0) == 12) {
             // A row onto the tableaus precedes the turn; both undo as one step.
             const std::size_t sizeBefore = context.undoHistory.Size();
-            ExecuteMove(context, 0, "Add_Tableaus");
+            ExecuteMove(context, RowDeal::Tableaus);
             MergeClickSnapshots(context, sizeBefore - 1);
         }
-        TurnCards(context, target == "Mazzo_Vis" ? kWaste : kSecondWaste);
+        TurnCards(context, turn == StockTurn::ToWaste ? kWaste : kSecondWaste);
         if (context.rules[rule::SpecialGame] == 28) {
             ++game.DealCounter;
             TagLastSnapshot(context, SnapshotTag::DealingClick);
@@ -377,17 +381,19 @@ bool TurnStock(GameContext& context, std::string_view target)
     return countedAsMove;
 }
 
-bool DealFromStock(GameContext& context, std::string_view target)
+namespace {
+
+bool DealCards(GameContext& context, const Dealing& dealing)
 {
     if (context.piles.Stock().empty())
         return false;
     auto& game = context.mainGame;
     const RuleVector& rules = context.rules;
     game.DealingRow = 1;
-    if (target != "Fill_Tableaus")
+    if (dealing.row != RowDeal::EmptyTableaus)
         RecordSnapshot(context);
 
-    const bool toReserves = StartsWith(target, "Add_Reserve");
+    const bool toReserves = dealing.ToReserves();
     bool dealNothing = toReserves && rules.Of(rule::ReserveDealMode, 0) == 5 && !RedealAllowed(context);
     if (toReserves && rules[rule::RedealStyle] == 18) {
         bool reserveHoldsCards = false;
@@ -400,8 +406,8 @@ bool DealFromStock(GameContext& context, std::string_view target)
         }
     }
 
-    for (const PileRef pile : dealNothing ? std::vector<PileRef>{} : DealingRange(context, target)) {
-        const int mode = DealMode(context, target, pile);
+    for (const PileRef pile : dealNothing ? std::vector<PileRef>{} : DealingRange(context, dealing)) {
+        const int mode = DealMode(context, dealing, pile);
         if (mode < 1 || mode > 15 || (mode == 7 && context.piles[pile].empty()))
             continue;
         if (context.piles.Stock().empty())
@@ -411,7 +417,7 @@ bool DealFromStock(GameContext& context, std::string_view target)
             context.piles.tableaus[0] += "000";
         AddCardToPile(context, pile, card, '1');
         const bool faceDown = (mode == 5 && pile.group == PileGroup::Reserves && toReserves) ||
-                              (mode == 6 && pile.group == PileGroup::Tableaus && target == "Add_Tableaus");
+                              (mode == 6 && pile.group == PileGroup::Tableaus && dealing.row == RowDeal::Tableaus);
         if (faceDown)
             context.cards.SetCardFaceMark(card, '0');
         context.presentation().GlideCard(card, kStock, pile);
@@ -423,6 +429,18 @@ bool DealFromStock(GameContext& context, std::string_view target)
     game.DealingRow = 0;
     context.flags.Set(WonMark, IsGameWon(context));
     return true;
+}
+
+} // namespace
+
+bool DealFromStock(GameContext& context, RowDeal row)
+{
+    return DealCards(context, {row});
+}
+
+bool DealFromStock(GameContext& context, DealOnto onto)
+{
+    return DealCards(context, {std::nullopt, onto.pile});
 }
 
 void PressStock(GameContext& context)
@@ -457,9 +475,10 @@ bool TryDraw(GameContext& context, int card)
     const CardLocation from = LocateCard(context, card);
     if (from < 1)
         return false;
-    ExecuteMove(context, card, "Fila" + ZeroPad(from, 2), false);
-    context.presentation().GlideCard(card, {PileGroup::Tableaus, from - 1}, {PileGroup::Tableaus, from - 1});
-    context.presentation().DrawPile({PileGroup::Tableaus, from - 1});
+    const PileRef pile{PileGroup::Tableaus, from - 1};
+    ExecuteMove(context, card, pile, false);
+    context.presentation().GlideCard(card, pile, pile);
+    context.presentation().DrawPile(pile);
     game.GameCounter1 = 1;
     TagLastSnapshot(context, SnapshotTag::Draw);
     return false;

@@ -1,9 +1,9 @@
 #pragma once
 // The stock: what a click on it does (turn cards onto the waste, turn the waste over into a
-// new stock, deal a row onto the tableaus or reserves), the stock targets of ExecuteMove that
+// new stock, deal a row onto the tableaus or reserves), the stock actions of ExecuteMove that
 // carry this out, the pressed and released redeal button, and the one-time "Draw".
 
-#include <string_view>
+#include "engine/move_target.h"
 
 namespace marlowe {
 
@@ -14,12 +14,12 @@ void StockClick(GameContext& context);
 // The release of the button: a redeal that waited for it is carried out.
 void ReleaseStockButton(GameContext& context);
 
-// "Mazzo_Vis", "Mazzo_Waste", "Mazzo_Redeal": turn cards from the stock, redealing first when
-// the stock is empty and a pass is left. True when the call counted as a move.
-bool TurnStock(GameContext& context, std::string_view target);
-// "Add_Tableaus", "Add_Reserves", "Add_Tableaus_Last", "Fill_Tableaus", "Add_Tableau_" + nn,
-// "Add_Reserve_" + n: deal cards from the stock. True when the call counted as a move.
-bool DealFromStock(GameContext& context, std::string_view target);
+// Turns cards from the stock, redealing first when the stock is empty and a pass is left.
+// True when the call counted as a move.
+bool TurnStock(GameContext& context, StockTurn turn);
+// Deals cards from the stock. True when the call counted as a move.
+bool DealFromStock(GameContext& context, RowDeal row);
+bool DealFromStock(GameContext& context, DealOnto onto);
 
 // Draw the "StockDown" / "StockUp" picture where it belongs; press marks the stock pressed.
 void PressStock(GameContext& context);

@@ -168,7 +168,7 @@ bool FillWith(GameContext& context, PileRef source, int pile)
     const PileRef destination{PileGroup::Tableaus, pile};
     if (context.registers.Get(67, 1) != "N")
         context.presentation().GlideCard(card, source, destination);
-    if (!ExecuteMove(context, card, PileName(destination), false))
+    if (!ExecuteMove(context, card, destination, false))
         return false;
     TagLastSnapshot(context, SnapshotTag::Autoplay);
     return true;
