@@ -36,7 +36,7 @@ struct KlondikeTable {
             rules.Of(rule::TableauBuildCode, k) = 3;
             rules.Of(rule::TableauWrap, k) = 2;
         }
-        context.registers.Set(239, 1, "Y");
+        context.registers.Set(reg::AutomaticFaceUp, "Y");
         context.mainGame.TableDrawn = 1;
         context.autoplayOn = context.autoplayAvailable = true;
     }

@@ -2,6 +2,7 @@
 // window painted from the board image) of a dealt Klondike and Spider, and one step of a drag
 // (the window repainted where the carried cards were and are).
 
+#include "app/register_settings.h"
 #include "app/session_registers.h"
 #include "board/board_painter.h"
 #include "board/board_view_paint.h"
@@ -40,8 +41,7 @@ public:
         if (!ok)
             return;
         const GameContext& context = protocol_->context();
-        for (int flag : {256, 257, 258, 259})
-            registers_.Set(flag, 1, "N");
+        ClearCardFileChoices(registers_);
         preferences_ = std::make_unique<Preferences>(data_, registers_, quiet_);
         images_ = std::make_unique<CardImages>(modules_, registers_, *preferences_, quiet_, data_, 16777216);
         images_->SetCardSize('B');

@@ -1,6 +1,7 @@
 // Loading the card pictures of one size (faces, back, strips, joker, marks), as a size change or
 // a new card set does.
 
+#include "app/register_settings.h"
 #include "app/session_registers.h"
 #include "board/card_images.h"
 #include "board/resource_modules.h"
@@ -26,8 +27,7 @@ static void BM_LoadCardImagesOfOneSize(benchmark::State& state)
     SessionRegisters registers;
     RecordingPresentation presentation;
     Preferences preferences(data, registers, presentation);
-    for (int flag : {256, 257, 258, 259})
-        registers.Set(flag, 1, "N");
+    ClearCardFileChoices(registers);
     CardImages images(modules, registers, preferences, presentation, data, 16777216);
     QImage mark;
     for (auto _ : state) {

@@ -51,9 +51,9 @@ protected:
             rules.Of(rule::TableauWrap, k) = 2;
         }
         rules.Of(rule::ReserveRule, 0) = 12;
-        for (int sound : {141, 143, 184})
-            context.registers.Set(sound, 1, "Y");
-        context.registers.Set(239, 1, "Y");
+        for (RegisterField sound : {reg::SoundsEnabled, SoundSwitch::Autoplay, SoundSwitch::Foundation})
+            context.registers.Set(sound, "Y");
+        context.registers.Set(reg::AutomaticFaceUp, "Y");
         context.mainGame.TableDrawn = 1;
         context.flags.Set(GameInProgress);
         context.autoplayOn = context.autoplayAvailable = true;
@@ -175,7 +175,7 @@ TEST_F(AutoplayTest, FaceDownTopsTurnUpOnlyWhenTheGameAndThePlayerWantIt)
         SCOPED_TRACE(c.faceUpRule);
         StartAfresh();
         context.rules[rule::AutoFaceUp] = static_cast<std::int16_t>(c.faceUpRule);
-        context.registers.Set(239, 1, c.preference);
+        context.registers.Set(reg::AutomaticFaceUp, c.preference);
         Tableau(0) = Pile({C(Hearts, Ace)});
         FaceDown(C(Hearts, Ace));
         EXPECT_EQ(AutoFoundationPass(context), c.played);
@@ -371,7 +371,7 @@ TEST_F(AutoplaySwitchTest, EachGameKeepsItsOwnSwitch)
 {
     for (int game : {5, 8001}) {
         SCOPED_TRACE(game);
-        context.registers.Set(62, 4, game);
+        context.registers.Set(reg::GameNumber, game);
         SetAutoplay(context, preferences, false);
         context.autoplayOn = true;
         RestoreAutoplaySetting(context, preferences, 6);

@@ -4,6 +4,7 @@
 
 #include "board/board_animator.h"
 
+#include "app/register_settings.h"
 #include "app/session_registers.h"
 #include "board/board_painter.h"
 #include "board/card_images.h"
@@ -69,16 +70,15 @@ protected:
           animator(context, geometry, painter, images, preferences, surface, random, [this] { return surface.now; })
     {
         EXPECT_TRUE(modules.Open(ResourceModule::Standard));
-        for (int flag : {256, 257, 258, 259})
-            imageRegisters.Set(flag, 1, "N");
-        imageRegisters.Set(24, 3, "001");
-        imageRegisters.Set(21, 3, "011");
+        ClearCardFileChoices(imageRegisters);
+        imageRegisters.Set(reg::CardSet, "001");
+        imageRegisters.Set(reg::CardBack, "011");
         images.SetCardSize('B');
         geometry.SetCardSize('B', true, context.rules);
         painter.Resize(QSize(400, 300));
         painter.SetLook(BoardLook{true, 0, 0});
-        context.registers.Set(74, 2, "10");
-        context.registers.Set(178, 1, "Y");
+        context.registers.Set(reg::MoveSpeed, "10");
+        context.registers.Set(reg::CardShadows, "Y");
     }
 
     // The middle of a card at a board point, without the rounded corners blended over the board.
@@ -125,7 +125,7 @@ TEST_F(BoardAnimatorTest, AGlideEndsAtTheTargetWithoutShadowsUnlessARowIsDealt)
         const QImage before = painter.BoardImage().copy();
         context.mainGame.DealingRow = c.dealingRow ? 1 : 0;
         std::vector<std::pair<std::string, bool>> shadows;  // the register and the look during pauses
-        surface.onPause = [&] { shadows.emplace_back(context.registers.Get(178, 1), painter.Look().shadows); };
+        surface.onPause = [&] { shadows.emplace_back(context.registers.Get(reg::CardShadows), painter.Look().shadows); };
         animator.GlideCards(card, from, c.to, GlideOptions{false, false, c.final, false});
 
         ASSERT_GT(surface.overlays.size(), 2u);
@@ -134,7 +134,7 @@ TEST_F(BoardAnimatorTest, AGlideEndsAtTheTargetWithoutShadowsUnlessARowIsDealt)
         EXPECT_EQ(surface.pauses.size(), surface.overlays.size() - 1);  // nothing waits before the start
         for (const auto& during : shadows)
             EXPECT_EQ(during, std::make_pair(std::string(c.dealingRow ? "Y" : "N"), c.dealingRow));
-        EXPECT_EQ(context.registers.Get(178, 1), "Y");
+        EXPECT_EQ(context.registers.Get(reg::CardShadows), "Y");
         EXPECT_TRUE(painter.Look().shadows);
         EXPECT_EQ(surface.events.back(), c.final ? "clear" : "overlay");
         if (c.drawn) {

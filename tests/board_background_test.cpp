@@ -78,10 +78,10 @@ protected:
     // Both file choices were set and fading off before the failure.
     void ChooseBothFilesWithoutFade(const std::string& picture, const std::string& additional)
     {
-        registers.Set(246, 1, "Y");
-        registers.Set(260, 1, "Y");
-        registers.Set(27, 1, "N");
-        registers.Set(135, 1, "N");
+        registers.Set(reg::CustomisedBackgroundFile, "Y");
+        registers.Set(reg::AdditionalBackgroundFile, "Y");
+        registers.Set(reg::DefaultBackground, "N");
+        registers.Set(reg::FadeBackground, "N");
         preferences.WriteString("Preference", "Customized_Background", picture);
         preferences.WriteString("Preference", "Additional_Background", additional);
         preferences.WriteString("Preference", "Background_def", "N");
@@ -90,10 +90,10 @@ protected:
 
     void ExpectResetToDefault(const QImage& board)
     {
-        EXPECT_EQ(registers.Get(246, 1), "N");
-        EXPECT_EQ(registers.Get(260, 1), "N");
-        EXPECT_TRUE(registers.IsYes(27));
-        EXPECT_TRUE(registers.IsYes(135));
+        EXPECT_EQ(registers.Get(reg::CustomisedBackgroundFile), "N");
+        EXPECT_EQ(registers.Get(reg::AdditionalBackgroundFile), "N");
+        EXPECT_TRUE(registers.IsYes(reg::DefaultBackground));
+        EXPECT_TRUE(registers.IsYes(reg::FadeBackground));
         EXPECT_EQ(Preference("Customized_Background"), "");
         EXPECT_EQ(Preference("Additional_Background"), "");
         EXPECT_EQ(Preference("Background_Def"), "Y");
@@ -116,33 +116,33 @@ protected:
 
 TEST_F(BackgroundTest, ChoicesPickTheBackgroundInTheirOrder)
 {
-    registers.Set(135, 1, "Y");
-    registers.Set(43, 4, "0");
-    registers.Set(47, 15, 16711680);
+    registers.Set(reg::FadeBackground, "Y");
+    registers.Set(reg::BackgroundPicture, "0");
+    registers.Set(reg::FixedBackgroundColour, 16711680);
     BackgroundSettings chosen = ChooseBackground(registers, preferences);
     EXPECT_EQ(chosen.kind, BackgroundKind::PlainColour);
     EXPECT_EQ(chosen.colour, QColor(0, 0, 255));  // blue lies in the high byte
     EXPECT_TRUE(chosen.fade);
 
-    registers.Set(47, 15, 0);
-    registers.Set(28, 15, 0x0080FF);
+    registers.Set(reg::FixedBackgroundColour, 0);
+    registers.Set(reg::BackgroundColour, 0x0080FF);
     EXPECT_EQ(ChooseBackground(registers, preferences).colour, QColor(255, 128, 0));
 
-    registers.Set(43, 4, "311");
+    registers.Set(reg::BackgroundPicture, "311");
     chosen = ChooseBackground(registers, preferences);
     EXPECT_EQ(chosen.kind, BackgroundKind::Texture);
     EXPECT_EQ(chosen.textureNumber, 311);
 
-    registers.Set(27, 1, "Y");
+    registers.Set(reg::DefaultBackground, "Y");
     EXPECT_EQ(ChooseBackground(registers, preferences).kind, BackgroundKind::DefaultGreen);
 
-    registers.Set(260, 1, "Y");
+    registers.Set(reg::AdditionalBackgroundFile, "Y");
     preferences.WriteString("Preference", "Additional_Background", "Slate");
     chosen = ChooseBackground(registers, preferences);
     EXPECT_EQ(chosen.kind, BackgroundKind::AdditionalBackground);
     EXPECT_EQ(chosen.additionalName, "Slate");
 
-    registers.Set(246, 1, "Y");
+    registers.Set(reg::CustomisedBackgroundFile, "Y");
     preferences.WriteString("Preference", "Customized_Background", "/pictures/table.jpg");
     chosen = ChooseBackground(registers, preferences);
     EXPECT_EQ(chosen.kind, BackgroundKind::PictureFile);
@@ -229,7 +229,7 @@ TEST_F(BackgroundTest, UnloadableAdditionalBackgroundDeletesTheRandomListAndRese
 {
     data.Write("RND_READ.DAT", {"1"});
     ChooseBothFilesWithoutFade("", "No such background");
-    registers.Set(246, 1, "N");
+    registers.Set(reg::CustomisedBackgroundFile, "N");
     const QImage board = Painted(ChooseBackground(registers, preferences));
     ASSERT_EQ(presentation.events.size(), 1u);
     EXPECT_EQ(presentation.events[0],

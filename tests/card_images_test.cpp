@@ -4,6 +4,7 @@
 
 #include "board/card_images.h"
 
+#include "app/register_settings.h"
 #include "app/session_registers.h"
 #include "board/resource_modules.h"
 #include "engine/preferences.h"
@@ -45,17 +46,16 @@ protected:
           images(modules, registers, preferences, presentation, data.path(), 16777216)
     {
         EXPECT_TRUE(modules.Open(ResourceModule::Standard));
-        for (int flag : {256, 257, 258, 259})
-            registers.Set(flag, 1, "N");
-        registers.Set(24, 3, "001");
-        registers.Set(21, 3, "011");
+        ClearCardFileChoices(registers);
+        registers.Set(reg::CardSet, "001");
+        registers.Set(reg::CardBack, "011");
     }
 
     void SaveCustomSet(const std::string& name, const QImage& sheet)
     {
         std::filesystem::create_directories(data / "custom card sets");
         ASSERT_TRUE(sheet.save(QString::fromStdString((data / "custom card sets" / (name + ".crs")).string()), "BMP"));
-        registers.Set(257, 1, "Y");
+        registers.Set(reg::CustomisedCardSetFile, "Y");
         preferences.WriteString("Preference", "Customized_Cards_Set", name);
     }
 
@@ -76,7 +76,7 @@ TEST_F(CardImagesTest, BuiltInSizesGiveCardsOfTheirPixelSize)
     for (char size : std::string_view("SBML")) {
         images.SetCardSize(size);
         const CardPixelSize card = CardSizeOf(size);
-        EXPECT_EQ(registers.Get(128, 1), std::string(1, size));
+        EXPECT_EQ(registers.Get(reg::CardSize), std::string(1, size));
         for (int index : {0, 25, 51, 52})
             EXPECT_EQ(images.Face(index).size(), QSize(card.width, card.height)) << size << index;
         EXPECT_EQ(images.Back().size(), QSize(card.width, card.height)) << size;
@@ -105,7 +105,7 @@ TEST_F(CardImagesTest, ACardSetOfTheNormalSizeSwitchesTheSizeToB)
     ASSERT_EQ(CardImages::DetectCardSetSize(data / "custom card sets" / "Mine.crs"), 'B');
     images.SetCardSize('M');
     EXPECT_EQ(images.SizeLetter(), 'B');
-    EXPECT_EQ(registers.Get(128, 1), "B");
+    EXPECT_EQ(registers.Get(reg::CardSize), "B");
     EXPECT_EQ(images.Face(0).pixel(10, 10), CellColour(0, 0));    // ace of hearts
     EXPECT_EQ(images.Face(12).pixel(10, 10), CellColour(2, 2));   // king of hearts
     EXPECT_EQ(images.Face(13).pixel(10, 10), CellColour(3, 0));   // ace of diamonds
@@ -134,13 +134,13 @@ TEST_F(CardImagesTest, CardSetSizesAreRecognisedOnlyWhenExact)
 
 TEST_F(CardImagesTest, AMissingOrMisshapenCardSetIsReportedAndTheChoicesReset)
 {
-    registers.Set(257, 1, "Y");
+    registers.Set(reg::CustomisedCardSetFile, "Y");
     preferences.WriteString("Preference", "Customized_Cards_Set", "Gone");
     images.SetCardSize('M');
     ASSERT_EQ(presentation.events.size(), 1u);
     EXPECT_EQ(presentation.events[0],
               "info: Customized cards set image not found: " + (data / "custom card sets" / "Gone.crs").string());
-    EXPECT_EQ(registers.Get(257, 1), "N");
+    EXPECT_EQ(registers.Get(reg::CustomisedCardSetFile), "N");
     EXPECT_EQ(Preference("Customized_Cards_Set"), "");
     EXPECT_EQ(images.SizeLetter(), 'B');
     EXPECT_FALSE(images.Face(0).isNull());
@@ -151,18 +151,18 @@ TEST_F(CardImagesTest, AMissingOrMisshapenCardSetIsReportedAndTheChoicesReset)
     ASSERT_EQ(presentation.events.size(), 1u);
     EXPECT_EQ(presentation.events[0], "info: The format of the Customized card set image is not valid.\n" +
                                           (data / "custom card sets" / "Odd.crs").string());
-    EXPECT_EQ(registers.Get(257, 1), "N");
+    EXPECT_EQ(registers.Get(reg::CustomisedCardSetFile), "N");
     EXPECT_EQ(images.Face(0).size(), QSize(71, 96));
 }
 
 TEST_F(CardImagesTest, AFormerCustomSetIsTakenFromTheAdditionalModule)
 {
-    registers.Set(257, 1, "Y");
+    registers.Set(reg::CustomisedCardSetFile, "Y");
     preferences.WriteString("Preference", "Customized_Cards_Set", "Children's Card Set");
     images.SetCardSize('B');
     EXPECT_TRUE(presentation.events.empty()) << presentation.events.front();
-    EXPECT_EQ(registers.Get(257, 1), "N");
-    EXPECT_EQ(registers.Get(258, 1), "Y");
+    EXPECT_EQ(registers.Get(reg::CustomisedCardSetFile), "N");
+    EXPECT_EQ(registers.Get(reg::AdditionalCardSetFile), "Y");
     EXPECT_EQ(Preference("Customized_Cards_Set"), "");
     EXPECT_EQ(Preference("Additional_Cards_Set"), "CS01");
     EXPECT_EQ(images.Face(0).size(), QSize(71, 96));
@@ -171,13 +171,13 @@ TEST_F(CardImagesTest, AFormerCustomSetIsTakenFromTheAdditionalModule)
 TEST_F(CardImagesTest, AnAdditionalSetThatCannotBeLoadedIsReported)
 {
     std::ofstream(data / "Rnd_read.dat") << "x\n";
-    registers.Set(258, 1, "Y");
+    registers.Set(reg::AdditionalCardSetFile, "Y");
     preferences.WriteString("Preference", "Additional_Cards_Set", "No such set");
     images.SetCardSize('B');
     ASSERT_FALSE(presentation.events.empty());
     EXPECT_EQ(presentation.events[0], "info: Error loading the Card Set: No such set\nPlease install again Kestrel Plus!");
     EXPECT_FALSE(std::filesystem::exists(data / "Rnd_read.dat"));
-    EXPECT_EQ(registers.Get(258, 1), "N");
+    EXPECT_EQ(registers.Get(reg::AdditionalCardSetFile), "N");
     EXPECT_FALSE(images.Face(0).isNull());
 }
 
@@ -188,7 +188,7 @@ TEST_F(CardImagesTest, DecksOfAnySizeCoverTheCard)
     small.fill(qRgb(10, 20, 200));
     ASSERT_TRUE(small.save(QString::fromStdString((data / "custom decks" / "Small.bmp").string()), "BMP"));
     ASSERT_TRUE(small.save(QString::fromStdString((data / "custom decks" / "Photo.jpg").string()), "JPG"));
-    registers.Set(256, 1, "Y");
+    registers.Set(reg::CustomisedDeckFile, "Y");
     for (const char* name : {"Small", "Photo.jpg"}) {
         preferences.WriteString("Preference", "Customized_Deck", name);
         images.SetCardSize('S');
@@ -202,15 +202,15 @@ TEST_F(CardImagesTest, DecksOfAnySizeCoverTheCard)
 
 TEST_F(CardImagesTest, AMissingDeckFallsBackToTheDefaultBack)
 {
-    registers.Set(256, 1, "Y");
-    registers.Set(21, 3, "003");
+    registers.Set(reg::CustomisedDeckFile, "Y");
+    registers.Set(reg::CardBack, "003");
     preferences.WriteString("Preference", "Customized_Deck", "Lost");
     images.SetCardSize('B');
     ASSERT_EQ(presentation.events.size(), 1u);
     EXPECT_EQ(presentation.events[0], "info: Customized deck image not found: " +
                                           (data / "custom decks" / "Lost.bmp").string());
-    EXPECT_EQ(registers.Get(256, 1), "N");
-    EXPECT_EQ(registers.Get(21, 3), "011");
+    EXPECT_EQ(registers.Get(reg::CustomisedDeckFile), "N");
+    EXPECT_EQ(registers.Get(reg::CardBack), "011");
     EXPECT_EQ(Preference("Customized_Deck"), "");
     QImage builtIn;
     ASSERT_TRUE(images.LoadNamedImage(builtIn, "DB011"));
@@ -264,6 +264,6 @@ TEST_F(WithoutExtraLargeModuleTest, TheExtraLargeSizeFallsBackToNormalCards)
     std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     EXPECT_EQ(presentation.events[0], "info: Can't find/load " + path);
     EXPECT_EQ(images.SizeLetter(), 'B');
-    EXPECT_EQ(registers.Get(128, 1), "B");
+    EXPECT_EQ(registers.Get(reg::CardSize), "B");
     EXPECT_EQ(images.Face(0).size(), QSize(71, 96));
 }

@@ -150,11 +150,11 @@ TEST_F(CatalogueTest, AStoredGameMissingFromTheCatalogueIsForgotten)
         const char* kept;
     } rows[] = {{"0002", "0002"}, {"0007", "-001"}, {"-001", "-001"}, {"8001", "-001"}};
     for (const auto& row : rows) {
-        registers.Set(62, 4, row.stored);
-        registers.Set(189, 50, "Some name");
+        registers.Set(reg::GameNumber, row.stored);
+        registers.Set(reg::GameName, "Some name");
         mainGame.CheckStoredGame(registers);
-        EXPECT_EQ(registers.Get(62, 4), row.kept) << row.stored;
-        EXPECT_EQ(registers.Get(189, 50), std::string(row.stored) == row.kept ? "Some name" : "") << row.stored;
+        EXPECT_EQ(registers.Get(reg::GameNumber), row.kept) << row.stored;
+        EXPECT_EQ(registers.Get(reg::GameName), std::string(row.stored) == row.kept ? "Some name" : "") << row.stored;
     }
 }
 

@@ -186,7 +186,7 @@ TEST_F(CustomizeDialogTest, SamplesFollowTheSelectionAndTheFade)
 
 TEST_F(CustomizeDialogTest, EachKindOfBackgroundIsStoredAndDrawnOnTheBoard)
 {
-    const long long openedColour = registers().GetNumber(28, 15);
+    const long long openedColour = registers().GetNumber(reg::BackgroundColour);
     ChangeAndConfirm([](auto& dialog) {
         Choose(dialog, "trvBackGround", 8388608);
         Box(dialog, "chkFadeBackground")->setChecked(false);
@@ -194,7 +194,7 @@ TEST_F(CustomizeDialogTest, EachKindOfBackgroundIsStoredAndDrawnOnTheBoard)
     EXPECT_EQ(Preference("Background_bmp"), "0");
     EXPECT_EQ(Preference("Background_Fixed_Col"), "8388608");
     EXPECT_EQ(Preference("Fade_Background"), "N");
-    EXPECT_EQ(registers().Get(47, 15), "8388608");
+    EXPECT_EQ(registers().Get(reg::FixedBackgroundColour), "8388608");
     EXPECT_EQ(BoardPixel(), qRgb(0, 0, 128));
 
     ChangeAndConfirm([](auto& dialog) { Choose(dialog, "trvBackGround", 0); });
@@ -209,7 +209,7 @@ TEST_F(CustomizeDialogTest, EachKindOfBackgroundIsStoredAndDrawnOnTheBoard)
     EXPECT_EQ(Preference("Background_bmp"), "304");
     EXPECT_EQ(Preference("Background_Fixed_Col"), "0");
     EXPECT_EQ(Preference("Background_Def"), "N");
-    EXPECT_EQ(registers().Get(43, 4), "304");
+    EXPECT_EQ(registers().Get(reg::BackgroundPicture), "304");
     EXPECT_EQ(ChooseBackground(registers(), session.preferences()).kind, BackgroundKind::Texture);
 
     ChangeAndConfirm([](auto& dialog) { dialog.ChoosePlainColour(QColor(10, 20, 30)); });
@@ -253,27 +253,27 @@ TEST_F(CustomizeDialogTest, ABackNodeStoresItsNumberAndTheBoardTakesTheBack)
 {
     const QImage before = session.images().Back();
     ChangeAndConfirm([](auto& dialog) { Choose(dialog, "trvCardBack", 1); });
-    EXPECT_EQ(registers().Get(21, 3), "001");
+    EXPECT_EQ(registers().Get(reg::CardBack), "001");
     EXPECT_EQ(Preference("Back_Card"), "1");
     EXPECT_NE(session.images().Back(), before);
 
     ChangeAndConfirm([](auto& dialog) {
         Tree(dialog, "trvCardBack")->setCurrentItem(Tree(dialog, "trvCardBack")->topLevelItem(0));
     });
-    EXPECT_EQ(registers().Get(21, 3), "001") << "a group selected keeps the back";
+    EXPECT_EQ(registers().Get(reg::CardBack), "001") << "a group selected keeps the back";
 }
 
 TEST_F(CustomizeDialogTest, SoundsBoxIsTheInverseOfTheMasterSwitch)
 {
     ChangeAndConfirm([](auto& dialog) { Box(dialog, "chkSoundsEnabled")->setChecked(true); });
     EXPECT_EQ(Preference("Sounds_Enabled"), "N");
-    EXPECT_EQ(registers().Get(141, 1), "N") << "silent from now on, not from the next run";
+    EXPECT_EQ(registers().Get(reg::SoundsEnabled), "N") << "silent from now on, not from the next run";
     ChangeAndConfirm([](auto& dialog) {
         EXPECT_TRUE(Box(dialog, "chkSoundsEnabled")->isChecked());
         Box(dialog, "chkSoundsEnabled")->setChecked(false);
     });
     EXPECT_EQ(Preference("Sounds_Enabled"), "Y");
-    EXPECT_EQ(registers().Get(141, 1), "Y");
+    EXPECT_EQ(registers().Get(reg::SoundsEnabled), "Y");
 }
 
 TEST_F(CustomizeDialogTest, OkSwitchesTheStatisticsOffAndOn)
@@ -303,12 +303,12 @@ TEST_F(CustomizeDialogTest, OkAppliesThePanelsAndConfirmationsAtOnce)
     Press(dialog, "btnOK");
     EXPECT_FALSE(band->TimeShown());
     EXPECT_FALSE(band->ScoreShown());
-    EXPECT_EQ(registers().Get(66, 1), "N");
-    EXPECT_EQ(registers().Get(136, 1), "N");
+    EXPECT_EQ(registers().Get(reg::ShowTime), "N");
+    EXPECT_EQ(registers().Get(reg::ShowScore), "N");
     EXPECT_EQ(Preference("Show_Time"), "N");
     EXPECT_EQ(Preference("ConfirmQuit"), "Y");
     EXPECT_EQ(Preference("ConfirmQuitGame"), "Y");
-    EXPECT_EQ(registers().Get(185, 1), "Y") << "the next abandoned game asks";
+    EXPECT_EQ(registers().Get(reg::ConfirmQuitGame), "Y") << "the next abandoned game asks";
     EXPECT_EQ(Preference("Winning_Animation"), "N");
     EXPECT_EQ(Preference("ToolBar_Large"), "Y");
     EXPECT_EQ(Preference("ToolBar_Flat"), "Y");
@@ -317,7 +317,7 @@ TEST_F(CustomizeDialogTest, OkAppliesThePanelsAndConfirmationsAtOnce)
 TEST_F(CustomizeDialogTest, CancelAfterChangingEveryPageWritesNothing)
 {
     const std::string before = PreferencesFile();
-    const std::string backBefore = registers().Get(21, 3);
+    const std::string backBefore = registers().Get(reg::CardBack);
     TfrmCustomize_Freeware dialog(session, nullptr);
     std::vector<int> topics;
     dialog.SetHelpHandler([&topics](int topic) { topics.push_back(topic); });
@@ -332,7 +332,7 @@ TEST_F(CustomizeDialogTest, CancelAfterChangingEveryPageWritesNothing)
     EXPECT_EQ(topics, std::vector<int>{1019});
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(PreferencesFile(), before);
-    EXPECT_EQ(registers().Get(21, 3), backBefore);
+    EXPECT_EQ(registers().Get(reg::CardBack), backBefore);
     EXPECT_FALSE(session.context().mainGame.StatisticsDisabled);
 }
 

@@ -105,7 +105,7 @@ TEST_F(DealTest, NewDealNumberIsTheProductOfTwoDrawsInThirteenDigits)
         ScriptedRandom script;
         script.values = {c.a, c.b};
         NewDealNumber(context, script);
-        EXPECT_EQ(context.registers.Get(kDealNumberPosition, kDealNumberWidth), c.expected);
+        EXPECT_EQ(context.registers.Get(reg::DealNumber), c.expected);
         EXPECT_EQ(script.bounds, (Codes{9'999'999, 999'999}));
     }
 }

@@ -92,13 +92,13 @@ protected:
     }
     Codes Shuffle(const std::string& number)
     {
-        context.registers.Set(kDealNumberPosition, kDealNumberWidth, number);
+        context.registers.Set(reg::DealNumber, number);
         return ShuffledPack(context);
     }
     void Deal(const std::string& number = "0")
     {
         PrepareTableForDeal(context);
-        context.registers.Set(kDealNumberPosition, kDealNumberWidth, number);
+        context.registers.Set(reg::DealNumber, number);
         DealGame(context, random);
     }
     Codes Of(PileRef pile) const { return PileCodes(context.piles[pile]); }

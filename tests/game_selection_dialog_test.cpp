@@ -53,7 +53,7 @@ protected:
         mainGame = testing::ShippedCatalogue();
         mainGame.dataFolder = data.path();
         ASSERT_TRUE(modules.Open(ResourceModule::Standard));
-        registers.Set(62, 4, "0002");
+        registers.Set(reg::GameNumber, "0002");
         preferences.EnsureDefaultPlayers();
     }
 
@@ -179,7 +179,7 @@ TEST_F(GameSelectionDialogTest, ChoosingFreeCellStoresTheChoiceAndReopensWhereIt
     EXPECT_EQ(preferences.ReadInt("Preference", "Game_TreeNum"), node::FreeCellType);
     EXPECT_TRUE(presentation.events.empty());
 
-    registers.Set(62, 4, "0001");
+    registers.Set(reg::GameNumber, "0001");
     const auto again = ShowAndDo(dialog, [&] {
         EXPECT_EQ(dialog.VisibleView(), TreeView::Groups);
         EXPECT_EQ(dialog.SelectedGame(), 1);

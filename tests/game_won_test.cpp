@@ -66,9 +66,9 @@ TEST_F(GameWonTest, GamesWithTheirOwnTests)
 
     Special(34);
     context.rules[rule::TargetScore] = 500;
-    context.registers.Set(122, 6, 499);
+    context.registers.Set(reg::Score, 499);
     EXPECT_FALSE(IsGameWon(context));
-    context.registers.Set(122, 6, 500);
+    context.registers.Set(reg::Score, 500);
     EXPECT_TRUE(IsGameWon(context));
 
     Special(32);

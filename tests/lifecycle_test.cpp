@@ -26,7 +26,7 @@ protected:
         context.mainGame.dataFolder = folder.path();
         EXPECT_TRUE(context.mainGame.LoadCatalogue());
         preferences.ReadAllPreferences(context.mainGame, DisplayFacts{});
-        context.registers.Set(185, 1, "Y");
+        context.registers.Set(reg::ConfirmQuitGame, "Y");
         context.recordGame = [this](GameContext&, bool won) { recorded.push_back(won); };
         context.secondOfDay = [this] { return now; };
     }
@@ -70,13 +70,13 @@ TEST_F(LifecycleTest, OpeningAGameDealsItAndStartsItsClock)
     EXPECT_TRUE(context.flags[ClockRunning]);
     EXPECT_EQ(context.clock.startSecond, 1000);
     EXPECT_EQ(CardsOnTable(), 52);
-    EXPECT_EQ(context.registers.Get(122, 6), "-52");
+    EXPECT_EQ(context.registers.Get(reg::Score), "-52");
     EXPECT_EQ(context.mainGame.RedealsDone, 1);
     EXPECT_EQ(context.mainGame.GameStarted, -1);
     EXPECT_TRUE(context.undoHistory.Empty());
-    EXPECT_EQ(context.registers.Get(153, 15).size(), 13u);
+    EXPECT_EQ(context.registers.Get(reg::DealNumber).size(), 13u);
     EXPECT_EQ(presentation.EventsStartingWith("title: ").back(),
-              "title: Marlowe 2002 5.8  [Klondike]  [" + context.registers.Get(153, 15) + "]");
+              "title: Marlowe 2002 5.8  [Klondike]  [" + context.registers.Get(reg::DealNumber) + "]");
     EXPECT_TRUE(context.autoplayAvailable);
 }
 
@@ -84,21 +84,21 @@ TEST_F(LifecycleTest, ANewDealRestoresTheRulesAndReplaysTheSameNumber)
 {
     ASSERT_TRUE(Open(kFreeCell));
     const PileStore first = context.piles;
-    const std::string deal = context.registers.Get(153, 15);
+    const std::string deal = context.registers.Get(reg::DealNumber);
     context.rules.Of(rule::TableauBaseRank, 0) = 5; // a deal writes into the rules; the copy puts them back
     ASSERT_TRUE(NewGame(context, preferences, random, 1));
     EXPECT_EQ(context.piles, first) << "deal mode 1 deals the same number again";
     EXPECT_EQ(context.rules.Of(rule::TableauBaseRank, 0), -1);
     ASSERT_TRUE(NewGame(context, preferences, random, 2));
-    EXPECT_NE(context.registers.Get(153, 15), deal);
+    EXPECT_NE(context.registers.Get(reg::DealNumber), deal);
 }
 
 TEST_F(LifecycleTest, OpeningTheGameInProgressDoesNothingUntilItEnded)
 {
     ASSERT_TRUE(Open(kFreeCell));
-    const std::string deal = context.registers.Get(153, 15);
+    const std::string deal = context.registers.Get(reg::DealNumber);
     EXPECT_FALSE(Open(kFreeCell));
-    EXPECT_EQ(context.registers.Get(153, 15), deal);
+    EXPECT_EQ(context.registers.Get(reg::DealNumber), deal);
     EXPECT_TRUE(recorded.empty());
 
     EXPECT_FALSE(EndGame(context));
@@ -106,7 +106,7 @@ TEST_F(LifecycleTest, OpeningTheGameInProgressDoesNothingUntilItEnded)
     EXPECT_FALSE(EndGame(context)) << "no game in progress any more";
     EXPECT_EQ(recorded.size(), 1u);
     EXPECT_TRUE(Open(kFreeCell));
-    EXPECT_NE(context.registers.Get(153, 15), deal);
+    EXPECT_NE(context.registers.Get(reg::DealNumber), deal);
 }
 
 TEST_F(LifecycleTest, AbandoningAsksOnlyWhenThePreferencesWantIt)
@@ -117,7 +117,7 @@ TEST_F(LifecycleTest, AbandoningAsksOnlyWhenThePreferencesWantIt)
     EXPECT_EQ(context.CurrentGameNumber(), kFreeCell);
     EXPECT_EQ(presentation.EventsStartingWith("confirm: Quit this game?").size(), 1u);
 
-    context.registers.Set(185, 1, "N");
+    context.registers.Set(reg::ConfirmQuitGame, "N");
     EXPECT_TRUE(Open(kKlondike));
     EXPECT_EQ(presentation.EventsStartingWith("confirm: ").size(), 1u);
     EXPECT_EQ(recorded, (std::vector<bool>{false}));
@@ -127,11 +127,11 @@ TEST_F(LifecycleTest, ScoreGoalsDecideAtTheEnd)
 {
     ASSERT_TRUE(Open(kFreeCell));
     context.rules[rule::TargetScore] = 500;
-    context.registers.Set(122, 6, 499);
+    context.registers.Set(reg::Score, 499);
     EXPECT_FALSE(EndGame(context));
     ASSERT_TRUE(NewGame(context, preferences, random, 2));
     context.rules[rule::TargetScore] = 500;
-    context.registers.Set(122, 6, 500);
+    context.registers.Set(reg::Score, 500);
     EXPECT_TRUE(EndGame(context));
     EXPECT_EQ(recorded, (std::vector<bool>{false, true}));
     EXPECT_EQ(presentation.EventsStartingWith("celebrate").size(), 1u);
@@ -141,12 +141,12 @@ TEST_F(LifecycleTest, ScoreGoalsDecideAtTheEnd)
 TEST_F(LifecycleTest, NewGameAfterAWinEndsItWithoutDealing)
 {
     ASSERT_TRUE(Open(kFreeCell));
-    const std::string deal = context.registers.Get(153, 15);
+    const std::string deal = context.registers.Get(reg::DealNumber);
     context.flags.Set(WonMark);
     NewGameCommand(context, preferences, random);
     EXPECT_EQ(recorded, (std::vector<bool>{true}));
     EXPECT_FALSE(context.flags[GameInProgress]);
-    EXPECT_EQ(context.registers.Get(153, 15), deal) << "no new deal by the command itself";
+    EXPECT_EQ(context.registers.Get(reg::DealNumber), deal) << "no new deal by the command itself";
     EXPECT_EQ(presentation.events.back(), "open game selection");
 }
 
@@ -158,7 +158,7 @@ TEST_F(LifecycleTest, SoundsFollowTheirSwitchesAndTheMasterSwitch)
     EXPECT_TRUE(presentation.EventsStartingWith("sound New").empty());
 
     // Switched on, it plays over whatever plays.
-    context.registers.Set(static_cast<int>(SoundSwitch::NewGame), 1, "Y");
+    context.registers.Set(SoundSwitch::NewGame, "Y");
     NewGameCommand(context, preferences, random);
     EXPECT_EQ(presentation.EventsStartingWith("sound New over").size(), 1u);
 
@@ -170,7 +170,7 @@ TEST_F(LifecycleTest, SoundsFollowTheirSwitchesAndTheMasterSwitch)
 
     // With the master switch off nothing plays, whatever the single switches say.
     presentation.events.clear();
-    context.registers.Set(141, 1, "N");
+    context.registers.Set(reg::SoundsEnabled, "N");
     NewGameCommand(context, preferences, random);
     PlayEventSound(context, "Stock", SoundSwitch::Stock);
     PlaySoundOnce(context, "About", true);
@@ -181,40 +181,40 @@ TEST_F(LifecycleTest, SoundsFollowTheirSwitchesAndTheMasterSwitch)
 TEST_F(LifecycleTest, AWideGameForcesASmallerCardSizeOnceAndGivesItBack)
 {
     screen.width = 1000;
-    context.registers.Set(128, 1, "X");
+    context.registers.Set(reg::CardSize, "X");
     preferences.WriteString("Preference", "Customized_Cards_Set", "mine.bmp");
     ASSERT_TRUE(Open(kFortyThieves));
-    EXPECT_EQ(context.registers.Get(128, 1), "B");
-    EXPECT_EQ(context.registers.Get(24, 3), "001");
-    EXPECT_EQ(context.registers.Get(240, 1), "X");
+    EXPECT_EQ(context.registers.Get(reg::CardSize), "B");
+    EXPECT_EQ(context.registers.Get(reg::CardSet), "001");
+    EXPECT_EQ(context.registers.Get(reg::SavedCardSize), "X");
     EXPECT_EQ(preferences.ReadString("Preference", "Customized_Cards_Set_Old_Big"), "mine.bmp");
     EXPECT_EQ(presentation.EventsStartingWith("advice: You have selected the Extra Large").size(), 1u);
 
     ASSERT_TRUE(Open(kFreeCell));
-    EXPECT_EQ(context.registers.Get(128, 1), "X") << "a game without the need gives the size back";
-    EXPECT_EQ(context.registers.Get(240, 1), "");
+    EXPECT_EQ(context.registers.Get(reg::CardSize), "X") << "a game without the need gives the size back";
+    EXPECT_EQ(context.registers.Get(reg::SavedCardSize), "");
     EXPECT_EQ(preferences.ReadString("Preference", "Customized_Cards_Set"), "mine.bmp");
     EXPECT_EQ(preferences.ReadString("Preference", "Customized_Cards_Set_Old_Big"), "");
 
     ASSERT_TRUE(Open(kFortyThieves));
-    EXPECT_EQ(context.registers.Get(128, 1), "B");
+    EXPECT_EQ(context.registers.Get(reg::CardSize), "B");
     EXPECT_EQ(presentation.EventsStartingWith("advice: ").size(), 1u) << "the advice shows once per run";
 }
 
 TEST_F(LifecycleTest, NarrowScreensTakeTheMediumSize)
 {
     screen.width = 800;
-    context.registers.Set(128, 1, "B");
+    context.registers.Set(reg::CardSize, "B");
     ASSERT_TRUE(Open(kFortyThieves));
-    EXPECT_EQ(context.registers.Get(128, 1), "M");
-    EXPECT_EQ(context.registers.Get(24, 3), "003");
+    EXPECT_EQ(context.registers.Get(reg::CardSize), "M");
+    EXPECT_EQ(context.registers.Get(reg::CardSet), "003");
     EXPECT_EQ(presentation.EventsStartingWith("advice: Your video card's display is 800x600").size(), 1u);
 }
 
 TEST_F(LifecycleTest, AnAdviceThePlayerDeclinedIsRemembered)
 {
     screen.width = 800;
-    context.registers.Set(128, 1, "X");
+    context.registers.Set(reg::CardSize, "X");
     presentation.adviceDontShowAgain = true;
     ASSERT_TRUE(Open(kFortyThieves));
     EXPECT_EQ(preferences.ReadString("Show_Messages", "Msg_Cards_Medium_800x600"), "N");

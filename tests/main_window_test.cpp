@@ -163,9 +163,9 @@ TEST_F(MainWindowTest, ShortcutsWorkInFullScreen)
     QTest::keyClick(window.get(), Qt::Key_F11);
     EXPECT_TRUE(window->isFullScreen());
     EXPECT_FALSE(window->menuBar()->isVisible());
-    const std::string dealBefore = session.context().registers.Get(153, 15);
+    const std::string dealBefore = session.context().registers.Get(reg::DealNumber);
     QTest::keyClick(window.get(), Qt::Key_F2);
-    EXPECT_NE(session.context().registers.Get(153, 15), dealBefore);
+    EXPECT_NE(session.context().registers.Get(reg::DealNumber), dealBefore);
 
     int chosen = 0;
     window->SetGameChooser([&chosen]() -> std::optional<GameChoice> {
@@ -213,7 +213,7 @@ TEST_F(MainWindowTest, ThePanelsOfTheToolbarHideAndComeBack)
     EXPECT_FALSE(band->TimeShown());
     EXPECT_TRUE(band->showTimeAction()->isEnabled());
     EXPECT_EQ(Preference("Show_Time"), "N");
-    EXPECT_EQ(session.context().registers.Get(66, 1), "N");
+    EXPECT_EQ(session.context().registers.Get(reg::ShowTime), "N");
     band->showTimeAction()->trigger();
     EXPECT_TRUE(band->TimeShown());
     EXPECT_FALSE(band->showTimeAction()->isEnabled());
@@ -229,10 +229,10 @@ TEST_F(MainWindowTest, ThePanelsOfTheToolbarHideAndComeBack)
 TEST_F(MainWindowTest, RulesOpenTheHelpButNotForACustomGame)
 {
     Deal(2, "0000000000001");
-    session.context().registers.Set(62, 4, "8001");
+    session.context().registers.Set(reg::GameNumber, "8001");
     window->commands().rules->trigger();
     EXPECT_EQ(window->helpWindow(), nullptr);
-    session.context().registers.Set(62, 4, "0002");
+    session.context().registers.Set(reg::GameNumber, "0002");
     QTest::keyClick(window.get(), Qt::Key_F1);
     ASSERT_NE(window->helpWindow(), nullptr);
     EXPECT_TRUE(window->helpWindow()->isVisible());
@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, ACardSizeAdviceIsShownOnceAndCanBeSilenced)
 {
     // Extra large cards on a screen 800 pixels wide: the game is dealt with smaller ones.
     GameContext& context = session.context();
-    context.registers.Set(128, 1, "X");
+    context.registers.Set(reg::CardSize, "X");
     auto advice = std::make_shared<QString>();
     auto tick = std::make_shared<bool>(false);
     QTimer::singleShot(0, [advice, tick] {

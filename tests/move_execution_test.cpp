@@ -34,13 +34,13 @@ protected:
             rules.Of(rule::TableauBuildCode, k) = 3;
             rules.Of(rule::TableauWrap, k) = 2;
         }
-        context.registers.Set(120, 2, "01");
-        context.registers.Set(239, 1, "Y");
-        context.registers.Set(141, 1, "Y");
-        context.registers.Set(184, 1, "Y");
-        context.registers.Set(177, 1, "Y");
-        context.registers.Set(180, 1, "Y");
-        context.registers.Set(143, 1, "Y");
+        context.registers.Set(reg::ScoringType, "01");
+        context.registers.Set(reg::AutomaticFaceUp, "Y");
+        context.registers.Set(reg::SoundsEnabled, "Y");
+        context.registers.Set(SoundSwitch::Foundation, "Y");
+        context.registers.Set(SoundSwitch::Tableau, "Y");
+        context.registers.Set(SoundSwitch::FaceUp, "Y");
+        context.registers.Set(SoundSwitch::Autoplay, "Y");
     }
 
     std::string& Tableau(int k) { return context.piles.tableaus[static_cast<std::size_t>(k)]; }
@@ -64,7 +64,7 @@ TEST_F(MoveExecutionTest, TableauCardToFoundationTurnsUpTheExposedCardAndUndoesA
     EXPECT_EQ(Tableau(0), CodeText(kTwoOfSpades));
     EXPECT_FALSE(context.cards.IsFaceDown(kTwoOfSpades)) << "the exposed card turned up";
     EXPECT_EQ(context.undoHistory.Size(), 1u);
-    EXPECT_EQ(context.registers.Get(122, 6), "-47");
+    EXPECT_EQ(context.registers.Get(reg::Score), "-47");
     EXPECT_FALSE(presentation.EventsStartingWith("sound Foundation").empty());
     EXPECT_EQ(presentation.EventsStartingWith("sound Face_up").size(), 1u);
 
@@ -196,9 +196,9 @@ TEST_F(MoveExecutionTest, RedoIsClearedAndSpecialGamesKeepTheirScore)
     EXPECT_TRUE(context.redoHistory.Empty());
 
     context.rules[rule::SpecialGame] = 9;
-    context.registers.Set(122, 6, "77");
+    context.registers.Set(reg::Score, "77");
     ExecuteMove(context, kAceOfHearts, FoundationPile(0));
-    EXPECT_EQ(context.registers.Get(122, 6), "77");
+    EXPECT_EQ(context.registers.Get(reg::Score), "77");
 }
 
 TEST_F(MoveExecutionTest, StyleTwelveTableauxKeepTheirCells)

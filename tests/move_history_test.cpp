@@ -114,22 +114,22 @@ TEST_F(MoveHistoryTest, UndoIsRefusedWhereTheGameOrThePlayerSaysSo)
     context.rules[rule::NoUndo] = 1;
     EXPECT_FALSE(Undo(context));
     context.rules[rule::NoUndo] = 0;
-    context.registers.Set(137, 1, "2");
+    context.registers.Set(reg::UndoSetting, "2");
     EXPECT_FALSE(Undo(context));
-    context.registers.Set(137, 1, "0");
+    context.registers.Set(reg::UndoSetting, "0");
     EXPECT_TRUE(Undo(context));
 }
 
 TEST_F(MoveHistoryTest, TheScoreFollowsUndoAndRedo)
 {
-    context.registers.Set(120, 2, "01");
+    context.registers.Set(reg::ScoringType, "01");
     context.rules[rule::PackSize] = 52;
     RecordSnapshot(context);
     context.piles.foundations[0] = "001";
     Undo(context);
-    EXPECT_EQ(context.registers.Get(122, 6), "-52");
+    EXPECT_EQ(context.registers.Get(reg::Score), "-52");
     Redo(context);
-    EXPECT_EQ(context.registers.Get(122, 6), "-47");
+    EXPECT_EQ(context.registers.Get(reg::Score), "-47");
 }
 
 TEST_F(MoveHistoryTest, ABookmarkIsAStepBackThatUndoCanTakeBack)

@@ -68,7 +68,7 @@ class PileHintsTest : public ::testing::Test {
 protected:
     PileHintsTest()
     {
-        context.registers.Set(62, 4, 7LL);
+        context.registers.Set(reg::GameNumber, 7LL);
         context.flags.Set(GameInProgress);
         context.mainGame.RedealsDone = 1;
         auto& rules = context.rules;
@@ -202,7 +202,7 @@ TEST_F(PileHintsTest, HintFileWrittenByTheCompilerReplacesBuiltInHints)
     EXPECT_EQ(Hint(Tableau(0)).hint, "");
 
     context.flags.Set(GameInProgress);
-    context.registers.Set(62, 4, 8LL);
+    context.registers.Set(reg::GameNumber, 8LL);
     EXPECT_EQ(Hint(Tableau(2)).hint, "Derived tableau");
     EXPECT_EQ(Hint(Tableau(0)).hint, "Only Kings here");    // inherited
 }

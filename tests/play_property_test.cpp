@@ -199,8 +199,8 @@ private:
             if (std::adjacent_find(selected.begin(), selected.end()) != selected.end())
                 return std::string("a card is selected twice");
         }
-        if (ShowsScore(context) && context.registers.GetNumber(122, 6, -999999) != ComputeScore(context))
-            return "the score shows " + context.registers.Get(122, 6) + ", the table scores " +
+        if (ShowsScore(context) && context.registers.GetNumber(reg::Score, -999999) != ComputeScore(context))
+            return "the score shows " + context.registers.Get(reg::Score) + ", the table scores " +
                    std::to_string(ComputeScore(context));
         return std::nullopt;
     }

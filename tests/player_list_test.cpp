@@ -78,7 +78,7 @@ TEST_F(PlayerListTest, SavingAnUnchangedListStoresOnlyTheCurrentPlayer)
     const PlayerList list = PlayerList::Read(preferences);
     list.Save(preferences, registers, "Bob");
 
-    EXPECT_EQ(registers.Get(77, 30), "Bob");
+    EXPECT_EQ(registers.Get(reg::Player), "Bob");
     EXPECT_EQ(preferences.ReadString("Preference", "UserDefault", ""), "Bob");
     EXPECT_EQ(User(2), "?");
     EXPECT_EQ(User(4), "Bob");

@@ -42,7 +42,7 @@ protected:
     void SetUp() override
     {
         context.mainGame.dataFolder = data.path();
-        context.registers.Set(185, 1, "Y"); // ask before a game in progress is abandoned
+        context.registers.Set(reg::ConfirmQuitGame, "Y"); // ask before a game in progress is abandoned
         preferences.EnsureDefaultPlayers();
         ASSERT_TRUE(modules.Open(ResourceModule::Standard));
     }
@@ -166,7 +166,7 @@ TEST_F(PlayersDialogTest, AddAsksAgainUntilTheNameIsUsableAndCancelStoresTheAddi
     // Cancel kept the current player and stored the new list.
     EXPECT_EQ(User(1), "Anna");
     EXPECT_EQ(User(4), "Player 3");
-    EXPECT_EQ(context.registers.Get(77, 30), "Player 1");
+    EXPECT_EQ(context.registers.Get(reg::Player), "Player 1");
     EXPECT_EQ(preferences.ReadString("Preference", "UserDefault", ""), "Player 1");
 }
 
@@ -216,7 +216,7 @@ TEST_F(PlayersDialogTest, RenamingTheCurrentPlayerKeepsItCurrentAndCarriesItsRec
     EXPECT_FALSE(fs::exists(data / "Stat_prg_Player 1.dat"));
     EXPECT_EQ(FileText("Stat_prg_Zed.dat"), "AB!z");
     EXPECT_NE(FileText("STAT.DAT").find("\nZed=000001"), std::string::npos);
-    EXPECT_EQ(context.registers.Get(77, 30), "Zed");
+    EXPECT_EQ(context.registers.Get(reg::Player), "Zed");
     EXPECT_EQ(preferences.ReadString("Preference", "UserDefault", ""), "Zed");
     EXPECT_EQ(User(3), "Zed");
 }
@@ -281,9 +281,9 @@ TEST_F(PlayersDialogTest, DeletingAPlayerAsksFirstThenRemovesItsNameAndRecords)
 TEST_F(PlayersDialogTest, SelectingAnotherPlayerEndsTheGameOfThePreviousOne)
 {
     std::vector<std::string> recordedFor;
-    context.recordGame = [&](GameContext& c, bool) { recordedFor.push_back(c.registers.Get(77, 30)); };
+    context.recordGame = [&](GameContext& c, bool) { recordedFor.push_back(c.registers.Get(reg::Player)); };
     context.flags.Set(GameInProgress);
-    context.registers.Set(122, 6, "85");
+    context.registers.Set(reg::Score, "85");
 
     TfrmPlayers dialog(context, preferences, modules, statistics);
     int changes = 0;
@@ -307,8 +307,8 @@ TEST_F(PlayersDialogTest, SelectingAnotherPlayerEndsTheGameOfThePreviousOne)
     }));
     EXPECT_EQ(recordedFor, (std::vector<std::string>{"Player 1"}));
     EXPECT_FALSE(context.flags[GameInProgress]);
-    EXPECT_EQ(context.registers.Get(122, 6), "0");
-    EXPECT_EQ(context.registers.Get(77, 30), "Player 3");
+    EXPECT_EQ(context.registers.Get(reg::Score), "0");
+    EXPECT_EQ(context.registers.Get(reg::Player), "Player 3");
     EXPECT_EQ(preferences.ReadString("Preference", "UserDefault", ""), "Player 3");
     EXPECT_EQ(changes, 1);
     EXPECT_FALSE(presentation.EventsStartingWith("title: ").empty());

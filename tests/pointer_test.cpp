@@ -48,9 +48,11 @@ protected:
         }
         context.flags.Set(GameInProgress);
         context.mainGame.RedealsDone = 1;
-        for (auto [position, value] : {std::pair{141, "Y"}, {178, "Y"}, {181, "Y"}, {182, "Y"}, {249, "Y"}, {251, "N"},
-                                       {247, "Y"}, {248, "Y"}, {180, "Y"}})
-            context.registers.Set(position, 1, value);
+        for (auto [field, value] :
+             {std::pair{reg::SoundsEnabled, "Y"}, {reg::CardShadows, "Y"}, {SoundSwitch::CardDown, "Y"},
+              {SoundSwitch::CardUp, "Y"}, {reg::DoubleClickToFoundations, "Y"}, {reg::DoubleClickToTableaus, "N"},
+              {reg::RightClickToFoundations, "Y"}, {reg::RightClickToTableaus, "Y"}, {SoundSwitch::FaceUp, "Y"}})
+            context.registers.Set(field, value);
     }
 
     std::string& Pile(PileRef pile) { return context.piles[pile]; }
@@ -139,9 +141,9 @@ TEST_F(PointerTest, DoubleClickSendsAWasteCardWhereThePreferencesAllow)
 {
     Pile(kWaste) = CodeText(CardCode(Hearts, Ace));
     Pile(Tableau(0)) = CodeText(kTenOfClubs); // the game goes on after the send
-    context.registers.Set(249, 1, "N");
+    context.registers.Set(reg::DoubleClickToFoundations, "N");
     EXPECT_FALSE(DoubleClickSend(context, kWaste, CardCode(Hearts, Ace))) << "both preferences N: nothing";
-    context.registers.Set(249, 1, "Y");
+    context.registers.Set(reg::DoubleClickToFoundations, "Y");
     EXPECT_TRUE(DoubleClickSend(context, kWaste, CardCode(Hearts, Ace)));
     EXPECT_EQ(context.piles.foundations[0], CodeText(CardCode(Hearts, Ace)));
     EXPECT_TRUE(context.doubleClickGuard);

@@ -45,8 +45,7 @@ protected:
 };
 
 struct Field {
-    int position;
-    int width;
+    RegisterField field;
     const char* value;
 };
 
@@ -57,16 +56,22 @@ TEST_F(PreferencesTest, NewDataFolderStartsWithEveryDefaultAndThreePlayers)
     preferences.EnsureDefaultPlayers();
 
     const Field expected[] = {
-        {21, 3, "011"},  {24, 3, "001"},   {27, 1, "N"},    {28, 15, "-2147483633"}, {43, 4, "0"},
-        {47, 15, "32768"}, {62, 4, "0001"}, {66, 1, "Y"},   {67, 1, "Y"},   {68, 6, "20000"},
-        {74, 2, "10"},   {76, 1, "N"},     {77, 30, "Player 1"}, {120, 2, "01"}, {128, 1, "B"},
-        {137, 1, "0"},   {141, 1, "Y"},    {144, 1, "Y"},   {145, 1, "N"},  {151, 1, "Y"},
-        {172, 2, "10"},  {178, 1, "Y"},    {179, 1, "N"},   {185, 1, "N"},  {186, 1, "Y"},
-        {189, 50, "FreeCell"}, {239, 1, "Y"}, {245, 1, "N"}, {246, 1, ""},  {249, 1, "Y"},
-        {251, 1, "N"},   {252, 1, "Y"},    {255, 1, "Y"},   {257, 1, ""},   {260, 1, ""},
+        {reg::CardBack, "011"}, {reg::CardSet, "001"}, {reg::DefaultBackground, "N"},
+        {reg::BackgroundColour, "-2147483633"}, {reg::BackgroundPicture, "0"},
+        {reg::FixedBackgroundColour, "32768"}, {reg::GameNumber, "0001"}, {reg::ShowTime, "Y"},
+        {reg::AnimateCardMoves, "Y"}, {reg::LanguageBase, "20000"}, {reg::MoveSpeed, "10"},
+        {reg::StatusBar, "N"}, {reg::Player, "Player 1"}, {reg::ScoringType, "01"}, {reg::CardSize, "B"},
+        {reg::UndoSetting, "0"}, {reg::SoundsEnabled, "Y"}, {SoundSwitch::GameWon, "Y"},
+        {SoundSwitch::NewGame, "N"}, {SoundSwitch::Undo, "Y"}, {reg::CursorSet, "10"}, {reg::CardShadows, "Y"},
+        {reg::PickedCardsDrawing, "N"}, {reg::ConfirmQuitGame, "N"}, {reg::ConfirmEnterHiScores, "Y"},
+        {reg::GameName, "FreeCell"}, {reg::AutomaticFaceUp, "Y"}, {reg::ShowPileSizes, "N"},
+        {reg::CustomisedBackgroundFile, ""}, {reg::DoubleClickToFoundations, "Y"},
+        {reg::DoubleClickToTableaus, "N"}, {SoundSwitch::RedealWithoutAnimation, "Y"},
+        {reg::ShowPartlyHiddenCards, "Y"}, {reg::CustomisedCardSetFile, ""},
+        {reg::AdditionalBackgroundFile, ""},
     };
     for (const Field& field : expected)
-        EXPECT_EQ(registers_.Get(field.position, field.width), field.value) << "register " << field.position;
+        EXPECT_EQ(registers_.Get(field.field), field.value) << "register " << field.field.Position();
     EXPECT_EQ(game_.AutoPlayMode, 1);
     EXPECT_EQ(game_.RandomGameType, 2);
     EXPECT_FALSE(game_.StatisticsDisabled);
@@ -90,8 +95,8 @@ TEST_F(PreferencesTest, DefaultsThatDependOnTheMachineOrAnotherKey)
     PutFile("Cfg.dat", "[Preference]\nCards_Animate=N\n");
     Preferences preferences = Make();
     preferences.ReadAllPreferences(game_, DisplayFacts{800, 600, 256});
-    EXPECT_EQ(registers_.Get(24, 3), "003"); // few colours: the card set drawn for them
-    EXPECT_EQ(registers_.Get(178, 1), "N");  // shadows follow the animation setting
+    EXPECT_EQ(registers_.Get(reg::CardSet), "003");     // few colours: the card set drawn for them
+    EXPECT_EQ(registers_.Get(reg::CardShadows), "N"); // shadows follow the animation setting
     EXPECT_EQ(preferences.ReadString("Preference", "Cards_Shadowed"), "N");
 }
 
@@ -102,24 +107,24 @@ TEST_F(PreferencesTest, StoredValuesAreConvertedToTheRegisterForm)
         Field field;
     };
     const Case cases[] = {
-        {"Background_Col=0", {28, 15, "-2147483633"}},
-        {"Back_Card=0", {21, 3, "001"}},
-        {"Back_Card=7", {21, 3, "007"}},
-        {"Card=4", {24, 3, "004"}},
-        {"Game=-1", {62, 4, "-001"}},
-        {"Game=12", {62, 4, "0012"}},
-        {"Game=123456", {62, 4, "0001"}}, // does not fit: the default, never asterisks
-        {"Background_bmp=", {43, 4, "0"}},
-        {"Speed_Move_Card=fast", {74, 2, "10"}},
-        {"Customized_Deck=back.jpg", {256, 1, "Y"}},
-        {"Additional_Cards_Set=set2", {258, 1, "Y"}},
-        {"UserDefault=Ann", {77, 30, "Ann"}},
+        {"Background_Col=0", {reg::BackgroundColour, "-2147483633"}},
+        {"Back_Card=0", {reg::CardBack, "001"}},
+        {"Back_Card=7", {reg::CardBack, "007"}},
+        {"Card=4", {reg::CardSet, "004"}},
+        {"Game=-1", {reg::GameNumber, "-001"}},
+        {"Game=12", {reg::GameNumber, "0012"}},
+        {"Game=123456", {reg::GameNumber, "0001"}}, // does not fit: the default, never asterisks
+        {"Background_bmp=", {reg::BackgroundPicture, "0"}},
+        {"Speed_Move_Card=fast", {reg::MoveSpeed, "10"}},
+        {"Customized_Deck=back.jpg", {reg::CustomisedDeckFile, "Y"}},
+        {"Additional_Cards_Set=set2", {reg::AdditionalCardSetFile, "Y"}},
+        {"UserDefault=Ann", {reg::Player, "Ann"}},
     };
     for (const Case& c : cases) {
         PutFile("Cfg.dat", std::string("[Preference]\n") + c.line + "\n");
         registers_.Reset();
         Make().ReadAllPreferences(game_, DisplayFacts{});
-        EXPECT_EQ(registers_.Get(c.field.position, c.field.width), c.field.value) << c.line;
+        EXPECT_EQ(registers_.Get(c.field.field), c.field.value) << c.line;
     }
 }
 
@@ -146,7 +151,7 @@ TEST_F(PreferencesTest, FileSectionAndKeyNamesAreMatchedWithoutCase)
     PutFile("CFG.DAT", "[preference]\nGAME_NAME=Klondike\n");
     Preferences preferences = Make();
     preferences.ReadAllPreferences(game_, DisplayFacts{});
-    EXPECT_EQ(registers_.Get(189, 50), "Klondike");
+    EXPECT_EQ(registers_.Get(reg::GameName), "Klondike");
     EXPECT_EQ(preferences.ReadString("Preference", "Game_name"), "Klondike");
 
     ASSERT_TRUE(preferences.WriteString("Preference", "Game_Name", "Spider"));
@@ -234,12 +239,12 @@ TEST_F(PreferencesTest, ExistingPlayersAreKept)
     PutFile("Cfg.dat", "[Preference]\nUserDefault=Ann\n");
     Preferences preferences = Make();
     preferences.EnsureDefaultPlayers();
-    EXPECT_EQ(registers_.Get(77, 30), "Ann");
+    EXPECT_EQ(registers_.Get(reg::Player), "Ann");
     EXPECT_EQ(FileText(), "[Preference]\nUserDefault=Ann\n"); // nothing written
 
     PutFile("Cfg.dat", "[Users]\nUser001=Ann\n");
     preferences.EnsureDefaultPlayers();
-    EXPECT_EQ(registers_.Get(77, 30), "Player 1");
+    EXPECT_EQ(registers_.Get(reg::Player), "Player 1");
     EXPECT_EQ(preferences.ReadString("Users", "User001"), "Ann");
     EXPECT_EQ(preferences.ReadString("Users", "User002"), "Player 2");
 }
@@ -263,14 +268,14 @@ TEST_F(PreferencesTest, FailedWritesKeepTheSettingAndAreReportedOnce)
         SessionRegisters registers;
         Preferences preferences(setup.dataFolder, registers, presentation);
         preferences.ReadAllPreferences(game_, DisplayFacts{});
-        EXPECT_EQ(registers.Get(189, 50), "FreeCell") << setup.what; // unreadable: defaults
+        EXPECT_EQ(registers.Get(reg::GameName), "FreeCell") << setup.what; // unreadable: defaults
 
-        registers.Set(189, 50, "Spider");
+        registers.Set(reg::GameName, "Spider");
         EXPECT_FALSE(preferences.WriteString("Preference", "Game_name", "Spider")) << setup.what;
         EXPECT_FALSE(preferences.WriteInt("Preference", "Game", 5)) << setup.what;
         preferences.EnsureDefaultPlayers();
-        EXPECT_EQ(registers.Get(189, 50), "Spider") << setup.what;
-        EXPECT_EQ(registers.Get(77, 30), "Player 1") << setup.what;
+        EXPECT_EQ(registers.Get(reg::GameName), "Spider") << setup.what;
+        EXPECT_EQ(registers.Get(reg::Player), "Player 1") << setup.what;
         ASSERT_EQ(presentation.events.size(), 1u) << setup.what;
         EXPECT_NE(presentation.events[0].find(preferences.FilePath().string()), std::string::npos);
         EXPECT_NE(presentation.events[0].find("until the program ends"), std::string::npos);
@@ -295,8 +300,8 @@ TEST_F(PreferencesTest, DamagedFileReadsAsDefaults)
         registers_.Reset();
         Preferences preferences = Make();
         preferences.ReadAllPreferences(game_, DisplayFacts{});
-        EXPECT_EQ(registers_.Get(189, 50), "FreeCell");
-        EXPECT_EQ(registers_.Get(62, 4), "0001");
+        EXPECT_EQ(registers_.Get(reg::GameName), "FreeCell");
+        EXPECT_EQ(registers_.Get(reg::GameNumber), "0001");
         // The file can still be written, and then holds the written key.
         ASSERT_TRUE(preferences.WriteString("Preference", "Game", "7"));
         EXPECT_EQ(preferences.ReadInt("Preference", "Game"), 7);

@@ -148,7 +148,7 @@ TEST_F(RecordsWindowTest, TheFirstRunOffersThePlayersOnceAndAsksForOneGame)
     window->OnFirstActivation();
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(chosen, 1);
-    EXPECT_EQ(session.context().registers.Get(77, 30), "Player 2");
+    EXPECT_EQ(session.context().registers.Get(reg::Player), "Player 2");
     EXPECT_EQ(session.preferences().ReadString("Parameters", "Players_Names_V01"), "Y");
 }
 

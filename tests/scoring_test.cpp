@@ -16,7 +16,7 @@ class ScoringTest : public ::testing::Test {
 protected:
     ScoringTest() : context(presentation)
     {
-        context.registers.Set(120, 2, "01");
+        context.registers.Set(reg::ScoringType, "01");
         context.rules[rule::PackSize] = 52;
         context.rules[rule::FoundationCount] = 4;
     }
@@ -40,7 +40,7 @@ TEST_F(ScoringTest, StandardScoringPaysForThePackAndEarnsFoundationCards)
     context.piles.foundations[5] = "001"; // beyond the game's foundations
     EXPECT_EQ(ComputeScore(context), 208);
 
-    context.registers.Set(120, 2, "02");
+    context.registers.Set(reg::ScoringType, "02");
     EXPECT_EQ(ComputeScore(context), 0) << "only scoring type 01 scores";
 }
 
@@ -65,9 +65,9 @@ TEST_F(ScoringTest, PackBasesJokersBonusAndSecondWaste)
 TEST_F(ScoringTest, RecomputeStoresAndShowsUnlessTheGameShowsNoScore)
 {
     AddFoundationScore(context, 1);
-    EXPECT_EQ(context.registers.Get(122, 6), "5");
+    EXPECT_EQ(context.registers.Get(reg::Score), "5");
     RecomputeScore(context);
-    EXPECT_EQ(context.registers.Get(122, 6), "-52");
+    EXPECT_EQ(context.registers.Get(reg::Score), "-52");
     EXPECT_EQ(presentation.events.back(), "score: -52");
 
     context.rules[rule::SpecialGame] = 9;
@@ -75,7 +75,7 @@ TEST_F(ScoringTest, RecomputeStoresAndShowsUnlessTheGameShowsNoScore)
     RecomputeScore(context);
     AddFoundationScore(context, 2);
     EXPECT_EQ(presentation.events.size(), shown) << "special game 9 leaves the score alone";
-    EXPECT_EQ(context.registers.Get(122, 6), "-52");
+    EXPECT_EQ(context.registers.Get(reg::Score), "-52");
 }
 
 TEST_F(ScoringTest, SpecialScorings)

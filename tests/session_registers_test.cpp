@@ -5,71 +5,82 @@
 #include <gtest/gtest.h>
 
 namespace marlowe {
+
+// Places outside the table, for the rules of the areas themselves.
+struct RegisterFieldForTests {
+    static RegisterField At(int position, int width) { return {position, width}; }
+};
+
 namespace {
+
+RegisterField At(int position, int width)
+{
+    return RegisterFieldForTests::At(position, width);
+}
 
 TEST(SessionRegisters, WritesStripLeadingSpacesAndCutToWidth)
 {
     SessionRegisters registers;
-    registers.Set(62, 4, "  12");
-    EXPECT_EQ(registers.Get(62, 4), "12");
-    EXPECT_EQ(registers.Get(62, 5), "12") << "the field was padded with spaces";
-    registers.Set(21, 3, "ABCDEFG");
-    EXPECT_EQ(registers.Get(21, 3), "ABC");
-    EXPECT_EQ(registers.Get(24, 1), "") << "the cut text does not spill into the next field";
+    registers.Set(reg::GameNumber, "  12");
+    EXPECT_EQ(registers.Get(reg::GameNumber), "12");
+    EXPECT_EQ(registers.Get(At(62, 5)), "12") << "the field was padded with spaces";
+    registers.Set(reg::CardBack, "ABCDEFG");
+    EXPECT_EQ(registers.Get(reg::CardBack), "ABC");
+    EXPECT_EQ(registers.Get(At(24, 1)), "") << "the cut text does not spill into the next field";
 }
 
 TEST(SessionRegisters, NeighbouringFieldsStayApart)
 {
     SessionRegisters registers;
-    registers.Set(66, 1, "Y");
-    registers.Set(67, 1, "N");
-    registers.Set(68, 6, 20000);
-    registers.Set(66, 1, "N");
-    EXPECT_EQ(registers.Get(66, 1), "N");
-    EXPECT_EQ(registers.Get(67, 1), "N");
-    EXPECT_EQ(registers.GetNumber(68, 6), 20000);
+    registers.Set(reg::ShowTime, "Y");
+    registers.Set(reg::AnimateCardMoves, "N");
+    registers.Set(reg::LanguageBase, 20000);
+    registers.Set(reg::ShowTime, "N");
+    EXPECT_EQ(registers.Get(reg::ShowTime), "N");
+    EXPECT_EQ(registers.Get(reg::AnimateCardMoves), "N");
+    EXPECT_EQ(registers.GetNumber(reg::LanguageBase), 20000);
 }
 
 TEST(SessionRegisters, UnwrittenAndOutOfRangeFieldsReadEmpty)
 {
     SessionRegisters registers;
-    EXPECT_EQ(registers.Get(189, 50), "");
-    EXPECT_EQ(registers.Get(1, 20), "Cfg.dat");
-    registers.Set(1000, 3, "abc");
-    EXPECT_EQ(registers.Get(1000, 3), "");
-    registers.Set(250, 1, "X");
-    EXPECT_EQ(registers.Get(250, 1), "");
-    EXPECT_EQ(registers.GetNumber(153, 15, -7), -7);
+    EXPECT_EQ(registers.Get(reg::GameName), "");
+    EXPECT_EQ(registers.Get(reg::PreferencesFileName), "Cfg.dat");
+    registers.Set(At(1000, 3), "abc");
+    EXPECT_EQ(registers.Get(At(1000, 3)), "");
+    registers.Set(At(250, 1), "X");
+    EXPECT_EQ(registers.Get(At(250, 1)), "");
+    EXPECT_EQ(registers.GetNumber(reg::DealNumber, -7), -7);
 }
 
 TEST(SessionRegisters, TheThreeAreasAreSeparate)
 {
     SessionRegisters registers;
-    registers.Set(1, 3, "one");
-    registers.Set(251, 3, "two");
-    registers.Set(501, 3, "thr");
-    EXPECT_EQ(registers.Get(1, 3), "one");
-    EXPECT_EQ(registers.Get(251, 3), "two");
-    EXPECT_EQ(registers.Get(501, 3), "thr");
+    registers.Set(At(1, 3), "one");
+    registers.Set(At(251, 3), "two");
+    registers.Set(At(501, 3), "thr");
+    EXPECT_EQ(registers.Get(At(1, 3)), "one");
+    EXPECT_EQ(registers.Get(At(251, 3)), "two");
+    EXPECT_EQ(registers.Get(At(501, 3)), "thr");
 }
 
 TEST(SessionRegisters, AreaThreeGrowsForLongFields)
 {
     SessionRegisters registers;
     const std::string text(200, 'x');
-    registers.Set(701, 200, text);
-    EXPECT_EQ(registers.Get(701, 200), text);
-    EXPECT_EQ(registers.Get(501, 200), "");
+    registers.Set(At(701, 200), text);
+    EXPECT_EQ(registers.Get(At(701, 200)), text);
+    EXPECT_EQ(registers.Get(At(501, 200)), "");
 }
 
 TEST(SessionRegisters, ResetClearsEverythingButTheFileName)
 {
     SessionRegisters registers;
-    registers.Set(77, 30, "Ann");
-    registers.Set(1, 20, "Other.dat");
+    registers.Set(reg::Player, "Ann");
+    registers.Set(reg::PreferencesFileName, "Other.dat");
     registers.Reset();
-    EXPECT_EQ(registers.Get(77, 30), "");
-    EXPECT_EQ(registers.Get(1, 20), "Cfg.dat");
+    EXPECT_EQ(registers.Get(reg::Player), "");
+    EXPECT_EQ(registers.Get(reg::PreferencesFileName), "Cfg.dat");
 }
 
 } // namespace

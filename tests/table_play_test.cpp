@@ -90,11 +90,11 @@ TEST_F(TablePlayTest, CtrlRightPressShowsAHiddenCardWholeUntilReleased)
 
     // Switched off in the preferences, or without Ctrl in a game whose right button sends,
     // there is no peek.
-    context.registers.Set(255, 1, "N");
+    context.registers.Set(reg::ShowPartlyHiddenCards, "N");
     QTest::mousePress(Board(), Qt::RightButton, Qt::ControlModifier, press);
     EXPECT_FALSE(Board()->Peeking());
     QTest::mouseRelease(Board(), Qt::RightButton, Qt::ControlModifier, press);
-    context.registers.Set(255, 1, "Y");
+    context.registers.Set(reg::ShowPartlyHiddenCards, "Y");
     QTest::mousePress(Board(), Qt::RightButton, Qt::NoModifier, press);
     EXPECT_FALSE(Board()->Peeking());
     QTest::mouseRelease(Board(), Qt::RightButton, Qt::NoModifier, press);
@@ -105,7 +105,7 @@ TEST_F(TablePlayTest, TheChosenPointerComesFromTheResourcesWithItsHotSpot)
     Deal(1, "0000000000001");
     EXPECT_EQ(Board()->cursor().shape(), Qt::ArrowCursor) << "10 is the system's pointer";
 
-    session.context().registers.Set(172, 2, "12");
+    session.context().registers.Set(reg::CursorSet, "12");
     Board()->ShowRestingPointer();
     const QImage resting = session.modules().Image("CUR_RIGHT_HAND1A");
     ASSERT_FALSE(resting.isNull());
@@ -131,10 +131,10 @@ TEST_F(TablePlayTest, AnAnimatedDealEndsWithTheTableDrawnAndDropsInputMeanwhile)
 {
     Deal(2, "0000000000001");
     GameContext& context = session.context();
-    context.registers.Set(67, 1, "Y");
-    context.registers.Set(241, 1, "Y");
+    context.registers.Set(reg::AnimateCardMoves, "Y");
+    context.registers.Set(reg::DealAnimation, "Y");
     // No pauses: the cards still glide step by step, only without waiting.
-    context.registers.Set(74, 2, "0");
+    context.registers.Set(reg::MoveSpeed, "0");
     const PileRef stock{PileGroup::StockGroup, 0};
     const PileRef waste{PileGroup::StockGroup, 1};
     bool sawDeal = false;
@@ -154,7 +154,7 @@ TEST_F(TablePlayTest, AnAnimatedDealEndsWithTheTableDrawnAndDropsInputMeanwhile)
     EXPECT_FALSE(session.Dealing());
     EXPECT_EQ(context.piles[stock], stockDuringDeal);
     EXPECT_TRUE(context.piles[waste].empty());
-    EXPECT_EQ(context.registers.Get(153, 15), "0000000000002");
+    EXPECT_EQ(context.registers.Get(reg::DealNumber), "0000000000002");
 
     // The deal left the table as a full drawing draws it, and the window shows it.
     const QImage dealt = session.painter().BoardImage();
@@ -164,15 +164,15 @@ TEST_F(TablePlayTest, AnAnimatedDealEndsWithTheTableDrawnAndDropsInputMeanwhile)
               dealt.pixel(CornerOf({PileGroup::Tableaus, 6}) + QPoint(20, 20)));
 
     // Either switch off draws the deal at once: no window events are handled on the way.
-    for (const auto& [position, width] : {std::pair{67, 1}, {241, 1}}) {
-        context.registers.Set(position, width, "N");
+    for (RegisterField animation : {reg::AnimateCardMoves, reg::DealAnimation}) {
+        context.registers.Set(animation, "N");
         bool handled = false;
         QTimer::singleShot(0, [&handled] { handled = true; });
         const ScreenFacts screen{1280, 16777216};
         ASSERT_TRUE(NewGame(context, session.preferences(), session.random(), 1, screen));
         EXPECT_FALSE(handled);
         QCoreApplication::processEvents();
-        context.registers.Set(position, width, "Y");
+        context.registers.Set(animation, "Y");
     }
 }
 

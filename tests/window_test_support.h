@@ -17,9 +17,9 @@ inline void StartTestRun(TableSession& run)
 {
     EXPECT_TRUE(run.Start(DisplayFacts{1280, 1024, 16777216}));
     // Cards move at once: the tests look at where they land, not at the flight.
-    run.context().registers.Set(67, 1, "N");
+    run.context().registers.Set(reg::AnimateCardMoves, "N");
     // Questions would wait for a player: never ask before abandoning a game.
-    run.context().registers.Set(185, 1, "N");
+    run.context().registers.Set(reg::ConfirmQuitGame, "N");
     // Only the player's own moves change the table.
     run.context().autoplayOn = false;
     // The first activation would stop at the players dialog of a first run.
@@ -30,10 +30,10 @@ inline void StartTestRun(TableSession& run)
 inline void DealFixedGame(TableSession& run, int game, const std::string& dealNumber)
 {
     GameContext& context = run.context();
-    context.registers.Set(153, 15, dealNumber);
+    context.registers.Set(reg::DealNumber, dealNumber);
     const ScreenFacts screen{1280, 16777216};
     if (!OpenGame(context, run.preferences(), run.random(), game, context.mainGame.GameName(game),
-                  context.registers.Get(77, 30), 1, false, screen)) {
+                  context.registers.Get(reg::Player), 1, false, screen)) {
         ASSERT_TRUE(NewGame(context, run.preferences(), run.random(), 1, screen));
     }
     ASSERT_EQ(context.CurrentGameNumber(), game);

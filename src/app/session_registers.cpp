@@ -12,59 +12,54 @@ void SessionRegisters::Reset()
 {
     for (auto& area : areas_)
         area.assign(kAreaLength, ' ');
-    Set(1, 20, "Cfg.dat");
+    Set(reg::PreferencesFileName, "Cfg.dat");
 }
 
 bool SessionRegisters::Locate(int position, int& area, std::size_t& offset)
 {
-    if (position >= 1 && position <= 249) {
-        area = 0;
-        offset = static_cast<std::size_t>(position - 1);
-    } else if (position >= 251 && position <= 499) {
-        area = 1;
-        offset = static_cast<std::size_t>(position - 251);
-    } else if (position >= 501 && position <= 999) {
-        area = 2;
-        offset = static_cast<std::size_t>(position - 501);
-    } else {
-        return false;
+    for (std::size_t i = 0; i < kRegisterAreas.size(); ++i) {
+        if (kRegisterAreas[i].Holds(position)) {
+            area = static_cast<int>(i);
+            offset = static_cast<std::size_t>(position - kRegisterAreas[i].first);
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
-void SessionRegisters::Set(int position, int width, std::string_view value)
+void SessionRegisters::Set(RegisterField field, std::string_view value)
 {
     int area = 0;
     std::size_t offset = 0;
-    if (width <= 0 || !Locate(position, area, offset))
+    if (field.Width() <= 0 || !Locate(field.Position(), area, offset))
         return;
-    const std::string field = PadRight(TrimLeft(value), width);
+    const std::string padded = PadRight(TrimLeft(value), field.Width());
     std::string& text = areas_[static_cast<std::size_t>(area)];
-    if (text.size() < offset + field.size())
-        text.resize(offset + field.size(), ' ');
-    text.replace(offset, field.size(), field);
+    if (text.size() < offset + padded.size())
+        text.resize(offset + padded.size(), ' ');
+    text.replace(offset, padded.size(), padded);
 }
 
-void SessionRegisters::Set(int position, int width, long long number)
+void SessionRegisters::Set(RegisterField field, long long number)
 {
-    Set(position, width, std::to_string(number));
+    Set(field, std::to_string(number));
 }
 
-std::string SessionRegisters::Get(int position, int width) const
+std::string SessionRegisters::Get(RegisterField field) const
 {
     int area = 0;
     std::size_t offset = 0;
-    if (width <= 0 || !Locate(position, area, offset))
+    if (field.Width() <= 0 || !Locate(field.Position(), area, offset))
         return {};
     const std::string& text = areas_[static_cast<std::size_t>(area)];
     if (offset >= text.size())
         return {};
-    return TrimRight(text.substr(offset, static_cast<std::size_t>(width)));
+    return TrimRight(text.substr(offset, static_cast<std::size_t>(field.Width())));
 }
 
-long long SessionRegisters::GetNumber(int position, int width, long long fallback) const
+long long SessionRegisters::GetNumber(RegisterField field, long long fallback) const
 {
-    return ParseInteger(Get(position, width)).value_or(fallback);
+    return ParseInteger(Get(field)).value_or(fallback);
 }
 
 } // namespace marlowe

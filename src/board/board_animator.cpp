@@ -27,9 +27,9 @@ public:
     {
         if (!active_)
             return;
-        savedRegister_ = context_.registers.Get(178, 1);
+        savedRegister_ = context_.registers.Get(reg::CardShadows);
         savedLook_ = painter_.Look();
-        context_.registers.Set(178, 1, "N");
+        context_.registers.Set(reg::CardShadows, "N");
         BoardLook plain = savedLook_;
         plain.shadows = false;
         painter_.SetLook(plain);
@@ -38,7 +38,7 @@ public:
     {
         if (!active_)
             return;
-        context_.registers.Set(178, 1, savedRegister_);
+        context_.registers.Set(reg::CardShadows, savedRegister_);
         painter_.SetLook(savedLook_);
     }
     ShadowsOffDuringGlide(const ShadowsOffDuringGlide&) = delete;
@@ -55,7 +55,7 @@ private:
 // The pause per glide step from register (74, 2); the default speed when it holds no number.
 int GlideSpeed(const GameContext& context)
 {
-    return static_cast<int>(std::clamp(context.registers.GetNumber(74, 2, kDefaultSpeed), 0LL, 99LL));
+    return static_cast<int>(std::clamp(context.registers.GetNumber(reg::MoveSpeed, kDefaultSpeed), 0LL, 99LL));
 }
 
 }  // namespace

@@ -46,29 +46,30 @@ QColor BackgroundColourOf(long long value)
 BackgroundSettings ChooseBackground(const SessionRegisters& registers, const Preferences& preferences)
 {
     BackgroundSettings settings;
-    settings.fade = registers.IsYes(135);
-    if (registers.IsYes(246)) {
+    settings.fade = registers.IsYes(reg::FadeBackground);
+    if (registers.IsYes(reg::CustomisedBackgroundFile)) {
         settings.kind = BackgroundKind::PictureFile;
         settings.pictureFile = preferences.ReadString(kPreferenceSection, "Customized_Background");
         return settings;
     }
-    if (registers.IsYes(260)) {
+    if (registers.IsYes(reg::AdditionalBackgroundFile)) {
         settings.kind = BackgroundKind::AdditionalBackground;
         settings.additionalName = preferences.ReadString(kPreferenceSection, "Additional_Background");
         return settings;
     }
-    if (registers.IsYes(27))
+    if (registers.IsYes(reg::DefaultBackground))
         return settings;
-    const long long texture = registers.GetNumber(43, 4);
+    const long long texture = registers.GetNumber(reg::BackgroundPicture);
     if (texture >= 2 && texture <= 1000) {
         settings.kind = BackgroundKind::Texture;
         settings.textureNumber = static_cast<int>(texture);
         return settings;
     }
     // The fixed colours of the customize dialog are numbered by their colour value, above 1000.
-    const long long fixed = registers.GetNumber(47, 15);
+    const long long fixed = registers.GetNumber(reg::FixedBackgroundColour);
     settings.kind = BackgroundKind::PlainColour;
-    settings.colour = BackgroundColourOf(fixed > 1000 ? fixed : registers.GetNumber(28, 15, kButtonFaceColour));
+    settings.colour =
+        BackgroundColourOf(fixed > 1000 ? fixed : registers.GetNumber(reg::BackgroundColour, kButtonFaceColour));
     return settings;
 }
 
@@ -130,7 +131,7 @@ void BoardBackground::Paint(QImage& background, const BackgroundSettings& settin
     }
     ReportAndReset(settings);
     BackgroundSettings fallback;
-    fallback.fade = registers_.IsYes(135);
+    fallback.fade = registers_.IsYes(reg::FadeBackground);
     Paint(background, fallback, scrollBarWidth);
 }
 
@@ -187,10 +188,10 @@ void BoardBackground::ReportAndReset(const BackgroundSettings& settings)
     } else {
         ReportAdditionalPictureFailure(presentation_, dataFolder_, "Background", settings.additionalName);
     }
-    registers_.Set(246, 1, "N");
-    registers_.Set(260, 1, "N");
-    registers_.Set(27, 1, "Y");
-    registers_.Set(135, 1, "Y");
+    registers_.Set(reg::CustomisedBackgroundFile, "N");
+    registers_.Set(reg::AdditionalBackgroundFile, "N");
+    registers_.Set(reg::DefaultBackground, "Y");
+    registers_.Set(reg::FadeBackground, "Y");
     preferences_.WriteString(kPreferenceSection, "Customized_Background", "");
     preferences_.WriteString(kPreferenceSection, "Additional_Background", "");
     preferences_.WriteString(kPreferenceSection, "Background_def", "Y");

@@ -1,5 +1,6 @@
 #include "board/board_snapshot.h"
 
+#include "app/register_settings.h"
 #include "app/session_registers.h"
 #include "board/board_painter.h"
 #include "board/card_images.h"
@@ -20,10 +21,9 @@ QImage RenderTable(const GameContext& context, ResourceModules& modules, const S
     // The default cards and back; nothing the player chose is read or written.
     QTemporaryDir data;
     SessionRegisters registers;
-    for (int flag : {256, 257, 258, 259})
-        registers.Set(flag, 1, "N");
-    registers.Set(24, 3, "001");
-    registers.Set(21, 3, "011");
+    ClearCardFileChoices(registers);
+    registers.Set(reg::CardSet, "001");
+    registers.Set(reg::CardBack, "011");
     RecordingPresentation quiet;
     Preferences preferences(data.path().toStdString(), registers, quiet);
     CardImages images(modules, registers, preferences, quiet, data.path().toStdString(), 16777216);

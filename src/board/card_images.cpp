@@ -1,5 +1,6 @@
 #include "board/card_images.h"
 
+#include "app/register_settings.h"
 #include "app/session_registers.h"
 #include "app/text_file.h"
 #include "app/text_helpers.h"
@@ -137,15 +138,15 @@ std::filesystem::path CardImages::CustomDeckFile(const std::string& name) const
 // faces. A set that cannot be used is reported and every card choice goes back to its default.
 QImage CardImages::CardSetSheet(int suitSheetMode)
 {
-    if (registers_.IsYes(257)) {
+    if (registers_.IsYes(reg::CustomisedCardSetFile)) {
         const std::string name = preferences_.ReadString(kPreferenceSection, "Customized_Cards_Set");
         const std::filesystem::path file = CustomCardSetFile(name);
         if (!std::filesystem::exists(file)) {
             for (std::string_view former : kFormerCustomSets)
                 if (name == former) {
                     // The set now comes with the additional module under the same name.
-                    registers_.Set(257, 1, "N");
-                    registers_.Set(258, 1, "Y");
+                    registers_.Set(reg::CustomisedCardSetFile, "N");
+                    registers_.Set(reg::AdditionalCardSetFile, "Y");
                     preferences_.WriteString(kPreferenceSection, "Customized_Cards_Set", "");
                     preferences_.WriteString(kPreferenceSection, "Additional_Cards_Set",
                                              modules_.ListedResourceName(ResourceModule::AdditionalCardSets, name));
@@ -165,7 +166,7 @@ QImage CardImages::CardSetSheet(int suitSheetMode)
             SetCardSize(*size, suitSheetMode);  // the set's own size decides the card size
         return ReadBitmapFile(file);
     }
-    if (registers_.IsYes(258) && sizeLetter_ != 'L') {
+    if (registers_.IsYes(reg::AdditionalCardSetFile) && sizeLetter_ != 'L') {
         const std::string name = preferences_.ReadString(kPreferenceSection, "Additional_Cards_Set");
         std::string resource = modules_.ListedResourceName(ResourceModule::AdditionalCardSets, name);
         if (resource.empty())
@@ -184,7 +185,7 @@ QImage CardImages::CardSetSheet(int suitSheetMode)
 
 void CardImages::LoadBuiltInFaces(int suitSheetMode)
 {
-    const std::string style = registers_.Get(24, 3).empty() ? DefaultStyle() : registers_.Get(24, 3);
+    const std::string style = registers_.Get(reg::CardSet).empty() ? DefaultStyle() : registers_.Get(reg::CardSet);
     const CardPixelSize cell = CardSizeOf(sizeLetter_);
     for (int suit = 0; suit < 4; ++suit) {
         const QImage sheet = modules_.Image(CardSheetName(sizeLetter_, style, kSuitLetters[PictureSuitOf(suit, suitSheetMode)]));
@@ -233,9 +234,9 @@ void CardImages::LoadExtras()
 
 void CardImages::ResetDeckChoices()
 {
-    registers_.Set(256, 1, "N");
-    registers_.Set(259, 1, "N");
-    registers_.Set(21, 3, "011");
+    registers_.Set(reg::CustomisedDeckFile, "N");
+    registers_.Set(reg::AdditionalDeckFile, "N");
+    registers_.Set(reg::CardBack, "011");
     preferences_.WriteString(kPreferenceSection, "Customized_Deck", "");
     preferences_.WriteString(kPreferenceSection, "Additional_Deck", "");
     preferences_.WriteInt(kPreferenceSection, "Back_Card", 11);
@@ -244,7 +245,7 @@ void CardImages::ResetDeckChoices()
 void CardImages::LoadCardBack()
 {
     QImage picture;
-    if (registers_.IsYes(256)) {
+    if (registers_.IsYes(reg::CustomisedDeckFile)) {
         const std::filesystem::path file =
             CustomDeckFile(preferences_.ReadString(kPreferenceSection, "Customized_Deck"));
         picture = ReadPictureFile(file);
@@ -252,7 +253,7 @@ void CardImages::LoadCardBack()
             presentation_.ShowInfo("Customized deck image not found: " + file.string());
             ResetDeckChoices();
         }
-    } else if (registers_.IsYes(259)) {
+    } else if (registers_.IsYes(reg::AdditionalDeckFile)) {
         const std::string name = preferences_.ReadString(kPreferenceSection, "Additional_Deck");
         std::string resource = modules_.ListedResourceName(ResourceModule::AdditionalBacks, name);
         if (resource.empty())
@@ -265,7 +266,7 @@ void CardImages::LoadCardBack()
         }
     }
     if (picture.isNull()) {
-        const std::string number = registers_.Get(21, 3).empty() ? "011" : registers_.Get(21, 3);
+        const std::string number = registers_.Get(reg::CardBack).empty() ? "011" : registers_.Get(reg::CardBack);
         LoadNamedImage(picture, CardBackName(sizeLetter_, number));
     }
     // A back of any size, a small-size back included, covers the whole card.
@@ -286,17 +287,16 @@ void CardImages::SetCardSize(char letter, int suitSheetMode)
     sizeLetter_ = std::string_view(kCardSizeLetters).find(letter) == std::string_view::npos ? 'B' : letter;
     cardWidth_ = card.width;
     cardHeight_ = card.height;
-    registers_.Set(128, 1, std::string(1, sizeLetter_));
+    registers_.Set(reg::CardSize, std::string(1, sizeLetter_));
     LoadCardImages(false, suitSheetMode);
 }
 
 void CardImages::ResetCardChoices()
 {
-    for (int flag : {257, 258, 256, 259})
-        registers_.Set(flag, 1, "N");
+    ClearCardFileChoices(registers_);
     for (const char* key : {"Customized_Cards_Set", "Additional_Cards_Set", "Customized_Deck", "Additional_Deck"})
         preferences_.WriteString(kPreferenceSection, key, "");
-    registers_.Set(24, 3, DefaultStyle());
+    registers_.Set(reg::CardSet, DefaultStyle());
     preferences_.WriteInt(kPreferenceSection, "Card", std::stoi(DefaultStyle()));
     preferences_.WriteString(kPreferenceSection, "Card_Size", "B");
     SetCardSize('B');
@@ -305,14 +305,14 @@ void CardImages::ResetCardChoices()
 void CardImages::ChooseFirstCardSize(int screenWidth)
 {
     std::optional<char> size;
-    if (registers_.IsYes(257))
+    if (registers_.IsYes(reg::CustomisedCardSetFile))
         size = DetectCardSetSize(CustomCardSetFile(preferences_.ReadString(kPreferenceSection, "Customized_Cards_Set")));
-    else if (registers_.IsYes(258))
+    else if (registers_.IsYes(reg::AdditionalCardSetFile))
         size = 'B';  // the additional sets come in every size; the usual one serves
     if (!size) {
         size = screenWidth >= 650 ? 'B' : 'M';
         const std::string style = *size == 'M' ? "003" : DefaultStyle();
-        registers_.Set(24, 3, style);
+        registers_.Set(reg::CardSet, style);
         preferences_.WriteInt(kPreferenceSection, "Card", std::stoi(style));
         preferences_.WriteString(kPreferenceSection, "Customized_Cards_Set", "");
         preferences_.WriteString(kPreferenceSection, "Additional_Cards_Set", "");

@@ -124,11 +124,11 @@ CustomGameRecord TMainGame::FindCustomGame(int number) const
 
 void TMainGame::CheckStoredGame(SessionRegisters& registers) const
 {
-    const auto stored = ParseInteger(registers.Get(62, 4));
+    const auto stored = ParseInteger(registers.Get(reg::GameNumber));
     if (!stored || *stored < 0 || !GameName(static_cast<int>(*stored)).empty())
         return;
-    registers.Set(62, 4, ZeroPad(-1, 4));
-    registers.Set(189, 50, "");
+    registers.Set(reg::GameNumber, ZeroPad(-1, reg::GameNumber.Width()));
+    registers.Set(reg::GameName, "");
 }
 
 std::string FamilyResourceName(int family)

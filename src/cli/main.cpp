@@ -143,7 +143,7 @@ int PrintShuffle(int argc, char** argv)
             return Usage();
         }
     }
-    context.registers.Set(kDealNumberPosition, kDealNumberWidth, argv[2]);
+    context.registers.Set(reg::DealNumber, argv[2]);
     const std::vector<int> pack = ShuffledPack(context);
     ReportMessages(presentation);
     if (pack.empty())
@@ -171,8 +171,8 @@ int PrintDeal(const TMainGame& mainGame, const std::string& gameArgument, const 
         return 1;
     }
     PrepareTableForDeal(context);
-    context.registers.Set(kDealNumberPosition, kDealNumberWidth, dealNumber);
-    context.registers.Set(120, 2, "01");
+    context.registers.Set(reg::DealNumber, dealNumber);
+    context.registers.Set(reg::ScoringType, "01");
     SeededRandom random = SeededRandom::FromClock();
     DealGame(context, random);
     ReportMessages(presentation);

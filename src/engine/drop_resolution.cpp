@@ -1,5 +1,6 @@
 #include "engine/drop_resolution.h"
 
+#include "app/register_settings.h"
 #include "engine/cards.h"
 #include "engine/legality.h"
 #include "engine/move_execution.h"
@@ -235,7 +236,7 @@ bool AutoMoveCard(GameContext& context, int card, const AutoMoveRequest& request
         return false;
     }
     const auto from = PileHolding(context, card);
-    if (from && context.registers.Get(67, 1) != "N")
+    if (from && AnimatesCardMoves(context.registers))
         context.presentation().GlideCard(card, *from, DestinationPile(*destination));
     return MoveTo(context, card, *destination, request.mover);
 }

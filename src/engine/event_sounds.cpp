@@ -7,19 +7,17 @@ namespace marlowe {
 
 namespace {
 
-constexpr int kSoundsEnabled = 141;
-
 void Play(GameContext& context, std::string_view name, bool wanted, SoundMode mode)
 {
-    if (wanted && context.registers.IsYes(kSoundsEnabled))
+    if (wanted && context.registers.IsYes(reg::SoundsEnabled))
         context.presentation().PlaySound(name, mode);
 }
 
 } // namespace
 
-bool SoundWanted(const GameContext& context, SoundSwitch soundSwitch)
+bool SoundWanted(const GameContext& context, RegisterField soundSwitch)
 {
-    return context.registers.IsYes(static_cast<int>(soundSwitch));
+    return context.registers.IsYes(soundSwitch);
 }
 
 void PlaySoundOnce(GameContext& context, std::string_view name, bool wanted)
@@ -42,7 +40,7 @@ void StopSound(GameContext& context)
     PlaySoundOnce(context, kSilentSound, true);
 }
 
-void PlayEventSound(GameContext& context, std::string_view name, SoundSwitch soundSwitch, bool looping)
+void PlayEventSound(GameContext& context, std::string_view name, RegisterField soundSwitch, bool looping)
 {
     Play(context, name, SoundWanted(context, soundSwitch), looping ? SoundMode::Looping : SoundMode::Once);
 }

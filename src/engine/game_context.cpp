@@ -1,12 +1,13 @@
 #include "engine/game_context.h"
 
+#include "app/register_settings.h"
 #include "catalogue/rule_loader.h"
 
 namespace marlowe {
 
 int GameContext::CurrentGameNumber() const
 {
-    return static_cast<int>(registers.GetNumber(62, 4, -1));
+    return marlowe::CurrentGameNumber(registers);
 }
 
 Outcome GameContext::LoadRules()

@@ -1,5 +1,6 @@
 #include "engine/game_won.h"
 
+#include "app/register_settings.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
@@ -54,7 +55,7 @@ bool GeneralTest(const GameContext& context, bool gapsCountAsEmpty)
 
 bool ScoreGoalReached(const GameContext& context)
 {
-    return context.registers.GetNumber(122, 6) >= context.rules[rule::TargetScore];
+    return CurrentScore(context.registers) >= context.rules[rule::TargetScore];
 }
 
 int RankSum(const std::string& pile)
@@ -188,7 +189,7 @@ bool IsGameWon(const GameContext& context)
                 return false;
             sum += CardRank(ElementAt(pile, 0));
         }
-        return sum == PuzzleTarget(context.registers.Get(153, 15));
+        return sum == PuzzleTarget(context.registers.Get(reg::DealNumber));
     }
     case 62: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 9);
     case 64: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 3);

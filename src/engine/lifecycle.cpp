@@ -1,5 +1,6 @@
 #include "engine/lifecycle.h"
 
+#include "app/register_settings.h"
 #include "engine/autoplay.h"
 #include "engine/deal.h"
 #include "engine/event_sounds.h"
@@ -16,16 +17,6 @@
 namespace marlowe {
 
 namespace {
-
-// Registers of the card size and the sizes saved while a game forces another.
-constexpr int kCardSize = 128;
-constexpr int kCardSet = 24;
-constexpr int kCustomisedSetFlag = 257;
-constexpr int kAdditionalSetFlag = 258;
-constexpr int kSavedSize = 240;
-constexpr int kSavedSet = 129;
-constexpr int kSavedCustomisedFlag = 261;
-constexpr int kSavedAdditionalFlag = 262;
 
 const char* const kPreference = "Preference";
 
@@ -72,16 +63,16 @@ void NoteCardSize(GameContext& context, Preferences& preferences, Advice advice)
          " using a predefined Cards Set."},
     };
     const AdviceText& text = texts[static_cast<int>(advice)];
-    ShowAdviceBox(context, preferences, text.key, text.before + context.registers.Get(189, 50) + text.after);
+    ShowAdviceBox(context, preferences, text.key, text.before + context.registers.Get(reg::GameName) + text.after);
 }
 
 void SetCardSize(GameContext& context, const ScreenFacts& screen, const std::string& size)
 {
     auto& registers = context.registers;
-    registers.Set(kCardSize, 1, size);
-    registers.Set(kCustomisedSetFlag, 1, "N");
-    registers.Set(kAdditionalSetFlag, 1, "N");
-    registers.Set(kCardSet, 3, size == "M" || screen.colours <= 256 ? "003" : "001");
+    registers.Set(reg::CardSize, size);
+    registers.Set(reg::CustomisedCardSetFile, "N");
+    registers.Set(reg::AdditionalCardSetFile, "N");
+    registers.Set(reg::CardSet, size == "M" || screen.colours <= 256 ? "003" : "001");
 }
 
 // Moves a preference key's value to another key and empties the first.
@@ -95,25 +86,25 @@ void MoveKey(Preferences& preferences, const char* from, const char* to)
 void RestoreSavedCardSize(GameContext& context, Preferences& preferences)
 {
     auto& registers = context.registers;
-    registers.Set(kCardSize, 1, registers.Get(kSavedSize, 1));
-    registers.Set(kCardSet, 3, registers.Get(kSavedSet, 3));
-    registers.Set(kCustomisedSetFlag, 1, registers.Get(kSavedCustomisedFlag, 1));
-    registers.Set(kAdditionalSetFlag, 1, registers.Get(kSavedAdditionalFlag, 1));
+    registers.Set(reg::CardSize, registers.Get(reg::SavedCardSize));
+    registers.Set(reg::CardSet, registers.Get(reg::SavedCardSet));
+    registers.Set(reg::CustomisedCardSetFile, registers.Get(reg::SavedCustomisedCardSetFile));
+    registers.Set(reg::AdditionalCardSetFile, registers.Get(reg::SavedAdditionalCardSetFile));
     MoveKey(preferences, "Customized_Cards_Set_Old_Big", "Customized_Cards_Set");
     MoveKey(preferences, "Additional_Cards_Set_Old_Big", "Additional_Cards_Set");
-    for (auto [position, width] : {std::pair{kSavedSize, 1}, std::pair{kSavedSet, 3}, std::pair{kSavedCustomisedFlag, 1},
-                                   std::pair{kSavedAdditionalFlag, 1}})
-        registers.Set(position, width, "");
+    for (RegisterField saved :
+         {reg::SavedCardSize, reg::SavedCardSet, reg::SavedCustomisedCardSetFile, reg::SavedAdditionalCardSetFile})
+        registers.Set(saved, "");
     context.commands.customize = true;
 }
 
 void SaveCardSize(GameContext& context, Preferences& preferences, const std::string& size)
 {
     auto& registers = context.registers;
-    registers.Set(kSavedSize, 1, size);
-    registers.Set(kSavedSet, 3, registers.Get(kCardSet, 3));
-    registers.Set(kSavedCustomisedFlag, 1, registers.Get(kCustomisedSetFlag, 1));
-    registers.Set(kSavedAdditionalFlag, 1, registers.Get(kAdditionalSetFlag, 1));
+    registers.Set(reg::SavedCardSize, size);
+    registers.Set(reg::SavedCardSet, registers.Get(reg::CardSet));
+    registers.Set(reg::SavedCustomisedCardSetFile, registers.Get(reg::CustomisedCardSetFile));
+    registers.Set(reg::SavedAdditionalCardSetFile, registers.Get(reg::AdditionalCardSetFile));
     preferences.WriteString(kPreference, "Customized_Cards_Set_Old_Big",
                             preferences.ReadString(kPreference, "Customized_Cards_Set", ""));
     preferences.WriteString(kPreference, "Additional_Cards_Set_Old_Big",
@@ -123,8 +114,8 @@ void SaveCardSize(GameContext& context, Preferences& preferences, const std::str
 // Fits the card size to what the game needs of the screen.
 void FitCardSize(GameContext& context, Preferences& preferences, const ScreenFacts& screen)
 {
-    const std::string size = context.registers.Get(kCardSize, 1);
-    const std::string saved = context.registers.Get(kSavedSize, 1);
+    const std::string size = context.registers.Get(reg::CardSize);
+    const std::string saved = context.registers.Get(reg::SavedCardSize);
     const int width = screen.width;
     const int need = context.rules[rule::ScreenNeed];
     auto sizeIs = [&](const char* letter) { return size == letter || saved == letter; };
@@ -133,7 +124,7 @@ void FitCardSize(GameContext& context, Preferences& preferences, const ScreenFac
                             (width < 650 && sizeIs("S")) || (width < 810 && need == 1 && sizeIs("S")) ||
                             (width < 810 && sizeIs("X"));
     if (!mustReduce) {
-        if (!context.registers.Get(kSavedSet, 3).empty())
+        if (!context.registers.Get(reg::SavedCardSet).empty())
             RestoreSavedCardSize(context, preferences);
         return;
     }
@@ -198,12 +189,12 @@ Preparation PrepareGame(GameContext& context, Preferences& preferences, const Sc
     preparation.loaded = context.LoadRules();
     if (!preparation.loaded)
         return preparation;
-    const std::string size = context.registers.Get(kCardSize, 1);
+    const std::string size = context.registers.Get(reg::CardSize);
     FitCardSize(context, preferences, screen);
 
     auto& game = context.mainGame;
     preparation.cardImagesChanged =
-        context.registers.Get(kCardSize, 1) != size || game.CurrentSpecialCardSet != context.rules[rule::SuitSheetMode];
+        context.registers.Get(reg::CardSize) != size || game.CurrentSpecialCardSet != context.rules[rule::SuitSheetMode];
     game.CurrentSpecialCardSet = context.rules[rule::SuitSheetMode];
 
     context.autoplayAvailable = context.rules[rule::AutoplayAvailable] != 0;
@@ -229,7 +220,7 @@ Outcome NewGame(GameContext& context, Preferences& preferences, RandomSource& ra
     }
     context.flags.Clear(ClockRunning);
     game.RedealsDone = 1;
-    context.registers.Set(122, 6, "0");
+    context.registers.Set(reg::Score, "0");
     if (dealMode == 2) {
         game.RandomDeal = 1;
         NewDealNumber(context, random);
@@ -241,7 +232,7 @@ Outcome NewGame(GameContext& context, Preferences& preferences, RandomSource& ra
     context.flags.Clear(WonMark);
     RecomputeScore(context);
 
-    context.presentation().DrawTable(context.registers.Get(241, 1) != "N");
+    context.presentation().DrawTable(context.registers.Get(reg::DealAnimation) != "N");
     game.TableDrawn = 1;
     StartClock(context, SecondOfDay(context));
     if (context.AutoplayActive()) {
@@ -263,7 +254,7 @@ bool OpenGame(GameContext& context, Preferences& preferences, RandomSource& rand
 {
     auto& registers = context.registers;
     const bool gameChanged = number != context.CurrentGameNumber();
-    const bool playerChanged = player != registers.Get(77, 30);
+    const bool playerChanged = player != CurrentPlayer(registers);
     if (!gameChanged && !playerChanged && context.flags[GameInProgress])
         return false;
     if (!ConfirmAbandon(context))
@@ -271,22 +262,22 @@ bool OpenGame(GameContext& context, Preferences& preferences, RandomSource& rand
     if (EndGame(context))
         return true; // the win has opened the game selection
     if (playerChanged) {
-        registers.Set(77, 30, player);
+        registers.Set(reg::Player, player);
         preferences.WriteString(kPreference, "UserDefault", player);
         UpdateTitle(context);
     }
     auto& game = context.mainGame;
     if (gameChanged || game.CardSizeNoted == 2)
         game.CardSizeNoted = 0;
-    const std::string previousNumber = registers.Get(62, 4);
-    const std::string previousName = registers.Get(189, 50);
-    registers.Set(62, 4, number);
-    registers.Set(189, 50, name);
+    const std::string previousNumber = registers.Get(reg::GameNumber);
+    const std::string previousName = registers.Get(reg::GameName);
+    registers.Set(reg::GameNumber, number);
+    registers.Set(reg::GameName, name);
     if (gameChanged) {
         if (auto prepared = PrepareGame(context, preferences, screen); !prepared.loaded) {
             // A game whose rules cannot be read is not opened; the previous choice stays.
-            registers.Set(62, 4, previousNumber);
-            registers.Set(189, 50, previousName);
+            registers.Set(reg::GameNumber, previousNumber);
+            registers.Set(reg::GameName, previousName);
             context.presentation().ShowInfo(prepared.loaded.message());
             return false;
         }
@@ -316,7 +307,7 @@ bool EndGame(GameContext& context)
     auto& game = context.mainGame;
     const int goal = context.rules[rule::TargetScore];
     if (goal != 0)
-        context.flags.Set(WonMark, context.registers.GetNumber(122, 6) >= goal);
+        context.flags.Set(WonMark, CurrentScore(context.registers) >= goal);
     const bool won = context.flags[WonMark];
     StopClock(context, SecondOfDay(context));
     context.commands.pauseAndQuit = false;
@@ -348,7 +339,7 @@ bool ConfirmAbandon(GameContext& context, const std::string& text)
 {
     if (context.flags[WinAnimationRunning])
         return false;
-    if (context.registers.Get(185, 1) == "N")
+    if (context.registers.Get(reg::ConfirmQuitGame) == "N")
         return true;
     if (context.flags[GameInProgress] && !context.flags[WonMark])
         return context.presentation().Confirm(text);
@@ -368,8 +359,8 @@ void NewGameCommand(GameContext& context, Preferences& preferences, RandomSource
 
 std::string GameTitle(const GameContext& context)
 {
-    std::string title = "Marlowe 2002 5.8  [" + context.registers.Get(189, 50) + "]";
-    const std::string deal = context.registers.Get(153, 15);
+    std::string title = "Marlowe 2002 5.8  [" + context.registers.Get(reg::GameName) + "]";
+    const std::string deal = context.registers.Get(reg::DealNumber);
     if (!deal.empty())
         title += "  [" + deal + "]";
     return title;

@@ -1,5 +1,6 @@
 #include "engine/memory_games.h"
 
+#include "app/register_settings.h"
 #include "engine/cards.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
@@ -185,7 +186,7 @@ MemorySummary MemorySummaryOf(const GameContext& context, bool won)
         break;
     }
     summary.matchTotal = summary.matches * summary.pointsPerMatch;
-    summary.score = static_cast<int>(context.registers.GetNumber(122, 6));
+    summary.score = CurrentScore(context.registers);
     summary.scoreToWin = context.rules[rule::TargetScore];
     if (summary.page == 0) {
         const int columns = context.TableauCount();

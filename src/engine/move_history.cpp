@@ -118,13 +118,13 @@ void RestoreSnapshot(GameContext& context, const Snapshot& snapshot)
 void RecordSnapshot(GameContext& context, bool redo)
 {
     (redo ? context.redoHistory : context.undoHistory).Append(TakeSnapshot(context));
-    context.registers.Set(redo ? 139 : 138, 1, "0");
+    context.registers.Set(redo ? reg::RedoRecorded : reg::UndoRecorded, "0");
 }
 
 void ClearRedo(GameContext& context)
 {
     context.redoHistory.Clear();
-    context.registers.Set(139, 1, "0");
+    context.registers.Set(reg::RedoRecorded, "0");
 }
 
 void ClearHistory(GameContext& context, bool both)
@@ -151,7 +151,7 @@ void TagLastSnapshot(GameContext& context, SnapshotTag tag)
 
 bool UndoAllowed(const GameContext& context)
 {
-    return context.rules[rule::NoUndo] != 1 && context.registers.Get(137, 1) != "2";
+    return context.rules[rule::NoUndo] != 1 && context.registers.Get(reg::UndoSetting) != "2";
 }
 
 bool Undo(GameContext& context)

@@ -38,15 +38,15 @@ PlayProtocol::PlayProtocol(const TMainGame& mainGame, const std::filesystem::pat
     context_.mainGame = mainGame;
     context_.mainGame.dataFolder = dataFolder;
     preferences_.ReadAllPreferences(context_.mainGame, DisplayFacts{});
-    context_.registers.Set(185, 1, "N"); // never ask before abandoning
+    context_.registers.Set(reg::ConfirmQuitGame, "N"); // never ask before abandoning
     hints_ = LoadHintFile(mainGame.programFolder, presentation_);
 }
 
 bool PlayProtocol::Start(int game, const std::string& dealNumber, bool autoplay)
 {
-    context_.registers.Set(62, 4, game);
-    context_.registers.Set(189, 50, context_.mainGame.GameName(game));
-    context_.registers.Set(153, 15, dealNumber);
+    context_.registers.Set(reg::GameNumber, game);
+    context_.registers.Set(reg::GameName, context_.mainGame.GameName(game));
+    context_.registers.Set(reg::DealNumber, dealNumber);
     context_.autoplayOn = autoplay;
     const Outcome dealt = NewGame(context_, preferences_, random_, 1);
     if (!dealt)
@@ -93,7 +93,7 @@ std::string PlayProtocol::Dispatch(const std::string& command, const std::vector
 std::string PlayProtocol::State()
 {
     PrintTable(context_, out_);
-    out_ << "score=" << context_.registers.Get(122, 6) << '\n'
+    out_ << "score=" << context_.registers.Get(reg::Score) << '\n'
          << "won=" << (IsGameWon(context_) ? 1 : 0) << '\n'
          << "redeals=" << context_.mainGame.RedealsDone << '\n'
          << "undo=" << context_.undoHistory.Size() << '\n';

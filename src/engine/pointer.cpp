@@ -1,5 +1,6 @@
 #include "engine/pointer.h"
 
+#include "app/register_settings.h"
 #include "app/text_helpers.h"
 #include "engine/cards.h"
 #include "engine/event_sounds.h"
@@ -22,7 +23,7 @@ namespace {
 
 bool Shadowed(const GameContext& context)
 {
-    return context.registers.Get(178, 1) != "N";
+    return ShowsCardShadows(context.registers);
 }
 
 int Special(const GameContext& context)
@@ -140,7 +141,7 @@ void Release(GameContext& context)
 // The held cards go back to their pile.
 void PutBack(GameContext& context)
 {
-    if (context.registers.Get(67, 1) != "N")
+    if (AnimatesCardMoves(context.registers))
         context.presentation().GlideCard(context.hold.card, context.hold.from, context.hold.from);
     context.presentation().DrawPile(context.hold.from);
     if (Shadowed(context))
@@ -378,8 +379,8 @@ bool DoubleClickSend(GameContext& context, std::optional<PileRef> pile, int card
         context.doubleClickGuard = false; // a double click on the stock turns cards twice
         return false;
     }
-    const bool toFoundations = context.registers.Get(249, 1) == "Y";
-    const bool toTableaus = context.registers.Get(251, 1) == "Y";
+    const bool toFoundations = context.registers.Get(reg::DoubleClickToFoundations) == "Y";
+    const bool toTableaus = context.registers.Get(reg::DoubleClickToTableaus) == "Y";
     if (!toFoundations && !toTableaus)
         return false;
     if (!pile || !EligibleForSend(context, *pile, card))
@@ -393,8 +394,8 @@ bool DoubleClickSend(GameContext& context, std::optional<PileRef> pile, int card
 
 bool RightClickSend(GameContext& context, std::optional<PileRef> pile, int card)
 {
-    const bool toFoundations = context.registers.Get(247, 1) == "Y";
-    const bool toTableaus = context.registers.Get(248, 1) == "Y";
+    const bool toFoundations = context.registers.Get(reg::RightClickToFoundations) == "Y";
+    const bool toTableaus = context.registers.Get(reg::RightClickToTableaus) == "Y";
     if (!toFoundations && !toTableaus)
         return false;
     const bool moved = Send(context, pile, card, toFoundations, toTableaus);

@@ -1,5 +1,6 @@
 #include "engine/post_move.h"
 
+#include "app/register_settings.h"
 #include "engine/cards.h"
 #include "engine/event_sounds.h"
 #include "engine/legality.h"
@@ -101,14 +102,14 @@ void RemoveCompleteSequence(GameContext& context, int tableau)
 
 void TurnUpExposedCards(GameContext& context)
 {
-    if (context.registers.Get(239, 1) == "N" || context.rules[rule::AutoFaceUp] == 0)
+    if (!TurnsExposedCardsFaceUp(context.registers) || context.rules[rule::AutoFaceUp] == 0)
         return;
     for (int k = 0; k < context.TableauCount(); ++k) {
         const int top = TopElement(context.piles.tableaus[static_cast<std::size_t>(k)]);
         if (top <= 0 || !context.cards.IsFaceDown(top))
             continue;
         context.cards.SetCardFaceMark(top, '1');
-        if (context.registers.Get(178, 1) != "N")
+        if (ShowsCardShadows(context.registers))
             context.presentation().FlipCard(top, {PileGroup::Tableaus, k});
         PlayEventSound(context, "Face_up", SoundSwitch::FaceUp);
         context.presentation().DrawPile({PileGroup::Tableaus, k});

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace marlowe {
 
@@ -50,8 +51,7 @@ struct KeyEntry {
     std::string_view key;
     std::string_view fallback;
     Into into = Into::Nothing;
-    int position = 0;
-    int width = 0;
+    std::optional<RegisterField> field;
     Machine machine = Machine::None;
 };
 
@@ -61,95 +61,95 @@ constexpr auto P = kPreference;
 
 // Every key of the file that has a default, with the register the start-up read fills.
 constexpr KeyEntry kKeys[] = {
-    {P, "Show_ToolTips", "Y", Text, 244, 1},
-    {P, "ToolBar_Large", "", Nothing, 0, 0, NewerDesktop},
+    {P, "Show_ToolTips", "Y", Text, reg::ShowToolTips},
+    {P, "ToolBar_Large", "", Nothing, {}, NewerDesktop},
     {P, "ToolBar_Flat", "Y"},
-    {P, "ToolBar_XP", "", Nothing, 0, 0, NewerDesktop},
+    {P, "ToolBar_XP", "", Nothing, {}, NewerDesktop},
     {P, "ToolBar_Visible", "Y"},
-    {P, "StatusBar", "N", Text, 76, 1},
+    {P, "StatusBar", "N", Text, reg::StatusBar},
     {P, "Back_Card", "11"},
-    {P, "Card", "", Nothing, 0, 0, CardSet},
-    {P, "Card_Size", "B", Text, 128, 1},
-    {P, "Customized_Cards_Set", "", FileFlag, 257, 1},
-    {P, "Additional_Cards_Set", "", FileFlag, 258, 1},
+    {P, "Card", "", Nothing, {}, CardSet},
+    {P, "Card_Size", "B", Text, reg::CardSize},
+    {P, "Customized_Cards_Set", "", FileFlag, reg::CustomisedCardSetFile},
+    {P, "Additional_Cards_Set", "", FileFlag, reg::AdditionalCardSetFile},
     {P, "Customized_Cards_Set_Old_Big", ""},
     {P, "Additional_Cards_Set_Old_Big", ""},
-    {P, "Customized_Deck", "", FileFlag, 256, 1},
-    {P, "Additional_Deck", "", FileFlag, 259, 1},
-    {P, "Background_def", "N", Text, 27, 1},
+    {P, "Customized_Deck", "", FileFlag, reg::CustomisedDeckFile},
+    {P, "Additional_Deck", "", FileFlag, reg::AdditionalDeckFile},
+    {P, "Background_def", "N", Text, reg::DefaultBackground},
     {P, "Background_bmp", ""},
     {P, "Background_Col", "-2147483633"},
-    {P, "Background_Fixed_Col", "32768", Number, 47, 15},
-    {P, "Fade_Background", "Y", Text, 135, 1},
-    {P, "Customized_Background", "", FileFlag, 246, 1},
-    {P, "Additional_Background", "", FileFlag, 260, 1},
-    {P, "Random_Background", "N", Text, 152, 1},
-    {P, "Random_Card", "N", Text, 187, 1},
-    {P, "Random_Deck", "N", Text, 188, 1},
+    {P, "Background_Fixed_Col", "32768", Number, reg::FixedBackgroundColour},
+    {P, "Fade_Background", "Y", Text, reg::FadeBackground},
+    {P, "Customized_Background", "", FileFlag, reg::CustomisedBackgroundFile},
+    {P, "Additional_Background", "", FileFlag, reg::AdditionalBackgroundFile},
+    {P, "Random_Background", "N", Text, reg::RandomBackground},
+    {P, "Random_Card", "N", Text, reg::RandomCardSet},
+    {P, "Random_Deck", "N", Text, reg::RandomCardBack},
     {P, "Game", "1"},
-    {P, "Game_name", "FreeCell", Text, 189, 50},
+    {P, "Game_name", "FreeCell", Text, reg::GameName},
     {P, "Game_TreeNum", "-30"},
     {P, "Game_TreePos", ""},
     {P, "Game_TreeType", "0"},
     {P, "Open_Preview_Game", "Y"},
     {P, "Open_Show_Won_Lost", "N"},
-    {P, "Show_Time", "Y", Text, 66, 1},
-    {P, "Show_Score", "Y", Text, 136, 1},
-    {P, "Cards_Animate", "Y", Text, 67, 1},
-    {P, "Cards_Shadowed", "", Text, 178, 1, LikeCardsAnimate},
-    {P, "Speed_Move_Card", "10", Number, 74, 2},
-    {P, "Deal_Animation", "Y", Text, 241, 1},
-    {P, "Redeal_Animation", "Y", Text, 242, 1},
+    {P, "Show_Time", "Y", Text, reg::ShowTime},
+    {P, "Show_Score", "Y", Text, reg::ShowScore},
+    {P, "Cards_Animate", "Y", Text, reg::AnimateCardMoves},
+    {P, "Cards_Shadowed", "", Text, reg::CardShadows, LikeCardsAnimate},
+    {P, "Speed_Move_Card", "10", Number, reg::MoveSpeed},
+    {P, "Deal_Animation", "Y", Text, reg::DealAnimation},
+    {P, "Redeal_Animation", "Y", Text, reg::RedealAnimation},
     {P, "Winning_Animations", "(Random)"},
     {P, "Winning_Animations_Time", "30"},
     {P, "Winning_Animation", ""}, // written by the customize dialog, never read
-    {P, "Piles_TT", "N", Text, 179, 1},
-    {P, "ShowPilesSize", "N", Text, 245, 1},
-    {P, "VertScrollBar", "Y", Text, 243, 1},
-    {P, "Show_Main_Popup_Menu", "Y", Text, 253, 1},
-    {P, "Show_Partial_Hidden_Card", "Y", Text, 255, 1},
-    {P, "Automatic_FaceUp", "Y", Text, 239, 1},
-    {P, "RightClick_To_Foundations", "Y", Text, 247, 1},
-    {P, "RightClick_To_Tableaus", "Y", Text, 248, 1},
-    {P, "DoubleClick_To_Foundations", "Y", Text, 249, 1},
-    {P, "DoubleClick_To_Tableaus", "N", Text, 251, 1},
-    {P, "Undo_Enabled", "0", Text, 137, 1},
+    {P, "Piles_TT", "N", Text, reg::PickedCardsDrawing},
+    {P, "ShowPilesSize", "N", Text, reg::ShowPileSizes},
+    {P, "VertScrollBar", "Y", Text, reg::VerticalScrollBar},
+    {P, "Show_Main_Popup_Menu", "Y", Text, reg::MainPopupMenu},
+    {P, "Show_Partial_Hidden_Card", "Y", Text, reg::ShowPartlyHiddenCards},
+    {P, "Automatic_FaceUp", "Y", Text, reg::AutomaticFaceUp},
+    {P, "RightClick_To_Foundations", "Y", Text, reg::RightClickToFoundations},
+    {P, "RightClick_To_Tableaus", "Y", Text, reg::RightClickToTableaus},
+    {P, "DoubleClick_To_Foundations", "Y", Text, reg::DoubleClickToFoundations},
+    {P, "DoubleClick_To_Tableaus", "N", Text, reg::DoubleClickToTableaus},
+    {P, "Undo_Enabled", "0", Text, reg::UndoSetting},
     {P, "AutoPlay_All_Games", "1"},
     {P, "AutoPlay", "Y"},
     {P, "HighLights_Foundations_Mark", "0"},
     {P, "HighLights_Foundations_Color", "0"},
-    {P, "Cursor", "10", Number, 172, 2},
-    {P, "Language", "20000", Number, 68, 6},
+    {P, "Cursor", "10", Number, reg::CursorSet},
+    {P, "Language", "20000", Number, reg::LanguageBase},
     {P, "UserDefault", ""},
     {P, "Disable_Statistics", "N"},
-    {P, "ConfirmQuitGame", "N", Text, 185, 1},
-    {P, "ConfirmEnterHiScores", "Y", Text, 186, 1},
+    {P, "ConfirmQuitGame", "N", Text, reg::ConfirmQuitGame},
+    {P, "ConfirmEnterHiScores", "Y", Text, reg::ConfirmEnterHiScores},
     {P, "ConfirmQuit", "N"},
-    {P, "Sounds_Enabled", "Y", Text, 141, 1},
-    {P, "Sounds_About", "Y", Text, 142, 1},
-    {P, "Sounds_Autoplay", "Y", Text, 143, 1},
-    {P, "Sounds_GameWon", "Y", Text, 144, 1},
-    {P, "Sounds_NewGame", "N", Text, 145, 1},
-    {P, "Sounds_Redo", "Y", Text, 146, 1},
-    {P, "Sounds_Restart", "Y", Text, 147, 1},
-    {P, "Sounds_Splash", "Y", Text, 148, 1},
-    {P, "Sounds_Shuffle", "Y", Text, 149, 1},
-    {P, "Sounds_Undo", "Y", Text, 151, 1},
-    {P, "Sounds_HiScores", "Y", Text, 171, 1},
-    {P, "Sounds_NewHiScores", "Y", Text, 174, 1},
-    {P, "Sounds_Pairing", "Y", Text, 175, 1},
-    {P, "Sounds_Stock", "Y", Text, 176, 1},
-    {P, "Sounds_Tableau", "Y", Text, 177, 1},
-    {P, "Sounds_FaceUp", "Y", Text, 180, 1},
-    {P, "Sounds_CardDown", "Y", Text, 181, 1},
-    {P, "Sounds_CardUp", "Y", Text, 182, 1},
-    {P, "Sounds_Redeal", "Y", Text, 183, 1},
-    {P, "Sounds_Foundation", "Y", Text, 184, 1},
-    {P, "Sounds_Redeal_Without_Animation", "Y", Text, 252, 1},
+    {P, "Sounds_Enabled", "Y", Text, reg::SoundsEnabled},
+    {P, "Sounds_About", "Y", Text, SoundSwitch::About},
+    {P, "Sounds_Autoplay", "Y", Text, SoundSwitch::Autoplay},
+    {P, "Sounds_GameWon", "Y", Text, SoundSwitch::GameWon},
+    {P, "Sounds_NewGame", "N", Text, SoundSwitch::NewGame},
+    {P, "Sounds_Redo", "Y", Text, SoundSwitch::Redo},
+    {P, "Sounds_Restart", "Y", Text, SoundSwitch::Restart},
+    {P, "Sounds_Splash", "Y", Text, SoundSwitch::Splash},
+    {P, "Sounds_Shuffle", "Y", Text, SoundSwitch::Shuffle},
+    {P, "Sounds_Undo", "Y", Text, SoundSwitch::Undo},
+    {P, "Sounds_HiScores", "Y", Text, SoundSwitch::HiScores},
+    {P, "Sounds_NewHiScores", "Y", Text, SoundSwitch::NewHiScores},
+    {P, "Sounds_Pairing", "Y", Text, SoundSwitch::Pairing},
+    {P, "Sounds_Stock", "Y", Text, SoundSwitch::Stock},
+    {P, "Sounds_Tableau", "Y", Text, SoundSwitch::Tableau},
+    {P, "Sounds_FaceUp", "Y", Text, SoundSwitch::FaceUp},
+    {P, "Sounds_CardDown", "Y", Text, SoundSwitch::CardDown},
+    {P, "Sounds_CardUp", "Y", Text, SoundSwitch::CardUp},
+    {P, "Sounds_Redeal", "Y", Text, SoundSwitch::Redeal},
+    {P, "Sounds_Foundation", "Y", Text, SoundSwitch::Foundation},
+    {P, "Sounds_Redeal_Without_Animation", "Y", Text, SoundSwitch::RedealWithoutAnimation},
     {P, "MainWindowState_Left", "50"},
     {P, "MainWindowState_Top", "50"},
-    {P, "MainWindowState_Width", "", Nothing, 0, 0, WindowWidth},
-    {P, "MainWindowState_Height", "", Nothing, 0, 0, WindowHeight},
+    {P, "MainWindowState_Width", "", Nothing, {}, WindowWidth},
+    {P, "MainWindowState_Height", "", Nothing, {}, WindowHeight},
     {P, "MainWindowState_Maximized", "Y"},
     {P, "Full_Screen", "N"},
     {kSettings, "Random_Game_Type", "2"},
@@ -201,7 +201,7 @@ Preferences::Preferences(std::filesystem::path dataFolder, SessionRegisters& reg
 
 std::filesystem::path Preferences::FilePath() const
 {
-    const std::string name = registers_.Get(1, 20);
+    const std::string name = registers_.Get(reg::PreferencesFileName);
     return FindFileNoCase(dataFolder_, name.empty() ? std::string(kFileName) : name);
 }
 
@@ -295,16 +295,16 @@ void Preferences::ReadAllPreferences(TMainGame& game, const DisplayFacts& displa
     for (const KeyEntry& entry : kKeys) {
         switch (entry.into) {
         case Into::Text:
-            registers_.Set(entry.position, entry.width, Text(file, entry.section, entry.key));
+            registers_.Set(*entry.field, Text(file, entry.section, entry.key));
             break;
         case Into::Number: {
             const auto fallback = ParseInteger(DefaultOf(file, entry.section, entry.key)).value_or(0);
-            registers_.Set(entry.position, entry.width, Fitted(Number(file, entry.section, entry.key), entry.width, fallback));
+            registers_.Set(*entry.field, Fitted(Number(file, entry.section, entry.key), entry.field->Width(), fallback));
             break;
         }
         case Into::FileFlag:
             // Cleared rather than left alone, so that a second read cannot keep a stale "Y".
-            registers_.Set(entry.position, entry.width, Text(file, entry.section, entry.key).empty() ? "" : "Y");
+            registers_.Set(*entry.field, Text(file, entry.section, entry.key).empty() ? "" : "Y");
             break;
         case Into::Nothing:
             break;
@@ -313,22 +313,22 @@ void Preferences::ReadAllPreferences(TMainGame& game, const DisplayFacts& displa
 
     // Card back 0 (and any number below 1) names the first back.
     const int back = Number(file, kPreference, "Back_Card");
-    registers_.Set(21, 3, Padded(back < 1 ? 1 : back, 3, 11));
+    registers_.Set(reg::CardBack, Padded(back < 1 ? 1 : back, reg::CardBack.Width(), 11));
     const int cardSetDefault = static_cast<int>(ParseInteger(DefaultOf(file, kPreference, "Card")).value_or(1));
     const int cardSet = Number(file, kPreference, "Card");
-    registers_.Set(24, 3, Padded(cardSet < 1 ? cardSetDefault : cardSet, 3, cardSetDefault));
+    registers_.Set(reg::CardSet, Padded(cardSet < 1 ? cardSetDefault : cardSet, reg::CardSet.Width(), cardSetDefault));
 
     const int colour = Number(file, kPreference, "Background_Col");
-    registers_.Set(28, 15, static_cast<long long>(colour == 0 ? kButtonFaceColour : colour));
+    registers_.Set(reg::BackgroundColour, static_cast<long long>(colour == 0 ? kButtonFaceColour : colour));
     const std::string picture = Text(file, kPreference, "Background_bmp");
-    registers_.Set(43, 4, picture.empty() ? std::string("0") : picture);
+    registers_.Set(reg::BackgroundPicture, picture.empty() ? std::string("0") : picture);
 
     // -1 (no game) is kept as "-001".
-    registers_.Set(62, 4, Padded(Number(file, kPreference, "Game"), 4, 1));
+    registers_.Set(reg::GameNumber, Padded(Number(file, kPreference, "Game"), reg::GameNumber.Width(), 1));
 
     const std::string player = Text(file, kPreference, "UserDefault");
-    registers_.Set(77, 30, player.empty() ? std::string(kFirstPlayer) : player);
-    registers_.Set(120, 2, "01"); // per-card scoring, the only scoring type
+    registers_.Set(reg::Player, player.empty() ? std::string(kFirstPlayer) : player);
+    registers_.Set(reg::ScoringType, "01"); // per-card scoring, the only scoring type
 
     const int autoplayMode = Number(file, kPreference, "AutoPlay_All_Games");
     game.AutoPlayMode = static_cast<std::int16_t>(autoplayMode >= 1 && autoplayMode <= 3 ? autoplayMode : 1);
@@ -354,7 +354,7 @@ void Preferences::EnsureDefaultPlayers()
         }
         Commit(file);
     }
-    registers_.Set(77, 30, player);
+    registers_.Set(reg::Player, player);
 }
 
 int Preferences::CountRun()

@@ -1,5 +1,6 @@
 #include "engine/scoring.h"
 
+#include "app/register_settings.h"
 #include "app/text_helpers.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
@@ -50,7 +51,7 @@ int PackBase(const RuleVector& rules)
 
 int StandardScore(const GameContext& context)
 {
-    if (context.registers.Get(120, 2) != "01")
+    if (context.registers.Get(reg::ScoringType) != "01")
         return 0;
     const RuleVector& rules = context.rules;
     return PackBase(rules) + kPointsPerCard * rules[rule::BonusCards] +
@@ -189,7 +190,7 @@ int ComputeScore(const GameContext& context)
                 return -52;
             sum += CardRank(TopElement(piles.foundations[static_cast<std::size_t>(f)]));
         }
-        return sum == PuzzleTarget(context.registers.Get(153, 15)) ? 23 : -52;
+        return sum == PuzzleTarget(context.registers.Get(reg::DealNumber)) ? 23 : -52;
     }
     case 62:
         return -pack + kPointsPerCard * CardsOn(piles.tableaus, 0, 15) +
@@ -198,7 +199,7 @@ int ComputeScore(const GameContext& context)
     case 65:
         return -pack + kPointsPerCard * CardsOn(piles.tableaus, 0, kMaxTableaus - 1) +
                kPointsPerCard * CardsOn(piles.foundations, 0, kMaxFoundations - 1);
-    case 74: return game.TableDrawn ? ThirtiesScore(context, pack) : static_cast<int>(context.registers.GetNumber(122, 6));
+    case 74: return game.TableDrawn ? ThirtiesScore(context, pack) : CurrentScore(context.registers);
     default: return StandardScore(context);
     }
 }
@@ -208,17 +209,17 @@ void RecomputeScore(GameContext& context)
     if (ShowsNoScore(context.rules[rule::SpecialGame]))
         return;
     const int score = ComputeScore(context);
-    context.registers.Set(122, 6, score);
+    context.registers.Set(reg::Score, score);
     context.presentation().ShowScore(score);
 }
 
 void AddFoundationScore(GameContext& context, int cards)
 {
     const int special = context.rules[rule::SpecialGame];
-    if (ShowsNoScore(special) || special == 76 || special == 77 || context.registers.Get(120, 2) != "01")
+    if (ShowsNoScore(special) || special == 76 || special == 77 || context.registers.Get(reg::ScoringType) != "01")
         return;
-    const int score = static_cast<int>(context.registers.GetNumber(122, 6)) + kPointsPerCard * cards;
-    context.registers.Set(122, 6, score);
+    const int score = CurrentScore(context.registers) + kPointsPerCard * cards;
+    context.registers.Set(reg::Score, score);
     context.presentation().ShowScore(score);
 }
 

@@ -179,13 +179,13 @@ void NewDealNumber(GameContext& context, RandomSource& random)
 {
     const long long a = random.Below(9'999'999);
     const long long b = random.Below(999'999);
-    context.registers.Set(kDealNumberPosition, kDealNumberWidth, RightChars(ZeroPad(a * b, kDealNumberDigits), kDealNumberDigits));
+    context.registers.Set(reg::DealNumber, RightChars(ZeroPad(a * b, kDealNumberDigits), kDealNumberDigits));
 }
 
 std::string DealNumber(const GameContext& context)
 {
     std::string number =
-        RightChars(std::string(kDealNumberDigits, '0') + Trim(context.registers.Get(kDealNumberPosition, kDealNumberWidth)),
+        RightChars(std::string(kDealNumberDigits, '0') + Trim(context.registers.Get(reg::DealNumber)),
                    kDealNumberDigits);
     for (char& ch : number)
         if (ch < '0' || ch > '9')

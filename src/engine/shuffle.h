@@ -11,9 +11,7 @@
 
 namespace marlowe {
 
-// Where the deal number lives: register (153, 15), 13 decimal digits.
-constexpr int kDealNumberPosition = 153;
-constexpr int kDealNumberWidth = 15;
+// The deal number (register reg::DealNumber) has 13 decimal digits.
 constexpr int kDealNumberDigits = 13;
 
 // The engine's only source of chance: the new deal number and the one deal family that empties

@@ -1,5 +1,6 @@
 #include "engine/stock.h"
 
+#include "app/register_settings.h"
 #include "app/text_helpers.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
@@ -43,7 +44,7 @@ bool AnyTableauEmpty(const GameContext& context)
 
 bool Animated(const GameContext& context)
 {
-    return context.registers.Get(67, 1) != "N";
+    return AnimatesCardMoves(context.registers);
 }
 
 // Takes the stock's top card off the stock.
@@ -67,7 +68,7 @@ void MergeClickSnapshots(GameContext& context, std::size_t sizeBefore)
 void RedealWaste(GameContext& context)
 {
     const char mark = context.rules[rule::StockFaceDown] != 0 ? '0' : '1';
-    const bool animate = context.registers.Get(242, 1) != "N";
+    const bool animate = context.registers.Get(reg::RedealAnimation) != "N";
     if (animate)
         PlayEventSound(context, "Redeal", SoundSwitch::Redeal, true);
     else

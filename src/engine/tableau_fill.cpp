@@ -3,6 +3,7 @@
 
 #include "engine/autoplay.h"
 
+#include "app/register_settings.h"
 #include "engine/cards.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
@@ -166,7 +167,7 @@ bool FillWith(GameContext& context, PileRef source, int pile)
 {
     const int card = TopElement(context.piles[source]);
     const PileRef destination{PileGroup::Tableaus, pile};
-    if (context.registers.Get(67, 1) != "N")
+    if (AnimatesCardMoves(context.registers))
         context.presentation().GlideCard(card, source, destination);
     if (!ExecuteMove(context, card, destination, false))
         return false;

@@ -1,5 +1,6 @@
 #include "records/finished_game.h"
 
+#include "app/register_settings.h"
 #include "engine/game_clock.h"
 #include "engine/game_context.h"
 
@@ -21,14 +22,14 @@ FinishedGame FinishedGameOf(const GameContext& context, bool won, const LocalSta
     const SessionRegisters& registers = context.registers;
     FinishedGame game;
     game.game = context.CurrentGameNumber();
-    game.gameName = registers.Get(189, 50);
-    game.dealNumber = registers.Get(153, 15);
-    game.player = registers.Get(77, 30);
+    game.gameName = registers.Get(reg::GameName);
+    game.dealNumber = registers.Get(reg::DealNumber);
+    game.player = CurrentPlayer(registers);
     game.won = won;
-    game.score = static_cast<int>(registers.GetNumber(122, 6));
+    game.score = CurrentScore(registers);
     game.seconds = context.secondOfDay ? ElapsedSeconds(context, context.secondOfDay()) : 0;
     game.moves = context.mainGame.MoveCount;
-    game.scoringType = static_cast<int>(registers.GetNumber(120, 2));
+    game.scoringType = static_cast<int>(registers.GetNumber(reg::ScoringType));
     game.date = stamp.date;
     game.time = stamp.time;
     return game;
@@ -39,7 +40,7 @@ bool GameCountsForRecords(const GameContext& context)
     const TMainGame& game = context.mainGame;
     return GameCounts(context.CurrentGameNumber(), game.RandomDeal == 1, game.StatisticsDisabled,
                       game.GameStarted == 1) &&
-           !context.registers.Get(77, 30).empty();
+           !CurrentPlayer(context.registers).empty();
 }
 
 std::function<void(GameContext&, bool won)> RecordingHook(GameRecords& records)
@@ -47,7 +48,7 @@ std::function<void(GameContext&, bool won)> RecordingHook(GameRecords& records)
     return [&records](GameContext& context, bool won) {
         if (GameCountsForRecords(context))
             records.Record(FinishedGameOf(context, won, LocalNow()));
-        else if (const std::string player = context.registers.Get(77, 30);
+        else if (const std::string player = CurrentPlayer(context.registers);
                  !context.mainGame.StatisticsDisabled && !player.empty())
             records.Files().EnsureStatisticsFiles(player);
     };

@@ -115,7 +115,7 @@ void PlayerList::Remove(std::string_view name)
 
 void PlayerList::Save(Preferences& preferences, SessionRegisters& registers, const std::string& currentPlayer) const
 {
-    registers.Set(77, 30, currentPlayer);
+    registers.Set(reg::Player, currentPlayer);
     if (changed_) {
         for (int n = 1; n <= kMostStoredPlayers; ++n) {
             const std::size_t index = static_cast<std::size_t>(n - 1);

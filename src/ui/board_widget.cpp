@@ -1,5 +1,6 @@
 #include "ui/board_widget.h"
 
+#include "app/register_settings.h"
 #include "catalogue/rule_parameters.h"
 #include "engine/cards.h"
 #include "engine/pointer.h"
@@ -28,7 +29,7 @@ BoardWidget::BoardWidget(TableSession& session, QWidget* parent)
 
 int BoardWidget::ChosenPointer() const
 {
-    return static_cast<int>(session_.context().registers.GetNumber(172, 2, TableCursors::kSystemPointer));
+    return static_cast<int>(session_.context().registers.GetNumber(reg::CursorSet, TableCursors::kSystemPointer));
 }
 
 void BoardWidget::ShowRestingPointer()
@@ -141,7 +142,7 @@ void BoardWidget::FlyBack(const CardOverlay& carried, PileRef from, int count)
     GameContext& context = session_.context();
     const Place home = CardPosition(context, session_.geometry(), from, count - 1, false);
     const QPoint homePoint = BoardPoint(QPoint(home.x, home.y));
-    if (IsPlaced(home.x) && carried.at != homePoint && context.registers.Get(67, 1) != "N") {
+    if (IsPlaced(home.x) && carried.at != homePoint && AnimatesCardMoves(context.registers)) {
         BoardChanged(session_.painter().DrawPile(from, count));
         BoardAnimator animator(context, session_.geometry(), session_.painter(), session_.images(),
                                session_.preferences(), *this, session_.random());
@@ -198,7 +199,7 @@ void BoardWidget::PressRight(const PointerHit& hit, bool ctrl)
 bool BoardWidget::Peek(const PointerHit& hit)
 {
     const GameContext& context = session_.context();
-    if (!context.flags[GameInProgress] || context.registers.Get(255, 1) != "Y")
+    if (!context.flags[GameInProgress] || context.registers.Get(reg::ShowPartlyHiddenCards) != "Y")
         return false;
     if (!hit.pile || hit.card <= 0 || context.cards.IsFaceDown(hit.card))
         return false;

@@ -25,9 +25,9 @@ bool IsNot(const Preferences& preferences, const char* key, const char* value)
 }
 
 // A flag stored both as a preference and in its register.
-void StoreFlag(Preferences& preferences, SessionRegisters& registers, const char* key, int position, bool on)
+void StoreFlag(Preferences& preferences, SessionRegisters& registers, const char* key, RegisterField flag, bool on)
 {
-    registers.Set(position, 1, YesNo(on));
+    registers.Set(flag, YesNo(on));
     preferences.WriteString(kPreference, key, YesNo(on));
 }
 
@@ -35,14 +35,14 @@ void StoreFlag(Preferences& preferences, SessionRegisters& registers, const char
 // otherwise keep covering it.
 void StoreBack(int back, Preferences& preferences, SessionRegisters& registers)
 {
-    registers.Set(21, 3, ZeroPad(back, 3));
-    preferences.WriteInt(kPreference, "Back_Card", static_cast<int>(registers.GetNumber(21, 3)));
-    if (registers.IsYes(256)) {
-        registers.Set(256, 1, "N");
+    registers.Set(reg::CardBack, ZeroPad(back, 3));
+    preferences.WriteInt(kPreference, "Back_Card", static_cast<int>(registers.GetNumber(reg::CardBack)));
+    if (registers.IsYes(reg::CustomisedDeckFile)) {
+        registers.Set(reg::CustomisedDeckFile, "N");
         preferences.WriteString(kPreference, "Customized_Deck", "");
     }
-    if (registers.IsYes(259)) {
-        registers.Set(259, 1, "N");
+    if (registers.IsYes(reg::AdditionalDeckFile)) {
+        registers.Set(reg::AdditionalDeckFile, "N");
         preferences.WriteString(kPreference, "Additional_Deck", "");
     }
 }
@@ -55,23 +55,23 @@ void StoreBackground(int node, long long plainColour, Preferences& preferences, 
     const bool isTexture = node > kPlainColourNode && node <= kLastTextureNode;
     const long long picture = isTexture ? node : 0;
     const long long fixed = node > kLastTextureNode ? node : 0;
-    const long long colour = registers.GetNumber(28, 15, kButtonFaceColour);
+    const long long colour = registers.GetNumber(reg::BackgroundColour, kButtonFaceColour);
     const long long storedColour = node == kPlainColourNode ? plainColour : colour;
 
-    registers.Set(43, 4, picture);
+    registers.Set(reg::BackgroundPicture, picture);
     preferences.WriteString(kPreference, "Background_bmp", std::to_string(picture));
-    registers.Set(28, 15, storedColour);
+    registers.Set(reg::BackgroundColour, storedColour);
     preferences.WriteString(kPreference, "Background_Col", std::to_string(storedColour));
-    registers.Set(47, 15, fixed);
+    registers.Set(reg::FixedBackgroundColour, fixed);
     preferences.WriteString(kPreference, "Background_Fixed_Col", std::to_string(fixed));
-    StoreFlag(preferences, registers, "Background_Def", 27, isDefault);
+    StoreFlag(preferences, registers, "Background_Def", reg::DefaultBackground, isDefault);
     // The player's picture and an additional background come before all of these.
-    if (registers.IsYes(246)) {
-        registers.Set(246, 1, "N");
+    if (registers.IsYes(reg::CustomisedBackgroundFile)) {
+        registers.Set(reg::CustomisedBackgroundFile, "N");
         preferences.WriteString(kPreference, "Customized_Background", "");
     }
-    if (registers.IsYes(260)) {
-        registers.Set(260, 1, "N");
+    if (registers.IsYes(reg::AdditionalBackgroundFile)) {
+        registers.Set(reg::AdditionalBackgroundFile, "N");
         preferences.WriteString(kPreference, "Additional_Background", "");
     }
 }
@@ -80,21 +80,21 @@ void StoreBackground(int node, long long plainColour, Preferences& preferences, 
 
 std::optional<int> BackNodeInEffect(const SessionRegisters& registers)
 {
-    if (registers.IsYes(256) || registers.IsYes(259))
+    if (registers.IsYes(reg::CustomisedDeckFile) || registers.IsYes(reg::AdditionalDeckFile))
         return std::nullopt;
-    return static_cast<int>(registers.GetNumber(21, 3, 11));
+    return static_cast<int>(registers.GetNumber(reg::CardBack, 11));
 }
 
 std::optional<int> BackgroundNodeInEffect(const SessionRegisters& registers)
 {
-    if (registers.IsYes(246) || registers.IsYes(260))
+    if (registers.IsYes(reg::CustomisedBackgroundFile) || registers.IsYes(reg::AdditionalBackgroundFile))
         return std::nullopt;
-    if (registers.IsYes(27))
+    if (registers.IsYes(reg::DefaultBackground))
         return kDefaultBackgroundNode;
-    const long long picture = registers.GetNumber(43, 4);
+    const long long picture = registers.GetNumber(reg::BackgroundPicture);
     if (picture > kPlainColourNode && picture <= kLastTextureNode)
         return static_cast<int>(picture);
-    const long long fixed = registers.GetNumber(47, 15);
+    const long long fixed = registers.GetNumber(reg::FixedBackgroundColour);
     return fixed > kLastTextureNode ? static_cast<int>(fixed) : kPlainColourNode;
 }
 
@@ -113,7 +113,7 @@ CustomizeChoices ReadCustomizeChoices(const Preferences& preferences, const Sess
     choices.statisticsDisabled = mainGame.StatisticsDisabled;
     choices.back = BackNodeInEffect(registers);
     choices.background = BackgroundNodeInEffect(registers);
-    choices.plainColour = registers.GetNumber(28, 15, kButtonFaceColour);
+    choices.plainColour = registers.GetNumber(reg::BackgroundColour, kButtonFaceColour);
     choices.fadeBackground = preferences.ReadString(kPreference, "Fade_Background") == "Y";
     choices.soundsDisabled = IsNot(preferences, "Sounds_Enabled", "Y");
     return choices;
@@ -124,18 +124,18 @@ void StoreCustomizeChoices(const CustomizeChoices& choices, Preferences& prefere
 {
     // The registers are what the run plays by: sounds and the question before abandoning a
     // game follow the new choice at once, not from the next start.
-    StoreFlag(preferences, registers, "Sounds_Enabled", 141, !choices.soundsDisabled);
+    StoreFlag(preferences, registers, "Sounds_Enabled", reg::SoundsEnabled, !choices.soundsDisabled);
     if (choices.back && *choices.back > 0)
         StoreBack(*choices.back, preferences, registers);
     if (choices.background)
         StoreBackground(*choices.background, choices.plainColour, preferences, registers);
-    StoreFlag(preferences, registers, "Fade_Background", 135, choices.fadeBackground);
+    StoreFlag(preferences, registers, "Fade_Background", reg::FadeBackground, choices.fadeBackground);
     preferences.WriteString(kPreference, "ToolBar_Large", YesNo(choices.largeButtons));
     preferences.WriteString(kPreference, "ToolBar_Flat", YesNo(choices.flatButtons));
-    StoreFlag(preferences, registers, "Show_Time", 66, choices.showTime);
-    StoreFlag(preferences, registers, "Show_Score", 136, choices.showScore);
+    StoreFlag(preferences, registers, "Show_Time", reg::ShowTime, choices.showTime);
+    StoreFlag(preferences, registers, "Show_Score", reg::ShowScore, choices.showScore);
     preferences.WriteString(kPreference, "ConfirmQuit", YesNo(choices.confirmOnExit));
-    StoreFlag(preferences, registers, "ConfirmQuitGame", 185, choices.confirmQuitGame);
+    StoreFlag(preferences, registers, "ConfirmQuitGame", reg::ConfirmQuitGame, choices.confirmQuitGame);
     preferences.WriteString(kPreference, "Winning_Animation", YesNo(choices.winningAnimation));
     preferences.WriteString(kPreference, "Disable_Statistics", YesNo(choices.statisticsDisabled));
     mainGame.StatisticsDisabled = choices.statisticsDisabled;

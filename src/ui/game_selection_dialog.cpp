@@ -1,5 +1,6 @@
 #include "ui/game_selection_dialog.h"
 
+#include "app/register_settings.h"
 #include "app/session_registers.h"
 #include "app/text_helpers.h"
 #include "board/resource_modules.h"
@@ -184,7 +185,7 @@ std::optional<GameChoice> TfrmOpenGame::ShowDialog()
 void TfrmOpenGame::PrepareToShow()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int current = static_cast<int>(registers_.GetNumber(62, 4, -1));
+    const int current = CurrentGameNumber(registers_);
     lastGame_ = current;
     FillPlayers();
     ShowMarks();
@@ -216,7 +217,7 @@ void TfrmOpenGame::FillPlayers()
         if (!name.empty() && !players.contains(QString::fromStdString(name)))
             players << QString::fromStdString(name);
     }
-    const QString current = QString::fromStdString(registers_.Get(77, 30));
+    const QString current = QString::fromStdString(CurrentPlayer(registers_));
     if (!current.isEmpty() && !players.contains(current))
         players << current;
     players.sort(Qt::CaseInsensitive);

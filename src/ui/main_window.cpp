@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "app/register_settings.h"
 #include "catalogue/custom_games.h"
 #include "engine/autoplay.h"
 #include "engine/event_sounds.h"
@@ -83,7 +84,7 @@ MainWindow::MainWindow(TableSession& session) : session_(session)
     panels_ = new StatusPanels(session_.modules(), this);
     statusBar()->addWidget(panels_, 1);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->setVisible(session_.context().registers.Get(76, 1) == "Y");
+    statusBar()->setVisible(session_.context().registers.Get(reg::StatusBar) == "Y");
     tableMenu_ = BuildTableMenu(this, commands_);
 
     ConnectCommands();
@@ -150,7 +151,7 @@ void MainWindow::ConnectCommands()
     connect(board_, &BoardWidget::Played, this, &MainWindow::RefreshCommands);
     connect(board_, &BoardWidget::PointerOver, this, &MainWindow::ShowPileHint);
     connect(board_, &BoardWidget::MenuRequested, this, [this](QPoint at) {
-        if (session_.context().registers.Get(253, 1) != "N")
+        if (session_.context().registers.Get(reg::MainPopupMenu) != "N")
             tableMenu_->exec(at);
     });
     connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int value) { session_.SetScrollPosition(value); });
@@ -222,7 +223,7 @@ void MainWindow::ShowStatistics(QAction* command)
         return;
     GameContext& context = session_.context();
     const CommandTable& c = commands_;
-    const std::string player = context.registers.Get(77, 30);
+    const std::string player = CurrentPlayer(context.registers);
     const int game = context.CurrentGameNumber();
     StatisticsFiles& files = session_.statistics();
     std::unique_ptr<QDialog> dialog;
@@ -234,7 +235,7 @@ void MainWindow::ShowStatistics(QAction* command)
         dialog = std::make_unique<LogDialog>(files, context.mainGame, player, this);
     else if (game >= 0)
         dialog = std::make_unique<GameInformationDialog>(files, context.mainGame, session_.modules(), player, game,
-                                                         context.registers.Get(153, 15), this);
+                                                         context.registers.Get(reg::DealNumber), this);
     if (!dialog)
         return;
     dialog->exec();
@@ -264,7 +265,7 @@ bool MainWindow::ShowPlayers()
 void MainWindow::FitScrollBar(int extent)
 {
     const int height = session_.BoardSize().height();
-    const bool tall = extent > height && session_.context().registers.Get(243, 1) != "N";
+    const bool tall = extent > height && session_.context().registers.Get(reg::VerticalScrollBar) != "N";
     if (tall) {
         {
             const QSignalBlocker quiet(scrollBar_);

@@ -3,6 +3,7 @@
 
 #include "ui/main_window.h"
 
+#include "app/register_settings.h"
 #include "engine/lifecycle.h"
 #include "engine/preferences.h"
 #include "ui/table_session.h"
@@ -63,8 +64,8 @@ void MainWindow::OnFirstActivation()
     if (remembered && stored >= 0) {
         const std::string name = context.mainGame.GameName(stored);
         OpenGame(context, session_.preferences(), session_.random(), stored,
-                 name.empty() ? context.registers.Get(189, 50) : name,
-                 context.registers.Get(77, 30), 2, false, ScreenFacts{session_.ScreenWidth(), session_.ColourCount()});
+                 name.empty() ? context.registers.Get(reg::GameName) : name,
+                 CurrentPlayer(context.registers), 2, false, ScreenFacts{session_.ScreenWidth(), session_.ColourCount()});
         RefreshCommands();
     } else {
         ChooseGame();

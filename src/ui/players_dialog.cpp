@@ -1,5 +1,6 @@
 #include "ui/players_dialog.h"
 
+#include "app/register_settings.h"
 #include "app/text_helpers.h"
 #include "board/resource_modules.h"
 #include "engine/game_context.h"
@@ -133,7 +134,7 @@ bool TfrmPlayers::eventFilter(QObject* watched, QEvent* event)
 bool TfrmPlayers::ShowDialog()
 {
     players_ = PlayerList::Read(preferences_);
-    currentPlayer_ = context_.registers.Get(77, 30);
+    currentPlayer_ = marlowe::CurrentPlayer(context_.registers);
     playerChanged_ = false;
     ShowPlayers(currentPlayer_);
     lboOperatori_->setFocus();
@@ -280,7 +281,7 @@ void TfrmPlayers::SelectPlayer()
             return;
         // The game in progress belongs to the previous player and is recorded under that name.
         EndGame(context_);
-        context_.registers.Set(122, 6, "0");
+        context_.registers.Set(reg::Score, "0");
         currentPlayer_ = *selected;
         playerChanged_ = true;
     }

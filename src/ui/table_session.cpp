@@ -1,5 +1,6 @@
 #include "ui/table_session.h"
 
+#include "app/register_settings.h"
 #include "board/board_animator.h"
 #include "catalogue/main_game.h"
 #include "catalogue/rule_parameters.h"
@@ -109,7 +110,7 @@ Outcome TableSession::Start(const DisplayFacts& display)
     if (firstStart) {
         images_->ChooseFirstCardSize(display.screenWidth);
     } else {
-        const std::string size = context_.registers.Get(128, 1);
+        const std::string size = context_.registers.Get(reg::CardSize);
         images_->SetCardSize(size.empty() ? 'B' : size[0]);
     }
     painter_ = std::make_unique<BoardPainter>(context_, geometry_, *images_);
@@ -125,7 +126,7 @@ void TableSession::ReadLook()
 {
     if (!painter_)
         return;
-    painter_->SetLook(BoardLook{context_.registers.Get(178, 1) != "N", context_.mainGame.FoundationMarkStyle,
+    painter_->SetLook(BoardLook{ShowsCardShadows(context_.registers), context_.mainGame.FoundationMarkStyle,
                                 context_.mainGame.FoundationMarkColour});
 }
 
@@ -141,10 +142,10 @@ void TableSession::Relayout()
     if (!painter_)
         return;
     // Preparing a game may have chosen another card size for the screen.
-    const std::string size = context_.registers.Get(128, 1);
+    const std::string size = context_.registers.Get(reg::CardSize);
     if (!size.empty() && size[0] != images_->SizeLetter())
         images_->SetCardSize(size[0], context_.rules[rule::SuitSheetMode]);
-    geometry_.SetCardSize(images_->SizeLetter(), context_.registers.Get(178, 1) != "N", context_.rules);
+    geometry_.SetCardSize(images_->SizeLetter(), ShowsCardShadows(context_.registers), context_.rules);
     geometry_.screenWidth = screenSize_.width();
     LayoutRequest layout;
     layout.frame = MainBoardFrame(WindowFrame{boardSize_.width(), boardSize_.height(), boardSize_.height()});
@@ -265,8 +266,8 @@ void TableSession::DrawTable(bool animateDeal)
 bool TableSession::DealAnimated() const
 {
     // A window not yet shown would only make the player wait for a deal nobody sees.
-    return painter_ && view_ && view_->isVisible() && context_.registers.Get(241, 1) == "Y" &&
-           context_.registers.Get(67, 1) != "N";
+    return painter_ && view_ && view_->isVisible() && context_.registers.Get(reg::DealAnimation) == "Y" &&
+           AnimatesCardMoves(context_.registers);
 }
 
 void TableSession::AnimateDeal()

@@ -144,8 +144,8 @@ void ToolBand::ApplyPreferences()
 {
     large_ = preferences_.ReadString(kPreference, "ToolBar_Large") == "Y";
     xp_ = preferences_.ReadString(kPreference, "ToolBar_XP") == "Y";
-    timeShown_ = registers_.Get(66, 1) != "N";
-    scoreShown_ = registers_.Get(136, 1) != "N";
+    timeShown_ = registers_.Get(reg::ShowTime) != "N";
+    scoreShown_ = registers_.Get(reg::ShowScore) != "N";
     (large_ ? largeIcons_ : smallIcons_)->setChecked(true);
     (xp_ ? xpStyle_ : win98Style_)->setChecked(true);
     LoadPictures();
@@ -191,7 +191,7 @@ void ToolBand::SetXpStyle(bool xp)
 void ToolBand::SetTimeShown(bool shown)
 {
     timeShown_ = shown;
-    registers_.Set(66, 1, shown ? "Y" : "N");
+    registers_.Set(reg::ShowTime, shown ? "Y" : "N");
     preferences_.WriteString(kPreference, "Show_Time", shown ? "Y" : "N");
     ShowPanels();
 }
@@ -199,7 +199,7 @@ void ToolBand::SetTimeShown(bool shown)
 void ToolBand::SetScoreShown(bool shown)
 {
     scoreShown_ = shown;
-    registers_.Set(136, 1, shown ? "Y" : "N");
+    registers_.Set(reg::ShowScore, shown ? "Y" : "N");
     preferences_.WriteString(kPreference, "Show_Score", shown ? "Y" : "N");
     ShowPanels();
 }

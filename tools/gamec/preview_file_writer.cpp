@@ -157,8 +157,8 @@ std::vector<PreviewRecord> PreviewRecordsOf(const CompiledGame& game)
         context.rules[index] = game.rules[static_cast<std::size_t>(index)];
     context.rules.SaveRuleCopy();
     PrepareTableForDeal(context);
-    context.registers.Set(kDealNumberPosition, kDealNumberWidth, kPreviewDealNumber);
-    context.registers.Set(120, 2, "01");
+    context.registers.Set(reg::DealNumber, kPreviewDealNumber);
+    context.registers.Set(reg::ScoringType, "01");
     SeededRandom random(1); // only the deal family that empties a pile at random draws from it
     DealGame(context, random);
 
