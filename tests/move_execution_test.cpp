@@ -165,6 +165,19 @@ TEST_F(MoveExecutionTest, RedoIsClearedAndSpecialGamesKeepTheirScore)
     EXPECT_EQ(context.registers.Get(122, 6), "77");
 }
 
+// Moves leave the score alone in the games without a score and in those with a fixed score.
+TEST_F(MoveExecutionTest, MovesLeaveFixedAndAbsentScoresAlone)
+{
+    for (const int code : {59, 76, 77}) {
+        Tableau(0) = CodeText(kAceOfHearts);
+        context.piles.foundations[0].clear();
+        context.rules[rule::SpecialGame] = static_cast<std::int16_t>(code);
+        context.registers.Set(122, 6, "77");
+        ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, "Dest1")) << code;
+        EXPECT_EQ(context.registers.Get(122, 6), "77") << code;
+    }
+}
+
 TEST_F(MoveExecutionTest, StyleTwelveTableauxKeepTheirCells)
 {
     context.rules[rule::TableauStyle] = 12;

@@ -1,6 +1,7 @@
 #include "board/board_layout.h"
 
 #include "board/layout_work.h"
+#include "catalogue/rule_values.h"
 
 #include <cstdlib>
 #include <initializer_list>
@@ -229,7 +230,7 @@ void ComputeBoardLayout(const RuleVector& rules, const LayoutRequest& request, B
         }
         FillMissingRows(work);
     }
-    if (rules[rule::TableauStyle] == 2)
+    if (rules[rule::TableauStyle] == pile_style::FannedRight)
         SetRightFanRoom(work);
     board.TakeLayoutCopies(request.scrollPosition);
 }

@@ -4,6 +4,7 @@
 #include "board/board_layout.h"
 #include "board/card_positions.h"
 #include "board/empty_marks.h"
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
@@ -115,9 +116,9 @@ void BoardPainter::DrawPileCards(PileRef pile, int hiddenTopCards, QRect& area)
         return;
     }
     const int style = PileStyle(context_.rules, pile);
-    const bool rowOfCells = style == 9 && pile.group == PileGroup::Tableaus;
+    const bool rowOfCells = style == pile_style::RowOfCells && pile.group == PileGroup::Tableaus;
     // A squared pile shows only its top card; the others lie hidden under it.
-    const int first = style == 0 ? count - 1 : 0;
+    const int first = style == pile_style::Squared ? count - 1 : 0;
     QRect top;
     for (int i = first; i < count; ++i) {
         const int code = ElementAt(text, i);
