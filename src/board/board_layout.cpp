@@ -102,7 +102,7 @@ void SetFanRoom(LayoutWork& work)
 {
     work.board.fanWidth = work.cw;
     work.board.fanHeight = work.ch;
-    if (work.Rule(rule::TableauStyle) != 1)
+    if (work.Rule(rule::TableauStyle) != pile_style::FannedDown)
         return;
     const auto usesRow = [&](int row) {
         const auto uses = [row](const PlacementCode& code, int count) {

@@ -4,6 +4,8 @@
 
 #include "board/layout_work.h"
 
+#include "catalogue/rule_values.h"
+
 namespace marlowe {
 
 namespace {
@@ -101,7 +103,7 @@ void PlaceTableauGrid(LayoutWork& work, int arrangement)
     const int cw = work.cw;
     int gap = 0;
     int x0 = 0;
-    if (arrangement == 10) {
+    if (arrangement == arrangement::GridOfRows) {
         gap = static_cast<int>(0.85 * cw);
         x0 = 15;
     } else {
@@ -115,7 +117,7 @@ void PlaceTableauGrid(LayoutWork& work, int arrangement)
     for (int i = 0; i < n; ++i) {
         const int row = i / columns;
         int y = 0;
-        if (arrangement == 18)
+        if (arrangement == arrangement::GridOfCentredRows)
             y = work.Centred4At(firstRow + row);
         else
             y = rows == 1 ? work.centred3[0] : work.RowAt(row);
@@ -166,8 +168,8 @@ void PlaceTableauRow(LayoutWork& work)
     case 12:
     case 11:
     case 21: PlaceRowRightOfColumns(work, arrangement); break;
-    case 10:
-    case 18: PlaceTableauGrid(work, arrangement); break;
+    case arrangement::GridOfRows:
+    case arrangement::GridOfCentredRows: PlaceTableauGrid(work, arrangement); break;
     case 13: {
         const int s = work.shadow == 0 ? 9 : work.shadow;
         PlaceRow(work.board.tableaus, 0, n, work.LowScreen() ? 8 : 2 * s + 30, rowY, work.cw + 4);

@@ -40,8 +40,6 @@ inline constexpr int WaitsForTableauSuit = 22;
 inline constexpr int UpThenDownInSuit = 29; // a foundation that goes past its full count
 inline constexpr int DownAnySuit = 34;      // one card at a time onto a non-empty pile
 inline constexpr int JumpIntoGap = 71;      // a move onto the pile captures the card jumped
-inline constexpr int JokersWild = 72;
-inline constexpr int JokersWildSuitMarks = 75;
 inline constexpr int AnythingOnEmptyReserve = 81;
 inline constexpr int FromWasteOnly = 85;    // a reserve: cards from the waste only
 inline constexpr int JackOnEmptyReserve = 88;
@@ -78,7 +76,6 @@ inline constexpr int None = 2;
 namespace base_rank {
 inline constexpr int NoCard = 0;
 inline constexpr int AnyCard = -1;
-inline constexpr int AfterJoker = -2;           // written by a deal that started with a joker
 inline constexpr int BalancedColoursFromAce = 81;
 inline constexpr int WholeSequencesFromAce = 82;
 inline constexpr int WholeSequencesFromAceToo = 83;
@@ -155,7 +152,6 @@ inline constexpr int AnyRun = 0;
 inline constexpr int ByDestinationCode = 1;
 inline constexpr int InSuit = 10;
 inline constexpr int SameColour = 11;
-inline constexpr int SpecialTest = 12;
 } // namespace run_rule
 
 // RedealStyle: 0 or less turns the waste over; 1 or more is the game's own redeal action.
@@ -199,16 +195,14 @@ inline constexpr int FannedDownDoubled = 13;
 } // namespace pile_style
 
 // StockArrangement, FoundationArrangement, TableauArrangement, ReserveArrangement,
-// SecondWasteArrangement: how a kind of pile is placed on the board. From FirstWholeBoard on a
-// tableau arrangement lays out the whole board.
+// SecondWasteArrangement: how a kind of pile is placed on the board. The tableau arrangements
+// named here are the grids and the best-known of those that lay out the whole board.
 namespace arrangement {
 inline constexpr int None = 0;
-inline constexpr int GridOfRows = 10;
-inline constexpr int GridOfRowsToo = 18;
-inline constexpr int FirstWholeBoard = 51;
+inline constexpr int GridOfRows = 10;        // the tableau in rows of the row table
+inline constexpr int GridOfCentredRows = 18; // the tableau in rows centred from its own row
 inline constexpr int Cross = 52;
 inline constexpr int Pyramid = 54;
-inline constexpr int LastWholeBoard = 207;
 } // namespace arrangement
 
 } // namespace marlowe

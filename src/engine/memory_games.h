@@ -13,7 +13,7 @@ class GameContext;
 bool MemoryClick(GameContext& context, int tableau, int card);
 // A failed attempt: counted in Misses; the face-up tableau cards turn face down one by one.
 void MemoryMiss(GameContext& context);
-// What the end of a memory game shows (also for code 38, whose play is not built here).
+// What the end of a memory game shows (also for the counting variant, whose play is not built here).
 MemorySummary MemorySummaryOf(const GameContext& context, bool won);
 
 } // namespace marlowe

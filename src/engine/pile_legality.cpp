@@ -173,7 +173,7 @@ bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int mov
 
     if (query.code == building::DownAnySuit && !pile.empty() && movingCount != 1)
         legal = false;
-    if (legal && context.rules[rule::RunRule] != 0 && movingCount > 1)
+    if (legal && context.rules[rule::RunRule] != run_rule::AnyRun && movingCount > 1)
         legal = IsRunMovable(context, card, tableau);
     if (legal && context.rules[rule::TableauPickRule] == pick::ByEmptyPiles && movingCount > 1 && pile.empty())
         legal = RunRuleAllows(context, card, true);

@@ -93,10 +93,10 @@ int ReservePick(const GameContext& context, int reserve, int card)
 {
     const PileRef pile{PileGroup::Reserves, reserve};
     const int count = CardsFrom(context, pile, card);
-    const int rule15 = context.rules[rule::ReservePickRule];
-    if (count == 0 || rule15 == -14 || context.cards.IsFaceDown(card))
+    const int pickRule = context.rules[rule::ReservePickRule];
+    if (count == 0 || pickRule == pick::NeverFromReserve || context.cards.IsFaceDown(card))
         return 0;
-    if (rule15 == -11)
+    if (pickRule == pick::FannedReserveAny)
         return count;
     return count == 1 ? 1 : 0;
 }
