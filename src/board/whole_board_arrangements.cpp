@@ -239,8 +239,8 @@ void PlaceEightBesideStock(LayoutWork& work)
 bool PlaceSpecialArrangement(LayoutWork& work)
 {
     switch (work.tableau.arrangement) {
-    case arrangement::Cross: PlaceCross(work); return true;
-    case arrangement::Pyramid: PlacePyramid(work); return true;
+    case arrangement::tableau::Cross: PlaceCross(work); return true;
+    case arrangement::tableau::Pyramid: PlacePyramid(work); return true;
     case 57: PlaceTwoRowsOfSix(work); return true;
     case 61: PlaceClock(work); return true;
     case 78: PlaceFiveColumns(work); return true;

@@ -195,14 +195,67 @@ inline constexpr int FannedDownDoubled = 13;
 } // namespace pile_style
 
 // StockArrangement, FoundationArrangement, TableauArrangement, ReserveArrangement,
-// SecondWasteArrangement: how a kind of pile is placed on the board. The tableau arrangements
-// named here are the grids and the best-known of those that lay out the whole board.
+// SecondWasteArrangement: how a kind of pile is placed on the board; a number means something of
+// its own for each kind. The whole-board tableau arrangements named here are the best known.
 namespace arrangement {
 inline constexpr int None = 0;
-inline constexpr int GridOfRows = 10;        // the tableau in rows of the row table
-inline constexpr int GridOfCentredRows = 18; // the tableau in rows centred from its own row
+
+namespace tableau {
+inline constexpr int SpreadRow = 1;
+inline constexpr int CentredRow = 2;
+inline constexpr int RowRightOfColumn = 3;      // one column of stock-group piles at its left
+inline constexpr int GridOfRows = 10;           // rows of the row table
+inline constexpr int RowRightOfTwoColumns = 11;
+inline constexpr int RowRightOfColumnToo = 12;
+inline constexpr int TightRowFromLeft = 13;
+inline constexpr int SpreadRowToo = 14;
+inline constexpr int SpreadRowHigh = 15;        // the rows of the board drawn closer to the top
+inline constexpr int GridOfCentredRows = 18;    // rows centred from the tableau's own row
+inline constexpr int UnderFoundations = 20;     // centred under the foundation row
+inline constexpr int RowRightOfTwoColumnsTight = 21;
 inline constexpr int Cross = 52;
 inline constexpr int Pyramid = 54;
+} // namespace tableau
+
+namespace stock {
+inline constexpr int LeftOfTableauWasteBelow = 3;
+inline constexpr int OverFirstColumns = 4;
+inline constexpr int RowFromLeft = 5;
+inline constexpr int WasteLeftOfTableau = 11;
+inline constexpr int AtLeftEdge = 13;
+inline constexpr int LeftOfTableau = 16;
+inline constexpr int FarLeftOfTableau = 19;
+inline constexpr int WasteNextToTableau = 21;
+inline constexpr int OverFirstColumnsApart = 23;
+} // namespace stock
+
+namespace foundation {
+inline constexpr int SpreadOverWidth = 1;
+inline constexpr int Centred = 2;
+inline constexpr int OverLastColumns = 7;
+inline constexpr int RightAligned = 8;
+inline constexpr int LeftFromLastColumn = 9;
+inline constexpr int OverLastColumnsOrLeftward = 13; // leftward from the last column on a low screen
+inline constexpr int RightOfStockGroup = 17;
+inline constexpr int OverEachTableau = 22;
+} // namespace foundation
+
+namespace reserve {
+inline constexpr int OverEachTableau = 4;
+inline constexpr int RowFromLeft = 5;
+inline constexpr int RowFromFirstColumn = 6;
+inline constexpr int OverLastColumns = 7;
+inline constexpr int ColumnUnderWaste = 11;
+inline constexpr int ColumnLeftOfTableau = 12;
+inline constexpr int ColumnUnderStock = 23;
+} // namespace reserve
+
+namespace second_waste {
+inline constexpr int OverThirdColumn = 4;
+inline constexpr int OverSecondColumn = 6;
+inline constexpr int OverLastColumn = 7;
+inline constexpr int UnderStock = 16;
+} // namespace second_waste
 } // namespace arrangement
 
 } // namespace marlowe
