@@ -201,6 +201,19 @@ TEST_F(MoveExecutionTest, RedoIsClearedAndSpecialGamesKeepTheirScore)
     EXPECT_EQ(context.registers.Get(reg::Score), "77");
 }
 
+// Moves leave the score alone in the games without a score and in those with a fixed score.
+TEST_F(MoveExecutionTest, MovesLeaveFixedAndAbsentScoresAlone)
+{
+    for (const int code : {59, 76, 77}) {
+        Tableau(0) = CodeText(kAceOfHearts);
+        context.piles.foundations[0].clear();
+        context.rules[rule::SpecialGame] = static_cast<std::int16_t>(code);
+        context.registers.Set(reg::Score, "77");
+        ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, FoundationPile(0))) << code;
+        EXPECT_EQ(context.registers.Get(reg::Score), "77") << code;
+    }
+}
+
 TEST_F(MoveExecutionTest, StyleTwelveTableauxKeepTheirCells)
 {
     context.rules[rule::TableauStyle] = 12;

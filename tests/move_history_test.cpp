@@ -63,6 +63,18 @@ TEST_F(MoveHistoryTest, SelectionGamesLeaveTheirSelectionOutOfSnapshots)
     }
 }
 
+// Only a game whose cards leave in selected sets keeps foundation 1 out of the history: the
+// highlighting game and the memory games keep it as a pile like any other game.
+TEST_F(MoveHistoryTest, GamesThatSelectNoSetsKeepFoundationOneInSnapshots)
+{
+    context.piles.foundations[0] = "001";
+    for (const int code : {8, 33, 36, 37, 39}) {
+        context.rules = RuleVector{};
+        context.rules[rule::SpecialGame] = static_cast<std::int16_t>(code);
+        EXPECT_EQ(TakeSnapshot(context).piles[3], "0011") << code;
+    }
+}
+
 TEST_F(MoveHistoryTest, DropOperationsKeepTheRightSnapshots)
 {
     for (const char* table : {"001", "002", "003", "004"})

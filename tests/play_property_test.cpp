@@ -4,6 +4,7 @@
 // lie on the table, each once.
 
 #include "app/text_helpers.h"
+#include "catalogue/special_games.h"
 #include "engine/cards.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
@@ -36,13 +37,6 @@ std::vector<int> CardsOnTable(const GameContext& context)
                 codes.push_back(code);
     std::sort(codes.begin(), codes.end());
     return codes;
-}
-
-// Special games 9 and 59 keep no score.
-bool ShowsScore(const GameContext& context)
-{
-    const int special = context.rules[rule::SpecialGame];
-    return special != 9 && special != 59;
 }
 
 // The face-up top cards of the piles a player clicks.
@@ -135,7 +129,7 @@ private:
             return UndoThenRedo(std::uniform_int_distribution<int>(0, 1)(random_) == 0);
         if (choice < 88)
             return Command("redo");
-        if (IsSelectionGame(play_.context()) && choice < 94) {
+        if (LeftClickSelects(play_.context().rules) && choice < 94) {
             const std::vector<int> selectable = SelectableCards(play_.context());
             if (!selectable.empty())
                 return Command("click " + std::to_string(selectable[std::uniform_int_distribution<std::size_t>(
@@ -190,7 +184,7 @@ private:
         const GameContext& context = play_.context();
         if (CardsOnTable(context) != dealt_)
             return std::string("the cards on the table are not the cards dealt");
-        if (IsSelectionGame(context)) {
+        if (LeftClickSelects(context.rules)) {
             std::vector<int> selected = SelectedCards(context);
             for (const int card : selected)
                 if (!HomeOfCard(context, card))
@@ -199,7 +193,7 @@ private:
             if (std::adjacent_find(selected.begin(), selected.end()) != selected.end())
                 return std::string("a card is selected twice");
         }
-        if (ShowsScore(context) && context.registers.GetNumber(reg::Score, -999999) != ComputeScore(context))
+        if (ShowsScore(context.rules) && context.registers.GetNumber(reg::Score, -999999) != ComputeScore(context))
             return "the score shows " + context.registers.Get(reg::Score) + ", the table scores " +
                    std::to_string(ComputeScore(context));
         return std::nullopt;

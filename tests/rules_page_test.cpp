@@ -144,6 +144,28 @@ TEST(RulesPage, WordsSpecialFoundationsAndTheGamesOfRemovals)
     EXPECT_SAYS(Worded("Golf"), "Click the top card of a tableau pile to play it onto the waste pile.");
 }
 
+bool HasSection(const RuleVector& rules, const std::string& heading)
+{
+    const auto sections = WordRules(rules);
+    return std::any_of(sections.begin(), sections.end(), [&](const auto& s) { return s.heading == heading; });
+}
+
+// The page words clicks instead of building exactly for the games the engine plays by clicks: the
+// selection games (a selection mode, or the pyramids) and the memory games. A pairing code alone,
+// without a selection mode, is played by dragging, and its page says how the piles build.
+TEST(RulesPage, WordsClicksForTheGamesPlayedByClicks)
+{
+    EXPECT_FALSE(HasSection(RulesOf("Concentration"), "Building"));
+    EXPECT_EQ(Worded("Concentration").find("only one pass through the stock"), std::string::npos);
+    EXPECT_FALSE(HasSection(RulesOf("Monte Carlo"), "Building"));
+
+    auto dragged = RulesOf("Monte Carlo");
+    dragged[rule::SelectionMode] = 0;
+    EXPECT_TRUE(HasSection(dragged, "Building"));
+    EXPECT_SAYS(Worded(dragged), "There is only one pass through the stock: no redeal.");
+    EXPECT_EQ(Worded(dragged).find("two cards of the same rank that touch"), std::string::npos);
+}
+
 TEST(RulesPage, FollowsChangedRulesOfACustomGame)
 {
     auto rules = RulesOf("Klondike");

@@ -78,6 +78,24 @@ TEST_F(ScoringTest, RecomputeStoresAndShowsUnlessTheGameShowsNoScore)
     EXPECT_EQ(context.registers.Get(reg::Score), "-52");
 }
 
+// The games with a fixed score show it from the deal on; unlike the games without a score they
+// show it, and unlike the others the foundation cards of the deal do not change it.
+TEST_F(ScoringTest, FixedScoresAreShownButNotChangedByTheDeal)
+{
+    FillFoundation(0, 3);
+    for (const int code : {76, 77}) {
+        context.rules[rule::SpecialGame] = static_cast<std::int16_t>(code);
+        RecomputeScore(context);
+        EXPECT_EQ(presentation.events.back(), "score: 0") << code;
+        AddFoundationScore(context, 1);
+        EXPECT_EQ(context.registers.Get(reg::Score), "0") << code;
+    }
+    context.rules[rule::SpecialGame] = 59;
+    const auto shown = presentation.events.size();
+    RecomputeScore(context);
+    EXPECT_EQ(presentation.events.size(), shown) << "code 59 keeps no score, like 9";
+}
+
 TEST_F(ScoringTest, SpecialScorings)
 {
     context.rules[rule::SpecialGame] = 34;

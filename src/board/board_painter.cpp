@@ -1,6 +1,7 @@
 #include "board/board_painter.h"
 
 #include "board/card_images.h"
+#include "catalogue/rule_values.h"
 #include "layout/board_layout.h"
 #include "layout/card_positions.h"
 #include "layout/empty_marks.h"
@@ -115,9 +116,9 @@ void BoardPainter::DrawPileCards(PileRef pile, int hiddenTopCards, QRect& area)
         return;
     }
     const int style = PileStyle(context_.rules, pile);
-    const bool rowOfCells = style == 9 && pile.group == PileGroup::Tableaus;
+    const bool rowOfCells = style == pile_style::RowOfCells && pile.group == PileGroup::Tableaus;
     // A squared pile shows only its top card; the others lie hidden under it.
-    const int first = style == 0 ? count - 1 : 0;
+    const int first = style == pile_style::Squared ? count - 1 : 0;
     QRect top;
     for (int i = first; i < count; ++i) {
         const int code = ElementAt(text, i);

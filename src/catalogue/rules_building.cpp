@@ -2,6 +2,9 @@
 
 #include "catalogue/rules_wording.h"
 
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
+
 #include <algorithm>
 #include <functional>
 
@@ -20,29 +23,30 @@ std::string FoundationRule(const RuleVector& rules, int pile)
     const int base = Of(rules, rule::FoundationBaseRank, pile);
     const int direction = Of(rules, rule::FoundationDirection, pile);
     const int code = Of(rules, rule::FoundationBuildCode, pile);
-    if (base == 82 || base == 83 || base == 95 || base == 97 || base == 98 || base == 99)
+    if (base_rank::TakesWholeSequences(base))
         return "take only a complete run from King down to Ace in one suit, which leaves the tableau by itself";
-    if (code == 4)
+    if (code == building::Nothing)
         return "take no cards by hand";
     const char* const steps[] = {"twos", "threes", "fours"};
     std::string text;
-    if (code >= 14 && code <= 16)
-        text = std::string("build up by ") + steps[code - 14] + " regardless of suit, counting on past the King";
-    else if (code <= 3)
+    if (code >= building::UpByTwos && code <= building::UpByFours)
+        text = std::string("build up by ") + steps[code - building::UpByTwos] +
+               " regardless of suit, counting on past the King";
+    else if (code < building::Nothing)
         text = StandardBuild(code, direction);
     else
         return "build by a rule of their own (point at one during play to read it in the status bar)";
     if (base >= 1 && base <= 13)
         text += " from the " + RankName(base);
-    else if (base == -1)
+    else if (base == base_rank::AnyCard)
         text += " from any card";
-    else if (base == 0 && Rule(rules, rule::FoundationStartMode) == 1)
+    else if (base == base_rank::NoCard && Rule(rules, rule::FoundationStartMode) == 1)
         text += " from the rank of the first card dealt to them";
-    else if (base == 81 || base == 85)
+    else if (base == base_rank::BalancedColoursFromAce || base == base_rank::BalancedSuitsFromAce)
         text += " from an Ace";
-    if (code <= 3 && direction == 1)
+    if (code < building::Nothing && direction == direction::Up)
         text += base == 1 ? " to the King" : ", turning the corner from King to Ace";
-    if (code <= 3 && direction == 0)
+    if (code < building::Nothing && direction == direction::Down)
         text += base == 13 ? " to the Ace" : ", turning the corner from Ace to King";
     return text;
 }
@@ -52,17 +56,17 @@ std::string TableauRule(const RuleVector& rules, int pile)
     const int direction = Of(rules, rule::TableauDirection, pile);
     const int code = Of(rules, rule::TableauBuildCode, pile);
     const int wrap = Of(rules, rule::TableauWrap, pile);
-    if (code == 4)
+    if (code == building::Nothing)
         return "take no cards: nothing is built on them";
-    if (code == 17)
+    if (code == building::NotFromTableau)
         return "take any card turned from the stock, but never a card from another tableau pile";
-    if (code > 4)
+    if (code > building::Nothing)
         return "build by a rule of their own (point at one during play to read it in the status bar)";
     std::string text = StandardBuild(code, direction);
-    if (wrap == 0 || wrap == 1)
-        text += direction == 1 ? ", turning the corner (an Ace goes on a King)"
+    if (wrap == wrap::NoBuildOnBase || wrap == wrap::BuildOnBase)
+        text += direction == direction::Up ? ", turning the corner (an Ace goes on a King)"
                                : ", turning the corner (a King goes on an Ace)";
-    if (wrap == 0)
+    if (wrap == wrap::NoBuildOnBase)
         text += ", but nothing goes on a card of the foundations' starting rank";
     return text;
 }
@@ -91,17 +95,17 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
 {
     const auto bases = Values(rules, rule::TableauBaseRank, Rule(rules, rule::TableauCount));
     const int code = Of(rules, rule::TableauBuildCode, 0);
-    if (bases.empty() || !AllEqual(bases) || code == 4 || code == 17)
+    if (bases.empty() || !AllEqual(bases) || code == building::Nothing || code == building::NotFromTableau)
         return {};
     const int base = bases.front();
-    if (base == -1)
+    if (base == base_rank::AnyCard)
         return std::string("An empty tableau pile may be filled with any card") + (runsMove ? " or run." : ".");
-    if (base == 0)
+    if (base == base_rank::NoCard)
         return "An empty tableau pile stays empty.";
     if (base >= 1 && base <= 13)
         return "An empty tableau pile may be filled only with a " + RankName(base) +
                (runsMove ? " or a run headed by a " + RankName(base) + "." : ".");
-    if (base == 91)
+    if (base == base_rank::BelowFoundationBase)
         return "An empty tableau pile takes only a card one rank below the foundations' starting rank.";
     return {};
 }
@@ -110,23 +114,23 @@ std::string MovingSentence(const RuleVector& rules)
 {
     switch (Rule(rules, rule::TableauPickRule)) {
     case 1: return "Only one card moves at a time.";
-    case -1:
+    case pick::Any:
         switch (Rule(rules, rule::RunRule)) {
-        case 0: return "Any face-up card may be moved together with all the cards on it, in sequence or not.";
-        case 1: return "Any face-up run in sequence may be moved as a unit.";
-        case 10: return "A run moves as a unit only when it is in suit.";
-        case 11:
+        case run_rule::AnyRun: return "Any face-up card may be moved together with all the cards on it, in sequence or not.";
+        case run_rule::ByDestinationCode: return "Any face-up run in sequence may be moved as a unit.";
+        case run_rule::InSuit: return "A run moves as a unit only when it is in suit.";
+        case run_rule::SameColour:
             return Rule(rules, rule::SuitSheetMode) == 2 ? "A run moves as a unit only when it is all of one suit."
                                                           : "A run moves as a unit only when it is all of one colour.";
         default: return "Runs move as a unit by a rule of their own.";
         }
-    case -5:
-    case -6:
+    case pick::ByEmptyPiles:
+    case pick::ByEmptyPilesStrict:
         return "A run moves as a unit only when the free cells and empty tableau piles would let you move it one card "
                "at a time.";
-    case -12: return "Only a single card, or a run on a King, moves.";
-    case -13: return "Only the top card of a pile, or the whole pile, moves.";
-    case -17: return "Only single cards move.";
+    case pick::SingleOrRunOnKing: return "Only a single card, or a run on a King, moves.";
+    case pick::SingleOrWholePile: return "Only the top card of a pile, or the whole pile, moves.";
+    case pick::SinglesWithDraw: return "Only single cards move.";
     default: break;
     }
     if (const int most = Rule(rules, rule::TableauPickRule); most >= 2)
@@ -137,16 +141,16 @@ std::string MovingSentence(const RuleVector& rules)
 std::string ReserveSentence(const RuleVector& rules)
 {
     switch (Of(rules, rule::ReserveRule, 0)) {
-    case 81:
+    case building::AnythingOnEmptyReserve:
         return "A free cell holds one card: any top card may go into an empty cell, and from there to the "
                "foundations or the tableau.";
-    case 4: return "Nothing may be put on a reserve; its top card plays to the foundations or the tableau.";
-    case 0:
-    case 1:
-    case 2:
-    case 3: return "An empty reserve takes any single card; its top card plays to the foundations or the tableau.";
-    case 12: return "A reserve takes any card.";
-    case 85: return "A reserve takes only cards from the waste.";
+    case building::Nothing: return "Nothing may be put on a reserve; its top card plays to the foundations or the tableau.";
+    case building::InSuit:
+    case building::SameColour:
+    case building::AnySuit:
+    case building::AlternateColours: return "An empty reserve takes any single card; its top card plays to the foundations or the tableau.";
+    case building::Always: return "A reserve takes any card.";
+    case building::FromWasteOnly: return "A reserve takes only cards from the waste.";
     default: return "A reserve takes cards by a rule of its own.";
     }
 }
@@ -156,7 +160,7 @@ std::string ReserveSentence(const RuleVector& rules)
 std::vector<std::string> Building(const RuleVector& rules)
 {
     std::vector<std::string> sentences;
-    if (IsSelectionGame(rules))
+    if (RemovesByClicks(rules))
         return sentences;
     const int foundations = Rule(rules, rule::FoundationCount);
     AddPileRules(sentences, foundations, "foundations", "foundation", [&](int k) { return FoundationRule(rules, k); });
@@ -167,12 +171,12 @@ std::vector<std::string> Building(const RuleVector& rules)
     if (IsRowsWithGaps(rules)) {
         sentences.push_back("A gap takes the card one rank above the card on its left, in the same suit. A gap at the "
                             "left end of a row takes any 2, and a gap after a King stays closed.");
-    } else if (tableaus > 0 && Rule(rules, rule::SpecialGame) != 2) {
+    } else if (tableaus > 0 && SpecialGameOf(rules) != Special::Golf) {
         AddPileRules(sentences, tableaus, "tableau piles", "tableau pile", [&](int k) { return TableauRule(rules, k); });
         const int pick = Rule(rules, rule::TableauPickRule);
-        if (auto empty = EmptyTableauSentence(rules, pick != 1 && pick != -17); !empty.empty())
+        if (auto empty = EmptyTableauSentence(rules, pick != 1 && pick != pick::SinglesWithDraw); !empty.empty())
             sentences.push_back(std::move(empty));
-        if (auto moving = MovingSentence(rules); !moving.empty() && Of(rules, rule::TableauBuildCode, 0) != 4)
+        if (auto moving = MovingSentence(rules); !moving.empty() && Of(rules, rule::TableauBuildCode, 0) != building::Nothing)
             sentences.push_back(std::move(moving));
         if (const int most = Rule(rules, rule::MaxTableauCards); most > 0)
             sentences.push_back("A tableau pile holds at most " + std::to_string(most) + " cards.");
@@ -203,41 +207,40 @@ namespace {
 std::string RemovingSentence(const RuleVector& rules)
 {
     const int target = Rule(rules, rule::SelectionMode);
-    switch (Rule(rules, rule::SpecialGame)) {
-    case 1:
+    switch (SpecialGameOf(rules)) {
+    case Special::TensOrFifteens:
         return target == 15 ? "Click cards whose ranks add up to 15 (any number of cards, 2 to 9 only) to remove them."
                             : "Click two cards from Ace to 9 that add up to 10, or the four 10s, Jacks, Queens or "
                               "Kings of one rank, to remove them.";
-    case 3:
+    case Special::PairsToFourteen:
         return "Click the top cards of two piles whose ranks add up to 14 to remove them (a Jack counts 11, a Queen "
                "12, a King 13).";
-    case 4:
-    case 67:
+    case Special::Pyramid:
+    case Special::PyramidCovered:
         return "Click two free cards whose ranks add up to 13 to remove them; a King is removed by itself (a Jack counts "
                "11, a Queen 12, a King 13). A card is free when no card of the row below covers it. The top card of the "
                "waste is free too, and once a card is selected, a click on the stock adds the stock's top card.";
-    case 8:
+    case Special::NeighbourPairs:
         return "Click two cards of the same rank that touch, in a row, a column or diagonally, to remove them.";
-    case 14:
-    case 16: return "Click two top cards of the same rank, or one with the waste's top card, to remove them.";
-    case 17: return "Click two cards from Ace to 10 that add up to 11, or a Jack, a Queen and a King, to remove them.";
-    case 18: return "Click an Ace to remove it, or a court card with three cards from 2 to 10 that add up to 18.";
-    case 20: return "Click two or more cards that add up to 10, 20 or 30 to remove them (court cards count 10).";
-    case 24: return "Click one or two cards that add up to 9, or a 10, a Jack, a Queen and a King, to remove them.";
-    case 25: return "Click a face-down top card to turn it up; click two face-up cards of the same rank to remove them.";
-    case 26:
+    case Special::PairsWithWaste:
+    case Special::PairsWithWasteAlike: return "Click two top cards of the same rank, or one with the waste's top card, to remove them.";
+    case Special::ElevensOrCourts: return "Click two cards from Ace to 10 that add up to 11, or a Jack, a Queen and a King, to remove them.";
+    case Special::AceOrEighteen: return "Click an Ace to remove it, or a court card with three cards from 2 to 10 that add up to 18.";
+    case Special::TensTwentiesThirties: return "Click two or more cards that add up to 10, 20 or 30 to remove them (court cards count 10).";
+    case Special::NinesOrTenToKing: return "Click one or two cards that add up to 9, or a 10, a Jack, a Queen and a King, to remove them.";
+    case Special::TurnUpPairs: return "Click a face-down top card to turn it up; click two face-up cards of the same rank to remove them.";
+    case Special::TurnUpElevens:
         return "Click a face-down top card to turn it up; click two cards that add up to 11, or a Jack, a Queen and a "
                "King, to remove them.";
-    case 36:
-    case 37:
-    case 39:
-        return Rule(rules, rule::SpecialGame) == 37
-                   ? "Click two face-down cards to turn them up. The same card from both packs leaves the table; any other "
-                     "pair is a miss, and both cards turn face down again."
-                   : "Click two face-down cards to turn them up. Two cards of the same rank leave the table; any other pair "
-                     "is a miss, and both cards turn face down again.";
-    case 71: return "Click two cards in the same row or column that add up to 14 to remove them.";
-    case 75: return "Click a King to remove it, or two cards in one row or column that add up to 13.";
+    case Special::MemoryTwins:
+        return "Click two face-down cards to turn them up. The same card from both packs leaves the table; any other "
+               "pair is a miss, and both cards turn face down again.";
+    case Special::MemoryRun:
+    case Special::MemoryPairs:
+        return "Click two face-down cards to turn them up. Two cards of the same rank leave the table; any other pair "
+               "is a miss, and both cards turn face down again.";
+    case Special::GridExchange: return "Click two cards in the same row or column that add up to 14 to remove them.";
+    case Special::TwentyOneCells: return "Click a King to remove it, or two cards in one row or column that add up to 13.";
     default:
         return target > 0 ? "Click cards whose ranks add up to " + std::to_string(target) + " to remove them." : "";
     }
@@ -248,18 +251,19 @@ std::string RemovingSentence(const RuleVector& rules)
 std::vector<std::string> Removing(const RuleVector& rules)
 {
     std::vector<std::string> sentences;
-    const int special = Rule(rules, rule::SpecialGame);
-    if (special == 2)
+    const Special special = SpecialGameOf(rules);
+    if (special == Special::Golf)
         sentences.push_back("Click the top card of a tableau pile to play it onto the waste pile. It must be one rank "
                             "above or below the waste pile's top card, whatever its suit; a King and an Ace do not "
                             "follow each other.");
-    if (IsSelectionGame(rules)) {
+    if (RemovesByClicks(rules)) {
         if (auto text = RemovingSentence(rules); !text.empty())
             sentences.push_back(std::move(text));
-        if (special == 8)
+        if (special == Special::NeighbourPairs)
             sentences.push_back("A click on the stock closes the gaps, moving the remaining cards up in reading order, "
                                 "and deals new cards from the stock into the empty places at the end.");
-        if (special == 1 || special == 17 || special == 20)
+        if (special == Special::TensOrFifteens || special == Special::ElevensOrCourts ||
+            special == Special::TensTwentiesThirties)
             sentences.push_back("A click on the stock deals new cards into the empty tableau piles.");
     }
     return sentences;

@@ -2,11 +2,12 @@
 
 #include "catalogue/rules_wording.h"
 
+#include "catalogue/rule_values.h"
 #include "catalogue/rules_page.h"
+#include "catalogue/special_games.h"
 
 #include <algorithm>
 #include <array>
-#include <set>
 
 namespace marlowe::wording {
 
@@ -46,7 +47,7 @@ bool HasWaste(const RuleVector& rules)
 
 bool UsesFreeCells(const RuleVector& rules)
 {
-    return Rule(rules, rule::ReserveCount) > 0 && Of(rules, rule::ReserveRule, 0) == 81;
+    return Rule(rules, rule::ReserveCount) > 0 && Of(rules, rule::ReserveRule, 0) == building::AnythingOnEmptyReserve;
 }
 
 int CardsInPack(const RuleVector& rules)
@@ -184,19 +185,19 @@ std::string TimesWord(int n)
 std::string RedealWhat(int style)
 {
     switch (style) {
-    case 4:
-    case 5: return "gathers the tableau back onto the stock";
-    case 8:
+    case redeal::GatherOntoStock:
+    case redeal::GatherOntoStockToo: return "gathers the tableau back onto the stock";
+    case redeal::RowsKeepRunFromTwo:
         return "leaves each row its run from a 2 at its left end, and gathers, mixes and deals back the other cards "
                "after one gap per row";
-    case 11:
-    case 14: return "gathers the tableau piles back into the stock, top cards first, to be dealt again";
-    case 15: return "counts the cards out again";
-    case 7: return "moves the bottom card of every pile to its top";
-    case 13:
-    case 18:
-    case 19:
-    case 20: return "moves the cards by a pattern of its own";
+    case redeal::TopsInTurn:
+    case redeal::PositionsInTurn: return "gathers the tableau piles back into the stock, top cards first, to be dealt again";
+    case redeal::CountingDeal: return "counts the cards out again";
+    case redeal::BottomToTop: return "moves the bottom card of every pile to its top";
+    case redeal::PileSpread:
+    case redeal::ReserveDealing:
+    case redeal::Shift:
+    case redeal::WasteToReserves: return "moves the cards by a pattern of its own";
     default: return "gathers the tableau cards, mixes them and deals them again";
     }
 }
@@ -258,27 +259,24 @@ std::string ReservesName(const RuleVector& rules, int count)
     return UsesFreeCells(rules) ? (count == 1 ? "free cell" : "free cells") : (count == 1 ? "reserve" : "reserves");
 }
 
-// The games whose cards leave the table in sets chosen by clicks, not by building.
-bool IsSelectionGame(const RuleVector& rules)
+bool RemovesByClicks(const RuleVector& rules)
 {
-    const int special = Rule(rules, rule::SpecialGame);
-    return Rule(rules, rule::SelectionMode) != 0 || special == 3 || special == 4 || special == 67 || special == 8 ||
-           special == 36 || special == 37 || special == 39;
+    return IsSelectionGame(rules) || IsMemoryGame(rules);
 }
 
 // The rows with gaps: the Aces leave gaps, and the rows are set in order in place.
 bool IsRowsWithGaps(const RuleVector& rules)
 {
-    return Rule(rules, rule::DealFamily) == 8 && Rule(rules, rule::SpecialGame) == 0;
+    return Rule(rules, rule::DealFamily) == 8 && SpecialGameOf(rules) == Special::None;
 }
 
 const char* SuitPhrase(int code)
 {
     switch (code) {
-    case 0: return " in suit";
-    case 1: return " in the same colour";
-    case 2: return " regardless of suit";
-    case 3: return " in alternating colours";
+    case building::InSuit: return " in suit";
+    case building::SameColour: return " in the same colour";
+    case building::AnySuit: return " regardless of suit";
+    case building::AlternateColours: return " in alternating colours";
     default: return "";
     }
 }
@@ -286,9 +284,9 @@ const char* SuitPhrase(int code)
 const char* DirectionWord(int direction)
 {
     switch (direction) {
-    case 0: return "down";
-    case 1: return "up";
-    case 2: return "up or down";
+    case direction::Down: return "down";
+    case direction::Up: return "up";
+    case direction::UpOrDown: return "up or down";
     default: return "";
     }
 }
@@ -399,26 +397,26 @@ std::vector<std::string> Stock(const RuleVector& rules)
         sentences.push_back(text + ".");
         if (Rule(rules, rule::WasteFaceDown) == 0)
             sentences.push_back("The top card of the waste may be played.");
-    } else if (Of(rules, rule::TableauDealMode, 0) > 0) {
+    } else if (Of(rules, rule::TableauDealMode, 0) > deal_mode::None) {
         sentences.push_back(std::string("Click the stock to deal one card face up onto every tableau pile") +
-                            (Of(rules, rule::TableauDealMode, 0) == 2 ? "; it cannot deal while a tableau pile is empty."
+                            (Of(rules, rule::TableauDealMode, 0) == deal_mode::RowWithoutGaps ? "; it cannot deal while a tableau pile is empty."
                                                                        : "."));
-    } else if (Of(rules, rule::ReserveDealMode, 0) > 0) {
+    } else if (Of(rules, rule::ReserveDealMode, 0) > deal_mode::None) {
         sentences.push_back("Click the stock to deal a card onto every reserve.");
-    } else if (Rule(rules, rule::SecondWasteCount) == 1 && Rule(rules, rule::SecondWasteArrangement) != 0) {
+    } else if (Rule(rules, rule::SecondWasteCount) == 1 && Rule(rules, rule::SecondWasteArrangement) != arrangement::None) {
         sentences.push_back("Click the stock to turn its top card onto the waste pile.");
     }
 
-    if (style >= 1 && passes != 0 && passes != 1) {
+    if (style >= redeal::FirstOwn && passes != 0 && passes != 1) {
         sentences.push_back("When play is stuck, a click on the stock " + RedealWhat(style) +
                             (passes == -1 ? ", as often as you like." : "; you may do this " + TimesWord(passes - 1) + "."));
-    } else if (style < 1 && passes == -1) {
+    } else if (style < redeal::FirstOwn && passes == -1) {
         sentences.push_back("When the stock is empty, a click on it turns the waste over into a new stock, as often as "
                             "you like: the passes through the stock are unlimited.");
-    } else if (style < 1 && passes >= 2) {
+    } else if (style < redeal::FirstOwn && passes >= 2) {
         sentences.push_back("You have " + Number(passes) + " passes through the stock: when it is empty, a click on it "
                             "turns the waste over into a new stock (" + Count(passes - 1, "redeal", "redeals") + ").");
-    } else if (HasStock(rules) && !IsSelectionGame(rules)) {
+    } else if (HasStock(rules) && !RemovesByClicks(rules)) {
         sentences.push_back("There is only one pass through the stock: no redeal.");
     }
     return sentences;
@@ -426,18 +424,15 @@ std::vector<std::string> Stock(const RuleVector& rules)
 
 std::vector<std::string> Winning(const RuleVector& rules)
 {
-    const int special = Rule(rules, rule::SpecialGame);
     if (IsRowsWithGaps(rules))
         return {"You win when each row holds one suit in order from the 2 to the King."};
     if (Rule(rules, rule::TargetScore) != 0)
         return {"You win when your score reaches " + std::to_string(Rule(rules, rule::TargetScore)) + " points."};
-    if (special == 4 || special == 67)
+    if (SpecialTraitsOf(rules).won == WonTest::PyramidCleared)
         return {"You win when every card of the pyramid, the stock and the waste has been removed."};
-    static const std::set<int> kOwnGoals = {9,  21, 22, 27, 31, 32, 41, 43, 44, 45, 46, 48, 49, 52, 55, 57,
-                                            58, 59, 62, 63, 64, 65, 70, 72, 73, 74, 77};
-    if (kOwnGoals.count(special) != 0)
+    if (HasOwnGoal(rules))
         return {"The game has a goal of its own, told in the introduction above."};
-    if (Rule(rules, rule::FoundationCount) > 0 && special == 0)
+    if (Rule(rules, rule::FoundationCount) > 0 && SpecialGameOf(rules) == Special::None)
         return {"You win when all " + std::to_string(CardsInPack(rules)) + " cards are on the foundations."};
     std::vector<std::string> piles = {"the tableau"};
     if (Rule(rules, rule::ReserveCount) > 0)

@@ -30,8 +30,9 @@ const char* SuitPhrase(int code);          // " in suit" for building codes 0..3
 const char* DirectionWord(int direction);  // "up", "down", "up or down"
 std::string ReservesName(const RuleVector& rules, int count); // "free cells" or "reserves"
 
-// Games whose cards leave the table in sets chosen by clicks rather than by building.
-bool IsSelectionGame(const RuleVector& rules);
+// Games whose cards leave the table by clicks rather than by building: the selection games and
+// the memory games.
+bool RemovesByClicks(const RuleVector& rules);
 // Games whose Aces leave gaps in rows that are put in order in place.
 bool IsRowsWithGaps(const RuleVector& rules);
 

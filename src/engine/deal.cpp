@@ -1,5 +1,7 @@
 #include "engine/deal.h"
 
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
 #include "engine/deal_pack.h"
 #include "engine/shuffle.h"
 
@@ -400,7 +402,8 @@ void DealGame(GameContext& context, RandomSource& random)
     StartFoundations(context, pack);
     if (rules[rule::FoundationStarter] == 97)
         StartFoundationsTwoToNine(context, pack);
-    if (rules[rule::SpecialGame] == 50)
+    const DealStep ownStep = SpecialTraitsOf(rules).dealStep;
+    if (ownStep == DealStep::DoubledBases)
         DoubleSecondHalfBases(rules);
     if (rules[rule::FoundationStartMode] == 5)
         StartFoundationsWithOneRank(context, pack);
@@ -419,12 +422,12 @@ void DealGame(GameContext& context, RandomSource& random)
     ApplyFoundationStartMode(context, pack);
 
     for (int k = 0; k < kMaxTableaus; ++k)
-        if (rules.Of(rule::TableauBaseRank, k) == 91)
+        if (rules.Of(rule::TableauBaseRank, k) == base_rank::BelowFoundationBase)
             rules.Of(rule::TableauBaseRank, k) = Word(PrevRank(rules[rule::FoundationBaseRank]));
 
     if (rules[rule::ExtraFoundationCard] == 1)
         PlaceFaceUp(context, FoundationPile(0), pack.TakeFirst());
-    if (rules[rule::SpecialGame] == 11)
+    if (ownStep == DealStep::AcesFromReserve)
         MoveAcesFromReserveAndWaste(context);
 
     const int firstStarter = rules[rule::FoundationStarter];
@@ -435,12 +438,12 @@ void DealGame(GameContext& context, RandomSource& random)
     if (firstStarter == 98)
         AcesHomeFromReserves(context);
 
-    if (rules[rule::SpecialGame] == 22)
+    if (ownStep == DealStep::HeartCourtsPlaced)
         PlaceKingAndQueenOfHearts(context, pack);
 
     FinishDealFamily(context, pack, random);
 
-    if (rules[rule::TableauStyle] == 8)
+    if (rules[rule::TableauStyle] == pile_style::Serpentine)
         SpreadFirstTableau(context);
 }
 

@@ -1,6 +1,8 @@
 #include "engine/drop_resolution.h"
 
 #include "app/register_settings.h"
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
 #include "engine/cards.h"
 #include "engine/legality.h"
 #include "engine/move_execution.h"
@@ -19,10 +21,11 @@ namespace {
 
 constexpr int kTriedCandidates = 4;
 
-// Tableau 0 with building code 129 closes the whole tableau while the stock holds cards.
+// Tableau 0 building in suit either way on started piles closes the whole tableau while the
+// stock holds cards.
 bool TableauClosedUntilStockEmpty(const GameContext& context)
 {
-    return context.rules.Of(rule::TableauBuildCode, 0) == 129 && !context.piles.Stock().empty();
+    return context.rules.Of(rule::TableauBuildCode, 0) == building::InSuitEitherWayOnStartedPile && !context.piles.Stock().empty();
 }
 
 int PilesOfKind(const GameContext& context, PileKind kind)
@@ -149,7 +152,7 @@ bool MoveTo(GameContext& context, int card, const DropCandidate& destination, Mo
 {
     if (!ExecuteMove(context, card, {DestinationCell(destination), mover}))
         return false;
-    if (mover == Mover::Autoplay || context.rules[rule::SpecialGame] == 23)
+    if (mover == Mover::Autoplay || SpecialTraitsOf(context.rules).dropsAsAutoplay)
         TagLastSnapshot(context, SnapshotTag::Autoplay);
     return true;
 }

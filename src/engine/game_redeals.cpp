@@ -1,5 +1,6 @@
 #include "engine/game_redeals.h"
 
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
@@ -114,7 +115,7 @@ struct Redeal {
 // deal one card to each tableau in turn.
 bool FillsEachTableau(int style)
 {
-    return style == 1 || style == 6 || style == 12;
+    return style == redeal::FillEachToDealt || style == redeal::AcesFirstEveryClick || style == redeal::TopsInTurnDealtBack;
 }
 
 // Deals the list back onto the tableaus. Style 6 stops after the last tableau; what it
@@ -126,7 +127,7 @@ void DealToTableaus(Redeal& redeal, const std::vector<int>& dealing, int style)
     const int count = Tableaus(context);
     if (count == 0)
         return;
-    const bool withGaps = rules[rule::TableauStyle] == 8;
+    const bool withGaps = rules[rule::TableauStyle] == pile_style::Serpentine;
     if (withGaps)
         TableauText(context, 0).clear();
     const int perTableau = rules[rule::TableauCardCount];
@@ -145,7 +146,7 @@ void DealToTableaus(Redeal& redeal, const std::vector<int>& dealing, int style)
                 k = 0;
             }
         }
-        if (style == 6 && round > 0) {
+        if (style == redeal::AcesFirstEveryClick && round > 0) {
             redeal.Deal(card, kWaste, '1');
             continue;
         }
@@ -494,10 +495,10 @@ void ShiftTopCards(GameContext& context)
 void GatherMixDeal(Redeal& redeal, int style)
 {
     redeal.GatherTableausFirstToLast();
-    if (style == 6)
+    if (style == redeal::AcesFirstEveryClick)
         InsertWasteCards(redeal);
     std::vector<int> dealing = MixGathered(redeal.gathered);
-    if (style == 6)
+    if (style == redeal::AcesFirstEveryClick)
         PlaceAcesAndTrim(redeal, dealing);
     DealToTableaus(redeal, dealing, style);
 }
@@ -522,30 +523,30 @@ std::vector<int> MixGathered(std::vector<int> gathered)
 void SpecialRedeal(GameContext& context)
 {
     const int style = context.rules[rule::RedealStyle];
-    if (style != 15)
+    if (style != redeal::CountingDeal)
         TagLastSnapshot(context, SnapshotTag::SpecialRedeal);
     Redeal redeal(context);
     switch (style) {
-    case 4:
-    case 5: GatherOntoCollection(redeal, true); break;
-    case 7: BottomCardsToTop(context); break;
-    case 8: RedealRows(redeal); break;
-    case 9: RedealInnerGrid(redeal); break;
-    case 10:
+    case redeal::GatherOntoStock:
+    case redeal::GatherOntoStockToo: GatherOntoCollection(redeal, true); break;
+    case redeal::BottomToTop: BottomCardsToTop(context); break;
+    case redeal::RowsKeepRunFromTwo: RedealRows(redeal); break;
+    case redeal::GridBottomsToWaste: RedealInnerGrid(redeal); break;
+    case redeal::GatherWithReserves:
         redeal.GatherTableausFirstToLast();
         redeal.GatherReserves();
         redeal.gathered = MixGathered(redeal.gathered);
         redeal.LayGatheredOnCollection('0');
         break;
-    case 11: StackReversedOnStock(redeal, GatherTopsInTurn(redeal)); break;
-    case 12: DealToTableaus(redeal, GatherTopsInTurn(redeal), 12); break;
-    case 13: SpreadPile(context); break;
-    case 14: StackReversedOnStock(redeal, GatherByPosition(redeal)); break;
-    case 15: CountingDeal(redeal); break;
-    case 16: RestackAndTurn(redeal); break;
-    case 18: GatherOntoCollection(redeal, false); break;
-    case 19: ShiftTopCards(context); break;
-    case 20: WasteToReserves(context); break;
+    case redeal::TopsInTurn: StackReversedOnStock(redeal, GatherTopsInTurn(redeal)); break;
+    case redeal::TopsInTurnDealtBack: DealToTableaus(redeal, GatherTopsInTurn(redeal), style); break;
+    case redeal::PileSpread: SpreadPile(context); break;
+    case redeal::PositionsInTurn: StackReversedOnStock(redeal, GatherByPosition(redeal)); break;
+    case redeal::CountingDeal: CountingDeal(redeal); break;
+    case redeal::GatherThenTurn: RestackAndTurn(redeal); break;
+    case redeal::ReserveDealing: GatherOntoCollection(redeal, false); break;
+    case redeal::Shift: ShiftTopCards(context); break;
+    case redeal::WasteToReserves: WasteToReserves(context); break;
     default: GatherMixDeal(redeal, style); break;
     }
     context.flags.Set(WonMark, IsGameWon(context));

@@ -1,6 +1,7 @@
 #include "engine/game_won.h"
 
 #include "app/register_settings.h"
+#include "catalogue/special_games.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
@@ -149,39 +150,39 @@ bool IsGameWon(const GameContext& context)
     const auto& piles = context.piles;
     const auto& game = context.mainGame;
     // The Aces of these games are gaps from the deal on: no card ever leaves the rows.
-    if (context.rules[rule::DealFamily] == 8 && context.rules[rule::SpecialGame] == 0)
+    if (context.rules[rule::DealFamily] == 8 && SpecialGameOf(context.rules) == Special::None)
         return EveryRowSettled(context);
-    switch (context.rules[rule::SpecialGame]) {
-    case 4: case 67: return GeneralTest(context, true);
-    case 9: case 59: case 77: return EveryTableau(context, [](const std::string& pile) { return !pile.empty(); });
-    case 21: case 22: case 70: return piles.Stock().empty() && ElementCount(Tableau(context, 0)) <= 4;
-    case 27:
+    switch (SpecialTraitsOf(context.rules).won) {
+    case WonTest::PyramidCleared: return GeneralTest(context, true);
+    case WonTest::EveryTableauHoldsCards: return EveryTableau(context, [](const std::string& pile) { return !pile.empty(); });
+    case WonTest::DownToFour: return piles.Stock().empty() && ElementCount(Tableau(context, 0)) <= 4;
+    case WonTest::OneCardEach:
         return StockAndWasteEmpty(context) &&
                EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 1; });
-    case 31:
+    case WonTest::AcesAlone:
         return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) {
                    return ElementCount(pile) == 1 && CardRank(ElementAt(pile, 0)) == Ace;
                });
-    case 32: case 44: case 46: case 48: return false;
-    case 34: case 35: case 36: case 37: case 39: case 40: case 42: case 47: return ScoreGoalReached(context);
-    case 41:
+    case WonTest::Never: return false;
+    case WonTest::ScoreGoal: return ScoreGoalReached(context);
+    case WonTest::OnlyFirstFoundation:
         for (int f = 1; f < std::min(context.FoundationCount(), kMaxFoundations); ++f)
             if (!piles.foundations[static_cast<std::size_t>(f)].empty())
                 return false;
         return true;
-    case 43: return std::any_of(piles.tableaus.begin(), piles.tableaus.end(), NineDownToOne);
-    case 45:
+    case WonTest::NineDownRow: return std::any_of(piles.tableaus.begin(), piles.tableaus.end(), NineDownToOne);
+    case WonTest::FourPilesLeft:
         return std::count_if(piles.tableaus.begin(), piles.tableaus.end(),
                              [](const std::string& pile) { return !pile.empty(); }) == 4;
-    case 49: case 63: return EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 4; }, 24);
-    case 52:
+    case WonTest::FourEachOfTwentyFour: return EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 4; }, 24);
+    case WonTest::ReserveOfEight:
         return StockAndWasteEmpty(context) && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }) &&
                ElementCount(piles.reserves[0]) == 8;
-    case 55: return piles.Stock().empty();
-    case 57:
+    case WonTest::StockEmptied: return piles.Stock().empty();
+    case WonTest::BottomSums:
         return GroupRankSum(context, 0) == game.GameCounter1 && GroupRankSum(context, 4) == game.GameCounter2 &&
                GroupRankSum(context, 8) == game.GameCounter3 && GroupRankSum(context, 12) == game.GameCounter4;
-    case 58: {
+    case WonTest::PuzzleDigits: {
         int sum = 0;
         for (int f = 0; f < 5; ++f) {
             const std::string& pile = piles.foundations[static_cast<std::size_t>(f)];
@@ -191,18 +192,19 @@ bool IsGameWon(const GameContext& context)
         }
         return sum == PuzzleTarget(context.registers.Get(reg::DealNumber));
     }
-    case 62: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 9);
-    case 64: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 3);
-    case 65: return StockAndWasteEmpty(context);
-    case 72: return EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 5; });
-    case 73:
+    case WonTest::NinePilesCleared: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 9);
+    case WonTest::ThreePilesCleared: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 3);
+    case WonTest::StockAndWasteEmpty: return StockAndWasteEmpty(context);
+    case WonTest::FiveEach: return EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 5; });
+    case WonTest::KingQueenJack:
         return StockAndWasteEmpty(context) &&
                std::all_of(piles.foundations.begin(), piles.foundations.begin() + std::min(context.FoundationCount(), kMaxFoundations),
                            [](const std::string& pile) { return ElementCount(pile) == 10; }) &&
                EveryTableau(context, KingQueenJack);
-    case 74: return ThirtiesComplete(context);
-    default: return GeneralTest(context, false);
+    case WonTest::Thirties: return ThirtiesComplete(context);
+    case WonTest::General: break;
     }
+    return GeneralTest(context, false);
 }
 
 } // namespace marlowe

@@ -2,6 +2,7 @@
 
 #include "engine/legality.h"
 
+#include "catalogue/rule_values.h"
 #include "engine/building_codes.h"
 #include "engine/cards.h"
 #include "engine/legality_support.h"
@@ -37,7 +38,7 @@ bool MatchesStartedFoundations(const GameContext& context, int base, int moving)
         if (CardRank(BottomCard(pile)) != CardRank(moving))
             return false;
     }
-    if (base == 93 && !anyStarted)
+    if (base == base_rank::RankOfStartedFromReserve && !anyStarted)
         return IsFromReserve(LocateCard(context, moving));
     return true;
 }
@@ -60,22 +61,22 @@ bool EmptyDestinationTakes(const GameContext& context, const PlacementQuery& que
 {
     const int base = query.base;
     switch (base) {
-    case 81:
-    case 84:
-    case 85:
-    case 90: return FoundationStartBalance(context, base, query.moving);
-    case 82:
-    case 83: return false;
-    case 86: return query.movingCount == 1;
-    case 87: {
+    case base_rank::BalancedColoursFromAce:
+    case base_rank::BalancedSuitsFromKing:
+    case base_rank::BalancedSuitsFromAce:
+    case base_rank::BalancedSuitsFromTwo: return FoundationStartBalance(context, base, query.moving);
+    case base_rank::WholeSequencesFromAce:
+    case base_rank::WholeSequencesFromAceToo: return false;
+    case base_rank::SingleCard: return query.movingCount == 1;
+    case base_rank::FromReserveOrFoundation: {
         const CardLocation from = LocateCard(context, query.moving);
         return from >= -32 && from <= 0;
     }
-    case 88: return LocateCard(context, query.moving) <= 0;
-    case 92:
-    case 93: return MatchesStartedFoundations(context, base, query.moving);
-    case 96: return ComesFromReserveOrWaste(context, query.moving);
-    default: return CardRank(query.moving) == base || base == -1 || query.base0 == -1;
+    case base_rank::NotFromTableau: return LocateCard(context, query.moving) <= 0;
+    case base_rank::RankOfStarted:
+    case base_rank::RankOfStartedFromReserve: return MatchesStartedFoundations(context, base, query.moving);
+    case base_rank::FromReserveOrWaste: return ComesFromReserveOrWaste(context, query.moving);
+    default: return CardRank(query.moving) == base || base == base_rank::AnyCard || query.base0 == base_rank::AnyCard;
     }
 }
 
@@ -83,11 +84,11 @@ bool EmptyDestinationTakes(const GameContext& context, const PlacementQuery& que
 bool SuitConditionHolds(int code, int top, int moving)
 {
     switch (code) {
-    case 0:
-    case 11: return CardSuit(moving) == CardSuit(top);
-    case 1: return IsRedCard(moving) == IsRedCard(top);
-    case 3: return IsRedCard(moving) != IsRedCard(top);
-    case 6: return false;
+    case building::InSuit:
+    case building::InSuitNoQueenOnCourt: return CardSuit(moving) == CardSuit(top);
+    case building::SameColour: return IsRedCard(moving) == IsRedCard(top);
+    case building::AlternateColours: return IsRedCard(moving) != IsRedCard(top);
+    case building::NoSuitCondition: return false;
     default: return true;
     }
 }
@@ -106,10 +107,10 @@ RankStep RankUp(const GameContext& context, const PlacementQuery& query, bool re
     if (query.toFoundation) {
         if (rankTop == King) {
             result = rankMoving == Ace && query.base != Ace;
-            if (query.direction == 1)
+            if (query.direction == direction::Up)
                 return {result, true};
         }
-    } else if (TableauWrap(context, query.index) == 2) {
+    } else if (TableauWrap(context, query.index) == wrap::None) {
         result = NoWrapCheck(context, query.top, query.moving, query.direction, query.index);
     } else {
         if (rankTop == query.base0 && !query.buildOnBaseRank)
@@ -117,7 +118,7 @@ RankStep RankUp(const GameContext& context, const PlacementQuery& query, bool re
         if (rankTop == King) {
             // An up-or-down pile still takes a Queen on a King below, so only "up" ends here.
             result = rankMoving == Ace;
-            if (query.direction == 1)
+            if (query.direction == direction::Up)
                 return {result, true};
         }
     }
@@ -134,11 +135,12 @@ bool RankDown(const GameContext& context, const PlacementQuery& query, bool resu
     if (query.toFoundation) {
         if (rankTop == Ace)
             return rankMoving == King && query.base != King;
-    } else if (TableauWrap(context, query.index) == 2) {
+    } else if (TableauWrap(context, query.index) == wrap::None) {
         result = NoWrapCheck(context, query.top, query.moving, query.direction, query.index);
     } else {
         // Under the foundation base codes 81..83 an Ace plays the part of the base rank.
-        const bool aceBase = query.base0 == 81 || query.base0 == 82 || query.base0 == 83;
+        const bool aceBase = query.base0 == base_rank::BalancedColoursFromAce || query.base0 == base_rank::WholeSequencesFromAce ||
+                             query.base0 == base_rank::WholeSequencesFromAceToo;
         if ((rankTop == query.base0 || (rankTop == Ace && aceBase)) && !query.buildOnBaseRank)
             return false;
         if (rankTop == Ace)
@@ -182,15 +184,15 @@ bool StandardRule(const GameContext& context, const PlacementQuery& query, int c
 
     bool result = prior;
     const int direction = query.direction;
-    if (direction != 0 && direction != 1 && direction != 2)
+    if (direction != direction::Down && direction != direction::Up && direction != direction::UpOrDown)
         return false;
-    if (direction == 1 || direction == 2) {
+    if (direction == direction::Up || direction == direction::UpOrDown) {
         const RankStep up = RankUp(context, query, result);
         if (up.final)
             return up.result;
         result = up.result;
     }
-    if (direction == 0 || (direction == 2 && !result))
+    if (direction == direction::Down || (direction == direction::UpOrDown && !result))
         result = RankDown(context, query, result);
     return result;
 }

@@ -1,6 +1,7 @@
 #include "engine/lifecycle.h"
 
 #include "app/register_settings.h"
+#include "catalogue/special_games.h"
 #include "engine/autoplay.h"
 #include "engine/deal.h"
 #include "engine/event_sounds.h"
@@ -241,7 +242,7 @@ Outcome NewGame(GameContext& context, Preferences& preferences, RandomSource& ra
     }
     context.commands.pauseAndQuit = context.flags[GameInProgress]; // autoplay may have won it already
     context.presentation().UpdateCommands();
-    if (context.rules[rule::SpecialGame] == 44 && IsGameWon(context)) {
+    if (SpecialTraitsOf(context.rules).wonTestAtDeal && IsGameWon(context)) {
         context.flags.Set(WonMark);
         EndGame(context);
     }
@@ -312,7 +313,7 @@ bool EndGame(GameContext& context)
     StopClock(context, SecondOfDay(context));
     context.commands.pauseAndQuit = false;
     context.presentation().UpdateCommands();
-    if (const int special = context.rules[rule::SpecialGame]; special >= 36 && special <= 39)
+    if (SpecialTraitsOf(context.rules).memorySummaryPage != kNoMemorySummary)
         context.presentation().ShowMemorySummary(MemorySummaryOf(context, won));
     if (context.recordGame)
         context.recordGame(context, won);

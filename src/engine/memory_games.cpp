@@ -1,6 +1,7 @@
 #include "engine/memory_games.h"
 
 #include "app/register_settings.h"
+#include "catalogue/special_games.h"
 #include "engine/cards.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
@@ -18,11 +19,11 @@ namespace marlowe {
 
 namespace {
 
-const PileRef kRecord{PileGroup::Reserves, 0}; // code 36: the cards turned so far
+const PileRef kRecord{PileGroup::Reserves, 0}; // the cards turned so far when they must run up
 
-int Special(const GameContext& context)
+Special Game(const GameContext& context)
 {
-    return context.rules[rule::SpecialGame];
+    return SpecialGameOf(context.rules);
 }
 
 int Tableaus(const GameContext& context)
@@ -83,7 +84,7 @@ bool Match(const GameContext& context, int a, int b)
 {
     if (CardRank(a) != CardRank(b))
         return false;
-    return Special(context) != 37 || std::abs(a - b) == 52;
+    return Game(context) != Special::MemoryTwins || std::abs(a - b) == 52;
 }
 
 // A matching pair leaves for the secondary waste; its places keep a gap. One undo step.
@@ -106,17 +107,11 @@ void RemovePair(GameContext& context, const std::vector<PlacedCard>& pair)
 
 } // namespace
 
-bool IsMemoryGame(const GameContext& context)
-{
-    const int special = Special(context);
-    return special == 36 || special == 37 || special == 39;
-}
-
 bool MemoryClick(GameContext& context, int tableau, int card)
 {
     if (card <= 0 || !context.cards.IsFaceDown(card))
         return false;
-    if (Special(context) == 36) {
+    if (Game(context) == Special::MemoryRun) {
         RecordSnapshot(context);
         TurnUp(context, tableau, card);
         context.piles[kRecord] += CodeText(card);
@@ -159,8 +154,7 @@ MemorySummary MemorySummaryOf(const GameContext& context, bool won)
 {
     MemorySummary summary;
     summary.won = won;
-    const int special = Special(context);
-    summary.page = special == 37 ? 0 : special == 36 ? 1 : special == 38 ? 2 : 3;
+    summary.page = SpecialTraitsOf(context.rules).memorySummaryPage;
     const int pairs = ElementCount(context.piles.stockGroup[kSecondWasteSlot]) / 2;
     summary.misses = context.mainGame.Misses;
     switch (summary.page) {

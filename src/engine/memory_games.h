@@ -1,5 +1,5 @@
 #pragma once
-// The memory games (special codes 36, 37 and 39): the player turns face-down tableau cards
+// The memory games: the player turns face-down tableau cards
 // up one at a time; a wrong card or an unmatched pair is a miss, after which every face-up
 // tableau card turns face down again.
 
@@ -9,12 +9,11 @@ namespace marlowe {
 
 class GameContext;
 
-bool IsMemoryGame(const GameContext& context);
 // A click on card of tableau (0-based). True when it turned a card.
 bool MemoryClick(GameContext& context, int tableau, int card);
 // A failed attempt: counted in Misses; the face-up tableau cards turn face down one by one.
 void MemoryMiss(GameContext& context);
-// What the end of a memory game shows (also for code 38, whose play is not built here).
+// What the end of a memory game shows (also for the counting variant, whose play is not built here).
 MemorySummary MemorySummaryOf(const GameContext& context, bool won);
 
 } // namespace marlowe

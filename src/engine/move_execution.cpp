@@ -1,6 +1,8 @@
 #include "engine/move_execution.h"
 
 #include "app/text_helpers.h"
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
@@ -35,7 +37,7 @@ void DrawPiles(GameContext& context, std::optional<PileRef> source, PileRef dest
 CardLocation TakeCard(GameContext& context, int card)
 {
     const CardLocation from = LocateCard(context, card);
-    const bool cellsKeepPlaces = context.rules[rule::TableauStyle] == 12 || TableauCellsArePlaces(context);
+    const bool cellsKeepPlaces = context.rules[rule::TableauStyle] == pile_style::FannedDownKeepingGaps || TableauCellsArePlaces(context);
     const bool leaveGap = cellsKeepPlaces && from > 0;
     RemoveCardFromTable(context, card, leaveGap ? RemoveMode::LeaveGap : RemoveMode::Delete);
     return from;
@@ -103,21 +105,21 @@ bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, M
         RemoveCompleteSequence(context, from - 1);
     RemoveCompleteSequence(context, tableau);
     PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
-    if (context.rules.Of(rule::TableauBuildCode, tableau) == 71)
+    if (context.rules.Of(rule::TableauBuildCode, tableau) == building::JumpIntoGap)
         CaptureJumpedCard(context, from, tableau);
 
-    switch (context.rules[rule::SpecialGame]) {
-    case 43: case 44:
+    switch (SpecialTraitsOf(context.rules).afterTableauMove) {
+    case AfterTableauMove::ScoreAndWinTest:
         RecomputeScore(context);
         StoreWinTest(context);
         break;
-    case 72: case 73: StoreWinTest(context); break;
-    case 49: case 63:
+    case AfterTableauMove::WinTest: StoreWinTest(context); break;
+    case AfterTableauMove::TwoCardExchange:
         ExchangeOnTwoCardTableau(context, tableau, from);
         RecomputeScore(context);
         StoreWinTest(context);
         break;
-    default: break;
+    case AfterTableauMove::Nothing: break;
     }
     state.made = true;
     return true;
@@ -165,7 +167,7 @@ bool MoveToWastePile(GameContext& context, int card, int slot, MoveState& state)
     StoreWinTest(context);
     if (slot == kWasteSlot)
         PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
-    else if (context.rules[rule::SpecialGame] == 12)
+    else if (SpecialTraitsOf(context.rules).eddySound)
         PlayEventSound(context, "Eddy", SoundSwitch::Foundation);
     return true;
 }
@@ -219,10 +221,9 @@ void AfterMove(GameContext& context, bool toReserve, bool stockWasNearlyEmpty, c
 {
     if (!stockWasNearlyEmpty && StockAndWasteNearlyEmpty(context))
         context.presentation().DrawPile({PileGroup::StockGroup, kStockSlot});
-    const int special = context.rules[rule::SpecialGame];
     if (state.made) {
         context.mainGame.DropRetryMark = 0;
-        if (special != 9 && special != 59 && special != 76 && special != 77)
+        if (ScoreFollowsPlay(context.rules))
             RecomputeScore(context);
     }
     if (state.turnUpRequest && !context.AutoplayActive())
@@ -239,7 +240,8 @@ void AfterMove(GameContext& context, bool toReserve, bool stockWasNearlyEmpty, c
         moves = 2;
         ExecuteMove(context, RowDeal::EmptyTableaus);
     }
-    if (special == 31 || special == 34 || special == 35 || (special == 52 && toReserve))
+    const WinTestAfterMove winTest = SpecialTraitsOf(context.rules).winTestAfterMove;
+    if (winTest == WinTestAfterMove::EveryMove || (winTest == WinTestAfterMove::MovesToReserves && toReserve))
         StoreWinTest(context);
 }
 

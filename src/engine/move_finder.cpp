@@ -1,5 +1,6 @@
 #include "engine/move_finder.h"
 
+#include "catalogue/rule_values.h"
 #include "engine/game_won.h"
 #include "engine/legality.h"
 #include "engine/pile_text.h"
@@ -57,7 +58,7 @@ void AddTopPick(const GameContext& context, PileRef pile, std::vector<Pick>& pic
 std::vector<Pick> MovableCards(const GameContext& context)
 {
     std::vector<Pick> picks;
-    if (context.rules[rule::ReservePickRule] != -14)
+    if (context.rules[rule::ReservePickRule] != pick::NeverFromReserve)
         for (int r = 0; r < std::clamp(context.ReserveCount(), 0, kMaxReserves); ++r)
             AddTopPick(context, {PileGroup::Reserves, r}, picks);
     if (context.rules[rule::WasteFaceDown] == 0)

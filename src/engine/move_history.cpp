@@ -1,6 +1,7 @@
 #include "engine/move_history.h"
 
 #include "app/text_helpers.h"
+#include "catalogue/special_games.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
 #include "engine/pile_text.h"
@@ -42,8 +43,7 @@ auto SnapshotWords(Game& game)
 // Selection games keep their selection in foundation 1; it is not part of the table.
 bool FoundationOneHoldsSelection(const GameContext& context)
 {
-    const int special = context.rules[rule::SpecialGame];
-    return context.rules[rule::SelectionMode] != 0 || special == 3 || special == 4 || special == 67;
+    return IsSelectionGame(context.rules);
 }
 
 // After the table went back or forth: the score follows it and the whole table is redrawn.

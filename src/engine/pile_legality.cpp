@@ -3,6 +3,8 @@
 
 #include "engine/legality.h"
 
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
 #include "engine/cards.h"
 #include "engine/legality_support.h"
 #include "engine/table.h"
@@ -65,10 +67,7 @@ bool EmptyReserveTakes(const GameContext& context, int reserve, int card, int mo
 
 bool TakesWholeSequencesOnly(const GameContext& context, int foundation)
 {
-    switch (context.rules.Of(rule::FoundationBaseRank, foundation)) {
-    case 82: case 83: case 95: case 97: case 98: case 99: return true;
-    default: return false;
-    }
+    return base_rank::TakesWholeSequences(context.rules.Of(rule::FoundationBaseRank, foundation));
 }
 
 bool FoundationRuleAccepts(const GameContext& context, int foundation, int card)
@@ -77,13 +76,13 @@ bool FoundationRuleAccepts(const GameContext& context, int foundation, int card)
         return false;
     const std::string& pile = PileAt(context, PileGroup::Foundations, foundation);
     const int code = context.rules.Of(rule::FoundationBuildCode, foundation);
-    if (code == 10)
+    if (code == building::QueenOnEmpty)
         return CardRank(card) == Queen && pile.empty();
-    if (code == 22)
+    if (code == building::WaitsForTableauSuit)
         return CardRank(card) != Ace && SuitWaitsOnTableau(context, card);
 
     const int held = ElementCount(pile);
-    if (held >= context.rules[rule::FoundationFullCount] && code != 20 && code != 29)
+    if (held >= context.rules[rule::FoundationFullCount] && code != building::UpAnySuitFromAce && code != building::UpThenDownInSuit)
         return false;
     PlacementQuery query;
     query.top = TopOrEmpty(pile);
@@ -96,7 +95,7 @@ bool FoundationRuleAccepts(const GameContext& context, int foundation, int card)
     query.buildOnBaseRank = true;
     query.index = foundation;
     query.playTime = true;
-    return IsLegalPlacement(context, query) && (code != 20 || held < 52);
+    return IsLegalPlacement(context, query) && (code != building::UpAnySuitFromAce || held < 52);
 }
 
 bool CanPlayOnFoundation(const GameContext& context, int foundation, int card, int movingCount)
@@ -164,7 +163,7 @@ bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int mov
     if (TableauCellsArePlaces(context))
         return movingCount == 1 && CanPlayInTableauCell(context, tableau, ElementCount(pile), card);
     const int top = TopOrEmpty(pile);
-    if (top > 0 && context.cards.IsFaceDown(top) && context.rules[rule::SpecialGame] != 40)
+    if (top > 0 && context.cards.IsFaceDown(top) && !SpecialTraitsOf(context.rules).buildsOnFaceDown)
         return false;
     if (!TableauMayGrow(context, pile))
         return false;
@@ -172,11 +171,11 @@ bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int mov
     const PlacementQuery query = TableauQuery(context, tableau, top, card, movingCount);
     bool legal = IsLegalPlacement(context, query);
 
-    if (query.code == 34 && !pile.empty() && movingCount != 1)
+    if (query.code == building::DownAnySuit && !pile.empty() && movingCount != 1)
         legal = false;
-    if (legal && context.rules[rule::RunRule] != 0 && movingCount > 1)
+    if (legal && context.rules[rule::RunRule] != run_rule::AnyRun && movingCount > 1)
         legal = IsRunMovable(context, card, tableau);
-    if (legal && context.rules[rule::TableauPickRule] == -5 && movingCount > 1 && pile.empty())
+    if (legal && context.rules[rule::TableauPickRule] == pick::ByEmptyPiles && movingCount > 1 && pile.empty())
         legal = RunRuleAllows(context, card, true);
     const int blocked = context.mainGame.BlockedCard;
     if (blocked != 0 && top == blocked)

@@ -3,6 +3,7 @@
 
 #include "engine/legality.h"
 
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/legality_support.h"
 #include "engine/presentation.h"
@@ -100,17 +101,18 @@ bool FoundationStartBalance(const GameContext& context, int base, int moving)
     }
     if (red > groupSize / 2 || black > groupSize / 2)
         return false;
-    const bool suitsMustDiffer = base == 84 || base == 85 || base == 90;
+    const bool suitsMustDiffer = base == base_rank::BalancedSuitsFromKing || base == base_rank::BalancedSuitsFromAce ||
+                                 base == base_rank::BalancedSuitsFromTwo;
     return !suitsMustDiffer || NoSuitTwice(suits);
 }
 
 bool NoWrapCheck(const GameContext& context, int top, int moving, int direction, int tableau)
 {
-    if (tableau < 0 || tableau >= kMaxTableaus || context.rules.Of(rule::TableauWrap, tableau) != 2)
+    if (tableau < 0 || tableau >= kMaxTableaus || context.rules.Of(rule::TableauWrap, tableau) != wrap::None)
         return false;
-    if (CardRank(top) == Ace && (direction == 1 || direction == 2))
+    if (CardRank(top) == Ace && (direction == direction::Up || direction == direction::UpOrDown))
         return CardRank(moving) == 2;
-    if (CardRank(top) == King && direction == 0)
+    if (CardRank(top) == King && direction == direction::Down)
         return CardRank(moving) == Queen;
     return false;
 }

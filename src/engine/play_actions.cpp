@@ -1,5 +1,6 @@
 #include "engine/play_actions.h"
 
+#include "catalogue/special_games.h"
 #include "engine/drop_resolution.h"
 #include "engine/game_context.h"
 #include "engine/move_history.h"
@@ -81,7 +82,7 @@ bool PerformAction(GameContext& context, const PlayAction& action)
         // A selection game keeps a copy of the selected cards in foundation 1: the card is
         // pressed where it lies on the table.
         const auto source =
-            IsSelectionGame(context) ? HomeOfCard(context, action.card) : PileHolding(context, action.card);
+            LeftClickSelects(context.rules) ? HomeOfCard(context, action.card) : PileHolding(context, action.card);
         if (!source)
             return false;
         Press(context, action, *source);

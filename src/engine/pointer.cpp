@@ -2,6 +2,8 @@
 
 #include "app/register_settings.h"
 #include "app/text_helpers.h"
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
 #include "engine/cards.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
@@ -26,9 +28,9 @@ bool Shadowed(const GameContext& context)
     return ShowsCardShadows(context.registers);
 }
 
-int Special(const GameContext& context)
+const SpecialTraits& Traits(const GameContext& context)
 {
-    return context.rules[rule::SpecialGame];
+    return SpecialTraitsOf(context.rules);
 }
 
 const std::string& PileText(const GameContext& context, PileRef pile)
@@ -51,11 +53,6 @@ int CardsFrom(const GameContext& context, PileRef pile, int card)
     return 0;
 }
 
-bool IsGolfStyle(int special)
-{
-    return special == 2 || special == 12 || special == 15;
-}
-
 // Golf-style games play a tableau top card straight onto the secondary waste when its rank
 // is next to the rank on top there.
 bool FitsSecondaryWaste(const GameContext& context, int card)
@@ -64,11 +61,7 @@ bool FitsSecondaryWaste(const GameContext& context, int card)
     if (top <= 0)
         return false;
     const int step = std::abs(CardRank(card) - CardRank(top));
-    if (Special(context) == 12)
-        return step == 1 || step == 12;
-    if (step == 12)
-        return Special(context) == 15;
-    return step == 1;
+    return step == 1 || (step == 12 && Traits(context).golfWraps);
 }
 
 int TableauPick(const GameContext& context, int tableau, int card)
@@ -78,16 +71,15 @@ int TableauPick(const GameContext& context, int tableau, int card)
     const int count = CardsFrom(context, pile, card);
     if (count == 0 || card <= 0)
         return 0;
-    const int special = Special(context);
-    if (IsGolfStyle(special))
+    const SpecialTraits& traits = Traits(context);
+    if (traits.golf)
         return count == 1 && FitsSecondaryWaste(context, card) ? 1 : 0;
-    if (special == 3 || special == 4 || special == 67 || special == 33 || special == 36 || special == 37 ||
-        special == 39 || special == 40 || special == 53 || special == 54)
+    if (traits.selectsCards || traits.highlightsOnClick || traits.memoryClicks || traits.tableauNeverPicked)
         return 0;
     const int style = rules[rule::TableauStyle];
     if (TableauCellsArePlaces(context))
         return RunRuleAllows(context, card, false) ? 1 : 0;
-    if (style == 8 || style == 12)
+    if (style == pile_style::Serpentine || style == pile_style::FannedDownKeepingGaps)
         return RunRuleAllows(context, card, false) ? count : 0;
     if (rules[rule::BlockedRows] >= 1 && tableau < rules[rule::BlockedRows] * rules[rule::BlockedColumns])
         return 0;
@@ -102,10 +94,10 @@ int ReservePick(const GameContext& context, int reserve, int card)
 {
     const PileRef pile{PileGroup::Reserves, reserve};
     const int count = CardsFrom(context, pile, card);
-    const int rule15 = context.rules[rule::ReservePickRule];
-    if (count == 0 || rule15 == -14 || context.cards.IsFaceDown(card))
+    const int pickRule = context.rules[rule::ReservePickRule];
+    if (count == 0 || pickRule == pick::NeverFromReserve || context.cards.IsFaceDown(card))
         return 0;
-    if (rule15 == -11)
+    if (pickRule == pick::FannedReserveAny)
         return count;
     return count == 1 ? 1 : 0;
 }
@@ -169,13 +161,13 @@ PressResult PressWaste(GameContext& context, int card)
     const RuleVector& rules = context.rules;
     const PileRef waste{PileGroup::StockGroup, kWasteSlot};
     if (context.piles.Waste().empty()) {
-        if (rules[rule::RedealStyle] >= 1 && context.piles.Stock().empty()) {
+        if (rules[rule::RedealStyle] >= redeal::FirstOwn && context.piles.Stock().empty()) {
             ExecuteMove(context, StockTurn::RedealOnly);
             return PressResult::Acted;
         }
         return PressResult::Nothing;
     }
-    if (Special(context) == 61) {
+    if (Traits(context).wasteClickClimbs) {
         const int top = TopElement(context.piles.foundations[0]);
         if (CardRank(card) == CardRank(top) + 1)
             ExecuteMove(context, card, PileRef{PileGroup::Foundations, 0});
@@ -192,14 +184,14 @@ PressResult PressTableau(GameContext& context, int tableau, int card)
     const PileRef pile{PileGroup::Tableaus, tableau};
     if (card <= 0)
         return PressResult::Nothing;
-    if (IsMemoryGame(context)) {
+    if (IsMemoryGame(context.rules)) {
         const bool turned = MemoryClick(context, tableau, card);
         EndIfWon(context);
         return turned ? PressResult::Acted : PressResult::Nothing;
     }
     const bool isTop = TopOf(context, pile) == card;
-    if (isTop && context.cards.IsFaceDown(card) && !IsGolfStyle(Special(context))) {
-        if (Special(context) == 76 || (context.rules[rule::BlockedRows] >= 1 &&
+    if (isTop && context.cards.IsFaceDown(card) && !Traits(context).golf) {
+        if (!Traits(context).pressTurnsUpTableau || (context.rules[rule::BlockedRows] >= 1 &&
                                        tableau < context.rules[rule::BlockedRows] * context.rules[rule::BlockedColumns]))
             return PressResult::Nothing;
         TurnUp(context, pile, card);
@@ -207,15 +199,15 @@ PressResult PressTableau(GameContext& context, int tableau, int card)
     }
     const int count = TableauPick(context, tableau, card);
     if (count == 0) {
-        if (IsGolfStyle(Special(context)))
+        if (Traits(context).golf)
             context.presentation().Beep();
         return PressResult::Nothing;
     }
-    if (count > 1 && context.rules[rule::TableauPickRule] == -17) {
+    if (count > 1 && context.rules[rule::TableauPickRule] == pick::SinglesWithDraw) {
         TryDraw(context, card);
         return PressResult::Acted;
     }
-    if (IsGolfStyle(Special(context))) {
+    if (Traits(context).golf) {
         // The card does not wait for a drag: it goes to the secondary waste at once.
         const PileRef secondWaste{PileGroup::StockGroup, kSecondWasteSlot};
         context.presentation().GlideCard(card, pile, secondWaste);
@@ -288,14 +280,13 @@ int PickableCount(const GameContext& context, PileRef pile, int card)
 
 bool PressPlaysCard(const GameContext& context, PileRef pile, int card)
 {
-    return pile.group == PileGroup::Tableaus && IsGolfStyle(Special(context)) &&
+    return pile.group == PileGroup::Tableaus && Traits(context).golf &&
            context.rules[rule::SingleClickGame] != 1 && TableauPick(context, pile.slot, card) > 0;
 }
 
 bool RightPressPeeks(const GameContext& context, bool ctrl)
 {
-    const int special = Special(context);
-    return ctrl || special == 32 || special == 33 || special == 46 || special == 74;
+    return ctrl || Traits(context).rightPressPeeks;
 }
 
 PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, std::optional<PileRef> pile, int card)
@@ -307,7 +298,6 @@ PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, s
         context.doubleClickGuard = false;
         return PressResult::Nothing;
     }
-    const int special = Special(context);
     if (button == PointerButton::Right) {
         if (RightPressPeeks(context, ctrl))
             return PressResult::Nothing; // the peek is the window's
@@ -317,7 +307,7 @@ PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, s
         return PressResult::Nothing;
     if (context.rules[rule::SingleClickGame] == 1)
         return Send(context, pile, card, true, true) ? PressResult::Acted : PressResult::Nothing;
-    if (IsSelectionGame(context)) {
+    if (LeftClickSelects(context.rules)) {
         SelectCard(context, *pile, card);
         return PressResult::Acted;
     }
@@ -328,7 +318,7 @@ PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, s
             StockClick(context);
             return PressResult::Acted;
         }
-        if (pile->slot == kSecondWasteSlot && special == 64 && !context.piles.tableaus[0].empty() &&
+        if (pile->slot == kSecondWasteSlot && Traits(context).handsFromTableauBottoms && !context.piles.tableaus[0].empty() &&
             !context.piles.tableaus[1].empty())
             return ExecuteMove(context, SelectionStep::RemoveSetFaceDown) ? PressResult::Acted : PressResult::Nothing;
         return pile->slot == kWasteSlot ? PressWaste(context, card) : PressResult::Nothing;

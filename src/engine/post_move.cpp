@@ -1,6 +1,7 @@
 #include "engine/post_move.h"
 
 #include "app/register_settings.h"
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/event_sounds.h"
 #include "engine/legality.h"
@@ -23,16 +24,17 @@ bool FollowsInSequence(int kind, int tableauCode, int above, int card)
 {
     const int step = CardRank(card) - CardRank(above);
     switch (kind) {
-    case 82:
-        if (tableauCode == 3 && IsRedCard(card) == IsRedCard(above))
+    case base_rank::WholeSequencesFromAce:
+        if (tableauCode == building::AlternateColours && IsRedCard(card) == IsRedCard(above))
             return false;
-        if (tableauCode == 0 && CardSuit(card) != CardSuit(above))
+        if (tableauCode == building::InSuit && CardSuit(card) != CardSuit(above))
             return false;
         return step == 1;
-    case 83: case 97: return CardSuit(card) == CardSuit(above) && step == 1;
-    case 95: return CardSuit(card) == CardSuit(above) && step == -1;
-    case 98: return IsRedCard(card) == IsRedCard(above) && step == 1;
-    case 99: return std::abs(step) == 1 || std::abs(step) == 12;
+    case base_rank::WholeSequencesFromAceToo:
+    case base_rank::WholeSequencesTwo: return CardSuit(card) == CardSuit(above) && step == 1;
+    case base_rank::WholeSequences: return CardSuit(card) == CardSuit(above) && step == -1;
+    case base_rank::WholeSequencesThree: return IsRedCard(card) == IsRedCard(above) && step == 1;
+    case base_rank::WholeSequencesFour: return std::abs(step) == 1 || std::abs(step) == 12;
     default: return false;
     }
 }
@@ -42,21 +44,21 @@ int CompleteSequenceLength(const GameContext& context, const std::string& pile, 
 {
     int length = 0;
     int above = 0;
-    int expected = kind == 95 ? King : Ace;
+    int expected = kind == base_rank::WholeSequences ? King : Ace;
     for (int i = ElementCount(pile) - 1; i >= 0; --i) {
         const int card = ElementAt(pile, i);
         if (card <= 0 || context.cards.IsFaceDown(card))
             break;
-        const bool fits = length == 0 ? (kind == 99 || CardRank(card) == expected)
+        const bool fits = length == 0 ? (kind == base_rank::WholeSequencesFour || CardRank(card) == expected)
                                       : FollowsInSequence(kind, tableauCode, above, card);
         if (!fits)
             return 0;
         ++length;
         above = card;
-        if (kind != 99 && length == kSequenceLength)
+        if (kind != base_rank::WholeSequencesFour && length == kSequenceLength)
             return length;
     }
-    return kind == 99 ? length : 0;
+    return kind == base_rank::WholeSequencesFour ? length : 0;
 }
 
 } // namespace

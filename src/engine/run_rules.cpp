@@ -3,6 +3,7 @@
 
 #include "engine/legality.h"
 
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/legality_support.h"
 #include "engine/pile_text.h"
@@ -105,9 +106,9 @@ bool IsRunMovable(const GameContext& context, int card, int tableau)
         return false;
     int code = 0;
     switch (context.rules[rule::RunRule]) {
-    case 1: code = context.rules.Of(rule::TableauBuildCode, tableau); break;
-    case 10: code = 0; break;
-    case 11: code = 1; break;
+    case run_rule::ByDestinationCode: code = context.rules.Of(rule::TableauBuildCode, tableau); break;
+    case run_rule::InSuit: code = building::InSuit; break;
+    case run_rule::SameColour: code = building::SameColour; break;
     default: return true;
     }
     const auto where = FindCardInPile(context, card);
@@ -122,22 +123,22 @@ bool RunRuleAllows(const GameContext& context, int card, bool emptyTableauTarget
     const int n = alone ? 1 : where->RunLength();
     const int pickRule = context.rules[rule::TableauPickRule];
     switch (pickRule) {
-    case -1: return true;
-    case -12: return CardRank(card) == King || n == 1;
-    case -13: return n == 1 || (where && where->at == 0);
-    case -15: return SpecialRunTest(context, where);
-    case -16: return !where || BorderedByGaps(*where);
-    case -17: return n == 1;
+    case pick::Any: return true;
+    case pick::SingleOrRunOnKing: return CardRank(card) == King || n == 1;
+    case pick::SingleOrWholePile: return n == 1 || (where && where->at == 0);
+    case pick::SpecialTest: return SpecialRunTest(context, where);
+    case pick::BorderedByGaps: return !where || BorderedByGaps(*where);
+    case pick::SinglesWithDraw: return n == 1;
     default: break;
     }
     const int emptyTableaus = EmptyPiles(context, PileGroup::Tableaus);
     const int emptyReserves = EmptyPiles(context, PileGroup::Reserves);
     switch (pickRule) {
-    case -5:
+    case pick::ByEmptyPiles:
         if (emptyTableaus == 0)
             return n <= emptyReserves + 1;
         return n <= emptyReserves + emptyTableaus + (emptyTableauTarget ? 0 : 1);
-    case -6:
+    case pick::ByEmptyPilesStrict:
         if (emptyTableaus == 0)
             return n <= emptyReserves + 1;
         return n <= emptyReserves + emptyTableaus;

@@ -2,6 +2,7 @@
 
 #include "app/register_settings.h"
 #include "app/text_helpers.h"
+#include "catalogue/special_games.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
@@ -31,11 +32,6 @@ int CardsOn(const std::array<std::string, N>& piles, int first, int last)
     for (int k = first; k <= last && k < static_cast<int>(N); ++k)
         count += Cards(piles[static_cast<std::size_t>(k)]);
     return count;
-}
-
-bool ShowsNoScore(int special)
-{
-    return special == 9 || special == 59;
 }
 
 // What the player pays for the pack: one point per card it holds after stripping.
@@ -160,30 +156,29 @@ int ComputeScore(const GameContext& context)
     const int misses = context.mainGame.Misses;
     const auto& game = context.mainGame;
 
-    switch (rules[rule::SpecialGame]) {
-    case 9: case 59:
-    case 32: case 38: case 40: case 41: case 42: case 46: case 76: case 77: return 0;
-    case 34: return -pack + 10 * OrderedBottoms(context);
-    case 35: return -pack + 10 * secondWaste;
-    case 36: return 15 * AscendingRunOnFirstReserve(context) - misses - 52;
-    case 37: return -52 - 2 * misses + 10 * (secondWaste / 2);
-    case 39: return -52 - misses + 7 * (secondWaste / 2);
-    case 43: return -pack + 225 * NineDownRows(context);
-    case 44: return -pack;
-    case 47:
+    switch (SpecialTraitsOf(rules).score) {
+    case ScoreRule::Zero: return 0;
+    case ScoreRule::OrderedBottoms: return -pack + 10 * OrderedBottoms(context);
+    case ScoreRule::SecondWasteTens: return -pack + 10 * secondWaste;
+    case ScoreRule::MemoryRun: return 15 * AscendingRunOnFirstReserve(context) - misses - 52;
+    case ScoreRule::MemoryTwins: return -52 - 2 * misses + 10 * (secondWaste / 2);
+    case ScoreRule::MemoryPairs: return -52 - misses + 7 * (secondWaste / 2);
+    case ScoreRule::NineDownRows: return -pack + 225 * NineDownRows(context);
+    case ScoreRule::PackOnly: return -pack;
+    case ScoreRule::GroupPairs:
         return CardsOn(piles.tableaus, 0, kMaxTableaus - 1) > 0 ? -pack + kPointsPerCard * secondWaste
                                                                 : -pack + kPointsPerCard * pack;
-    case 48: return bonus - pack + kPointsPerCard * Cards(piles.foundations[1]);
-    case 70: return bonus - pack + kPointsPerCard * secondWaste;
-    case 49: case 63: return bonus - pack + kPointsPerCard * CardsOn(piles.tableaus, 0, 23);
-    case 55: case 72: return -pack + kPointsPerCard * CardsOn(piles.tableaus, 0, kMaxTableaus - 1);
-    case 57:
+    case ScoreRule::FoundationOne: return bonus - pack + kPointsPerCard * Cards(piles.foundations[1]);
+    case ScoreRule::SecondWaste: return bonus - pack + kPointsPerCard * secondWaste;
+    case ScoreRule::FirstTwentyFourTableaus: return bonus - pack + kPointsPerCard * CardsOn(piles.tableaus, 0, 23);
+    case ScoreRule::AllTableaus: return -pack + kPointsPerCard * CardsOn(piles.tableaus, 0, kMaxTableaus - 1);
+    case ScoreRule::BottomSums:
         return RankSumOfBottoms(context, 0) == game.GameCounter1 && RankSumOfBottoms(context, 4) == game.GameCounter2 &&
                        RankSumOfBottoms(context, 8) == game.GameCounter3 &&
                        RankSumOfBottoms(context, 12) == game.GameCounter4
                    ? 48
                    : -52;
-    case 58: {
+    case ScoreRule::PuzzleDigits: {
         int sum = 0;
         for (int f = 0; f < 5; ++f) {
             if (Cards(piles.foundations[static_cast<std::size_t>(f)]) == 0)
@@ -192,21 +187,22 @@ int ComputeScore(const GameContext& context)
         }
         return sum == PuzzleTarget(context.registers.Get(reg::DealNumber)) ? 23 : -52;
     }
-    case 62:
+    case ScoreRule::NinePilesCleared:
         return -pack + kPointsPerCard * CardsOn(piles.tableaus, 0, 15) +
                kPointsPerCard * CardsOn(piles.foundations, 0, 7);
-    case 64: return -pack + BaccaratScore(context);
-    case 65:
+    case ScoreRule::Baccarat: return -pack + BaccaratScore(context);
+    case ScoreRule::TableAndHome:
         return -pack + kPointsPerCard * CardsOn(piles.tableaus, 0, kMaxTableaus - 1) +
                kPointsPerCard * CardsOn(piles.foundations, 0, kMaxFoundations - 1);
-    case 74: return game.TableDrawn ? ThirtiesScore(context, pack) : CurrentScore(context.registers);
-    default: return StandardScore(context);
+    case ScoreRule::Thirties: return game.TableDrawn ? ThirtiesScore(context, pack) : CurrentScore(context.registers);
+    case ScoreRule::Standard: break;
     }
+    return StandardScore(context);
 }
 
 void RecomputeScore(GameContext& context)
 {
-    if (ShowsNoScore(context.rules[rule::SpecialGame]))
+    if (!ShowsScore(context.rules))
         return;
     const int score = ComputeScore(context);
     context.registers.Set(reg::Score, score);
@@ -215,8 +211,7 @@ void RecomputeScore(GameContext& context)
 
 void AddFoundationScore(GameContext& context, int cards)
 {
-    const int special = context.rules[rule::SpecialGame];
-    if (ShowsNoScore(special) || special == 76 || special == 77 || context.registers.Get(reg::ScoringType) != "01")
+    if (!ScoreFollowsPlay(context.rules) || context.registers.Get(reg::ScoringType) != "01")
         return;
     const int score = CurrentScore(context.registers) + kPointsPerCard * cards;
     context.registers.Set(reg::Score, score);

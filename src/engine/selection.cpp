@@ -3,6 +3,8 @@
 
 #include "engine/selection.h"
 
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
@@ -26,9 +28,9 @@ const PileRef kStock{PileGroup::StockGroup, kStockSlot};
 const char* const kExchangeQuestion =
     "Would you like to exchange the position of these two cards?\rYou may perform this action only once during a game.";
 
-int Special(const GameContext& context)
+const SpecialTraits& Traits(const GameContext& context)
 {
-    return context.rules[rule::SpecialGame];
+    return SpecialTraitsOf(context.rules);
 }
 
 std::string& Selection(GameContext& context)
@@ -55,35 +57,24 @@ void ClearSelection(GameContext& context)
 // The stock click of each selection game.
 void StockAction(GameContext& context)
 {
-    const int special = Special(context);
-    const bool stockEmpty = context.piles.Stock().empty();
-    switch (special) {
-    case 8:
-    case 45: ExecuteMove(context, SelectionStep::CloseUpAndRefill); return;
-    case 14:
-    case 16:
+    switch (Traits(context).stockClick) {
+    case SelectionStockClick::ClosesUp: ExecuteMove(context, SelectionStep::CloseUpAndRefill); return;
+    case SelectionStockClick::TurnsOnEmptyWaste:
         if (context.piles.Waste().empty())
             ExecuteMove(context, StockTurn::ToWaste);
         return;
-    case 71:
-        if (stockEmpty)
+    case SelectionStockClick::FillsGapsFromRight:
+        if (context.piles.Stock().empty())
             FillGapsFromRight(context);
         else
             StockClick(context);
         return;
-    case 3:
-    case 4:
-    case 67:
-    case 25:
-    case 26:
-    case 33:
-    case 57:
-    case 75: StockClick(context); return; // no stock action of their own: the ordinary click
-    default: ExecuteMove(context, RowDeal::Tableaus); return;
+    case SelectionStockClick::Ordinary: StockClick(context); return;
+    case SelectionStockClick::DealsRow: ExecuteMove(context, RowDeal::Tableaus); return;
     }
 }
 
-// A face-down top card of a tableau turns up on a click (codes 25 and 26).
+// A face-down top card of a tableau turns up on a click.
 void TurnUp(GameContext& context, PileRef pile, int card)
 {
     context.cards.SetCardFaceMark(card, '1');
@@ -92,11 +83,11 @@ void TurnUp(GameContext& context, PileRef pile, int card)
     context.presentation().DrawPile(pile);
 }
 
-// Code 71: a pair that is not a set may change places once per game.
+// A pair that is not a set may change places once per game.
 bool OfferExchange(GameContext& context)
 {
     const std::vector<int> cards = SelectedCards(context);
-    if (Special(context) != 71 || cards.size() != 2 || context.mainGame.GameCounter1 != 0)
+    if (!Traits(context).offersExchange || cards.size() != 2 || context.mainGame.GameCounter1 != 0)
         return false;
     if (!context.presentation().Ask(kExchangeQuestion))
         return false;
@@ -107,13 +98,13 @@ bool OfferExchange(GameContext& context)
     return true;
 }
 
-// Code 67: a card that makes no set with the card chosen before becomes the first choice in its
+// A card that makes no set with the card chosen before becomes the first choice in its
 // place, the earlier choice let go, when the card may be chosen on its own. The selection holds
 // the earlier choice followed by the card; false (nothing changed) when the card may not start a
 // selection.
 bool ReplaceFirstChoice(GameContext& context, PileRef pile, int card)
 {
-    if (Special(context) != 67)
+    if (!Traits(context).replacesFirstChoice)
         return false;
     const std::vector<int> earlier = SelectedCards(context);
     Selection(context) = CodeText(card);
@@ -127,24 +118,24 @@ bool ReplaceFirstChoice(GameContext& context, PileRef pile, int card)
     return true;
 }
 
-// A complete set leaves the table (or, for code 57, changes places).
+// A complete set leaves the table (or changes places, or stays).
 void CompleteSet(GameContext& context)
 {
-    const int special = Special(context);
-    if (special == 57) {
+    const SpecialTraits& traits = Traits(context);
+    if (traits.swapsSets) {
         const std::vector<int> cards = SelectedCards(context);
         ClearSelection(context);
         SwapTopCards(context, cards[0], cards[1]);
         RecomputeScore(context);
         context.flags.Set(WonMark, IsGameWon(context));
-    } else if (special == 48) {
-        ClearSelection(context); // this game keeps its sets on the table
+    } else if (traits.keepsSets) {
+        ClearSelection(context);
     } else {
         ExecuteMove(context, SelectionStep::RemoveSet);
     }
-    if (special != 8 && special != 47 && special != 57)
+    if (traits.refillsAfterSet)
         ExecuteMove(context, SelectionStep::RefillFromStock);
-    if (special == 75)
+    if (traits.closesGapsAfterSet)
         CloseGaps(context);
     if (context.flags[WonMark])
         EndGame(context);
@@ -154,18 +145,17 @@ void CompleteSet(GameContext& context)
 
 void SelectCard(GameContext& context, PileRef pile, int card)
 {
-    const int special = Special(context);
+    const SpecialTraits& traits = Traits(context);
     if (pile == kStock) {
-        const bool pyramid = special == 4 || special == 67;
-        if (pyramid && !Selection(context).empty() && !context.piles.Stock().empty())
+        if (traits.pyramid && !Selection(context).empty() && !context.piles.Stock().empty())
             card = TopElement(context.piles.Stock());
         else
             return StockAction(context);
     } else if (pile == PileRef{PileGroup::StockGroup, kWasteSlot} && context.piles.Waste().empty()) {
-        if (context.rules[rule::RedealStyle] >= 1 && context.piles.Stock().empty())
+        if (context.rules[rule::RedealStyle] >= redeal::FirstOwn && context.piles.Stock().empty())
             ExecuteMove(context, StockTurn::RedealOnly); // the empty waste starts the game's redeal too
         return;
-    } else if ((special == 25 || special == 26) && pile.group == PileGroup::Tableaus && card > 0 &&
+    } else if (traits.turnsUpOnClick && pile.group == PileGroup::Tableaus && card > 0 &&
                TopElement(context.piles[pile]) == card && context.cards.IsFaceDown(card)) {
         return TurnUp(context, pile, card);
     } else if (!SelectableCard(context, pile, card)) {
@@ -177,7 +167,7 @@ void SelectCard(GameContext& context, PileRef pile, int card)
     std::vector<int> selected = SelectedCards(context);
     if (std::find(selected.begin(), selected.end(), card) != selected.end())
         return Deselect(context, pile, card);
-    if (special == 33)
+    if (traits.highlightsOnClick)
         ClearSelection(context); // one highlighted card at a time
     Selection(context) += CodeText(card);
     SelectionVerdict verdict = JudgeSelection(context, SelectedCards(context));

@@ -12,10 +12,6 @@ namespace marlowe {
 
 class GameContext;
 
-// Whether the game is played by selecting cards (a selection mode, or the pyramid-like games
-// and the highlighting game).
-bool IsSelectionGame(const GameContext& context);
-
 // A left click on card (0: none, e.g. an empty stock) of pile in a selection game.
 void SelectCard(GameContext& context, PileRef pile, int card);
 

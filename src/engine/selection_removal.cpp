@@ -1,5 +1,7 @@
 #include "engine/selection_removal.h"
 
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
 #include "engine/autoplay.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
@@ -106,9 +108,9 @@ void TakeOut(GameContext& context, PileRef home, int card)
     const int style = context.rules[rule::TableauStyle];
     const bool stockOrWaste = home.group == PileGroup::StockGroup;
     RemoveMode mode = RemoveMode::Delete;
-    if (style == 8 && home == PileRef{PileGroup::Tableaus, 0})
+    if (style == pile_style::Serpentine && home == PileRef{PileGroup::Tableaus, 0})
         mode = RemoveMode::DeleteWithGap; // the pyramid keeps its cells with gaps between cards
-    else if (style == 4 && !stockOrWaste)
+    else if (style == pile_style::Row && !stockOrWaste)
         mode = RemoveMode::LeaveGap;
     RemoveCardFromSlot(context, home, card, mode);
 }
@@ -116,9 +118,9 @@ void TakeOut(GameContext& context, PileRef home, int card)
 // The selection leaves the table for the secondary waste.
 bool RemoveSelection(GameContext& context, bool faceDown, bool& turnUpRequest)
 {
-    const int special = context.rules[rule::SpecialGame];
+    const SpecialTraits& traits = SpecialTraitsOf(context.rules);
     std::vector<int> selected = SelectedCards(context);
-    if (special == 64) {
+    if (traits.handsFromTableauBottoms) {
         selected.clear();
         for (int k = 0; k < 3 && k < Tableaus(context); ++k)
             if (const int bottom = ElementAt(TableauText(context, k), 0); bottom > 0)
@@ -143,10 +145,10 @@ bool RemoveSelection(GameContext& context, bool faceDown, bool& turnUpRequest)
         context.presentation().DrawPile(*home);
     }
     context.presentation().DrawPile(kSecondWaste);
-    if (special == 47 && groupTableau >= 0)
+    if (traits.closesGroupAfterRemoval && groupTableau >= 0)
         CloseGroup(context, groupTableau);
-    turnUpRequest = special == 25 || special == 26;
-    if (special == 33)
+    turnUpRequest = traits.turnsUpOnClick;
+    if (traits.fillsAfterRemoval)
         AutoFillEmptyTableau(context);
     context.flags.Set(WonMark, IsGameWon(context));
     context.mainGame.GameStarted = 1;

@@ -12,6 +12,7 @@
 
 #include "engine/selection.h"
 
+#include "catalogue/special_games.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
@@ -26,9 +27,9 @@ namespace {
 
 constexpr int kGridColumns = 5;
 
-int Special(const GameContext& context)
+Special Game(const GameContext& context)
 {
-    return context.rules[rule::SpecialGame];
+    return SpecialGameOf(context.rules);
 }
 
 bool IsCourt(int card)
@@ -196,12 +197,12 @@ bool SameRank(int a, int b)
 // The general rule: cards summing to the selection mode (at most two for the pairing codes).
 SelectionVerdict GeneralSum(const GameContext& context, const std::vector<int>& cards)
 {
-    const int special = Special(context);
+    const SpecialTraits& traits = SpecialTraitsOf(context.rules);
     const int target = context.rules[rule::SelectionMode];
-    const bool pairsOnly = special == 7 || special == 21 || special == 22;
+    const bool pairsOnly = traits.pairsOnly;
     if (pairsOnly && cards.size() > 2)
         return SelectionVerdict::Invalid;
-    if (special == 45 && !std::all_of(cards.begin(), cards.end(), [&](int c) { return CardSuit(c) == CardSuit(cards[0]); }))
+    if (traits.oneSuitSets && !std::all_of(cards.begin(), cards.end(), [&](int c) { return CardSuit(c) == CardSuit(cards[0]); }))
         return SelectionVerdict::Invalid;
     const SelectionVerdict verdict = SumVerdict(RankSum(cards), target);
     if (pairsOnly && cards.size() == 2 && verdict == SelectionVerdict::Partial)
@@ -220,12 +221,6 @@ bool FaceUpTableauTop(const GameContext& context, PileRef pile, int card)
 }
 
 } // namespace
-
-bool IsSelectionGame(const GameContext& context)
-{
-    const int special = Special(context);
-    return context.rules[rule::SelectionMode] != 0 || special == 3 || special == 4 || special == 67 || special == 33;
-}
 
 std::vector<int> SelectedCards(const GameContext& context)
 {
@@ -279,7 +274,7 @@ bool PyramidCardFree(const GameContext& context, int card)
         return true;
     const std::string& next = tableaus[static_cast<std::size_t>(r + 1)];
     auto entry = [&](int j) { return j < 0 || j >= ElementCount(next) ? 0 : ElementAt(next, j); };
-    if (Special(context) == 4) {
+    if (Game(context) == Special::Pyramid) {
         const bool widening = context.rules.Of(rule::TableauCardCount, 0) < context.rules.Of(rule::TableauCardCount, 1);
         if (widening)
             return entry(i) == 0 && entry(i + 1) == 0;
@@ -304,20 +299,20 @@ bool SelectableCard(const GameContext& context, PileRef pile, int card)
 {
     if (card <= 0)
         return false;
-    const int special = Special(context);
+    const Special special = Game(context);
     const bool waste = pile.group == PileGroup::StockGroup && pile.slot == kWasteSlot;
     switch (special) {
-    case 3:
+    case Special::PairsToFourteen:
         return (pile.group == PileGroup::Tableaus || pile.group == PileGroup::Reserves) && IsTopCard(context, pile, card);
-    case 4:
-    case 67:
+    case Special::Pyramid:
+    case Special::PyramidCovered:
         if (waste)
             return IsTopCard(context, pile, card);
         return pile.group == PileGroup::Tableaus && PyramidCardFree(context, card);
-    case 14:
-    case 16: return (waste || pile.group == PileGroup::Tableaus) && IsTopCard(context, pile, card);
-    case 22: return card % 52 != 12 && card % 52 != 13 && FaceUpTableauTop(context, pile, card);
-    case 41:
+    case Special::PairsWithWaste:
+    case Special::PairsWithWasteAlike: return (waste || pile.group == PileGroup::Tableaus) && IsTopCard(context, pile, card);
+    case Special::PairsAroundHeartCourts: return card % 52 != 12 && card % 52 != 13 && FaceUpTableauTop(context, pile, card);
+    case Special::CourtSums:
         if (pile.group == PileGroup::Foundations)
             return pile.slot > 0 && IsTopCard(context, pile, card);
         return FaceUpTableauTop(context, pile, card);
@@ -329,47 +324,47 @@ SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<in
 {
     if (selected.empty())
         return SelectionVerdict::Partial;
-    const int special = Special(context);
+    const Special special = Game(context);
     const int mode = context.rules[rule::SelectionMode];
     auto tableauOf = [&](int card) { return TableauOf(context, card); };
     switch (special) {
-    case 1:
+    case Special::TensOrFifteens:
         if (mode == 10)
             return TensOrFourOfAKind(selected);
         if (!std::all_of(selected.begin(), selected.end(), [](int c) { return IsPip(c); }))
             return SelectionVerdict::Invalid;
         return SumVerdict(RankSum(selected), mode);
-    case 3: return PairVerdict(selected, [](int a, int b) { return CardRank(a) + CardRank(b) == 14; });
-    case 4:
-    case 67:
-    case 75:
+    case Special::PairsToFourteen: return PairVerdict(selected, [](int a, int b) { return CardRank(a) + CardRank(b) == 14; });
+    case Special::Pyramid:
+    case Special::PyramidCovered:
+    case Special::TwentyOneCells:
         if (selected.size() == 1)
             return CardRank(selected[0]) == King ? SelectionVerdict::Complete : SelectionVerdict::Partial;
         return PairVerdict(selected, [&](int a, int b) {
-            return CardRank(a) + CardRank(b) == 13 && (special != 75 || LayoutInLine(tableauOf(a), tableauOf(b)));
+            return CardRank(a) + CardRank(b) == 13 && (special != Special::TwentyOneCells || LayoutInLine(tableauOf(a), tableauOf(b)));
         });
-    case 8:
+    case Special::NeighbourPairs:
         return PairVerdict(selected, [&](int a, int b) { return SameRank(a, b) && GridNeighbours(tableauOf(a), tableauOf(b)); });
-    case 14:
-    case 16:
-    case 25: return PairVerdict(selected, SameRank);
-    case 17:
-    case 26: return PipsOrOneOfEachCourt(selected, 11, Jack, 2);
-    case 18: return AceOrCourtWithEighteen(selected);
-    case 20: return TenTwentyThirty(selected);
-    case 24:
+    case Special::PairsWithWaste:
+    case Special::PairsWithWasteAlike:
+    case Special::TurnUpPairs: return PairVerdict(selected, SameRank);
+    case Special::ElevensOrCourts:
+    case Special::TurnUpElevens: return PipsOrOneOfEachCourt(selected, 11, Jack, 2);
+    case Special::AceOrEighteen: return AceOrCourtWithEighteen(selected);
+    case Special::TensTwentiesThirties: return TenTwentyThirty(selected);
+    case Special::NinesOrTenToKing:
         if (selected.size() == 1 && CardRank(selected[0]) == 9)
             return SelectionVerdict::Complete;
         return PipsOrOneOfEachCourt(selected, 9, 10, 2);
-    case 33: return selected.size() == 1 ? SelectionVerdict::Partial : SelectionVerdict::Invalid;
-    case 41: return CourtWithItsSum(selected);
-    case 47:
+    case Special::HighlightOne: return selected.size() == 1 ? SelectionVerdict::Partial : SelectionVerdict::Invalid;
+    case Special::CourtSums: return CourtWithItsSum(selected);
+    case Special::GroupPairs:
         return PairVerdict(selected, [&](int a, int b) {
             const int ta = tableauOf(a), tb = tableauOf(b);
             return SameRank(a, b) && ta >= 0 && tb >= 0 && ta / 7 == tb / 7 && std::abs(ta - tb) == 2;
         });
-    case 57: return PairVerdict(selected, [&](int a, int b) { return tableauOf(a) >= 0 && tableauOf(b) >= 0; });
-    case 71:
+    case Special::BottomSums: return PairVerdict(selected, [&](int a, int b) { return tableauOf(a) >= 0 && tableauOf(b) >= 0; });
+    case Special::GridExchange:
         return PairVerdict(selected, [&](int a, int b) {
             return CardRank(a) + CardRank(b) == 14 && GridInLine(tableauOf(a), tableauOf(b));
         });

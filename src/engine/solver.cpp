@@ -1,5 +1,7 @@
 #include "engine/solver.h"
 
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
 #include "engine/legality.h"
@@ -244,7 +246,7 @@ bool TableauHoldsOnlyIncomingCards(const GameContext& context)
     const int used = UsedPiles(context, PileGroup::Tableaus);
     for (int k = 0; k < used; ++k) {
         const int code = context.rules.Of(rule::TableauBuildCode, k);
-        if (code != 17 && code != 19)
+        if (code != building::NotFromTableau && code != building::NotFromTableauOrReserve)
             return false;
     }
     return used > 0;
@@ -335,7 +337,7 @@ int Burial(const GameContext& context, const Needs& needs)
 int Progress(const GameContext& context, const Needs* needs)
 {
     // The games that take sets off the table count the cards gone, and a selection half made.
-    if (IsSelectionGame(context) || IsMemoryGame(context))
+    if (LeftClickSelects(context.rules) || IsMemoryGame(context.rules))
         return 20 * ElementCount(context.piles.stockGroup[kSecondWasteSlot]) +
                static_cast<int>(SelectedCards(context).size());
     int score = 0;
@@ -363,9 +365,9 @@ int Progress(const GameContext& context, const Needs* needs)
 std::vector<Ranked> RankedCandidates(GameContext& context)
 {
     std::vector<Ranked> ranked;
-    if (IsSelectionGame(context)) {
+    if (LeftClickSelects(context.rules)) {
         AddSelectingClicks(context, ranked);
-    } else if (IsMemoryGame(context)) {
+    } else if (IsMemoryGame(context.rules)) {
         AddMemoryClicks(context, ranked);
     } else {
         if (context.rules[rule::WasteFaceDown] == 0)
@@ -378,7 +380,7 @@ std::vector<Ranked> RankedCandidates(GameContext& context)
                 ranked.push_back({Rank(move.band), PlayAction{ActionKind::Drop, move.card,
                                                               DestinationPile(move.destination), move.destination.cell}});
     }
-    if (context.rules[rule::StockGroupCount] > 0 || context.rules[rule::RedealStyle] >= 1 ||
+    if (context.rules[rule::StockGroupCount] > 0 || context.rules[rule::RedealStyle] >= redeal::FirstOwn ||
         !context.piles.Stock().empty())
         ranked.push_back({kStockRank, PlayAction{ActionKind::Stock}});
     std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) { return a.rank < b.rank; });

@@ -2,6 +2,8 @@
 
 #include "app/register_settings.h"
 #include "app/text_helpers.h"
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
@@ -88,9 +90,8 @@ void RedealWaste(GameContext& context)
         StopSound(context);
     }
     // The selection games that keep a pair in foundation 1 let go of a card now in the stock.
-    const int special = context.rules[rule::SpecialGame];
     std::string& first = context.piles.foundations[0];
-    if ((special == 4 || special == 67) && !first.empty()) {
+    if (SpecialTraitsOf(context.rules).pyramid && !first.empty()) {
         const int bottom = ElementAt(context.piles.Stock(), 0);
         if (bottom == ElementAt(first, 0))
             first.erase(0, 3);
@@ -132,7 +133,7 @@ std::vector<PileRef> DealingRange(const GameContext& context, const Dealing& dea
     std::vector<PileRef> range;
     if (*dealing.row == RowDeal::Reserves) {
         int last = context.ReserveCount();
-        if (context.rules[rule::RedealStyle] == 18) {
+        if (context.rules[rule::RedealStyle] == redeal::ReserveDealing) {
             const int redeals = context.mainGame.RedealsDone;
             last = redeals == 1 ? 3 : redeals == 2 ? 2 : redeals == 3 ? 1 : last;
         }
@@ -148,9 +149,9 @@ std::vector<PileRef> DealingRange(const GameContext& context, const Dealing& dea
 int DealMode(const GameContext& context, const Dealing& dealing, PileRef pile)
 {
     if (dealing.row == RowDeal::TableausFaceUp)
-        return 1;
+        return deal_mode::Row;
     if (dealing.row == RowDeal::EmptyTableaus)
-        return context.piles[pile].empty() ? 1 : 0;
+        return context.piles[pile].empty() ? deal_mode::Row : deal_mode::None;
     return pile.group == PileGroup::Tableaus ? DealModeOfTableau(context, pile.slot)
                                              : DealModeOfReserve(context, pile.slot);
 }
@@ -197,29 +198,30 @@ void DealingClick(GameContext& context)
     const std::size_t sizeBefore = context.undoHistory.Size();
     auto& counter = context.mainGame.DealCounter;
 
-    if ((rules[rule::RedealStyle] >= 1 && stockEmpty) || rules[rule::RedealStyle] == 6) {
+    if ((rules[rule::RedealStyle] >= redeal::FirstOwn && stockEmpty) || rules[rule::RedealStyle] == redeal::AcesFirstEveryClick) {
         ExecuteMove(context, StockTurn::RedealOnly);
-    } else if (DealModeOfTableau(context, 0) == 1 || DealModeOfTableau(context, lastTableau) == 1) {
+    } else if (DealModeOfTableau(context, 0) == deal_mode::Row || DealModeOfTableau(context, lastTableau) == deal_mode::Row) {
         ExecuteMove(context, RowDeal::Tableaus);
-        if (rules.Of(rule::ReserveDealMode, 0) == 5) {
+        if (rules.Of(rule::ReserveDealMode, 0) == click_style::ReservesWithTableaus) {
             ExecuteMove(context, RowDeal::Reserves);
             MergeClickSnapshots(context, sizeBefore);
         }
-    } else if (DealModeOfTableau(context, 0) == 2 || DealModeOfTableau(context, lastTableau) == 2) {
+    } else if (DealModeOfTableau(context, 0) == deal_mode::RowWithoutGaps ||
+               DealModeOfTableau(context, lastTableau) == deal_mode::RowWithoutGaps) {
         if (AnyTableauEmpty(context))
             context.presentation().ShowInfo(kFillGapsFirst);
         else
             ExecuteMove(context, RowDeal::Tableaus);
-    } else if (DealModeOfReserve(context, 0) == 1 || DealModeOfReserve(context, lastReserve) == 1) {
+    } else if (DealModeOfReserve(context, 0) == deal_mode::Row || DealModeOfReserve(context, lastReserve) == deal_mode::Row) {
         ExecuteMove(context, RowDeal::Reserves);
-    } else if (rules.Of(rule::ReserveDealMode, 0) == 3) {
+    } else if (rules.Of(rule::ReserveDealMode, 0) == click_style::LastEightToTableau) {
         if (ElementCount(context.piles.Stock()) == 8) {
             ExecuteMove(context, RowDeal::TableausFaceUp);
         } else {
             ExecuteMove(context, RowDeal::Reserves);
             ExecuteMove(context, RowDeal::Reserves);
         }
-    } else if (rules.Of(rule::ReserveDealMode, 0) == 4) {
+    } else if (rules.Of(rule::ReserveDealMode, 0) == click_style::AlternateReserves) {
         if (stockEmpty)
             return;
         // The click is counted after its first undo point, so that Undo gives the count back.
@@ -231,16 +233,18 @@ void DealingClick(GameContext& context)
         MergeClickSnapshots(context, sizeBefore);
         if (context.undoHistory.Size() > sizeBefore)
             TagLastSnapshot(context, SnapshotTag::DealingClick);
-    } else if (DealModeOfTableau(context, 0) == 8 || DealModeOfTableau(context, 8) == 8) {
+    } else if (DealModeOfTableau(context, 0) == click_style::FourPerPile ||
+               DealModeOfTableau(context, 8) == click_style::FourPerPile) {
         for (int k = 0; k < context.TableauCount(); ++k)
-            for (int i = 0; i < 4 && DealModeOfTableau(context, k) == 8 && !context.piles.Stock().empty(); ++i)
+            for (int i = 0; i < 4 && DealModeOfTableau(context, k) == deal_mode::FourAtATime && !context.piles.Stock().empty(); ++i)
                 ExecuteMove(context, DealOnto{{PileGroup::Tableaus, k}});
         MergeClickSnapshots(context, sizeBefore);
-    } else if (DealModeOfTableau(context, 0) == 10 || DealModeOfTableau(context, 0) == 11) {
+    } else if (DealModeOfTableau(context, 0) == click_style::EightPilesPerClick ||
+               DealModeOfTableau(context, 0) == click_style::EveryPilePerClick) {
         if (stockEmpty)
             return;
         const int click = counter + 1;
-        const bool eightAtATime = DealModeOfTableau(context, 0) == 10;
+        const bool eightAtATime = DealModeOfTableau(context, 0) == click_style::EightPilesPerClick;
         const int first = eightAtATime ? 8 * (click - 1) : 0;
         const int last = eightAtATime ? first + 8 : context.TableauCount();
         for (int k = first; k < last && k < kMaxTableaus && !context.piles.Stock().empty(); ++k)
@@ -248,7 +252,7 @@ void DealingClick(GameContext& context)
         counter = static_cast<std::int16_t>(click);
         MergeClickSnapshots(context, sizeBefore);
         TagLastSnapshot(context, SnapshotTag::DealingClick);
-    } else if (DealModeOfTableau(context, 0) == 13) {
+    } else if (DealModeOfTableau(context, 0) == click_style::ThreeHands) {
         const auto& tableaus = context.piles.tableaus;
         if (!tableaus[0].empty() && tableaus[2].empty()) {
             ExecuteMove(context, DealOnto{{PileGroup::Tableaus, 2}});
@@ -257,7 +261,7 @@ void DealingClick(GameContext& context)
             ExecuteMove(context, DealOnto{{PileGroup::Tableaus, 1}});
             MergeClickSnapshots(context, sizeBefore);
         }
-    } else if (DealModeOfTableau(context, 0) == 14) {
+    } else if (DealModeOfTableau(context, 0) == click_style::LastCardsToReserves) {
         const int inStock = ElementCount(context.piles.Stock());
         if (inStock <= context.TableauCount()) {
             for (int k = 0; k < inStock - 4; ++k)
@@ -268,7 +272,7 @@ void DealingClick(GameContext& context)
         } else {
             ExecuteMove(context, RowDeal::Tableaus);
         }
-    } else if (rules[rule::SecondWasteArrangement] != 0) {
+    } else if (rules[rule::SecondWasteArrangement] != arrangement::None) {
         ExecuteMove(context, StockTurn::ToSecondWaste);
     }
 }
@@ -277,9 +281,9 @@ void DealingClick(GameContext& context)
 void TurningClick(GameContext& context)
 {
     const int clickStyle = DealModeOfTableau(context, 0);
-    if (clickStyle == 9) {
+    if (clickStyle == click_style::TopUpToThree) {
         TopUpToThree(context);
-    } else if (clickStyle == 15) {
+    } else if (clickStyle == click_style::RowsBeforeTurns) {
         int dealingClicks = 0;
         const std::string dealingTag = ZeroPad(static_cast<int>(SnapshotTag::DealingClick), 3);
         for (std::size_t i = 0; i < context.undoHistory.Size(); ++i)
@@ -304,13 +308,13 @@ bool RedealAllowed(const GameContext& context)
 
 void StockClick(GameContext& context)
 {
-    const int special = context.rules[rule::SpecialGame];
-    if ((special == 4 || special == 67) && !context.piles.Stock().empty() && !context.piles.foundations[0].empty()) {
+    const SpecialTraits& traits = SpecialTraitsOf(context.rules);
+    if (traits.pyramid && !context.piles.Stock().empty() && !context.piles.foundations[0].empty()) {
         SelectCard(context, kStock, TopElement(context.piles.Stock())); // the pyramid pairs the stock's top card
         return;
     }
-    if (special == 76)
-        return; // the stock of this game does nothing
+    if (traits.idleStock)
+        return;
     if (context.rules[rule::WasteShown] == 1)
         TurningClick(context);
     else
@@ -334,9 +338,9 @@ bool TurnStock(GameContext& context, StockTurn turn)
     bool specialRedeal = false;
     const int redealStyle = context.rules[rule::RedealStyle];
 
-    if (redealStyle >= 1 && RedealAllowed(context)) {
+    if (redealStyle >= redeal::FirstOwn && RedealAllowed(context)) {
         // The game's own redeal, on the empty stock (every click with style 6), at the release.
-        if (context.piles.Stock().empty() || redealStyle == 6) {
+        if (context.piles.Stock().empty() || redealStyle == redeal::AcesFirstEveryClick) {
             countedAsMove = true;
             if (game.StockPressed == 0) {
                 PressStock(context);
@@ -365,14 +369,14 @@ bool TurnStock(GameContext& context, StockTurn turn)
         countedAsMove = true;
         if (recordPending)
             RecordSnapshot(context);
-        if (DealModeOfTableau(context, 0) == 12) {
+        if (DealModeOfTableau(context, 0) == click_style::RowBeforeTurn) {
             // A row onto the tableaus precedes the turn; both undo as one step.
             const std::size_t sizeBefore = context.undoHistory.Size();
             ExecuteMove(context, RowDeal::Tableaus);
             MergeClickSnapshots(context, sizeBefore - 1);
         }
         TurnCards(context, turn == StockTurn::ToWaste ? kWaste : kSecondWaste);
-        if (context.rules[rule::SpecialGame] == 28) {
+        if (SpecialTraitsOf(context.rules).countsStockTurns) {
             ++game.DealCounter;
             TagLastSnapshot(context, SnapshotTag::DealingClick);
         }
@@ -395,8 +399,9 @@ bool DealCards(GameContext& context, const Dealing& dealing)
         RecordSnapshot(context);
 
     const bool toReserves = dealing.ToReserves();
-    bool dealNothing = toReserves && rules.Of(rule::ReserveDealMode, 0) == 5 && !RedealAllowed(context);
-    if (toReserves && rules[rule::RedealStyle] == 18) {
+    bool dealNothing =
+        toReserves && rules.Of(rule::ReserveDealMode, 0) == click_style::ReservesWithTableaus && !RedealAllowed(context);
+    if (toReserves && rules[rule::RedealStyle] == redeal::ReserveDealing) {
         bool reserveHoldsCards = false;
         for (int k = 0; k < 3; ++k)
             reserveHoldsCards = reserveHoldsCards || !context.piles.reserves[static_cast<std::size_t>(k)].empty();
@@ -409,16 +414,18 @@ bool DealCards(GameContext& context, const Dealing& dealing)
 
     for (const PileRef pile : dealNothing ? std::vector<PileRef>{} : DealingRange(context, dealing)) {
         const int mode = DealMode(context, dealing, pile);
-        if (mode < 1 || mode > 15 || (mode == 7 && context.piles[pile].empty()))
+        if (mode < deal_mode::FirstDealing || mode > deal_mode::LastDealing ||
+            (mode == deal_mode::OntoCardsOnly && context.piles[pile].empty()))
             continue;
         if (context.piles.Stock().empty())
             break;
         const int card = TakeStockTop(context);
-        if (rules[rule::TableauStyle] == 8)
+        if (rules[rule::TableauStyle] == pile_style::Serpentine)
             context.piles.tableaus[0] += "000";
         AddCardToPile(context, pile, card, '1');
-        const bool faceDown = (mode == 5 && pile.group == PileGroup::Reserves && toReserves) ||
-                              (mode == 6 && pile.group == PileGroup::Tableaus && dealing.row == RowDeal::Tableaus);
+        const bool faceDown =
+            (mode == deal_mode::ReserveFaceDown && pile.group == PileGroup::Reserves && toReserves) ||
+            (mode == deal_mode::TableauFaceDown && pile.group == PileGroup::Tableaus && dealing.row == RowDeal::Tableaus);
         if (faceDown)
             context.cards.SetCardFaceMark(card, '0');
         context.presentation().GlideCard(card, kStock, pile);

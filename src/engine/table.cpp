@@ -1,5 +1,6 @@
 #include "engine/table.h"
 
+#include "catalogue/rule_values.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 
@@ -191,7 +192,7 @@ int PileLength(const GameContext& context, PileRef pile)
 
 bool TableauCellsArePlaces(const GameContext& context)
 {
-    return context.rules[rule::TableauStyle] == 9;
+    return context.rules[rule::TableauStyle] == pile_style::RowOfCells;
 }
 
 void ClearTable(GameContext& context, bool clearPiles)

@@ -1,5 +1,6 @@
 #include "layout/board_layout.h"
 
+#include "catalogue/rule_values.h"
 #include "layout/layout_work.h"
 
 #include <cstdlib>
@@ -65,7 +66,9 @@ LayoutWork StartWork(const RuleVector& rules, const LayoutRequest& request, Boar
     work.stockMargin = work.w < 650 ? 3 : 5;
     if (work.stockCount > 0) {
         work.stockMargin += work.shadow;
-        if (OneOf(work.stock.arrangement, {3, 4, 5, 16, 19}) || work.secondWaste.arrangement == 4)
+        if (OneOf(work.stock.arrangement, {arrangement::stock::LeftOfTableauWasteBelow, arrangement::stock::OverFirstColumns, arrangement::stock::RowFromLeft, arrangement::stock::LeftOfTableau,
+                                           arrangement::stock::FarLeftOfTableau}) ||
+            work.secondWaste.arrangement == arrangement::second_waste::OverThirdColumn)
             work.stockMargin += 15;
     }
     return work;
@@ -77,10 +80,10 @@ void SetRows(LayoutWork& work)
     const int ch = work.ch;
     auto& rowY = work.rowY;
     rowY[0] = work.top + work.rowGap + (work.stock.row == 1 ? 15 : 0);
-    rowY[1] = rowY[0] + work.rowGap + ch + (work.stock.row == 2 || work.stock.arrangement == 3 ? 15 : 0);
+    rowY[1] = rowY[0] + work.rowGap + ch + (work.stock.row == 2 || work.stock.arrangement == arrangement::stock::LeftOfTableauWasteBelow ? 15 : 0);
     rowY[2] = rowY[1] + work.rowGap + ch;
     rowY[3] = rowY[2] + work.rowGap + ch;
-    if (work.tableau.arrangement == 15) {
+    if (work.tableau.arrangement == arrangement::tableau::SpreadRowHigh) {
         rowY[0] = work.top + 15;
         rowY[1] = rowY[0] + 5 + ch;
         rowY[2] = rowY[1] + 5 + ch;
@@ -101,7 +104,7 @@ void SetFanRoom(LayoutWork& work)
 {
     work.board.fanWidth = work.cw;
     work.board.fanHeight = work.ch;
-    if (work.Rule(rule::TableauStyle) != 1)
+    if (work.Rule(rule::TableauStyle) != pile_style::FannedDown)
         return;
     const auto usesRow = [&](int row) {
         const auto uses = [row](const PlacementCode& code, int count) {
@@ -221,7 +224,7 @@ void ComputeBoardLayout(const RuleVector& rules, const LayoutRequest& request, B
         PlaceGeneralArrangements(work);
         // Reserves in a row from the left may run into the tableau row: lay out once more
         // with the tableau row starting right of the reserves.
-        if (work.reserve.arrangement == 5 && work.reserveCount > 0 && LastReserveCrowdsTableaus(work)) {
+        if (work.reserve.arrangement == arrangement::reserve::RowFromLeft && work.reserveCount > 0 && LastReserveCrowdsTableaus(work)) {
             const int edge = work.Reserve(work.reserveCount - 1).x + work.cw + 86;
             board.ClearPlaces();
             LayoutWork second = PreparedWork(rules, request, board, edge > 0 ? edge : work.stockMargin);
@@ -229,7 +232,7 @@ void ComputeBoardLayout(const RuleVector& rules, const LayoutRequest& request, B
         }
         FillMissingRows(work);
     }
-    if (rules[rule::TableauStyle] == 2)
+    if (rules[rule::TableauStyle] == pile_style::FannedRight)
         SetRightFanRoom(work);
     board.TakeLayoutCopies(request.scrollPosition);
 }

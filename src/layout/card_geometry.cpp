@@ -1,5 +1,6 @@
 #include "layout/card_geometry.h"
 
+#include "catalogue/rule_values.h"
 #include "resources/resource_names.h"
 
 namespace marlowe {
@@ -52,23 +53,26 @@ FanSteps ComputeFanSteps(char sizeLetter, const RuleVector& rules)
     FanSteps steps;
     steps.gridGapX = row.gridGapX;
     steps.gridGapY = row.gridGapY;
-    // Downward steps for every game with a pile fanned downward; style 12 spreads its cells
-    // wider, and reserves of style 13 twice as wide.
-    const bool fansDown = tableau == 1 || tableau == 7 || tableau == 12 || tableau == 13 || foundation == 1 ||
-                          reserve == 1 || reserve == 13;
+    // Downward steps for every game with a pile fanned downward; a fan keeping its gaps spreads
+    // its cells wider, and doubled reserve fans are twice as wide.
+    const bool fansDown = tableau == pile_style::FannedDown || tableau == pile_style::TopCardOffset ||
+                          tableau == pile_style::FannedDownKeepingGaps || tableau == pile_style::FannedDownDoubled ||
+                          foundation == pile_style::FannedDown || reserve == pile_style::FannedDown ||
+                          reserve == pile_style::FannedDownDoubled;
     if (fansDown) {
         steps.faceUpDown = row.faceUpDown;
         steps.faceDownDown = row.faceDownDown;
-        if (tableau == 12) {
+        if (tableau == pile_style::FannedDownKeepingGaps) {
             steps.faceUpDown = static_cast<int>(steps.faceUpDown * 2.5);
             steps.faceDownDown = static_cast<int>(steps.faceDownDown * 2.5);
-        } else if (reserve == 13) {
+        } else if (reserve == pile_style::FannedDownDoubled) {
             steps.faceUpDown *= 2;
             steps.faceDownDown *= 2;
         }
     }
-    const bool fansSideways = tableau == 2 || tableau == 10 || rules[rule::SplitTableauFan] != 0 || reserve == 2 ||
-                              foundation == 2;
+    const bool fansSideways = tableau == pile_style::FannedRight || tableau == pile_style::FannedLeft ||
+                              rules[rule::SplitTableauFan] != 0 || reserve == pile_style::FannedRight ||
+                              foundation == pile_style::FannedRight;
     if (fansSideways) {
         steps.faceUpRight = row.faceUpRight;
         steps.faceDownRight = row.faceDownRight;

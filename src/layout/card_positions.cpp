@@ -1,5 +1,6 @@
 #include "layout/card_positions.h"
 
+#include "catalogue/rule_values.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
 
@@ -14,14 +15,14 @@ void AddStep(int style, int code, bool faceDown, const BoardGeometry& board, Pla
     if (code < 0)
         return;
     switch (style) {
-    case 1:
-    case 13: place.y += faceDown ? steps.faceDownDown : steps.faceUpDown; break;
-    case 12: place.y += code == 0 || !faceDown ? steps.faceUpDown : steps.faceDownDown; break; // gaps keep their room
-    case 5: place.y += kDepthStep; break;
-    case 2: place.x += faceDown ? steps.faceDownRight : steps.faceUpRight; break;
-    case 10: place.x -= faceDown ? steps.faceDownRight : steps.faceUpRight; break;
-    case 4: place.x += board.card.cardWidth + kRowGap; break;
-    case 6: place.x += steps.fixedRight; break;
+    case pile_style::FannedDown:
+    case pile_style::FannedDownDoubled: place.y += faceDown ? steps.faceDownDown : steps.faceUpDown; break;
+    case pile_style::FannedDownKeepingGaps: place.y += code == 0 || !faceDown ? steps.faceUpDown : steps.faceDownDown; break; // gaps keep their room
+    case pile_style::SquaredWithDepth: place.y += kDepthStep; break;
+    case pile_style::FannedRight: place.x += faceDown ? steps.faceDownRight : steps.faceUpRight; break;
+    case pile_style::FannedLeft: place.x -= faceDown ? steps.faceDownRight : steps.faceUpRight; break;
+    case pile_style::Row: place.x += board.card.cardWidth + kRowGap; break;
+    case pile_style::FixedRightStep: place.x += steps.fixedRight; break;
     default: break;
     }
 }
@@ -44,11 +45,11 @@ Place SerpentineCell(const RuleVector& rules, const BoardGeometry& board, Place 
 int TableauStyleOf(const RuleVector& rules, int tableau)
 {
     const int style = rules[rule::TableauStyle];
-    if (style != 11)
+    if (style != pile_style::PerTableau)
         return style;
     if (rules[rule::SplitTableauFan] == 1 && tableau < 12)
-        return tableau < 7 ? 2 : 10;
-    return -1;
+        return tableau < 7 ? pile_style::FannedRight : pile_style::FannedLeft;
+    return pile_style::Unfanned;
 }
 
 int PileStyle(const RuleVector& rules, PileRef pile)
@@ -73,13 +74,13 @@ Place CardPosition(const GameContext& context, const BoardGeometry& board, PileR
     const int index = countNext ? count : std::max(count - 1 - k, 0);
     const int style = PileStyle(context.rules, pile);
     const bool firstTableau = pile.group == PileGroup::Tableaus && pile.slot == 0;
-    if (style == 8 && firstTableau)
+    if (style == pile_style::Serpentine && firstTableau)
         return SerpentineCell(context.rules, board, place, index);
-    if (style == 9 && pile.group == PileGroup::Tableaus) {
+    if (style == pile_style::RowOfCells && pile.group == PileGroup::Tableaus) {
         place.x += index * (board.card.cardWidth + 2);
         return place;
     }
-    if (style == 7) {
+    if (style == pile_style::TopCardOffset) {
         // Squared, with the top card of a pile of two or more one step lower.
         if (index >= 1 && index >= count - 1)
             place.y += board.steps.faceUpDown;

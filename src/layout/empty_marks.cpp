@@ -1,6 +1,8 @@
 #include "layout/empty_marks.h"
 
 #include "catalogue/rule_parameters.h"
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
 
@@ -23,10 +25,9 @@ int WasteCards(const GameContext& context)
 std::string StockMark(const GameContext& context)
 {
     const RuleVector& rules = context.rules;
-    const int family = rules[rule::SpecialGame];
-    if (family == 8 || family == 45 || family == 71)
+    if (StockCompactsTableau(rules))
         return "empty-stock";
-    if (rules[rule::RedealStyle] >= 1 && RedealsRemain(context))
+    if (rules[rule::RedealStyle] >= redeal::FirstOwn && RedealsRemain(context))
         return "StockUp";
     if (WasteCards(context) < 2)
         return "StockStop";
@@ -40,7 +41,7 @@ std::string WasteMark(const GameContext& context)
         return "StockVisible";
     if (rules[rule::PassesAllowed] == 0)
         return "StockStop";
-    if (rules[rule::RedealStyle] < 1 || rules[rule::StockShown] != 0)
+    if (rules[rule::RedealStyle] < redeal::FirstOwn || rules[rule::StockShown] != 0)
         return "";
     return RedealsRemain(context) ? "StockUp" : "StockStop";
 }
@@ -48,18 +49,18 @@ std::string WasteMark(const GameContext& context)
 std::string ReserveMark(const RuleVector& rules, int reserve)
 {
     const int value = rules[rule::ReserveRule + reserve];
-    if (value == 4)
+    if (value == building::Nothing)
         return "Position";
-    if (rules[rule::ReserveRule] == 9)
+    if (rules[rule::ReserveRule] == building::CourtOnEmptyReserve)
         return "emptypositionjqk";
-    if (rules[rule::ReserveRule] == 8)
+    if (rules[rule::ReserveRule] == building::SingleKingOnReserve)
         return "Foundation13";
     switch (value) {
-    case 88: return "Foundation11";
-    case 89:
-    case 119: return "Foundation12";
-    case 90: return "Foundation13";
-    case 107: return "FoundationA";
+    case building::JackOnEmptyReserve: return "Foundation11";
+    case building::QueenOnEmptyReserve:
+    case building::QueenOfFoundationSuit: return "Foundation12";
+    case building::KingOnEmptyReserve: return "Foundation13";
+    case building::AcesOfAlternateColours: return "FoundationA";
     default: return "EmptyPosition";
     }
 }
@@ -71,13 +72,13 @@ std::string BaseRankMarkName(int baseRank)
     switch (baseRank) {
     case 1:
     case 58:
-    case 81:
-    case 85: return "FoundationA";
+    case base_rank::BalancedColoursFromAce:
+    case base_rank::BalancedSuitsFromAce: return "FoundationA";
     case 2:
-    case 90: return "Foundation2";
+    case base_rank::BalancedSuitsFromTwo: return "Foundation2";
     case 13:
     case 64:
-    case 84: return "Foundation13";
+    case base_rank::BalancedSuitsFromKing: return "Foundation13";
     default: break;
     }
     if (baseRank >= 3 && baseRank <= 12)
@@ -94,7 +95,7 @@ std::string EmptyMarkName(const GameContext& context, PileRef pile)
             return StockMark(context);
         return pile.slot == 1 ? WasteMark(context) : "StockVisible";
     case PileGroup::Foundations: {
-        if (rules[rule::FoundationBuildCode + pile.slot] == 10)
+        if (rules[rule::FoundationBuildCode + pile.slot] == building::QueenOnEmpty)
             return "Foundation12";
         const int baseRank = rules[rule::FoundationBaseRank + pile.slot];
         if (baseRank == kNoMarkBaseRank)

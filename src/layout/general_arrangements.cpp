@@ -4,13 +4,15 @@
 
 #include "layout/layout_work.h"
 
+#include "catalogue/rule_values.h"
+
 namespace marlowe {
 
 namespace {
 
 bool UsesOverColumns(const LayoutWork& work)
 {
-    return work.stock.arrangement == 4 || work.secondWaste.arrangement == 4;
+    return work.stock.arrangement == arrangement::stock::OverFirstColumns || work.secondWaste.arrangement == arrangement::second_waste::OverThirdColumn;
 }
 
 // One row spread over the width ("001", "014", "015").
@@ -21,11 +23,11 @@ void PlaceSpreadRow(LayoutWork& work, int arrangement)
     int gap = std::clamp((work.w - n * cw) / (n + 1), 4, 20);
     if (n > 8)
         gap = std::min(gap, 14);
-    if (arrangement == 1 && UsesOverColumns(work))
+    if (arrangement == arrangement::tableau::SpreadRow && UsesOverColumns(work))
         gap = std::max(gap, 15);
     int x0 = CentreIn(work.w, n * cw + (n - 1) * gap);
     if (x0 < work.stockMargin) {
-        if (arrangement == 1) {
+        if (arrangement == arrangement::tableau::SpreadRow) {
             x0 = work.stockMargin;
         } else {
             if (n > 1) {
@@ -33,7 +35,7 @@ void PlaceSpreadRow(LayoutWork& work, int arrangement)
                 gap = std::clamp(gap - static_cast<int>(shortfall + 0.99), 4, 20);
             }
             const bool narrow = work.screenWidth < 650;
-            if (narrow && arrangement == 15 && n == 10) {
+            if (narrow && arrangement == arrangement::tableau::SpreadRowHigh && n == 10) {
                 x0 = 15;
                 gap = 3;
             } else if (narrow && (work.foundationCount == 8 || n == 10)) {
@@ -45,7 +47,7 @@ void PlaceSpreadRow(LayoutWork& work, int arrangement)
     }
     work.tableauGap = gap;
     // Piles under a stock group laid over the first columns keep 15 pixels between them.
-    const int wideSpacings = arrangement != 1 && UsesOverColumns(work) && gap < 15 ? work.stockCount - 1 : 0;
+    const int wideSpacings = arrangement != arrangement::tableau::SpreadRow && UsesOverColumns(work) && gap < 15 ? work.stockCount - 1 : 0;
     int x = x0;
     for (int i = 0; i < n; ++i) {
         work.Tableau(i).x = x;
@@ -66,7 +68,7 @@ void PlaceCentredRow(LayoutWork& work)
 // A row with one ("003", "012") or two ("011", "021") columns of stock-group piles at its left.
 void PlaceRowRightOfColumns(LayoutWork& work, int arrangement)
 {
-    const bool oneColumn = arrangement == 3 || arrangement == 12;
+    const bool oneColumn = arrangement == arrangement::tableau::RowRightOfColumn || arrangement == arrangement::tableau::RowRightOfColumnToo;
     const int m = oneColumn ? 1 : 2;
     const int k = oneColumn ? 2 : 1;
     if (oneColumn && work.LowScreen()) {
@@ -77,7 +79,7 @@ void PlaceRowRightOfColumns(LayoutWork& work, int arrangement)
     const int cw = work.cw;
     int gap = (work.w - (m + n) * cw - k * work.groupGap - 15 * m) / (n + 4);
     gap = gap < 4 ? 4 : gap > 20 ? 15 : gap;
-    if (arrangement == 21)
+    if (arrangement == arrangement::tableau::RowRightOfTwoColumnsTight)
         gap = 4;
     int x0 = (work.w - 15 * m - k * work.groupGap - (m + n) * cw - gap * n) / 2;
     const int f = work.foundationCount;
@@ -86,7 +88,7 @@ void PlaceRowRightOfColumns(LayoutWork& work, int arrangement)
     else
         x0 = std::max(x0, work.LowScreen() ? -4 : 1);
     x0 += m * cw + 15 * m + k * work.groupGap;
-    if (arrangement == 11 || arrangement == 12)
+    if (arrangement == arrangement::tableau::RowRightOfTwoColumns || arrangement == arrangement::tableau::RowRightOfColumnToo)
         x0 += work.groupGap;
     work.tableauGap = gap;
     PlaceRow(work.board.tableaus, 0, n, x0, work.Tableau(0).y, cw + gap);
@@ -101,7 +103,7 @@ void PlaceTableauGrid(LayoutWork& work, int arrangement)
     const int cw = work.cw;
     int gap = 0;
     int x0 = 0;
-    if (arrangement == 10) {
+    if (arrangement == arrangement::tableau::GridOfRows) {
         gap = static_cast<int>(0.85 * cw);
         x0 = 15;
     } else {
@@ -115,7 +117,7 @@ void PlaceTableauGrid(LayoutWork& work, int arrangement)
     for (int i = 0; i < n; ++i) {
         const int row = i / columns;
         int y = 0;
-        if (arrangement == 18)
+        if (arrangement == arrangement::tableau::GridOfCentredRows)
             y = work.Centred4At(firstRow + row);
         else
             y = rows == 1 ? work.centred3[0] : work.RowAt(row);
@@ -158,17 +160,17 @@ void PlaceTableauRow(LayoutWork& work)
     for (int i = 0; i < n; ++i)
         work.Tableau(i).y = rowY;
     switch (const int arrangement = work.tableau.arrangement) {
-    case 1:
-    case 14:
-    case 15: PlaceSpreadRow(work, arrangement); break;
-    case 2: PlaceCentredRow(work); break;
-    case 3:
-    case 12:
-    case 11:
-    case 21: PlaceRowRightOfColumns(work, arrangement); break;
-    case 10:
-    case 18: PlaceTableauGrid(work, arrangement); break;
-    case 13: {
+    case arrangement::tableau::SpreadRow:
+    case arrangement::tableau::SpreadRowToo:
+    case arrangement::tableau::SpreadRowHigh: PlaceSpreadRow(work, arrangement); break;
+    case arrangement::tableau::CentredRow: PlaceCentredRow(work); break;
+    case arrangement::tableau::RowRightOfColumn:
+    case arrangement::tableau::RowRightOfColumnToo:
+    case arrangement::tableau::RowRightOfTwoColumns:
+    case arrangement::tableau::RowRightOfTwoColumnsTight: PlaceRowRightOfColumns(work, arrangement); break;
+    case arrangement::tableau::GridOfRows:
+    case arrangement::tableau::GridOfCentredRows: PlaceTableauGrid(work, arrangement); break;
+    case arrangement::tableau::TightRowFromLeft: {
         const int s = work.shadow == 0 ? 9 : work.shadow;
         PlaceRow(work.board.tableaus, 0, n, work.LowScreen() ? 8 : 2 * s + 30, rowY, work.cw + 4);
         break;
@@ -188,7 +190,7 @@ void PlaceStockGroup(LayoutWork& work)
     const int firstColumn = ColumnX(work, 0);
     const int groupGap = work.groupGap;
     switch (work.stock.arrangement) {
-    case 4:
+    case arrangement::stock::OverFirstColumns:
         if (stockShown && wasteShown) {
             stock.x = firstColumn;
             waste.x = ColumnX(work, 1);
@@ -196,20 +198,20 @@ void PlaceStockGroup(LayoutWork& work)
             (stockShown ? stock : waste).x = firstColumn;
         }
         break;
-    case 5:
+    case arrangement::stock::RowFromLeft:
         for (int slot = 0; slot < work.stockCount; ++slot)
             work.Stock(slot) = Place{work.stockMargin + slot * (work.stockMargin + cw), stock.y};
         break;
-    case 3:
+    case arrangement::stock::LeftOfTableauWasteBelow:
         stock.x = firstColumn - cw - 2 * groupGap;
         if (wasteShown)
             waste = Place{stock.x, work.rowY[1]};
         break;
-    case 11:
+    case arrangement::stock::WasteLeftOfTableau:
         waste.x = firstColumn - cw - 3 * groupGap;
         stock.x = waste.x - cw - groupGap;
         break;
-    case 13: {
+    case arrangement::stock::AtLeftEdge: {
         int s = work.shadow <= 1 ? work.shadow : work.shadow / 2;
         if (work.LowScreen() && work.foundationCount == 8 && work.stockCount > 1)
             s = -3;
@@ -218,17 +220,17 @@ void PlaceStockGroup(LayoutWork& work)
             waste.x = stock.x + cw + 15;
         break;
     }
-    case 16:
-    case 19:
-        (stockShown ? stock : waste).x = firstColumn - cw - (work.stock.arrangement == 16 ? 2 : 4) * groupGap;
+    case arrangement::stock::LeftOfTableau:
+    case arrangement::stock::FarLeftOfTableau:
+        (stockShown ? stock : waste).x = firstColumn - cw - (work.stock.arrangement == arrangement::stock::LeftOfTableau ? 2 : 4) * groupGap;
         break;
-    case 21: {
+    case arrangement::stock::WasteNextToTableau: {
         const int a = work.LowScreen() && work.foundationCount >= 5 ? 0 : 5;
         waste.x = firstColumn - cw - groupGap;
         stock.x = waste.x - cw - a - 15;
         break;
     }
-    case 23:
+    case arrangement::stock::OverFirstColumnsApart:
         // Over the first column; the waste, when both show, beside the stock.
         (stockShown ? stock : waste).x = firstColumn;
         if (stockShown && wasteShown)
@@ -251,24 +253,24 @@ void PlaceFoundations(LayoutWork& work)
     // Foundation f at x, the others leftward by step.
     const auto placeLeftward = [&](int x, int step) { PlaceRow(places, 0, f, x - (f - 1) * step, rowY, step); };
     switch (work.foundation.arrangement) {
-    case 7: PlaceOverColumns(work, places, f, true); break;
-    case 9: placeLeftward(ColumnX(work, n - 1), work.foundationGap + cw); break;
-    case 1:
+    case arrangement::foundation::OverLastColumns: PlaceOverColumns(work, places, f, true); break;
+    case arrangement::foundation::LeftFromLastColumn: placeLeftward(ColumnX(work, n - 1), work.foundationGap + cw); break;
+    case arrangement::foundation::SpreadOverWidth:
         work.foundationGap = std::max((work.w - f * cw - 2) / (f + 1), 1);
         PlaceRow(places, 0, f, work.foundationGap, rowY, cw + work.foundationGap);
         break;
-    case 2:
+    case arrangement::foundation::Centred:
         work.foundationGap = std::max(4, work.tableauGap / 2);
         PlaceRow(places, 0, f, CentreIn(work.w, f * cw + (f - 1) * work.foundationGap), rowY, cw + work.foundationGap);
         break;
-    case 8: placeLeftward(work.w - cw - work.stockMargin - 5, work.stockMargin + cw); break;
-    case 13:
+    case arrangement::foundation::RightAligned: placeLeftward(work.w - cw - work.stockMargin - 5, work.stockMargin + cw); break;
+    case arrangement::foundation::OverLastColumnsOrLeftward:
         if (work.LowScreen())
             placeLeftward(ColumnX(work, n - 1), cw + 2);
         else
             PlaceOverColumns(work, places, f, true);
         break;
-    case 17: {
+    case arrangement::foundation::RightOfStockGroup: {
         const bool low = work.LowScreen();
         const int a = !low ? 17 : work.foundationCount == 8 && work.stockCount > 1 ? 4 : 7;
         const int b = low ? 3 : 4;
@@ -276,11 +278,11 @@ void PlaceFoundations(LayoutWork& work)
         PlaceRow(places, 0, f, beside.x + cw + a, rowY, b + cw);
         break;
     }
-    case 22: PlaceOverColumns(work, places, f, false); break;
+    case arrangement::foundation::OverEachTableau: PlaceOverColumns(work, places, f, false); break;
     default: break;
     }
     // "020": the tableau row centred under the foundation row.
-    if (work.tableau.arrangement == 20 && n > 0) {
+    if (work.tableau.arrangement == arrangement::tableau::UnderFoundations && n > 0) {
         const int first = f > 0 ? work.Foundation(0).x : 0;
         const int end = f > 0 ? work.Foundation(f - 1).x + cw : work.w;
         const int offset = (end - first - n * cw - 10 * n + 10) / 2;
@@ -302,17 +304,17 @@ void PlaceReserves(LayoutWork& work)
             places[static_cast<std::size_t>(i)] = Place{x, rowY + i * (work.rowGap + work.ch)};
     };
     switch (work.reserve.arrangement) {
-    case 6: PlaceRow(places, 0, r, ColumnX(work, 0), rowY, work.foundationGap + cw); break;
-    case 4: PlaceOverColumns(work, places, r, false); break;
-    case 5: PlaceRow(places, 0, r, work.stockMargin, rowY, work.stockMargin + cw); break;
-    case 7: PlaceOverColumns(work, places, r, true); break;
-    case 11: placeColumn(work.Stock(kWasteSlot).x); break;
-    case 12: {
+    case arrangement::reserve::RowFromFirstColumn: PlaceRow(places, 0, r, ColumnX(work, 0), rowY, work.foundationGap + cw); break;
+    case arrangement::reserve::OverEachTableau: PlaceOverColumns(work, places, r, false); break;
+    case arrangement::reserve::RowFromLeft: PlaceRow(places, 0, r, work.stockMargin, rowY, work.stockMargin + cw); break;
+    case arrangement::reserve::OverLastColumns: PlaceOverColumns(work, places, r, true); break;
+    case arrangement::reserve::ColumnUnderWaste: placeColumn(work.Stock(kWasteSlot).x); break;
+    case arrangement::reserve::ColumnLeftOfTableau: {
         const int gaps = work.tableauCount > 7 ? static_cast<int>(1.5 * work.groupGap) : 3 * work.groupGap;
         placeColumn(ColumnX(work, 0) - cw - gaps);
         break;
     }
-    case 23: placeColumn(work.Stock(kStockSlot).x); break;
+    case arrangement::reserve::ColumnUnderStock: placeColumn(work.Stock(kStockSlot).x); break;
     default: break;
     }
 }
@@ -323,11 +325,11 @@ void PlaceSecondWaste(LayoutWork& work)
     const int row = std::max(work.secondWaste.row, 1);
     const int n = work.tableauCount;
     switch (work.secondWaste.arrangement) {
-    case 16: second = Place{work.Stock(kStockSlot).x, work.RowAt(row - 2) + work.ch + 20}; break;
-    case 6: second = Place{ColumnX(work, 1), work.RowAt(row - 1)}; break;
-    case 7: second = Place{ColumnX(work, n - 1), work.RowAt(row - 1)}; break;
+    case arrangement::second_waste::UnderStock: second = Place{work.Stock(kStockSlot).x, work.RowAt(row - 2) + work.ch + 20}; break;
+    case arrangement::second_waste::OverSecondColumn: second = Place{ColumnX(work, 1), work.RowAt(row - 1)}; break;
+    case arrangement::second_waste::OverLastColumn: second = Place{ColumnX(work, n - 1), work.RowAt(row - 1)}; break;
     // Over the third column, beside a stock and waste laid over the first two.
-    case 4: second = Place{ColumnX(work, 2), work.RowAt(row - 1)}; break;
+    case arrangement::second_waste::OverThirdColumn: second = Place{ColumnX(work, 2), work.RowAt(row - 1)}; break;
     default: break;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "layout/card_positions.h"
 #include "catalogue/rule_parameters.h"
+#include "catalogue/rule_values.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
 
@@ -92,7 +93,7 @@ PointerHit HitTest(const GameContext& context, const BoardGeometry& board, int x
     }
 
     std::vector<PileRef> tableaus = PilesOf(PileGroup::Tableaus, context.TableauCount());
-    if (rules[rule::TableauStyle] == 4)
+    if (rules[rule::TableauStyle] == pile_style::Row)
         std::reverse(tableaus.begin(), tableaus.end());  // rows of cards overlap the next tableau
     for (const PileRef pile : tableaus) {
         PointerHit hit = CardUnder(context, board, pile, x, y);
@@ -138,7 +139,7 @@ std::vector<DropCandidate> DropCandidatesAt(const GameContext& context, const Bo
     for (int f = 0; f < context.FoundationCount(); ++f)
         offer(PileKind::Foundation, f, PileArea(context, board, {PileGroup::Foundations, f}));
 
-    if (rules[rule::TableauStyle] != 8) {
+    if (rules[rule::TableauStyle] != pile_style::Serpentine) {
         for (int t = 0; t < context.TableauCount(); ++t) {
             const PileRef pile{PileGroup::Tableaus, t};
             if (!IsRowOfCells(rules, pile)) {

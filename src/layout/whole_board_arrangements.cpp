@@ -3,6 +3,8 @@
 
 #include "layout/layout_work.h"
 
+#include "catalogue/rule_values.h"
+
 namespace marlowe {
 
 namespace {
@@ -237,8 +239,8 @@ void PlaceEightBesideStock(LayoutWork& work)
 bool PlaceSpecialArrangement(LayoutWork& work)
 {
     switch (work.tableau.arrangement) {
-    case 52: PlaceCross(work); return true;
-    case 54: PlacePyramid(work); return true;
+    case arrangement::tableau::Cross: PlaceCross(work); return true;
+    case arrangement::tableau::Pyramid: PlacePyramid(work); return true;
     case 57: PlaceTwoRowsOfSix(work); return true;
     case 61: PlaceClock(work); return true;
     case 78: PlaceFiveColumns(work); return true;

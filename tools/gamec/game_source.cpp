@@ -2,46 +2,36 @@
 
 #include "app/text_helpers.h"
 #include "catalogue/rule_parameters.h"
+#include "catalogue/rule_values.h"
 #include "engine/hint_file.h"
 
 #include <cstdint>
-#include <map>
+#include <span>
 
 namespace marlowe::gamec {
 
 namespace {
-
-// Names that building codes and directions may be written with in the sources.
-const std::map<std::string, int, std::less<>>& BuildCodeNames()
-{
-    static const std::map<std::string, int, std::less<>> names = {
-        {"in-suit", 0}, {"same-colour", 1}, {"any-suit", 2}, {"alternate", 3}, {"none", 4},
-    };
-    return names;
-}
-
-const std::map<std::string, int, std::less<>>& DirectionNames()
-{
-    static const std::map<std::string, int, std::less<>> names = {{"down", 0}, {"up", 1}, {"up-or-down", 2}};
-    return names;
-}
 
 bool EndsWith(std::string_view text, std::string_view tail)
 {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
+// The values of the parameter that a source may write by name.
+std::span<const NamedRuleValue> SourceNamesOf(const RuleParameter& parameter)
+{
+    if (EndsWith(parameter.name, "BuildCode") || EndsWith(parameter.name, "RuleOverride"))
+        return building::kSourceNames;
+    if (EndsWith(parameter.name, "Direction"))
+        return direction::kSourceNames;
+    return {};
+}
+
 int ParseValue(const std::string& text, const RuleParameter& parameter, const SourceLocation& where)
 {
-    const std::map<std::string, int, std::less<>>* names = nullptr;
-    if (EndsWith(parameter.name, "BuildCode") || EndsWith(parameter.name, "RuleOverride"))
-        names = &BuildCodeNames();
-    else if (EndsWith(parameter.name, "Direction"))
-        names = &DirectionNames();
-    if (names) {
-        if (const auto found = names->find(text); found != names->end())
-            return found->second;
-    }
+    for (const NamedRuleValue& named : SourceNamesOf(parameter))
+        if (named.name == text)
+            return named.value;
     const auto value = ParseInteger(text);
     if (!value)
         throw CompileError(where, "'" + text + "' is not a value of " + std::string(parameter.name));

@@ -1,0 +1,261 @@
+#pragma once
+// Named values of the rule parameters, shared by the game compiler and the engine: building
+// codes, directions, base ranks, deal modes and click styles, pick rules, redeal styles, pile
+// styles and arrangements. Plain integer constants in one namespace per parameter, so that a
+// rule reads `rules[rule::TableauStyle] == pile_style::RowOfCells`. The values a game source may
+// write by name carry their source name beside them.
+
+#include <span>
+#include <string_view>
+
+namespace marlowe {
+
+// A value with the name a game source may write instead of its number.
+struct NamedRuleValue {
+    std::string_view name;
+    int value;
+};
+
+// FoundationBuildCode, TableauBuildCode, ReserveRule and the rule overrides: what a pile takes
+// on its top card. 0-4 are the standard rule; the higher codes are the special building codes,
+// of which those that rules outside their own code ask about are named here.
+namespace building {
+inline constexpr int InSuit = 0;
+inline constexpr int SameColour = 1;
+inline constexpr int AnySuit = 2;
+inline constexpr int AlternateColours = 3;
+inline constexpr int Nothing = 4;           // nothing builds; on a reserve: nothing is put there
+inline constexpr int NoSuitCondition = 6;   // the suit test refuses every card
+inline constexpr int SingleKingOnReserve = 8;
+inline constexpr int CourtOnEmptyReserve = 9;
+inline constexpr int QueenOnEmpty = 10;     // a foundation: a Queen on the empty pile only
+inline constexpr int InSuitNoQueenOnCourt = 11;
+inline constexpr int Always = 12;           // a reserve: anything, always
+inline constexpr int UpByTwos = 14;         // up by twos, threes or fours regardless of suit, past the King
+inline constexpr int UpByFours = 16;
+inline constexpr int NotFromTableau = 17;
+inline constexpr int NotFromTableauOrReserve = 19;
+inline constexpr int UpAnySuitFromAce = 20; // a foundation that takes the whole pack
+inline constexpr int WaitsForTableauSuit = 22;
+inline constexpr int UpThenDownInSuit = 29; // a foundation that goes past its full count
+inline constexpr int DownAnySuit = 34;      // one card at a time onto a non-empty pile
+inline constexpr int JumpIntoGap = 71;      // a move onto the pile captures the card jumped
+inline constexpr int AnythingOnEmptyReserve = 81;
+inline constexpr int FromWasteOnly = 85;    // a reserve: cards from the waste only
+inline constexpr int JackOnEmptyReserve = 88;
+inline constexpr int QueenOnEmptyReserve = 89;
+inline constexpr int KingOnEmptyReserve = 90;
+inline constexpr int AcesOfAlternateColours = 107; // a reserve: Aces only, colours alternating
+inline constexpr int QueenOfFoundationSuit = 119;  // a reserve: the Queen of its foundation's suit
+inline constexpr int InSuitEitherWayOnStartedPile = 129; // on tableau 0: building waits for the stock to run out
+
+inline constexpr NamedRuleValue kSourceNames[] = {
+    {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
+    {"none", Nothing},
+};
+} // namespace building
+
+// FoundationDirection, TableauDirection.
+namespace direction {
+inline constexpr int Down = 0;
+inline constexpr int Up = 1;
+inline constexpr int UpOrDown = 2;
+
+inline constexpr NamedRuleValue kSourceNames[] = {{"down", Down}, {"up", Up}, {"up-or-down", UpOrDown}};
+} // namespace direction
+
+// TableauWrap.
+namespace wrap {
+inline constexpr int NoBuildOnBase = 0; // King and Ace wrap; a card of the base rank takes nothing
+inline constexpr int BuildOnBase = 1;   // they wrap and such a card takes cards
+inline constexpr int None = 2;
+} // namespace wrap
+
+// FoundationBaseRank, TableauBaseRank: what starts an empty pile. 1-13 that rank; the codes
+// from 81 on are start conditions of their own.
+namespace base_rank {
+inline constexpr int NoCard = 0;
+inline constexpr int AnyCard = -1;
+inline constexpr int BalancedColoursFromAce = 81;
+inline constexpr int WholeSequencesFromAce = 82;
+inline constexpr int WholeSequencesFromAceToo = 83;
+inline constexpr int BalancedSuitsFromKing = 84;
+inline constexpr int BalancedSuitsFromAce = 85;
+inline constexpr int SingleCard = 86;
+inline constexpr int FromReserveOrFoundation = 87;
+inline constexpr int NotFromTableau = 88;
+inline constexpr int BalancedSuitsFromTwo = 90;
+inline constexpr int BelowFoundationBase = 91;  // the deal replaces it by the rank below foundation 0's base
+inline constexpr int RankOfStarted = 92;
+inline constexpr int RankOfStartedFromReserve = 93;
+inline constexpr int WholeSequences = 95;
+inline constexpr int FromReserveOrWaste = 96;
+inline constexpr int WholeSequencesTwo = 97;
+inline constexpr int WholeSequencesThree = 98;
+inline constexpr int WholeSequencesFour = 99;
+
+// The foundations that take only complete sequences, which leave the tableau by themselves.
+constexpr bool TakesWholeSequences(int base)
+{
+    return base == WholeSequencesFromAce || base == WholeSequencesFromAceToo || base == WholeSequences ||
+           base == WholeSequencesTwo || base == WholeSequencesThree || base == WholeSequencesFour;
+}
+} // namespace base_rank
+
+// TableauDealMode, ReserveDealMode: how a pile takes part when the stock deals a row.
+namespace deal_mode {
+inline constexpr int None = 0;
+inline constexpr int Row = 1;            // a card per row
+inline constexpr int RowWithoutGaps = 2; // a row only while no tableau pile is empty
+inline constexpr int ReserveFaceDown = 5;
+inline constexpr int TableauFaceDown = 6;
+inline constexpr int OntoCardsOnly = 7;  // only while the pile holds cards
+inline constexpr int FourAtATime = 8;
+inline constexpr int FirstDealing = 1;   // the modes from here to LastDealing receive cards
+inline constexpr int LastDealing = 15;
+} // namespace deal_mode
+
+// The stock's click style, chosen by the deal mode of tableau 0 (or of reserve 0).
+namespace click_style {
+inline constexpr int FourPerPile = 8;
+inline constexpr int TopUpToThree = 9;
+inline constexpr int EightPilesPerClick = 10;
+inline constexpr int EveryPilePerClick = 11;
+inline constexpr int RowBeforeTurn = 12;
+inline constexpr int ThreeHands = 13;
+inline constexpr int LastCardsToReserves = 14;
+inline constexpr int RowsBeforeTurns = 15;
+// Of reserve 0.
+inline constexpr int LastEightToTableau = 3;
+inline constexpr int AlternateReserves = 4;
+inline constexpr int ReservesWithTableaus = 5; // the reserves are dealt with the tableau, face down
+} // namespace click_style
+
+// TableauPickRule, ReservePickRule: which cards may be picked up. A value of 0 or more picks at
+// most that many cards; other negative values pick by the number of empty tableaus.
+namespace pick {
+inline constexpr int Any = -1;
+inline constexpr int ByEmptyPiles = -5;      // empty reserves and tableaus, a run onto an empty pile counted
+inline constexpr int ByEmptyPilesStrict = -6;
+inline constexpr int FannedReserveAny = -11;
+inline constexpr int SingleOrRunOnKing = -12;
+inline constexpr int SingleOrWholePile = -13;
+inline constexpr int NeverFromReserve = -14;
+inline constexpr int SpecialTest = -15;
+inline constexpr int BorderedByGaps = -16;
+inline constexpr int SinglesWithDraw = -17;  // a longer pick is the one-time Draw
+} // namespace pick
+
+// RunRule: how a run moved onto a tableau pile is tested.
+namespace run_rule {
+inline constexpr int AnyRun = 0;
+inline constexpr int ByDestinationCode = 1;
+inline constexpr int InSuit = 10;
+inline constexpr int SameColour = 11;
+} // namespace run_rule
+
+// RedealStyle: 0 or less turns the waste over; 1 or more is the game's own redeal action.
+namespace redeal {
+inline constexpr int FirstOwn = 1;           // styles from here on are the game's own redeals
+inline constexpr int FillEachToDealt = 1;    // mixed and dealt back, each tableau filled to its dealt count
+inline constexpr int GatherOntoStock = 4;
+inline constexpr int GatherOntoStockToo = 5;
+inline constexpr int AcesFirstEveryClick = 6; // runs on every stock click
+inline constexpr int BottomToTop = 7;
+inline constexpr int RowsKeepRunFromTwo = 8;
+inline constexpr int GridBottomsToWaste = 9;
+inline constexpr int GatherWithReserves = 10;
+inline constexpr int TopsInTurn = 11;
+inline constexpr int TopsInTurnDealtBack = 12;
+inline constexpr int PileSpread = 13;
+inline constexpr int PositionsInTurn = 14;
+inline constexpr int CountingDeal = 15;
+inline constexpr int GatherThenTurn = 16;
+inline constexpr int ReserveDealing = 18;    // the stock deals to ever fewer reserves
+inline constexpr int Shift = 19;
+inline constexpr int WasteToReserves = 20;
+} // namespace redeal
+
+// TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.
+namespace pile_style {
+inline constexpr int Unfanned = -1;            // a tableau of style PerTableau without a fan of its own
+inline constexpr int Squared = 0;
+inline constexpr int FannedDown = 1;
+inline constexpr int FannedRight = 2;
+inline constexpr int Row = 4;                  // the piles overlap; a removed card leaves a gap
+inline constexpr int SquaredWithDepth = 5;
+inline constexpr int FixedRightStep = 6;
+inline constexpr int TopCardOffset = 7;
+inline constexpr int Serpentine = 8;           // every card in tableau 0 with gaps between them
+inline constexpr int RowOfCells = 9;           // every card slot is a place of its own
+inline constexpr int FannedLeft = 10;
+inline constexpr int PerTableau = 11;          // each tableau has its own style
+inline constexpr int FannedDownKeepingGaps = 12;
+inline constexpr int FannedDownDoubled = 13;
+} // namespace pile_style
+
+// StockArrangement, FoundationArrangement, TableauArrangement, ReserveArrangement,
+// SecondWasteArrangement: how a kind of pile is placed on the board; a number means something of
+// its own for each kind. The whole-board tableau arrangements named here are the best known.
+namespace arrangement {
+inline constexpr int None = 0;
+
+namespace tableau {
+inline constexpr int SpreadRow = 1;
+inline constexpr int CentredRow = 2;
+inline constexpr int RowRightOfColumn = 3;      // one column of stock-group piles at its left
+inline constexpr int GridOfRows = 10;           // rows of the row table
+inline constexpr int RowRightOfTwoColumns = 11;
+inline constexpr int RowRightOfColumnToo = 12;
+inline constexpr int TightRowFromLeft = 13;
+inline constexpr int SpreadRowToo = 14;
+inline constexpr int SpreadRowHigh = 15;        // the rows of the board drawn closer to the top
+inline constexpr int GridOfCentredRows = 18;    // rows centred from the tableau's own row
+inline constexpr int UnderFoundations = 20;     // centred under the foundation row
+inline constexpr int RowRightOfTwoColumnsTight = 21;
+inline constexpr int Cross = 52;
+inline constexpr int Pyramid = 54;
+} // namespace tableau
+
+namespace stock {
+inline constexpr int LeftOfTableauWasteBelow = 3;
+inline constexpr int OverFirstColumns = 4;
+inline constexpr int RowFromLeft = 5;
+inline constexpr int WasteLeftOfTableau = 11;
+inline constexpr int AtLeftEdge = 13;
+inline constexpr int LeftOfTableau = 16;
+inline constexpr int FarLeftOfTableau = 19;
+inline constexpr int WasteNextToTableau = 21;
+inline constexpr int OverFirstColumnsApart = 23;
+} // namespace stock
+
+namespace foundation {
+inline constexpr int SpreadOverWidth = 1;
+inline constexpr int Centred = 2;
+inline constexpr int OverLastColumns = 7;
+inline constexpr int RightAligned = 8;
+inline constexpr int LeftFromLastColumn = 9;
+inline constexpr int OverLastColumnsOrLeftward = 13; // leftward from the last column on a low screen
+inline constexpr int RightOfStockGroup = 17;
+inline constexpr int OverEachTableau = 22;
+} // namespace foundation
+
+namespace reserve {
+inline constexpr int OverEachTableau = 4;
+inline constexpr int RowFromLeft = 5;
+inline constexpr int RowFromFirstColumn = 6;
+inline constexpr int OverLastColumns = 7;
+inline constexpr int ColumnUnderWaste = 11;
+inline constexpr int ColumnLeftOfTableau = 12;
+inline constexpr int ColumnUnderStock = 23;
+} // namespace reserve
+
+namespace second_waste {
+inline constexpr int OverThirdColumn = 4;
+inline constexpr int OverSecondColumn = 6;
+inline constexpr int OverLastColumn = 7;
+inline constexpr int UnderStock = 16;
+} // namespace second_waste
+} // namespace arrangement
+
+} // namespace marlowe

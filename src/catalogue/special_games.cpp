@@ -1,0 +1,157 @@
+#include "catalogue/special_games.h"
+
+#include <algorithm>
+#include <array>
+
+namespace marlowe {
+
+namespace {
+
+using K = ScoreKeeping;
+using Click = SelectionStockClick;
+
+// Members are named in their order of declaration; what a row leaves out is as for code 0.
+constexpr std::array kTraits = {
+    SpecialTraits{.code = Special::None},
+    SpecialTraits{.code = Special::TensOrFifteens},
+    SpecialTraits{.code = Special::Golf, .golf = true},
+    SpecialTraits{.code = Special::PairsToFourteen, .selectsCards = true, .stockClick = Click::Ordinary},
+    SpecialTraits{.code = Special::Pyramid, .won = WonTest::PyramidCleared, .selectsCards = true, .pyramid = true,
+                  .stockClick = Click::Ordinary},
+    SpecialTraits{.code = Special::PairsToTarget, .pairsOnly = true},
+    SpecialTraits{.code = Special::NeighbourPairs, .stockClick = Click::ClosesUp, .refillsAfterSet = false},
+    SpecialTraits{.code = Special::FillEveryPile, .scoreKeeping = K::NotKept, .score = ScoreRule::Zero,
+                  .won = WonTest::EveryTableauHoldsCards},
+    SpecialTraits{.code = Special::AcesFromReserve, .dealStep = DealStep::AcesFromReserve},
+    SpecialTraits{.code = Special::GolfEddy, .golf = true, .golfWraps = true, .eddySound = true},
+    SpecialTraits{.code = Special::PairsWithWaste, .stockClick = Click::TurnsOnEmptyWaste},
+    SpecialTraits{.code = Special::GolfWrapping, .golf = true, .golfWraps = true},
+    SpecialTraits{.code = Special::PairsWithWasteAlike, .stockClick = Click::TurnsOnEmptyWaste},
+    SpecialTraits{.code = Special::ElevensOrCourts},
+    SpecialTraits{.code = Special::AceOrEighteen},
+    SpecialTraits{.code = Special::TensTwentiesThirties},
+    SpecialTraits{.code = Special::PairsDownToFour, .won = WonTest::DownToFour, .pairsOnly = true},
+    SpecialTraits{.code = Special::PairsAroundHeartCourts, .won = WonTest::DownToFour, .dealStep = DealStep::HeartCourtsPlaced,
+                  .pairsOnly = true},
+    SpecialTraits{.code = Special::DropsAsAutoplay, .dropsAsAutoplay = true},
+    SpecialTraits{.code = Special::NinesOrTenToKing},
+    SpecialTraits{.code = Special::TurnUpPairs, .stockClick = Click::Ordinary, .turnsUpOnClick = true},
+    SpecialTraits{.code = Special::TurnUpElevens, .stockClick = Click::Ordinary, .turnsUpOnClick = true},
+    SpecialTraits{.code = Special::OneCardEach, .won = WonTest::OneCardEach},
+    SpecialTraits{.code = Special::CountedStockTurns, .countsStockTurns = true},
+    SpecialTraits{.code = Special::AcesAlone, .won = WonTest::AcesAlone, .winTestAfterMove = WinTestAfterMove::EveryMove},
+    SpecialTraits{.code = Special::Peeking, .score = ScoreRule::Zero, .won = WonTest::Never, .rightPressPeeks = true},
+    SpecialTraits{.code = Special::HighlightOne, .highlightsOnClick = true, .stockClick = Click::Ordinary,
+                  .fillsAfterRemoval = true, .rightPressPeeks = true},
+    SpecialTraits{.code = Special::OrderedBottoms, .score = ScoreRule::OrderedBottoms, .won = WonTest::ScoreGoal,
+                  .winTestAfterMove = WinTestAfterMove::EveryMove},
+    SpecialTraits{.code = Special::SecondWasteTens, .score = ScoreRule::SecondWasteTens, .won = WonTest::ScoreGoal,
+                  .winTestAfterMove = WinTestAfterMove::EveryMove},
+    SpecialTraits{.code = Special::MemoryRun, .score = ScoreRule::MemoryRun, .won = WonTest::ScoreGoal, .memoryClicks = true,
+                  .memorySummaryPage = 1},
+    SpecialTraits{.code = Special::MemoryTwins, .score = ScoreRule::MemoryTwins, .won = WonTest::ScoreGoal, .memoryClicks = true,
+                  .memorySummaryPage = 0},
+    SpecialTraits{.code = Special::MemoryCount, .score = ScoreRule::Zero, .memorySummaryPage = 2},
+    SpecialTraits{.code = Special::MemoryPairs, .score = ScoreRule::MemoryPairs, .won = WonTest::ScoreGoal, .memoryClicks = true,
+                  .memorySummaryPage = 3},
+    SpecialTraits{.code = Special::BuildsOnFaceDown, .score = ScoreRule::Zero, .won = WonTest::ScoreGoal, .tableauNeverPicked = true,
+                  .buildsOnFaceDown = true},
+    SpecialTraits{.code = Special::CourtSums, .score = ScoreRule::Zero, .won = WonTest::OnlyFirstFoundation},
+    SpecialTraits{.code = Special::ZeroScoreGoal, .score = ScoreRule::Zero, .won = WonTest::ScoreGoal},
+    SpecialTraits{.code = Special::NineDownRows, .score = ScoreRule::NineDownRows, .won = WonTest::NineDownRow,
+                  .afterTableauMove = AfterTableauMove::ScoreAndWinTest},
+    SpecialTraits{.code = Special::CheckedAtDeal, .score = ScoreRule::PackOnly, .won = WonTest::Never, .wonTestAtDeal = true,
+                  .afterTableauMove = AfterTableauMove::ScoreAndWinTest},
+    SpecialTraits{.code = Special::OneSuitSums, .won = WonTest::FourPilesLeft, .stockClick = Click::ClosesUp,
+                  .oneSuitSets = true},
+    SpecialTraits{.code = Special::PeekingAlike, .score = ScoreRule::Zero, .won = WonTest::Never, .rightPressPeeks = true},
+    SpecialTraits{.code = Special::GroupPairs, .score = ScoreRule::GroupPairs, .won = WonTest::ScoreGoal, .refillsAfterSet = false,
+                  .closesGroupAfterRemoval = true},
+    SpecialTraits{.code = Special::KeepsSets, .score = ScoreRule::FoundationOne, .won = WonTest::Never, .keepsSets = true},
+    SpecialTraits{.code = Special::TwoCardExchange, .score = ScoreRule::FirstTwentyFourTableaus, .won = WonTest::FourEachOfTwentyFour,
+                  .afterTableauMove = AfterTableauMove::TwoCardExchange},
+    SpecialTraits{.code = Special::DoubledBases, .dealStep = DealStep::DoubledBases},
+    SpecialTraits{.code = Special::ReserveOfEight, .won = WonTest::ReserveOfEight,
+                  .winTestAfterMove = WinTestAfterMove::MovesToReserves},
+    SpecialTraits{.code = Special::TableauFixed, .tableauNeverPicked = true},
+    SpecialTraits{.code = Special::TableauFixedAlike, .tableauNeverPicked = true},
+    SpecialTraits{.code = Special::StockEmptied, .score = ScoreRule::AllTableaus, .won = WonTest::StockEmptied},
+    SpecialTraits{.code = Special::BottomSums, .score = ScoreRule::BottomSums, .won = WonTest::BottomSums, .stockClick = Click::Ordinary,
+                  .refillsAfterSet = false, .swapsSets = true},
+    SpecialTraits{.code = Special::PuzzleDigits, .score = ScoreRule::PuzzleDigits, .won = WonTest::PuzzleDigits},
+    SpecialTraits{.code = Special::FillEveryPileAlike, .scoreKeeping = K::NotKept, .score = ScoreRule::Zero,
+                  .won = WonTest::EveryTableauHoldsCards},
+    SpecialTraits{.code = Special::WasteClimbsFirstFoundation, .wasteClickClimbs = true},
+    SpecialTraits{.code = Special::NinePilesCleared, .score = ScoreRule::NinePilesCleared, .won = WonTest::NinePilesCleared},
+    SpecialTraits{.code = Special::TwoCardExchangeAlike, .score = ScoreRule::FirstTwentyFourTableaus,
+                  .won = WonTest::FourEachOfTwentyFour, .afterTableauMove = AfterTableauMove::TwoCardExchange},
+    SpecialTraits{.code = Special::Baccarat, .score = ScoreRule::Baccarat, .won = WonTest::ThreePilesCleared,
+                  .handsFromTableauBottoms = true},
+    SpecialTraits{.code = Special::TableAndHome, .score = ScoreRule::TableAndHome, .won = WonTest::StockAndWasteEmpty},
+    SpecialTraits{.code = Special::PyramidCovered, .won = WonTest::PyramidCleared, .selectsCards = true, .pyramid = true,
+                  .stockClick = Click::Ordinary, .replacesFirstChoice = true},
+    SpecialTraits{.code = Special::DownToFourScored, .score = ScoreRule::SecondWaste, .won = WonTest::DownToFour},
+    SpecialTraits{.code = Special::GridExchange, .stockClick = Click::FillsGapsFromRight, .offersExchange = true},
+    SpecialTraits{.code = Special::FiveCardRows, .score = ScoreRule::AllTableaus, .won = WonTest::FiveEach,
+                  .afterTableauMove = AfterTableauMove::WinTest},
+    SpecialTraits{.code = Special::KingQueenJack, .won = WonTest::KingQueenJack, .afterTableauMove = AfterTableauMove::WinTest},
+    SpecialTraits{.code = Special::Thirties, .score = ScoreRule::Thirties, .won = WonTest::Thirties, .rightPressPeeks = true},
+    SpecialTraits{.code = Special::TwentyOneCells, .stockClick = Click::Ordinary, .closesGapsAfterSet = true},
+    SpecialTraits{.code = Special::IdleStock, .scoreKeeping = K::FixedAtDeal, .score = ScoreRule::Zero, .idleStock = true,
+                  .pressTurnsUpTableau = false},
+    SpecialTraits{.code = Special::FillEveryPileUnscored, .scoreKeeping = K::FixedAtDeal, .score = ScoreRule::Zero,
+                  .won = WonTest::EveryTableauHoldsCards},
+};
+
+} // namespace
+
+Special SpecialGameOf(const RuleVector& rules)
+{
+    return static_cast<Special>(rules[rule::SpecialGame]);
+}
+
+const SpecialTraits& SpecialTraitsOf(const RuleVector& rules)
+{
+    const Special code = SpecialGameOf(rules);
+    const auto row = std::find_if(kTraits.begin(), kTraits.end(), [&](const SpecialTraits& t) { return t.code == code; });
+    return row != kTraits.end() ? *row : kTraits.front();
+}
+
+bool IsSelectionGame(const RuleVector& rules)
+{
+    return rules[rule::SelectionMode] != 0 || SpecialTraitsOf(rules).selectsCards;
+}
+
+bool LeftClickSelects(const RuleVector& rules)
+{
+    return IsSelectionGame(rules) || SpecialTraitsOf(rules).highlightsOnClick;
+}
+
+bool IsMemoryGame(const RuleVector& rules)
+{
+    return SpecialTraitsOf(rules).memoryClicks;
+}
+
+bool ShowsScore(const RuleVector& rules)
+{
+    return SpecialTraitsOf(rules).scoreKeeping != ScoreKeeping::NotKept;
+}
+
+bool ScoreFollowsPlay(const RuleVector& rules)
+{
+    return SpecialTraitsOf(rules).scoreKeeping == ScoreKeeping::Kept;
+}
+
+bool StockCompactsTableau(const RuleVector& rules)
+{
+    const SelectionStockClick click = SpecialTraitsOf(rules).stockClick;
+    return click == SelectionStockClick::ClosesUp || click == SelectionStockClick::FillsGapsFromRight;
+}
+
+bool HasOwnGoal(const RuleVector& rules)
+{
+    const WonTest won = SpecialTraitsOf(rules).won;
+    return won != WonTest::General && won != WonTest::PyramidCleared && won != WonTest::ScoreGoal;
+}
+
+} // namespace marlowe
