@@ -225,6 +225,18 @@ TEST_F(BackgroundTest, MissingPictureIsReportedWithItsPathAndEveryChoiceReset)
     ExpectResetToDefault(board);
 }
 
+TEST_F(BackgroundTest, APictureCutShortIsReportedLikeAMissingOne)
+{
+    const std::filesystem::path file = data / "cut.bmp";
+    ASSERT_TRUE(NumberedPicture(37, 23).save(QString::fromStdString(file.string()), "BMP"));
+    std::filesystem::resize_file(file, std::filesystem::file_size(file) - 10);
+    ChooseBothFilesWithoutFade("cut", "Slate");
+    const QImage board = Painted(ChooseBackground(registers, preferences));
+    ASSERT_EQ(presentation.events.size(), 1u);
+    EXPECT_EQ(presentation.events[0], "info: Customized background image not found: " + file.string());
+    ExpectResetToDefault(board);
+}
+
 TEST_F(BackgroundTest, UnloadableAdditionalBackgroundDeletesTheRandomListAndResets)
 {
     data.Write("RND_READ.DAT", {"1"});

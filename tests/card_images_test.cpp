@@ -155,6 +155,40 @@ TEST_F(CardImagesTest, AMissingOrMisshapenCardSetIsReportedAndTheChoicesReset)
     EXPECT_EQ(images.Face(0).size(), QSize(71, 96));
 }
 
+// A file that ends before its last pixel would otherwise be read with the rest left black.
+TEST_F(CardImagesTest, ACardSetCutShortIsRefusedLikeAMisshapenOne)
+{
+    images.SetCardSize('B');
+    const QImage builtInFace = images.Face(0);
+    const QImage sheet = NumberedCardSet(71, 96);
+    const std::filesystem::path file = data / "custom card sets" / "Cut.crs";
+    const struct {
+        const char* what;
+        QImage sheet;
+        std::intmax_t keep;  // bytes kept from the start, or when negative, cut from the end
+    } cases[] = {
+        {"one byte short", sheet, -1},
+        {"the headers alone", sheet, 54},
+        {"inside the information header", sheet, 30},
+        {"with a palette, half its rows", sheet.convertToFormat(QImage::Format_Indexed8), -356 * 576},
+    };
+    for (const auto& c : cases) {
+        presentation.events.clear();
+        SaveCustomSet("Cut", c.sheet);
+        const auto size = static_cast<std::intmax_t>(std::filesystem::file_size(file));
+        std::filesystem::resize_file(file, static_cast<std::uintmax_t>(c.keep > 0 ? c.keep : size + c.keep));
+        EXPECT_EQ(CardImages::DetectCardSetSize(file), std::nullopt) << c.what;
+        images.SetCardSize('M');
+        EXPECT_EQ(presentation.events, std::vector<std::string>{"info: The format of the Customized card set image "
+                                                                "is not valid.\n" + file.string()})
+            << c.what;
+        EXPECT_EQ(registers.Get(reg::CustomisedCardSetFile), "N") << c.what;
+        EXPECT_EQ(Preference("Customized_Cards_Set"), "") << c.what;
+        EXPECT_EQ(images.SizeLetter(), 'B') << c.what;
+        EXPECT_EQ(images.Face(0), builtInFace) << c.what;
+    }
+}
+
 TEST_F(CardImagesTest, AFormerCustomSetIsTakenFromTheAdditionalModule)
 {
     registers.Set(reg::CustomisedCardSetFile, "Y");
@@ -215,6 +249,30 @@ TEST_F(CardImagesTest, AMissingDeckFallsBackToTheDefaultBack)
     QImage builtIn;
     ASSERT_TRUE(images.LoadNamedImage(builtIn, "DB011"));
     EXPECT_EQ(images.Back(), builtIn);
+}
+
+TEST_F(CardImagesTest, ADeckCutShortFallsBackToTheDefaultBack)
+{
+    images.SetCardSize('B');
+    const QImage builtInBack = images.Back();
+    std::filesystem::create_directories(data / "custom decks");
+    QImage picture(71, 96, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x * 3, y * 2, (x * y) % 256));
+    for (const char* name : {"Cut.bmp", "Cut.jpg"}) {
+        presentation.events.clear();
+        const std::filesystem::path file = data / "custom decks" / name;
+        ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
+        std::filesystem::resize_file(file, std::filesystem::file_size(file) / 2);
+        registers.Set(reg::CustomisedDeckFile, "Y");
+        preferences.WriteString("Preference", "Customized_Deck", name);
+        images.LoadCardBack();
+        EXPECT_EQ(presentation.events, std::vector<std::string>{"info: Customized deck image not found: " + file.string()})
+            << name;
+        EXPECT_EQ(registers.Get(reg::CustomisedDeckFile), "N") << name;
+        EXPECT_EQ(images.Back(), builtInBack) << name;
+    }
 }
 
 TEST_F(CardImagesTest, MarksAreFoundByNameInAnyCase)

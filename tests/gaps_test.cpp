@@ -198,7 +198,9 @@ TEST_F(GapsProtocolTest, ADropThatTheGapDoesNotTakeIsRefused)
     EXPECT_EQ(play.Run("drop 6 Fila3"), "refused") << "the row as a whole has no room";
     EXPECT_EQ(play.context().piles, before);
     EXPECT_EQ(play.Run("drop 6 Fila3:5"), "ok");
-    EXPECT_EQ(play.Run("drop 2 Dest1:1"), "error: drop takes a card code and a pile name");
+    EXPECT_EQ(play.Run("drop 2 Dest1:1"), "error: pile Dest1 has no cells: 'drop 2 Dest1:1'");
+    EXPECT_EQ(play.Run("drop 2 Fila3:0"), "error: not a cell number: 'drop 2 Fila3:0'");
+    EXPECT_EQ(play.Run("drop 2 Fila3:x"), "error: not a cell number: 'drop 2 Fila3:x'");
 }
 
 TEST_F(GapsProtocolTest, TheMoveFinderOffersEveryCardThatAGapTakes)

@@ -9,8 +9,6 @@
 #include "engine/preferences.h"
 #include "engine/presentation.h"
 
-#include <QImageReader>
-
 
 namespace marlowe {
 namespace {
@@ -39,6 +37,17 @@ QRect CellOf(int rank, int firstRow, int width, int height)
 {
     const int cell = rank - 1;
     return {(cell % kSheetColumns) * width, (firstRow + cell / kSheetColumns) * height, width, height};
+}
+
+// The size letter of a card set sheet by its pixel size; nothing for any other size.
+std::optional<char> CardSetSizeOf(const QImage& sheet)
+{
+    for (char letter : std::string_view("XSBM")) {
+        const CardPixelSize card = CardSizeOf(letter);
+        if (sheet.width() == card.width * kSheetColumns && sheet.height() == card.height * 12)
+            return letter;
+    }
+    return std::nullopt;
 }
 
 bool HasExtension(const std::string& name)
@@ -109,14 +118,7 @@ QImage CardImages::FitToCard(const QImage& image) const
 
 std::optional<char> CardImages::DetectCardSetSize(const std::filesystem::path& file)
 {
-    QImageReader reader(QString::fromStdString(file.string()));
-    const QSize size = reader.size();
-    for (char letter : std::string_view("XSBM")) {
-        const CardPixelSize card = CardSizeOf(letter);
-        if (size.width() == card.width * kSheetColumns && size.height() == card.height * 12)
-            return letter;
-    }
-    return std::nullopt;
+    return CardSetSizeOf(ReadBitmapFile(file));
 }
 
 std::filesystem::path CardImages::CustomCardSetFile(const std::string& name) const
@@ -156,7 +158,8 @@ QImage CardImages::CardSetSheet(int suitSheetMode)
             ResetCardChoices();
             return {};
         }
-        const std::optional<char> size = DetectCardSetSize(file);
+        QImage sheet = ReadBitmapFile(file);
+        const std::optional<char> size = CardSetSizeOf(sheet);
         if (!size) {
             presentation_.ShowInfo("The format of the Customized card set image is not valid.\n" + file.string());
             ResetCardChoices();
@@ -164,7 +167,7 @@ QImage CardImages::CardSetSheet(int suitSheetMode)
         }
         if (*size != sizeLetter_)
             SetCardSize(*size, suitSheetMode);  // the set's own size decides the card size
-        return ReadBitmapFile(file);
+        return sheet;
     }
     if (registers_.IsYes(reg::AdditionalCardSetFile) && sizeLetter_ != 'L') {
         const std::string name = preferences_.ReadString(kPreferenceSection, "Additional_Cards_Set");

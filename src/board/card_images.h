@@ -68,7 +68,8 @@ public:
     // First start: the size and style from the card set in use, or from the screen width.
     void ChooseFirstCardSize(int screenWidth);
 
-    // The size letter of a card set file by its pixel size, or nothing for any other size.
+    // The size letter of a card set file by its pixel size, or nothing for any other size and
+    // for a file that is not a whole Windows bitmap.
     static std::optional<char> DetectCardSetSize(const std::filesystem::path& file);
 
 private:

@@ -1,6 +1,7 @@
 #include "board/picture_files.h"
 
 #include "app/text_helpers.h"
+#include "board/bitmap_extent.h"
 
 #include <QFile>
 
@@ -47,7 +48,10 @@ QByteArray ReadBytes(const std::filesystem::path& file)
 
 QImage ReadBitmapFile(const std::filesystem::path& file)
 {
-    return QImage::fromData(ReadBytes(file), "BMP").convertToFormat(QImage::Format_RGB32);
+    const QByteArray bytes = ReadBytes(file);
+    if (!BitmapHoldsItsPixels(bytes))
+        return {};
+    return QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
 }
 
 QImage ReadPictureFile(const std::filesystem::path& file)

@@ -10,10 +10,11 @@
 
 namespace marlowe {
 
-// A null image when the bytes are not a JPEG picture.
+// A null image when the bytes are not a JPEG picture or end before its last scan line.
 QImage DecodeJpeg(const QByteArray& bytes);
 
-// A Windows bitmap file, whatever its extension (card sets are ".crs"); null when unreadable.
+// A Windows bitmap file, whatever its extension (card sets are ".crs"); null when unreadable or
+// shorter than its header says.
 QImage ReadBitmapFile(const std::filesystem::path& file);
 
 // A null image when the file is missing or is not a picture of its kind.

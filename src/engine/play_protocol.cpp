@@ -1,31 +1,27 @@
 #include "engine/play_protocol.h"
 
-#include "app/text_helpers.h"
 #include "engine/autoplay.h"
 #include "engine/game_won.h"
 #include "engine/lifecycle.h"
 #include "engine/pile_hints.h"
 #include "engine/play_actions.h"
+#include "engine/table.h"
 #include "engine/table_text.h"
-
-#include <optional>
-#include <sstream>
 
 namespace marlowe {
 
 namespace {
 
-std::optional<int> CardOf(const std::string& text)
-{
-    const auto code = ParseInteger(text);
-    if (!code || *code < 1 || *code > 212)
-        return std::nullopt;
-    return static_cast<int>(*code);
-}
-
 std::string Answer(bool done)
 {
     return done ? "ok" : "refused";
+}
+
+ActionKind ClickKind(Command command)
+{
+    return command == Command::RightClick    ? ActionKind::RightClick
+           : command == Command::DoubleClick ? ActionKind::DoubleClick
+                                             : ActionKind::Click;
 }
 
 } // namespace
@@ -57,37 +53,32 @@ bool PlayProtocol::Start(int game, const std::string& dealNumber, bool autoplay)
 
 std::string PlayProtocol::Run(const std::string& line)
 {
-    std::istringstream words(line);
-    std::string command;
-    std::vector<std::string> arguments;
-    words >> command;
-    for (std::string word; words >> word;)
-        arguments.push_back(word);
-    const std::string answer = Dispatch(command, arguments);
+    const ReadCommand read = ReadPlayCommand(line, TableauCellsArePlaces(context_));
+    const std::string answer = read.error.empty() ? Dispatch(read.command) : read.error;
     ReportMessages();
     return answer;
 }
 
-std::string PlayProtocol::Dispatch(const std::string& command, const std::vector<std::string>& arguments)
+std::string PlayProtocol::Dispatch(const PlayCommand& command)
 {
-    const auto expect = [&](std::size_t count) { return arguments.size() == count; };
-    if (command == "state" && expect(0))
-        return State();
-    if (command == "drop" && expect(2))
-        return Drop(arguments[0], arguments[1]);
-    if (command == "stock" && expect(0))
-        return Answer(PerformAction(context_, PlayAction{ActionKind::Stock}));
-    if ((command == "click" || command == "dblclick" || command == "rclick") && expect(1))
-        return Click(command, arguments[0]);
-    if ((command == "undo" || command == "redo") && expect(0))
-        return Answer(command == "undo" ? Undo(context_) : Redo(context_));
-    if (command == "autoplay" && expect(1) && (arguments[0] == "on" || arguments[0] == "off")) {
-        SetAutoplay(context_, preferences_, arguments[0] == "on");
+    switch (command.command) {
+    case Command::State: return State();
+    case Command::Drop:
+        return Answer(PerformAction(context_, PlayAction{ActionKind::Drop, command.card, command.target.pile,
+                                                         command.target.cell}));
+    case Command::Stock: return Answer(PerformAction(context_, PlayAction{ActionKind::Stock}));
+    case Command::Click:
+    case Command::DoubleClick:
+    case Command::RightClick:
+        return Answer(PerformAction(context_, PlayAction{ClickKind(command.command), command.card}));
+    case Command::Undo: return Answer(Undo(context_));
+    case Command::Redo: return Answer(Redo(context_));
+    case Command::Autoplay:
+        SetAutoplay(context_, preferences_, command.on);
         return "ok";
+    case Command::Hint: return Hint(command.target.pile);
     }
-    if (command == "hint" && expect(1))
-        return Hint(arguments[0]);
-    return "error: unknown or malformed command '" + command + "'";
+    return {};
 }
 
 std::string PlayProtocol::State()
@@ -100,31 +91,8 @@ std::string PlayProtocol::State()
     return "ok";
 }
 
-std::string PlayProtocol::Drop(const std::string& cardText, const std::string& pileText)
+std::string PlayProtocol::Hint(PileRef pile)
 {
-    const auto card = CardOf(cardText);
-    const auto target = ParsePileCellName(pileText);
-    if (!card || !target)
-        return "error: drop takes a card code and a pile name";
-    return Answer(PerformAction(context_, PlayAction{ActionKind::Drop, *card, target->pile, target->cell}));
-}
-
-std::string PlayProtocol::Click(const std::string& command, const std::string& cardText)
-{
-    const auto card = CardOf(cardText);
-    if (!card)
-        return "error: " + command + " takes a card code";
-    const ActionKind kind = command == "rclick"     ? ActionKind::RightClick
-                            : command == "dblclick" ? ActionKind::DoubleClick
-                                                    : ActionKind::Click;
-    return Answer(PerformAction(context_, PlayAction{kind, *card}));
-}
-
-std::string PlayProtocol::Hint(const std::string& pileText)
-{
-    const auto pile = ParsePileName(pileText);
-    if (!pile)
-        return "error: hint takes a pile name";
     const PileHintTexts texts = ComputePileHint(context_, pile, hints_);
     out_ << texts.kind << '\t' << texts.pileCount << '\t' << texts.cardCount << '\t' << texts.hint << '\t'
          << texts.redeals << '\n';

@@ -11,10 +11,14 @@
 //   autoplay on|off
 //   hint PILE              kind, piles, cards, hint and redeals of the pile, tab-separated
 // Each command is answered "ok" (the table changed, or the command was carried out),
-// "refused", or "error: ..." for a malformed command; "state" and "hint" print their lines first.
+// "refused", or "error: WHAT: 'LINE'" for a malformed command, saying what is wrong (an unknown
+// command or pile, a missing argument, a card code out of range, a cell of a pile that has
+// none) and quoting at most the first 80 characters of the line, control bytes as \xNN;
+// "state" and "hint" print their lines first.
 
 #include "engine/game_context.h"
 #include "engine/hint_file.h"
+#include "engine/play_command.h"
 #include "engine/preferences.h"
 #include "engine/recording_presentation.h"
 #include "engine/shuffle.h"
@@ -22,7 +26,6 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace marlowe {
 
@@ -46,11 +49,9 @@ public:
     const GameContext& context() const { return context_; }
 
 private:
-    std::string Dispatch(const std::string& command, const std::vector<std::string>& arguments);
+    std::string Dispatch(const PlayCommand& command);
     std::string State();
-    std::string Drop(const std::string& cardText, const std::string& pileText);
-    std::string Click(const std::string& command, const std::string& cardText);
-    std::string Hint(const std::string& pileText);
+    std::string Hint(PileRef pile);
     void ReportMessages();
 
     RecordingPresentation presentation_;
