@@ -45,28 +45,38 @@ std::string_view ArgumentName(Argument argument)
     return {};
 }
 
+// The bytes of a UTF-8 character by its first byte; 0 for a byte that cannot start one.
+std::size_t Utf8Length(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xc2 && lead <= 0xdf)
+        return 2;
+    if (lead >= 0xe0 && lead <= 0xef)
+        return 3;
+    if (lead >= 0xf0 && lead <= 0xf4)
+        return 4;
+    return 0;
+}
+
 // The length of the well-formed UTF-8 character at the start of text when it is printable
 // (no control character of either range), else 0.
 std::size_t PrintableCharacterLength(std::string_view text)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead >= 0x20 && lead < 0x7f)
-        return 1;
-    const std::size_t length = lead >= 0xc2 && lead <= 0xdf ? 2 : lead >= 0xe0 && lead <= 0xef ? 3
-                               : lead >= 0xf0 && lead <= 0xf4                                 ? 4
-                                                                                              : 0;
+    const std::size_t length = Utf8Length(byte(0));
     if (length == 0 || text.size() < length)
         return 0;
     for (std::size_t i = 1; i < length; ++i)
         if ((byte(i) & 0xc0) != 0x80)
             return 0;
-    const bool c1Control = lead == 0xc2 && byte(1) < 0xa0;
-    return c1Control ? 0 : length;
+    const bool c0Control = byte(0) < 0x20 || byte(0) == 0x7f;
+    const bool c1Control = byte(0) == 0xc2 && byte(1) < 0xa0;
+    return c0Control || c1Control ? 0 : length;
 }
 
-// The first characters of a line as an answer may show them: every other byte as \xNN, and
-// "..." when the line goes on.
+// At most the first 80 characters of a line: printable characters as they are, every other
+// byte as \xNN, and "..." when the line goes on.
 std::string Excerpt(std::string_view line)
 {
     std::string shown;
