@@ -54,15 +54,24 @@ std::map<std::string, std::string> Snapshot(const fs::path& folder)
     return files;
 }
 
-// File operations that count every call and fail the one numbered failAt (or every write,
-// or every temporary file, as a full disk or a read-only folder would).
+// File operations that count every call and fail the one numbered failAt (or every write after
+// the first writesBeforeFull, or every temporary file, as a full disk or a read-only folder would).
 struct FaultyOperations {
     int calls = 0;
     int failAt = -1;
-    bool diskFull = false;
+    int writesBeforeFull = -1;
     bool readOnly = false;
 
     bool Fails() { return calls++ == failAt; }
+    bool DiskFull()
+    {
+        if (writesBeforeFull < 0)
+            return false;
+        if (writesBeforeFull == 0)
+            return true;
+        --writesBeforeFull;
+        return false;
+    }
 
     FileOperations Operations()
     {
@@ -72,7 +81,7 @@ struct FaultyOperations {
             return Fails() || readOnly ? fs::path() : real.createTemp(at, prefix);
         };
         faulty.write = [this, real](const fs::path& file, const std::string& text) {
-            if (Fails() || diskFull) {
+            if (Fails() || DiskFull()) {
                 // A full disk takes the first block and refuses the rest.
                 real.write(file, text.substr(0, std::min<std::size_t>(text.size(), 4096) / 2));
                 return false;
@@ -143,7 +152,7 @@ TEST_F(RecordFaults, AFullDiskLeavesEveryFileAsItWasWithOneMessageNamingTheFile)
 {
     PlayEarlierGames();
     const auto before = Snapshot(folder.path());
-    faults.diskFull = true;
+    faults.writesBeforeFull = 3; // the disk fills in the middle of the game's records
     records.Record(Game(12, "Anna", true, 20261205));
 
     EXPECT_EQ(Snapshot(folder.path()), before);

@@ -222,11 +222,7 @@ bool GameRecords::Reset(int game, const std::string& player, bool allGames, bool
     for (const std::string& name : players)
         if (const auto text = batch.Text(file); text && HasIniSection(TextLines(*text), name))
             batch.Set(file, WithGlobalFigures(*text, name, GlobalFiguresFromLog(log, name)));
-    if (const auto failure = batch.Commit()) {
-        files_.Inform("The file " + failure->file.string() + " could not be written; the records stay as they were.");
-        return false;
-    }
-    return reset;
+    return files_.CommitBatch(batch) && reset;
 }
 
 std::string WithGlobalFigures(std::string content, const std::string& player, const GlobalFigures& g)

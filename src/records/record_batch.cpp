@@ -23,9 +23,10 @@ RecordBatch::Entry* RecordBatch::EntryOf(const std::filesystem::path& file)
             return &entry;
     Entry entry{file, std::nullopt, std::nullopt, false, {}};
     std::error_code error;
-    if (std::filesystem::exists(file, error))
+    const bool exists = std::filesystem::exists(file, error);
+    if (exists)
         entry.before = ReadFileBytes(file);
-    if (error || (!entry.before && std::filesystem::exists(file, error))) {
+    if (error || (exists && !entry.before)) {
         if (!unreadable_)
             unreadable_ = file;
         return nullptr;
@@ -41,12 +42,6 @@ std::optional<std::string> RecordBatch::Text(const std::filesystem::path& file)
     if (!entry)
         return std::nullopt;
     return entry->after.value_or(std::string());
-}
-
-bool RecordBatch::Exists(const std::filesystem::path& file)
-{
-    const Entry* entry = EntryOf(file);
-    return entry && entry->before;
 }
 
 void RecordBatch::Set(const std::filesystem::path& file, std::string text)

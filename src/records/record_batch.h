@@ -32,8 +32,6 @@ public:
     // it is missing). Nothing when the file exists but cannot be read; such a file is never
     // changed, and Commit then fails naming it.
     std::optional<std::string> Text(const std::filesystem::path& file);
-    // Whether the file exists on disk (whatever the batch will make of it).
-    bool Exists(const std::filesystem::path& file);
     // The content the file takes at Commit.
     void Set(const std::filesystem::path& file, std::string text);
     // The file is deleted at Commit.

@@ -126,6 +126,8 @@ public:
     bool RewriteFile(const std::filesystem::path& file,
                      const std::function<std::vector<std::string>(const std::vector<std::string>&)>& edit);
 
+    // Commits batch; a failure is told once, naming the file. False on failure.
+    bool CommitBatch(RecordBatch& batch);
     // Tells the player through the feedback (nothing when it has no information box).
     void Inform(const std::string& message) const;
     // "Cannot open file " and the path: a record file that could not be opened.
@@ -136,8 +138,6 @@ private:
     static std::filesystem::path Resolved(const std::filesystem::path& file);
     // Deletes a record file that exists; false (with its message) when it stays.
     bool DeleteRecordFile(const std::filesystem::path& file);
-    // Commits batch; a failure is told once, naming the file. False on failure.
-    bool CommitBatch(RecordBatch& batch);
     // The lines written through the "rpl" temporary file in file's place.
     bool CommitLines(const std::filesystem::path& file, const std::vector<std::string>& lines,
                      const LineCounter& counter);
