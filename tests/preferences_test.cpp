@@ -308,5 +308,26 @@ TEST_F(PreferencesTest, DamagedFileReadsAsDefaults)
     }
 }
 
+TEST_F(PreferencesTest, DamagedFileIsKeptBesideItBeforeDefaultsAreWritten)
+{
+    std::string damaged = "[Preference]\nGame_name=Spider\n";
+    for (int i = 0; i < 100; ++i)
+        damaged += "Back_Card" + std::to_string(i) + " lost its equals sign\n";
+    damaged += std::string("Card=2\0\0\0[Users]\nUser001=Anna\n", 28);
+    PutFile("Cfg.dat", damaged);
+
+    Preferences preferences = Make();
+    preferences.EnsureDefaultPlayers();
+    EXPECT_EQ(FileText("Cfg.dat.damaged"), damaged);
+    ASSERT_EQ(presentation_.events.size(), 1u);
+    EXPECT_NE(presentation_.events[0].find((folder_ / "Cfg.dat.damaged").string()), std::string::npos);
+    EXPECT_EQ(preferences.ReadString("Preference", "UserDefault"), "Player 1");
+
+    // The file written is whole again: later writes keep no copy and tell nothing.
+    ASSERT_TRUE(preferences.WriteInt("Preference", "Game", 7));
+    EXPECT_EQ(presentation_.events.size(), 1u);
+    EXPECT_EQ(FileText("Cfg.dat.damaged"), damaged);
+}
+
 } // namespace
 } // namespace marlowe

@@ -74,6 +74,29 @@ bool ReplaceFile(const fs::path& path, const std::string& text)
     return true;
 }
 
+// Whether text holds something the parser passes over, which a save would therefore drop.
+bool HoldsUnreadableText(const std::string& text)
+{
+    if (text.find('\0') != std::string::npos)
+        return true;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string_view whole = std::string_view(text).substr(start, end - start);
+        const auto first = whole.find_first_not_of(" \t\r");
+        const std::string_view line = first == std::string_view::npos ? std::string_view() : whole.substr(first);
+        start = end + 1;
+        const bool understood = line.empty() || line[0] == ';' || line[0] == '#' ||
+                                (line[0] == '[' && line.find(']') != std::string_view::npos) ||
+                                line.find('=') != std::string_view::npos;
+        if (!understood)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 IniFile::IniFile(fs::path path)
@@ -98,7 +121,9 @@ IniFile::IniFile(fs::path path)
     if (in.bad() || !in.is_open() || ini_.LoadData(text) < 0) {
         ini_.Reset();
         unreadable_ = true;
+        return;
     }
+    damaged_ = HoldsUnreadableText(text);
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const

@@ -29,6 +29,9 @@ public:
     // The key's value as a decimal integer; fallback when missing or not a number that fits.
     int ReadInt(std::string_view section, std::string_view key, int fallback) const;
     bool HasKey(std::string_view section, std::string_view key) const;
+    // Whether the file held text that is neither a section, a key, a comment nor blank (a NUL
+    // byte, a line without "="): a save would lose it.
+    bool Damaged() const { return damaged_; }
 
     // Change the value in memory; line breaks in value become spaces, since they would
     // split the line in the file.
@@ -44,6 +47,7 @@ private:
     std::filesystem::path path_;
     CSimpleIniA ini_; // the "A" variant compares names without regard to case ("CaseA" would not)
     bool unreadable_ = false;
+    bool damaged_ = false;
 };
 
 } // namespace marlowe

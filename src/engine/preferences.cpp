@@ -274,8 +274,29 @@ bool Preferences::WriteInt(std::string_view section, std::string_view key, int v
     return Commit(file);
 }
 
+bool Preferences::KeepDamagedFile(const IniFile& file)
+{
+    const std::filesystem::path copy = file.Path().string() + ".damaged";
+    std::error_code error;
+    std::filesystem::copy_file(file.Path(), copy, std::filesystem::copy_options::overwrite_existing, error);
+    if (error) {
+        if (!failureReported_)
+            presentation_.ShowInfo("The preferences file\n" + file.Path().string() +
+                                   "\nis damaged, and no copy of it could be kept as\n" + copy.string() +
+                                   "\nIt is left as it is; your settings will not be remembered.");
+        failureReported_ = true;
+        return false;
+    }
+    presentation_.ShowInfo("The preferences file\n" + file.Path().string() +
+                           "\nwas damaged. It has been kept as\n" + copy.string() +
+                           "\nand the settings that could not be read are back at their defaults.");
+    return true;
+}
+
 bool Preferences::Commit(IniFile& file)
 {
+    if (file.Damaged() && !KeepDamagedFile(file))
+        return false;
     if (file.Save())
         return true;
     if (!failureReported_) {

@@ -67,8 +67,10 @@ private:
     // A key of file, or its table default when missing.
     std::string Text(const IniFile& file, std::string_view section, std::string_view key) const;
     int Number(const IniFile& file, std::string_view section, std::string_view key) const;
-    // Saves file; reports the first failure.
+    // Saves file; reports the first failure. A damaged file is first kept beside it as a copy
+    // (with ".damaged" added to its name) and the player told; without the copy nothing is saved.
     bool Commit(IniFile& file);
+    bool KeepDamagedFile(const IniFile& file);
 
     std::filesystem::path dataFolder_;
     SessionRegisters& registers_;

@@ -3,16 +3,16 @@
 #include "app/text_file.h"
 #include "app/text_helpers.h"
 #include "catalogue/custom_games.h"
+#include "records/ini_text.h"
+#include "records/log_lines.h"
 
 #include <algorithm>
-#include <fstream>
 #include <set>
 
 namespace marlowe {
 
 namespace {
 
-constexpr std::size_t kLogLineLength = 137;
 constexpr std::size_t kScoreLineLength = 91;
 constexpr std::size_t kBestScoresPerGame = 10;
 
@@ -66,13 +66,6 @@ private:
     std::string_view line_;
     bool good_ = true;
 };
-
-bool AppendLine(const std::filesystem::path& file, const std::string& line)
-{
-    std::ofstream out(file, std::ios::app | std::ios::binary);
-    out << line << '\n';
-    return static_cast<bool>(out);
-}
 
 // Whether a score ranks above another; equal scores keep their order, so the earlier game stays ahead.
 bool RanksAbove(const ScoreEntry& a, const ScoreEntry& b)
@@ -179,46 +172,6 @@ bool GameCounts(int game, bool randomDeal, bool statisticsDisabled, bool playerM
     return game >= 0 && game <= 9999 && randomDeal && !statisticsDisabled && playerMoved;
 }
 
-void GameRecords::Record(const FinishedGame& game)
-{
-    files_.EnsureStatisticsFiles(game.player);
-    if (game.game < kFirstCustomGameNumber)
-        files_.RecordSingleGame(game.game, game.player, game.won);
-    RecordGameFigures(game);
-    RecordGlobalFigures(game);
-    const std::string line = FormatLogLine(game);
-    if (!AppendLine(files_.PathOf(kGameLogFile), line))
-        files_.Inform("Write error on file");
-    std::ofstream progress(files_.ProgressPathOf(game.player), std::ios::app | std::ios::binary);
-    progress << ProgressEntry(line).value_or("");
-    RecordScore(game);
-}
-
-void GameRecords::RecordGameFigures(const FinishedGame& game)
-{
-    const auto file = files_.PathOf(kGameStatisticsFile);
-    const std::string section = std::to_string(game.game);
-    GameFigures f = FiguresOf(game.player, game.game).value_or(GameFigures{});
-    const bool first = f.played == 0;
-    ++f.played;
-    if (game.won) {
-        ++f.won;
-        f.currentStreak = f.currentStreak > 0 ? f.currentStreak + 1 : 1;
-        f.bestStreak = std::max(f.bestStreak, f.currentStreak);
-        if (f.bestSeconds == 0 || game.seconds < f.bestSeconds)
-            f.bestSeconds = game.seconds;
-    } else {
-        ++f.lost;
-        f.currentStreak = f.currentStreak < 0 ? f.currentStreak - 1 : -1;
-    }
-    f.bestScore = first ? game.score : std::max<long long>(f.bestScore, game.score);
-    f.totalSeconds += game.seconds;
-    files_.WriteIniValue(file, section, game.player, FormatGameFigures(f));
-}
-
-namespace {
-
-// A game added to a player's global figures.
 void AddToGlobalFigures(GlobalFigures& g, const FinishedGame& game)
 {
     ++g.played;
@@ -236,28 +189,6 @@ void AddToGlobalFigures(GlobalFigures& g, const FinishedGame& game)
     g.lastDate = game.date;
 }
 
-} // namespace
-
-void GameRecords::RecordGlobalFigures(const FinishedGame& game)
-{
-    GlobalFigures figures = GlobalFiguresOf(game.player).value_or(GlobalFigures{});
-    AddToGlobalFigures(figures, game);
-    WriteGlobalFigures(game.player, figures);
-}
-
-void GameRecords::WriteGlobalFigures(const std::string& player, const GlobalFigures& g)
-{
-    const auto file = files_.PathOf(kGlobalRecordsFile);
-    const std::vector<std::pair<const char*, std::string>> values = {
-        {"Played", Field(g.played, 6)},          {"Won", Field(g.won, 6)},
-        {"Lost", Field(g.lost, 6)},              {"Streak", Field(g.streak, 6)},
-        {"Best_Streak", Field(g.bestStreak, 6)}, {"Time", Field(g.seconds, 12)},
-        {"First", Field(g.firstDate, 8)},        {"Last", Field(g.lastDate, 8)},
-    };
-    for (const auto& [key, value] : values)
-        files_.WriteIniValue(file, player, key, value);
-}
-
 std::vector<std::string> GameRecords::PlayersWithGlobalFigures() const
 {
     std::vector<std::string> players;
@@ -271,56 +202,104 @@ std::vector<std::string> GameRecords::PlayersWithGlobalFigures() const
     return players;
 }
 
+GlobalFigures GlobalFiguresFromLog(const std::vector<LogEntry>& log, const std::string& player)
+{
+    GlobalFigures figures;
+    for (const LogEntry& entry : log)
+        if (EqualsNoCase(entry.player, Trim(player)))
+            AddToGlobalFigures(figures, entry);
+    return figures;
+}
+
 bool GameRecords::Reset(int game, const std::string& player, bool allGames, bool allPlayers)
 {
     const bool reset = files_.ResetStatistics(game, player, allGames, allPlayers);
     const std::vector<std::string> players =
         allPlayers ? PlayersWithGlobalFigures() : std::vector<std::string>{Trim(player)};
     const std::vector<LogEntry> log = ReadLog();
-    for (const std::string& name : players) {
-        if (!GlobalFiguresOf(name))
-            continue;
-        GlobalFigures figures;
-        for (const LogEntry& entry : log)
-            if (EqualsNoCase(entry.player, name))
-                AddToGlobalFigures(figures, entry);
-        WriteGlobalFigures(name, figures);
-    }
-    return reset;
+    RecordBatch batch(files_.Operations());
+    const auto file = files_.PathOf(kGlobalRecordsFile);
+    for (const std::string& name : players)
+        if (const auto text = batch.Text(file); text && HasIniSection(TextLines(*text), name))
+            batch.Set(file, WithGlobalFigures(*text, name, GlobalFiguresFromLog(log, name)));
+    return files_.CommitBatch(batch) && reset;
 }
 
-void GameRecords::RecordScore(const FinishedGame& game)
+std::string WithGlobalFigures(std::string content, const std::string& player, const GlobalFigures& g)
 {
-    const auto file = files_.PathOf(kScoreFile);
-    files_.RewriteFile(file, [&](const std::vector<std::string>& lines) {
-        std::vector<std::string> kept;
-        std::vector<ScoreEntry> ofGame;
-        for (const std::string& line : lines) {
-            const auto entry = IsScoreHeader(line) ? std::nullopt : ParseScoreLine(line);
-            if (entry && entry->game == game.game)
-                ofGame.push_back(*entry);
-            else
-                kept.push_back(line);
-        }
-        // Equal scores keep the earlier game ahead.
-        const auto place = std::upper_bound(ofGame.begin(), ofGame.end(), game,
-                                            [](const ScoreEntry& a, const ScoreEntry& b) { return RanksAbove(a, b); });
-        ofGame.insert(place, game);
-        if (ofGame.size() > kBestScoresPerGame)
-            ofGame.resize(kBestScoresPerGame);
-        for (const ScoreEntry& entry : ofGame)
-            kept.push_back(FormatScoreLine(entry));
-        return kept;
-    });
+    const std::vector<std::pair<const char*, std::string>> values = {
+        {"Played", Field(g.played, 6)},          {"Won", Field(g.won, 6)},
+        {"Lost", Field(g.lost, 6)},              {"Streak", Field(g.streak, 6)},
+        {"Best_Streak", Field(g.bestStreak, 6)}, {"Time", Field(g.seconds, 12)},
+        {"First", Field(g.firstDate, 8)},        {"Last", Field(g.lastDate, 8)},
+    };
+    for (const auto& [key, value] : values)
+        content = WithIniValue(content, player, key, value);
+    return content;
+}
+
+std::vector<std::string> WithScore(const std::vector<std::string>& lines, const FinishedGame& game)
+{
+    std::vector<std::string> kept;
+    std::vector<ScoreEntry> ofGame;
+    for (const std::string& line : lines) {
+        const auto entry = IsScoreHeader(line) ? std::nullopt : ParseScoreLine(line);
+        if (entry && entry->game == game.game)
+            ofGame.push_back(*entry);
+        else
+            kept.push_back(line);
+    }
+    // Equal scores keep the earlier game ahead.
+    const auto place = std::upper_bound(ofGame.begin(), ofGame.end(), game,
+                                        [](const ScoreEntry& a, const ScoreEntry& b) { return RanksAbove(a, b); });
+    ofGame.insert(place, game);
+    if (ofGame.size() > kBestScoresPerGame)
+        ofGame.resize(kBestScoresPerGame);
+    for (const ScoreEntry& entry : ofGame)
+        kept.push_back(FormatScoreLine(entry));
+    return kept;
+}
+
+std::optional<GameFigures> GameFiguresIn(const std::vector<std::string>& lines, const std::string& player, int game)
+{
+    const auto value = IniValuesIn(lines, std::to_string(game), {player}, {""});
+    if (value.empty() || value.front().empty())
+        return std::nullopt;
+    return ParseGameFigures(value.front());
+}
+
+std::optional<GlobalFigures> GlobalFiguresIn(const std::vector<std::string>& lines, const std::string& player)
+{
+    const std::vector<std::string> keys = {"Played", "Won", "Lost", "Streak", "Best_Streak", "Time", "First", "Last"};
+    const std::vector<std::size_t> widths = {6, 6, 6, 6, 6, 12, 8, 8};
+    const auto values = IniValuesIn(lines, player, keys, std::vector<std::string>(keys.size()));
+    if (values.front().empty())
+        return std::nullopt;
+    std::vector<long long> numbers;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        // A value cut short still reads as a number: its width tells.
+        const auto number = values[k].size() == widths[k] ? ParseInteger(values[k]) : std::nullopt;
+        if (!number)
+            return std::nullopt;
+        numbers.push_back(*number);
+    }
+    return GlobalFigures{numbers[0], numbers[1], numbers[2], numbers[3], numbers[4],
+                         numbers[5], static_cast<int>(numbers[6]), static_cast<int>(numbers[7])};
+}
+
+std::vector<LogEntry> LogEntriesIn(std::string_view content)
+{
+    std::vector<LogEntry> entries;
+    for (const std::string& line : WholeLogLines(content))
+        if (const auto entry = ParseLogLine(line))
+            entries.push_back(*entry);
+    return entries;
 }
 
 std::optional<GameFigures> GameRecords::FiguresOf(const std::string& player, int game) const
 {
-    const auto file = files_.PathOf(kGameStatisticsFile);
-    const auto value = files_.ReadIniValues(file, std::to_string(game), {player}, {""});
-    if (value.empty() || value.front().empty())
-        return std::nullopt;
-    return ParseGameFigures(value.front());
+    const auto lines = ReadTextLines(files_.PathOf(kGameStatisticsFile));
+    return lines ? GameFiguresIn(*lines, player, game) : std::nullopt;
 }
 
 namespace {
@@ -383,30 +362,13 @@ std::map<std::string, GameFigures> GameRecords::PlayersOf(int game) const
 
 std::optional<GlobalFigures> GameRecords::GlobalFiguresOf(const std::string& player) const
 {
-    const std::vector<std::string> keys = {"Played", "Won", "Lost", "Streak", "Best_Streak", "Time", "First", "Last"};
-    const auto values = files_.ReadIniValues(files_.PathOf(kGlobalRecordsFile), player, keys,
-                                             std::vector<std::string>(keys.size()));
-    if (values.size() != keys.size() || values.front().empty())
-        return std::nullopt;
-    std::vector<long long> numbers;
-    for (const std::string& value : values) {
-        const auto number = ParseInteger(value);
-        if (!number)
-            return std::nullopt;
-        numbers.push_back(*number);
-    }
-    return GlobalFigures{numbers[0], numbers[1], numbers[2], numbers[3], numbers[4],
-                         numbers[5], static_cast<int>(numbers[6]), static_cast<int>(numbers[7])};
+    const auto lines = ReadTextLines(files_.PathOf(kGlobalRecordsFile));
+    return lines ? GlobalFiguresIn(*lines, player) : std::nullopt;
 }
 
 std::vector<LogEntry> GameRecords::ReadLog() const
 {
-    std::vector<LogEntry> entries;
-    if (const auto lines = ReadTextLines(files_.PathOf(kGameLogFile)))
-        for (const std::string& line : *lines)
-            if (const auto entry = ParseLogLine(line))
-                entries.push_back(*entry);
-    return entries;
+    return LogEntriesIn(ReadFileBytes(files_.PathOf(kGameLogFile)).value_or(""));
 }
 
 std::vector<ScoreEntry> GameRecords::HighScores(int game) const

@@ -85,6 +85,22 @@ std::optional<GameFigures> ParseGameFigures(std::string_view value);
 std::string FormatScoreLine(const FinishedGame& game);
 std::optional<ScoreEntry> ParseScoreLine(std::string_view line);
 
+// The figures as the lines of "STAT.DAT" and "Stat_glo.dat" hold them; nothing when missing or
+// damaged (a value that does not read, or not of its width).
+std::optional<GameFigures> GameFiguresIn(const std::vector<std::string>& lines, const std::string& player, int game);
+std::optional<GlobalFigures> GlobalFiguresIn(const std::vector<std::string>& lines, const std::string& player);
+// The whole lines of a game log's content that read as entries, in file order.
+std::vector<LogEntry> LogEntriesIn(std::string_view content);
+
+// A game added to a player's global figures.
+void AddToGlobalFigures(GlobalFigures& figures, const FinishedGame& game);
+// A player's global figures as the game log tells them.
+GlobalFigures GlobalFiguresFromLog(const std::vector<LogEntry>& log, const std::string& player);
+// "Stat_glo.dat"'s content with the player's figures written in.
+std::string WithGlobalFigures(std::string content, const std::string& player, const GlobalFigures& figures);
+// The score file's lines with the game among its game's ten best scores when it ranks.
+std::vector<std::string> WithScore(const std::vector<std::string>& lines, const FinishedGame& game);
+
 // Whether a finished game goes into the records: a built-in or custom game dealt from a new
 // random deal number, with the statistics switched on, where the player made a move.
 bool GameCounts(int game, bool randomDeal, bool statisticsDisabled, bool playerMoved);
@@ -95,8 +111,10 @@ public:
 
     StatisticsFiles& Files() const { return files_; }
 
-    // Writes a counted game into every record file (creating the missing ones first). The
-    // single-game values take only built-in games.
+    // Writes a counted game into every record file (creating the missing ones first), all of
+    // them or none: a file that cannot be written is told once and no file takes the game. The
+    // single-game values take only built-in games; when they are corrupted the other files
+    // still take the game. Damaged global figures are derived anew from the game log.
     void Record(const FinishedGame& game);
 
     // Resets records as StatisticsFiles::ResetStatistics does, then derives the global figures of
@@ -119,13 +137,12 @@ public:
     std::vector<ScoreEntry> HighScores(int game) const;
 
 private:
-    void RecordGameFigures(const FinishedGame& game);
-    void RecordGlobalFigures(const FinishedGame& game);
-    void WriteGlobalFigures(const std::string& player, const GlobalFigures& figures);
+    void StageGameFigures(RecordBatch& batch, const FinishedGame& game) const;
+    // The game added to the player's global figures; a message for the player when they had to
+    // be derived from the log.
+    std::optional<std::string> StageGlobalFigures(RecordBatch& batch, const FinishedGame& game) const;
     // The players with global figures, as "Stat_glo.dat" names them.
     std::vector<std::string> PlayersWithGlobalFigures() const;
-    // The game's ten best scores with this one among them when it ranks.
-    void RecordScore(const FinishedGame& game);
 
     StatisticsFiles& files_;
 };

@@ -10,10 +10,12 @@
 
 namespace marlowe {
 
-// The three operations of a safe rewrite. The defaults work on the real file system.
+// The operations of a safe rewrite. The defaults work on the real file system.
 struct FileOperations {
     // A new, empty file with a unique name starting with prefix in folder; empty path on failure.
     std::function<std::filesystem::path(const std::filesystem::path& folder, std::string_view prefix)> createTemp;
+    // Writes text as the whole content of an existing file; false when not all of it was written.
+    std::function<bool(const std::filesystem::path& file, const std::string& text)> write;
     // Deletes a file; false when it stays.
     std::function<bool(const std::filesystem::path& file)> remove;
     // Gives file from the name to; false on failure.

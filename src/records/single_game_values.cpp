@@ -5,11 +5,12 @@
 
 #include "records/statistics_files.h"
 
+#include "app/text_file.h"
 #include "app/text_helpers.h"
+#include "records/ini_text.h"
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 
 namespace marlowe {
 
@@ -104,12 +105,15 @@ std::string StatisticsFiles::StoredSingleGameValue(std::string_view key, long lo
     return ScrambleAdd(SingleGameValue(key, count, [&] { return digit(filler_); }), kStatisticsKey);
 }
 
-std::optional<SingleGameCounts> StatisticsFiles::ReadSingleGameValues(const std::string& player, int game) const
+namespace {
+
+// The player's counts of game in the lines of "Stat_uni.dat"; nothing when they are corrupted.
+std::optional<SingleGameCounts> SingleGameCountsIn(const std::vector<std::string>& lines, const std::string& player,
+                                                   int game)
 {
     const auto wonKey = WonKey(game);
     const auto lostKey = LostKey(game);
-    const auto stored = ReadIniValues(PathOf(kSingleGameFile), player, {wonKey, lostKey},
-                                      {EmptyStoredValue(), EmptyStoredValue()});
+    const auto stored = IniValuesIn(lines, player, {wonKey, lostKey}, {EmptyStoredValue(), EmptyStoredValue()});
     const auto won = SingleGameCount(wonKey, ScrambleSub(stored[0], kStatisticsKey));
     const auto lost = SingleGameCount(lostKey, ScrambleSub(stored[1], kStatisticsKey));
     if (!won || !lost)
@@ -117,21 +121,35 @@ std::optional<SingleGameCounts> StatisticsFiles::ReadSingleGameValues(const std:
     return SingleGameCounts{*won, *lost};
 }
 
+} // namespace
+
+std::optional<SingleGameCounts> StatisticsFiles::ReadSingleGameValues(const std::string& player, int game) const
+{
+    const auto lines = ReadTextLines(PathOf(kSingleGameFile));
+    return SingleGameCountsIn(lines ? *lines : std::vector<std::string>{}, player, game);
+}
+
 bool StatisticsFiles::RecordSingleGame(int game, const std::string& player, bool won, bool forceZero)
+{
+    RecordBatch batch(operations_);
+    const bool counted = StageSingleGame(batch, game, player, won, forceZero);
+    return CommitBatch(batch) && counted;
+}
+
+bool StatisticsFiles::StageSingleGame(RecordBatch& batch, int game, const std::string& player, bool won,
+                                      bool forceZero)
 {
     if (game < 0 || game > kLastBuiltInGame)
         return true;
     const auto file = PathOf(kSingleGameFile);
-    std::error_code error;
-    if (!std::filesystem::exists(file, error) && !std::ofstream(file, std::ios::binary)) {
-        Inform(CannotOpenMessage(file));
-        return false;
-    }
+    const auto text = batch.Text(file);
+    if (!text)
+        return false; // the batch fails, naming the file
     SingleGameCounts counts;
     if (!forceZero) {
-        const auto stored = ReadSingleGameValues(player, game);
+        const auto stored = SingleGameCountsIn(TextLines(*text), player, game);
         if (!stored) {
-            DeleteRecordFile(file);
+            batch.Remove(file);
             Inform("It appears as if the Internet Single Game Values are incorrect or corrupted.\r"
                    "The Internet Single Game Values will be deleted and reset to zero.");
             if (feedback_.wait)
@@ -144,8 +162,9 @@ bool StatisticsFiles::RecordSingleGame(int game, const std::string& player, bool
     }
     const auto wonKey = WonKey(game);
     const auto lostKey = LostKey(game);
-    return WriteIniValue(file, player, wonKey, StoredSingleGameValue(wonKey, counts.won)) &&
-           WriteIniValue(file, player, lostKey, StoredSingleGameValue(lostKey, counts.lost));
+    const std::string withWon = WithIniValue(*text, player, wonKey, StoredSingleGameValue(wonKey, counts.won));
+    batch.Set(file, WithIniValue(withWon, player, lostKey, StoredSingleGameValue(lostKey, counts.lost)));
+    return true;
 }
 
 bool StatisticsFiles::ZeroSingleGameValues(const std::function<bool(std::string_view player, int game)>& chosen)

@@ -6,9 +6,10 @@
 #include "app/ini_file.h"
 #include "app/text_file.h"
 #include "app/text_helpers.h"
+#include "records/ini_text.h"
+#include "records/log_lines.h"
 
 #include <chrono>
-#include <fstream>
 
 namespace marlowe {
 
@@ -73,7 +74,7 @@ std::filesystem::path StatisticsFiles::ProgressPathOf(std::string_view player) c
     return PathOf(kProgressPrefix + std::string(player) + kProgressSuffix);
 }
 
-void StatisticsFiles::EnsureStatisticsFiles(const std::string& player)
+void StatisticsFiles::StageStatisticsFiles(RecordBatch& batch, const std::string& player)
 {
     const std::string version = std::string("Version=") + kCurrentVersion;
     const std::pair<const char*, std::string> headers[] = {
@@ -84,45 +85,61 @@ void StatisticsFiles::EnsureStatisticsFiles(const std::string& player)
     };
     for (const auto& [name, line] : headers) {
         const auto file = PathOf(name);
-        if (!Exists(file) && !WriteTextLines(file, {"[Version]", line}))
-            Inform(CannotOpenMessage(file));
+        if (!Exists(file))
+            batch.Set(file, JoinedLines({"[Version]", line}));
     }
     const auto progress = ProgressPathOf(player);
-    if (Exists(progress))
-        return;
-    if (!std::ofstream(progress, std::ios::binary)) {
-        Inform(CannotOpenMessage(progress));
-        return;
-    }
-    RebuildProgress(player);
+    if (!Exists(progress))
+        batch.Set(progress, ProgressEntries(batch.Text(PathOf(kGameLogFile)).value_or(""), player));
 }
 
-void StatisticsFiles::RebuildProgress(const std::string& player)
+void StatisticsFiles::EnsureStatisticsFiles(const std::string& player)
 {
-    const auto log = ReadTextLines(PathOf(kGameLogFile));
-    if (!log)
-        return;
+    RecordBatch batch(operations_);
+    StageStatisticsFiles(batch, player);
+    CommitBatch(batch);
+}
+
+bool StatisticsFiles::CommitBatch(RecordBatch& batch)
+{
+    const auto failure = batch.Commit();
+    if (!failure)
+        return true;
+    Inform("The file " + failure->file.string() + " could not be written; the records stay as they were.");
+    return false;
+}
+
+std::string ProgressEntries(std::string_view logContent, std::string_view player)
+{
     const auto name = Trim(player);
     std::string entries;
-    for (const auto& line : *log) {
+    for (const auto& line : WholeLogLines(logContent)) {
         if (Trim(TextColumns(line, kLogPlayerColumn, kPlayerNameWidth)) != name)
             continue;
         if (const auto entry = ProgressEntry(line))
             entries += *entry;
     }
+    return entries;
+}
+
+void StatisticsFiles::RebuildProgress(const std::string& player)
+{
+    RecordBatch batch(operations_);
+    const auto log = batch.Text(PathOf(kGameLogFile));
     const auto progress = ProgressPathOf(player);
-    std::ofstream out(progress, std::ios::binary | std::ios::app);
-    out << entries;
-    out.flush();
-    if (!out)
-        Inform(CannotOpenMessage(progress));
+    const auto before = batch.Text(progress);
+    if (!log || !before)
+        return;
+    batch.Set(progress, *before + ProgressEntries(*log, player));
+    CommitBatch(batch);
 }
 
 void StatisticsFiles::RederiveProgress(const std::function<bool(std::string_view player)>& chosen)
 {
     const auto prefix = ToLowerAscii(kProgressPrefix);
     const auto suffix = ToLowerAscii(kProgressSuffix);
-    std::vector<std::string> players;
+    RecordBatch batch(operations_);
+    const std::string log = batch.Text(PathOf(kGameLogFile)).value_or("");
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
         const auto name = it->path().filename().string();
@@ -132,15 +149,9 @@ void StatisticsFiles::RederiveProgress(const std::function<bool(std::string_view
             continue;
         const auto player = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
         if (chosen(player))
-            players.push_back(player);
+            batch.Set(ProgressPathOf(player), ProgressEntries(log, player));
     }
-    for (const auto& player : players) {
-        if (!std::ofstream(ProgressPathOf(player), std::ios::binary | std::ios::trunc)) {
-            Inform(CannotOpenMessage(ProgressPathOf(player)));
-            continue;
-        }
-        RebuildProgress(player);
-    }
+    CommitBatch(batch);
 }
 
 void StatisticsFiles::UpgradeScoreFile(const std::filesystem::path& preferencesFile)

@@ -8,6 +8,7 @@
 // File names are matched without regard to case ("Stat.dat" and "STAT.DAT" are one file).
 // Every failure is told to the player through the feedback and leaves the old file in place.
 
+#include "records/record_batch.h"
 #include "records/records_io.h"
 
 #include <filesystem>
@@ -36,6 +37,7 @@ inline constexpr int kLogPlayerColumn = 82;    // 30 characters
 inline constexpr int kLogResultColumn = 113;   // "Won" for a won game
 inline constexpr int kScorePlayerColumn = 39;  // 30 characters
 inline constexpr int kPlayerNameWidth = 30;
+inline constexpr std::size_t kLogLineLength = 137; // the shortest whole line of the game log
 
 // A player's won and lost counts of one game.
 struct SingleGameCounts {
@@ -53,12 +55,15 @@ std::optional<long long> SingleGameCount(std::string_view key, std::string_view 
 // The four characters a game log line adds to its player's progress file; nothing for a line
 // whose game number or date is not a number.
 std::optional<std::string> ProgressEntry(std::string_view logLine);
+// The progress entries of the player's whole lines in a game log's content.
+std::string ProgressEntries(std::string_view logContent, std::string_view player);
 
 class StatisticsFiles {
 public:
     StatisticsFiles(std::filesystem::path folder, RecordsFeedback feedback = {}, FileOperations operations = {});
 
     const std::filesystem::path& Folder() const { return folder_; }
+    const FileOperations& Operations() const { return operations_; }
     // The path of a record file in the folder, whatever the case of its name on disk.
     std::filesystem::path PathOf(std::string_view name) const;
     // The progress file of a player ("Stat_prg_" + name + ".dat").
@@ -66,13 +71,20 @@ public:
 
     // Before anything is recorded at the end of a game: the missing files with their headers,
     // and the player's progress file rebuilt from the log when it is missing.
+    // A read-only or full folder gives one message naming the file that could not be written.
     void EnsureStatisticsFiles(const std::string& player);
+    // The same files added to batch: the missing ones with their headers, a missing progress
+    // file with its entries from the log as batch holds it.
+    void StageStatisticsFiles(RecordBatch& batch, const std::string& player);
 
     // Adds a won or lost game to the player's single-game values of game (0..7999 only; other
     // numbers change nothing). forceZero writes counts of 0 (used by resets). False when the
     // stored values were corrupted: the file is then deleted with its message and nothing is
     // recorded.
     bool RecordSingleGame(int game, const std::string& player, bool won, bool forceZero = false);
+    // The same change added to batch; corrupted values are told at once and the file is
+    // deleted with the batch.
+    bool StageSingleGame(RecordBatch& batch, int game, const std::string& player, bool won, bool forceZero = false);
     // The player's counts of game; nothing when the stored values are corrupted.
     std::optional<SingleGameCounts> ReadSingleGameValues(const std::string& player, int game) const;
 
@@ -83,7 +95,8 @@ public:
                          const LineCounter& counter = {});
     // Carries every record of oldName over to newName. False when a rewrite failed.
     bool RenamePlayerInStatistics(const std::string& oldName, const std::string& newName, const LineCounter& counter);
-    // Appends to the player's progress file one entry per line of the game log the player played.
+    // Appends to the player's progress file one entry per whole line of the game log the player
+    // played.
     void RebuildProgress(const std::string& player);
     // At start-up: a score file older than version 0300 is rewritten in the new layout; then the
     // preferences file's "S" values of "Cards_Animate" and "ConfirmQuit" become "Y".
@@ -113,6 +126,8 @@ public:
     bool RewriteFile(const std::filesystem::path& file,
                      const std::function<std::vector<std::string>(const std::vector<std::string>&)>& edit);
 
+    // Commits batch; a failure is told once, naming the file. False on failure.
+    bool CommitBatch(RecordBatch& batch);
     // Tells the player through the feedback (nothing when it has no information box).
     void Inform(const std::string& message) const;
     // "Cannot open file " and the path: a record file that could not be opened.

@@ -1,12 +1,13 @@
 // Resetting records: the chosen players' figures of the chosen games set to the reset value,
 // their single-game values to zero, their lines taken out of the game log and their progress
 // files derived anew from what is left (a chart of games that no longer count would be wrong).
+// A log line torn by an interrupted write is left out of the rewritten log.
 // Only records that exist are reset; no player gains figures of a game never played.
 
 #include "records/statistics_files.h"
 
-#include "app/text_file.h"
 #include "app/text_helpers.h"
+#include "records/log_lines.h"
 
 namespace marlowe {
 
@@ -67,7 +68,8 @@ bool StatisticsFiles::ResetStatistics(int game, const std::string& player, bool 
 
     const auto logFile = PathOf(kGameLogFile);
     if (Exists(logFile)) {
-        const auto log = ReadTextLines(logFile);
+        const auto content = ReadFileBytes(logFile);
+        const auto log = content ? std::optional(WholeLogLines(*content)) : std::nullopt;
         if (!log) {
             Inform(CannotOpenMessage(logFile));
             return false;
