@@ -156,7 +156,7 @@ QImage MakeSuitImage(std::string_view name)
         {"SUIT_HEARTS", 'H'}, {"SUIT_DIAMONDS", 'D'}, {"SUIT_CLUBS", 'C'}, {"SUIT_SPADES", 'S'}};
     for (const auto& [suitName, suit] : kSuits)
         if (suitName == name)
-            return Keyed(Drawn(kSuitImage, [suit](QPainter& painter) {
+            return Keyed(Drawn(kSuitImage, [suit = suit](QPainter& painter) {
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(SuitColour(suit));
                 painter.drawPath(SuitPip(suit, QRectF(1, 1, kSuitImage - 2, kSuitImage - 2)));
