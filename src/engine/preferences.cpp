@@ -51,7 +51,7 @@ struct KeyEntry {
     std::string_view key;
     std::string_view fallback;
     Into into = Into::Nothing;
-    std::optional<RegisterField> field;
+    std::optional<RegisterField> field = std::nullopt;
     Machine machine = Machine::None;
 };
 

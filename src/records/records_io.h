@@ -26,9 +26,9 @@ struct FileOperations {
 
 // How the records talk to the player. Every member may be left empty (silent).
 struct RecordsFeedback {
-    std::function<void(const std::string& message)> inform; // an information box
-    std::function<void(bool on)> busy;                     // the hourglass cursor on or off
-    std::function<void(int milliseconds)> wait;            // a wait with the hourglass shown
+    std::function<void(const std::string& message)> inform = {}; // an information box
+    std::function<void(bool on)> busy = {};                        // the hourglass cursor on or off
+    std::function<void(int milliseconds)> wait = {};               // a wait with the hourglass shown
 };
 
 // The progress label of a long rewrite: called with the number of lines copied so far.
