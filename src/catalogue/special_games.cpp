@@ -10,7 +10,8 @@ namespace {
 using K = ScoreKeeping;
 using Click = SelectionStockClick;
 
-// Members are named in their order of declaration; what a row leaves out is as for code 0.
+// One row per code. Members are named in their order of declaration; a member a row leaves
+// out keeps the value of an ordinary game.
 constexpr std::array kTraits = {
     SpecialTraits{.code = Special::None},
     SpecialTraits{.code = Special::TensOrFifteens},

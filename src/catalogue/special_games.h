@@ -1,15 +1,15 @@
 #pragma once
-// The game-specific switch (rule::SpecialGame) as traits: one row per code the program knows,
-// saying what the code changes. The engine, the scoring, the history and the rules page ask
-// the traits (or the small predicates below) instead of comparing codes; where a game needs a
-// routine of its own, the code is switched over by its name.
+// What a special game does differently, as traits. A game's rules may carry a special-game code
+// (rule::SpecialGame); each code we play has one row here saying what it changes. The engine, the
+// scoring, the history and the rules page ask the traits (or the small predicates below) instead of
+// comparing codes; where a game needs a routine of its own, the code is switched over by its name.
 
 #include "catalogue/rule_vector.h"
 
 namespace marlowe {
 
-// The codes of the game-specific switch. Codes that behave alike wherever the program reads
-// them carry the name of the first with "Alike".
+// The special-game codes. Codes that behave alike everywhere we read them carry the name of
+// the first with "Alike".
 enum class Special : int {
     None = 0,
     TensOrFifteens = 1,       // pairs to 10 or four of a kind of the courts, or pips to 15
