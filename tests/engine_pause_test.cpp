@@ -43,10 +43,7 @@ class EnginePauseTest : public ::testing::Test {
 protected:
     EnginePauseTest() : session(MARLOWE_BUILD_DIR, data.path())
     {
-        marlowe::testing::StartTestRun(session);
-        window = std::make_unique<MainWindow>(session);
-        window->resize(1024, 768);
-        window->show();
+        window = marlowe::testing::OpenTestWindow(session);
         // Klondike: the space bar and a click on the stock each turn a card.
         marlowe::testing::DealFixedGame(session, 2, "0000000000001");
         window->board()->installEventFilter(&watcher);

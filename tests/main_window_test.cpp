@@ -43,10 +43,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : session(MARLOWE_BUILD_DIR, data.path())
     {
-        marlowe::testing::StartTestRun(session);
-        window = std::make_unique<MainWindow>(session);
-        window->resize(1024, 768);
-        window->show();
+        window = marlowe::testing::OpenTestWindow(session);
     }
 
     // The text of the message box that action shows, which is answered at once; empty when

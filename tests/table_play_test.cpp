@@ -36,10 +36,7 @@ class TablePlayTest : public ::testing::Test {
 protected:
     TablePlayTest() : session(MARLOWE_BUILD_DIR, data.path())
     {
-        marlowe::testing::StartTestRun(session);
-        window = std::make_unique<MainWindow>(session);
-        window->resize(1024, 768);
-        window->show();
+        window = marlowe::testing::OpenTestWindow(session);
     }
 
     void Deal(int game, const std::string& dealNumber) { marlowe::testing::DealFixedGame(session, game, dealNumber); }

@@ -119,10 +119,7 @@ class WindowMonkeyTest : public ::testing::TestWithParam<MonkeyGame> {
 protected:
     WindowMonkeyTest() : session(MARLOWE_BUILD_DIR, data.path())
     {
-        marlowe::testing::StartTestRun(session);
-        window = std::make_unique<MainWindow>(session);
-        window->resize(1024, 768);
-        window->show();
+        window = marlowe::testing::OpenTestWindow(session);
         // Any event loop a box or dialog runs fires this timer, so none waits for a player.
         QObject::connect(&backOut, &QTimer::timeout, &BackOutOfWhatOpened);
         backOut.start(0);

@@ -3,12 +3,14 @@
 // cards that move at once, no questions that would wait for a player, and no automatic play.
 
 #include "engine/lifecycle.h"
+#include "ui/main_window.h"
 #include "ui/table_session.h"
 
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace marlowe::testing {
@@ -24,6 +26,16 @@ inline void StartTestRun(TableSession& run)
     run.context().autoplayOn = false;
     // The first activation would stop at the players dialog of a first run.
     run.preferences().WriteString("Parameters", "Players_Names_V01", "Y");
+}
+
+// A test run with its main window shown at a size that holds every game's table.
+inline std::unique_ptr<MainWindow> OpenTestWindow(TableSession& run)
+{
+    StartTestRun(run);
+    auto window = std::make_unique<MainWindow>(run);
+    window->resize(1024, 768);
+    window->show();
+    return window;
 }
 
 // Opens game number (or deals it again) from a fixed deal number.

@@ -1,12 +1,12 @@
 #include "app/ini_file.h"
 
 #include "app/system_helpers.h"
+#include "app/text_file.h"
 #include "app/text_helpers.h"
 
 #include <climits>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 
 namespace marlowe {
 
@@ -116,14 +116,13 @@ IniFile::IniFile(fs::path path)
         unreadable_ = true;
         return;
     }
-    std::ifstream in(path_, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || !in.is_open() || ini_.LoadData(text) < 0) {
+    const std::optional<std::string> text = ReadFileBytes(path_);
+    if (!text || ini_.LoadData(*text) < 0) {
         ini_.Reset();
         unreadable_ = true;
         return;
     }
-    damaged_ = HoldsUnreadableText(text);
+    damaged_ = HoldsUnreadableText(*text);
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const

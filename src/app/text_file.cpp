@@ -3,8 +3,20 @@
 #include "app/text_helpers.h"
 
 #include <fstream>
+#include <iterator>
 
 namespace marlowe {
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return content;
+}
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path)
 {

@@ -9,6 +9,8 @@
 
 namespace marlowe {
 
+// A file's whole content, byte for byte; nothing when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
 // The file's lines without line ends ("\n" or "\r\n"); nothing when it cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path);
 // Writes the lines, each ended by "\n"; false when the file cannot be written.

@@ -1,20 +1,6 @@
 #include "records/record_batch.h"
 
-#include <fstream>
-#include <iterator>
-
 namespace marlowe {
-
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return content;
-}
 
 RecordBatch::Entry* RecordBatch::EntryOf(const std::filesystem::path& file)
 {

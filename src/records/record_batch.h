@@ -7,15 +7,14 @@
 
 #include "records/records_io.h"
 
+#include "app/text_file.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace marlowe {
-
-// A file's whole content, byte for byte; nothing when it cannot be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
 
 // What Commit could not do: the file that could not be written and, when an old content could
 // not be put back after a failed rename, the file left changed.
