@@ -1,6 +1,5 @@
 #include "catalogue/special_games.h"
 
-#include <algorithm>
 #include <array>
 
 namespace marlowe {
@@ -111,11 +110,27 @@ Special SpecialGameOf(const RuleVector& rules)
     return static_cast<Special>(rules[rule::SpecialGame]);
 }
 
+namespace {
+
+constexpr int kHighestCode = 77;
+
+// The row of every code, so that the engine's questions in its hot paths cost one lookup; codes
+// without a row of their own point at the ordinary game's.
+constexpr auto kRowOfCode = [] {
+    std::array<std::size_t, kHighestCode + 1> rows{};
+    for (std::size_t row = 0; row < kTraits.size(); ++row)
+        rows[static_cast<std::size_t>(kTraits[row].code)] = row;
+    return rows;
+}();
+
+} // namespace
+
 const SpecialTraits& SpecialTraitsOf(const RuleVector& rules)
 {
-    const Special code = SpecialGameOf(rules);
-    const auto row = std::find_if(kTraits.begin(), kTraits.end(), [&](const SpecialTraits& t) { return t.code == code; });
-    return row != kTraits.end() ? *row : kTraits.front();
+    const int code = rules[rule::SpecialGame];
+    if (code < 0 || code > kHighestCode)
+        return kTraits.front();
+    return kTraits[kRowOfCode[static_cast<std::size_t>(code)]];
 }
 
 bool IsSelectionGame(const RuleVector& rules)
