@@ -55,7 +55,7 @@ void SolveBoundedSearch(benchmark::State& state, int game)
         state.ResumeTiming();
         const SolveResult result = Solve(protocol.context(), options);
         nodes += result.nodes;
-        benchmark::DoNotOptimize(result.solved);
+        benchmark::DoNotOptimize(result.Won());
     }
     state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
     std::filesystem::remove_all(folder);

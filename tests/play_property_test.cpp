@@ -11,7 +11,7 @@
 #include "engine/play_actions.h"
 #include "engine/scoring.h"
 #include "engine/selection.h"
-#include "engine/solver.h"
+#include "engine/action_search.h"
 #include "play_test_support.h"
 
 #include <gtest/gtest.h>

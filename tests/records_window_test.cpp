@@ -55,7 +55,7 @@ protected:
     {
         GameContext& context = session.context();
         const SolveResult solution = Solve(context);
-        ASSERT_TRUE(solution.solved);
+        ASSERT_TRUE(solution.Won());
         for (const PlayAction& action : solution.line)
             PerformAction(context, action);
         ASSERT_FALSE(context.flags[GameInProgress]);

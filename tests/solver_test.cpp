@@ -1,6 +1,7 @@
 // The solver on positions small enough to search in an instant, and the candidate actions it
 // searches over.
 
+#include "engine/action_search.h"
 #include "engine/game_won.h"
 #include "engine/pile_text.h"
 #include "engine/play_actions.h"
@@ -97,7 +98,7 @@ TEST_F(SolverTest, FindsTheDetourAndTheFoundActionsWinThroughTheProtocol)
     auto& play = FreeCellEndgame("012013", Cards(1, 11));
     const PileStore before = play.context().piles;
     const SolveResult result = Solve(play.context());
-    ASSERT_TRUE(result.solved);
+    ASSERT_TRUE(result.Won());
     // Of two equal detours the one that keeps a column empty comes first.
     EXPECT_EQ(result.actions, (std::vector<std::string>{"drop 13 Appogg1", "drop 12 Dest1", "drop 13 Dest1"}));
     EXPECT_EQ(play.context().piles, before) << "the solver works on a copy";
@@ -112,7 +113,7 @@ TEST_F(SolverTest, GivesUpAtTheNodeLimit)
 {
     auto& play = FreeCellEndgame("012013", Cards(1, 11));
     const SolveResult result = Solve(play.context(), SolverOptions{2});
-    EXPECT_FALSE(result.solved);
+    EXPECT_EQ(result.verdict, SolveVerdict::Unknown);
     EXPECT_TRUE(result.actions.empty());
     EXPECT_LE(result.nodes, 2);
 }
@@ -121,12 +122,12 @@ TEST_F(SolverTest, GolfClicksTheStockAndPlaysTheCardsThatFollowOn)
 {
     const struct {
         const char* stock;
-        bool solved;
+        SolveVerdict verdict;
         std::vector<std::string> actions;
     } rows[] = {
-        {"004", true, {"stock", "click 5"}}, // the stock's four lets the five follow
-        {"", false, {}},                     // nothing fits the ten and the stock is spent
-        {"008", false, {}},
+        {"004", SolveVerdict::Won, {"stock", "click 5"}}, // the stock's four lets the five follow
+        {"", SolveVerdict::Unwinnable, {}},               // nothing fits the ten and the stock is spent
+        {"008", SolveVerdict::Unwinnable, {}},
     };
     for (const auto& row : rows) {
         auto& play = Start(kGolf);
@@ -135,9 +136,9 @@ TEST_F(SolverTest, GolfClicksTheStockAndPlaysTheCardsThatFollowOn)
         piles.stockGroup[kSecondWasteSlot] = "010";
         piles.tableaus[0] = "005";
         const SolveResult result = Solve(play.context());
-        EXPECT_EQ(result.solved, row.solved) << row.stock;
+        EXPECT_EQ(result.verdict, row.verdict) << row.stock;
         EXPECT_EQ(result.actions, row.actions) << row.stock;
-        if (result.solved) {
+        if (result.Won()) {
             Replay(result.actions);
             EXPECT_TRUE(IsGameWon(play.context()));
         }
@@ -166,7 +167,7 @@ TEST_F(SolverTest, SelectionGamesSelectOnlyCardsThatMayStillMakeASet)
     auto& play = Start(kPyramid);
     play.context().piles.tableaus[6] = "005008013";
     const SolveResult result = Solve(play.context());
-    ASSERT_TRUE(result.solved);
+    ASSERT_TRUE(result.Won());
     EXPECT_EQ(result.actions, (std::vector<std::string>{"click 13", "click 5", "click 8"}));
     Replay(result.actions);
     EXPECT_TRUE(IsGameWon(play.context()));
@@ -190,7 +191,7 @@ TEST(SolverWaitingPilesTest, WinsACalculationDealWithinASmallLimit)
     testing::ProtocolGame play(testing::ShippedCatalogue(), kCalculation, "0000000000001");
     ASSERT_TRUE(play.started);
     const SolveResult result = Solve(play.context(), SolverOptions{20000});
-    ASSERT_TRUE(result.solved) << result.nodes << " tables examined";
+    ASSERT_TRUE(result.Won()) << result.nodes << " tables examined";
     for (const auto& action : result.actions)
         ASSERT_EQ(play.Run(action), "ok") << action;
     EXPECT_TRUE(IsGameWon(play.context()));

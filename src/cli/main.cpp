@@ -13,9 +13,10 @@
 //                          cells are places, from 1: "drop 15 Fila2:4"), stock,
 //                          click/dblclick/rclick CARD, undo, redo, autoplay on|off, hint PILE;
 //                          each answered ok / refused / error
-//   marlowe-cli solve N D [--autoplay on|off] [--limit NODES]
+//   marlowe-cli solve N D [--autoplay on|off] [--limit NODES] [--budget SECONDS]
 //                          the actions that win game N from deal number D, one per line in the
-//                          words of "play", or "unsolved" (exit status 1)
+//                          words of "play", then "# won|unwinnable|unknown: N positions, S s"
+//                          (exit status 1 unless won)
 //   marlowe-cli layout N [--size B] [--width W --height H] [--screen-width SW --screen-height SH]
 //                          the place of every pile of game N on a board of W x H (1024 x 768)
 //                          with cards of the size letter: NAME x y, -10000 for no place
@@ -58,6 +59,7 @@ int Usage()
                  "           (a cell of a row of cells, counted from 1: drop 15 Fila2:4) | stock |\n"
                  "           click CARD | dblclick CARD | rclick CARD | undo | redo | autoplay on|off | hint PILE\n"
                  "       marlowe-cli solve GAME-NUMBER DEAL-NUMBER [--autoplay on|off] [--limit NODES]\n"
+                 "           [--budget SECONDS]\n"
                  "       marlowe-cli layout GAME-NUMBER [--size X|S|B|M|L] [--width W --height H]\n"
                  "                          [--screen-width SW --screen-height SH]\n"
                  "       marlowe-cli render GAME-NUMBER DEAL-NUMBER FILE.png [the options of layout]\n";
@@ -189,14 +191,16 @@ int PlayOrSolve(const TMainGame& mainGame, int argc, char** argv)
     if (!number || *number < 0 || *number > 9999 || !IsDealNumber(argv[3]))
         return Usage();
     bool autoplay = false;
-    long long limit = SolverOptions{}.nodeLimit;
+    SolverOptions options;
     for (int i = 4; i < argc; i += 2) {
         const std::string option = argv[i];
         const std::string value = i + 1 < argc ? argv[i + 1] : "";
         if (option == "--autoplay" && (value == "on" || value == "off"))
             autoplay = value == "on";
         else if (solve && option == "--limit" && ParseInteger(value).value_or(0) > 0)
-            limit = *ParseInteger(value);
+            options.nodeLimit = *ParseInteger(value);
+        else if (solve && option == "--budget" && ParseInteger(value).value_or(0) > 0)
+            options.timeLimit = std::chrono::seconds(*ParseInteger(value));
         else
             return Usage();
     }
@@ -206,7 +210,7 @@ int PlayOrSolve(const TMainGame& mainGame, int argc, char** argv)
         return 2;
     }
     if (solve)
-        return RunSolveSession(mainGame, game, argv[3], autoplay, limit, std::cout, std::cerr);
+        return RunSolveSession(mainGame, game, argv[3], autoplay, options, std::cout, std::cerr);
     return RunPlaySession(mainGame, game, argv[3], autoplay, std::cin, std::cout, std::cerr);
 }
 

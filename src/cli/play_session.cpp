@@ -6,6 +6,7 @@
 #include "scratch_folder.h"
 
 #include <filesystem>
+#include <iomanip>
 #include <sstream>
 
 namespace marlowe {
@@ -29,22 +30,19 @@ int RunPlaySession(const TMainGame& mainGame, int game, const std::string& dealN
 }
 
 int RunSolveSession(const TMainGame& mainGame, int game, const std::string& dealNumber, bool autoplay,
-                    long long nodeLimit, std::ostream& out, std::ostream& messages)
+                    const SolverOptions& options, std::ostream& out, std::ostream& messages)
 {
     ScratchFolder folder;
     std::ostringstream unused;
     PlayProtocol session(mainGame, folder.path(), unused, messages);
     if (!session.Start(game, dealNumber, autoplay))
         return 1;
-    const SolveResult result = Solve(session.context(), SolverOptions{nodeLimit});
-    messages << "marlowe-cli: " << result.nodes << " positions examined\n";
-    if (!result.solved) {
-        out << "unsolved\n";
-        return 1;
-    }
+    const SolveResult result = Solve(session.context(), options);
     for (const auto& action : result.actions)
         out << action << '\n';
-    return 0;
+    out << "# " << VerdictText(result.verdict) << ": " << result.nodes << " positions, " << std::fixed
+        << std::setprecision(3) << result.seconds << " s\n";
+    return result.Won() ? 0 : 1;
 }
 
 } // namespace marlowe

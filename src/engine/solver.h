@@ -1,13 +1,16 @@
 #pragma once
-// A solver for the running game: a depth-first search over the player's actions (drops,
-// clicks that play a card by themselves, stock clicks), best moves first by the move finder's
-// progress bands and then by how far the table has come, that never visits a position twice.
-// It works on copies of the context, so the game itself is untouched, and answers with the
-// actions in the play protocol's words.
+// A solver for the running game: a search over the player's actions (drops, clicks that play
+// a card by themselves, stock clicks), best moves first, that never visits a position twice.
+// It works on copies of the context, so the game itself is untouched, and answers with a
+// verdict and, for a win, the actions in the play protocol's words. It searches with autoplay
+// as the context has it; callers that want a line for a player who may switch autoplay on and
+// off solve a copy with autoplay off.
 
 #include "engine/play_actions.h"
 
+#include <chrono>
 #include <cstddef>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -16,30 +19,32 @@ namespace marlowe {
 class GameContext;
 
 struct SolverOptions {
-    long long nodeLimit = 200000; // tables examined before the search gives up
-    std::size_t depthLimit = 600; // actions in one line of play before the search turns back
+    long long nodeLimit = 200000;           // tables examined before the search gives up
+    std::size_t depthLimit = 600;           // actions in one line of play before the search turns back
+    std::chrono::milliseconds timeLimit{0}; // the time the search may take; 0: no limit
+    std::stop_token stop{};                 // asked often: a stop request ends the search as unknown
 };
 
+// Won: a winning line is known. Unwinnable: every position reachable from the table was
+// searched, nothing left out but moves proved to change nothing of substance. Unknown: the
+// budget ran out, or the search was stopped, first.
+enum class SolveVerdict { Won, Unwinnable, Unknown };
+
+// "won", "unwinnable", "unknown".
+const char* VerdictText(SolveVerdict verdict);
+
 struct SolveResult {
-    bool solved = false;
+    SolveVerdict verdict = SolveVerdict::Unknown;
     std::vector<std::string> actions; // the winning actions, in the play protocol's words
     std::vector<PlayAction> line;     // the same actions, to be carried out with PerformAction
     long long nodes = 0;              // tables examined
+    double seconds = 0;               // time the search took
+
+    bool Won() const { return verdict == SolveVerdict::Won; }
 };
 
 // Searches for actions that win the game from the current table. A found list has been
 // replayed on a fresh copy of the context and wins there.
 SolveResult Solve(const GameContext& context, const SolverOptions& options = {});
-
-// The actions worth trying on the table now, best first. Drops go from every card the
-// pointer may pick to every foundation, tableau pile and reserve that accepts it, leaving out
-// moves that change nothing of substance: those the move finder never offers (a whole pile
-// onto an empty pile, a run shifted between like places, a reserve card to another reserve)
-// and a second empty pile of the same kind for one card. A stock click is offered when the
-// game has a stock or a redeal of its own; a click when it plays the card or may turn a
-// face-down top card. A selection game is played by clicks that select a card, a memory game by
-// clicks that turn a face-down card. Whether an action really changes the table is known only
-// by carrying it out.
-std::vector<PlayAction> CandidateActions(GameContext& context);
 
 } // namespace marlowe

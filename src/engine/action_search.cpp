@@ -1,0 +1,519 @@
+#include "engine/action_search.h"
+
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
+#include "engine/game_context.h"
+#include "engine/game_won.h"
+#include "engine/legality.h"
+#include "engine/memory_games.h"
+#include "engine/move_finder.h"
+#include "engine/move_history.h"
+#include "engine/pile_text.h"
+#include "engine/pointer.h"
+#include "engine/quiet_play.h"
+#include "engine/search_budget.h"
+#include "engine/selection.h"
+#include "engine/stock.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <unordered_set>
+
+namespace marlowe {
+
+namespace {
+
+
+// Candidates are ranked by band, and within a band a run that joins the run it lands on comes
+// first; a stock click ranks after shifting tableau cards, before parking a card on a reserve.
+constexpr int Rank(MoveBand band, bool joinsRun = true)
+{
+    return 4 * static_cast<int>(band) + (joinsRun ? 0 : 1);
+}
+constexpr int kStockRank = Rank(MoveBand::TableauShift, false) + 1;
+
+struct Ranked {
+    int rank;
+    PlayAction action;
+};
+
+PileKind KindOfGroup(PileGroup group)
+{
+    return group == PileGroup::Foundations ? PileKind::Foundation
+           : group == PileGroup::Reserves  ? PileKind::Reserve
+                                           : PileKind::Tableau;
+}
+
+int UsedPiles(const GameContext& context, PileGroup group)
+{
+    const int used = group == PileGroup::Foundations ? context.FoundationCount()
+                     : group == PileGroup::Tableaus  ? context.TableauCount()
+                                                     : context.ReserveCount();
+    return std::clamp(used, 0, PileStore::SlotCount(group));
+}
+
+// Whether the cards from element at of tableau pile from, put on the top card of tableau pile
+// to, would make one run with it that the pointer could pick as a whole. The piles are left
+// as they were.
+bool JoinsRun(GameContext& context, PileRef from, int at, PileRef to)
+{
+    std::string& target = context.piles[to];
+    const int top = TopElement(target);
+    if (top <= 0 || context.cards.IsFaceDown(top))
+        return false;
+    const std::string saved = target;
+    target += context.piles[from].substr(static_cast<std::size_t>(at) * 3);
+    const bool joined = IsRunMovable(context, top, to.slot);
+    target = saved;
+    return joined;
+}
+
+// Whether the run from element at of a tableau pile already makes one run with the card under it.
+bool RestsOnRun(GameContext& context, PileRef pile, int at)
+{
+    const int below = at > 0 ? ElementAt(context.piles[pile], at - 1) : 0;
+    return below > 0 && !context.cards.IsFaceDown(below) && IsRunMovable(context, below, pile.slot);
+}
+
+// Whether two piles of a group are dealt and played by the same rules, so that an empty one
+// stands for the other.
+bool AlikePiles(const GameContext& context, PileGroup group, int a, int b)
+{
+    static constexpr int kTableauFamilies[] = {rule::TableauBaseRank, rule::TableauDirection, rule::TableauBuildCode,
+                                               rule::TableauWrap};
+    static constexpr int kFoundationFamilies[] = {rule::FoundationBaseRank, rule::FoundationDirection,
+                                                  rule::FoundationBuildCode, rule::FoundationFullCountOf};
+    static constexpr int kReserveFamilies[] = {rule::ReserveRule};
+    const auto alike = [&](const auto& families) {
+        for (const int family : families)
+            if (context.rules.Of(family, a) != context.rules.Of(family, b))
+                return false;
+        return true;
+    };
+    return group == PileGroup::Tableaus      ? alike(kTableauFamilies)
+           : group == PileGroup::Foundations ? alike(kFoundationFamilies)
+                                             : alike(kReserveFamilies);
+}
+
+// The drops of count cards from element at (the card) of pile. The moves the move finder calls
+// pointless rank last, save one: a run carried from a card it does not make one run with onto
+// a card it does (in Spider, onto its own suit). A card taken back from a foundation ranks last.
+// Of several empty piles alike only the first is tried.
+void AddDrops(GameContext& context, PileRef from, int at, int card, int count, std::vector<Ranked>& out)
+{
+    const bool fromTableau = from.group == PileGroup::Tableaus;
+    for (const PileGroup group : {PileGroup::Foundations, PileGroup::Tableaus, PileGroup::Reserves}) {
+        int firstEmpty = -1;
+        for (int slot = 0; slot < UsedPiles(context, group); ++slot) {
+            const PileRef to{group, slot};
+            if (to == from)
+                continue;
+            const bool empty = context.piles[to].empty();
+            if (empty && firstEmpty >= 0 && AlikePiles(context, group, firstEmpty, slot))
+                continue;
+            // A whole pile carried to an empty pile alike changes nothing.
+            if (empty && at == 0 && group == from.group && AlikePiles(context, group, from.slot, slot))
+                continue;
+            if (!CanDropOnPile(context, card, PileName(to), count))
+                continue;
+            if (empty && firstEmpty < 0)
+                firstEmpty = slot;
+            const DropCandidate destination{KindOfGroup(group), slot, 1};
+            const PlayAction drop{ActionKind::Drop, card, to};
+            if (from.group == PileGroup::Foundations) {
+                out.push_back({Rank(MoveBand::Pointless), drop});
+                continue;
+            }
+            MoveBand band = BandOfMove(context, from, card, destination);
+            const bool joins = fromTableau && group == PileGroup::Tableaus && !empty && JoinsRun(context, from, at, to);
+            if (band == MoveBand::Pointless && joins && !RestsOnRun(context, from, at))
+                band = MoveBand::TableauShift;
+            out.push_back({Rank(band, joins), drop});
+        }
+    }
+}
+
+// Every card of the pile the pointer may pick, top first, with its drops.
+void AddPileActions(GameContext& context, PileRef pile, std::vector<Ranked>& out)
+{
+    const std::string text = context.piles[pile];
+    const int size = ElementCount(text);
+    for (int at = size - 1; at >= 0; --at) {
+        const int card = ElementAt(text, at);
+        if (card <= 0)
+            continue;
+        if (at == size - 1 && pile.group == PileGroup::Tableaus) {
+            if (PressPlaysCard(context, pile, card)) {
+                out.push_back({Rank(MoveBand::ToFoundation), PlayAction{ActionKind::Click, card}});
+                continue;
+            }
+            if (context.cards.IsFaceDown(card))
+                out.push_back({Rank(MoveBand::Uncovers), PlayAction{ActionKind::Click, card}});
+        }
+        const int count = PickableCount(context, pile, card);
+        if (count > 0)
+            AddDrops(context, pile, at, card, count, out);
+    }
+}
+
+// The clicks of a selection game that select a card: every selectable card not yet selected
+// whose selection still may make a set, those completing a set first.
+void AddSelectingClicks(GameContext& context, std::vector<Ranked>& out)
+{
+    const std::vector<int> selected = SelectedCards(context);
+    const auto addPile = [&](PileRef pile) {
+        for (const int card : PileCodes(context.piles[pile])) {
+            if (card <= 0 || !SelectableCard(context, pile, card) ||
+                std::find(selected.begin(), selected.end(), card) != selected.end())
+                continue;
+            std::vector<int> grown = selected;
+            grown.push_back(card);
+            const SelectionVerdict verdict = JudgeSelection(context, grown);
+            if (verdict != SelectionVerdict::Invalid)
+                out.push_back({Rank(verdict == SelectionVerdict::Complete ? MoveBand::ToFoundation : MoveBand::Uncovers),
+                               PlayAction{ActionKind::Click, card}});
+        }
+    };
+    addPile({PileGroup::StockGroup, kWasteSlot});
+    for (const PileGroup group : {PileGroup::Tableaus, PileGroup::Reserves, PileGroup::Foundations})
+        for (int slot = group == PileGroup::Foundations ? 1 : 0; slot < UsedPiles(context, group); ++slot)
+            addPile({group, slot});
+}
+
+// The clicks of a memory game: every face-down tableau card may be turned.
+void AddMemoryClicks(GameContext& context, std::vector<Ranked>& out)
+{
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k)
+        for (const int card : PileCodes(context.piles.tableaus[static_cast<std::size_t>(k)]))
+            if (card > 0 && context.cards.IsFaceDown(card))
+                out.push_back({Rank(MoveBand::Uncovers), PlayAction{ActionKind::Click, card}});
+}
+
+std::uint64_t Mix(std::uint64_t hash, std::string_view text)
+{
+    for (const unsigned char c : text)
+        hash = (hash ^ c) * 1099511628211ull;
+    return (hash ^ '|') * 1099511628211ull;
+}
+
+// What identifies a position: the piles (a selection game's selection among them), the face
+// marks of the cards and the state words the stock and the special games count with. The pass
+// number counts only when passes are limited; once the waste can no longer be turned over, only
+// its count and its top card matter. The misses of a memory game are left out: a table met
+// again after a miss is no better than before it.
+std::uint64_t PositionKey(const GameContext& context)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    const PileStore& piles = context.piles;
+    const bool wastesSettled = !RedealAllowed(context);
+    for (int slot = 0; slot < 3; ++slot) {
+        std::string_view pile = piles.stockGroup[static_cast<std::size_t>(slot)];
+        if (slot != kStockSlot && wastesSettled && pile.size() > 3) {
+            hash = Mix(hash, std::to_string(pile.size()));
+            pile = pile.substr(pile.size() - 3);
+        }
+        hash = Mix(hash, pile);
+    }
+    const auto mixAll = [&hash](const auto& group) {
+        for (const std::string& pile : group)
+            hash = Mix(hash, pile);
+    };
+    mixAll(piles.foundations);
+    mixAll(piles.tableaus);
+    mixAll(piles.reserves);
+    std::string marks(kCardTableRows, '1');
+    for (int code = 1; code <= kCardTableRows; ++code)
+        marks[static_cast<std::size_t>(code - 1)] = context.cards.IsFaceDown(code) ? '0' : '1';
+    hash = Mix(hash, marks);
+    const TMainGame& game = context.mainGame;
+    const int redeals = context.rules[rule::PassesAllowed] == -1 ? 0 : game.RedealsDone;
+    for (const int word : {redeals, int{game.DealCounter}, int{game.GameCounter1}, int{game.GameCounter2},
+                           int{game.GameCounter3}, int{game.GameCounter4}, int{game.BlockedCard}})
+        hash = Mix(hash, std::to_string(word));
+    return hash;
+}
+
+// Whether every tableau pile takes only cards that come from elsewhere than the tableau: its
+// cards then leave only for the foundations, so a pile's order is settled as it is built.
+bool TableauHoldsOnlyIncomingCards(const GameContext& context)
+{
+    const int used = UsedPiles(context, PileGroup::Tableaus);
+    for (int k = 0; k < used; ++k) {
+        const int code = context.rules.Of(rule::TableauBuildCode, k);
+        if (code != building::NotFromTableau && code != building::NotFromTableauOrReserve)
+            return false;
+    }
+    return used > 0;
+}
+
+// The cards off the foundations in the order they come to hand: the waste top first, the
+// tableau piles' cards by depth, the reserves, the stock as it is dealt.
+std::vector<int> CardsAsTheyComeToHand(const GameContext& context)
+{
+    std::vector<int> cards;
+    const auto addTopFirst = [&cards](std::string_view pile) {
+        for (int at = ElementCount(pile) - 1; at >= 0; --at)
+            if (const int card = ElementAt(pile, at); card > 0)
+                cards.push_back(card);
+    };
+    for (int slot = kWasteSlot; slot <= kSecondWasteSlot; ++slot)
+        addTopFirst(context.piles.stockGroup[static_cast<std::size_t>(slot)]);
+    const int tableaus = UsedPiles(context, PileGroup::Tableaus);
+    for (int depth = 0, found = 1; found; ++depth) {
+        found = 0;
+        for (int k = 0; k < tableaus; ++k) {
+            const std::string& pile = context.piles.tableaus[static_cast<std::size_t>(k)];
+            const int at = ElementCount(pile) - 1 - depth;
+            if (at < 0)
+                continue;
+            found = 1;
+            if (const int card = ElementAt(pile, at); card > 0)
+                cards.push_back(card);
+        }
+    }
+    for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
+        addTopFirst(context.piles.reserves[static_cast<std::size_t>(r)]);
+    addTopFirst(context.piles.Stock());
+    return cards;
+}
+
+// When each card off the foundations is expected to go home: the foundations take cards in
+// rounds, one each per round, each the first card in hand it accepts. A card's need is the
+// round that takes it, kNotNeeded when none does. The foundations are left as they were.
+constexpr int kNotNeeded = 99;
+using Needs = std::array<int, kCardTableRows + 1>;
+
+Needs FoundationNeeds(GameContext& context)
+{
+    const std::vector<int> pool = CardsAsTheyComeToHand(context);
+    std::vector<bool> taken(pool.size(), false);
+    Needs needs;
+    needs.fill(kNotNeeded);
+    const int foundations = UsedPiles(context, PileGroup::Foundations);
+    const auto saved = context.piles.foundations;
+    for (int round = 0, took = 1; took; ++round) {
+        took = 0;
+        for (int f = 0; f < foundations; ++f) {
+            std::size_t at = 0;
+            while (at < pool.size() && (taken[at] || !FoundationRuleAccepts(context, f, pool[at])))
+                ++at;
+            if (at == pool.size())
+                continue;
+            taken[at] = true;
+            took = 1;
+            needs[static_cast<std::size_t>(pool[at])] = round;
+            context.piles.foundations[static_cast<std::size_t>(f)] += CodeText(pool[at]);
+        }
+    }
+    context.piles.foundations = saved;
+    return needs;
+}
+
+// How much the tableau piles hold cards back: each card lying on one the foundations want
+// sooner, by how much later it is wanted.
+int Burial(const GameContext& context, const Needs& needs)
+{
+    int burial = 0;
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
+        const std::string& text = context.piles.tableaus[static_cast<std::size_t>(k)];
+        for (int at = 1; at < ElementCount(text); ++at) {
+            const int below = needs[static_cast<std::size_t>(ElementAt(text, at - 1))];
+            const int above = needs[static_cast<std::size_t>(ElementAt(text, at))];
+            burial += std::max(0, above - below);
+        }
+    }
+    return burial;
+}
+
+// How far the table has come, to try the better of equally ranked moves first: cards on the
+// foundations, few cards left in the tableau and reserves, none face down, long runs on top of
+// the tableau piles, empty tableau piles, and, when known, few cards held back under others.
+int Progress(const GameContext& context, const Needs* needs)
+{
+    // The games that take sets off the table count the cards gone, and a selection half made.
+    if (LeftClickSelects(context.rules) || IsMemoryGame(context.rules))
+        return 20 * ElementCount(context.piles.stockGroup[kSecondWasteSlot]) +
+               static_cast<int>(SelectedCards(context).size());
+    int score = 0;
+    for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
+        score += 20 * ElementCount(context.piles.foundations[static_cast<std::size_t>(f)]);
+    if (needs)
+        return score - 2 * Burial(context, *needs);
+    for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
+        score -= 2 * ElementCount(context.piles.reserves[static_cast<std::size_t>(r)]);
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
+        const std::string& text = context.piles.tableaus[static_cast<std::size_t>(k)];
+        const int count = ElementCount(text);
+        score += count == 0 ? 5 : -2 * count;
+        int at = count - 1;
+        while (at > 0 && !context.cards.IsFaceDown(ElementAt(text, at - 1)) &&
+               IsRunMovable(context, ElementAt(text, at - 1), k))
+            --at;
+        score += 3 * (count - 1 - at);
+        for (int i = 0; i < count; ++i)
+            score -= context.cards.IsFaceDown(ElementAt(text, i)) ? 10 : 0;
+    }
+    return score;
+}
+
+std::vector<Ranked> RankedCandidates(GameContext& context)
+{
+    std::vector<Ranked> ranked;
+    if (LeftClickSelects(context.rules)) {
+        AddSelectingClicks(context, ranked);
+    } else if (IsMemoryGame(context.rules)) {
+        AddMemoryClicks(context, ranked);
+    } else {
+        if (context.rules[rule::WasteFaceDown] == 0)
+            AddPileActions(context, {PileGroup::StockGroup, kWasteSlot}, ranked);
+        for (const PileGroup group : {PileGroup::Reserves, PileGroup::Tableaus, PileGroup::Foundations})
+            for (int slot = 0; slot < UsedPiles(context, group); ++slot)
+                AddPileActions(context, {group, slot}, ranked);
+        for (const FoundMove& move : CellMoves(context)) // drops into the gaps of rows of cells
+            ranked.push_back({Rank(move.band), PlayAction{ActionKind::Drop, move.card, DestinationPile(move.destination),
+                                                          move.destination.cell}});
+    }
+    if (context.rules[rule::StockGroupCount] > 0 || context.rules[rule::RedealStyle] >= redeal::FirstOwn ||
+        !context.piles.Stock().empty())
+        ranked.push_back({kStockRank, PlayAction{ActionKind::Stock}});
+    std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) { return a.rank < b.rank; });
+    return ranked;
+}
+
+// A table reached by one action, waiting to be searched from.
+struct Child {
+    PlayAction action;
+    std::optional<GameContext> table; // dropped once searched from
+    int rank = 0;
+    int progress = 0;
+};
+
+// The search's bookkeeping: the positions seen, the positions counted against the limit, the
+// clock and the stop token, and whether any line of play was cut short.
+class Search {
+public:
+    Search(const SolverOptions& options, SolveResult& result, bool reckonsNeeds)
+        : options_(options), result_(result), reckonsNeeds_(reckonsNeeds), budget_(options.timeLimit, options.stop)
+    {
+    }
+
+    bool Seen(const GameContext& table) { return !visited_.insert(PositionKey(table)).second; }
+
+    // The tables one action away that were never seen, best first; or, when an action wins,
+    // nothing and that action in winning.
+    std::vector<Child> Expand(GameContext& table, std::optional<PlayAction>& winning)
+    {
+        std::vector<Child> children;
+        // The wants of the foundations change little with one action: reckoned once for all.
+        const std::optional<Needs> needs = reckonsNeeds_ ? std::optional(FoundationNeeds(table)) : std::nullopt;
+        for (const Ranked& candidate : RankedCandidates(table)) {
+            GameContext next = table;
+            if (!PerformAction(next, candidate.action))
+                continue;
+            if (IsGameWon(next)) {
+                winning = candidate.action;
+                return {};
+            }
+            if (Seen(next))
+                continue;
+            if (++result_.nodes >= options_.nodeLimit)
+                break;
+            ClearHistory(next, true); // the search needs no way back; copies stay small
+            const int progress = Progress(next, needs ? &*needs : nullptr);
+            children.push_back({candidate.action, std::move(next), candidate.rank, progress});
+        }
+        std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
+            return a.rank != b.rank ? a.rank < b.rank : a.progress > b.progress;
+        });
+        return children;
+    }
+
+    bool OutOfBudget() { return result_.nodes >= options_.nodeLimit || budget_.Spent(); }
+    void CutShort() { cutShort_ = true; }
+    bool Exhaustive() const { return !cutShort_ && result_.nodes < options_.nodeLimit && !budget_.WasSpent(); }
+
+private:
+    const SolverOptions& options_;
+    SolveResult& result_;
+    bool reckonsNeeds_;
+    SearchBudget budget_;
+    bool cutShort_ = false;
+    std::unordered_set<std::uint64_t> visited_;
+};
+
+struct Frame {
+    std::vector<Child> children;
+    long long start = 0;  // tables examined when the search reached this frame
+    long long budget = 0; // tables its line of play may examine before the search turns back
+    std::size_t next = 0; // children before it have been searched, or are being searched
+};
+
+} // namespace
+
+std::vector<PlayAction> CandidateActions(GameContext& context)
+{
+    std::vector<PlayAction> actions;
+    for (const auto& entry : RankedCandidates(context))
+        actions.push_back(entry.action);
+    return actions;
+}
+
+SolveResult SearchByActions(const GameContext& context, const SolverOptions& options)
+{
+    SolveResult result;
+    SilentPresentation silent;
+    GameContext start = QuietCopy(context, silent);
+    ClearHistory(start, true);
+    if (IsGameWon(start)) {
+        result.verdict = SolveVerdict::Won;
+        return result;
+    }
+    // Where the tableau only holds cards for the foundations, an early misplaced card loses the
+    // game many actions later, out of reach of a plain depth-first search: there a line of play
+    // with alternatives gives each of them at most half of what is left to it, so the search
+    // comes back to its early choices.
+    const bool waitingPiles = TableauHoldsOnlyIncomingCards(start);
+    Search search(options, result, waitingPiles);
+    search.Seen(start);
+    result.nodes = 1;
+    std::optional<PlayAction> winning;
+    std::deque<Frame> path; // the line of play being searched: one frame per action
+    path.push_back({search.Expand(start, winning), result.nodes, options.nodeLimit});
+
+    while (!path.empty() && !winning && !search.OutOfBudget()) {
+        Frame& frame = path.back();
+        const long long spent = result.nodes - frame.start;
+        if (frame.next == frame.children.size()) {
+            path.pop_back();
+            continue;
+        }
+        if (path.size() > options.depthLimit || spent > frame.budget) {
+            search.CutShort();
+            path.pop_back();
+            continue;
+        }
+        Child& child = frame.children[frame.next++];
+        std::vector<Child> grandchildren = search.Expand(*child.table, winning);
+        child.table.reset();
+        const bool shared = waitingPiles && frame.children.size() > 1;
+        const long long budget = std::min(shared ? frame.budget / 2 : frame.budget, frame.budget - spent);
+        path.push_back({std::move(grandchildren), result.nodes, budget});
+    }
+    if (!winning) {
+        if (path.empty() && search.Exhaustive())
+            result.verdict = SolveVerdict::Unwinnable;
+        return result;
+    }
+
+    for (const Frame& step : path)
+        if (step.next > 0)
+            result.line.push_back(step.children[step.next - 1].action);
+    result.line.push_back(*winning);
+    result.verdict = SolveVerdict::Won;
+    return result;
+}
+
+} // namespace marlowe
