@@ -1,6 +1,8 @@
 #include "engine/solver.h"
 
 #include "engine/action_search.h"
+#include "engine/card_model.h"
+#include "engine/model_search.h"
 #include "engine/quiet_play.h"
 
 namespace marlowe {
@@ -18,7 +20,9 @@ const char* VerdictText(SolveVerdict verdict)
 SolveResult Solve(const GameContext& context, const SolverOptions& options)
 {
     const auto started = std::chrono::steady_clock::now();
-    SolveResult result = SearchByActions(context, options);
+    // The card model plays the games it describes far faster than whole engine actions do.
+    const std::optional<CardModel> model = CardModel::Of(context);
+    SolveResult result = model ? SearchModel(context, *model, options) : SearchByActions(context, options);
     // A line is believed only once the engine itself has played it to a win.
     if (result.Won() && !ReplayWins(context, result.line)) {
         result.verdict = SolveVerdict::Unknown;

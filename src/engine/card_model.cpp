@@ -1,0 +1,616 @@
+#include "engine/card_model.h"
+
+#include "app/register_settings.h"
+#include "catalogue/rule_values.h"
+#include "catalogue/special_games.h"
+#include "engine/cards.h"
+#include "engine/game_context.h"
+#include "engine/legality.h"
+#include "engine/pile_text.h"
+#include "engine/quiet_play.h"
+#include "engine/table.h"
+
+#include <algorithm>
+#include <map>
+
+namespace marlowe {
+
+namespace {
+
+int CodeOf(std::uint8_t byte) { return byte & ~kFaceDownBit; }
+bool FaceDown(std::uint8_t byte) { return (byte & kFaceDownBit) != 0; }
+
+int UsedPiles(const GameContext& context, PileGroup group)
+{
+    const int used = group == PileGroup::Foundations ? context.FoundationCount()
+                     : group == PileGroup::Tableaus  ? context.TableauCount()
+                                                     : context.ReserveCount();
+    return std::clamp(used, 0, PileStore::SlotCount(group));
+}
+
+bool OneOf(int value, std::initializer_list<int> values)
+{
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
+
+// The pick rules the model carries out.
+bool ModelledPickRule(int rule)
+{
+    return rule >= 0 || OneOf(rule, {pick::Any, pick::ByEmptyPiles, pick::ByEmptyPilesStrict, pick::SingleOrRunOnKing,
+                                     pick::SingleOrWholePile});
+}
+
+// Whether the stock group plays as the model's stock and waste: a click turns cards onto the
+// waste, an empty stock takes the waste back while passes last, nothing is dealt to the piles.
+bool ModelledStock(const GameContext& context, bool golf)
+{
+    const RuleVector& rules = context.rules;
+    const int groups = rules[rule::StockGroupCount];
+    if (groups == 0)
+        return context.piles.Stock().empty() && context.piles.Waste().empty();
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k)
+        if (rules.Of(rule::TableauDealMode, k) != deal_mode::None)
+            return false;
+    for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
+        if (rules.Of(rule::ReserveDealMode, r) != deal_mode::None)
+            return false;
+    const SpecialTraits& traits = SpecialTraitsOf(rules);
+    if (traits.countsStockTurns || traits.idleStock || rules[rule::RedealStyle] >= redeal::FirstOwn ||
+        rules[rule::TurnOnEmptyWasteOnly] != 0 || rules[rule::WasteBuild] != 0)
+        return false;
+    if (golf)
+        return groups == 1 && rules[rule::PassesAllowed] == 1 && context.piles.Waste().empty();
+    return groups == 2 && rules[rule::WasteShown] == 1 && rules[rule::WasteFaceDown] == 0 &&
+           rules[rule::SecondWasteCount] == 0 && rules[rule::WasteNotTarget] == 4 && rules[rule::DrawCount] >= 1 &&
+           context.piles.stockGroup[kSecondWasteSlot].empty();
+}
+
+// Whether every rule the engine would consult for this game is one the model carries out.
+bool Modelled(const GameContext& context)
+{
+    const RuleVector& rules = context.rules;
+    const SpecialTraits& traits = SpecialTraitsOf(rules);
+    const bool golf = traits.golf && rules[rule::SingleClickGame] != 1;
+    if (context.AutoplayActive() || (SpecialGameOf(rules) != Special::None && !golf) || traits.buildsOnFaceDown)
+        return false;
+    if (rules[rule::PackSize] > 104 || rules[rule::JokersInPack] != 0 || rules[rule::DealFamily] == 8 ||
+        TableauCellsArePlaces(context) ||
+        OneOf(rules[rule::TableauStyle], {pile_style::Serpentine, pile_style::FannedDownKeepingGaps}))
+        return false;
+    for (const int single : {rule::BlockedRows, rule::TableauLock, rule::FoundationStartSuitRule, rule::FirstMoveToFoundation,
+                             rule::FillAfterFirstMove, rule::FoundationTakeBack, rule::ExtraFoundationCard,
+                             rule::SecondWasteCard})
+        if (rules[single] != 0)
+            return false;
+    if (rules[rule::MaxTableauCards] != -1 || context.mainGame.BlockedCard != 0 ||
+        !OneOf(rules[rule::EmptyTableauFill], {0, 1}) || !ModelledPickRule(rules[rule::TableauPickRule]) ||
+        !OneOf(rules[rule::ReservePickRule], {0, pick::NeverFromReserve}) ||
+        !OneOf(rules[rule::RunRule], {run_rule::AnyRun, run_rule::ByDestinationCode, run_rule::InSuit, run_rule::SameColour}))
+        return false;
+    for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f) {
+        const int base = rules.Of(rule::FoundationBaseRank, f);
+        if (!OneOf(rules.Of(rule::FoundationBuildCode, f), {0, 1, 2, 3}) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
+            rules.Of(rule::FoundationFullCountOf, f) != -1)
+            return false;
+    }
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
+        const int base = rules.Of(rule::TableauBaseRank, k);
+        if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing}) || !(base >= -1 && base <= 13))
+            return false;
+    }
+    for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
+        if (!OneOf(rules.Of(rule::ReserveRule, r), {building::Nothing, building::AnythingOnEmptyReserve}))
+            return false;
+    return ModelledStock(context, golf);
+}
+
+// Numbers the distinct keys it is given, in the order they first come.
+class Classes {
+public:
+    int Of(const std::vector<int>& key)
+    {
+        const auto [at, added] = index_.emplace(key, static_cast<int>(index_.size()));
+        return at->second;
+    }
+
+private:
+    std::map<std::vector<int>, int> index_;
+};
+
+std::uint64_t Mix(std::uint64_t x)
+{
+    x ^= x >> 31;
+    x *= 0x7fb5d329728ea185ull;
+    x ^= x >> 27;
+    x *= 0x81dadef4bc2dd44dull;
+    return x ^ (x >> 33);
+}
+
+} // namespace
+
+std::optional<CardModel> CardModel::Of(const GameContext& context)
+{
+    if (!Modelled(context))
+        return std::nullopt;
+    const RuleVector& rules = context.rules;
+    CardModel model;
+    model.golf_ = SpecialTraitsOf(rules).golf;
+    model.golfWraps_ = SpecialTraitsOf(rules).golfWraps;
+    model.maxCode_ = rules[rule::PackSize];
+    model.drawCount_ = std::max<int>(1, rules[rule::DrawCount]);
+    model.passes_ = rules[rule::PassesAllowed];
+    model.pickRule_ = rules[rule::TableauPickRule];
+    model.runRule_ = rules[rule::RunRule];
+    model.fullCount_ = rules[rule::FoundationFullCount];
+    model.stockFaceDown_ = rules[rule::StockFaceDown] != 0;
+    model.fillFromReserve_ = rules[rule::EmptyTableauFill] == 1;
+    model.reservePicked_ = rules[rule::ReservePickRule] != pick::NeverFromReserve;
+    model.autoTurnUp_ = TurnsExposedCardsFaceUp(context.registers) && rules[rule::AutoFaceUp] != 0;
+
+    // The scratch table on which the engine judges one card on another, every card face up.
+    SilentPresentation silent;
+    GameContext scratch = QuietCopy(context, silent);
+    scratch.piles.Clear();
+    for (int code = 1; code <= model.maxCode_; ++code)
+        scratch.cards.SetCardFaceMark(code, '1');
+    const int codes = model.maxCode_ + 1;
+    const auto pairTable = [&](const auto& judge) {
+        std::vector<std::uint8_t> table(static_cast<std::size_t>(codes * codes), 0);
+        for (int top = 0; top < codes; ++top)
+            for (int card = 1; card < codes; ++card)
+                table[static_cast<std::size_t>(top * codes + card)] = top != card && judge(top, card) ? 1 : 0;
+        return table;
+    };
+
+    Classes acceptClasses;
+    Classes sequenceClasses;
+    const auto addPile = [&](Role role, PileRef ref) {
+        int rulesClass = 0;
+        int sequenceClass = -1;
+        const int k = ref.slot;
+        if (role == Role::Foundation) {
+            rulesClass = acceptClasses.Of({0, rules.Of(rule::FoundationBaseRank, k), rules.Of(rule::FoundationDirection, k),
+                                           rules.Of(rule::FoundationBuildCode, k)});
+            std::string& pile = scratch.piles.foundations[static_cast<std::size_t>(k)];
+            if (rulesClass == static_cast<int>(model.accepts_.size()))
+                model.accepts_.push_back(pairTable([&](int top, int card) {
+                    pile = top ? CodeText(top) : "";
+                    return FoundationRuleAccepts(scratch, k, card);
+                }));
+            pile.clear();
+        } else if (role == Role::Tableau) {
+            const std::vector<int> rulesOfPile{rules.Of(rule::TableauBaseRank, k), rules.Of(rule::TableauDirection, k),
+                                               rules.Of(rule::TableauBuildCode, k), rules.Of(rule::TableauWrap, k)};
+            std::vector<int> key{1};
+            key.insert(key.end(), rulesOfPile.begin(), rulesOfPile.end());
+            rulesClass = acceptClasses.Of(key);
+            std::string& pile = scratch.piles.tableaus[static_cast<std::size_t>(k)];
+            if (rulesClass == static_cast<int>(model.accepts_.size()))
+                model.accepts_.push_back(pairTable([&](int top, int card) {
+                    pile = top ? CodeText(top) : "";
+                    return CanPlayOnTableau(scratch, k, card, 1);
+                }));
+            if (model.runRule_ != run_rule::AnyRun) {
+                sequenceClass = sequenceClasses.Of(rulesOfPile);
+                if (sequenceClass == static_cast<int>(model.sequence_.size()))
+                    model.sequence_.push_back(pairTable([&](int below, int above) {
+                        pile = below ? CodeText(below) + CodeText(above) : "";
+                        return below != 0 && IsRunMovable(scratch, below, k);
+                    }));
+            }
+            pile.clear();
+        } else if (role == Role::Reserve) {
+            rulesClass = rules.Of(rule::ReserveRule, k) == building::AnythingOnEmptyReserve ? 1 : 0;
+        }
+        model.piles_.push_back({role, ref, rulesClass});
+        model.sequenceClassOf_.push_back(sequenceClass);
+        ++model.pileCount_;
+    };
+
+    if (rules[rule::StockGroupCount] > 0) {
+        model.stock_ = model.pileCount_;
+        addPile(Role::Stock, {PileGroup::StockGroup, kStockSlot});
+        model.waste_ = model.pileCount_;
+        addPile(Role::Waste, {PileGroup::StockGroup, model.golf_ ? kSecondWasteSlot : kWasteSlot});
+    }
+    for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
+        addPile(Role::Foundation, {PileGroup::Foundations, f});
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k)
+        addPile(Role::Tableau, {PileGroup::Tableaus, k});
+    for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
+        addPile(Role::Reserve, {PileGroup::Reserves, r});
+    if (model.pileCount_ > kModelPileSlots)
+        return std::nullopt;
+
+    // The cards some pile lets onto each card: while one of them is off the foundations, the
+    // card may still be wanted where it lies.
+    model.feeders_.assign(static_cast<std::size_t>(codes), {});
+    for (const Pile& pile : model.piles_) {
+        if (pile.role != Role::Tableau)
+            continue;
+        const auto& table = model.accepts_[static_cast<std::size_t>(pile.rulesClass)];
+        for (int top = 1; top < codes; ++top)
+            for (int card = 1; card < codes; ++card)
+                if (table[static_cast<std::size_t>(top * codes + card)]) {
+                    auto& feeders = model.feeders_[static_cast<std::size_t>(top)];
+                    if (std::find(feeders.begin(), feeders.end(), card) == feeders.end())
+                        feeders.push_back(card);
+                }
+    }
+    for (std::size_t i = 0; i < model.cardHash_.size(); ++i)
+        model.cardHash_[i] = Mix(i * 0x9e3779b97f4a7c15ull + 12345);
+    for (int code = 1; code < codes; ++code) {
+        model.rank_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardRank(code));
+        model.suit_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardSuit(code) & 3);
+    }
+    for (int pile = 0; pile < model.pileCount_; ++pile)
+        if (model.piles_[static_cast<std::size_t>(pile)].role == Role::Tableau) {
+            model.firstTableau_ = std::min(model.firstTableau_, pile);
+            model.endTableau_ = pile + 1;
+        }
+
+    const ModelPosition start = model.Read(context);
+    model.cardCount_ = model.Begin(start, model.pileCount_ - 1) + model.Size(start, model.pileCount_ - 1);
+    if (model.cardCount_ > kModelCardSlots)
+        return std::nullopt;
+    return model;
+}
+
+ModelPosition CardModel::Read(const GameContext& context) const
+{
+    ModelPosition position;
+    int at = 0;
+    for (int p = 0; p < pileCount_; ++p) {
+        for (const int code : PileCodes(context.piles[piles_[static_cast<std::size_t>(p)].ref])) {
+            if (code <= 0 || at >= kModelCardSlots)
+                continue;
+            position.cards[static_cast<std::size_t>(at++)] =
+                static_cast<std::uint8_t>(code | (context.cards.IsFaceDown(code) ? kFaceDownBit : 0));
+        }
+        position.end[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(at);
+    }
+    position.redeals = passes_ == -1 ? 0 : static_cast<std::uint8_t>(context.mainGame.RedealsDone);
+    return position;
+}
+
+int CardModel::Top(const ModelPosition& p, int pile) const
+{
+    const int end = p.end[static_cast<std::size_t>(pile)];
+    return end > Begin(p, pile) ? p.cards[static_cast<std::size_t>(end - 1)] : 0;
+}
+
+CardModel::Room CardModel::RoomIn(const ModelPosition& p) const
+{
+    Room room;
+    for (int pile = 0; pile < pileCount_; ++pile) {
+        if (Size(p, pile) > 0)
+            continue;
+        const Role role = piles_[static_cast<std::size_t>(pile)].role;
+        room.emptyTableaus += role == Role::Tableau ? 1 : 0;
+        room.emptyReserves += role == Role::Reserve ? 1 : 0;
+    }
+    return room;
+}
+
+// The pick rule of the tableau for the top count cards of a pile.
+bool CardModel::MayPickRun(const ModelPosition& p, int pile, int count, bool ontoEmptyTableau, const Room& room) const
+{
+    const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(pile)] - count)]);
+    switch (pickRule_) {
+    case pick::Any: return true;
+    case pick::SingleOrRunOnKing: return count == 1 || rank_[static_cast<std::size_t>(card)] == King;
+    case pick::SingleOrWholePile: return count == 1 || count == Size(p, pile);
+    default: break;
+    }
+    const int emptyTableaus = room.emptyTableaus;
+    const int emptyReserves = room.emptyReserves;
+    switch (pickRule_) {
+    case pick::ByEmptyPiles:
+        if (emptyTableaus == 0)
+            return count <= emptyReserves + 1;
+        return count <= emptyReserves + emptyTableaus + (ontoEmptyTableau ? 0 : 1);
+    case pick::ByEmptyPilesStrict:
+        if (emptyTableaus == 0)
+            return count <= emptyReserves + 1;
+        return count <= emptyReserves + emptyTableaus;
+    default:
+        if (pickRule_ >= 0)
+            return count <= pickRule_;
+        return count <= (emptyTableaus == 0 ? 1 : emptyTableaus);
+    }
+}
+
+// Whether each of the top count cards of the pile lies in sequence on the one below it.
+bool CardModel::RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass) const
+{
+    if (sequenceClass < 0)
+        return true;
+    const auto& table = sequence_[static_cast<std::size_t>(sequenceClass)];
+    const int codes = maxCode_ + 1;
+    const int end = p.end[static_cast<std::size_t>(pile)];
+    for (int at = end - count; at + 1 < end; ++at) {
+        const int below = CodeOf(p.cards[static_cast<std::size_t>(at)]);
+        const int above = CodeOf(p.cards[static_cast<std::size_t>(at + 1)]);
+        if (!table[static_cast<std::size_t>(below * codes + above)])
+            return false;
+    }
+    return true;
+}
+
+// Whether the top count cards of pile from may be put on pile to: the run may be picked up
+// there (in sequence by the source pile's rule, within the pick rule) and the target takes it.
+bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, const Room& room) const
+{
+    const Pile& target = piles_[static_cast<std::size_t>(to)];
+    const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)]);
+    const int top = Top(p, to);
+    switch (target.role) {
+    case Role::Foundation:
+        return count == 1 && Size(p, to) < fullCount_ && AcceptsPair(target.rulesClass, top, card);
+    case Role::Tableau:
+        if (FaceDown(static_cast<std::uint8_t>(top)) || !AcceptsPair(target.rulesClass, CodeOf(static_cast<std::uint8_t>(top)), card))
+            return false;
+        if (count == 1)
+            return true;
+        if (!RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(to)]))
+            return false;
+        return pickRule_ != pick::ByEmptyPiles || top != 0 || MayPickRun(p, from, count, true, room);
+    case Role::Reserve: return count == 1 && top == 0 && target.rulesClass == 1;
+    case Role::Waste: {
+        if (!golf_ || count != 1 || top == 0)
+            return false;
+        const int step = std::abs(rank_[static_cast<std::size_t>(card)] - rank_[static_cast<std::size_t>(top)]);
+        return step == 1 || (step == 12 && golfWraps_);
+    }
+    case Role::Stock: break;
+    }
+    return false;
+}
+
+void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) const
+{
+    moves.clear();
+    const Room room = RoomIn(p);
+    const auto addDrops = [&](int from, int count) {
+        // Only a tableau pile takes more than one card at a time.
+        for (int to = count > 1 ? firstTableau_ : 0; to < (count > 1 ? endTableau_ : pileCount_); ++to)
+            if (to != from && CanMove(p, from, to, count, room))
+                moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
+                                 static_cast<std::uint8_t>(count)});
+    };
+    for (int from = 0; from < pileCount_; ++from) {
+        const int size = Size(p, from);
+        if (size == 0)
+            continue;
+        const std::uint8_t top = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - 1)];
+        switch (piles_[static_cast<std::size_t>(from)].role) {
+        case Role::Waste:
+            if (!golf_)
+                addDrops(from, 1);
+            break;
+        case Role::Reserve:
+            if (!FaceDown(top) && reservePicked_)
+                addDrops(from, 1);
+            break;
+        case Role::Tableau:
+            if (FaceDown(top)) {
+                if (!autoTurnUp_)
+                    moves.push_back({ModelMove::Kind::TurnUp, static_cast<std::uint8_t>(from), 0, 1});
+                break;
+            }
+            for (int count = 1; count <= size; ++count) {
+                const std::uint8_t bottom = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)];
+                if (FaceDown(bottom) || (count > 1 && (golf_ || !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(from)]))))
+                    break;
+                if (golf_ || MayPickRun(p, from, count, false, room))
+                    addDrops(from, count);
+            }
+            break;
+        case Role::Stock:
+        case Role::Foundation: break;
+        }
+    }
+    if (stock_ >= 0 && (Size(p, stock_) > 0 || (!golf_ && Size(p, waste_) >= 2 && (passes_ == -1 || p.redeals < passes_))))
+        moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(waste_), 1});
+}
+
+// Carries the top count cards of pile from onto pile to, face up.
+void CardModel::Shift(ModelPosition& p, int from, int count, int to) const
+{
+    std::uint8_t* cards = p.cards.data();
+    const int runEnd = p.end[static_cast<std::size_t>(from)];
+    const int runBegin = runEnd - count;
+    if (from < to) {
+        std::rotate(cards + runBegin, cards + runEnd, cards + p.end[static_cast<std::size_t>(to)]);
+        for (int q = from; q < to; ++q)
+            p.end[static_cast<std::size_t>(q)] = static_cast<std::uint8_t>(p.end[static_cast<std::size_t>(q)] - count);
+    } else {
+        std::rotate(cards + p.end[static_cast<std::size_t>(to)], cards + runBegin, cards + runEnd);
+        for (int q = to; q < from; ++q)
+            p.end[static_cast<std::size_t>(q)] = static_cast<std::uint8_t>(p.end[static_cast<std::size_t>(q)] + count);
+    }
+    const int end = p.end[static_cast<std::size_t>(to)];
+    for (int at = end - count; at < end; ++at)
+        p.cards[static_cast<std::size_t>(at)] &= static_cast<std::uint8_t>(~kFaceDownBit);
+}
+
+void CardModel::TurnUpTop(ModelPosition& p, int pile) const
+{
+    if (Size(p, pile) > 0)
+        p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(pile)] - 1)] &= static_cast<std::uint8_t>(~kFaceDownBit);
+}
+
+// A click on the stock: the next cards onto the waste, or, on an empty stock, the waste taken
+// back (its top card to the stock's bottom) and the first cards of the new pass turned.
+void CardModel::ClickStock(ModelPosition& p) const
+{
+    if (Size(p, stock_) == 0) {
+        while (Size(p, waste_) > 0)
+            Shift(p, waste_, 1, stock_);
+        if (stockFaceDown_)
+            for (int at = Begin(p, stock_); at < p.end[static_cast<std::size_t>(stock_)]; ++at)
+                p.cards[static_cast<std::size_t>(at)] |= kFaceDownBit;
+        if (passes_ != -1)
+            ++p.redeals;
+    }
+    for (int n = 0; n < drawCount_ && Size(p, stock_) > 0; ++n)
+        Shift(p, stock_, 1, waste_);
+}
+
+// The fill of empty tableau piles from the reserve's top card, pile by pile.
+void CardModel::FillFromReserve(ModelPosition& p) const
+{
+    for (int pile = 0; pile < pileCount_; ++pile) {
+        if (piles_[static_cast<std::size_t>(pile)].role != Role::Tableau || Size(p, pile) > 0)
+            continue;
+        for (int reserve = 0; reserve < pileCount_; ++reserve)
+            if (piles_[static_cast<std::size_t>(reserve)].role == Role::Reserve) {
+                if (Size(p, reserve) > 0)
+                    Shift(p, reserve, 1, pile);
+                break;
+            }
+    }
+}
+
+void CardModel::Apply(ModelPosition& p, const ModelMove& move) const
+{
+    switch (move.kind) {
+    case ModelMove::Kind::Cards: {
+        Shift(p, move.from, move.count, move.to);
+        const bool fromTableau = piles_[move.from].role == Role::Tableau;
+        if (autoTurnUp_ && (fromTableau || move.count > 1))
+            for (int pile = 0; pile < pileCount_; ++pile)
+                if (piles_[static_cast<std::size_t>(pile)].role == Role::Tableau)
+                    TurnUpTop(p, pile);
+        break;
+    }
+    case ModelMove::Kind::Stock: ClickStock(p); break;
+    case ModelMove::Kind::TurnUp: TurnUpTop(p, move.from); break;
+    }
+    if (fillFromReserve_)
+        FillFromReserve(p);
+}
+
+bool CardModel::IsWon(const ModelPosition& p) const
+{
+    for (int pile = 0; pile < pileCount_; ++pile) {
+        const Role role = piles_[static_cast<std::size_t>(pile)].role;
+        const bool mustEmpty = golf_ ? role == Role::Tableau : role != Role::Foundation;
+        if (mustEmpty && Size(p, pile) > 0)
+            return false;
+    }
+    return true;
+}
+
+bool CardModel::IsFoundationMove(const ModelMove& move) const
+{
+    return move.kind == ModelMove::Kind::Cards && piles_[move.to].role == Role::Foundation;
+}
+
+bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) const
+{
+    if (!IsFoundationMove(move))
+        return false;
+    const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - 1)]);
+    std::array<bool, 256> home{};
+    for (int pile = 0; pile < pileCount_; ++pile)
+        if (piles_[static_cast<std::size_t>(pile)].role == Role::Foundation)
+            for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at)
+                home[CodeOf(p.cards[static_cast<std::size_t>(at)])] = true;
+    for (const int feeder : feeders_[static_cast<std::size_t>(card)])
+        if (!home[static_cast<std::size_t>(feeder)])
+            return false;
+    return true;
+}
+
+std::uint64_t CardModel::Key(const ModelPosition& p) const
+{
+    // Each pile hashed alone; the hashes of alike piles (same role and class) are sorted, so
+    // their order does not count. The stock and the waste keep their order.
+    std::array<std::uint64_t, kModelPileSlots> pileHash{};
+    for (int pile = 0; pile < pileCount_; ++pile) {
+        std::uint64_t h = 0x243f6a8885a308d3ull;
+        for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at)
+            h = (h ^ cardHash_[p.cards[static_cast<std::size_t>(at)]]) * 0x100000001b3ull;
+        pileHash[static_cast<std::size_t>(pile)] = Mix(h);
+    }
+    std::uint64_t key = Mix(p.redeals + 0x13198a2e03707344ull);
+    int pile = 0;
+    while (pile < pileCount_) {
+        int last = pile + 1;
+        const Pile& first = piles_[static_cast<std::size_t>(pile)];
+        const bool interchangeable = first.role == Role::Tableau || first.role == Role::Reserve || first.role == Role::Foundation;
+        while (interchangeable && last < pileCount_ && piles_[static_cast<std::size_t>(last)].role == first.role &&
+               piles_[static_cast<std::size_t>(last)].rulesClass == first.rulesClass &&
+               sequenceClassOf_[static_cast<std::size_t>(last)] == sequenceClassOf_[static_cast<std::size_t>(pile)])
+            ++last;
+        std::sort(pileHash.begin() + pile, pileHash.begin() + last);
+        for (int q = pile; q < last; ++q)
+            key = Mix(key ^ pileHash[static_cast<std::size_t>(q)]) + static_cast<std::uint64_t>(first.role);
+        pile = last;
+    }
+    return key;
+}
+
+void CardModel::Pack(const ModelPosition& p, std::uint8_t* out) const
+{
+    const int cards = cardCount_;
+    std::copy(p.cards.begin(), p.cards.begin() + cards, out);
+    std::copy(p.end.begin(), p.end.begin() + pileCount_, out + cards);
+    out[cards + pileCount_] = p.redeals;
+}
+
+void CardModel::Unpack(const std::uint8_t* in, ModelPosition& p) const
+{
+    const int cards = cardCount_;
+    std::copy(in, in + cards, p.cards.begin());
+    std::copy(in + cards, in + cards + pileCount_, p.end.begin());
+    p.redeals = in[cards + pileCount_];
+}
+
+int CardModel::Distance(const ModelPosition& p) const
+{
+    int off = 0;
+    int faceDown = 0;
+    int blocking = 0;
+    int cellsUsed = 0;
+    int pilesUsed = 0;
+    for (int pile = 0; pile < pileCount_; ++pile) {
+        const Role role = piles_[static_cast<std::size_t>(pile)].role;
+        const int size = Size(p, pile);
+        if (golf_ ? role == Role::Tableau : role != Role::Foundation)
+            off += size;
+        if (role == Role::Reserve && size > 0 && piles_[static_cast<std::size_t>(pile)].rulesClass == 1)
+            ++cellsUsed;
+        if (role != Role::Tableau)
+            continue;
+        pilesUsed += size > 0 ? 1 : 0;
+        // A card lying on a lower card of its own suit holds that card back.
+        std::array<int, 4> lowest{14, 14, 14, 14};
+        for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at) {
+            const std::uint8_t byte = p.cards[static_cast<std::size_t>(at)];
+            const int code = CodeOf(byte);
+            faceDown += FaceDown(byte) ? 1 : 0;
+            const int suit = suit_[static_cast<std::size_t>(code)];
+            const int rank = rank_[static_cast<std::size_t>(code)];
+            blocking += lowest[static_cast<std::size_t>(suit)] < rank ? 1 : 0;
+            lowest[static_cast<std::size_t>(suit)] = std::min(lowest[static_cast<std::size_t>(suit)], rank);
+        }
+    }
+    return 10 * off + 6 * faceDown + 4 * blocking + 3 * cellsUsed + 4 * pilesUsed;
+}
+
+PlayAction CardModel::ActionOf(const ModelPosition& p, const ModelMove& move) const
+{
+    switch (move.kind) {
+    case ModelMove::Kind::Stock: return PlayAction{ActionKind::Stock};
+    case ModelMove::Kind::TurnUp: return PlayAction{ActionKind::Click, CodeOf(static_cast<std::uint8_t>(Top(p, move.from)))};
+    case ModelMove::Kind::Cards: break;
+    }
+    const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - move.count)]);
+    if (golf_ && piles_[move.to].role == Role::Waste)
+        return PlayAction{ActionKind::Click, card};
+    return PlayAction{ActionKind::Drop, card, piles_[move.to].ref};
+}
+
+} // namespace marlowe

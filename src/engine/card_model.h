@@ -1,0 +1,144 @@
+#pragma once
+// The table as the fast search sees it: every card a byte, the piles laid end to end in one
+// small array, so that a position copies, hashes and packs in a few hundred bytes. A model is
+// made from a game only where its rules are ones the model carries out exactly as the engine
+// does (the common building codes and base ranks, cells, a stock turned onto a waste, Golf's
+// waste); the legality of a card on a card is the engine's own predicate, asked once for every
+// pair when the model is made. Every move of the model stands for actions of the play protocol,
+// so a line found on the model is replayed through the engine before it is believed.
+
+#include "engine/play_actions.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace marlowe {
+
+class GameContext;
+
+inline constexpr int kModelCardSlots = 224;
+inline constexpr int kModelPileSlots = 64;
+inline constexpr std::uint8_t kFaceDownBit = 0x80;
+
+// The cards of every pile, pile after pile; pile p holds cards [end[p-1], end[p]) with its top
+// card last. A card byte is the card code, with kFaceDownBit set while it lies face down.
+struct ModelPosition {
+    std::array<std::uint8_t, kModelCardSlots> cards{};
+    std::array<std::uint8_t, kModelPileSlots> end{};
+    std::uint8_t redeals = 0; // the waste's turns so far, where passes are limited
+
+    bool operator==(const ModelPosition&) const = default;
+};
+
+// One move of the model: count cards from the top of pile from onto pile to, a click on the
+// stock, or a click that turns the face-down top card of pile from.
+struct ModelMove {
+    enum class Kind : std::uint8_t { Cards, Stock, TurnUp };
+    Kind kind = Kind::Cards;
+    std::uint8_t from = 0;
+    std::uint8_t to = 0;
+    std::uint8_t count = 1;
+};
+
+class CardModel {
+public:
+    // The model of the game in the context, or nothing when its rules ask for more than the
+    // model carries out (or autoplay is on: its moves are the engine's business).
+    static std::optional<CardModel> Of(const GameContext& context);
+
+    // The table of the context as a position of the model.
+    ModelPosition Read(const GameContext& context) const;
+
+    // Every move legal in the position. Moves that could only make a position the search has
+    // already met (a card onto a second empty pile alike) are left to the transposition table.
+    void Moves(const ModelPosition& position, std::vector<ModelMove>& moves) const;
+    // Carries the move out, with what follows it by the game's rules (a face-down card turned
+    // up, an empty pile filled from the reserve).
+    void Apply(ModelPosition& position, const ModelMove& move) const;
+    bool IsWon(const ModelPosition& position) const;
+
+    // A card that may go to a foundation and never be wanted back: every card that could be
+    // built on it is home already. Such a move is as good as any other the position offers.
+    bool IsSafeHomeMove(const ModelPosition& position, const ModelMove& move) const;
+    bool IsFoundationMove(const ModelMove& move) const;
+
+    // A key of the position in which piles that play alike are unordered, so that tables
+    // differing only by which of two alike piles holds what meet as one.
+    std::uint64_t Key(const ModelPosition& position) const;
+    // The position as bytes of a fixed length (PackedSize), and back.
+    std::size_t PackedSize() const { return static_cast<std::size_t>(cardCount_ + pileCount_ + 1); }
+    void Pack(const ModelPosition& position, std::uint8_t* out) const;
+    void Unpack(const std::uint8_t* in, ModelPosition& position) const;
+
+    // How far the position is from a win, lower is better: cards off the foundations first,
+    // then face-down cards, cards lying on cards their suit needs sooner, cells and piles in use.
+    int Distance(const ModelPosition& position) const;
+
+    // The play protocol's actions that carry the move out on the engine's table.
+    PlayAction ActionOf(const ModelPosition& position, const ModelMove& move) const;
+
+    int PileCount() const { return pileCount_; }
+
+private:
+    enum class Role : std::uint8_t { Stock, Waste, Foundation, Tableau, Reserve };
+    struct Pile {
+        Role role;
+        PileRef ref;
+        int rulesClass; // piles of one role and one class play alike
+    };
+
+    int Begin(const ModelPosition& p, int pile) const { return pile == 0 ? 0 : p.end[static_cast<std::size_t>(pile - 1)]; }
+    int Size(const ModelPosition& p, int pile) const { return p.end[static_cast<std::size_t>(pile)] - Begin(p, pile); }
+    // The empty piles that let longer runs move.
+    struct Room {
+        int emptyTableaus = 0;
+        int emptyReserves = 0;
+    };
+    Room RoomIn(const ModelPosition& p) const;
+    int Top(const ModelPosition& p, int pile) const;
+    bool CanMove(const ModelPosition& p, int from, int to, int count, const Room& room) const;
+    bool MayPickRun(const ModelPosition& p, int pile, int count, bool ontoEmptyTableau, const Room& room) const;
+    bool RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass) const;
+    void Shift(ModelPosition& p, int from, int count, int to) const;
+    void TurnUpTop(ModelPosition& p, int pile) const;
+    void ClickStock(ModelPosition& p) const;
+    void FillFromReserve(ModelPosition& p) const;
+
+    std::vector<Pile> piles_;
+    int pileCount_ = 0;
+    int cardCount_ = 0;
+    int maxCode_ = 0;
+    int stock_ = -1, waste_ = -1;
+    bool golf_ = false;       // the waste takes tableau cards one rank apart, by a click
+    bool golfWraps_ = false;
+    bool autoTurnUp_ = false; // a face-down tableau top turns up by itself
+    bool fillFromReserve_ = false;
+    bool reservePicked_ = true;
+    bool stockFaceDown_ = true;
+    int drawCount_ = 1;
+    int passes_ = -1;
+    int pickRule_ = 0;
+    int runRule_ = 0;
+    int fullCount_ = 13;
+    bool downAnySuitSingles_ = false;
+    // accepts_[class][top][card]: the engine's verdict on card put on top (0 an empty pile), for
+    // every rules class of foundation and tableau; sequence_[class][below][above] the run test.
+    std::vector<std::vector<std::uint8_t>> accepts_;
+    std::vector<std::vector<std::uint8_t>> sequence_;
+    std::vector<int> sequenceClassOf_; // per pile, the class of its run test (-1: any run)
+    bool AcceptsPair(int rulesClass, int top, int card) const
+    {
+        return accepts_[static_cast<std::size_t>(rulesClass)][static_cast<std::size_t>(top * (maxCode_ + 1) + card)] != 0;
+    }
+    std::vector<std::vector<int>> feeders_; // per card: the cards that some pile lets onto it
+    std::array<std::uint64_t, 256> cardHash_{};
+    std::array<std::uint8_t, 256> rank_{};
+    std::array<std::uint8_t, 256> suit_{};
+    int firstTableau_ = kModelPileSlots;
+    int endTableau_ = 0;
+};
+
+} // namespace marlowe

@@ -1,0 +1,16 @@
+#pragma once
+// The fast search: a best-first search over the positions of the card model, the position
+// nearest a win by the model's distance first. Positions are kept packed; a transposition
+// table of position keys (alike piles unordered) keeps every position to one visit; a card
+// that may go home and is never wanted back goes there before anything else is tried.
+
+#include "engine/solver.h"
+
+namespace marlowe {
+
+class CardModel;
+
+// The verdict and, for a win, the line (not yet replayed) from the context's table.
+SolveResult SearchModel(const GameContext& context, const CardModel& model, const SolverOptions& options);
+
+} // namespace marlowe

@@ -1,0 +1,120 @@
+// The card model against the engine it stands for. On random walks through every catalogue
+// game the model describes, each model move, carried out as protocol actions on the engine,
+// must be taken and leave the table the model predicts (the won test included); and every
+// action the engine takes must lead to a table some model move reaches too. A model that
+// missed a move could call a winnable deal lost; one that made up a move would find lines the
+// engine refuses.
+
+#include "engine/action_search.h"
+#include "engine/card_model.h"
+#include "engine/game_won.h"
+#include "engine/quiet_play.h"
+#include "play_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <sstream>
+
+namespace marlowe {
+namespace {
+
+constexpr int kStepsPerDeal = 160;
+constexpr const char* kDeals[] = {"5618328839193", "0000000000007", "8061934471205"};
+
+std::string Describe(const CardModel& model, const ModelPosition& p)
+{
+    std::ostringstream text;
+    int begin = 0;
+    for (int pile = 0; pile < model.PileCount(); ++pile) {
+        text << '[';
+        for (int at = begin; at < p.end[static_cast<std::size_t>(pile)]; ++at)
+            text << ' ' << (p.cards[static_cast<std::size_t>(at)] & ~kFaceDownBit)
+                 << ((p.cards[static_cast<std::size_t>(at)] & kFaceDownBit) ? "d" : "");
+        text << " ]";
+        begin = p.end[static_cast<std::size_t>(pile)];
+    }
+    return text.str() + " redeals " + std::to_string(p.redeals);
+}
+
+// Walks one deal at random, checking every position on the way; the failures name the game.
+void WalkAndCompare(const TMainGame& mainGame, int game, const std::string& deal, std::mt19937& random, int& modelled)
+{
+    testing::ProtocolGame play(mainGame, game, deal);
+    ASSERT_TRUE(play.started);
+    const std::optional<CardModel> model = CardModel::Of(play.context());
+    if (!model)
+        return;
+    ++modelled;
+    SilentPresentation silent;
+    GameContext context = QuietCopy(play.context(), silent);
+    std::vector<ModelMove> moves;
+    for (int step = 0; step < kStepsPerDeal; ++step) {
+        const ModelPosition position = model->Read(context);
+        if (model->IsWon(position))
+            return;
+        model->Moves(position, moves);
+        std::set<std::uint64_t> reached;
+        for (const ModelMove& move : moves) {
+            ModelPosition predicted = position;
+            model->Apply(predicted, move);
+            reached.insert(model->Key(predicted));
+            GameContext engine = context;
+            const PlayAction action = model->ActionOf(position, move);
+            ASSERT_TRUE(PerformAction(engine, action))
+                << "game " << game << " deal " << deal << ": the engine refused " << ActionText(action) << " at\n"
+                << Describe(*model, position);
+            ASSERT_EQ(model->Read(engine), predicted)
+                << "game " << game << " deal " << deal << " after " << ActionText(action) << "\nfrom      "
+                << Describe(*model, position) << "\nengine    " << Describe(*model, model->Read(engine))
+                << "\npredicted " << Describe(*model, predicted);
+            ASSERT_EQ(IsGameWon(engine), model->IsWon(predicted)) << "game " << game << " after " << ActionText(action);
+        }
+        for (const PlayAction& action : CandidateActions(context)) {
+            GameContext engine = context;
+            if (!PerformAction(engine, action))
+                continue;
+            ASSERT_TRUE(reached.contains(model->Key(model->Read(engine))))
+                << "game " << game << " deal " << deal << ": the model has no move for " << ActionText(action) << " at\n"
+                << Describe(*model, position);
+        }
+        if (moves.empty())
+            return;
+        const ModelMove chosen = moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)];
+        ASSERT_TRUE(PerformAction(context, model->ActionOf(position, chosen)));
+    }
+}
+
+TEST(CardModelTest, EveryModelledGameMovesAsTheEngineDoes)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    std::mt19937 random(20261209);
+    int modelled = 0;
+    for (const std::string& line : mainGame.Catalogue())
+        for (const char* deal : kDeals)
+            WalkAndCompare(mainGame, CatalogueLineNumber(line), deal, random, modelled);
+    // FreeCell, Klondike (both), Yukon, Baker's Dozen, Beleaguered Castle, Canfield, Eight Off,
+    // Golf and Forty Thieves at least.
+    EXPECT_GE(modelled, 10 * 3);
+}
+
+// Positions that differ only by which of two alike piles holds what are one position to the
+// search; piles that play by other rules, or the stock's order, keep their places.
+TEST(CardModelTest, KeysIgnoreTheOrderOfAlikePilesOnly)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 1, "0000000000001");
+    ASSERT_TRUE(play.started);
+    auto& piles = play.context().piles;
+    const std::optional<CardModel> model = CardModel::Of(play.context());
+    ASSERT_TRUE(model);
+    const std::uint64_t before = model->Key(model->Read(play.context()));
+    std::swap(piles.tableaus[0], piles.tableaus[5]);
+    EXPECT_EQ(model->Key(model->Read(play.context())), before);
+    std::swap(piles.tableaus[0], piles.reserves[0]);
+    EXPECT_NE(model->Key(model->Read(play.context())), before);
+}
+
+} // namespace
+} // namespace marlowe
