@@ -144,6 +144,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.fullCount_ = rules[rule::FoundationFullCount];
     model.stockFaceDown_ = rules[rule::StockFaceDown] != 0;
     model.fillFromReserve_ = rules[rule::EmptyTableauFill] == 1;
+    model.splitIsFree_ = !model.golf_ && model.drawCount_ == 1 && model.passes_ == -1;
     model.reservePicked_ = rules[rule::ReservePickRule] != pick::NeverFromReserve;
     model.autoTurnUp_ = TurnsExposedCardsFaceUp(context.registers) && rules[rule::AutoFaceUp] != 0;
 
@@ -384,10 +385,7 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
             continue;
         const std::uint8_t top = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - 1)];
         switch (piles_[static_cast<std::size_t>(from)].role) {
-        case Role::Waste:
-            if (!golf_)
-                addDrops(from, 1);
-            break;
+        case Role::Waste: break;
         case Role::Reserve:
             if (!FaceDown(top) && reservePicked_)
                 addDrops(from, 1);
@@ -410,8 +408,46 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
         case Role::Foundation: break;
         }
     }
-    if (stock_ >= 0 && (Size(p, stock_) > 0 || (!golf_ && Size(p, waste_) >= 2 && (passes_ == -1 || p.redeals < passes_))))
-        moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(waste_), 1});
+    if (stock_ < 0)
+        return;
+    if (golf_) {
+        if (MayClickStock(p))
+            moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(waste_), 1});
+        return;
+    }
+    AddWastePlays(p, room, moves);
+}
+
+// The plays of every card the stock's clicks can bring to the waste's top, each after the
+// fewest clicks that show it, until the stock and waste come round to a split already seen or
+// the clicks run out.
+void CardModel::AddWastePlays(const ModelPosition& p, const Room& room, std::vector<ModelMove>& moves) const
+{
+    ModelPosition turned = p;
+    std::array<bool, kModelCardSlots + 1> shown{};
+    std::vector<std::pair<int, int>> splits; // waste size and redeals after each click
+    for (int clicks = 0; clicks < 256; ++clicks) {
+        const int top = Top(turned, waste_);
+        if (top != 0 && !shown[static_cast<std::size_t>(top)]) {
+            shown[static_cast<std::size_t>(top)] = true;
+            for (int to = 0; to < pileCount_; ++to)
+                if (to != waste_ && CanMove(turned, waste_, to, 1, room))
+                    moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(waste_), static_cast<std::uint8_t>(to),
+                                     1, static_cast<std::uint8_t>(clicks)});
+        }
+        if (!MayClickStock(turned))
+            return;
+        const std::pair<int, int> split{Size(turned, waste_), turned.redeals};
+        if (std::find(splits.begin(), splits.end(), split) != splits.end())
+            return;
+        splits.push_back(split);
+        ClickStock(turned);
+    }
+}
+
+bool CardModel::MayClickStock(const ModelPosition& p) const
+{
+    return Size(p, stock_) > 0 || (!golf_ && Size(p, waste_) >= 2 && (passes_ == -1 || p.redeals < passes_));
 }
 
 // Carries the top count cards of pile from onto pile to, face up.
@@ -476,6 +512,8 @@ void CardModel::Apply(ModelPosition& p, const ModelMove& move) const
 {
     switch (move.kind) {
     case ModelMove::Kind::Cards: {
+        for (int click = 0; click < move.clicks; ++click)
+            ClickStock(p);
         Shift(p, move.from, move.count, move.to);
         const bool fromTableau = piles_[move.from].role == Role::Tableau;
         if (autoTurnUp_ && (fromTableau || move.count > 1))
@@ -495,7 +533,8 @@ bool CardModel::IsWon(const ModelPosition& p) const
 {
     for (int pile = 0; pile < pileCount_; ++pile) {
         const Role role = piles_[static_cast<std::size_t>(pile)].role;
-        const bool mustEmpty = golf_ ? role == Role::Tableau : role != Role::Foundation;
+        // Golf is won with the columns cleared and the stock turned to the end.
+        const bool mustEmpty = golf_ ? role == Role::Tableau || role == Role::Stock : role != Role::Foundation;
         if (mustEmpty && Size(p, pile) > 0)
             return false;
     }
@@ -530,9 +569,21 @@ std::uint64_t CardModel::Key(const ModelPosition& p) const
     std::array<std::uint64_t, kModelPileSlots> pileHash{};
     for (int pile = 0; pile < pileCount_; ++pile) {
         std::uint64_t h = 0x243f6a8885a308d3ull;
-        for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at)
+        // Golf's waste is never played from: only its top card counts.
+        const int begin = golf_ && pile == waste_ ? std::max(Begin(p, pile), p.end[static_cast<std::size_t>(pile)] - 1) : Begin(p, pile);
+        for (int at = begin; at < p.end[static_cast<std::size_t>(pile)]; ++at)
             h = (h ^ cardHash_[p.cards[static_cast<std::size_t>(at)]]) * 0x100000001b3ull;
         pileHash[static_cast<std::size_t>(pile)] = Mix(h);
+    }
+    if (splitIsFree_) {
+        // Stock and waste as the one cycle the clicks run through, wherever it is split now.
+        std::uint64_t h = 0x452821e638d01377ull;
+        for (int at = Begin(p, waste_); at < p.end[static_cast<std::size_t>(waste_)]; ++at)
+            h = (h ^ cardHash_[CodeOf(p.cards[static_cast<std::size_t>(at)])]) * 0x100000001b3ull;
+        for (int at = p.end[static_cast<std::size_t>(stock_)] - 1; at >= Begin(p, stock_); --at)
+            h = (h ^ cardHash_[CodeOf(p.cards[static_cast<std::size_t>(at)])]) * 0x100000001b3ull;
+        pileHash[static_cast<std::size_t>(stock_)] = Mix(h);
+        pileHash[static_cast<std::size_t>(waste_)] = 0;
     }
     std::uint64_t key = Mix(p.redeals + 0x13198a2e03707344ull);
     int pile = 0;
@@ -568,13 +619,14 @@ void CardModel::Unpack(const std::uint8_t* in, ModelPosition& p) const
     p.redeals = in[cards + pileCount_];
 }
 
-int CardModel::Distance(const ModelPosition& p) const
+int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
 {
     int off = 0;
     int faceDown = 0;
     int blocking = 0;
     int cellsUsed = 0;
     int pilesUsed = 0;
+    int disorder = 0;
     for (int pile = 0; pile < pileCount_; ++pile) {
         const Role role = piles_[static_cast<std::size_t>(pile)].role;
         const int size = Size(p, pile);
@@ -587,9 +639,13 @@ int CardModel::Distance(const ModelPosition& p) const
         pilesUsed += size > 0 ? 1 : 0;
         // A card lying on a lower card of its own suit holds that card back.
         std::array<int, 4> lowest{14, 14, 14, 14};
+        const int rulesClass = piles_[static_cast<std::size_t>(pile)].rulesClass;
+        int below = 0;
         for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at) {
             const std::uint8_t byte = p.cards[static_cast<std::size_t>(at)];
             const int code = CodeOf(byte);
+            disorder += below != 0 && !AcceptsPair(rulesClass, below, code) ? 1 : 0;
+            below = code;
             faceDown += FaceDown(byte) ? 1 : 0;
             const int suit = suit_[static_cast<std::size_t>(code)];
             const int rank = rank_[static_cast<std::size_t>(code)];
@@ -597,20 +653,29 @@ int CardModel::Distance(const ModelPosition& p) const
             lowest[static_cast<std::size_t>(suit)] = std::min(lowest[static_cast<std::size_t>(suit)], rank);
         }
     }
-    return 10 * off + 6 * faceDown + 4 * blocking + 3 * cellsUsed + 4 * pilesUsed;
+    return w.off * off + w.faceDown * faceDown + w.blocking * blocking + w.cellsUsed * cellsUsed +
+           w.pilesUsed * pilesUsed + w.disorder * disorder;
 }
 
-PlayAction CardModel::ActionOf(const ModelPosition& p, const ModelMove& move) const
+std::vector<PlayAction> CardModel::ActionsOf(const ModelPosition& p, const ModelMove& move) const
 {
+    std::vector<PlayAction> actions;
     switch (move.kind) {
-    case ModelMove::Kind::Stock: return PlayAction{ActionKind::Stock};
-    case ModelMove::Kind::TurnUp: return PlayAction{ActionKind::Click, CodeOf(static_cast<std::uint8_t>(Top(p, move.from)))};
+    case ModelMove::Kind::Stock: return {PlayAction{ActionKind::Stock}};
+    case ModelMove::Kind::TurnUp: return {PlayAction{ActionKind::Click, CodeOf(static_cast<std::uint8_t>(Top(p, move.from)))}};
     case ModelMove::Kind::Cards: break;
     }
-    const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - move.count)]);
+    ModelPosition turned = p;
+    for (int click = 0; click < move.clicks; ++click) {
+        ClickStock(turned);
+        actions.push_back(PlayAction{ActionKind::Stock});
+    }
+    const int card = CodeOf(turned.cards[static_cast<std::size_t>(turned.end[move.from] - move.count)]);
     if (golf_ && piles_[move.to].role == Role::Waste)
-        return PlayAction{ActionKind::Click, card};
-    return PlayAction{ActionKind::Drop, card, piles_[move.to].ref};
+        actions.push_back(PlayAction{ActionKind::Click, card});
+    else
+        actions.push_back(PlayAction{ActionKind::Drop, card, piles_[move.to].ref});
+    return actions;
 }
 
 } // namespace marlowe

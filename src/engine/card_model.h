@@ -33,14 +33,20 @@ struct ModelPosition {
     bool operator==(const ModelPosition&) const = default;
 };
 
-// One move of the model: count cards from the top of pile from onto pile to, a click on the
-// stock, or a click that turns the face-down top card of pile from.
+// One move of the model: count cards from the top of pile from onto pile to (after clicks on
+// the stock that bring the card to the waste's top), a click on the stock, or a click that
+// turns the face-down top card of pile from.
 struct ModelMove {
     enum class Kind : std::uint8_t { Cards, Stock, TurnUp };
     Kind kind = Kind::Cards;
     std::uint8_t from = 0;
     std::uint8_t to = 0;
     std::uint8_t count = 1;
+    std::uint8_t clicks = 0;
+};
+
+struct DistanceWeights {
+    int off, faceDown, blocking, cellsUsed, pilesUsed, disorder;
 };
 
 class CardModel {
@@ -54,6 +60,9 @@ public:
 
     // Every move legal in the position. Moves that could only make a position the search has
     // already met (a card onto a second empty pile alike) are left to the transposition table.
+    // Where the stock turns onto a waste, clicks alone are no move: each card the clicks can bring
+    // to the waste's top is played by one move, clicks and all, since clicks change nothing but
+    // which card shows and may as well come just before the card is played.
     void Moves(const ModelPosition& position, std::vector<ModelMove>& moves) const;
     // Carries the move out, with what follows it by the game's rules (a face-down card turned
     // up, an empty pile filled from the reserve).
@@ -73,12 +82,15 @@ public:
     void Pack(const ModelPosition& position, std::uint8_t* out) const;
     void Unpack(const std::uint8_t* in, ModelPosition& position) const;
 
-    // How far the position is from a win, lower is better: cards off the foundations first,
-    // then face-down cards, cards lying on cards their suit needs sooner, cells and piles in use.
-    int Distance(const ModelPosition& position) const;
+    // How far the position is from a win, lower is better: the weighted count of cards off the
+    // foundations, face-down cards, cards lying on a lower card of their suit, cells and piles
+    // in use, and cards that do not lie in sequence on the card below them.
+    int Distance(const ModelPosition& position, const DistanceWeights& weights) const;
 
     // The play protocol's actions that carry the move out on the engine's table.
-    PlayAction ActionOf(const ModelPosition& position, const ModelMove& move) const;
+    std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
+    // Whether a click on the stock alone is a move of the model (else clicks come with a card).
+    bool ClicksAreMoves() const { return golf_; }
 
     int PileCount() const { return pileCount_; }
 
@@ -105,6 +117,8 @@ private:
     void Shift(ModelPosition& p, int from, int count, int to) const;
     void TurnUpTop(ModelPosition& p, int pile) const;
     void ClickStock(ModelPosition& p) const;
+    bool MayClickStock(const ModelPosition& p) const;
+    void AddWastePlays(const ModelPosition& p, const Room& room, std::vector<ModelMove>& moves) const;
     void FillFromReserve(ModelPosition& p) const;
 
     std::vector<Pile> piles_;
@@ -116,6 +130,7 @@ private:
     bool golfWraps_ = false;
     bool autoTurnUp_ = false; // a face-down tableau top turns up by itself
     bool fillFromReserve_ = false;
+    bool splitIsFree_ = false; // one card a click, passes unlimited: any card of stock and waste can show
     bool reservePicked_ = true;
     bool stockFaceDown_ = true;
     int drawCount_ = 1;

@@ -1,8 +1,9 @@
 #pragma once
-// The fast search: a best-first search over the positions of the card model, the position
-// nearest a win by the model's distance first. Positions are kept packed; a transposition
-// table of position keys (alike piles unordered) keeps every position to one visit; a card
-// that may go home and is never wanted back goes there before anything else is tried.
+// The fast search: best-first scans over the positions of the card model, the position nearest
+// a win by the model's distance first, several weightings of the distance taking turns with
+// doubling shares of the budget. Positions are kept packed; a transposition table of position
+// keys (alike piles unordered) keeps every position to one visit in a scan; a card that may go
+// home and is never wanted back goes there before anything else is tried.
 
 #include "engine/solver.h"
 
