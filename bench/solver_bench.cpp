@@ -3,13 +3,13 @@
 // numbers drawn from a fixed seed, since consecutive small numbers give correlated deals.
 
 #include "catalogue/main_game.h"
+#include "engine/deal_sample.h"
 #include "engine/play_protocol.h"
 #include "engine/solver.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <random>
 #include <sstream>
 
 namespace {
@@ -18,18 +18,6 @@ using namespace marlowe;
 
 constexpr int kDeals = 8;
 constexpr long long kNodeLimit = 3000;
-
-std::vector<std::string> SampledDealNumbers()
-{
-    std::mt19937_64 random(20261209);
-    std::uniform_int_distribution<long long> digits(1, 9999999999999LL);
-    std::vector<std::string> numbers;
-    for (int k = 0; k < kDeals; ++k) {
-        std::string text = std::to_string(digits(random));
-        numbers.push_back(std::string(13 - text.size(), '0') + text);
-    }
-    return numbers;
-}
 
 void SolveBoundedSearch(benchmark::State& state, int game)
 {
@@ -41,7 +29,7 @@ void SolveBoundedSearch(benchmark::State& state, int game)
     }
     const auto folder = std::filesystem::temp_directory_path() / "marlowe-solver-bench";
     std::filesystem::create_directories(folder);
-    const auto deals = SampledDealNumbers();
+    const auto deals = SampleDealNumbers(kDeals);
     SolverOptions options;
     options.nodeLimit = kNodeLimit;
     long long nodes = 0;
