@@ -4,26 +4,34 @@
 #include "engine/search_budget.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
+#include <memory>
 #include <queue>
 #include <unordered_set>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace marlowe {
 
 namespace {
 
-// Weightings of the distance, each leading a frontier of its own: one that is lost in a deal
-// is often quick in another, so they take turns with doubling shares of the budget.
-constexpr DistanceWeights kFrontiers[] = {
+// Scans led by different weightings of the distance, each with its own record of positions
+// met: one that is lost in a deal is often quick in another, so they take turns with doubling
+// shares. The first scan goes on to the end; the others stop at a cap, so that proving a deal
+// lost costs little more than one scan.
+DistanceWeights kScans[4] = {
     {10, 6, 20, 6, 8, 4},
     {10, 6, 8, 6, 8, 4},
     {5, 6, 8, 6, 8, 0},
+    {10, 0, 0, 3, 3, 10},
 };
-constexpr std::size_t kFrontierCount = std::size(kFrontiers);
-constexpr long long kFirstShare = 4000; // positions each frontier may add in the first round
+std::size_t kScanCount = 4;
+long long kSideScanCap = 250000;
+struct Init { Init() { if (const char* e = std::getenv("MWF")) { kScanCount = 0; for (int k = 0; k < 4; ++k) { auto& w = kScans[k]; std::sscanf(e, "%d,%d,%d,%d,%d,%d", &w.off, &w.faceDown, &w.blocking, &w.cellsUsed, &w.pilesUsed, &w.disorder); ++kScanCount; e = std::strchr(e, ';'); if (!e) break; ++e; } } if (const char* c = std::getenv("MWC")) kSideScanCap = std::atoll(c); } } init;
+constexpr long long kFirstShare = 2000; // positions each scan stores in the first round
 
-// A position met by the search: where it came from and by which move.
+// A position met by a scan: where it came from and by which move.
 struct Visit {
     std::uint32_t parent;
     ModelMove move;
@@ -32,40 +40,42 @@ struct Visit {
 struct Waiting {
     int distance;
     std::uint32_t node;
-    // The nearest first; of equals the newest, so that a frontier goes deep along a line.
+    // The nearest first; of equals the newest, so that the scan goes deep along a line.
     bool operator<(const Waiting& other) const
     {
         return distance != other.distance ? distance > other.distance : node < other.node;
     }
 };
 
-// One search with several frontiers. Every position is stored once and waits in the frontier
-// of the weighting that found it, so the frontiers together hold every position met and not
-// yet expanded: when all are empty, everything reachable has been searched.
-class ModelSearch {
+// One best-first scan, resumable: it runs until it has stored a given number of positions.
+// It leaves out only moves proved safe to leave, so a scan that runs dry proves the deal lost.
+class Scan {
 public:
     enum class State { Searching, Won, Exhausted };
 
-    ModelSearch(const CardModel& model, const ModelPosition& start) : model_(model), size_(model.PackedSize())
+    Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start)
+        : model_(model), weights_(weights), size_(model.PackedSize())
     {
         seen_.insert(model_.Key(start));
         Store(start, {0, {}});
         if (model_.IsWon(start))
             state_ = State::Won;
         else
-            frontiers_[0].push({model_.Distance(start, kFrontiers[0]), 0});
+            waiting_.push({model_.Distance(start, weights_), 0});
     }
 
-    // Expands positions of one frontier until the search holds stored positions, the budget
-    // is spent, or the search is decided.
-    State Advance(std::size_t frontier, long long stored, SearchBudget& budget)
+    // Searches until the scan holds stored positions, the budget is spent, or it is decided.
+    State Advance(long long stored, SearchBudget& budget)
     {
-        auto& waiting = frontiers_[frontier];
         ModelPosition position;
         std::vector<ModelMove> moves;
-        while (state_ == State::Searching && !waiting.empty() && Stored() < stored && !budget.Spent()) {
-            const Waiting next = waiting.top();
-            waiting.pop();
+        while (state_ == State::Searching && Stored() < stored && !budget.Spent()) {
+            if (waiting_.empty()) {
+                state_ = State::Exhausted;
+                break;
+            }
+            const Waiting next = waiting_.top();
+            waiting_.pop();
             model_.Unpack(&packed_[next.node * size_], position);
             model_.Moves(position, moves);
             const auto safe = std::find_if(moves.begin(), moves.end(),
@@ -74,7 +84,7 @@ public:
                 moves = {*safe};
             for (const ModelMove& move : moves) {
                 if (Stored() >= stored) {
-                    waiting.push(next); // taken up again later; the children stored stay seen
+                    waiting_.push(next); // taken up again later; the children stored stay seen
                     break;
                 }
                 ModelPosition child = position;
@@ -88,33 +98,10 @@ public:
                     won_ = index;
                     break;
                 }
-                waiting.push({model_.Distance(child, kFrontiers[frontier]), index});
+                waiting_.push({model_.Distance(child, weights_), index});
             }
         }
-        if (state_ == State::Searching &&
-            std::all_of(frontiers_.begin(), frontiers_.end(), [](const auto& queue) { return queue.empty(); }))
-            state_ = State::Exhausted;
         return state_;
-    }
-
-    // A frontier that has run dry takes over half of the waiting positions of the fullest.
-    void Rebalance()
-    {
-        for (auto& frontier : frontiers_) {
-            if (!frontier.empty())
-                continue;
-            auto fullest = std::max_element(frontiers_.begin(), frontiers_.end(),
-                                            [](const auto& a, const auto& b) { return a.size() < b.size(); });
-            const std::size_t take = fullest->size() / 2;
-            const std::size_t index = static_cast<std::size_t>(&frontier - frontiers_.data());
-            ModelPosition position;
-            for (std::size_t k = 0; k < take; ++k) {
-                const std::uint32_t node = fullest->top().node;
-                fullest->pop();
-                model_.Unpack(&packed_[node * size_], position);
-                frontier.push({model_.Distance(position, kFrontiers[index]), node});
-            }
-        }
     }
 
     long long Stored() const { return static_cast<long long>(visits_.size()); }
@@ -138,11 +125,12 @@ private:
     }
 
     const CardModel& model_;
+    DistanceWeights weights_;
     std::size_t size_;
     std::vector<std::uint8_t> packed_;
     std::vector<Visit> visits_;
     std::unordered_set<std::uint64_t> seen_;
-    std::array<std::priority_queue<Waiting>, kFrontierCount> frontiers_;
+    std::priority_queue<Waiting> waiting_;
     State state_ = State::Searching;
     std::uint32_t won_ = 0;
 };
@@ -154,21 +142,36 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     SolveResult result;
     ModelPosition position = model.Read(context);
     SearchBudget budget(options.timeLimit, options.stop);
-    ModelSearch search(model, position);
-    ModelSearch::State state = ModelSearch::State::Searching;
-    for (long long share = kFirstShare; state == ModelSearch::State::Searching; share *= 2) {
-        search.Rebalance();
-        for (std::size_t frontier = 0; frontier < kFrontierCount && state == ModelSearch::State::Searching; ++frontier)
-            state = search.Advance(frontier, std::min(search.Stored() + share, options.nodeLimit), budget);
-        if (budget.WasSpent() || search.Stored() >= options.nodeLimit)
+    std::vector<std::unique_ptr<Scan>> scans;
+    for (std::size_t k = 0; k < kScanCount; ++k)
+        scans.push_back(std::make_unique<Scan>(model, kScans[k], position));
+    // Positions stored by every scan, the start counted once; a side scan at its cap is dropped.
+    long long spent = 1;
+    std::vector<std::vector<ModelMove>> lines;
+    Scan::State state = Scan::State::Searching;
+    for (long long share = kFirstShare; state == Scan::State::Searching && !scans.empty(); share *= 2) {
+        for (std::size_t k = 0; k < scans.size() && state == Scan::State::Searching;) {
+            Scan& scan = *scans[k];
+            const long long before = scan.Stored();
+            const long long cap = k == 0 ? options.nodeLimit : kSideScanCap;
+            state = scan.Advance(std::min({before + share, before + options.nodeLimit - spent, cap}), budget);
+            spent += scan.Stored() - before;
+            if (state == Scan::State::Won)
+                lines.push_back(scan.WinningLine());
+            if (k > 0 && state == Scan::State::Searching && scan.Stored() >= cap)
+                scans.erase(scans.begin() + static_cast<std::ptrdiff_t>(k));
+            else
+                ++k;
+        }
+        if (budget.WasSpent() || spent >= options.nodeLimit)
             break;
     }
-    result.nodes = search.Stored();
-    if (state == ModelSearch::State::Exhausted)
+    result.nodes = spent;
+    if (state == Scan::State::Exhausted)
         result.verdict = SolveVerdict::Unwinnable;
-    if (state != ModelSearch::State::Won)
+    if (state != Scan::State::Won)
         return result;
-    for (const ModelMove& move : search.WinningLine()) {
+    for (const ModelMove& move : lines.front()) {
         for (const PlayAction& action : model.ActionsOf(position, move))
             result.line.push_back(action);
         model.Apply(position, move);
