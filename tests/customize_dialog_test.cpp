@@ -110,7 +110,8 @@ TEST_F(CustomizeDialogTest, OpeningShowsTheDefaultsOfAFreshRun)
     for (const char* on : {"chkTBLargeIcons", "chkTBFlatBtn", "chkShowTime", "chkShowScore", "chkWinningAnimation",
                            "chkFadeBackground"})
         EXPECT_TRUE(Box(dialog, on)->isChecked()) << on;
-    for (const char* off : {"chkConfirmQuitGame", "chkConfirmOnExit", "chkSoundsEnabled", "chkDisableStatistics"})
+    for (const char* off :
+         {"chkConfirmQuitGame", "chkConfirmOnExit", "chkSoundsEnabled", "chkDisableStatistics", "chkWinnableDeals"})
         EXPECT_FALSE(Box(dialog, off)->isChecked()) << off;
     EXPECT_FALSE(Box(dialog, "chkTBLargeIcons")->isVisibleTo(&dialog)) << "its group is not shown";
     // A fresh file asks for back 11 and the fixed green.
@@ -276,17 +277,24 @@ TEST_F(CustomizeDialogTest, SoundsBoxIsTheInverseOfTheMasterSwitch)
     EXPECT_EQ(registers().Get(reg::SoundsEnabled), "Y");
 }
 
-TEST_F(CustomizeDialogTest, OkSwitchesTheStatisticsOffAndOn)
+TEST_F(CustomizeDialogTest, OkSwitchesTheStatisticsAndTheWinnableDealsOnAndOff)
 {
-    ChangeAndConfirm([](auto& dialog) { Box(dialog, "chkDisableStatistics")->setChecked(true); });
+    ChangeAndConfirm([](auto& dialog) {
+        Box(dialog, "chkDisableStatistics")->setChecked(true);
+        Box(dialog, "chkWinnableDeals")->setChecked(true);
+    });
     EXPECT_EQ(Preference("Disable_Statistics"), "Y");
     EXPECT_TRUE(session.context().mainGame.StatisticsDisabled);
+    EXPECT_EQ(Preference("Winnable_Deals_Only"), "Y");
     ChangeAndConfirm([](auto& dialog) {
         EXPECT_TRUE(Box(dialog, "chkDisableStatistics")->isChecked());
+        EXPECT_TRUE(Box(dialog, "chkWinnableDeals")->isChecked());
         Box(dialog, "chkDisableStatistics")->setChecked(false);
+        Box(dialog, "chkWinnableDeals")->setChecked(false);
     });
     EXPECT_EQ(Preference("Disable_Statistics"), "N");
     EXPECT_FALSE(session.context().mainGame.StatisticsDisabled);
+    EXPECT_EQ(Preference("Winnable_Deals_Only"), "N");
 }
 
 TEST_F(CustomizeDialogTest, OkAppliesThePanelsAndConfirmationsAtOnce)
@@ -322,7 +330,8 @@ TEST_F(CustomizeDialogTest, CancelAfterChangingEveryPageWritesNothing)
     std::vector<int> topics;
     dialog.SetHelpHandler([&topics](int topic) { topics.push_back(topic); });
     for (const char* name : {"chkShowTime", "chkShowScore", "chkWinningAnimation", "chkConfirmQuitGame",
-                             "chkConfirmOnExit", "chkDisableStatistics", "chkFadeBackground", "chkSoundsEnabled"})
+                             "chkConfirmOnExit", "chkDisableStatistics", "chkWinnableDeals", "chkFadeBackground",
+                             "chkSoundsEnabled"})
         Box(dialog, name)->toggle();
     Choose(dialog, "trvCardBack", 3);
     Choose(dialog, "trvBackGround", 296);

@@ -14,6 +14,7 @@
 #include "engine/scoring.h"
 #include "engine/shuffle.h"
 #include "engine/table.h"
+#include "engine/winnable_deal.h"
 
 namespace marlowe {
 
@@ -177,6 +178,13 @@ void ClearGameWords(GameContext& context)
     game.RandomDeal = 0;
 }
 
+// A freshly drawn deal must be one the solver proves winnable: the player asked for it, and the
+// solver can judge the game.
+bool WantsWinnableDeals(const GameContext& context, const Preferences& preferences)
+{
+    return preferences.ReadString(kPreference, "Winnable_Deals_Only") == "Y" && SolvesForThePlayer(context);
+}
+
 int SecondOfDay(const GameContext& context)
 {
     return context.secondOfDay ? context.secondOfDay() : 0;
@@ -222,16 +230,16 @@ Outcome NewGame(GameContext& context, Preferences& preferences, RandomSource& ra
     context.flags.Clear(ClockRunning);
     game.RedealsDone = 1;
     context.registers.Set(reg::Score, "0");
-    if (dealMode == 2) {
+    if (dealMode == 2)
         game.RandomDeal = 1;
-        NewDealNumber(context, random);
-        UpdateTitle(context);
+    if (dealMode == 2 && WantsWinnableDeals(context, preferences)) {
+        DealWinnableGame(context, random);
+    } else {
+        if (dealMode == 2)
+            NewDealNumber(context, random);
+        DealAndStart(context, random);
     }
-    PrepareTableForDeal(context);
-    DealGame(context, random);
-    context.flags.Set(GameInProgress);
-    context.flags.Clear(WonMark);
-    RecomputeScore(context);
+    UpdateTitle(context);
 
     context.presentation().DrawTable(context.registers.Get(reg::DealAnimation) != "N");
     game.TableDrawn = 1;
@@ -247,6 +255,15 @@ Outcome NewGame(GameContext& context, Preferences& preferences, RandomSource& ra
         EndGame(context);
     }
     return Outcome::Success();
+}
+
+void DealAndStart(GameContext& context, RandomSource& random)
+{
+    PrepareTableForDeal(context);
+    DealGame(context, random);
+    context.flags.Set(GameInProgress);
+    context.flags.Clear(WonMark);
+    RecomputeScore(context);
 }
 
 bool OpenGame(GameContext& context, Preferences& preferences, RandomSource& random, int number,

@@ -31,6 +31,9 @@ Preparation PrepareGame(GameContext& context, Preferences& preferences, const Sc
 // deal number in the register again. Prepares the game first when none is prepared.
 Outcome NewGame(GameContext& context, Preferences& preferences, RandomSource& random, int dealMode,
                 const ScreenFacts& screen = {});
+// Deals the number in the register onto the emptied table and puts the game in progress: the
+// part of a new deal between drawing its number and showing it.
+void DealAndStart(GameContext& context, RandomSource& random);
 // Switches to game number (and player) and deals it. False when nothing was done (the same
 // game and player are in progress, or the player kept the game in progress).
 bool OpenGame(GameContext& context, Preferences& preferences, RandomSource& random, int number,

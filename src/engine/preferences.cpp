@@ -116,6 +116,7 @@ constexpr KeyEntry kKeys[] = {
     {P, "Undo_Enabled", "0", Text, reg::UndoSetting},
     {P, "AutoPlay_All_Games", "1"},
     {P, "AutoPlay", "Y"},
+    {P, "Winnable_Deals_Only", "N"},
     {P, "HighLights_Foundations_Mark", "0"},
     {P, "HighLights_Foundations_Color", "0"},
     {P, "Cursor", "10", Number, reg::CursorSet},

@@ -76,6 +76,9 @@ public:
     virtual void Beep() = 0;
     // Waits; with pumping, pending window events are handled meanwhile.
     virtual void Wait(int milliseconds, bool pumping) = 0;
+    // The busy pointer over the program while the engine works for long without waiting, or the
+    // usual pointer again.
+    virtual void ShowBusy(bool /*on*/) {}
     // The winning animation; returns when it has ended or the player stopped it.
     virtual void CelebrateWin() = 0;
     // Opens the game selection dialog (after a won game).

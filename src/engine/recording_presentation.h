@@ -77,6 +77,7 @@ public:
     {
         events.push_back("wait " + std::to_string(milliseconds) + (pumping ? " pumping" : ""));
     }
+    void ShowBusy(bool on) override { events.push_back(on ? "busy" : "not busy"); }
 
     // Every recorded event that starts with prefix.
     std::vector<std::string> EventsStartingWith(std::string_view prefix) const

@@ -111,6 +111,7 @@ CustomizeChoices ReadCustomizeChoices(const Preferences& preferences, const Sess
     // Closing asks unless the setting is "N"; the box shows what closing will do.
     choices.confirmOnExit = IsNot(preferences, "ConfirmQuit", "N");
     choices.statisticsDisabled = mainGame.StatisticsDisabled;
+    choices.winnableDealsOnly = preferences.ReadString(kPreference, "Winnable_Deals_Only") == "Y";
     choices.back = BackNodeInEffect(registers);
     choices.background = BackgroundNodeInEffect(registers);
     choices.plainColour = registers.GetNumber(reg::BackgroundColour, kButtonFaceColour);
@@ -139,6 +140,8 @@ void StoreCustomizeChoices(const CustomizeChoices& choices, Preferences& prefere
     preferences.WriteString(kPreference, "Winning_Animation", YesNo(choices.winningAnimation));
     preferences.WriteString(kPreference, "Disable_Statistics", YesNo(choices.statisticsDisabled));
     mainGame.StatisticsDisabled = choices.statisticsDisabled;
+    // Read at every new deal; nothing else holds it.
+    preferences.WriteString(kPreference, "Winnable_Deals_Only", YesNo(choices.winnableDealsOnly));
 }
 
 }  // namespace marlowe

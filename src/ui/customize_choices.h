@@ -25,6 +25,7 @@ struct CustomizeChoices {
     bool confirmQuitGame = false;
     bool confirmOnExit = false;
     bool statisticsDisabled = false;
+    bool winnableDealsOnly = false;
     // Nothing while the player's own deck or background (or one the trees lack) is in effect
     // and no other was chosen: the OK step then keeps it.
     std::optional<int> back;
@@ -43,8 +44,8 @@ CustomizeChoices ReadCustomizeChoices(const Preferences& preferences, const Sess
                                       const TMainGame& mainGame);
 
 // The OK step: sounds, back, background, fade, toolbar and panels, confirmations, the winning
-// animation and the statistics switch, each written to its preference and its register (or
-// TMainGame word) in that order.
+// animation, the statistics switch and the winnable deals, each written to its preference and
+// its register (or TMainGame word) in that order.
 void StoreCustomizeChoices(const CustomizeChoices& choices, Preferences& preferences, SessionRegisters& registers,
                            TMainGame& mainGame);
 

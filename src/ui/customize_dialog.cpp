@@ -123,8 +123,9 @@ QWidget* TfrmCustomize_Freeware::BuildGeneralPage()
     chkConfirmQuitGame_ = CheckBox("chkConfirmQuitGame", "C&onfirm quit game", page);
     chkConfirmOnExit_ = CheckBox("chkConfirmOnExit", "Confirm on e&xit", page);
     chkDisableStatistics_ = CheckBox("chkDisableStatistics", "Disable stat&istics", page);
+    chkWinnableDeals_ = CheckBox("chkWinnableDeals", "Deal only wi&nnable games", page);
     for (QCheckBox* box : {chkShowTime_, chkShowScore_, chkWinningAnimation_, chkConfirmQuitGame_, chkConfirmOnExit_,
-                           chkDisableStatistics_})
+                           chkDisableStatistics_, chkWinnableDeals_})
         layout->addWidget(box);
     layout->addStretch();
     return page;
@@ -231,6 +232,7 @@ void TfrmCustomize_Freeware::ShowChoices(const CustomizeChoices& choices)
     chkConfirmQuitGame_->setChecked(choices.confirmQuitGame);
     chkConfirmOnExit_->setChecked(choices.confirmOnExit);
     chkDisableStatistics_->setChecked(choices.statisticsDisabled);
+    chkWinnableDeals_->setChecked(choices.winnableDealsOnly);
     chkFadeBackground_->setChecked(choices.fadeBackground);
     chkSoundsEnabled_->setChecked(choices.soundsDisabled);
     plainColour_ = choices.plainColour;
@@ -254,6 +256,7 @@ CustomizeChoices TfrmCustomize_Freeware::Choices() const
     choices.confirmQuitGame = chkConfirmQuitGame_->isChecked();
     choices.confirmOnExit = chkConfirmOnExit_->isChecked();
     choices.statisticsDisabled = chkDisableStatistics_->isChecked();
+    choices.winnableDealsOnly = chkWinnableDeals_->isChecked();
     choices.back = ChoiceOf(trvCardBack_);
     choices.background = ChoiceOf(trvBackGround_);
     choices.plainColour = plainColour_;

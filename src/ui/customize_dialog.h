@@ -1,6 +1,6 @@
 #pragma once
 // "Customize": the modal dialog in which the player switches the toolbar, time, score,
-// confirmation and statistics options, chooses a card back and a background (each with a live
+// confirmation, statistics and winnable-deal options, chooses a card back and a background (each with a live
 // sample) and silences all sounds. OK stores the choices, applies them to the toolbar band at
 // once and redraws the board; Cancel writes nothing.
 
@@ -81,6 +81,7 @@ private:
     QCheckBox* chkConfirmQuitGame_ = nullptr;
     QCheckBox* chkConfirmOnExit_ = nullptr;
     QCheckBox* chkDisableStatistics_ = nullptr;
+    QCheckBox* chkWinnableDeals_ = nullptr;
     QTreeWidget* trvCardBack_ = nullptr;
     QLabel* imgSfondoEsempio2_ = nullptr;
     QLabel* imgDorsoEsempio_ = nullptr;

@@ -24,6 +24,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -83,6 +84,13 @@ MainWindow::MainWindow(TableSession& session) : session_(session)
 
     panels_ = new StatusPanels(session_.modules(), this);
     statusBar()->addWidget(panels_, 1);
+    winnabilityLine_ = new QLabel(this);
+    winnabilityLine_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    // Wide enough for the longest line, so that the panels beside it stay put as it changes.
+    const int longestLine = winnabilityLine_->fontMetrics().horizontalAdvance(tr("This deal can no longer be won"));
+    winnabilityLine_->setMinimumWidth(longestLine + 12);
+    statusBar()->addPermanentWidget(winnabilityLine_);
+    connect(&session_.winnability(), &WinnabilityWatch::LineChanged, winnabilityLine_, &QLabel::setText);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setVisible(session_.context().registers.Get(reg::StatusBar) == "Y");
     tableMenu_ = BuildTableMenu(this, commands_);
@@ -191,6 +199,8 @@ void MainWindow::RefreshCommands()
     c.popGameInformation->setEnabled(game);
     // A new deal shows its zero time at once, not at the next tick.
     TickClock();
+    // Every command and every move on the table ends here: the table may have changed.
+    session_.winnability().Look();
 }
 
 void MainWindow::TickClock()

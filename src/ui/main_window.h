@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the table framed by the menu bar, the toolbar band with the time and score,
-// the status bar with the pile hints and the scroll bar of tall tables. Its commands call the
+// the status bar with the pile hints and whether the deal can be won, and the scroll bar of tall
+// tables. Its commands call the
 // engine's game operations; the table itself is the board widget. It also carries the start and
 // end of a run: the window state restored and saved, the first activation, the close query.
 
@@ -13,6 +14,7 @@
 #include <optional>
 #include <string>
 
+class QLabel;
 class QMenu;
 class QScrollBar;
 
@@ -49,6 +51,8 @@ public:
     BoardWidget* board() const { return board_; }
     ToolBand* toolBand() const { return band_; }
     StatusPanels* statusPanels() const { return panels_; }
+    // The status bar's line that tells whether the deal can still be won.
+    QLabel* winnabilityLine() const { return winnabilityLine_; }
     QScrollBar* scrollBar() const { return scrollBar_; }
     // The help window once a help command has opened it; null before.
     HelpWindow* helpWindow() const { return help_; }
@@ -96,6 +100,7 @@ private:
     QScrollBar* scrollBar_ = nullptr;
     ToolBand* band_ = nullptr;
     StatusPanels* panels_ = nullptr;
+    QLabel* winnabilityLine_ = nullptr;
     PileSizePanels* pileSizes_ = nullptr;
     QMenu* tableMenu_ = nullptr;
     HelpWindow* help_ = nullptr;

@@ -42,6 +42,23 @@ QString MessageText(const std::string& text)
     return QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
+// Where the next action of a winning line points: a drop names its card and target, the stock its
+// top card (none when a click turns the stock over), a click its card. Nothing for a card that lies
+// on no pile.
+std::optional<PointedMove> PointedAction(const GameContext& context, const PlayAction& action)
+{
+    const PileRef stock{PileGroup::StockGroup, kStockSlot};
+    if (action.kind == ActionKind::Stock)
+        return PointedMove{TopElement(context.piles[stock]), stock, std::nullopt};
+    const std::optional<PileRef> from = PileHolding(context, action.card);
+    if (!from)
+        return std::nullopt;
+    PointedMove pointed{action.card, *from, std::nullopt};
+    if (action.kind == ActionKind::Drop)
+        pointed.to = action.target;
+    return pointed;
+}
+
 // The piles a deal fills, in the order the cards are seen to arrive: the stock keeps its cards.
 std::vector<PileRef> DealtPiles(const PileStore& piles)
 {
@@ -54,6 +71,21 @@ std::vector<PileRef> DealtPiles(const PileStore& piles)
 }
 
 }  // namespace
+
+class TableSession::NestedLoop {
+public:
+    explicit NestedLoop(TableSession& session) : session_(session) { ++session_.nestedLoops_; }
+    ~NestedLoop()
+    {
+        if (--session_.nestedLoops_ == 0)
+            session_.winnability_.Look();
+    }
+    NestedLoop(const NestedLoop&) = delete;
+    NestedLoop& operator=(const NestedLoop&) = delete;
+
+private:
+    TableSession& session_;
+};
 
 TableSession::TableSession(std::filesystem::path programFolder, std::filesystem::path dataFolder)
     : context_(*this),
@@ -196,28 +228,33 @@ void TableSession::Repaint(QRect boardArea)
 
 void TableSession::ShowInfo(const std::string& message)
 {
+    const NestedLoop asking(*this);
     QMessageBox::information(QApplication::activeWindow(), kProgramName, MessageText(message));
 }
 
 void TableSession::ShowError(const std::string& title, const std::string& message)
 {
+    const NestedLoop asking(*this);
     QMessageBox::critical(QApplication::activeWindow(), QString::fromStdString(title), MessageText(message));
 }
 
 bool TableSession::Confirm(const std::string& question)
 {
+    const NestedLoop asking(*this);
     return QMessageBox::question(QApplication::activeWindow(), kProgramName, MessageText(question),
                                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 bool TableSession::Ask(const std::string& question)
 {
+    const NestedLoop asking(*this);
     return QMessageBox::question(QApplication::activeWindow(), kProgramName, MessageText(question)) ==
            QMessageBox::Yes;
 }
 
 bool TableSession::ShowAdvice(const std::string& message)
 {
+    const NestedLoop asking(*this);
     QMessageBox box(QMessageBox::Information, QObject::tr("Information"), MessageText(message),
                     QMessageBox::Ok, QApplication::activeWindow());
     auto* dontShow = new QCheckBox(QObject::tr("&Don't show this message box again"));
@@ -261,6 +298,7 @@ void TableSession::DrawTable(bool animateDeal)
     if (view_)
         view_->ShowNow();
     dealing_ = false;
+    winnability_.Look();
 }
 
 bool TableSession::DealAnimated() const
@@ -307,6 +345,7 @@ void TableSession::DrawPile(PileRef pile)
 {
     if (painter_)
         Repaint(painter_->DrawPile(pile));
+    winnability_.Look();
 }
 
 void TableSession::GlideCard(int card, PileRef from, PileRef to)
@@ -379,9 +418,24 @@ void TableSession::Wait(int milliseconds, bool pumping)
     std::optional<InputGate> held;
     if (!pumping)
         held.emplace(InputGate::Mode::Hold);
+    const NestedLoop waiting(*this);
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TableSession::ShowBusy(bool on)
+{
+    // The engine works on without the window's events: what it changes meanwhile is not the
+    // player's table yet. The pointer is put on the screen before the work starts.
+    if (on) {
+        ++nestedLoops_;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    } else {
+        QApplication::restoreOverrideCursor();
+        --nestedLoops_;
+    }
 }
 
 void TableSession::CelebrateWin()
@@ -397,28 +451,41 @@ void TableSession::CelebrateWin()
 
 void TableSession::OpenGameSelection()
 {
+    const NestedLoop choosing(*this);
     if (onOpenGameSelection)
         onOpenGameSelection();
+}
+
+std::optional<PointedMove> TableSession::MoveToPointOut()
+{
+    if (const std::optional<PlayAction> next = winnability_.NextWinningAction())
+        if (std::optional<PointedMove> pointed = PointedAction(context_, *next))
+            return pointed;
+    const std::optional<FoundMove> move = FindLegalMove(context_);
+    const std::optional<PileRef> from = move ? PileHolding(context_, move->card) : std::nullopt;
+    if (!move || !from)
+        return std::nullopt;
+    return PointedMove{move->card, *from, DestinationPile(move->destination)};
 }
 
 void TableSession::PointOutLegalMove()
 {
     if (!painter_)
         return;
-    const std::optional<FoundMove> move = FindLegalMove(context_);
-    const std::optional<PileRef> from = move ? PileHolding(context_, move->card) : std::nullopt;
-    if (!move || !from) {
+    const std::optional<PointedMove> move = MoveToPointOut();
+    if (!move) {
         ShowInfo("There is no legal move.");
         return;
     }
-    const PileRef to = DestinationPile(move->destination);
-    const int target = TopElement(context_.piles[to]);
-    Repaint(painter_->DrawSelectedCard(move->card, *from, true));
+    Repaint(move->card > 0 ? painter_->DrawSelectedCard(move->card, move->from, true)
+                           : painter_->DrawStockButton(move->from, true));
+    const int target = move->to ? TopElement(context_.piles[*move->to]) : 0;
     if (target > 0)
-        Repaint(painter_->DrawSelectedCard(target, to, true));
+        Repaint(painter_->DrawSelectedCard(target, *move->to, true));
     Wait(900, true);
-    Repaint(painter_->DrawPile(*from));
-    Repaint(painter_->DrawPile(to));
+    Repaint(painter_->DrawPile(move->from));
+    if (move->to)
+        Repaint(painter_->DrawPile(*move->to));
 }
 
 }  // namespace marlowe

@@ -18,6 +18,7 @@
 #include "records/game_records.h"
 #include "records/statistics_files.h"
 #include "ui/sound_player.h"
+#include "ui/winnability_watch.h"
 
 #include <QObject>
 #include <QRect>
@@ -30,6 +31,15 @@
 namespace marlowe {
 
 class BoardWidget;
+
+// What "Show a legal move" points at: a card, the pile it lies on and, for a move, the pile it
+// goes to. A click on the empty stock points at the stock with no card.
+struct PointedMove {
+    int card = 0;
+    PileRef from{PileGroup::StockGroup, kStockSlot};
+    std::optional<PileRef> to;
+    bool operator==(const PointedMove&) const = default;
+};
 
 class TableSession : public QObject, public Presentation {
     Q_OBJECT
@@ -69,6 +79,10 @@ public:
     int ScrollPosition() const { return geometry_.scrollOffset; }
     // Keyboard and mouse wait while a new deal is being drawn.
     bool Dealing() const { return dealing_; }
+    // Whether the engine is inside an action that waits or asks: the table may be half changed.
+    bool EngineBusy() const { return dealing_ || nestedLoops_ > 0 || context_.hold.count > 0; }
+    // Whether the deal can still be won, worked out in the background after every change.
+    WinnabilityWatch& winnability() { return winnability_; }
 
     // What the window shows beside the table.
     std::function<void(int score)> onScore;
@@ -100,6 +114,7 @@ public:
     void StopSound() override;
     void Beep() override;
     void Wait(int milliseconds, bool pumping) override;
+    void ShowBusy(bool on) override;
     void CelebrateWin() override;
     void OpenGameSelection() override;
 
@@ -109,6 +124,9 @@ public:
     // "Show a legal move": the card and the pile it may go to are marked for a moment; nothing
     // moves. Without a legal move the player is told so.
     void PointOutLegalMove();
+    // The move it points at: the next action of a winning line when one is known for the table,
+    // else the move finder's move; nothing without a legal move.
+    std::optional<PointedMove> MoveToPointOut();
 
     // Lays the table out for the current game and board size and redraws it all.
     void Relayout();
@@ -121,6 +139,9 @@ private:
     bool DealAnimated() const;
     // The dealt cards glide one by one from the stock to their piles.
     void AnimateDeal();
+    // Counts the engine's waits and questions, which run the window's events meanwhile; when the
+    // last has ended, the winnability watch looks at the table again.
+    class NestedLoop;
 
     GameContext context_;
     Preferences preferences_;
@@ -140,6 +161,8 @@ private:
     QSize boardSize_{1024, 768};
     QSize screenSize_{1920, 1080};
     DisplayFacts display_;
+    int nestedLoops_ = 0;
+    WinnabilityWatch winnability_{context_, [this] { return EngineBusy(); }};
 };
 
 }  // namespace marlowe
