@@ -199,3 +199,46 @@ TEST(SolverWaitingPilesTest, WinsACalculationDealWithinASmallLimit)
 
 } // namespace
 } // namespace marlowe
+
+namespace marlowe {
+namespace {
+
+// Deals once answered "unsolved" by a search that dropped the moves of cards lying in
+// sequence: in a game of single cards such a move uncovers the card beneath.
+TEST(SolverDealsTest, WinsTheBeleagueredCastleDealsOnceCalledLost)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    for (const char* deal : {"5618328839193", "6274643639564"}) {
+        testing::ProtocolGame play(mainGame, 7, deal);
+        ASSERT_TRUE(play.started);
+        const SolveResult result = Solve(play.context(), SolverOptions{200000});
+        ASSERT_EQ(result.verdict, SolveVerdict::Won) << deal << ": " << result.nodes << " positions";
+        for (const auto& action : result.actions)
+            ASSERT_EQ(play.Run(action), "ok") << deal << ": " << action;
+        EXPECT_TRUE(IsGameWon(play.context())) << deal;
+    }
+}
+
+// A stop asked for, or a time limit spent, ends the search as unknown, never as a proof.
+TEST(SolverDealsTest, AStopOrTheClockEndsTheSearchUndecided)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    for (const int game : {2, 19}) { // the card model's search, and the search over whole actions
+        testing::ProtocolGame play(mainGame, game, "1358125880137");
+        ASSERT_TRUE(play.started);
+        std::stop_source stop;
+        stop.request_stop();
+        SolverOptions stopped{100000000};
+        stopped.stop = stop.get_token();
+        const SolveResult result = Solve(play.context(), stopped);
+        EXPECT_EQ(result.verdict, SolveVerdict::Unknown) << game;
+        EXPECT_LT(result.nodes, 2000) << game;
+
+        SolverOptions timed{100000000};
+        timed.timeLimit = std::chrono::milliseconds(1);
+        EXPECT_LT(Solve(play.context(), timed).seconds, 1.0) << game;
+    }
+}
+
+} // namespace
+} // namespace marlowe

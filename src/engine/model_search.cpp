@@ -8,9 +8,6 @@
 #include <memory>
 #include <queue>
 #include <unordered_set>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace marlowe {
 
@@ -20,15 +17,13 @@ namespace {
 // met: one that is lost in a deal is often quick in another, so they take turns with doubling
 // shares. The first scan goes on to the end; the others stop at a cap, so that proving a deal
 // lost costs little more than one scan.
-DistanceWeights kScans[4] = {
+constexpr DistanceWeights kScans[] = {
     {10, 6, 20, 6, 8, 4},
     {10, 6, 8, 6, 8, 4},
     {5, 6, 8, 6, 8, 0},
     {10, 0, 0, 3, 3, 10},
 };
-std::size_t kScanCount = 4;
-long long kSideScanCap = 250000;
-struct Init { Init() { if (const char* e = std::getenv("MWF")) { kScanCount = 0; for (int k = 0; k < 4; ++k) { auto& w = kScans[k]; std::sscanf(e, "%d,%d,%d,%d,%d,%d", &w.off, &w.faceDown, &w.blocking, &w.cellsUsed, &w.pilesUsed, &w.disorder); ++kScanCount; e = std::strchr(e, ';'); if (!e) break; ++e; } } if (const char* c = std::getenv("MWC")) kSideScanCap = std::atoll(c); } } init;
+constexpr long long kSideScanCap = 250000;
 constexpr long long kFirstShare = 2000; // positions each scan stores in the first round
 
 // A position met by a scan: where it came from and by which move.
@@ -143,8 +138,8 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     ModelPosition position = model.Read(context);
     SearchBudget budget(options.timeLimit, options.stop);
     std::vector<std::unique_ptr<Scan>> scans;
-    for (std::size_t k = 0; k < kScanCount; ++k)
-        scans.push_back(std::make_unique<Scan>(model, kScans[k], position));
+    for (const DistanceWeights& weights : kScans)
+        scans.push_back(std::make_unique<Scan>(model, weights, position));
     // Positions stored by every scan, the start counted once; a side scan at its cap is dropped.
     long long spent = 1;
     std::vector<std::vector<ModelMove>> lines;
