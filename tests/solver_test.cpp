@@ -2,6 +2,8 @@
 // searches over.
 
 #include "engine/action_search.h"
+#include "engine/cards.h"
+#include "engine/move_finder.h"
 #include "engine/game_won.h"
 #include "engine/pile_text.h"
 #include "engine/play_actions.h"
@@ -238,6 +240,34 @@ TEST(SolverDealsTest, AStopOrTheClockEndsTheSearchUndecided)
         timed.timeLimit = std::chrono::milliseconds(1);
         EXPECT_LT(Solve(play.context(), timed).seconds, 1.0) << game;
     }
+}
+
+} // namespace
+} // namespace marlowe
+
+namespace marlowe {
+namespace {
+
+// In Beleaguered Castle cards move alone: a card lying in sequence on the one under it still
+// frees that card when it moves, so the hint offers it where nothing else moves.
+TEST(MoveFinderTest, ACardInSequenceMovesWhereCardsMoveAlone)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 7, "0000000000001");
+    ASSERT_TRUE(play.started);
+    auto& piles = play.context().piles;
+    piles.Clear();
+    piles.foundations[0] = CodeText(CardCode(Hearts, Ace));
+    piles.tableaus[0] = PileTextOf({CardCode(Spades, 9), CardCode(Hearts, 3), CardCode(Spades, 5), CardCode(Hearts, 4)});
+    piles.tableaus[1] = CodeText(CardCode(Clubs, 5));
+    const int blockers[] = {CardCode(Diamonds, King), CardCode(Diamonds, Jack), CardCode(Diamonds, 9),
+                            CardCode(Diamonds, 7),    CardCode(Clubs, King),    CardCode(Clubs, Jack)};
+    for (int k = 2; k < 8; ++k) // none of them goes on another
+        piles.tableaus[static_cast<std::size_t>(k)] = CodeText(blockers[k - 2]);
+    const auto move = FindLegalMove(play.context());
+    ASSERT_TRUE(move);
+    EXPECT_EQ(move->card, CardCode(Hearts, 4));
+    EXPECT_EQ(PileCellName(DestinationCell(move->destination)), "Fila2");
 }
 
 } // namespace

@@ -109,14 +109,20 @@ bool UncoversProgress(GameContext& context, const Pick& pick)
     return FoundationsTake(context, below);
 }
 
-// The pick already lies in sequence on the card under it: moving it elsewhere only shifts it.
+// The pick already lies in sequence on the card under it, and that card could be picked with
+// it: moving the pick elsewhere only shifts it. Where cards move alone (or the longer run is
+// past the pick rule), the move frees the card under it and is a move like any other.
 bool RestsInSequence(GameContext& context, const Pick& pick)
 {
     const int below = CardBelow(context, pick);
     if (below <= 0 || context.cards.IsFaceDown(below))
         return false;
-    const LiftedRun lifted(context, pick.pile, pick.at);
-    return CanPlayOnTableau(context, pick.pile.slot, pick.card, pick.count);
+    {
+        const LiftedRun lifted(context, pick.pile, pick.at);
+        if (!CanPlayOnTableau(context, pick.pile.slot, pick.card, pick.count))
+            return false;
+    }
+    return IsRunMovable(context, below, pick.pile.slot) && RunRuleAllows(context, below, false);
 }
 
 // A move into a cell: progress when the card joins its row's settled run, none when it leaves one.

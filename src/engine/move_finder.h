@@ -36,7 +36,8 @@ MoveBand BandOfMove(GameContext& context, PileRef pile, int card, const DropCand
 // move that empties a tableau pile; a waste or reserve card brought to the tableau; other
 // tableau moves; moves to a reserve or the waste. Moves that change nothing of substance are
 // never offered: a whole pile onto an empty pile, a run that already lies in sequence on the
-// card under it carried to a like place, a card from one reserve to another. Ties go to the
+// card under it (and could be picked with it) carried to a like place, a card from one reserve
+// to another. Ties go to the
 // first found, so the answer is deterministic. Nothing when no card can move. The table is
 // looked at with cards lifted temporarily and is left exactly as it was.
 std::optional<FoundMove> FindLegalMove(GameContext& context);
