@@ -297,28 +297,8 @@ CardModel::Room CardModel::RoomIn(const ModelPosition& p) const
 bool CardModel::MayPickRun(const ModelPosition& p, int pile, int count, bool ontoEmptyTableau, const Room& room) const
 {
     const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(pile)] - count)]);
-    switch (pickRule_) {
-    case pick::Any: return true;
-    case pick::SingleOrRunOnKing: return count == 1 || rank_[static_cast<std::size_t>(card)] == King;
-    case pick::SingleOrWholePile: return count == 1 || count == Size(p, pile);
-    default: break;
-    }
-    const int emptyTableaus = room.emptyTableaus;
-    const int emptyReserves = room.emptyReserves;
-    switch (pickRule_) {
-    case pick::ByEmptyPiles:
-        if (emptyTableaus == 0)
-            return count <= emptyReserves + 1;
-        return count <= emptyReserves + emptyTableaus + (ontoEmptyTableau ? 0 : 1);
-    case pick::ByEmptyPilesStrict:
-        if (emptyTableaus == 0)
-            return count <= emptyReserves + 1;
-        return count <= emptyReserves + emptyTableaus;
-    default:
-        if (pickRule_ >= 0)
-            return count <= pickRule_;
-        return count <= (emptyTableaus == 0 ? 1 : emptyTableaus);
-    }
+    return PickRuleAllows(pickRule_, {count, rank_[static_cast<std::size_t>(card)] == King, count == Size(p, pile)},
+                          {room.emptyTableaus, room.emptyReserves, ontoEmptyTableau});
 }
 
 // Whether each of the top count cards of the pile lies in sequence on the one below it.

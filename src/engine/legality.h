@@ -60,6 +60,21 @@ bool IsRunMovable(const GameContext& context, int card, int tableau);
 // Whether the run rule of the tableau (RuleVector[14]) lets the card be picked with the cards
 // on it; emptyTableauTarget asks for a move onto an empty tableau pile.
 bool RunRuleAllows(const GameContext& context, int card, bool emptyTableauTarget);
+// The cards a pick would take, as the pick rules count them.
+struct RunToPick {
+    int count = 1;          // the card and the cards on it
+    bool onKing = false;    // the card at the run's bottom is a King
+    bool wholePile = false; // the run is its whole pile
+};
+// The empty piles that let longer runs move, and whether the run goes onto one of them.
+struct PickRoom {
+    int emptyTableaus = 0;
+    int emptyReserves = 0;
+    bool ontoEmptyTableau = false;
+};
+// The pick rules that count: whether the run may be picked with the room there is. The rules
+// that look at the table itself (-15, -16) are RunRuleAllows's alone.
+bool PickRuleAllows(int pickRule, const RunToPick& run, const PickRoom& room);
 // A card at the open edge of its half-row of ten tableau piles, or of the reserves.
 bool IsEdgeFree(const GameContext& context, int card);
 

@@ -115,38 +115,44 @@ bool IsRunMovable(const GameContext& context, int card, int tableau)
     return !where || RunInSequence(context, *where, tableau, code);
 }
 
-bool RunRuleAllows(const GameContext& context, int card, bool emptyTableauTarget)
+bool PickRuleAllows(int pickRule, const RunToPick& run, const PickRoom& room)
 {
-    const auto where = FindCardInPile(context, card);
-    // In a row of cells the cards to the right of a card are its neighbours, not on it.
-    const bool alone = !where || (where->tableau >= 0 && TableauCellsArePlaces(context));
-    const int n = alone ? 1 : where->RunLength();
-    const int pickRule = context.rules[rule::TableauPickRule];
+    const int n = run.count;
     switch (pickRule) {
     case pick::Any: return true;
-    case pick::SingleOrRunOnKing: return CardRank(card) == King || n == 1;
-    case pick::SingleOrWholePile: return n == 1 || (where && where->at == 0);
-    case pick::SpecialTest: return SpecialRunTest(context, where);
-    case pick::BorderedByGaps: return !where || BorderedByGaps(*where);
+    case pick::SingleOrRunOnKing: return run.onKing || n == 1;
+    case pick::SingleOrWholePile: return n == 1 || run.wholePile;
     case pick::SinglesWithDraw: return n == 1;
-    default: break;
-    }
-    const int emptyTableaus = EmptyPiles(context, PileGroup::Tableaus);
-    const int emptyReserves = EmptyPiles(context, PileGroup::Reserves);
-    switch (pickRule) {
     case pick::ByEmptyPiles:
-        if (emptyTableaus == 0)
-            return n <= emptyReserves + 1;
-        return n <= emptyReserves + emptyTableaus + (emptyTableauTarget ? 0 : 1);
+        if (room.emptyTableaus == 0)
+            return n <= room.emptyReserves + 1;
+        return n <= room.emptyReserves + room.emptyTableaus + (room.ontoEmptyTableau ? 0 : 1);
     case pick::ByEmptyPilesStrict:
-        if (emptyTableaus == 0)
-            return n <= emptyReserves + 1;
-        return n <= emptyReserves + emptyTableaus;
+        if (room.emptyTableaus == 0)
+            return n <= room.emptyReserves + 1;
+        return n <= room.emptyReserves + room.emptyTableaus;
     default:
         if (pickRule >= 0)
             return n <= pickRule;
-        return n <= (emptyTableaus == 0 ? 1 : emptyTableaus);
+        return n <= (room.emptyTableaus == 0 ? 1 : room.emptyTableaus);
     }
+}
+
+bool RunRuleAllows(const GameContext& context, int card, bool emptyTableauTarget)
+{
+    const auto where = FindCardInPile(context, card);
+    const int pickRule = context.rules[rule::TableauPickRule];
+    switch (pickRule) {
+    case pick::SpecialTest: return SpecialRunTest(context, where);
+    case pick::BorderedByGaps: return !where || BorderedByGaps(*where);
+    default: break;
+    }
+    // In a row of cells the cards to the right of a card are its neighbours, not on it.
+    const bool alone = !where || (where->tableau >= 0 && TableauCellsArePlaces(context));
+    const RunToPick run{alone ? 1 : where->RunLength(), CardRank(card) == King, where && where->at == 0};
+    const PickRoom room{EmptyPiles(context, PileGroup::Tableaus), EmptyPiles(context, PileGroup::Reserves),
+                        emptyTableauTarget};
+    return PickRuleAllows(pickRule, run, room);
 }
 
 } // namespace marlowe
