@@ -23,7 +23,7 @@ constexpr DistanceWeights kScans[] = {
     {5, 6, 8, 6, 8, 0},
     {10, 0, 0, 3, 3, 10},
 };
-constexpr long long kSideScanCap = 250000;
+constexpr long long kSideScanCap = 100000;
 constexpr long long kFirstShare = 2000; // positions each scan stores in the first round
 
 // A position met by a scan: where it came from and by which move.
