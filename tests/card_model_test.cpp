@@ -56,9 +56,14 @@ void WalkAndCompare(const TMainGame& mainGame, int game, const std::string& deal
             return;
         model->Moves(position, moves);
         std::set<std::uint64_t> reached;
+        PileHashes hashes{};
+        model->HashPiles(position, hashes, kAllPiles);
         for (const ModelMove& move : moves) {
             ModelPosition predicted = position;
-            model->Apply(predicted, move);
+            PileHashes updated = hashes;
+            model->HashPiles(predicted, updated, model->Apply(predicted, move));
+            ASSERT_EQ(model->KeyOf(predicted, updated), model->Key(predicted))
+                << "game " << game << ": a pile the move changed was not named";
             reached.insert(model->Key(predicted));
             GameContext engine = context;
             const std::vector<PlayAction> actions = model->ActionsOf(position, move);

@@ -238,6 +238,26 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
                         feeders.push_back(card);
                 }
     }
+    // Piles of one role and one set of rules, next to each other: their order does not count.
+    for (int pile = 0; pile < model.pileCount_;) {
+        const Pile& first = model.piles_[static_cast<std::size_t>(pile)];
+        const bool interchangeable = first.role == Role::Tableau || first.role == Role::Reserve || first.role == Role::Foundation;
+        int last = pile + 1;
+        while (interchangeable && last < model.pileCount_ && model.piles_[static_cast<std::size_t>(last)].role == first.role &&
+               model.piles_[static_cast<std::size_t>(last)].rulesClass == first.rulesClass &&
+               model.sequenceClassOf_[static_cast<std::size_t>(last)] == model.sequenceClassOf_[static_cast<std::size_t>(pile)])
+            ++last;
+        model.alikeGroups_.push_back({pile, last, static_cast<std::uint64_t>(first.role)});
+        pile = last;
+    }
+    for (std::size_t rulesClass = 0; rulesClass < model.accepts_.size(); ++rulesClass)
+        for (int top = 0; top < codes; ++top) {
+            CardMask mask{};
+            for (int card = 1; card < codes; ++card)
+                if (model.AcceptsPair(static_cast<int>(rulesClass), top, card))
+                    mask[static_cast<std::size_t>((card - 1) / 64)] |= std::uint64_t{1} << ((card - 1) % 64);
+            model.acceptMask_.push_back(mask);
+        }
     for (std::size_t i = 0; i < model.cardHash_.size(); ++i)
         model.cardHash_[i] = Mix(i * 0x9e3779b97f4a7c15ull + 12345);
     for (int code = 1; code < codes; ++code) {
@@ -293,6 +313,32 @@ CardModel::Room CardModel::RoomIn(const ModelPosition& p) const
     return room;
 }
 
+// The clicks change only the stock and the waste, whose takers are never asked for a card of
+// their own: the takers of the position stand for every position the clicks reach.
+CardModel::Takers CardModel::TakersIn(const ModelPosition& p) const
+{
+    Takers takers{};
+    for (int pile = 0; pile < pileCount_; ++pile) {
+        const Pile& target = piles_[static_cast<std::size_t>(pile)];
+        const std::uint8_t top = static_cast<std::uint8_t>(Top(p, pile));
+        CardMask& mask = takers[static_cast<std::size_t>(pile)];
+        switch (target.role) {
+        case Role::Foundation:
+        case Role::Tableau:
+            if (!FaceDown(top))
+                mask = acceptMask_[static_cast<std::size_t>(target.rulesClass * (maxCode_ + 1) + CodeOf(top))];
+            break;
+        case Role::Reserve:
+            if (top == 0 && target.rulesClass == 1)
+                mask = {~0ull, ~0ull};
+            break;
+        case Role::Waste: mask = {~0ull, ~0ull}; break;
+        case Role::Stock: break;
+        }
+    }
+    return takers;
+}
+
 // The pick rule of the tableau for the top count cards of a pile.
 bool CardModel::MayPickRun(const ModelPosition& p, int pile, int count, bool ontoEmptyTableau, const Room& room) const
 {
@@ -333,7 +379,10 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
             return false;
         if (count == 1)
             return true;
-        if (!RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(to)]))
+        // The run's order was tested by the rules of its own pile when it was picked; a pile
+        // of other rules tests it again.
+        if (sequenceClassOf_[static_cast<std::size_t>(to)] != sequenceClassOf_[static_cast<std::size_t>(from)] &&
+            !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(to)]))
             return false;
         return pickRule_ != pick::ByEmptyPiles || top != 0 || MayPickRun(p, from, count, true, room);
     case Role::Reserve: return count == 1 && top == 0 && target.rulesClass == 1;
@@ -352,10 +401,12 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
 {
     moves.clear();
     const Room room = RoomIn(p);
+    const Takers takers = TakersIn(p);
     const auto addDrops = [&](int from, int count) {
+        const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)]);
         // Only a tableau pile takes more than one card at a time.
         for (int to = count > 1 ? firstTableau_ : 0; to < (count > 1 ? endTableau_ : pileCount_); ++to)
-            if (to != from && CanMove(p, from, to, count, room))
+            if (to != from && MayTake(takers, to, card) && CanMove(p, from, to, count, room))
                 moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
                                  static_cast<std::uint8_t>(count)});
     };
@@ -395,13 +446,14 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
             moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(waste_), 1});
         return;
     }
-    AddWastePlays(p, room, moves);
+    AddWastePlays(p, room, takers, moves);
 }
 
 // The plays of every card the stock's clicks can bring to the waste's top, each after the
 // fewest clicks that show it, until the stock and waste come round to a split already seen or
 // the clicks run out.
-void CardModel::AddWastePlays(const ModelPosition& p, const Room& room, std::vector<ModelMove>& moves) const
+void CardModel::AddWastePlays(const ModelPosition& p, const Room& room, const Takers& takers,
+                              std::vector<ModelMove>& moves) const
 {
     ModelPosition turned = p;
     std::array<bool, kModelCardSlots + 1> shown{};
@@ -411,7 +463,7 @@ void CardModel::AddWastePlays(const ModelPosition& p, const Room& room, std::vec
         if (top != 0 && !shown[static_cast<std::size_t>(top)]) {
             shown[static_cast<std::size_t>(top)] = true;
             for (int to = 0; to < pileCount_; ++to)
-                if (to != waste_ && CanMove(turned, waste_, to, 1, room))
+                if (to != waste_ && MayTake(takers, to, top) && CanMove(turned, waste_, to, 1, room))
                     moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(waste_), static_cast<std::uint8_t>(to),
                                      1, static_cast<std::uint8_t>(clicks)});
         }
@@ -450,10 +502,12 @@ void CardModel::Shift(ModelPosition& p, int from, int count, int to) const
         p.cards[static_cast<std::size_t>(at)] &= static_cast<std::uint8_t>(~kFaceDownBit);
 }
 
-void CardModel::TurnUpTop(ModelPosition& p, int pile) const
+bool CardModel::TurnUpTop(ModelPosition& p, int pile) const
 {
-    if (Size(p, pile) > 0)
-        p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(pile)] - 1)] &= static_cast<std::uint8_t>(~kFaceDownBit);
+    if (Size(p, pile) == 0 || !FaceDown(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(pile)] - 1)]))
+        return false;
+    p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(pile)] - 1)] &= static_cast<std::uint8_t>(~kFaceDownBit);
+    return true;
 }
 
 // A click on the stock: the next cards onto the waste, or, on an empty stock, the waste taken
@@ -474,39 +528,54 @@ void CardModel::ClickStock(ModelPosition& p) const
 }
 
 // The fill of empty tableau piles from the reserve's top card, pile by pile.
-void CardModel::FillFromReserve(ModelPosition& p) const
+PileSet CardModel::FillFromReserve(ModelPosition& p) const
 {
+    PileSet filled = 0;
     for (int pile = 0; pile < pileCount_; ++pile) {
         if (piles_[static_cast<std::size_t>(pile)].role != Role::Tableau || Size(p, pile) > 0)
             continue;
         for (int reserve = 0; reserve < pileCount_; ++reserve)
             if (piles_[static_cast<std::size_t>(reserve)].role == Role::Reserve) {
-                if (Size(p, reserve) > 0)
+                if (Size(p, reserve) > 0) {
                     Shift(p, reserve, 1, pile);
+                    filled |= PileBit(reserve) | PileBit(pile);
+                }
                 break;
             }
     }
+    return filled;
 }
 
-void CardModel::Apply(ModelPosition& p, const ModelMove& move) const
+PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
 {
+    PileSet changed = 0;
     switch (move.kind) {
     case ModelMove::Kind::Cards: {
         for (int click = 0; click < move.clicks; ++click)
             ClickStock(p);
+        if (move.clicks > 0)
+            changed |= PileBit(stock_) | PileBit(waste_);
         Shift(p, move.from, move.count, move.to);
+        changed |= PileBit(move.from) | PileBit(move.to);
         const bool fromTableau = piles_[move.from].role == Role::Tableau;
         if (autoTurnUp_ && (fromTableau || move.count > 1))
             for (int pile = 0; pile < pileCount_; ++pile)
-                if (piles_[static_cast<std::size_t>(pile)].role == Role::Tableau)
-                    TurnUpTop(p, pile);
+                if (piles_[static_cast<std::size_t>(pile)].role == Role::Tableau && TurnUpTop(p, pile))
+                    changed |= PileBit(pile);
         break;
     }
-    case ModelMove::Kind::Stock: ClickStock(p); break;
-    case ModelMove::Kind::TurnUp: TurnUpTop(p, move.from); break;
+    case ModelMove::Kind::Stock:
+        ClickStock(p);
+        changed |= PileBit(stock_) | PileBit(waste_);
+        break;
+    case ModelMove::Kind::TurnUp:
+        TurnUpTop(p, move.from);
+        changed |= PileBit(move.from);
+        break;
     }
     if (fillFromReserve_)
-        FillFromReserve(p);
+        changed |= FillFromReserve(p);
+    return changed;
 }
 
 bool CardModel::IsWon(const ModelPosition& p) const
@@ -542,45 +611,56 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
     return true;
 }
 
-std::uint64_t CardModel::Key(const ModelPosition& p) const
+void CardModel::HashPiles(const ModelPosition& p, PileHashes& hashes, PileSet which) const
 {
-    // Each pile hashed alone; the hashes of alike piles (same role and class) are sorted, so
-    // their order does not count. The stock and the waste keep their order.
-    std::array<std::uint64_t, kModelPileSlots> pileHash{};
     for (int pile = 0; pile < pileCount_; ++pile) {
+        if ((which & PileBit(pile)) == 0)
+            continue;
         std::uint64_t h = 0x243f6a8885a308d3ull;
         // Golf's waste is never played from: only its top card counts.
         const int begin = golf_ && pile == waste_ ? std::max(Begin(p, pile), p.end[static_cast<std::size_t>(pile)] - 1) : Begin(p, pile);
         for (int at = begin; at < p.end[static_cast<std::size_t>(pile)]; ++at)
             h = (h ^ cardHash_[p.cards[static_cast<std::size_t>(at)]]) * 0x100000001b3ull;
-        pileHash[static_cast<std::size_t>(pile)] = Mix(h);
+        hashes[static_cast<std::size_t>(pile)] = Mix(h);
     }
-    if (splitIsFree_) {
+    if (splitIsFree_ && (which & (PileBit(stock_) | PileBit(waste_))) != 0) {
         // Stock and waste as the one cycle the clicks run through, wherever it is split now.
         std::uint64_t h = 0x452821e638d01377ull;
         for (int at = Begin(p, waste_); at < p.end[static_cast<std::size_t>(waste_)]; ++at)
             h = (h ^ cardHash_[CodeOf(p.cards[static_cast<std::size_t>(at)])]) * 0x100000001b3ull;
         for (int at = p.end[static_cast<std::size_t>(stock_)] - 1; at >= Begin(p, stock_); --at)
             h = (h ^ cardHash_[CodeOf(p.cards[static_cast<std::size_t>(at)])]) * 0x100000001b3ull;
-        pileHash[static_cast<std::size_t>(stock_)] = Mix(h);
-        pileHash[static_cast<std::size_t>(waste_)] = 0;
+        hashes[static_cast<std::size_t>(stock_)] = Mix(h);
+        hashes[static_cast<std::size_t>(waste_)] = 0;
     }
+}
+
+std::uint64_t CardModel::KeyOf(const ModelPosition& p, const PileHashes& pileHashes) const
+{
+    // The hashes of alike piles are sorted, so their order does not count. The stock and the
+    // waste keep their order.
     std::uint64_t key = Mix(p.redeals + 0x13198a2e03707344ull);
-    int pile = 0;
-    while (pile < pileCount_) {
-        int last = pile + 1;
-        const Pile& first = piles_[static_cast<std::size_t>(pile)];
-        const bool interchangeable = first.role == Role::Tableau || first.role == Role::Reserve || first.role == Role::Foundation;
-        while (interchangeable && last < pileCount_ && piles_[static_cast<std::size_t>(last)].role == first.role &&
-               piles_[static_cast<std::size_t>(last)].rulesClass == first.rulesClass &&
-               sequenceClassOf_[static_cast<std::size_t>(last)] == sequenceClassOf_[static_cast<std::size_t>(pile)])
-            ++last;
-        std::sort(pileHash.begin() + pile, pileHash.begin() + last);
-        for (int q = pile; q < last; ++q)
-            key = Mix(key ^ pileHash[static_cast<std::size_t>(q)]) + static_cast<std::uint64_t>(first.role);
-        pile = last;
+    for (const AlikePiles& group : alikeGroups_) {
+        std::array<std::uint64_t, kModelPileSlots> sorted;
+        const int count = group.end - group.begin;
+        for (int k = 0; k < count; ++k) { // a few piles: sorted by insertion
+            const std::uint64_t h = pileHashes[static_cast<std::size_t>(group.begin + k)];
+            int at = k;
+            for (; at > 0 && sorted[static_cast<std::size_t>(at - 1)] > h; --at)
+                sorted[static_cast<std::size_t>(at)] = sorted[static_cast<std::size_t>(at - 1)];
+            sorted[static_cast<std::size_t>(at)] = h;
+        }
+        for (int k = 0; k < count; ++k)
+            key = Mix(key ^ sorted[static_cast<std::size_t>(k)]) + group.salt;
     }
     return key;
+}
+
+std::uint64_t CardModel::Key(const ModelPosition& p) const
+{
+    PileHashes hashes{};
+    HashPiles(p, hashes, kAllPiles);
+    return KeyOf(p, hashes);
 }
 
 void CardModel::Pack(const ModelPosition& p, std::uint8_t* out) const

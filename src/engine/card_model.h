@@ -45,6 +45,13 @@ struct ModelMove {
     std::uint8_t clicks = 0;
 };
 
+// Piles of the model as bits, pile p as bit p.
+using PileSet = std::uint64_t;
+inline constexpr PileSet kAllPiles = ~PileSet{0};
+constexpr PileSet PileBit(int pile) { return PileSet{1} << pile; }
+// A hash of each pile's cards, from which a position's key is made.
+using PileHashes = std::array<std::uint64_t, kModelPileSlots>;
+
 struct DistanceWeights {
     int off, faceDown, blocking, cellsUsed, pilesUsed, disorder;
 };
@@ -65,8 +72,8 @@ public:
     // which card shows and may as well come just before the card is played.
     void Moves(const ModelPosition& position, std::vector<ModelMove>& moves) const;
     // Carries the move out, with what follows it by the game's rules (a face-down card turned
-    // up, an empty pile filled from the reserve).
-    void Apply(ModelPosition& position, const ModelMove& move) const;
+    // up, an empty pile filled from the reserve). Answers the piles whose cards changed.
+    PileSet Apply(ModelPosition& position, const ModelMove& move) const;
     bool IsWon(const ModelPosition& position) const;
 
     // A card that may go to a foundation and never be wanted back: every card that could be
@@ -77,6 +84,10 @@ public:
     // A key of the position in which piles that play alike are unordered, so that tables
     // differing only by which of two alike piles holds what meet as one.
     std::uint64_t Key(const ModelPosition& position) const;
+    // The same key made from the hashes of the piles: a child of a position needs only the
+    // piles its move changed hashed again.
+    void HashPiles(const ModelPosition& position, PileHashes& hashes, PileSet which) const;
+    std::uint64_t KeyOf(const ModelPosition& position, const PileHashes& hashes) const;
     // The position as bytes of a fixed length (PackedSize), and back.
     std::size_t PackedSize() const { return static_cast<std::size_t>(cardCount_ + pileCount_ + 1); }
     void Pack(const ModelPosition& position, std::uint8_t* out) const;
@@ -112,14 +123,22 @@ private:
     Room RoomIn(const ModelPosition& p) const;
     int Top(const ModelPosition& p, int pile) const;
     bool CanMove(const ModelPosition& p, int from, int to, int count, const Room& room) const;
+    // The cards each pile may take by its top card: a quick no before the full test.
+    using CardMask = std::array<std::uint64_t, 2>; // card code c as bit c - 1
+    using Takers = std::array<CardMask, kModelPileSlots>;
+    Takers TakersIn(const ModelPosition& p) const;
+    static bool MayTake(const Takers& takers, int pile, int card)
+    {
+        return (takers[static_cast<std::size_t>(pile)][static_cast<std::size_t>((card - 1) / 64)] >> ((card - 1) % 64) & 1) != 0;
+    }
     bool MayPickRun(const ModelPosition& p, int pile, int count, bool ontoEmptyTableau, const Room& room) const;
     bool RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass) const;
     void Shift(ModelPosition& p, int from, int count, int to) const;
-    void TurnUpTop(ModelPosition& p, int pile) const;
+    bool TurnUpTop(ModelPosition& p, int pile) const;
     void ClickStock(ModelPosition& p) const;
     bool MayClickStock(const ModelPosition& p) const;
-    void AddWastePlays(const ModelPosition& p, const Room& room, std::vector<ModelMove>& moves) const;
-    void FillFromReserve(ModelPosition& p) const;
+    void AddWastePlays(const ModelPosition& p, const Room& room, const Takers& takers, std::vector<ModelMove>& moves) const;
+    PileSet FillFromReserve(ModelPosition& p) const;
 
     std::vector<Pile> piles_;
     int pileCount_ = 0;
@@ -143,6 +162,12 @@ private:
     // every rules class of foundation and tableau; sequence_[class][below][above] the run test.
     std::vector<std::vector<std::uint8_t>> accepts_;
     std::vector<std::vector<std::uint8_t>> sequence_;
+    struct AlikePiles {
+        int begin, end;     // piles [begin, end)
+        std::uint64_t salt; // keeps groups of different roles apart in the key
+    };
+    std::vector<AlikePiles> alikeGroups_;
+    std::vector<CardMask> acceptMask_; // [class * (maxCode + 1) + top]: the cards accepts_ lets on top
     std::vector<int> sequenceClassOf_; // per pile, the class of its run test (-1: any run)
     bool AcceptsPair(int rulesClass, int top, int card) const
     {

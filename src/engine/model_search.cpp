@@ -63,6 +63,7 @@ public:
     State Advance(long long stored, SearchBudget& budget)
     {
         ModelPosition position;
+        PileHashes hashes{};
         std::vector<ModelMove> moves;
         while (state_ == State::Searching && Stored() < stored && !budget.Spent()) {
             if (waiting_.empty()) {
@@ -72,6 +73,7 @@ public:
             const Waiting next = waiting_.top();
             waiting_.pop();
             model_.Unpack(&packed_[next.node * size_], position);
+            model_.HashPiles(position, hashes, kAllPiles);
             model_.Moves(position, moves);
             const auto safe = std::find_if(moves.begin(), moves.end(),
                                            [&](const ModelMove& move) { return model_.IsSafeHomeMove(position, move); });
@@ -83,8 +85,10 @@ public:
                     break;
                 }
                 ModelPosition child = position;
-                model_.Apply(child, move);
-                if (!seen_.insert(model_.Key(child)).second)
+                const PileSet changed = model_.Apply(child, move);
+                PileHashes childHashes = hashes;
+                model_.HashPiles(child, childHashes, changed);
+                if (!seen_.insert(model_.KeyOf(child, childHashes)).second)
                     continue;
                 const auto index = static_cast<std::uint32_t>(visits_.size());
                 Store(child, {next.node, move});
