@@ -144,7 +144,6 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.fullCount_ = rules[rule::FoundationFullCount];
     model.stockFaceDown_ = rules[rule::StockFaceDown] != 0;
     model.fillFromReserve_ = rules[rule::EmptyTableauFill] == 1;
-    model.splitIsFree_ = !model.golf_ && model.drawCount_ == 1 && model.passes_ == -1;
     model.reservePicked_ = rules[rule::ReservePickRule] != pick::NeverFromReserve;
     model.autoTurnUp_ = TurnsExposedCardsFaceUp(context.registers) && rules[rule::AutoFaceUp] != 0;
 
@@ -222,6 +221,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         addPile(Role::Reserve, {PileGroup::Reserves, r});
     if (model.pileCount_ > kModelPileSlots)
         return std::nullopt;
+    model.passesUnlimited_ = !model.golf_ && model.stock_ >= 0 && model.passes_ == -1;
 
     // The cards some pile lets onto each card: while one of them is off the foundations, the
     // card may still be wanted where it lies.
@@ -477,6 +477,17 @@ void CardModel::AddWastePlays(const ModelPosition& p, const Room& room, const Ta
     }
 }
 
+// With passes unlimited, the clicks come round to the same splits of stock and waste for ever:
+// after a waste turned over, one after every click's cards until the stock is spent, and the
+// spent stock itself. Positions at two of those splits reach each other by clicks alone, so
+// they are one position; so is an untouched stock, one click short of them. Any other split
+// is left behind by the first turn of the waste.
+bool CardModel::SplitInCycle(const ModelPosition& p) const
+{
+    const int waste = Size(p, waste_);
+    return waste == 0 || waste % drawCount_ == 0 || Size(p, stock_) == 0;
+}
+
 bool CardModel::MayClickStock(const ModelPosition& p) const
 {
     return Size(p, stock_) > 0 || (!golf_ && Size(p, waste_) >= 2 && (passes_ == -1 || p.redeals < passes_));
@@ -613,6 +624,10 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
 
 void CardModel::HashPiles(const ModelPosition& p, PileHashes& hashes, PileSet which) const
 {
+    // The stock and the waste are hashed together or apart by where they are split: both or neither.
+    const PileSet stockGroup = stock_ >= 0 ? PileBit(stock_) | PileBit(waste_) : 0;
+    if ((which & stockGroup) != 0)
+        which |= stockGroup;
     for (int pile = 0; pile < pileCount_; ++pile) {
         if ((which & PileBit(pile)) == 0)
             continue;
@@ -623,7 +638,7 @@ void CardModel::HashPiles(const ModelPosition& p, PileHashes& hashes, PileSet wh
             h = (h ^ cardHash_[p.cards[static_cast<std::size_t>(at)]]) * 0x100000001b3ull;
         hashes[static_cast<std::size_t>(pile)] = Mix(h);
     }
-    if (splitIsFree_ && (which & (PileBit(stock_) | PileBit(waste_))) != 0) {
+    if (passesUnlimited_ && (which & stockGroup) != 0 && SplitInCycle(p)) {
         // Stock and waste as the one cycle the clicks run through, wherever it is split now.
         std::uint64_t h = 0x452821e638d01377ull;
         for (int at = Begin(p, waste_); at < p.end[static_cast<std::size_t>(waste_)]; ++at)

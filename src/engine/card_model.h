@@ -82,7 +82,8 @@ public:
     bool IsFoundationMove(const ModelMove& move) const;
 
     // A key of the position in which piles that play alike are unordered, so that tables
-    // differing only by which of two alike piles holds what meet as one.
+    // differing only by which of two alike piles holds what meet as one; and, where passes are
+    // unlimited, splits of the stock and waste that clicks alone lead between are one.
     std::uint64_t Key(const ModelPosition& position) const;
     // The same key made from the hashes of the piles: a child of a position needs only the
     // piles its move changed hashed again.
@@ -137,6 +138,7 @@ private:
     bool TurnUpTop(ModelPosition& p, int pile) const;
     void ClickStock(ModelPosition& p) const;
     bool MayClickStock(const ModelPosition& p) const;
+    bool SplitInCycle(const ModelPosition& p) const;
     void AddWastePlays(const ModelPosition& p, const Room& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
 
@@ -149,7 +151,7 @@ private:
     bool golfWraps_ = false;
     bool autoTurnUp_ = false; // a face-down tableau top turns up by itself
     bool fillFromReserve_ = false;
-    bool splitIsFree_ = false; // one card a click, passes unlimited: any card of stock and waste can show
+    bool passesUnlimited_ = false; // the stock and waste run through one cycle of splits
     bool reservePicked_ = true;
     bool stockFaceDown_ = true;
     int drawCount_ = 1;
