@@ -258,11 +258,15 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
                     mask[static_cast<std::size_t>((card - 1) / 64)] |= std::uint64_t{1} << ((card - 1) % 64);
             model.acceptMask_.push_back(mask);
         }
-    for (std::size_t i = 0; i < model.cardHash_.size(); ++i)
-        model.cardHash_[i] = Mix(i * 0x9e3779b97f4a7c15ull + 12345);
     for (int code = 1; code < codes; ++code) {
         model.rank_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardRank(code));
         model.suit_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardSuit(code) & 3);
+    }
+    // Golf asks nothing of a card but its rank: tables that differ only in suits are one.
+    for (std::size_t byte = 0; byte < model.cardHash_.size(); ++byte) {
+        const std::size_t code = byte & ~std::size_t{kFaceDownBit};
+        const std::size_t identity = model.golf_ && code < model.rank_.size() ? model.rank_[code] | (byte & kFaceDownBit) : byte;
+        model.cardHash_[byte] = Mix(identity * 0x9e3779b97f4a7c15ull + 12345);
     }
     for (int pile = 0; pile < model.pileCount_; ++pile)
         if (model.piles_[static_cast<std::size_t>(pile)].role == Role::Tableau) {
