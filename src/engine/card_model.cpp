@@ -238,8 +238,9 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
                         feeders.push_back(card);
                 }
     }
-    // Piles of one role and one set of rules, next to each other: their order does not count.
-    for (int pile = 0; pile < model.pileCount_;) {
+    // Piles of one role and one set of rules, next to each other, share the salt of their hash:
+    // their order does not count.
+    for (int pile = 0, group = 0; pile < model.pileCount_; ++group) {
         const Pile& first = model.piles_[static_cast<std::size_t>(pile)];
         const bool interchangeable = first.role == Role::Tableau || first.role == Role::Reserve || first.role == Role::Foundation;
         int last = pile + 1;
@@ -247,8 +248,8 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
                model.piles_[static_cast<std::size_t>(last)].rulesClass == first.rulesClass &&
                model.sequenceClassOf_[static_cast<std::size_t>(last)] == model.sequenceClassOf_[static_cast<std::size_t>(pile)])
             ++last;
-        model.alikeGroups_.push_back({pile, last, static_cast<std::uint64_t>(first.role)});
-        pile = last;
+        for (; pile < last; ++pile)
+            model.groupSalt_[static_cast<std::size_t>(pile)] = Mix(static_cast<std::uint64_t>(group) + 0xa4093822299f31d0ull);
     }
     for (std::size_t rulesClass = 0; rulesClass < model.accepts_.size(); ++rulesClass)
         for (int top = 0; top < codes; ++top) {
@@ -640,7 +641,7 @@ void CardModel::HashPiles(const ModelPosition& p, PileHashes& hashes, PileSet wh
         const int begin = golf_ && pile == waste_ ? std::max(Begin(p, pile), p.end[static_cast<std::size_t>(pile)] - 1) : Begin(p, pile);
         for (int at = begin; at < p.end[static_cast<std::size_t>(pile)]; ++at)
             h = (h ^ cardHash_[p.cards[static_cast<std::size_t>(at)]]) * 0x100000001b3ull;
-        hashes[static_cast<std::size_t>(pile)] = Mix(h);
+        hashes[static_cast<std::size_t>(pile)] = Mix(h ^ groupSalt_[static_cast<std::size_t>(pile)]);
     }
     if (passesUnlimited_ && (which & stockGroup) != 0 && SplitInCycle(p)) {
         // Stock and waste as the one cycle the clicks run through, wherever it is split now.
@@ -649,29 +650,18 @@ void CardModel::HashPiles(const ModelPosition& p, PileHashes& hashes, PileSet wh
             h = (h ^ cardHash_[CodeOf(p.cards[static_cast<std::size_t>(at)])]) * 0x100000001b3ull;
         for (int at = p.end[static_cast<std::size_t>(stock_)] - 1; at >= Begin(p, stock_); --at)
             h = (h ^ cardHash_[CodeOf(p.cards[static_cast<std::size_t>(at)])]) * 0x100000001b3ull;
-        hashes[static_cast<std::size_t>(stock_)] = Mix(h);
+        hashes[static_cast<std::size_t>(stock_)] = Mix(h ^ groupSalt_[static_cast<std::size_t>(stock_)]);
         hashes[static_cast<std::size_t>(waste_)] = 0;
     }
 }
 
 std::uint64_t CardModel::KeyOf(const ModelPosition& p, const PileHashes& pileHashes) const
 {
-    // The hashes of alike piles are sorted, so their order does not count. The stock and the
-    // waste keep their order.
+    // Each pile's hash is salted by its group of alike piles and the hashes are added, so the
+    // order of alike piles does not count while the stock and the waste keep their places.
     std::uint64_t key = Mix(p.redeals + 0x13198a2e03707344ull);
-    for (const AlikePiles& group : alikeGroups_) {
-        std::array<std::uint64_t, kModelPileSlots> sorted;
-        const int count = group.end - group.begin;
-        for (int k = 0; k < count; ++k) { // a few piles: sorted by insertion
-            const std::uint64_t h = pileHashes[static_cast<std::size_t>(group.begin + k)];
-            int at = k;
-            for (; at > 0 && sorted[static_cast<std::size_t>(at - 1)] > h; --at)
-                sorted[static_cast<std::size_t>(at)] = sorted[static_cast<std::size_t>(at - 1)];
-            sorted[static_cast<std::size_t>(at)] = h;
-        }
-        for (int k = 0; k < count; ++k)
-            key = Mix(key ^ sorted[static_cast<std::size_t>(k)]) + group.salt;
-    }
+    for (int pile = 0; pile < pileCount_; ++pile)
+        key += pileHashes[static_cast<std::size_t>(pile)];
     return key;
 }
 

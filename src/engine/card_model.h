@@ -164,11 +164,7 @@ private:
     // every rules class of foundation and tableau; sequence_[class][below][above] the run test.
     std::vector<std::vector<std::uint8_t>> accepts_;
     std::vector<std::vector<std::uint8_t>> sequence_;
-    struct AlikePiles {
-        int begin, end;     // piles [begin, end)
-        std::uint64_t salt; // keeps groups of different roles apart in the key
-    };
-    std::vector<AlikePiles> alikeGroups_;
+    std::array<std::uint64_t, kModelPileSlots> groupSalt_{}; // alike piles share one
     std::vector<CardMask> acceptMask_; // [class * (maxCode + 1) + top]: the cards accepts_ lets on top
     std::vector<int> sequenceClassOf_; // per pile, the class of its run test (-1: any run)
     bool AcceptsPair(int rulesClass, int top, int card) const
