@@ -3,6 +3,7 @@
 #include "app/text_helpers.h"
 
 #include <chrono>
+#include <ctime>
 #include <thread>
 #include <unistd.h>
 
@@ -42,6 +43,13 @@ std::int64_t TickCount()
 {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::chrono::nanoseconds ThreadProcessorTime()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
 void WaitBusy(int milliseconds)

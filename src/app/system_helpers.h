@@ -2,6 +2,7 @@
 // System services the program needs, mapped onto Linux. Drawing and window services
 // (information boxes, message pumping, opening documents) belong to the presentation layer.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -24,6 +25,9 @@ bool DeleteFileNamed(const std::filesystem::path& path);
 
 // Milliseconds of a monotonic clock.
 std::int64_t TickCount();
+// The processor time the calling thread has used, so that work done side by side on threads is
+// each charged with its own.
+std::chrono::nanoseconds ThreadProcessorTime();
 // Waits without letting anything else run.
 void WaitBusy(int milliseconds);
 // Waits by sleeping.

@@ -2,6 +2,7 @@
 
 #include "scratch_folder.h"
 
+#include "app/system_helpers.h"
 #include "app/text_helpers.h"
 #include "catalogue/custom_games.h"
 #include "engine/deal_sample.h"
@@ -11,7 +12,6 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <ctime>
 #include <iomanip>
 #include <mutex>
 #include <sstream>
@@ -76,13 +76,9 @@ std::optional<WinRateOptions> ParseOptions(const std::vector<std::string>& argum
     return options;
 }
 
-// The processor time the calling thread has used, so that deals solved side by side are
-// each charged with their own work.
 double ThreadCpuSeconds()
 {
-    timespec now{};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+    return std::chrono::duration<double>(ThreadProcessorTime()).count();
 }
 
 struct DealOutcome {
@@ -103,6 +99,7 @@ DealOutcome SolveDeal(const TMainGame& mainGame, const WinRateOptions& options, 
     SolverOptions solver;
     solver.nodeLimit = options.nodeLimit;
     solver.timeLimit = std::chrono::milliseconds(static_cast<long long>(options.budgetSeconds * 1000));
+    solver.clock = SolverClock::Cpu; // the figures must not depend on what else the machine runs
     const double started = ThreadCpuSeconds();
     const SolveResult result = Solve(protocol.context(), solver);
     return {result.verdict, result.nodes, ThreadCpuSeconds() - started, true};

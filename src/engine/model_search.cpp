@@ -140,7 +140,7 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
 {
     SolveResult result;
     ModelPosition position = model.Read(context);
-    SearchBudget budget(options.timeLimit, options.stop);
+    SearchBudget budget(options);
     std::vector<std::unique_ptr<Scan>> scans;
     for (const DistanceWeights& weights : kScans)
         scans.push_back(std::make_unique<Scan>(model, weights, position));

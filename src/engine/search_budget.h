@@ -1,6 +1,9 @@
 #pragma once
-// What a search may spend besides positions: a time limit and a stop request. Asking the clock
-// costs more than a move, so it is read only every so many questions.
+// What a search may spend besides positions: a time limit, on the wall clock or on the
+// processor time of the searching thread, and a stop request. Asking the clock costs more than
+// a move, so it is read only every so many questions.
+
+#include "engine/solver.h"
 
 #include <chrono>
 #include <stop_token>
@@ -9,9 +12,9 @@ namespace marlowe {
 
 class SearchBudget {
 public:
-    SearchBudget(std::chrono::milliseconds timeLimit, std::stop_token stop)
-        : stop_(std::move(stop)), limited_(timeLimit.count() > 0),
-          deadline_(std::chrono::steady_clock::now() + timeLimit)
+    SearchBudget(const SolverOptions& options)
+        : stop_(options.stop), limited_(options.timeLimit.count() > 0), clock_(options.clock),
+          deadline_(Now() + options.timeLimit)
     {
     }
 
@@ -20,15 +23,18 @@ public:
     {
         if (spent_ || ++asked_ % 256 != 0)
             return spent_;
-        spent_ = stop_.stop_requested() || (limited_ && std::chrono::steady_clock::now() >= deadline_);
+        spent_ = stop_.stop_requested() || (limited_ && Now() >= deadline_);
         return spent_;
     }
     bool WasSpent() const { return spent_; }
 
 private:
+    std::chrono::nanoseconds Now() const;
+
     std::stop_token stop_;
     bool limited_;
-    std::chrono::steady_clock::time_point deadline_;
+    SolverClock clock_;
+    std::chrono::nanoseconds deadline_;
     unsigned asked_ = 0;
     bool spent_ = false;
 };

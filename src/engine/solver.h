@@ -18,11 +18,16 @@ namespace marlowe {
 
 class GameContext;
 
+// Which time a time limit counts: the wall clock (a player waits for it), or the processor
+// time of the searching thread (a measurement that should not depend on what else runs).
+enum class SolverClock { Wall, Cpu };
+
 struct SolverOptions {
     long long nodeLimit = 200000;           // tables examined before the search gives up
     std::size_t depthLimit = 600;           // actions in one line of play before the search turns back
     std::chrono::milliseconds timeLimit{0}; // the time the search may take; 0: no limit
     std::stop_token stop{};                 // asked often: a stop request ends the search as unknown
+    SolverClock clock = SolverClock::Wall;
 };
 
 // Won: a winning line is known. Unwinnable: every position reachable from the table was
