@@ -82,15 +82,7 @@ protected:
     }
 
     // Drags the top card of a pile to a point, as a player would.
-    void Drag(PileRef from, QPoint to)
-    {
-        BoardWidget* board = window->board();
-        const QPoint start = CentreOf(from);
-        QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, start);
-        QTest::mouseMove(board, start + QPoint(5, 5));
-        QTest::mouseMove(board, to);
-        QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, to);
-    }
+    void Drag(PileRef from, QPoint to) { marlowe::testing::DragOnBoard(window->board(), CentreOf(from), to); }
 
     marlowe::testing::TempFolder data;
     TableSession session;

@@ -7,6 +7,9 @@
 #include "ui/table_session.h"
 
 #include <QCoreApplication>
+#include <QPoint>
+#include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +53,16 @@ inline void DealFixedGame(TableSession& run, int game, const std::string& dealNu
     }
     ASSERT_EQ(context.CurrentGameNumber(), game);
     QCoreApplication::processEvents();
+}
+
+// Drags from one point of the board to another as a player's mouse would: a press, a small first
+// step that makes it a drag, the move and the release.
+inline void DragOnBoard(QWidget* board, QPoint start, QPoint end)
+{
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(board, start + QPoint(5, 5));
+    QTest::mouseMove(board, end);
+    QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, end);
 }
 
 }  // namespace marlowe::testing

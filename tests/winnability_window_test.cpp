@@ -97,16 +97,7 @@ protected:
     }
 
     // Drags the top card of a pile onto another pile, as a player would.
-    void Drag(PileRef from, PileRef to)
-    {
-        BoardWidget* board = window->board();
-        const QPoint start = CentreOf(from);
-        const QPoint end = CentreOf(to);
-        QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, start);
-        QTest::mouseMove(board, start + QPoint(5, 5));
-        QTest::mouseMove(board, end);
-        QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, end);
-    }
+    void Drag(PileRef from, PileRef to) { marlowe::testing::DragOnBoard(window->board(), CentreOf(from), CentreOf(to)); }
 
     marlowe::testing::TempFolder data;
     TableSession session;
