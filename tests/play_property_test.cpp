@@ -4,7 +4,7 @@
 // lie on the table, each once.
 
 #include "app/text_helpers.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/cards.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"

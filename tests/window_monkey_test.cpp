@@ -4,7 +4,7 @@
 // the input opens are backed out of at once. Whatever comes, the window stands, every card of the
 // pack lies on the table exactly once, and undo goes back to the table that was dealt.
 
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "layout/card_positions.h"

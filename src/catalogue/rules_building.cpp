@@ -3,7 +3,7 @@
 #include "catalogue/rules_wording.h"
 
 #include "catalogue/rule_values.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 
 #include <algorithm>
 #include <functional>

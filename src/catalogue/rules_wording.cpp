@@ -4,7 +4,7 @@
 
 #include "catalogue/rule_values.h"
 #include "catalogue/rules_page.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "engine/action_search.h"
 
 #include "catalogue/rule_values.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
 #include "engine/legality.h"

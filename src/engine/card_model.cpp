@@ -2,7 +2,7 @@
 
 #include "app/register_settings.h"
 #include "catalogue/rule_values.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/legality.h"
@@ -305,9 +305,9 @@ int CardModel::Top(const ModelPosition& p, int pile) const
     return end > Begin(p, pile) ? p.cards[static_cast<std::size_t>(end - 1)] : 0;
 }
 
-CardModel::Room CardModel::RoomIn(const ModelPosition& p) const
+PickRoom CardModel::RoomIn(const ModelPosition& p) const
 {
-    Room room;
+    PickRoom room;
     for (int pile = 0; pile < pileCount_; ++pile) {
         if (Size(p, pile) > 0)
             continue;
@@ -345,11 +345,10 @@ CardModel::Takers CardModel::TakersIn(const ModelPosition& p) const
 }
 
 // The pick rule of the tableau for the top count cards of a pile.
-bool CardModel::MayPickRun(const ModelPosition& p, int pile, int count, bool ontoEmptyTableau, const Room& room) const
+bool CardModel::MayPickRun(const ModelPosition& p, int pile, int count, PickRoom room) const
 {
     const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(pile)] - count)]);
-    return PickRuleAllows(pickRule_, {count, rank_[static_cast<std::size_t>(card)] == King, count == Size(p, pile)},
-                          {room.emptyTableaus, room.emptyReserves, ontoEmptyTableau});
+    return PickRuleAllows(pickRule_, {count, rank_[static_cast<std::size_t>(card)] == King, count == Size(p, pile)}, room);
 }
 
 // Whether each of the top count cards of the pile lies in sequence on the one below it.
@@ -371,7 +370,7 @@ bool CardModel::RunInSequence(const ModelPosition& p, int pile, int count, int s
 
 // Whether the top count cards of pile from may be put on pile to: the run may be picked up
 // there (in sequence by the source pile's rule, within the pick rule) and the target takes it.
-bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, const Room& room) const
+bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, const PickRoom& room) const
 {
     const Pile& target = piles_[static_cast<std::size_t>(to)];
     const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)]);
@@ -389,7 +388,7 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
         if (sequenceClassOf_[static_cast<std::size_t>(to)] != sequenceClassOf_[static_cast<std::size_t>(from)] &&
             !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(to)]))
             return false;
-        return pickRule_ != pick::ByEmptyPiles || top != 0 || MayPickRun(p, from, count, true, room);
+        return pickRule_ != pick::ByEmptyPiles || top != 0 || MayPickRun(p, from, count, {room.emptyTableaus, room.emptyReserves, true});
     case Role::Reserve: return count == 1 && top == 0 && target.rulesClass == 1;
     case Role::Waste: {
         if (!golf_ || count != 1 || top == 0)
@@ -405,7 +404,7 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
 void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) const
 {
     moves.clear();
-    const Room room = RoomIn(p);
+    const PickRoom room = RoomIn(p);
     const Takers takers = TakersIn(p);
     const auto addDrops = [&](int from, int count) {
         const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)]);
@@ -436,7 +435,7 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
                 const std::uint8_t bottom = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)];
                 if (FaceDown(bottom) || (count > 1 && (golf_ || !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(from)]))))
                     break;
-                if (golf_ || MayPickRun(p, from, count, false, room))
+                if (golf_ || MayPickRun(p, from, count, room))
                     addDrops(from, count);
             }
             break;
@@ -457,7 +456,7 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
 // The plays of every card the stock's clicks can bring to the waste's top, each after the
 // fewest clicks that show it, until the stock and waste come round to a split already seen or
 // the clicks run out.
-void CardModel::AddWastePlays(const ModelPosition& p, const Room& room, const Takers& takers,
+void CardModel::AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers,
                               std::vector<ModelMove>& moves) const
 {
     ModelPosition turned = p;

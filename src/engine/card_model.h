@@ -7,6 +7,7 @@
 // pair when the model is made. Every move of the model stands for actions of the play protocol,
 // so a line found on the model is replayed through the engine before it is believed.
 
+#include "engine/legality.h"
 #include "engine/play_actions.h"
 
 #include <array>
@@ -116,14 +117,10 @@ private:
 
     int Begin(const ModelPosition& p, int pile) const { return pile == 0 ? 0 : p.end[static_cast<std::size_t>(pile - 1)]; }
     int Size(const ModelPosition& p, int pile) const { return p.end[static_cast<std::size_t>(pile)] - Begin(p, pile); }
-    // The empty piles that let longer runs move.
-    struct Room {
-        int emptyTableaus = 0;
-        int emptyReserves = 0;
-    };
-    Room RoomIn(const ModelPosition& p) const;
+    // The empty piles that let longer runs move (the run's target is asked for as each move is).
+    PickRoom RoomIn(const ModelPosition& p) const;
     int Top(const ModelPosition& p, int pile) const;
-    bool CanMove(const ModelPosition& p, int from, int to, int count, const Room& room) const;
+    bool CanMove(const ModelPosition& p, int from, int to, int count, const PickRoom& room) const;
     // The cards each pile may take by its top card: a quick no before the full test.
     using CardMask = std::array<std::uint64_t, 2>; // card code c as bit c - 1
     using Takers = std::array<CardMask, kModelPileSlots>;
@@ -132,14 +129,14 @@ private:
     {
         return (takers[static_cast<std::size_t>(pile)][static_cast<std::size_t>((card - 1) / 64)] >> ((card - 1) % 64) & 1) != 0;
     }
-    bool MayPickRun(const ModelPosition& p, int pile, int count, bool ontoEmptyTableau, const Room& room) const;
+    bool MayPickRun(const ModelPosition& p, int pile, int count, PickRoom room) const;
     bool RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass) const;
     void Shift(ModelPosition& p, int from, int count, int to) const;
     bool TurnUpTop(ModelPosition& p, int pile) const;
     void ClickStock(ModelPosition& p) const;
     bool MayClickStock(const ModelPosition& p) const;
     bool SplitInCycle(const ModelPosition& p) const;
-    void AddWastePlays(const ModelPosition& p, const Room& room, const Takers& takers, std::vector<ModelMove>& moves) const;
+    void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
 
     std::vector<Pile> piles_;

@@ -1,7 +1,7 @@
 #include "engine/deal.h"
 
 #include "catalogue/rule_values.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/deal_pack.h"
 #include "engine/shuffle.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/register_settings.h"
 #include "catalogue/rule_values.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/cards.h"
 #include "engine/legality.h"
 #include "engine/move_execution.h"

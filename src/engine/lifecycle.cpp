@@ -1,7 +1,7 @@
 #include "engine/lifecycle.h"
 
 #include "app/register_settings.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/autoplay.h"
 #include "engine/deal.h"
 #include "engine/event_sounds.h"

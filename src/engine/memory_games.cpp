@@ -1,7 +1,7 @@
 #include "engine/memory_games.h"
 
 #include "app/register_settings.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/cards.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"

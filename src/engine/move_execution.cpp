@@ -2,7 +2,7 @@
 
 #include "app/text_helpers.h"
 #include "catalogue/rule_values.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"

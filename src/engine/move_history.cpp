@@ -1,7 +1,7 @@
 #include "engine/move_history.h"
 
 #include "app/text_helpers.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
 #include "engine/pile_text.h"

@@ -4,7 +4,7 @@
 #include "engine/legality.h"
 
 #include "catalogue/rule_values.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/cards.h"
 #include "engine/legality_support.h"
 #include "engine/table.h"

@@ -1,6 +1,6 @@
 #include "engine/play_actions.h"
 
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/drop_resolution.h"
 #include "engine/game_context.h"
 #include "engine/move_history.h"

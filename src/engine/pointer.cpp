@@ -3,7 +3,7 @@
 #include "app/register_settings.h"
 #include "app/text_helpers.h"
 #include "catalogue/rule_values.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/cards.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"

@@ -2,7 +2,7 @@
 
 #include "app/register_settings.h"
 #include "app/text_helpers.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"

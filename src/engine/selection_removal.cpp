@@ -1,7 +1,7 @@
 #include "engine/selection_removal.h"
 
 #include "catalogue/rule_values.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/autoplay.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"

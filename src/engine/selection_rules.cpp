@@ -12,7 +12,7 @@
 
 #include "engine/selection.h"
 
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"

@@ -1,6 +1,6 @@
 #include "engine/winnable_deal.h"
 
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/lifecycle.h"
 #include "engine/presentation.h"
 #include "engine/quiet_play.h"

@@ -2,7 +2,7 @@
 
 #include "catalogue/rule_parameters.h"
 #include "catalogue/rule_values.h"
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
 

@@ -1,4 +1,4 @@
-#include "catalogue/special_games.h"
+#include "catalogue/game_traits.h"
 
 #include <array>
 
