@@ -174,7 +174,7 @@ TEST(DealProperty, EveryShippedGameDealsEachCardOnceWithTheFacesOfItsCodes)
         const int starter = rules[rule::FoundationStarter];
         const bool countedPilesStay = family == 0 && rules[rule::SpecialGame] != 11 && rules[rule::SpecialGame] != 22 &&
                                       rules[rule::FoundationStartMode] != 7 && rules[rule::TableauStyle] != 8 && (starter < 93 || starter > 98);
-        for (int deal = 0; deal < 200; ++deal) {
+        for (int deal = 0; deal < 1000; ++deal) {
             NewDealNumber(context, numbers);
             SCOPED_TRACE("deal " + DealNumber(context));
             context.rules.RestoreRuleCopy();
