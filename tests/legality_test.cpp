@@ -1,6 +1,7 @@
 // Move legality: the standard building rule, the base codes of empty piles, the tableau lock,
 // the foundation start rules, the pile-kind wrappers, runs and the grid and edge predicates.
 
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/legality.h"
 #include "engine/pile_text.h"
@@ -436,6 +437,49 @@ TEST_F(LegalityTest, PickRuleByEmptyPilesAndRunLength)
             << "rule " << row.pickRule << " picking element " << row.picked << " E " << row.emptyTableaus
             << " F " << row.emptyReserves;
     }
+}
+
+// The doubling rule: a run moves as far as the cells and spaces would carry it card by card.
+TEST_F(LegalityTest, RunsThroughCellsAndSpacesDoubleForEachSpace)
+{
+    const struct {
+        int cells, spaces;
+        bool ontoSpace;
+        int most;
+    } rows[] = {{0, 0, false, 1}, {3, 0, false, 4}, {3, 1, false, 8}, {3, 1, true, 4},
+                {3, 2, false, 16}, {3, 2, true, 8}, {0, 2, false, 4}, {4, 0, false, 5}};
+    for (const auto& row : rows)
+        EXPECT_EQ(PickLimit(pick::ThroughCellsAndSpaces, {row.spaces, row.cells, row.ontoSpace}), row.most)
+            << row.cells << " cells, " << row.spaces << " spaces" << (row.ontoSpace ? ", onto a space" : "");
+    EXPECT_EQ(PickLimit(pick::ByEmptyPiles, {1, 3, false}), 5) << "the linear rule stays for the games that ask for it";
+    EXPECT_EQ(PickLimit(pick::Any, {1, 3, false}), std::nullopt);
+
+    // Seven cards with three free cells and one space: onto a card they move, onto the space
+    // only four of them; the linear rule refuses all seven.
+    context.rules[rule::TableauCount] = 8;
+    context.rules[rule::ReserveCount] = 4;
+    for (int t = 0; t < 8; ++t) {
+        context.rules.Of(rule::TableauBuildCode, t) = 3;
+        context.rules.Of(rule::TableauBaseRank, t) = base_rank::AnyCard;
+    }
+    Put("Fila1", {S(9), H(8), C(7), D(6), S(5), H(4), C(3)});
+    Put("Fila2", {H(10)});
+    for (int t = 3; t <= 7; ++t)
+        Put("Fila" + std::to_string(t), {D(t + 6)});
+    Put("Appogg1", {C(1)});
+    context.rules[rule::TableauPickRule] = pick::ThroughCellsAndSpaces;
+    EXPECT_TRUE(RunRuleAllows(context, S(9), false));
+    EXPECT_TRUE(CanPlayOnTableau(context, 1, S(9), 7));
+    EXPECT_FALSE(CanPlayOnTableau(context, 7, S(9), 7)) << "onto the space, the space no longer doubles";
+    EXPECT_TRUE(CanPlayOnTableau(context, 7, D(6), 4));
+    context.rules[rule::TableauPickRule] = pick::ByEmptyPiles;
+    EXPECT_FALSE(RunRuleAllows(context, S(9), false));
+
+    // A space that takes only Kings carries no run: the cells alone count.
+    context.rules[rule::TableauPickRule] = pick::ThroughCellsAndSpaces;
+    context.rules.Of(rule::TableauBaseRank, 7) = 13;
+    EXPECT_FALSE(RunRuleAllows(context, S(9), false));
+    EXPECT_TRUE(RunRuleAllows(context, D(6), false));
 }
 
 TEST_F(LegalityTest, EdgeFreeCardsOfHalfRows)

@@ -135,6 +135,37 @@ TEST_F(MainWindowTest, ACardDroppedWhereNoPileTakesItGoesBack)
     EXPECT_NE(board.pixel(CentreOf(source)), qRgb(0, 128, 0));
 }
 
+TEST_F(MainWindowTest, ARunTooLongToMoveSaysHowManyCardsMayInTheStatusBar)
+{
+    Deal(1, "0000000000001");
+    GameContext& context = session.context();
+    // Every free cell taken and no column empty: a run of two in the first column may not move.
+    std::vector<int> rest;
+    for (int k = 0; k < 8; ++k)
+        for (int card : PileCodes(context.piles[PileRef{PileGroup::Tableaus, k}]))
+            if (card != CardCode(Spades, King) && card != CardCode(Hearts, Queen))
+                rest.push_back(card);
+    context.piles[PileRef{PileGroup::Tableaus, 0}] = CodeText(CardCode(Spades, King)) + CodeText(CardCode(Hearts, Queen));
+    for (int r = 0; r < 4; ++r)
+        context.piles[PileRef{PileGroup::Reserves, r}] = CodeText(rest[static_cast<std::size_t>(r)]);
+    for (int k = 1; k < 8; ++k) {
+        std::string pile;
+        for (std::size_t i = 4 + static_cast<std::size_t>(k - 1); i < rest.size(); i += 7)
+            pile += CodeText(rest[i]);
+        context.piles[PileRef{PileGroup::Tableaus, k}] = pile;
+    }
+    session.DrawTable(false);
+    window->statusBar()->show();
+
+    // The King's uncovered strip, above the Queen that overlaps it (the card one below the top).
+    const Place kingPlace = CardPosition(context, session.geometry(), {PileGroup::Tableaus, 0}, 1, false);
+    const QPoint king(kingPlace.x + 20, kingPlace.y + 4);
+    QTest::mousePress(window->board(), Qt::LeftButton, Qt::NoModifier, king);
+    QTest::mouseRelease(window->board(), Qt::LeftButton, Qt::NoModifier, king);
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith("Only one card can move now"))
+        << window->statusBar()->currentMessage().toStdString();
+}
+
 TEST_F(MainWindowTest, TheSpaceBarTurnsTheStock)
 {
     Deal(2, "0000000000001");

@@ -1,5 +1,6 @@
 // The pointer's decisions: what a press picks or does, drops, sends, and the stock press.
 
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
@@ -135,6 +136,34 @@ TEST_F(PointerTest, RunRulesDecideHowManyCardsAPressPicks)
     Pile(Tableau(0)) = CodeText(kTenOfClubs) + CodeText(kEightOfSpades);
     context.rules[rule::TableauPickRule] = -1;
     EXPECT_EQ(PickableCount(context, Tableau(0), kTenOfClubs), 0) << "the cards on it must form a run";
+}
+
+// A run too long for the room there is is not picked, and the player reads how many cards may
+// move; a run dropped onto a space that it would take card by card hears the smaller count.
+TEST_F(PointerTest, ARunTooLongForTheRoomSaysHowManyCardsMayMove)
+{
+    context.rules[rule::TableauPickRule] = pick::ThroughCellsAndSpaces;
+    Pile(Tableau(0)) = CodeText(kTenOfClubs) + CodeText(kNineOfHearts) + CodeText(kEightOfSpades);
+    Pile(Tableau(1)) = CodeText(kJackOfDiamonds);
+    Pile(Tableau(2)) = CodeText(CardCode(Spades, 2));
+    Pile(Tableau(3)) = CodeText(CardCode(Spades, 3)); // no free cell, no space: one card moves
+    EXPECT_EQ(PointerDown(context, PointerButton::Left, false, Tableau(0), kTenOfClubs), PressResult::Nothing);
+    EXPECT_EQ(presentation.EventsStartingWith("note: Only one card can move now").size(), 1u);
+
+    Pile(Tableau(3)).clear(); // one space: two cards onto a card, one onto the space
+    presentation.events.clear();
+    ASSERT_EQ(PointerDown(context, PointerButton::Left, false, Tableau(0), kNineOfHearts), PressResult::Picked);
+    EXPECT_TRUE(presentation.EventsStartingWith("note:").empty());
+    PointerMove(context);
+    PointerUp(context, {DropCandidate{PileKind::Tableau, 3, 500}});
+    EXPECT_EQ(Pile(Tableau(0)), CodeText(kTenOfClubs) + CodeText(kNineOfHearts) + CodeText(kEightOfSpades));
+    EXPECT_EQ(presentation.EventsStartingWith("note: Only one card can move now to an empty pile").size(), 1u);
+
+    // A run out of sequence is refused for its order, not its length: no count is given.
+    presentation.events.clear();
+    Pile(Tableau(0)) = CodeText(kTenOfClubs) + CodeText(kEightOfSpades);
+    EXPECT_EQ(PointerDown(context, PointerButton::Left, false, Tableau(0), kTenOfClubs), PressResult::Nothing);
+    EXPECT_TRUE(presentation.EventsStartingWith("note:").empty());
 }
 
 TEST_F(PointerTest, DoubleClickSendsAWasteCardWhereThePreferencesAllow)

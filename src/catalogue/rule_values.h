@@ -144,6 +144,9 @@ inline constexpr int NeverFromReserve = -14;
 inline constexpr int SpecialTest = -15;
 inline constexpr int BorderedByGaps = -16;
 inline constexpr int SinglesWithDraw = -17;  // a longer pick is the one-time Draw
+// Runs as long as the free cells and spaces would let them move one card at a time:
+// (empty reserves + 1) doubled for each empty tableau, halved onto an empty tableau.
+inline constexpr int ThroughCellsAndSpaces = -18;
 } // namespace pick
 
 // RunRule: how a run moved onto a tableau pile is tested.

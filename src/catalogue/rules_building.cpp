@@ -125,9 +125,15 @@ std::string MovingSentence(const RuleVector& rules)
         default: return "Runs move as a unit by a rule of their own.";
         }
     case pick::ByEmptyPiles:
+        return "A run moves as a unit when it holds at most one card more than there are free cells and empty tableau "
+               "piles together; onto an empty tableau pile, one card fewer.";
     case pick::ByEmptyPilesStrict:
-        return "A run moves as a unit only when the free cells and empty tableau piles would let you move it one card "
-               "at a time.";
+        return "A run moves as a unit when it holds no more cards than there are free cells and empty tableau piles "
+               "together, or one card more while no tableau pile is empty.";
+    case pick::ThroughCellsAndSpaces:
+        return "A run moves as a unit when the free cells and empty tableau piles would let you move it one card at a "
+               "time: one card more than there are free cells, doubled for each empty tableau pile other than the one it "
+               "goes to.";
     case pick::SingleOrRunOnKing: return "Only a single card, or a run on a King, moves.";
     case pick::SingleOrWholePile: return "Only the top card of a pile, or the whole pile, moves.";
     case pick::SinglesWithDraw: return "Only single cards move.";

@@ -36,8 +36,8 @@ bool OneOf(int value, std::initializer_list<int> values)
 // The pick rules the model carries out.
 bool ModelledPickRule(int rule)
 {
-    return rule >= 0 || OneOf(rule, {pick::Any, pick::ByEmptyPiles, pick::ByEmptyPilesStrict, pick::SingleOrRunOnKing,
-                                     pick::SingleOrWholePile});
+    return rule >= 0 || OneOf(rule, {pick::Any, pick::ByEmptyPiles, pick::ByEmptyPilesStrict, pick::ThroughCellsAndSpaces,
+                                     pick::SingleOrRunOnKing, pick::SingleOrWholePile});
 }
 
 // Whether the stock group plays as the model's stock and waste: a click turns cards onto the
@@ -202,7 +202,9 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         } else if (role == Role::Reserve) {
             rulesClass = rules.Of(rule::ReserveRule, k) == building::AnythingOnEmptyReserve ? 1 : 0;
         }
-        model.piles_.push_back({role, ref, rulesClass});
+        const bool carriesRuns = role == Role::Tableau && (model.pickRule_ != pick::ThroughCellsAndSpaces ||
+                                                           SpaceCarriesRuns(rules, k));
+        model.piles_.push_back({role, ref, rulesClass, carriesRuns});
         model.sequenceClassOf_.push_back(sequenceClass);
         ++model.pileCount_;
     };
@@ -312,7 +314,7 @@ PickRoom CardModel::RoomIn(const ModelPosition& p) const
         if (Size(p, pile) > 0)
             continue;
         const Role role = piles_[static_cast<std::size_t>(pile)].role;
-        room.emptyTableaus += role == Role::Tableau ? 1 : 0;
+        room.emptyTableaus += role == Role::Tableau && piles_[static_cast<std::size_t>(pile)].carriesRuns ? 1 : 0;
         room.emptyReserves += role == Role::Reserve ? 1 : 0;
     }
     return room;
@@ -388,7 +390,7 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
         if (sequenceClassOf_[static_cast<std::size_t>(to)] != sequenceClassOf_[static_cast<std::size_t>(from)] &&
             !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(to)]))
             return false;
-        return pickRule_ != pick::ByEmptyPiles || top != 0 || MayPickRun(p, from, count, {room.emptyTableaus, room.emptyReserves, true});
+        return !PickRuleCountsTheTarget(pickRule_) || top != 0 || MayPickRun(p, from, count, {room.emptyTableaus, room.emptyReserves, true});
     case Role::Reserve: return count == 1 && top == 0 && target.rulesClass == 1;
     case Role::Waste: {
         if (!golf_ || count != 1 || top == 0)

@@ -113,6 +113,7 @@ private:
         Role role;
         PileRef ref;
         int rulesClass; // piles of one role and one class play alike
+        bool carriesRuns = false; // an empty tableau pile the doubling pick rule counts
     };
 
     int Begin(const ModelPosition& p, int pile) const { return pile == 0 ? 0 : p.end[static_cast<std::size_t>(pile - 1)]; }

@@ -5,6 +5,7 @@
 
 #include "engine/game_context.h"
 
+#include <optional>
 #include <string_view>
 
 namespace marlowe {
@@ -60,13 +61,17 @@ bool IsRunMovable(const GameContext& context, int card, int tableau);
 // Whether the run rule of the tableau (RuleVector[14]) lets the card be picked with the cards
 // on it; emptyTableauTarget asks for a move onto an empty tableau pile.
 bool RunRuleAllows(const GameContext& context, int card, bool emptyTableauTarget);
+// When the pick rule refuses the run from card for its length alone: the most cards it lets move
+// with the room there is; nullopt when the length is not what stops the run.
+std::optional<int> RunLengthRefused(const GameContext& context, int card, bool emptyTableauTarget);
 // The cards a pick would take, as the pick rules count them.
 struct RunToPick {
     int count = 1;          // the card and the cards on it
     bool onKing = false;    // the card at the run's bottom is a King
     bool wholePile = false; // the run is its whole pile
 };
-// The empty piles that let longer runs move, and whether the run goes onto one of them.
+// The empty piles that let longer runs move, and whether the run goes onto one of them. For the
+// doubling rule the tableau piles counted are the spaces that carry runs.
 struct PickRoom {
     int emptyTableaus = 0;
     int emptyReserves = 0;
@@ -75,6 +80,13 @@ struct PickRoom {
 // The pick rules that count: whether the run may be picked with the room there is. The rules
 // that look at the table itself (-15, -16) are RunRuleAllows's alone.
 bool PickRuleAllows(int pickRule, const RunToPick& run, const PickRoom& room);
+// The most cards a rule that counts the room lets move; nullopt for the rules that do not count.
+std::optional<int> PickLimit(int pickRule, const PickRoom& room);
+// Whether the rule allows fewer cards onto an empty tableau pile than onto a card, so that a
+// drop onto an empty pile is tested again with the room that pile no longer gives.
+bool PickRuleCountsTheTarget(int pickRule);
+// Whether an empty tableau pile can hold part of a run on its way: it takes any card.
+bool SpaceCarriesRuns(const RuleVector& rules, int tableau);
 // A card at the open edge of its half-row of ten tableau piles, or of the reserves.
 bool IsEdgeFree(const GameContext& context, int card);
 

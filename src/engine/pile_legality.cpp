@@ -175,7 +175,7 @@ bool CanPlayOnTableau(const GameContext& context, int tableau, int card, int mov
         legal = false;
     if (legal && context.rules[rule::RunRule] != run_rule::AnyRun && movingCount > 1)
         legal = IsRunMovable(context, card, tableau);
-    if (legal && context.rules[rule::TableauPickRule] == pick::ByEmptyPiles && movingCount > 1 && pile.empty())
+    if (legal && PickRuleCountsTheTarget(context.rules[rule::TableauPickRule]) && movingCount > 1 && pile.empty())
         legal = RunRuleAllows(context, card, true);
     const int blocked = context.mainGame.BlockedCard;
     if (blocked != 0 && top == blocked)

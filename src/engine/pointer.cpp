@@ -23,6 +23,33 @@ namespace marlowe {
 
 namespace {
 
+// A run in sequence that is too long for the room there is: the player reads how many cards
+// may move now instead of seeing nothing picked up.
+void ExplainRunTooLong(GameContext& context, int card, bool ontoSpace)
+{
+    const std::optional<int> most = RunLengthRefused(context, card, ontoSpace);
+    if (!most)
+        return;
+    const std::string cards = *most == 1 ? "one card" : std::to_string(*most) + " cards";
+    context.presentation().ShowStatusNote("Only " + cards + " can move now" + (ontoSpace ? " to an empty pile" : "") +
+                                          ": empty cells and piles limit the length of a run");
+}
+
+// A held run refused by an empty tableau pile that takes its first card: the space counts no
+// longer as room once the run goes there.
+void ExplainRefusedSpace(GameContext& context, const std::vector<DropCandidate>& candidates)
+{
+    const int card = context.hold.card;
+    if (context.hold.count < 2 || context.hold.from.group != PileGroup::Tableaus)
+        return;
+    for (const DropCandidate& candidate : candidates)
+        if (candidate.kind == PileKind::Tableau && context.piles.tableaus[static_cast<std::size_t>(candidate.index)].empty() &&
+            CanPlayOnTableau(context, candidate.index, card, 1)) {
+            ExplainRunTooLong(context, card, true);
+            return;
+        }
+}
+
 bool Shadowed(const GameContext& context)
 {
     return ShowsCardShadows(context.registers);
@@ -201,6 +228,8 @@ PressResult PressTableau(GameContext& context, int tableau, int card)
     if (count == 0) {
         if (Traits(context).golf)
             context.presentation().Beep();
+        else if (!context.cards.IsFaceDown(card) && IsRunMovable(context, card, tableau))
+            ExplainRunTooLong(context, card, false);
         return PressResult::Nothing;
     }
     if (count > 1 && context.rules[rule::TableauPickRule] == pick::SinglesWithDraw) {
@@ -356,6 +385,8 @@ void PointerUp(GameContext& context, const std::vector<DropCandidate>& candidate
     if (context.hold.card != 0) {
         const bool moved = context.mainGame.DragMoved == 1 &&
                            TryDestinations(context, context.hold.card, candidates, Mover::Player);
+        if (!moved && context.mainGame.DragMoved == 1)
+            ExplainRefusedSpace(context, candidates);
         if (!moved)
             PutBack(context);
         Release(context);

@@ -72,6 +72,9 @@ public:
     // the module lacks silences whatever plays.
     virtual void PlaySound(std::string_view name, SoundMode mode) = 0;
     virtual void StopSound() = 0;
+    // A short note in the status bar on why the player's move was refused; it gives way to the
+    // pile hints after a while.
+    virtual void ShowStatusNote(const std::string& /*note*/) {}
     // The refusal beep of an invalid click.
     virtual void Beep() = 0;
     // Waits; with pumping, pending window events are handled meanwhile.

@@ -73,6 +73,7 @@ public:
     void CelebrateWin() override { events.push_back("celebrate"); }
     void OpenGameSelection() override { events.push_back("open game selection"); }
     void Beep() override { events.push_back("beep"); }
+    void ShowStatusNote(const std::string& note) override { events.push_back("note: " + note); }
     void Wait(int milliseconds, bool pumping) override
     {
         events.push_back("wait " + std::to_string(milliseconds) + (pumping ? " pumping" : ""));

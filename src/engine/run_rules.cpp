@@ -9,6 +9,7 @@
 #include "engine/pile_text.h"
 #include "engine/table.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace marlowe {
@@ -98,6 +99,18 @@ int EmptyPiles(const GameContext& context, PileGroup group)
     return empty;
 }
 
+// The empty tableau piles a pick rule counts: a space that takes only Kings cannot carry a run
+// of other cards, so the doubling rule leaves it out.
+int SpacesCounted(const GameContext& context, int pickRule)
+{
+    if (pickRule != pick::ThroughCellsAndSpaces)
+        return EmptyPiles(context, PileGroup::Tableaus);
+    int spaces = 0;
+    for (int slot = 0; slot < GamePileCount(context, PileGroup::Tableaus); ++slot)
+        spaces += PileAt(context, PileGroup::Tableaus, slot).empty() && SpaceCarriesRuns(context.rules, slot) ? 1 : 0;
+    return spaces;
+}
+
 } // namespace
 
 bool IsRunMovable(const GameContext& context, int card, int tableau)
@@ -115,26 +128,71 @@ bool IsRunMovable(const GameContext& context, int card, int tableau)
     return !where || RunInSequence(context, *where, tableau, code);
 }
 
-bool PickRuleAllows(int pickRule, const RunToPick& run, const PickRoom& room)
+std::optional<int> PickLimit(int pickRule, const PickRoom& room)
 {
-    const int n = run.count;
     switch (pickRule) {
-    case pick::Any: return true;
-    case pick::SingleOrRunOnKing: return run.onKing || n == 1;
-    case pick::SingleOrWholePile: return n == 1 || run.wholePile;
-    case pick::SinglesWithDraw: return n == 1;
+    case pick::Any:
+    case pick::SingleOrRunOnKing:
+    case pick::SingleOrWholePile:
+    case pick::SinglesWithDraw: return std::nullopt;
     case pick::ByEmptyPiles:
         if (room.emptyTableaus == 0)
-            return n <= room.emptyReserves + 1;
-        return n <= room.emptyReserves + room.emptyTableaus + (room.ontoEmptyTableau ? 0 : 1);
+            return room.emptyReserves + 1;
+        return room.emptyReserves + room.emptyTableaus + (room.ontoEmptyTableau ? 0 : 1);
     case pick::ByEmptyPilesStrict:
         if (room.emptyTableaus == 0)
-            return n <= room.emptyReserves + 1;
-        return n <= room.emptyReserves + room.emptyTableaus;
+            return room.emptyReserves + 1;
+        return room.emptyReserves + room.emptyTableaus;
+    case pick::ThroughCellsAndSpaces: {
+        // Each space holds a run as long as the cells alone let move; the pile the run goes to
+        // is not one of them.
+        const int spaces = std::max(0, room.emptyTableaus - (room.ontoEmptyTableau ? 1 : 0));
+        return (room.emptyReserves + 1) << std::min(spaces, 20);
+    }
     default:
         if (pickRule >= 0)
-            return n <= pickRule;
-        return n <= (room.emptyTableaus == 0 ? 1 : room.emptyTableaus);
+            return pickRule;
+        return room.emptyTableaus == 0 ? 1 : room.emptyTableaus;
+    }
+}
+
+namespace {
+
+// The cards a pick from card would take.
+RunToPick RunFrom(const GameContext& context, int card, const std::optional<CardInPile>& where)
+{
+    // In a row of cells the cards to the right of a card are its neighbours, not on it.
+    const bool alone = !where || (where->tableau >= 0 && TableauCellsArePlaces(context));
+    return {alone ? 1 : where->RunLength(), CardRank(card) == King, where && where->at == 0};
+}
+
+PickRoom RoomFor(const GameContext& context, int pickRule, bool emptyTableauTarget)
+{
+    return {SpacesCounted(context, pickRule), EmptyPiles(context, PileGroup::Reserves), emptyTableauTarget};
+}
+
+} // namespace
+
+bool PickRuleCountsTheTarget(int pickRule)
+{
+    return pickRule == pick::ByEmptyPiles || pickRule == pick::ThroughCellsAndSpaces;
+}
+
+bool SpaceCarriesRuns(const RuleVector& rules, int tableau)
+{
+    return rules.Of(rule::TableauBaseRank, tableau) == base_rank::AnyCard;
+}
+
+bool PickRuleAllows(int pickRule, const RunToPick& run, const PickRoom& room)
+{
+    switch (pickRule) {
+    case pick::SingleOrRunOnKing: return run.onKing || run.count == 1;
+    case pick::SingleOrWholePile: return run.count == 1 || run.wholePile;
+    case pick::SinglesWithDraw: return run.count == 1;
+    default: {
+        const std::optional<int> limit = PickLimit(pickRule, room);
+        return !limit || run.count <= *limit;
+    }
     }
 }
 
@@ -147,12 +205,19 @@ bool RunRuleAllows(const GameContext& context, int card, bool emptyTableauTarget
     case pick::BorderedByGaps: return !where || BorderedByGaps(*where);
     default: break;
     }
-    // In a row of cells the cards to the right of a card are its neighbours, not on it.
-    const bool alone = !where || (where->tableau >= 0 && TableauCellsArePlaces(context));
-    const RunToPick run{alone ? 1 : where->RunLength(), CardRank(card) == King, where && where->at == 0};
-    const PickRoom room{EmptyPiles(context, PileGroup::Tableaus), EmptyPiles(context, PileGroup::Reserves),
-                        emptyTableauTarget};
-    return PickRuleAllows(pickRule, run, room);
+    return PickRuleAllows(pickRule, RunFrom(context, card, where), RoomFor(context, pickRule, emptyTableauTarget));
+}
+
+std::optional<int> RunLengthRefused(const GameContext& context, int card, bool emptyTableauTarget)
+{
+    const int pickRule = context.rules[rule::TableauPickRule];
+    if (pickRule == pick::SpecialTest || pickRule == pick::BorderedByGaps)
+        return std::nullopt;
+    const RunToPick run = RunFrom(context, card, FindCardInPile(context, card));
+    const std::optional<int> most = PickLimit(pickRule, RoomFor(context, pickRule, emptyTableauTarget));
+    if (most && run.count > *most)
+        return most;
+    return std::nullopt;
 }
 
 } // namespace marlowe

@@ -23,6 +23,7 @@
 #include "ui/tool_band.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -32,6 +33,7 @@
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace marlowe {
@@ -108,6 +110,7 @@ MainWindow::~MainWindow()
 {
     session_.SetView(nullptr);
     session_.onTitle = nullptr;
+    session_.onStatusNote = nullptr;
     session_.onScore = nullptr;
     session_.onCommandsChanged = nullptr;
     session_.onOpenGameSelection = nullptr;
@@ -169,6 +172,7 @@ void MainWindow::ConnectSession()
 {
     session_.onTitle = [this](const std::string& title) { setWindowTitle(QString::fromStdString(title)); };
     session_.onScore = [this](int score) { band_->SetScore(score); };
+    session_.onStatusNote = [this](const std::string& note) { ShowStatusNote(QString::fromStdString(note)); };
     session_.onCommandsChanged = [this] { RefreshCommands(); };
     // A won game ends in the game selection, unless the window is closing.
     session_.onOpenGameSelection = [this] {
@@ -216,6 +220,15 @@ void MainWindow::ShowPileHint(std::optional<PileRef> pile, QPoint point)
         panels_->SetTexts(texts);
     else
         pileSizes_->ShowFor(texts, point);
+}
+
+void MainWindow::ShowStatusNote(const QString& note)
+{
+    constexpr int kShownMilliseconds = 5000;
+    if (statusBar()->isVisible())
+        statusBar()->showMessage(note, kShownMilliseconds);
+    else
+        QToolTip::showText(QCursor::pos(), note, board_, {}, kShownMilliseconds);
 }
 
 bool MainWindow::StatisticsEnabled()

@@ -68,6 +68,9 @@ private:
     void ConnectSession();
     void RefreshCommands();
     void ShowPileHint(std::optional<PileRef> pile, QPoint point);
+    // Why a move was refused: in the status bar for a few seconds, or beside the pointer while
+    // the status bar is hidden.
+    void ShowStatusNote(const QString& note);
     void FitScrollBar(int extent);
     bool TurnWheel(const QWheelEvent& wheel);
     void SetFullScreen(bool on);

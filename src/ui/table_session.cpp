@@ -408,6 +408,12 @@ void TableSession::Beep()
     QApplication::beep();
 }
 
+void TableSession::ShowStatusNote(const std::string& note)
+{
+    if (onStatusNote)
+        onStatusNote(note);
+}
+
 void TableSession::Wait(int milliseconds, bool pumping)
 {
     if (milliseconds <= 0)

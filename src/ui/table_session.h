@@ -87,6 +87,7 @@ public:
     // What the window shows beside the table.
     std::function<void(int score)> onScore;
     std::function<void(const std::string& title)> onTitle;
+    std::function<void(const std::string& note)> onStatusNote;
     std::function<void()> onCommandsChanged;
     std::function<void()> onOpenGameSelection;
     // The lowest edge of the drawn table after a full redraw: the window sizes its scroll bar.
@@ -113,6 +114,7 @@ public:
     void PlaySound(std::string_view name, SoundMode mode) override;
     void StopSound() override;
     void Beep() override;
+    void ShowStatusNote(const std::string& note) override;
     void Wait(int milliseconds, bool pumping) override;
     void ShowBusy(bool on) override;
     void CelebrateWin() override;
