@@ -113,6 +113,14 @@ TEST_F(DealTest, DealFamiliesReshapeThePackAndTheTable)
              }
              EXPECT_EQ(kingsAtTheBottom, 4);
          }},
+        {23, [&] { Tableaus(8, 6, 6); for (int k = 0; k < 4; ++k) rules.Of(rule::TableauCardCount, k) = 7; }, [&] {
+             // An Ace or a Two at the bottom of each of the eight piles, the piles as long as dealt.
+             EXPECT_EQ(TableCards(), Range(1, 52));
+             for (int k = 0; k < 8; ++k) {
+                 EXPECT_LE(ranksOf(T(k)).front(), 2) << k;
+                 EXPECT_EQ(Of(T(k)).size(), k < 4 ? 7u : 6u) << k;
+             }
+         }},
         {18, [&] { Set(rule::TableauCount, 16); }, [&] {
              const auto& game = context.mainGame;
              EXPECT_EQ(game.GameCounter1, 2 + 4 + 4 + 7);

@@ -169,6 +169,9 @@ std::string DealFamilySentence(int family)
         return "The cards are counted out from 1 to 13, over and over: a card whose rank matches the count goes face "
                "down to the stock, any other card face up to the tableau pile of the count (at 13, to the reserve).";
     case 22: return "After the deal, every King is moved to the bottom of its pile.";
+    case 23:
+        return "The Aces and Twos are dealt first, one to each tableau pile, so that each lies at the bottom of a "
+               "pile.";
     default: return "The cards are dealt in a pattern of their own.";
     }
 }

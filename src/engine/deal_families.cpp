@@ -183,6 +183,35 @@ void KingsToTheBottom(GameContext& context)
     }
 }
 
+// Family 23: the Aces and Twos lie at the bottoms of the piles, one to a pile, in the order the
+// deal met them; the card each one displaces takes its place, so the piles keep their lengths
+// (Challenge FreeCell).
+void AcesAndTwosToTheBottoms(GameContext& context)
+{
+    auto& tableaus = context.piles.tableaus;
+    const int piles = GamePileCount(context, PileGroup::Tableaus);
+    std::vector<int> lows;
+    for (int m = 0; m < piles; ++m)
+        for (int code : PileCodes(tableaus[static_cast<std::size_t>(m)]))
+            if (CardRank(code) <= 2)
+                lows.push_back(code);
+    for (int m = 0; m < piles && m < static_cast<int>(lows.size()); ++m) {
+        std::string& bottomPile = tableaus[static_cast<std::size_t>(m)];
+        if (bottomPile.empty())
+            continue;
+        // The bottoms of the piles before m hold the low cards before this one: it lies elsewhere.
+        for (int pile = 0; pile < piles; ++pile) {
+            std::string& lowPile = tableaus[static_cast<std::size_t>(pile)];
+            for (int i = pile < m ? 1 : 0; i < ElementCount(lowPile); ++i)
+                if (ElementAt(lowPile, i) == lows[static_cast<std::size_t>(m)]) {
+                    std::swap_ranges(bottomPile.begin(), bottomPile.begin() + 3, lowPile.begin() + i * 3);
+                    pile = piles;
+                    break;
+                }
+        }
+    }
+}
+
 // Family 17: a counter runs 1..13 over the pack; a card of the counter's rank goes to the
 // stock face down, any other card face up to the pile of the counter (reserve 0 for 13) and
 // the counter moves on.
@@ -290,6 +319,7 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
     case 17: CountingDeal(context, pack); break;
     case 18: DealSixteenSquare(context, pack); break;
     case 22: KingsToTheBottom(context); break;
+    case 23: AcesAndTwosToTheBottoms(context); break;
     default: break;
     }
 }
