@@ -121,6 +121,20 @@ TEST_F(DealTest, DealFamiliesReshapeThePackAndTheTable)
                  EXPECT_EQ(Of(T(k)).size(), k < 4 ? 7u : 6u) << k;
              }
          }},
+        {24, [&] { Set(rule::TableauCount, 9); }, [&] {
+             // The pack as it lies: the cards before the first King make the first pile, and
+             // every King starts the next one.
+             EXPECT_EQ(TableCards(), Range(1, 52));
+             const auto first = ranksOf(T(0));
+             EXPECT_TRUE(std::none_of(first.begin() + 1, first.end(), [](int r) { return r == 13; }));
+             for (int k = 1; k <= 4; ++k) {
+                 const auto ranks = ranksOf(T(k));
+                 ASSERT_FALSE(ranks.empty()) << k;
+                 EXPECT_EQ(ranks.front(), 13) << k;
+                 EXPECT_EQ(std::count(ranks.begin(), ranks.end(), 13), 1) << k;
+             }
+             EXPECT_TRUE(Of(T(5)).empty()) << "four Kings start four more piles";
+         }},
         {18, [&] { Set(rule::TableauCount, 16); }, [&] {
              const auto& game = context.mainGame;
              EXPECT_EQ(game.GameCounter1, 2 + 4 + 4 + 7);

@@ -169,6 +169,12 @@ std::string DealFamilySentence(int family)
         return "The cards are counted out from 1 to 13, over and over: a card whose rank matches the count goes face "
                "down to the stock, any other card face up to the tableau pile of the count (at 13, to the reserve).";
     case 22: return "After the deal, every King is moved to the bottom of its pile.";
+    case 2:
+        return "The pack is dealt face up in order, a King first: the cards follow onto one tableau pile until the "
+               "next King starts the next pile.";
+    case 24:
+        return "The pack is dealt face up in order onto one tableau pile after another: every King starts the next "
+               "pile.";
     case 23:
         return "The Aces and Twos are dealt first, one to each tableau pile, so that each lies at the bottom of a "
                "pile.";

@@ -72,10 +72,14 @@ void SendKingsToStock(GameContext& context, PileGroup group)
 }
 
 // Families 2 and 4: every King (or Queen) starts a new tableau pile and the cards after it in
-// the pack follow on that pile.
-void DealRowsFromLeaders(GameContext& context, DealPack& pack, int leader)
+// the pack follow on that pile; the first leader of the pack heads the first pile. Family 24
+// deals the pack as it lies: the cards before the first King make the first pile.
+void DealRowsFromLeaders(GameContext& context, DealPack& pack, int leader, bool leaderHeadsFirstPile = true)
 {
-    ReplacePileWith(context, TableauPile(0), pack.TakeFirstWhere([leader](int c) { return CardRank(c) == leader; }));
+    if (leaderHeadsFirstPile)
+        ReplacePileWith(context, TableauPile(0), pack.TakeFirstWhere([leader](int c) { return CardRank(c) == leader; }));
+    else if (!pack.empty())
+        ReplacePileWith(context, TableauPile(0), pack.TakeFirst());
     const int lastPile = std::max(GamePileCount(context, PileGroup::Tableaus) - 1, 0);
     int pile = 0;
     while (!pack.empty()) {
@@ -320,6 +324,7 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
     case 18: DealSixteenSquare(context, pack); break;
     case 22: KingsToTheBottom(context); break;
     case 23: AcesAndTwosToTheBottoms(context); break;
+    case 24: DealRowsFromLeaders(context, pack, King, false); break;
     default: break;
     }
 }
