@@ -3,6 +3,7 @@
 #include "app/register_settings.h"
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
+#include "engine/card_model_rows.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/legality.h"
@@ -73,8 +74,7 @@ bool Modelled(const GameContext& context)
     const bool golf = traits.golf && rules[rule::SingleClickGame] != 1;
     if (context.AutoplayActive() || (SpecialGameOf(rules) != Special::None && !golf) || traits.buildsOnFaceDown)
         return false;
-    if (rules[rule::PackSize] > 104 || rules[rule::JokersInPack] != 0 || rules[rule::DealFamily] == 8 ||
-        TableauCellsArePlaces(context) ||
+    if (rules[rule::PackSize] > 104 || rules[rule::JokersInPack] != 0 ||
         OneOf(rules[rule::TableauStyle], {pile_style::Serpentine, pile_style::FannedDownKeepingGaps}))
         return false;
     for (const int single : {rule::BlockedRows, rule::TableauLock, rule::FoundationStartSuitRule, rule::FirstMoveToFoundation,
@@ -82,6 +82,8 @@ bool Modelled(const GameContext& context)
                              rule::SecondWasteCard})
         if (rules[single] != 0)
             return false;
+    if (rules[rule::DealFamily] == 8 || TableauCellsArePlaces(context))
+        return RowsOfCellsModelled(context);
     if (rules[rule::MaxTableauCards] != -1 || context.mainGame.BlockedCard != 0 ||
         !OneOf(rules[rule::EmptyTableauFill], {0, 1}) || !ModelledPickRule(rules[rule::TableauPickRule]) ||
         !OneOf(rules[rule::ReservePickRule], {0, pick::NeverFromReserve}) ||
@@ -136,6 +138,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     CardModel model;
     model.golf_ = SpecialTraitsOf(rules).golf;
     model.golfWraps_ = SpecialTraitsOf(rules).golfWraps;
+    model.rows_ = TableauCellsArePlaces(context);
     model.maxCode_ = rules[rule::PackSize];
     model.drawCount_ = std::max<int>(1, rules[rule::DrawCount]);
     model.passes_ = rules[rule::PassesAllowed];
@@ -185,12 +188,17 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
             key.insert(key.end(), rulesOfPile.begin(), rulesOfPile.end());
             rulesClass = acceptClasses.Of(key);
             std::string& pile = scratch.piles.tableaus[static_cast<std::size_t>(k)];
+            // In rows of cells top is the gap's left neighbour, 0 at the row's left end.
             if (rulesClass == static_cast<int>(model.accepts_.size()))
                 model.accepts_.push_back(pairTable([&](int top, int card) {
+                    if (model.rows_) {
+                        pile = PileTextOf(top ? std::vector<int>{top, 0} : std::vector<int>{0});
+                        return CanPlayInTableauCell(scratch, k, top ? 1 : 0, card);
+                    }
                     pile = top ? CodeText(top) : "";
                     return CanPlayOnTableau(scratch, k, card, 1);
                 }));
-            if (model.runRule_ != run_rule::AnyRun) {
+            if (model.runRule_ != run_rule::AnyRun && !model.rows_) {
                 sequenceClass = sequenceClasses.Of(rulesOfPile);
                 if (sequenceClass == static_cast<int>(model.sequence_.size()))
                     model.sequence_.push_back(pairTable([&](int below, int above) {
@@ -221,7 +229,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         addPile(Role::Reserve, {PileGroup::Reserves, r});
     if (model.pileCount_ > kModelPileSlots)
         return std::nullopt;
-    model.passesUnlimited_ = !model.golf_ && model.stock_ >= 0 && model.passes_ == -1;
+    model.passesUnlimited_ = !model.golf_ && !model.rows_ && model.stock_ >= 0 && model.passes_ == -1;
 
     // The cards some pile lets onto each card: while one of them is off the foundations, the
     // card may still be wanted where it lies.
@@ -242,7 +250,9 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     // their order does not count.
     for (int pile = 0, group = 0; pile < model.pileCount_; ++group) {
         const Pile& first = model.piles_[static_cast<std::size_t>(pile)];
-        const bool interchangeable = first.role == Role::Tableau || first.role == Role::Reserve || first.role == Role::Foundation;
+        // Rows of cells are redealt in their order: they keep their places.
+        const bool interchangeable = (first.role == Role::Tableau && !model.rows_) || first.role == Role::Reserve ||
+                                     first.role == Role::Foundation;
         int last = pile + 1;
         while (interchangeable && last < model.pileCount_ && model.piles_[static_cast<std::size_t>(last)].role == first.role &&
                model.piles_[static_cast<std::size_t>(last)].rulesClass == first.rulesClass &&
@@ -288,10 +298,10 @@ ModelPosition CardModel::Read(const GameContext& context) const
     int at = 0;
     for (int p = 0; p < pileCount_; ++p) {
         for (const int code : PileCodes(context.piles[piles_[static_cast<std::size_t>(p)].ref])) {
-            if (code <= 0 || at >= kModelCardSlots)
+            if (code < 0 || (code == 0 && !rows_) || at >= kModelCardSlots)
                 continue;
             position.cards[static_cast<std::size_t>(at++)] =
-                static_cast<std::uint8_t>(code | (context.cards.IsFaceDown(code) ? kFaceDownBit : 0));
+                static_cast<std::uint8_t>(code | (code > 0 && context.cards.IsFaceDown(code) ? kFaceDownBit : 0));
         }
         position.end[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(at);
     }
@@ -404,6 +414,10 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
 void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) const
 {
     moves.clear();
+    if (rows_) {
+        AddCellMoves(p, moves);
+        return;
+    }
     const PickRoom room = RoomIn(p);
     const Takers takers = TakersIn(p);
     const auto addDrops = [&](int from, int count) {
@@ -580,9 +594,12 @@ PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
         break;
     }
     case ModelMove::Kind::Stock:
+        if (rows_)
+            return RedealRows(p);
         ClickStock(p);
         changed |= PileBit(stock_) | PileBit(waste_);
         break;
+    case ModelMove::Kind::Cell: return ApplyCellMove(p, move);
     case ModelMove::Kind::TurnUp:
         TurnUpTop(p, move.from);
         changed |= PileBit(move.from);
@@ -595,6 +612,8 @@ PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
 
 bool CardModel::IsWon(const ModelPosition& p) const
 {
+    if (rows_)
+        return RowsWon(p);
     for (int pile = 0; pile < pileCount_; ++pile) {
         const Role role = piles_[static_cast<std::size_t>(pile)].role;
         // Golf is won with the columns cleared and the stock turned to the end.
@@ -689,6 +708,8 @@ void CardModel::Unpack(const std::uint8_t* in, ModelPosition& p) const
 
 int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
 {
+    if (rows_)
+        return RowsDistance(p, w);
     int off = 0;
     int faceDown = 0;
     int blocking = 0;
@@ -731,6 +752,10 @@ std::vector<PlayAction> CardModel::ActionsOf(const ModelPosition& p, const Model
     switch (move.kind) {
     case ModelMove::Kind::Stock: return {PlayAction{ActionKind::Stock}};
     case ModelMove::Kind::TurnUp: return {PlayAction{ActionKind::Click, CodeOf(static_cast<std::uint8_t>(Top(p, move.from)))}};
+    case ModelMove::Kind::Cell: {
+        const int row = PileOfSlot(p, move.to);
+        return {PlayAction{ActionKind::Drop, p.cards[move.from], piles_[static_cast<std::size_t>(row)].ref, move.to - Begin(p, row)}};
+    }
     case ModelMove::Kind::Cards: break;
     }
     ModelPosition turned = p;

@@ -35,10 +35,11 @@ struct ModelPosition {
 };
 
 // One move of the model: count cards from the top of pile from onto pile to (after clicks on
-// the stock that bring the card to the waste's top), a click on the stock, or a click that
-// turns the face-down top card of pile from.
+// the stock that bring the card to the waste's top), a click on the stock, a click that turns
+// the face-down top card of pile from, or, in rows of cells, the card at slot from into the gap
+// at slot to (slots count through the whole position's cards).
 struct ModelMove {
-    enum class Kind : std::uint8_t { Cards, Stock, TurnUp };
+    enum class Kind : std::uint8_t { Cards, Stock, TurnUp, Cell };
     Kind kind = Kind::Cards;
     std::uint8_t from = 0;
     std::uint8_t to = 0;
@@ -103,7 +104,7 @@ public:
     // The play protocol's actions that carry the move out on the engine's table.
     std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
     // Whether a click on the stock alone is a move of the model (else clicks come with a card).
-    bool ClicksAreMoves() const { return golf_; }
+    bool ClicksAreMoves() const { return golf_ || rows_; }
 
     int PileCount() const { return pileCount_; }
 
@@ -138,6 +139,15 @@ private:
     bool SplitInCycle(const ModelPosition& p) const;
     void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
+    // Rows of cells (card_model_rows.cpp): cards move alone into gaps, the redeal keeps each
+    // row's run from a 2.
+    void AddCellMoves(const ModelPosition& p, std::vector<ModelMove>& moves) const;
+    PileSet ApplyCellMove(ModelPosition& p, const ModelMove& move) const;
+    PileSet RedealRows(ModelPosition& p) const;
+    int SettledLength(const ModelPosition& p, int row) const;
+    bool RowsWon(const ModelPosition& p) const;
+    int RowsDistance(const ModelPosition& p, const DistanceWeights& weights) const;
+    int PileOfSlot(const ModelPosition& p, int slot) const;
 
     std::vector<Pile> piles_;
     int pileCount_ = 0;
@@ -146,6 +156,7 @@ private:
     int stock_ = -1, waste_ = -1;
     bool golf_ = false;       // the waste takes tableau cards one rank apart, by a click
     bool golfWraps_ = false;
+    bool rows_ = false;       // rows of cells: a card moves alone into a gap; nothing leaves the rows
     bool autoTurnUp_ = false; // a face-down tableau top turns up by itself
     bool fillFromReserve_ = false;
     bool passesUnlimited_ = false; // the stock and waste run through one cycle of splits
