@@ -12,6 +12,7 @@
 #include "engine/table.h"
 
 #include <algorithm>
+#include <bit>
 #include <map>
 
 namespace marlowe {
@@ -269,6 +270,22 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
                     mask[static_cast<std::size_t>((card - 1) / 64)] |= std::uint64_t{1} << ((card - 1) % 64);
             model.acceptMask_.push_back(mask);
         }
+    // Whether a foundation's top lets exactly one card on it, so that nothing else can take its place.
+    for (const CardMask& mask : model.acceptMask_)
+        model.onlyNext_.push_back(std::popcount(mask[0]) + std::popcount(mask[1]) == 1);
+    // Whether every card that moves with others on it carries only cards built on it.
+    model.movesCarryOnlyBuiltCards_ = model.pickRule_ == 1;
+    if (!model.movesCarryOnlyBuiltCards_ && model.runRule_ != run_rule::AnyRun) {
+        model.movesCarryOnlyBuiltCards_ = true;
+        for (const auto& table : model.sequence_)
+            for (int below = 1; below < codes; ++below)
+                for (int above = 1; above < codes; ++above) {
+                    const auto& feeders = model.feeders_[static_cast<std::size_t>(below)];
+                    if (table[static_cast<std::size_t>(below * codes + above)] &&
+                        std::find(feeders.begin(), feeders.end(), above) == feeders.end())
+                        model.movesCarryOnlyBuiltCards_ = false;
+                }
+    }
     for (int code = 1; code < codes; ++code) {
         model.rank_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardRank(code));
         model.suit_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardSuit(code) & 3);
@@ -332,11 +349,12 @@ PickRoom CardModel::RoomIn(const ModelPosition& p) const
 // their own: the takers of the position stand for every position the clicks reach.
 CardModel::Takers CardModel::TakersIn(const ModelPosition& p) const
 {
-    Takers takers{};
+    Takers takers; // only the model's piles are ever asked for
     for (int pile = 0; pile < pileCount_; ++pile) {
         const Pile& target = piles_[static_cast<std::size_t>(pile)];
         const std::uint8_t top = static_cast<std::uint8_t>(Top(p, pile));
         CardMask& mask = takers[static_cast<std::size_t>(pile)];
+        mask = {};
         switch (target.role) {
         case Role::Foundation:
         case Role::Tableau:
@@ -445,7 +463,7 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
                     moves.push_back({ModelMove::Kind::TurnUp, static_cast<std::uint8_t>(from), 0, 1});
                 break;
             }
-            for (int count = 1; count <= size; ++count) {
+            for (int count = 1; count <= (pickRule_ > 0 ? std::min(size, pickRule_) : size); ++count) {
                 const std::uint8_t bottom = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)];
                 if (FaceDown(bottom) || (count > 1 && (golf_ || !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(from)]))))
                     break;
@@ -629,6 +647,11 @@ bool CardModel::IsFoundationMove(const ModelMove& move) const
     return move.kind == ModelMove::Kind::Cards && piles_[move.to].role == Role::Foundation;
 }
 
+// A card is wanted where it lies only as a place for a card that could be built on it (a
+// feeder). A feeder that is home wants no place; nor does one that can go home whenever it is
+// free, into a foundation no other card can take, while nothing can be built on it any more:
+// a line that would put it on the card may as well put it home. That holds only where a card
+// moves with nothing on it but cards built on it, since those alone could ride along.
 bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) const
 {
     if (!IsFoundationMove(move))
@@ -639,8 +662,24 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
         if (piles_[static_cast<std::size_t>(pile)].role == Role::Foundation)
             for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at)
                 home[CodeOf(p.cards[static_cast<std::size_t>(at)])] = true;
+    const auto allHome = [&](int of) {
+        const auto& feeders = feeders_[static_cast<std::size_t>(of)];
+        return std::all_of(feeders.begin(), feeders.end(), [&](int feeder) { return home[static_cast<std::size_t>(feeder)]; });
+    };
+    const auto goesHomeAlone = [&](int feeder) {
+        if (!movesCarryOnlyBuiltCards_ || !allHome(feeder))
+            return false;
+        for (int pile = 0; pile < pileCount_; ++pile) {
+            const Pile& foundation = piles_[static_cast<std::size_t>(pile)];
+            const int top = CodeOf(static_cast<std::uint8_t>(Top(p, pile)));
+            if (foundation.role == Role::Foundation && top != 0 && Size(p, pile) < fullCount_ &&
+                AcceptsPair(foundation.rulesClass, top, feeder) && onlyNext_[static_cast<std::size_t>(foundation.rulesClass * (maxCode_ + 1) + top)])
+                return true;
+        }
+        return false;
+    };
     for (const int feeder : feeders_[static_cast<std::size_t>(card)])
-        if (!home[static_cast<std::size_t>(feeder)])
+        if (!home[static_cast<std::size_t>(feeder)] && !goesHomeAlone(feeder))
             return false;
     return true;
 }

@@ -180,6 +180,8 @@ private:
         return accepts_[static_cast<std::size_t>(rulesClass)][static_cast<std::size_t>(top * (maxCode_ + 1) + card)] != 0;
     }
     std::vector<std::vector<int>> feeders_; // per card: the cards that some pile lets onto it
+    std::vector<bool> onlyNext_;            // [class * (maxCode + 1) + top]: one card alone goes on top
+    bool movesCarryOnlyBuiltCards_ = false; // a moving card carries nothing but cards built on it
     std::array<std::uint64_t, 256> cardHash_{};
     std::array<std::uint8_t, 256> rank_{};
     std::array<std::uint8_t, 256> suit_{};
