@@ -666,14 +666,29 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
         const auto& feeders = feeders_[static_cast<std::size_t>(of)];
         return std::all_of(feeders.begin(), feeders.end(), [&](int feeder) { return home[static_cast<std::size_t>(feeder)]; });
     };
+    // An empty foundation stays free for the card while there are at least as many of them as
+    // cards still out that could start one.
+    const auto emptyFoundationKept = [&](int rulesClass) {
+        int empty = 0;
+        for (int pile = 0; pile < pileCount_; ++pile)
+            empty += piles_[static_cast<std::size_t>(pile)].role == Role::Foundation &&
+                             piles_[static_cast<std::size_t>(pile)].rulesClass == rulesClass && Size(p, pile) == 0
+                         ? 1
+                         : 0;
+        for (int code = 1; code <= maxCode_ && empty >= 0; ++code)
+            empty -= !home[static_cast<std::size_t>(code)] && AcceptsPair(rulesClass, 0, code) ? 1 : 0;
+        return empty >= 0;
+    };
     const auto goesHomeAlone = [&](int feeder) {
         if (!movesCarryOnlyBuiltCards_ || !allHome(feeder))
             return false;
         for (int pile = 0; pile < pileCount_; ++pile) {
             const Pile& foundation = piles_[static_cast<std::size_t>(pile)];
             const int top = CodeOf(static_cast<std::uint8_t>(Top(p, pile)));
-            if (foundation.role == Role::Foundation && top != 0 && Size(p, pile) < fullCount_ &&
-                AcceptsPair(foundation.rulesClass, top, feeder) && onlyNext_[static_cast<std::size_t>(foundation.rulesClass * (maxCode_ + 1) + top)])
+            if (foundation.role != Role::Foundation || Size(p, pile) >= fullCount_ || !AcceptsPair(foundation.rulesClass, top, feeder))
+                continue;
+            if (top == 0 ? emptyFoundationKept(foundation.rulesClass)
+                         : onlyNext_[static_cast<std::size_t>(foundation.rulesClass * (maxCode_ + 1) + top)])
                 return true;
         }
         return false;
