@@ -104,6 +104,7 @@ public:
     {
         ModelPosition position;
         PileHashes hashes{};
+        PileHashes childHashes{};
         std::vector<ModelMove> moves;
         while (state_ == State::Searching && Stored() < stored && !budget.Spent()) {
             if (waiting_.empty()) {
@@ -126,7 +127,7 @@ public:
                 }
                 ModelPosition child = position;
                 const PileSet changed = model_.Apply(child, move);
-                PileHashes childHashes = hashes;
+                std::copy_n(hashes.begin(), model_.PileCount(), childHashes.begin()); // the model's piles only
                 model_.HashPiles(child, childHashes, changed);
                 if (!seen_.Insert(model_.KeyOf(child, childHashes)))
                     continue;
