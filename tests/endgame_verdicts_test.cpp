@@ -99,5 +99,57 @@ TEST(EndgameVerdictsTest, TheFastSearchAgreesWithTheSearchOverActions)
     EXPECT_GE(tally.unwinnable, 3);
 }
 
+int H(int rank) { return CardCode(Hearts, rank); }
+int D(int rank) { return CardCode(Diamonds, rank); }
+int C(int rank) { return CardCode(Clubs, rank); }
+int S(int rank) { return CardCode(Spades, rank); }
+
+// A Klondike table of the given columns, face up (a negative code face down), every other card
+// in the stock.
+bool DeadInKlondike(const std::vector<std::vector<int>>& columns)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 2, "0000000000001");
+    EXPECT_TRUE(play.started);
+    GameContext& context = play.context();
+    context.piles.Clear();
+    std::vector<int> stock;
+    for (int code = 1; code <= 52; ++code) {
+        bool placed = false;
+        for (const auto& column : columns)
+            placed = placed || std::find(column.begin(), column.end(), code) != column.end() ||
+                     std::find(column.begin(), column.end(), -code) != column.end();
+        if (!placed)
+            stock.push_back(code);
+        context.cards.SetCardFaceMark(code, placed ? '1' : '0');
+    }
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        std::vector<int> codes;
+        for (const int card : columns[k]) {
+            codes.push_back(std::abs(card));
+            if (card < 0)
+                context.cards.SetCardFaceMark(-card, '0');
+        }
+        context.piles.tableaus[k] = PileTextOf(codes);
+    }
+    context.piles.Stock() = PileTextOf(stock);
+    const std::optional<CardModel> model = CardModel::Of(context);
+    EXPECT_TRUE(model);
+    return model && model->IsDead(model->Read(context));
+}
+
+// A card held for good above a lower card of its suit makes the table lost; a card with any
+// way off (a place to go, an empty column for a King, a run that carries it) does not.
+TEST(EndgameVerdictsTest, DeadPositionsAreOnlyThoseWithACardHeldForGood)
+{
+    EXPECT_TRUE(DeadInKlondike({{S(6), C(6), H(3), H(5)}})) << "both black 6s under the 5 of hearts";
+    EXPECT_TRUE(DeadInKlondike({{S(6), C(6), -H(3), H(5)}})) << "the 3 face down";
+    EXPECT_TRUE(DeadInKlondike({{S(7), C(7), D(6), C(3), H(6), C(5)}})) << "the run 6-5 has nowhere to go either";
+    EXPECT_FALSE(DeadInKlondike({{S(6), H(3), H(5)}, {C(6)}})) << "the 6 of clubs takes the 5";
+    EXPECT_FALSE(DeadInKlondike({{S(6), C(6), H(3), H(13)}})) << "a King may go to an empty column";
+    EXPECT_FALSE(DeadInKlondike({{D(6), C(3), H(6), C(5)}, {S(7)}})) << "the 6 of hearts carries the 5 of clubs off";
+    EXPECT_FALSE(DeadInKlondike({{S(6), C(6), H(5), H(3)}})) << "the lower card above the higher one";
+}
+
 } // namespace
 } // namespace marlowe

@@ -286,6 +286,12 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
                         model.movesCarryOnlyBuiltCards_ = false;
                 }
     }
+    int foundationClass = -1;
+    for (const Pile& pile : model.piles_)
+        if (pile.role == Role::Foundation)
+            foundationClass = foundationClass == -1 || foundationClass == pile.rulesClass ? pile.rulesClass : -2;
+    if (model.maxCode_ <= 52)
+        model.PrepareDeadTest(foundationClass < 0 ? -1 : foundationClass);
     for (int code = 1; code < codes; ++code) {
         model.rank_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardRank(code));
         model.suit_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardSuit(code) & 3);

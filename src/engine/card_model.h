@@ -77,6 +77,10 @@ public:
     // up, an empty pile filled from the reserve). Answers the piles whose cards changed.
     PileSet Apply(ModelPosition& position, const ModelMove& move) const;
     bool IsWon(const ModelPosition& position) const;
+    // Whether the position can never be won: a card is held above a card that must go home
+    // before it, with no way for it, or any run it lies in, to leave the pile.
+    // Only the piles changed since a position known not to be dead need a look (all: kAllPiles).
+    bool IsDead(const ModelPosition& position, PileSet changed = kAllPiles) const;
 
     // A card that may go to a foundation and never be wanted back: every card that could be
     // built on it is home already. Such a move is as good as any other the position offers.
@@ -180,6 +184,15 @@ private:
         return accepts_[static_cast<std::size_t>(rulesClass)][static_cast<std::size_t>(top * (maxCode_ + 1) + card)] != 0;
     }
     std::vector<std::vector<int>> feeders_; // per card: the cards that some pile lets onto it
+    // The test for positions that can never be won (card_model_dead.cpp).
+    void PrepareDeadTest(int foundationClass);
+    bool PileIsDead(const ModelPosition& p, int pile, const std::array<bool, 256>& home,
+                    const std::array<std::int16_t, 256>& placeOf) const;
+    bool deadTest_ = false;
+    std::vector<int> homeDepth_;               // per card: its place in its foundation's order
+    std::vector<int> homeChain_;               // per card: the card that starts its foundation
+    std::vector<std::vector<int>> targetsOf_;  // per card: the tableau cards it may go on
+    std::vector<bool> onEmptyPile_;            // per card: some empty tableau pile takes it
     std::vector<bool> onlyNext_;            // [class * (maxCode + 1) + top]: one card alone goes on top
     bool movesCarryOnlyBuiltCards_ = false; // a moving card carries nothing but cards built on it
     std::array<std::uint64_t, 256> cardHash_{};

@@ -95,7 +95,7 @@ public:
         Store(start, {0, {}});
         if (model_.IsWon(start))
             state_ = State::Won;
-        else
+        else if (!model_.IsDead(start)) // children are tested by the piles their moves change
             waiting_.push({model_.Distance(start, weights_), 0});
     }
 
@@ -129,7 +129,7 @@ public:
                 const PileSet changed = model_.Apply(child, move);
                 std::copy_n(hashes.begin(), model_.PileCount(), childHashes.begin()); // the model's piles only
                 model_.HashPiles(child, childHashes, changed);
-                if (!seen_.Insert(model_.KeyOf(child, childHashes)))
+                if (!seen_.Insert(model_.KeyOf(child, childHashes)) || model_.IsDead(child, changed))
                     continue;
                 const auto index = static_cast<std::uint32_t>(visits_.size());
                 Store(child, {next.node, move});
