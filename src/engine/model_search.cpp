@@ -50,7 +50,7 @@ public:
 private:
     void Grow()
     {
-        std::vector<std::uint64_t> old(std::max<std::size_t>(slots_.size() * 2, 1 << 16), 0);
+        std::vector<std::uint64_t> old(std::max<std::size_t>(slots_.size() * 2, 1 << 10), 0);
         old.swap(slots_);
         const std::size_t mask = slots_.size() - 1;
         for (const std::uint64_t key : old)
@@ -162,7 +162,7 @@ private:
         // Blocks of a fixed size: the stored positions are never copied as the scan grows.
         const std::size_t node = visits_.size();
         if (node % kBlockPositions == 0)
-            blocks_.push_back(std::make_unique<std::uint8_t[]>(kBlockPositions * size_));
+            blocks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kBlockPositions * size_));
         model_.Pack(position, PackedAt(node));
         visits_.push_back(visit);
     }
