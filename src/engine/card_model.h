@@ -83,7 +83,8 @@ public:
     bool IsDead(const ModelPosition& position, PileSet changed = kAllPiles) const;
 
     // A card that may go to a foundation and never be wanted back: every card that could be
-    // built on it is home already. Such a move is as good as any other the position offers.
+    // built on it is home already, or could go home alone whenever it is free. Such a move is
+    // as good as any other the position offers.
     bool IsSafeHomeMove(const ModelPosition& position, const ModelMove& move) const;
     bool IsFoundationMove(const ModelMove& move) const;
 
@@ -193,8 +194,8 @@ private:
     std::vector<int> homeChain_;               // per card: the card that starts its foundation
     std::vector<std::vector<int>> targetsOf_;  // per card: the tableau cards it may go on
     std::vector<bool> onEmptyPile_;            // per card: some empty tableau pile takes it
-    std::vector<bool> onlyNext_;            // [class * (maxCode + 1) + top]: one card alone goes on top
-    bool movesCarryOnlyBuiltCards_ = false; // a moving card carries nothing but cards built on it
+    std::vector<bool> onlyNext_;               // [class * (maxCode + 1) + top]: one card alone goes on top
+    bool movesCarryOnlyBuiltCards_ = false;    // a moving card carries nothing but cards built on it
     std::array<std::uint64_t, 256> cardHash_{};
     std::array<std::uint8_t, 256> rank_{};
     std::array<std::uint8_t, 256> suit_{};
