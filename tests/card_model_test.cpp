@@ -7,6 +7,8 @@
 
 #include "engine/action_search.h"
 #include "engine/card_model.h"
+#include "engine/cards.h"
+#include "engine/pile_text.h"
 #include "engine/game_won.h"
 #include "engine/quiet_play.h"
 #include "play_test_support.h"
@@ -125,6 +127,78 @@ TEST(CardModelTest, KeysIgnoreTheOrderOfAlikePilesOnly)
     EXPECT_EQ(model->Key(model->Read(play.context())), before);
     std::swap(piles.tableaus[0], piles.reserves[0]);
     EXPECT_NE(model->Key(model->Read(play.context())), before);
+}
+
+// Rows of cells: the redeal keeps every row's run from a 2 and deals the rest back after one
+// gap, mixed as the engine mixes them; the redeals end; the settled rows win. A table whose
+// cells would not take the redeal's cards exactly is left to the search over engine actions.
+TEST(CardModelTest, RowsOfCellsRedealAndWinAsTheEngineDoes)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 16, "0000000000001");
+    ASSERT_TRUE(play.started);
+    GameContext& context = play.context();
+    const auto run = [](int suit, int from, int to) {
+        std::vector<int> cards;
+        for (int rank = from; rank <= to; ++rank)
+            cards.push_back(CardCode(suit, rank));
+        return cards;
+    };
+    std::vector<std::vector<int>> rows{run(Hearts, 2, 5), {}, run(Spades, 2, King), run(Diamonds, 2, 2)};
+    std::vector<int> rest;
+    for (int code = 1; code <= 52; ++code) {
+        bool used = CardRank(code) == Ace;
+        for (const auto& row : rows)
+            used = used || std::find(row.begin(), row.end(), code) != row.end();
+        if (!used)
+            rest.push_back(code);
+    }
+    const auto take = [&](std::vector<int>& row, std::size_t count) {
+        row.insert(row.end(), rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(count));
+        rest.erase(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(count));
+    };
+    rows[0].push_back(0);
+    take(rows[0], 8);
+    rows[1].push_back(0);
+    take(rows[1], 12);
+    rows[2].push_back(0);
+    take(rows[3], 11);
+    rows[3].push_back(0);
+    for (int k = 0; k < 4; ++k)
+        context.piles.tableaus[static_cast<std::size_t>(k)] = PileTextOf(rows[static_cast<std::size_t>(k)]);
+
+    std::optional<CardModel> model = CardModel::Of(context);
+    ASSERT_TRUE(model);
+    std::vector<ModelMove> moves;
+    for (int redeal = 0;; ++redeal) {
+        const ModelPosition position = model->Read(context);
+        model->Moves(position, moves);
+        const auto click = std::find_if(moves.begin(), moves.end(), [](const ModelMove& move) { return move.kind == ModelMove::Kind::Stock; });
+        if (click == moves.end()) {
+            EXPECT_EQ(redeal, 3) << "three redeals after the deal";
+            EXPECT_FALSE(PerformAction(context, PlayAction{ActionKind::Stock}) && model->Read(context) != position)
+                << "the engine redeals once more";
+            break;
+        }
+        ModelPosition predicted = position;
+        model->Apply(predicted, *click);
+        ASSERT_TRUE(PerformAction(context, PlayAction{ActionKind::Stock}));
+        ASSERT_EQ(model->Read(context), predicted) << "redeal " << redeal + 1;
+        EXPECT_EQ(ElementAt(context.piles.tableaus[0], 4), 0) << "the gap after the kept run of hearts";
+        EXPECT_EQ(ElementAt(context.piles.tableaus[2], 11), CardCode(Spades, King)) << "a settled row stays";
+        EXPECT_FALSE(model->IsWon(predicted));
+    }
+
+    for (int k = 0; k < 4; ++k) {
+        std::vector<int> row = run(k == 0 ? Hearts : k == 1 ? Diamonds : k == 2 ? Spades : Clubs, 2, King);
+        row.push_back(0);
+        context.piles.tableaus[static_cast<std::size_t>(k)] = PileTextOf(row);
+    }
+    EXPECT_TRUE(model->IsWon(model->Read(context)));
+    EXPECT_TRUE(IsGameWon(context));
+
+    context.piles.tableaus[3].erase(context.piles.tableaus[3].size() - 3);
+    EXPECT_FALSE(CardModel::Of(context)) << "a row one cell short could not take its share of a redeal";
 }
 
 } // namespace

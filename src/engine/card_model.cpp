@@ -3,6 +3,7 @@
 #include "app/register_settings.h"
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
+#include "engine/card_model_rows.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/legality.h"
@@ -11,6 +12,7 @@
 #include "engine/table.h"
 
 #include <algorithm>
+#include <bit>
 #include <map>
 
 namespace marlowe {
@@ -73,8 +75,7 @@ bool Modelled(const GameContext& context)
     const bool golf = traits.golf && rules[rule::SingleClickGame] != 1;
     if (context.AutoplayActive() || (SpecialGameOf(rules) != Special::None && !golf) || traits.buildsOnFaceDown)
         return false;
-    if (rules[rule::PackSize] > 104 || rules[rule::JokersInPack] != 0 || rules[rule::DealFamily] == 8 ||
-        TableauCellsArePlaces(context) ||
+    if (rules[rule::PackSize] > 104 || rules[rule::JokersInPack] != 0 ||
         OneOf(rules[rule::TableauStyle], {pile_style::Serpentine, pile_style::FannedDownKeepingGaps}))
         return false;
     for (const int single : {rule::BlockedRows, rule::TableauLock, rule::FoundationStartSuitRule, rule::FirstMoveToFoundation,
@@ -82,6 +83,8 @@ bool Modelled(const GameContext& context)
                              rule::SecondWasteCard})
         if (rules[single] != 0)
             return false;
+    if (rules[rule::DealFamily] == 8 || TableauCellsArePlaces(context))
+        return RowsOfCellsModelled(context);
     if (rules[rule::MaxTableauCards] != -1 || context.mainGame.BlockedCard != 0 ||
         !OneOf(rules[rule::EmptyTableauFill], {0, 1}) || !ModelledPickRule(rules[rule::TableauPickRule]) ||
         !OneOf(rules[rule::ReservePickRule], {0, pick::NeverFromReserve}) ||
@@ -136,6 +139,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     CardModel model;
     model.golf_ = SpecialTraitsOf(rules).golf;
     model.golfWraps_ = SpecialTraitsOf(rules).golfWraps;
+    model.rows_ = TableauCellsArePlaces(context);
     model.maxCode_ = rules[rule::PackSize];
     model.drawCount_ = std::max<int>(1, rules[rule::DrawCount]);
     model.passes_ = rules[rule::PassesAllowed];
@@ -185,12 +189,17 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
             key.insert(key.end(), rulesOfPile.begin(), rulesOfPile.end());
             rulesClass = acceptClasses.Of(key);
             std::string& pile = scratch.piles.tableaus[static_cast<std::size_t>(k)];
+            // In rows of cells top is the gap's left neighbour, 0 at the row's left end.
             if (rulesClass == static_cast<int>(model.accepts_.size()))
                 model.accepts_.push_back(pairTable([&](int top, int card) {
+                    if (model.rows_) {
+                        pile = PileTextOf(top ? std::vector<int>{top, 0} : std::vector<int>{0});
+                        return CanPlayInTableauCell(scratch, k, top ? 1 : 0, card);
+                    }
                     pile = top ? CodeText(top) : "";
                     return CanPlayOnTableau(scratch, k, card, 1);
                 }));
-            if (model.runRule_ != run_rule::AnyRun) {
+            if (model.runRule_ != run_rule::AnyRun && !model.rows_) {
                 sequenceClass = sequenceClasses.Of(rulesOfPile);
                 if (sequenceClass == static_cast<int>(model.sequence_.size()))
                     model.sequence_.push_back(pairTable([&](int below, int above) {
@@ -223,7 +232,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         addPile(Role::Reserve, {PileGroup::Reserves, r});
     if (model.pileCount_ > kModelPileSlots)
         return std::nullopt;
-    model.passesUnlimited_ = !model.golf_ && model.stock_ >= 0 && model.passes_ == -1;
+    model.passesUnlimited_ = !model.golf_ && !model.rows_ && model.stock_ >= 0 && model.passes_ == -1;
 
     // The cards some pile lets onto each card: while one of them is off the foundations, the
     // card may still be wanted where it lies.
@@ -244,7 +253,9 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     // their order does not count.
     for (int pile = 0, group = 0; pile < model.pileCount_; ++group) {
         const Pile& first = model.piles_[static_cast<std::size_t>(pile)];
-        const bool interchangeable = first.role == Role::Tableau || first.role == Role::Reserve || first.role == Role::Foundation;
+        // Rows of cells are redealt in their order: they keep their places.
+        const bool interchangeable = (first.role == Role::Tableau && !model.rows_) || first.role == Role::Reserve ||
+                                     first.role == Role::Foundation;
         int last = pile + 1;
         while (interchangeable && last < model.pileCount_ && model.piles_[static_cast<std::size_t>(last)].role == first.role &&
                model.piles_[static_cast<std::size_t>(last)].rulesClass == first.rulesClass &&
@@ -261,6 +272,28 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
                     mask[static_cast<std::size_t>((card - 1) / 64)] |= std::uint64_t{1} << ((card - 1) % 64);
             model.acceptMask_.push_back(mask);
         }
+    // Whether a foundation's top lets exactly one card on it, so that nothing else can take its place.
+    for (const CardMask& mask : model.acceptMask_)
+        model.onlyNext_.push_back(std::popcount(mask[0]) + std::popcount(mask[1]) == 1);
+    // Whether every card that moves with others on it carries only cards built on it.
+    model.movesCarryOnlyBuiltCards_ = model.pickRule_ == 1;
+    if (!model.movesCarryOnlyBuiltCards_ && model.runRule_ != run_rule::AnyRun) {
+        model.movesCarryOnlyBuiltCards_ = true;
+        for (const auto& table : model.sequence_)
+            for (int below = 1; below < codes; ++below)
+                for (int above = 1; above < codes; ++above) {
+                    const auto& feeders = model.feeders_[static_cast<std::size_t>(below)];
+                    if (table[static_cast<std::size_t>(below * codes + above)] &&
+                        std::find(feeders.begin(), feeders.end(), above) == feeders.end())
+                        model.movesCarryOnlyBuiltCards_ = false;
+                }
+    }
+    int foundationClass = -1;
+    for (const Pile& pile : model.piles_)
+        if (pile.role == Role::Foundation)
+            foundationClass = foundationClass == -1 || foundationClass == pile.rulesClass ? pile.rulesClass : -2;
+    if (model.maxCode_ <= 52)
+        model.PrepareDeadTest(foundationClass < 0 ? -1 : foundationClass);
     for (int code = 1; code < codes; ++code) {
         model.rank_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardRank(code));
         model.suit_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardSuit(code) & 3);
@@ -290,10 +323,10 @@ ModelPosition CardModel::Read(const GameContext& context) const
     int at = 0;
     for (int p = 0; p < pileCount_; ++p) {
         for (const int code : PileCodes(context.piles[piles_[static_cast<std::size_t>(p)].ref])) {
-            if (code <= 0 || at >= kModelCardSlots)
+            if (code < 0 || (code == 0 && !rows_) || at >= kModelCardSlots)
                 continue;
             position.cards[static_cast<std::size_t>(at++)] =
-                static_cast<std::uint8_t>(code | (context.cards.IsFaceDown(code) ? kFaceDownBit : 0));
+                static_cast<std::uint8_t>(code | (code > 0 && context.cards.IsFaceDown(code) ? kFaceDownBit : 0));
         }
         position.end[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(at);
     }
@@ -324,11 +357,12 @@ PickRoom CardModel::RoomIn(const ModelPosition& p) const
 // their own: the takers of the position stand for every position the clicks reach.
 CardModel::Takers CardModel::TakersIn(const ModelPosition& p) const
 {
-    Takers takers{};
+    Takers takers; // only the model's piles are ever asked for
     for (int pile = 0; pile < pileCount_; ++pile) {
         const Pile& target = piles_[static_cast<std::size_t>(pile)];
         const std::uint8_t top = static_cast<std::uint8_t>(Top(p, pile));
         CardMask& mask = takers[static_cast<std::size_t>(pile)];
+        mask = {};
         switch (target.role) {
         case Role::Foundation:
         case Role::Tableau:
@@ -406,6 +440,10 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
 void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) const
 {
     moves.clear();
+    if (rows_) {
+        AddCellMoves(p, moves);
+        return;
+    }
     const PickRoom room = RoomIn(p);
     const Takers takers = TakersIn(p);
     const auto addDrops = [&](int from, int count) {
@@ -433,7 +471,7 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
                     moves.push_back({ModelMove::Kind::TurnUp, static_cast<std::uint8_t>(from), 0, 1});
                 break;
             }
-            for (int count = 1; count <= size; ++count) {
+            for (int count = 1; count <= (pickRule_ > 0 ? std::min(size, pickRule_) : size); ++count) {
                 const std::uint8_t bottom = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)];
                 if (FaceDown(bottom) || (count > 1 && (golf_ || !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(from)]))))
                     break;
@@ -582,9 +620,12 @@ PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
         break;
     }
     case ModelMove::Kind::Stock:
+        if (rows_)
+            return RedealRows(p);
         ClickStock(p);
         changed |= PileBit(stock_) | PileBit(waste_);
         break;
+    case ModelMove::Kind::Cell: return ApplyCellMove(p, move);
     case ModelMove::Kind::TurnUp:
         TurnUpTop(p, move.from);
         changed |= PileBit(move.from);
@@ -597,6 +638,8 @@ PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
 
 bool CardModel::IsWon(const ModelPosition& p) const
 {
+    if (rows_)
+        return RowsWon(p);
     for (int pile = 0; pile < pileCount_; ++pile) {
         const Role role = piles_[static_cast<std::size_t>(pile)].role;
         // Golf is won with the columns cleared and the stock turned to the end.
@@ -612,6 +655,11 @@ bool CardModel::IsFoundationMove(const ModelMove& move) const
     return move.kind == ModelMove::Kind::Cards && piles_[move.to].role == Role::Foundation;
 }
 
+// A card is wanted where it lies only as a place for a card that could be built on it (a
+// feeder). A feeder that is home wants no place; nor does one that can go home whenever it is
+// free, into a foundation no other card can take, while nothing can be built on it any more:
+// a line that would put it on the card may as well put it home. That holds only where a card
+// moves with nothing on it but cards built on it, since those alone could ride along.
 bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) const
 {
     if (!IsFoundationMove(move))
@@ -622,8 +670,39 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
         if (piles_[static_cast<std::size_t>(pile)].role == Role::Foundation)
             for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at)
                 home[CodeOf(p.cards[static_cast<std::size_t>(at)])] = true;
+    const auto allHome = [&](int of) {
+        const auto& feeders = feeders_[static_cast<std::size_t>(of)];
+        return std::all_of(feeders.begin(), feeders.end(), [&](int feeder) { return home[static_cast<std::size_t>(feeder)]; });
+    };
+    // An empty foundation stays free for the card while there are at least as many of them as
+    // cards still out that could start one.
+    const auto emptyFoundationKept = [&](int rulesClass) {
+        int empty = 0;
+        for (int pile = 0; pile < pileCount_; ++pile)
+            empty += piles_[static_cast<std::size_t>(pile)].role == Role::Foundation &&
+                             piles_[static_cast<std::size_t>(pile)].rulesClass == rulesClass && Size(p, pile) == 0
+                         ? 1
+                         : 0;
+        for (int code = 1; code <= maxCode_ && empty >= 0; ++code)
+            empty -= !home[static_cast<std::size_t>(code)] && AcceptsPair(rulesClass, 0, code) ? 1 : 0;
+        return empty >= 0;
+    };
+    const auto goesHomeAlone = [&](int feeder) {
+        if (!movesCarryOnlyBuiltCards_ || !allHome(feeder))
+            return false;
+        for (int pile = 0; pile < pileCount_; ++pile) {
+            const Pile& foundation = piles_[static_cast<std::size_t>(pile)];
+            const int top = CodeOf(static_cast<std::uint8_t>(Top(p, pile)));
+            if (foundation.role != Role::Foundation || Size(p, pile) >= fullCount_ || !AcceptsPair(foundation.rulesClass, top, feeder))
+                continue;
+            if (top == 0 ? emptyFoundationKept(foundation.rulesClass)
+                         : onlyNext_[static_cast<std::size_t>(foundation.rulesClass * (maxCode_ + 1) + top)])
+                return true;
+        }
+        return false;
+    };
     for (const int feeder : feeders_[static_cast<std::size_t>(card)])
-        if (!home[static_cast<std::size_t>(feeder)])
+        if (!home[static_cast<std::size_t>(feeder)] && !goesHomeAlone(feeder))
             return false;
     return true;
 }
@@ -691,6 +770,8 @@ void CardModel::Unpack(const std::uint8_t* in, ModelPosition& p) const
 
 int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
 {
+    if (rows_)
+        return RowsDistance(p, w);
     int off = 0;
     int faceDown = 0;
     int blocking = 0;
@@ -733,6 +814,10 @@ std::vector<PlayAction> CardModel::ActionsOf(const ModelPosition& p, const Model
     switch (move.kind) {
     case ModelMove::Kind::Stock: return {PlayAction{ActionKind::Stock}};
     case ModelMove::Kind::TurnUp: return {PlayAction{ActionKind::Click, CodeOf(static_cast<std::uint8_t>(Top(p, move.from)))}};
+    case ModelMove::Kind::Cell: {
+        const int row = PileOfSlot(p, move.to);
+        return {PlayAction{ActionKind::Drop, p.cards[move.from], piles_[static_cast<std::size_t>(row)].ref, move.to - Begin(p, row)}};
+    }
     case ModelMove::Kind::Cards: break;
     }
     ModelPosition turned = p;

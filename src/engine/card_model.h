@@ -35,10 +35,11 @@ struct ModelPosition {
 };
 
 // One move of the model: count cards from the top of pile from onto pile to (after clicks on
-// the stock that bring the card to the waste's top), a click on the stock, or a click that
-// turns the face-down top card of pile from.
+// the stock that bring the card to the waste's top), a click on the stock, a click that turns
+// the face-down top card of pile from, or, in rows of cells, the card at slot from into the gap
+// at slot to (slots count through the whole position's cards).
 struct ModelMove {
-    enum class Kind : std::uint8_t { Cards, Stock, TurnUp };
+    enum class Kind : std::uint8_t { Cards, Stock, TurnUp, Cell };
     Kind kind = Kind::Cards;
     std::uint8_t from = 0;
     std::uint8_t to = 0;
@@ -76,9 +77,14 @@ public:
     // up, an empty pile filled from the reserve). Answers the piles whose cards changed.
     PileSet Apply(ModelPosition& position, const ModelMove& move) const;
     bool IsWon(const ModelPosition& position) const;
+    // Whether the position can never be won: a card is held above a card that must go home
+    // before it, with no way for it, or any run it lies in, to leave the pile.
+    // Only the piles changed since a position known not to be dead need a look (all: kAllPiles).
+    bool IsDead(const ModelPosition& position, PileSet changed = kAllPiles) const;
 
     // A card that may go to a foundation and never be wanted back: every card that could be
-    // built on it is home already. Such a move is as good as any other the position offers.
+    // built on it is home already, or could go home alone whenever it is free. Such a move is
+    // as good as any other the position offers.
     bool IsSafeHomeMove(const ModelPosition& position, const ModelMove& move) const;
     bool IsFoundationMove(const ModelMove& move) const;
 
@@ -103,7 +109,7 @@ public:
     // The play protocol's actions that carry the move out on the engine's table.
     std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
     // Whether a click on the stock alone is a move of the model (else clicks come with a card).
-    bool ClicksAreMoves() const { return golf_; }
+    bool ClicksAreMoves() const { return golf_ || rows_; }
 
     int PileCount() const { return pileCount_; }
 
@@ -139,6 +145,15 @@ private:
     bool SplitInCycle(const ModelPosition& p) const;
     void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
+    // Rows of cells (card_model_rows.cpp): cards move alone into gaps, the redeal keeps each
+    // row's run from a 2.
+    void AddCellMoves(const ModelPosition& p, std::vector<ModelMove>& moves) const;
+    PileSet ApplyCellMove(ModelPosition& p, const ModelMove& move) const;
+    PileSet RedealRows(ModelPosition& p) const;
+    int SettledLength(const ModelPosition& p, int row) const;
+    bool RowsWon(const ModelPosition& p) const;
+    int RowsDistance(const ModelPosition& p, const DistanceWeights& weights) const;
+    int PileOfSlot(const ModelPosition& p, int slot) const;
 
     std::vector<Pile> piles_;
     int pileCount_ = 0;
@@ -147,6 +162,7 @@ private:
     int stock_ = -1, waste_ = -1;
     bool golf_ = false;       // the waste takes tableau cards one rank apart, by a click
     bool golfWraps_ = false;
+    bool rows_ = false;       // rows of cells: a card moves alone into a gap; nothing leaves the rows
     bool autoTurnUp_ = false; // a face-down tableau top turns up by itself
     bool fillFromReserve_ = false;
     bool passesUnlimited_ = false; // the stock and waste run through one cycle of splits
@@ -170,6 +186,17 @@ private:
         return accepts_[static_cast<std::size_t>(rulesClass)][static_cast<std::size_t>(top * (maxCode_ + 1) + card)] != 0;
     }
     std::vector<std::vector<int>> feeders_; // per card: the cards that some pile lets onto it
+    // The test for positions that can never be won (card_model_dead.cpp).
+    void PrepareDeadTest(int foundationClass);
+    bool PileIsDead(const ModelPosition& p, int pile, const std::array<bool, 256>& home,
+                    const std::array<std::int16_t, 256>& placeOf) const;
+    bool deadTest_ = false;
+    std::vector<int> homeDepth_;               // per card: its place in its foundation's order
+    std::vector<int> homeChain_;               // per card: the card that starts its foundation
+    std::vector<std::vector<int>> targetsOf_;  // per card: the tableau cards it may go on
+    std::vector<bool> onEmptyPile_;            // per card: some empty tableau pile takes it
+    std::vector<bool> onlyNext_;               // [class * (maxCode + 1) + top]: one card alone goes on top
+    bool movesCarryOnlyBuiltCards_ = false;    // a moving card carries nothing but cards built on it
     std::array<std::uint64_t, 256> cardHash_{};
     std::array<std::uint8_t, 256> rank_{};
     std::array<std::uint8_t, 256> suit_{};

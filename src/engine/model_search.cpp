@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <memory>
 #include <queue>
-#include <unordered_set>
 
 namespace marlowe {
 
@@ -25,6 +24,47 @@ constexpr DistanceWeights kScans[] = {
 };
 constexpr long long kSideScanCap = 100000;
 constexpr long long kFirstShare = 2000; // positions each scan stores in the first round
+
+// The keys of the positions a scan has met: open addressing in one flat table, twice as large
+// as what it holds. Key 0 marks a free slot, so a key 0 is stored as 1.
+class KeySet {
+public:
+    // True when the key is new (and now held).
+    bool Insert(std::uint64_t key)
+    {
+        key += key == 0 ? 1 : 0;
+        if (2 * (count_ + 1) > slots_.size())
+            Grow();
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t at = key & mask;; at = (at + 1) & mask) {
+            if (slots_[at] == key)
+                return false;
+            if (slots_[at] == 0) {
+                slots_[at] = key;
+                ++count_;
+                return true;
+            }
+        }
+    }
+
+private:
+    void Grow()
+    {
+        std::vector<std::uint64_t> old(std::max<std::size_t>(slots_.size() * 2, 1 << 10), 0);
+        old.swap(slots_);
+        const std::size_t mask = slots_.size() - 1;
+        for (const std::uint64_t key : old)
+            if (key != 0) {
+                std::size_t at = key & mask;
+                while (slots_[at] != 0)
+                    at = (at + 1) & mask;
+                slots_[at] = key;
+            }
+    }
+
+    std::vector<std::uint64_t> slots_;
+    std::size_t count_ = 0;
+};
 
 // A position met by a scan: where it came from and by which move.
 struct Visit {
@@ -51,11 +91,11 @@ public:
     Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start)
         : model_(model), weights_(weights), size_(model.PackedSize())
     {
-        seen_.insert(model_.Key(start));
+        seen_.Insert(model_.Key(start));
         Store(start, {0, {}});
         if (model_.IsWon(start))
             state_ = State::Won;
-        else
+        else if (!model_.IsDead(start)) // children are tested by the piles their moves change
             waiting_.push({model_.Distance(start, weights_), 0});
     }
 
@@ -64,6 +104,7 @@ public:
     {
         ModelPosition position;
         PileHashes hashes{};
+        PileHashes childHashes{};
         std::vector<ModelMove> moves;
         while (state_ == State::Searching && Stored() < stored && !budget.Spent()) {
             if (waiting_.empty()) {
@@ -72,7 +113,7 @@ public:
             }
             const Waiting next = waiting_.top();
             waiting_.pop();
-            model_.Unpack(&packed_[next.node * size_], position);
+            model_.Unpack(PackedAt(next.node), position);
             model_.HashPiles(position, hashes, kAllPiles);
             model_.Moves(position, moves);
             const auto safe = std::find_if(moves.begin(), moves.end(),
@@ -86,9 +127,9 @@ public:
                 }
                 ModelPosition child = position;
                 const PileSet changed = model_.Apply(child, move);
-                PileHashes childHashes = hashes;
+                std::copy_n(hashes.begin(), model_.PileCount(), childHashes.begin()); // the model's piles only
                 model_.HashPiles(child, childHashes, changed);
-                if (!seen_.insert(model_.KeyOf(child, childHashes)).second)
+                if (!seen_.Insert(model_.KeyOf(child, childHashes)) || model_.IsDead(child, changed))
                     continue;
                 const auto index = static_cast<std::uint32_t>(visits_.size());
                 Store(child, {next.node, move});
@@ -118,17 +159,26 @@ public:
 private:
     void Store(const ModelPosition& position, Visit visit)
     {
-        packed_.resize(packed_.size() + size_);
-        model_.Pack(position, &packed_[packed_.size() - size_]);
+        // Blocks of a fixed size: the stored positions are never copied as the scan grows.
+        const std::size_t node = visits_.size();
+        if (node % kBlockPositions == 0)
+            blocks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kBlockPositions * size_));
+        model_.Pack(position, PackedAt(node));
         visits_.push_back(visit);
+    }
+
+    std::uint8_t* PackedAt(std::size_t node) const
+    {
+        return blocks_[node / kBlockPositions].get() + node % kBlockPositions * size_;
     }
 
     const CardModel& model_;
     DistanceWeights weights_;
     std::size_t size_;
-    std::vector<std::uint8_t> packed_;
+    static constexpr std::size_t kBlockPositions = 1 << 14;
+    std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;
     std::vector<Visit> visits_;
-    std::unordered_set<std::uint64_t> seen_;
+    KeySet seen_;
     std::priority_queue<Waiting> waiting_;
     State state_ = State::Searching;
     std::uint32_t won_ = 0;
