@@ -31,6 +31,7 @@ inline constexpr int CourtOnEmptyReserve = 9;
 inline constexpr int QueenOnEmpty = 10;     // a foundation: a Queen on the empty pile only
 inline constexpr int InSuitNoQueenOnCourt = 11;
 inline constexpr int Always = 12;           // a reserve: anything, always
+inline constexpr int OtherSuit = 21;        // the standard rule, but never onto a card of the same suit
 inline constexpr int UpByTwos = 14;         // up by twos, threes or fours regardless of suit, past the King
 inline constexpr int UpByFours = 16;
 inline constexpr int NotFromTableau = 17;
@@ -63,6 +64,18 @@ inline constexpr int UpOrDown = 2;
 
 inline constexpr NamedRuleValue kSourceNames[] = {{"down", Down}, {"up", Up}, {"up-or-down", UpOrDown}};
 } // namespace direction
+
+// DrawCount: the cards a stock click turns onto the waste. A negative count -n turns n cards on
+// the first pass and one fewer on each later pass, never fewer than one (Gold Rush).
+namespace draw {
+constexpr int CardsPerClick(int drawCount, int pass)
+{
+    if (drawCount >= 0)
+        return drawCount;
+    const int cards = -drawCount - (pass - 1);
+    return cards > 1 ? cards : 1;
+}
+} // namespace draw
 
 // TableauWrap.
 namespace wrap {

@@ -44,6 +44,10 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         text += " from the rank of the first card dealt to them";
     else if (base == base_rank::BalancedColoursFromAce || base == base_rank::BalancedSuitsFromAce)
         text += " from an Ace";
+    else if (base == base_rank::RankOfStarted)
+        text += " from the rank of the first card played to them";
+    else if (base == base_rank::RankOfStartedFromReserve)
+        text += " from the rank of the first card played to them, which comes from a reserve";
     if (code < building::Nothing && direction == direction::Up)
         text += base == 1 ? " to the King" : ", turning the corner from King to Ace";
     if (code < building::Nothing && direction == direction::Down)
@@ -60,9 +64,13 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take no cards: nothing is built on them";
     if (code == building::NotFromTableau)
         return "take any card turned from the stock, but never a card from another tableau pile";
-    if (code > building::Nothing)
+    std::string text;
+    if (code == building::OtherSuit)
+        text = std::string("build ") + DirectionWord(direction) + " in any suit but the card's own";
+    else if (code > building::Nothing)
         return "build by a rule of their own (point at one during play to read it in the status bar)";
-    std::string text = StandardBuild(code, direction);
+    else
+        text = StandardBuild(code, direction);
     if (wrap == wrap::NoBuildOnBase || wrap == wrap::BuildOnBase)
         text += direction == direction::Up ? ", turning the corner (an Ace goes on a King)"
                                : ", turning the corner (a King goes on an Ace)";
@@ -102,9 +110,12 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
         return std::string("An empty tableau pile may be filled with any card") + (runsMove ? " or run." : ".");
     if (base == base_rank::NoCard)
         return "An empty tableau pile stays empty.";
-    if (base >= 1 && base <= 13)
-        return "An empty tableau pile may be filled only with a " + RankName(base) +
-               (runsMove ? " or a run headed by a " + RankName(base) + "." : ".");
+    if (base >= 1 && base <= 13) {
+        const std::string card = (base == 1 ? "an " : "a ") + RankName(base);
+        return "An empty tableau pile may be filled only with " + card + (runsMove ? " or a run headed by " + card + "." : ".");
+    }
+    if (base == base_rank::FromReserveOrWaste)
+        return "An empty tableau pile takes a reserve card while the reserves hold any, then a card from the waste.";
     if (base == base_rank::BelowFoundationBase)
         return "An empty tableau pile takes only a card one rank below the foundations' starting rank.";
     return {};
@@ -185,6 +196,10 @@ std::vector<std::string> Building(const RuleVector& rules)
     case 0: break;
     case 1:
         sentences.push_back("While the reserve holds cards, an empty tableau pile is filled at once with its top card.");
+        break;
+    case 22:
+        sentences.push_back("An empty tableau pile is filled at once with the top card of the reserve holding more cards; "
+                            "once the reserves are empty, with the top card of the waste.");
         break;
     default: sentences.push_back("Empty tableau piles are filled automatically."); break;
     }

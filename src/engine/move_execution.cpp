@@ -228,6 +228,8 @@ void AfterMove(GameContext& context, bool toReserve, bool stockWasNearlyEmpty, c
     }
     if (state.turnUpRequest && !context.AutoplayActive())
         TurnUpExposedCards(context);
+    if (state.made)
+        TurnUpReserveTops(context);
     if (state.made) {
         ClearRedo(context);
         if (context.mainGame.GameStarted < 1)
