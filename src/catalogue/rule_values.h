@@ -49,6 +49,8 @@ inline constexpr int KingOnEmptyReserve = 90;
 inline constexpr int AcesOfAlternateColours = 107; // a reserve: Aces only, colours alternating
 inline constexpr int QueenOfFoundationSuit = 119;  // a reserve: the Queen of its foundation's suit
 inline constexpr int InSuitEitherWayOnStartedPile = 129; // on tableau 0: building waits for the stock to run out
+inline constexpr int WildJokersAlternating = 150; // a tableau: alternating colours, a joker on anything and anything on a joker
+inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once every other foundation is complete
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -187,6 +189,7 @@ inline constexpr int GatherThenTurn = 16;
 inline constexpr int ReserveDealing = 18;    // the stock deals to ever fewer reserves
 inline constexpr int Shift = 19;
 inline constexpr int WasteToReserves = 20;
+inline constexpr int DealtPatternAgain = 21; // the tableau mixed and dealt again in the deal's own pattern
 } // namespace redeal
 
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.

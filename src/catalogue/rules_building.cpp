@@ -29,6 +29,8 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         return "take no cards by hand";
     const char* const steps[] = {"twos", "threes", "fours"};
     std::string text;
+    if (code == building::JokersAfterSuits)
+        return "take only the jokers, once the other foundations are complete";
     if (code >= building::UpByTwos && code <= building::UpByFours)
         text = std::string("build up by ") + steps[code - building::UpByTwos] +
                " regardless of suit, counting on past the King";
@@ -65,7 +67,10 @@ std::string TableauRule(const RuleVector& rules, int pile)
     if (code == building::NotFromTableau)
         return "take any card turned from the stock, but never a card from another tableau pile";
     std::string text;
-    if (code == building::OtherSuit)
+    if (code == building::WildJokersAlternating)
+        text = std::string("build ") + DirectionWord(direction) +
+               " in alternating colours; a joker is wild: it goes on any card and into any space, and any card goes on it";
+    else if (code == building::OtherSuit)
         text = std::string("build ") + DirectionWord(direction) + " in any suit but the card's own";
     else if (code > building::Nothing)
         return "build by a rule of their own (point at one during play to read it in the status bar)";

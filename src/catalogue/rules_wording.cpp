@@ -196,6 +196,8 @@ std::string RedealWhat(int style)
     case redeal::TopsInTurn:
     case redeal::PositionsInTurn: return "gathers the tableau piles back into the stock, top cards first, to be dealt again";
     case redeal::CountingDeal: return "counts the cards out again";
+    case redeal::DealtPatternAgain:
+        return "gathers the tableau cards, mixes them and deals them again as at the start, the piles in turn";
     case redeal::BottomToTop: return "moves the bottom card of every pile to its top";
     case redeal::PileSpread:
     case redeal::ReserveDealing:
