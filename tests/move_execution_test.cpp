@@ -143,6 +143,18 @@ TEST_F(MoveExecutionTest, FirstMoveGateAllowsOnlyATableauCardToAFoundation)
     EXPECT_EQ(context.mainGame.MoveCount, 2);
 }
 
+TEST_F(MoveExecutionTest, AGameMayOpenWithAReserveCardToAFoundation)
+{
+    context.rules[rule::FirstMoveToFoundation] = 2;
+    context.rules[rule::ReserveCount] = 1;
+    context.piles.reserves[0] = CodeText(kAceOfHearts);
+    Tableau(0) = CodeText(CardCode(Spades, Ace));
+    EXPECT_FALSE(ExecuteMove(context, CardCode(Spades, Ace), FoundationPile(1))) << "not a tableau card";
+    EXPECT_FALSE(ExecuteMove(context, StockTurn::ToWaste)) << "nor a click on the stock";
+    EXPECT_TRUE(ExecuteMove(context, kAceOfHearts, FoundationPile(0)));
+    EXPECT_TRUE(ExecuteMove(context, CardCode(Spades, Ace), FoundationPile(1))) << "the game is open";
+}
+
 TEST_F(MoveExecutionTest, TableActionsWaitForTheFirstFoundationMove)
 {
     context.rules[rule::FirstMoveToFoundation] = 1;

@@ -210,6 +210,11 @@ std::vector<std::string> Building(const RuleVector& rules)
     }
     if (Rule(rules, rule::ReserveCount) > 0)
         sentences.push_back(ReserveSentence(rules));
+    switch (Rule(rules, rule::FirstMoveToFoundation)) {
+    case 1: sentences.push_back("The game opens with a tableau card played to a foundation: nothing else moves before it."); break;
+    case 2: sentences.push_back("The game opens with a reserve card played to a foundation: nothing else moves before it."); break;
+    default: break;
+    }
     switch (Rule(rules, rule::TableauLock)) {
     case 1:
         sentences.push_back("Tableau cards may go to the foundations only once the stock and the waste are empty.");
