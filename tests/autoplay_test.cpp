@@ -213,6 +213,7 @@ struct FillCase {
     std::map<int, std::string> expected; // piles and what they hold afterwards
     int blockedRows = 0, blockedColumns = 0, counter = 0;
     std::map<int, std::string> preset = {};
+    std::string reserve1 = {};
 };
 
 std::string Occupant(int k) { return CodeText(110 + k); }
@@ -247,6 +248,8 @@ TEST_F(AutoplayTest, EveryFillRule)
         {20, std::string(15, 'x') + "..xxxxxxx.", W, "", "", "", {{15, ""}, {16, "004"}, {24, "003"}}},
         {21, "..", "001002", "", "", "", {{0, std::string(39, '0')}, {1, "002"}}, 0, 0, 0,
          {{0, std::string(39, '0')}}},
+        {22, "...", W, S, "030", "", {{0, "042"}, {1, "041"}, {2, "030"}}, 0, 0, 0, {}, "040041042"},
+        {22, "..", W, S, "", "", {{0, "004"}, {1, "003"}}},
         {13, ".", W, S, "", "", {{0, ""}}},
         {16, ".", W, S, "", "", {{0, ""}}},
     };
@@ -256,7 +259,7 @@ TEST_F(AutoplayTest, EveryFillRule)
         auto& rules = context.rules;
         rules[rule::EmptyTableauFill] = static_cast<std::int16_t>(c.fill);
         rules[rule::TableauCount] = static_cast<std::int16_t>(c.layout.size());
-        rules[rule::ReserveCount] = 1;
+        rules[rule::ReserveCount] = 2;
         rules[rule::BlockedRows] = static_cast<std::int16_t>(c.blockedRows);
         rules[rule::BlockedColumns] = static_cast<std::int16_t>(c.blockedColumns);
         context.mainGame.GameCounter1 = static_cast<std::int16_t>(c.counter);
@@ -267,6 +270,7 @@ TEST_F(AutoplayTest, EveryFillRule)
         context.piles.Waste() = c.waste;
         context.piles.Stock() = c.stock;
         context.piles.reserves[0] = c.reserve0;
+        context.piles.reserves[1] = c.reserve1;
         Foundation(0) = c.foundation0;
 
         const bool moved = AutoFillEmptyTableau(context);

@@ -7,6 +7,8 @@
 #include "engine/pile_text.h"
 #include "engine/recording_presentation.h"
 
+#include "catalogue/rule_values.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -616,6 +618,32 @@ TEST(BuildingCodes, JokersStandInOnFoundations)
         {"72 no base yet: anything", 72, "Dest1", {J}, S(9), "", true, {}, baseFromTable},
         {"72 four foundations keep distinct suits", 72, "Dest1", {}, H(1), "", false, {{"Dest2", {H(5)}}}, fourFoundations},
         {"72 a free suit", 72, "Dest1", {}, D(1), "", true, {{"Dest2", {H(5)}}}, fourFoundations},
+    });
+}
+
+TEST(BuildingCodes, JokersAreWildInTheColumnsAndGoHomeLast)
+{
+    const TableSetup kingsToSpaces = [](GameContext& c) { c.rules.Of(rule::TableauBaseRank, 0) = 13; };
+    const TableSetup fiveFoundations = [](GameContext& c) { c.rules[rule::FoundationCount] = 5; };
+    const TableSetup suitsHome = [](GameContext& c) {
+        c.rules[rule::FoundationCount] = 5;
+        for (int f = 0; f < 4; ++f)
+            Put(c, "Dest" + std::to_string(f + 1), Sequence(f, 1, 13));
+    };
+    const int jokerCode = building::WildJokersAlternating;
+    const int homeCode = building::JokersAfterSuits;
+    Check({
+        {"a joker on any card", jokerCode, "Fila1", {H(9)}, J, "", true},
+        {"any card on a joker", jokerCode, "Fila1", {H(9), J}, H(2), "", true},
+        {"otherwise down in alternating colours", jokerCode, "Fila1", {H(9)}, C(8), "", true},
+        {"not in the same colour", jokerCode, "Fila1", {H(9)}, D(8), "", false},
+        {"a joker into a King's space", jokerCode, "Fila1", {}, J, "", true, {}, kingsToSpaces},
+        {"a King into a space", jokerCode, "Fila1", {}, S(13), "", true, {}, kingsToSpaces},
+        {"no other card into a space", jokerCode, "Fila1", {}, S(12), "", false, {}, kingsToSpaces},
+        {"no joker while a suit is out", homeCode, "Dest5", {}, J, "", false, {{"Dest1", Sequence(0, 1, 13)}}, fiveFoundations},
+        {"the jokers once the suits are home", homeCode, "Dest5", {}, J, "", true, {}, suitsHome},
+        {"the second joker too", homeCode, "Dest5", {J + 1}, J, "", true, {}, suitsHome},
+        {"never a pack card", homeCode, "Dest5", {}, H(1), "", false, {}, suitsHome},
     });
 }
 

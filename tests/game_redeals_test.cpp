@@ -1,6 +1,7 @@
 // The game-specific redeals: the fixed mixing order, the redeal styles started from the
 // stock, and their undo as one step.
 
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/move_history.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 namespace marlowe {
 namespace {
@@ -99,6 +101,36 @@ TEST_F(SpecialRedealTest, FanStyleRefillsEachTableauToTheDealtCountAndUndoesInOn
     EXPECT_EQ(ElementAt(Tableau(0), 0), 2);
     ASSERT_EQ(context.undoHistory.Size(), 1u);
     EXPECT_EQ(context.undoHistory.Last().annotation, "003");
+
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(context.piles, before);
+}
+
+// Tvete's Grandfather: the piles are dealt again in turn to their dealt counts, as many cards
+// face down beneath as were dealt so, and the last pile reached keeps its top card face up.
+TEST_F(SpecialRedealTest, DealtPatternAgainRefillsThePilesInTurnWithTheirFaceDownCards)
+{
+    context.rules[rule::RedealStyle] = redeal::DealtPatternAgain;
+    context.rules[rule::TableauCount] = 3;
+    for (const auto& [k, count, faceUp] : {std::tuple{0, 1, 1}, std::tuple{1, 4, 2}, std::tuple{2, 5, 2}}) {
+        context.rules.Of(rule::TableauCardCount, k) = static_cast<std::int16_t>(count);
+        context.rules.Of(rule::TableauFaceUp, k) = static_cast<std::int16_t>(faceUp);
+    }
+    Tableau(0) = "001002";
+    Tableau(1) = "003";
+    Tableau(2) = "004005006";
+    const PileStore before = context.piles;
+
+    ClickStock();
+    EXPECT_EQ(ElementCount(Tableau(0)), 1);
+    EXPECT_EQ(ElementCount(Tableau(1)), 4);
+    ASSERT_EQ(ElementCount(Tableau(2)), 1) << "six cards: the last pile gets what is left";
+    EXPECT_EQ(CardsOnTableaus(), 6);
+    EXPECT_FALSE(context.cards.IsFaceDown(ElementAt(Tableau(0), 0)));
+    EXPECT_TRUE(context.cards.IsFaceDown(ElementAt(Tableau(1), 0)));
+    EXPECT_TRUE(context.cards.IsFaceDown(ElementAt(Tableau(1), 1)));
+    EXPECT_FALSE(context.cards.IsFaceDown(ElementAt(Tableau(1), 2)));
+    EXPECT_FALSE(context.cards.IsFaceDown(ElementAt(Tableau(2), 0))) << "a short pile's top card lies face up";
 
     ASSERT_TRUE(Undo(context));
     EXPECT_EQ(context.piles, before);

@@ -82,6 +82,38 @@ TEST_F(MoveExecutionTest, NoTurnUpWhileAutoplayTakesCareOfIt)
     EXPECT_TRUE(context.cards.IsFaceDown(kTwoOfSpades));
 }
 
+// A Canfield reserve shows only its top card: the card beneath turns up once the top card is
+// played, whatever the player's face-up setting, and undoes with the move; a reserve the stock
+// deals to, or one dealt face down, keeps its cards as they lie.
+TEST_F(MoveExecutionTest, AReserveTurnsUpItsNextCardAsTheTopCardIsPlayed)
+{
+    const int kTwoOfHearts = CardCode(Hearts, 2);
+    const int kNineOfClubs = CardCode(Clubs, 9);
+    struct Case {
+        int faceUp, dealMode;
+        bool turnsUp;
+    };
+    for (const Case c : {Case{1, 0, true}, Case{13, 0, true}, Case{1, 5, false}, Case{-3, 0, false}}) {
+        SCOPED_TRACE(::testing::Message() << "face up " << c.faceUp << ", deal mode " << c.dealMode);
+        context.undoHistory.Clear();
+        context.rules[rule::ReserveCount] = 1;
+        context.rules.Of(rule::ReserveFaceUp, 0) = static_cast<std::int16_t>(c.faceUp);
+        context.rules.Of(rule::ReserveDealMode, 0) = static_cast<std::int16_t>(c.dealMode);
+        context.registers.Set(reg::AutomaticFaceUp, "N");
+        context.piles.foundations[0].clear();
+        context.piles.reserves[0] = CodeText(kNineOfClubs) + CodeText(kTwoOfHearts) + CodeText(kAceOfHearts);
+        FaceDown(kNineOfClubs);
+        FaceDown(kTwoOfHearts);
+        context.cards.SetCardFaceMark(kAceOfHearts, '1');
+
+        ASSERT_TRUE(ExecuteMove(context, kAceOfHearts, FoundationPile(0)));
+        EXPECT_EQ(context.cards.IsFaceDown(kTwoOfHearts), !c.turnsUp);
+        EXPECT_TRUE(context.cards.IsFaceDown(kNineOfClubs)) << "only the new top card turns";
+        ASSERT_TRUE(Undo(context));
+        EXPECT_TRUE(context.cards.IsFaceDown(kTwoOfHearts)) << "the undo turns it down again";
+    }
+}
+
 TEST_F(MoveExecutionTest, ARunMovesWholeAndInOrder)
 {
     const std::string run = "013" + CodeText(CardCode(Spades, 12)) + "011" + CodeText(CardCode(Clubs, 10));
@@ -109,6 +141,18 @@ TEST_F(MoveExecutionTest, FirstMoveGateAllowsOnlyATableauCardToAFoundation)
     EXPECT_EQ(context.mainGame.MoveCount, 1);
     EXPECT_TRUE(ExecuteMove(context, kAceOfHearts, FoundationPile(0))) << "the gate closes after the first move";
     EXPECT_EQ(context.mainGame.MoveCount, 2);
+}
+
+TEST_F(MoveExecutionTest, AGameMayOpenWithAReserveCardToAFoundation)
+{
+    context.rules[rule::FirstMoveToFoundation] = 2;
+    context.rules[rule::ReserveCount] = 1;
+    context.piles.reserves[0] = CodeText(kAceOfHearts);
+    Tableau(0) = CodeText(CardCode(Spades, Ace));
+    EXPECT_FALSE(ExecuteMove(context, CardCode(Spades, Ace), FoundationPile(1))) << "not a tableau card";
+    EXPECT_FALSE(ExecuteMove(context, StockTurn::ToWaste)) << "nor a click on the stock";
+    EXPECT_TRUE(ExecuteMove(context, kAceOfHearts, FoundationPile(0)));
+    EXPECT_TRUE(ExecuteMove(context, CardCode(Spades, Ace), FoundationPile(1))) << "the game is open";
 }
 
 TEST_F(MoveExecutionTest, TableActionsWaitForTheFirstFoundationMove)

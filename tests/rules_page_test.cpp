@@ -101,7 +101,8 @@ TEST(RulesPage, WordsTheBuildingAndPilesOfTheClassicGames)
 
     const auto canfield = Worded("Canfield");
     EXPECT_SAYS(canfield, "Each of the four tableau piles receives one card, face up.");
-    EXPECT_SAYS(canfield, "The reserve receives 13 cards, all face up.");
+    EXPECT_SAYS(canfield, "The reserve receives 13 cards, only its top card face up.");
+    EXPECT_SAYS(canfield, "A face-down reserve card turns face up as soon as the card on it is played.");
     EXPECT_SAYS(canfield, "turning the corner from King to Ace");
     EXPECT_SAYS(canfield, "turning the corner (a King goes on an Ace)");
     EXPECT_SAYS(canfield, "Only the top card of a pile, or the whole pile, moves.");
@@ -118,6 +119,21 @@ TEST(RulesPage, WordsTheBuildingAndPilesOfTheClassicGames)
                 "The first 17 tableau piles receive three cards each, the last one card, all face up.");
     EXPECT_SAYS(Worded("Sir Tommy"), "All 52 cards form the stock, face down.");
     EXPECT_SAYS(Worded("Clock"), "An empty reserve takes any single card");
+}
+
+TEST(RulesPage, WordsTheRulesOfTheKlondikeCanfieldAndYukonVariants)
+{
+    EXPECT_SAYS(Worded("Thumb and Pouch"), "The tableau piles build down in any suit but the card's own.");
+    EXPECT_SAYS(Worded("Kingsley"), "only with an Ace or a run headed by an Ace");
+    EXPECT_SAYS(Worded("Gold Rush"), "Click the stock to turn three cards onto the waste on the first pass, one card fewer on "
+                                     "each pass after it, down to one.");
+    EXPECT_SAYS(Worded("Gate"), "filled at once with the top card of the reserve holding more cards");
+    EXPECT_SAYS(Worded("Dutchess"), "from the rank of the first card played to them, which comes from a reserve");
+    EXPECT_SAYS(Worded("Dutchess"), "An empty tableau pile takes a reserve card while the reserves hold any, then a card "
+                                    "from the waste.");
+    EXPECT_SAYS(Worded("Eagle Wing"), "The reserve receives 13 cards, only its bottom card face up.");
+    EXPECT_SAYS(Worded("Eagle Wing"), "A tableau pile holds at most 3 cards.");
+    EXPECT_SAYS(Worded("Russian Solitaire"), "Any face-up card may be moved together with all the cards on it");
 }
 
 TEST(RulesPage, WordsSpecialFoundationsAndTheGamesOfRemovals)

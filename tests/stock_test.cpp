@@ -1,5 +1,6 @@
 // The stock: turning cards, redeals and their passes, dealing rows, and the Draw.
 
+#include "catalogue/rule_values.h"
 #include "engine/game_context.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
@@ -87,6 +88,23 @@ TEST_F(StockTest, ARedealTurnsTheWasteOverAndTurnsAtOnce)
     EXPECT_EQ(context.piles.Waste(), "001002003");
     EXPECT_EQ(context.piles.Stock(), "");
     EXPECT_EQ(context.mainGame.RedealsDone, 1) << "the pass goes back with the table";
+}
+
+// A negative draw count turns that many cards on the first pass and one fewer on each pass
+// after it, never fewer than one (Gold Rush: three, two, one).
+TEST_F(StockTest, ANegativeDrawCountTurnsFewerCardsOnEachPass)
+{
+    context.rules[rule::DrawCount] = -3;
+    context.rules[rule::PassesAllowed] = 4;
+    for (const int expected : {3, 2, 1, 1}) {
+        SCOPED_TRACE(context.mainGame.RedealsDone);
+        context.piles.Stock() = "001002003004005";
+        context.piles.Waste().clear();
+        Click();
+        EXPECT_EQ(ElementCount(context.piles.Waste()), expected);
+        ++context.mainGame.RedealsDone;
+    }
+    EXPECT_EQ(draw::CardsPerClick(2, 3), 2) << "a positive count is the same on every pass";
 }
 
 TEST_F(StockTest, AWasteOfOneCardIsNotRedealt)

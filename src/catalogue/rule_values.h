@@ -31,6 +31,7 @@ inline constexpr int CourtOnEmptyReserve = 9;
 inline constexpr int QueenOnEmpty = 10;     // a foundation: a Queen on the empty pile only
 inline constexpr int InSuitNoQueenOnCourt = 11;
 inline constexpr int Always = 12;           // a reserve: anything, always
+inline constexpr int OtherSuit = 21;        // the standard rule, but never onto a card of the same suit
 inline constexpr int UpByTwos = 14;         // up by twos, threes or fours regardless of suit, past the King
 inline constexpr int UpByFours = 16;
 inline constexpr int NotFromTableau = 17;
@@ -48,6 +49,8 @@ inline constexpr int KingOnEmptyReserve = 90;
 inline constexpr int AcesOfAlternateColours = 107; // a reserve: Aces only, colours alternating
 inline constexpr int QueenOfFoundationSuit = 119;  // a reserve: the Queen of its foundation's suit
 inline constexpr int InSuitEitherWayOnStartedPile = 129; // on tableau 0: building waits for the stock to run out
+inline constexpr int WildJokersAlternating = 150; // a tableau: alternating colours, a joker on anything and anything on a joker
+inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once every other foundation is complete
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -63,6 +66,18 @@ inline constexpr int UpOrDown = 2;
 
 inline constexpr NamedRuleValue kSourceNames[] = {{"down", Down}, {"up", Up}, {"up-or-down", UpOrDown}};
 } // namespace direction
+
+// DrawCount: the cards a stock click turns onto the waste. A negative count -n turns n cards on
+// the first pass and one fewer on each later pass, never fewer than one (Gold Rush).
+namespace draw {
+constexpr int CardsPerClick(int drawCount, int pass)
+{
+    if (drawCount >= 0)
+        return drawCount;
+    const int cards = -drawCount - (pass - 1);
+    return cards > 1 ? cards : 1;
+}
+} // namespace draw
 
 // TableauWrap.
 namespace wrap {
@@ -177,6 +192,7 @@ inline constexpr int GatherThenTurn = 16;
 inline constexpr int ReserveDealing = 18;    // the stock deals to ever fewer reserves
 inline constexpr int Shift = 19;
 inline constexpr int WasteToReserves = 20;
+inline constexpr int DealtPatternAgain = 21; // the tableau mixed and dealt again in the deal's own pattern
 } // namespace redeal
 
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.

@@ -29,6 +29,8 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         return "take no cards by hand";
     const char* const steps[] = {"twos", "threes", "fours"};
     std::string text;
+    if (code == building::JokersAfterSuits)
+        return "take only the jokers, once the other foundations are complete";
     if (code >= building::UpByTwos && code <= building::UpByFours)
         text = std::string("build up by ") + steps[code - building::UpByTwos] +
                " regardless of suit, counting on past the King";
@@ -44,6 +46,10 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         text += " from the rank of the first card dealt to them";
     else if (base == base_rank::BalancedColoursFromAce || base == base_rank::BalancedSuitsFromAce)
         text += " from an Ace";
+    else if (base == base_rank::RankOfStarted)
+        text += " from the rank of the first card played to them";
+    else if (base == base_rank::RankOfStartedFromReserve)
+        text += " from the rank of the first card played to them, which comes from a reserve";
     if (code < building::Nothing && direction == direction::Up)
         text += base == 1 ? " to the King" : ", turning the corner from King to Ace";
     if (code < building::Nothing && direction == direction::Down)
@@ -60,9 +66,16 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take no cards: nothing is built on them";
     if (code == building::NotFromTableau)
         return "take any card turned from the stock, but never a card from another tableau pile";
-    if (code > building::Nothing)
+    std::string text;
+    if (code == building::WildJokersAlternating)
+        text = std::string("build ") + DirectionWord(direction) +
+               " in alternating colours; a joker is wild: it goes on any card and into any space, and any card goes on it";
+    else if (code == building::OtherSuit)
+        text = std::string("build ") + DirectionWord(direction) + " in any suit but the card's own";
+    else if (code > building::Nothing)
         return "build by a rule of their own (point at one during play to read it in the status bar)";
-    std::string text = StandardBuild(code, direction);
+    else
+        text = StandardBuild(code, direction);
     if (wrap == wrap::NoBuildOnBase || wrap == wrap::BuildOnBase)
         text += direction == direction::Up ? ", turning the corner (an Ace goes on a King)"
                                : ", turning the corner (a King goes on an Ace)";
@@ -102,9 +115,12 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
         return std::string("An empty tableau pile may be filled with any card") + (runsMove ? " or run." : ".");
     if (base == base_rank::NoCard)
         return "An empty tableau pile stays empty.";
-    if (base >= 1 && base <= 13)
-        return "An empty tableau pile may be filled only with a " + RankName(base) +
-               (runsMove ? " or a run headed by a " + RankName(base) + "." : ".");
+    if (base >= 1 && base <= 13) {
+        const std::string card = (base == 1 ? "an " : "a ") + RankName(base);
+        return "An empty tableau pile may be filled only with " + card + (runsMove ? " or a run headed by " + card + "." : ".");
+    }
+    if (base == base_rank::FromReserveOrWaste)
+        return "An empty tableau pile takes a reserve card while the reserves hold any, then a card from the waste.";
     if (base == base_rank::BelowFoundationBase)
         return "An empty tableau pile takes only a card one rank below the foundations' starting rank.";
     return {};
@@ -192,10 +208,19 @@ std::vector<std::string> Building(const RuleVector& rules)
     case 1:
         sentences.push_back("While the reserve holds cards, an empty tableau pile is filled at once with its top card.");
         break;
+    case 22:
+        sentences.push_back("An empty tableau pile is filled at once with the top card of the reserve holding more cards; "
+                            "once the reserves are empty, with the top card of the waste.");
+        break;
     default: sentences.push_back("Empty tableau piles are filled automatically."); break;
     }
     if (Rule(rules, rule::ReserveCount) > 0)
         sentences.push_back(ReserveSentence(rules));
+    switch (Rule(rules, rule::FirstMoveToFoundation)) {
+    case 1: sentences.push_back("The game opens with a tableau card played to a foundation: nothing else moves before it."); break;
+    case 2: sentences.push_back("The game opens with a reserve card played to a foundation: nothing else moves before it."); break;
+    default: break;
+    }
     switch (Rule(rules, rule::TableauLock)) {
     case 1:
         sentences.push_back("Tableau cards may go to the foundations only once the stock and the waste are empty.");

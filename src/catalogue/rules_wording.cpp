@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace marlowe::wording {
 
@@ -82,7 +83,7 @@ std::string FacePhrase(const std::vector<int>& counts, const std::vector<int>& f
         switch (faceUp.front()) {
         case -1: return std::string("alternately face up and face down, the bottom card of ") + each + " face up";
         case -2: return std::string("alternately face up and face down, the bottom card of ") + each + " face down";
-        case -3: return std::string("only the bottom card of ") + each + " face up";
+        case -3: return std::string_view(each) == "it" ? "only its bottom card face up" : std::string("only the bottom card of ") + each + " face up";
         default: break;
         }
     }
@@ -99,10 +100,12 @@ std::string FacePhrase(const std::vector<int>& counts, const std::vector<int>& f
             return "some of the cards face down";
         shorter = shorter || counts[k] < n;
     }
+    const bool single = std::string_view(each) == "it";
     if (n == 1)
-        return std::string("only the top card of ") + each + " face up";
+        return single ? "only its top card face up" : std::string("only the top card of ") + each + " face up";
     if (n > 1)
-        return "the top " + Number(n) + " cards of " + each + " face up" + (shorter ? " (all of a shorter pile)" : "");
+        return (single ? "its top " + Number(n) + " cards" : "the top " + Number(n) + " cards of " + each) + " face up" +
+               (shorter ? " (all of a shorter pile)" : "");
     return "some of the cards face down";
 }
 
@@ -202,6 +205,8 @@ std::string RedealWhat(int style)
     case redeal::TopsInTurn:
     case redeal::PositionsInTurn: return "gathers the tableau piles back into the stock, top cards first, to be dealt again";
     case redeal::CountingDeal: return "counts the cards out again";
+    case redeal::DealtPatternAgain:
+        return "gathers the tableau cards, mixes them and deals them again as at the start, the piles in turn";
     case redeal::BottomToTop: return "moves the bottom card of every pile to its top";
     case redeal::PileSpread:
     case redeal::ReserveDealing:
@@ -361,6 +366,12 @@ std::vector<std::string> Deal(const RuleVector& rules)
         const auto face = FacePhrase(reserveCounts, faceUp, reserves == 1 ? "it" : "each");
         sentences.push_back(DealtCounts(reserveCounts, ReservesName(rules, 1), ReservesName(rules, reserves)) +
                             (face.empty() ? "" : ", " + face) + ".");
+        for (int r = 0; r < reserves; ++r)
+            if (faceUp[static_cast<std::size_t>(r)] >= 1 && faceUp[static_cast<std::size_t>(r)] < reserveCounts[static_cast<std::size_t>(r)] &&
+                Of(rules, rule::ReserveDealMode, r) == deal_mode::None) {
+                sentences.push_back("A face-down reserve card turns face up as soon as the card on it is played.");
+                break;
+            }
     }
 
     if (const int stock = Rule(rules, rule::StockCardCount); stock > 0)
@@ -398,9 +409,12 @@ std::vector<std::string> Stock(const RuleVector& rules)
         return sentences;
     }
     const int draw = Rule(rules, rule::DrawCount);
-    if (HasWaste(rules) && draw >= 1) {
-        std::string text = "Click the stock to turn " + (draw == 1 ? std::string("one card") : Number(draw) + " cards") +
+    if (HasWaste(rules) && draw != 0) {
+        const int first = draw::CardsPerClick(draw, 1);
+        std::string text = "Click the stock to turn " + (first == 1 ? std::string("one card") : Number(first) + " cards") +
                            " onto the waste";
+        if (draw < 0)
+            text += " on the first pass, one card fewer on each pass after it, down to one";
         if (Rule(rules, rule::TurnOnEmptyWasteOnly) == 1)
             text += " when the waste is empty: each turned card must be played before the next one";
         sentences.push_back(text + ".");

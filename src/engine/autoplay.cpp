@@ -1,6 +1,7 @@
 #include "engine/autoplay.h"
 
 #include "engine/lifecycle.h"
+#include "engine/move_execution.h"
 #include "engine/pile_text.h"
 #include "engine/post_move.h"
 #include "engine/preferences.h"
@@ -46,8 +47,7 @@ bool Sweep(GameContext& context, const FoundationSet& unplacedFoundations)
 
 bool AutomaticPlayMayAct(const GameContext& context)
 {
-    const bool waitsForFirstMove =
-        context.rules[rule::FirstMoveToFoundation] == 1 && context.mainGame.MoveCount == 0;
+    const bool waitsForFirstMove = AwaitsFirstFoundationMove(context);
     return context.mainGame.TableDrawn != 0 && context.flags[GameInProgress] && !waitsForFirstMove;
 }
 

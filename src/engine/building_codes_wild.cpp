@@ -1,7 +1,9 @@
-// Building codes of foundations on which jokers stand in for cards (72, 75), and of the eight
-// foundations with a pair of one suit (128).
+// Building codes of foundations on which jokers stand in for cards (72, 75), of the eight
+// foundations with a pair of one suit (128), and of the wild jokers of Joke Klon (150, 151).
 
 #include "engine/building_code_placement.h"
+
+#include "catalogue/rule_values.h"
 
 #include "engine/cards.h"
 #include "engine/pile_text.h"
@@ -123,10 +125,30 @@ bool PairedFoundations(const Placement& p)
     return p.SameSuit() && p.DownWithWrap();
 }
 
+// 150, a tableau pile: jokers are wild: a joker goes on any card and into any space, and any
+// card goes on a joker; other cards follow the standard rule in alternating colours.
+bool WildJokersOnAlternatingPile(const Placement& p)
+{
+    return IsJoker(p.M()) || IsJoker(p.T()) || p.Standard(building::AlternateColours);
+}
+
+// 151, a foundation: only jokers, and only once every other foundation is complete.
+bool JokersOnceTheSuitsAreHome(const Placement& p)
+{
+    if (!IsJoker(p.M()))
+        return false;
+    for (int f = 0; f < std::clamp(p.context().FoundationCount(), 0, kMaxFoundations); ++f)
+        if (f != p.Index() && p.FoundationLength(f) < 13)
+            return false;
+    return true;
+}
+
 constexpr CodeEntry kWildCodes[] = {
     {72, JokersWild<false>},
     {75, JokersWild<true>},
     {128, PairedFoundations},
+    {building::WildJokersAlternating, WildJokersOnAlternatingPile},
+    {building::JokersAfterSuits, JokersOnceTheSuitsAreHome},
 };
 
 } // namespace

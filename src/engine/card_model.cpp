@@ -593,6 +593,7 @@ PileSet CardModel::FillFromReserve(ModelPosition& p) const
             if (piles_[static_cast<std::size_t>(reserve)].role == Role::Reserve) {
                 if (Size(p, reserve) > 0) {
                     Shift(p, reserve, 1, pile);
+                    TurnUpTop(p, reserve);
                     filled |= PileBit(reserve) | PileBit(pile);
                 }
                 break;
@@ -613,6 +614,10 @@ PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
         Shift(p, move.from, move.count, move.to);
         changed |= PileBit(move.from) | PileBit(move.to);
         const bool fromTableau = piles_[move.from].role == Role::Tableau;
+        // A reserve's next card turns up by the game's rule (face-down reserve cards are only
+        // dealt under a face-up top).
+        if (piles_[move.from].role == Role::Reserve)
+            TurnUpTop(p, move.from);
         if (autoTurnUp_ && (fromTableau || move.count > 1))
             for (int pile = 0; pile < pileCount_; ++pile)
                 if (piles_[static_cast<std::size_t>(pile)].role == Role::Tableau && TurnUpTop(p, pile))

@@ -492,6 +492,24 @@ void ShiftTopCards(GameContext& context)
 }
 
 // The styles that gather, mix and deal back by the common scheme.
+// Style 21: the tableau cards are gathered, mixed and dealt again in the deal's own pattern:
+// each pile in turn up to its dealt count, as many cards face down beneath as it was dealt, but
+// its top card always face up (Tvete's Grandfather).
+void DealPatternAgain(Redeal& redeal)
+{
+    redeal.GatherTableausFirstToLast();
+    const std::vector<int> dealing = MixGathered(redeal.gathered);
+    const RuleVector& rules = redeal.context.rules;
+    std::size_t next = 0;
+    for (int k = 0; k < Tableaus(redeal.context) && next < dealing.size(); ++k) {
+        const int count = std::min<int>(rules.Of(rule::TableauCardCount, k), static_cast<int>(dealing.size() - next));
+        const int faceDown = std::min(rules.Of(rule::TableauCardCount, k) - rules.Of(rule::TableauFaceUp, k), count - 1);
+        for (int i = 0; i < count; ++i)
+            redeal.Deal(dealing[next++], TableauRef(k), i < faceDown ? '0' : '1');
+        redeal.context.presentation().DrawPile(TableauRef(k));
+    }
+}
+
 void GatherMixDeal(Redeal& redeal, int style)
 {
     redeal.GatherTableausFirstToLast();
@@ -547,6 +565,7 @@ void SpecialRedeal(GameContext& context)
     case redeal::ReserveDealing: GatherOntoCollection(redeal, false); break;
     case redeal::Shift: ShiftTopCards(context); break;
     case redeal::WasteToReserves: WasteToReserves(context); break;
+    case redeal::DealtPatternAgain: DealPatternAgain(redeal); break;
     default: GatherMixDeal(redeal, style); break;
     }
     context.flags.Set(WonMark, IsGameWon(context));

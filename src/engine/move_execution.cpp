@@ -177,17 +177,11 @@ bool StockAndWasteNearlyEmpty(const GameContext& context)
     return context.piles.Stock().empty() && ElementCount(context.piles.Waste()) <= 1;
 }
 
-// A game whose first move must take a tableau card to a foundation, before that move.
-bool AwaitsFirstFoundationMove(const GameContext& context)
-{
-    return context.rules[rule::FirstMoveToFoundation] == 1 && context.mainGame.MoveCount == 0;
-}
-
-// Only a tableau card to a foundation may open a game whose first move must be that.
+// Only the opening card to a foundation may open a game whose first move must be that.
 bool PassesFirstMoveGate(const GameContext& context, int card, const CardTarget& target)
 {
     return !AwaitsFirstFoundationMove(context) ||
-           (LocateCard(context, card) >= 1 && target.pile.group == PileGroup::Foundations);
+           (MayOpenTheGame(context, LocateCard(context, card)) && target.pile.group == PileGroup::Foundations);
 }
 
 bool MoveCard(GameContext& context, int card, const CardTarget& target, bool carryRun, MoveState& state)
@@ -228,6 +222,8 @@ void AfterMove(GameContext& context, bool toReserve, bool stockWasNearlyEmpty, c
     }
     if (state.turnUpRequest && !context.AutoplayActive())
         TurnUpExposedCards(context);
+    if (state.made)
+        TurnUpReserveTops(context);
     if (state.made) {
         ClearRedo(context);
         if (context.mainGame.GameStarted < 1)
@@ -264,6 +260,17 @@ bool ExecuteMove(GameContext& context, int card, CardTarget target, bool carryRu
         return false;
     return RunMove(context, target.pile.group == PileGroup::Reserves,
                    [&](MoveState& state) { MoveCard(context, card, target, carryRun, state); });
+}
+
+bool AwaitsFirstFoundationMove(const GameContext& context)
+{
+    return context.rules[rule::FirstMoveToFoundation] != 0 && context.mainGame.MoveCount == 0;
+}
+
+bool MayOpenTheGame(const GameContext& context, CardLocation location)
+{
+    const bool fromReserve = location >= -32 && location <= -21;
+    return context.rules[rule::FirstMoveToFoundation] == 2 ? fromReserve : location >= 1;
 }
 
 bool ExecuteMove(GameContext& context, const TableAction& action)

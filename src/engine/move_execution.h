@@ -7,6 +7,7 @@
 // It does not judge legality; its callers ask first.
 
 #include "engine/move_target.h"
+#include "engine/table.h"
 
 namespace marlowe {
 
@@ -19,5 +20,11 @@ bool ExecuteMove(GameContext& context, int card, CardTarget target, bool carryRu
 // Carries out a table action of the stock or of the selection games. True when it counted as
 // a move.
 bool ExecuteMove(GameContext& context, const TableAction& action);
+
+// Whether the game still waits for its opening move, a card to a foundation: from the tableau
+// (FirstMoveToFoundation 1) or from a reserve (2); nothing else moves before it.
+bool AwaitsFirstFoundationMove(const GameContext& context);
+// Whether a card lying at location may make that opening move.
+bool MayOpenTheGame(const GameContext& context, CardLocation location);
 
 } // namespace marlowe

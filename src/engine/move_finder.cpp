@@ -3,6 +3,7 @@
 #include "catalogue/rule_values.h"
 #include "engine/game_won.h"
 #include "engine/legality.h"
+#include "engine/move_execution.h"
 #include "engine/pile_text.h"
 
 #include <algorithm>
@@ -172,8 +173,8 @@ MoveBand BandOfMove(GameContext& context, PileRef pile, int card, const DropCand
 
 std::optional<FoundMove> FindLegalMove(GameContext& context)
 {
-    // While the game waits for its first move, only a tableau card to a foundation counts.
-    const bool firstMoveGate = context.rules[rule::FirstMoveToFoundation] == 1 && context.mainGame.MoveCount == 0;
+    // While the game waits for its first move, only the opening card to a foundation counts.
+    const bool firstMoveGate = AwaitsFirstFoundationMove(context);
     AutoMoveRequest every;
     every.tableaus = every.reserves = every.waste = !firstMoveGate;
 
@@ -181,7 +182,7 @@ std::optional<FoundMove> FindLegalMove(GameContext& context)
     std::optional<FoundMove> best;
     MoveBand bestBand = Pointless;
     for (const Pick& pick : MovableCards(context)) {
-        if (firstMoveGate && pick.pile.group != PileGroup::Tableaus)
+        if (firstMoveGate && !MayOpenTheGame(context, LocateCard(context, pick.card)))
             continue;
         for (const auto& destination : destinations) {
             const bool toTableau = destination.kind == PileKind::Tableau;

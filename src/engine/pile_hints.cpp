@@ -1,5 +1,6 @@
 #include "engine/pile_hints.h"
 
+#include "catalogue/rule_values.h"
 #include "engine/game_context.h"
 #include "engine/hint_file.h"
 #include "engine/stock.h"
@@ -20,7 +21,7 @@ std::string StockHint(const GameContext& context)
     if (context.piles.Stock().empty())
         return RedealAllowed(context) ? "Click to redeal" : "";
     if (rules[rule::WasteShown] == 1) {
-        const int draw = rules[rule::DrawCount];
+        const int draw = draw::CardsPerClick(rules[rule::DrawCount], context.mainGame.RedealsDone);
         if (draw == 1)
             return "Click to turn up one card at a time to the waste";
         if (draw >= 2)

@@ -10,6 +10,7 @@
 #include "engine/pile_text.h"
 #include "engine/presentation.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace marlowe {
@@ -115,6 +116,24 @@ void TurnUpExposedCards(GameContext& context)
             context.presentation().FlipCard(top, {PileGroup::Tableaus, k});
         PlayEventSound(context, "Face_up", SoundSwitch::FaceUp);
         context.presentation().DrawPile({PileGroup::Tableaus, k});
+    }
+}
+
+bool ReserveTopTurnsUp(const RuleVector& rules, int reserve)
+{
+    return rules.Of(rule::ReserveFaceUp, reserve) >= 1 && rules.Of(rule::ReserveDealMode, reserve) == deal_mode::None;
+}
+
+void TurnUpReserveTops(GameContext& context)
+{
+    for (int r = 0; r < std::clamp(context.ReserveCount(), 0, kMaxReserves); ++r) {
+        const int top = TopElement(context.piles.reserves[static_cast<std::size_t>(r)]);
+        if (top <= 0 || !context.cards.IsFaceDown(top) || !ReserveTopTurnsUp(context.rules, r))
+            continue;
+        context.cards.SetCardFaceMark(top, '1');
+        if (ShowsCardShadows(context.registers))
+            context.presentation().FlipCard(top, {PileGroup::Reserves, r});
+        context.presentation().DrawPile({PileGroup::Reserves, r});
     }
 }
 

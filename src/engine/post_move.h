@@ -12,6 +12,12 @@ namespace marlowe {
 void RemoveCompleteSequence(GameContext& context, int tableau);
 // Turns up the face-down top card of every tableau pile, when the game and the player want it.
 void TurnUpExposedCards(GameContext& context);
+// Whether reserve r turns its face-down top card up once the card above it has gone: a reserve
+// dealt with its top card face up that the stock does not deal to (Canfield's reserve).
+bool ReserveTopTurnsUp(const RuleVector& rules, int reserve);
+// Turns up the face-down top card of every reserve that ReserveTopTurnsUp names. This is a rule
+// of the game, not a play aid: the player's automatic face-up setting does not change it.
+void TurnUpReserveTops(GameContext& context);
 // After a card from location jumped onto tableau pile k, the card it jumped over leaves for
 // the secondary waste.
 void CaptureJumpedCard(GameContext& context, CardLocation from, int tableau);

@@ -100,10 +100,11 @@ void RedealWaste(GameContext& context)
     }
 }
 
-// Turns up to DrawCount cards from the stock onto destination.
+// Turns up to the click's count of cards from the stock onto destination.
 void TurnCards(GameContext& context, PileRef destination)
 {
-    for (int i = 0; i < context.rules[rule::DrawCount] && !context.piles.Stock().empty(); ++i) {
+    const int cards = draw::CardsPerClick(context.rules[rule::DrawCount], context.mainGame.RedealsDone);
+    for (int i = 0; i < cards && !context.piles.Stock().empty(); ++i) {
         const int card = TakeStockTop(context);
         AddCardToPile(context, destination, card, '1');
         context.presentation().DrawPile(kStock);

@@ -25,6 +25,7 @@ enum class Source {
     WasteElseStock, // the waste's top card, the stock's when the waste is empty
     StockElseWaste,
     Partner,        // fill rule 14: a tableau pile of the middle band
+    FullestReserveElseWaste, // fill rule 22: the reserve holding most cards (the first of equals), else the waste
 };
 
 struct FillRule {
@@ -47,6 +48,7 @@ FillRule FillRuleOf(int fill)
     case 12: return {Source::WasteElseStock, 4};
     case 14: return {Source::Partner};
     case 18: return {Source::WasteElseStock, 4, true};
+    case 22: return {Source::FullestReserveElseWaste};
     default: return {};
     }
 }
@@ -101,7 +103,7 @@ bool SuitCountMatchesFoundationZero(const GameContext& context)
 bool FillsPile(const GameContext& context, int fill, int pile)
 {
     switch (fill) {
-    case 1: case 3: case 5: case 9: case 12: case 18: return true;
+    case 1: case 3: case 5: case 9: case 12: case 18: case 22: return true;
     case 2: case 8: return OutsideBlockedPiles(context, pile);
     // A game-specific count still pending (its first counter word) holds the fill back.
     case 4: return OutsideBlockedPiles(context, pile) && context.mainGame.GameCounter1 == 0;
@@ -141,6 +143,22 @@ std::optional<PileRef> PartnerOf(const GameContext& context, int pile)
     return std::nullopt;
 }
 
+// Fill rule 22 (Gate): the reserve with the most cards, the first of equals; the waste once
+// every reserve is empty.
+std::optional<PileRef> FullestReserveElseWaste(const GameContext& context)
+{
+    std::optional<PileRef> fullest;
+    int most = 0;
+    for (int r = 0; r < std::clamp(context.ReserveCount(), 0, kMaxReserves); ++r) {
+        const int held = ElementCount(context.piles.reserves[static_cast<std::size_t>(r)]);
+        if (held > most) {
+            most = held;
+            fullest = PileRef{PileGroup::Reserves, r};
+        }
+    }
+    return fullest ? fullest : IfHoldsCard(context, {PileGroup::StockGroup, kWasteSlot});
+}
+
 std::optional<PileRef> SourceOf(const GameContext& context, Source source, int pile)
 {
     const PileRef waste{PileGroup::StockGroup, kWasteSlot};
@@ -158,6 +176,7 @@ std::optional<PileRef> SourceOf(const GameContext& context, Source source, int p
         return found ? found : IfHoldsCard(context, waste);
     }
     case Source::Partner: return PartnerOf(context, pile);
+    case Source::FullestReserveElseWaste: return FullestReserveElseWaste(context);
     }
     return std::nullopt;
 }
