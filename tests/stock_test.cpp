@@ -134,6 +134,27 @@ TEST_F(StockTest, GapsMustBeFilledBeforeADealOfModeTwo)
     EXPECT_EQ(ElementCount(context.piles.Stock()), 5);
 }
 
+TEST_F(StockTest, ADealOntoCardsOnlyPassesOverGapsButNeverDealsNothing)
+{
+    context.rules[rule::WasteShown] = 0;
+    for (int k = 0; k < 4; ++k)
+        context.rules.Of(rule::TableauDealMode, k) = 7;
+    context.piles.Stock() = "001002003004005";
+    context.piles.tableaus = {"010", "", "011", ""};
+    Click();
+    EXPECT_EQ(context.piles.tableaus[0], "010005");
+    EXPECT_EQ(context.piles.tableaus[1], "");
+    EXPECT_EQ(context.piles.tableaus[2], "011004");
+    EXPECT_EQ(context.piles.tableaus[3], "");
+
+    // With every pile empty the first one takes the card.
+    context.piles.tableaus = {"", "", "", ""};
+    Click();
+    EXPECT_EQ(context.piles.tableaus[0], "003");
+    EXPECT_EQ(context.piles.tableaus[1], "");
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 2);
+}
+
 TEST_F(StockTest, AClickThatDealsSeveralPilesUndoesInOneStep)
 {
     context.rules[rule::WasteShown] = 0;

@@ -35,10 +35,12 @@ inline constexpr int UpByTwos = 14;         // up by twos, threes or fours regar
 inline constexpr int UpByFours = 16;
 inline constexpr int NotFromTableau = 17;
 inline constexpr int NotFromTableauOrReserve = 19;
+inline constexpr int OtherSuit = 21;        // down (or up) by one in any suit but the card's own
 inline constexpr int UpAnySuitFromAce = 20; // a foundation that takes the whole pack
 inline constexpr int WaitsForTableauSuit = 22;
 inline constexpr int UpThenDownInSuit = 29; // a foundation that goes past its full count
 inline constexpr int DownAnySuit = 34;      // one card at a time onto a non-empty pile
+inline constexpr int AfterStockAndWaste = 82; // a foundation: nothing until the stock and waste are out, then in suit
 inline constexpr int JumpIntoGap = 71;      // a move onto the pile captures the card jumped
 inline constexpr int AnythingOnEmptyReserve = 81;
 inline constexpr int FromWasteOnly = 85;    // a reserve: cards from the waste only
@@ -88,6 +90,7 @@ inline constexpr int BalancedSuitsFromTwo = 90;
 inline constexpr int BelowFoundationBase = 91;  // the deal replaces it by the rank below foundation 0's base
 inline constexpr int RankOfStarted = 92;
 inline constexpr int RankOfStartedFromReserve = 93;
+inline constexpr int WholeSuitFromAnyRank = 94; // thirteen cards of one suit down from any rank, round the corner
 inline constexpr int WholeSequences = 95;
 inline constexpr int FromReserveOrWaste = 96;
 inline constexpr int WholeSequencesTwo = 97;
@@ -98,7 +101,8 @@ inline constexpr int WholeSequencesFour = 99;
 constexpr bool TakesWholeSequences(int base)
 {
     return base == WholeSequencesFromAce || base == WholeSequencesFromAceToo || base == WholeSequences ||
-           base == WholeSequencesTwo || base == WholeSequencesThree || base == WholeSequencesFour;
+           base == WholeSequencesTwo || base == WholeSequencesThree || base == WholeSequencesFour ||
+           base == WholeSuitFromAnyRank;
 }
 } // namespace base_rank
 

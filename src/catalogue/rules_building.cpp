@@ -23,10 +23,16 @@ std::string FoundationRule(const RuleVector& rules, int pile)
     const int base = Of(rules, rule::FoundationBaseRank, pile);
     const int direction = Of(rules, rule::FoundationDirection, pile);
     const int code = Of(rules, rule::FoundationBuildCode, pile);
+    if (base == base_rank::WholeSuitFromAnyRank)
+        return "take only a complete run of thirteen cards down in one suit, from any rank and turning the corner "
+               "from Ace to King, which leaves the tableau by itself";
     if (base_rank::TakesWholeSequences(base))
         return "take only a complete run from King down to Ace in one suit, which leaves the tableau by itself";
     if (code == building::Nothing)
         return "take no cards by hand";
+    if (code == building::AfterStockAndWaste)
+        return "take no card until the stock and the waste are empty; then they " + StandardBuild(building::InSuit, direction) +
+               (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string());
     const char* const steps[] = {"twos", "threes", "fours"};
     std::string text;
     if (code >= building::UpByTwos && code <= building::UpByFours)
@@ -60,6 +66,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take no cards: nothing is built on them";
     if (code == building::NotFromTableau)
         return "take any card turned from the stock, but never a card from another tableau pile";
+    if (code == building::OtherSuit)
+        return "build " + std::string(DirectionWord(direction)) + " in any suit but the card's own";
     if (code > building::Nothing)
         return "build by a rule of their own (point at one during play to read it in the status bar)";
     std::string text = StandardBuild(code, direction);

@@ -173,6 +173,28 @@ std::string DealFamilySentence(int family)
     }
 }
 
+// What a click does on a stock that deals rows onto the tableau piles.
+std::string RowDealSentence(const RuleVector& rules)
+{
+    const int mode = Of(rules, rule::TableauDealMode, 0);
+    int dealt = 0;
+    for (int k = 0; k < Rule(rules, rule::TableauCount); ++k)
+        dealt += Of(rules, rule::TableauDealMode, k) >= deal_mode::FirstDealing &&
+                         Of(rules, rule::TableauDealMode, k) <= deal_mode::LastDealing
+                     ? 1
+                     : 0;
+    std::string text = "Click the stock to deal one card face up onto ";
+    if (dealt < Rule(rules, rule::TableauCount))
+        text += "each of the first " + Number(dealt) + " tableau piles";
+    else if (mode == deal_mode::OntoCardsOnly)
+        text += "every tableau pile that holds cards (onto the first pile when all are empty)";
+    else
+        text += "every tableau pile";
+    if (mode == deal_mode::RowWithoutGaps)
+        return text + "; it cannot deal while a tableau pile is empty.";
+    return text + ", as long as the stock lasts.";
+}
+
 std::string TimesWord(int n)
 {
     switch (n) {
@@ -398,9 +420,7 @@ std::vector<std::string> Stock(const RuleVector& rules)
         if (Rule(rules, rule::WasteFaceDown) == 0)
             sentences.push_back("The top card of the waste may be played.");
     } else if (Of(rules, rule::TableauDealMode, 0) > deal_mode::None) {
-        sentences.push_back(std::string("Click the stock to deal one card face up onto every tableau pile") +
-                            (Of(rules, rule::TableauDealMode, 0) == deal_mode::RowWithoutGaps ? "; it cannot deal while a tableau pile is empty."
-                                                                       : "."));
+        sentences.push_back(RowDealSentence(rules));
     } else if (Of(rules, rule::ReserveDealMode, 0) > deal_mode::None) {
         sentences.push_back("Click the stock to deal a card onto every reserve.");
     } else if (Rule(rules, rule::SecondWasteCount) == 1 && Rule(rules, rule::SecondWasteArrangement) != arrangement::None) {

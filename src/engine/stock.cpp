@@ -44,6 +44,30 @@ bool AnyTableauEmpty(const GameContext& context)
     return false;
 }
 
+bool EveryTableauEmpty(const GameContext& context)
+{
+    for (int k = 0; k < context.TableauCount(); ++k)
+        if (!context.piles.tableaus[static_cast<std::size_t>(k)].empty())
+            return false;
+    return true;
+}
+
+// The deal modes whose click deals a row at any time: onto every pile, or onto the piles that
+// hold cards.
+bool DealsRowAnyTime(int mode)
+{
+    return mode == deal_mode::Row || mode == deal_mode::OntoCardsOnly;
+}
+
+// A pile of mode OntoCardsOnly is passed over while empty, except that the first pile takes
+// the card when every pile is empty, so that a deal never comes to nothing.
+bool PassedOverWhileEmpty(const GameContext& context, int mode, PileRef pile)
+{
+    if (mode != deal_mode::OntoCardsOnly || !context.piles[pile].empty())
+        return false;
+    return !(pile.group == PileGroup::Tableaus && pile.slot == 0 && EveryTableauEmpty(context));
+}
+
 bool Animated(const GameContext& context)
 {
     return AnimatesCardMoves(context.registers);
@@ -200,7 +224,7 @@ void DealingClick(GameContext& context)
 
     if ((rules[rule::RedealStyle] >= redeal::FirstOwn && stockEmpty) || rules[rule::RedealStyle] == redeal::AcesFirstEveryClick) {
         ExecuteMove(context, StockTurn::RedealOnly);
-    } else if (DealModeOfTableau(context, 0) == deal_mode::Row || DealModeOfTableau(context, lastTableau) == deal_mode::Row) {
+    } else if (DealsRowAnyTime(DealModeOfTableau(context, 0)) || DealsRowAnyTime(DealModeOfTableau(context, lastTableau))) {
         ExecuteMove(context, RowDeal::Tableaus);
         if (rules.Of(rule::ReserveDealMode, 0) == click_style::ReservesWithTableaus) {
             ExecuteMove(context, RowDeal::Reserves);
@@ -414,8 +438,7 @@ bool DealCards(GameContext& context, const Dealing& dealing)
 
     for (const PileRef pile : dealNothing ? std::vector<PileRef>{} : DealingRange(context, dealing)) {
         const int mode = DealMode(context, dealing, pile);
-        if (mode < deal_mode::FirstDealing || mode > deal_mode::LastDealing ||
-            (mode == deal_mode::OntoCardsOnly && context.piles[pile].empty()))
+        if (mode < deal_mode::FirstDealing || mode > deal_mode::LastDealing || PassedOverWhileEmpty(context, mode, pile))
             continue;
         if (context.piles.Stock().empty())
             break;
