@@ -1,5 +1,6 @@
 // The stock: turning cards, redeals and their passes, dealing rows, and the Draw.
 
+#include "catalogue/rule_values.h"
 #include "engine/game_context.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
@@ -153,6 +154,30 @@ TEST_F(StockTest, ADealOntoCardsOnlyPassesOverGapsButNeverDealsNothing)
     EXPECT_EQ(context.piles.tableaus[0], "003");
     EXPECT_EQ(context.piles.tableaus[1], "");
     EXPECT_EQ(ElementCount(context.piles.Stock()), 2);
+}
+
+TEST_F(StockTest, ReservesDealtFaceDownWithTheTableauTurnUpWhenTheStockIsOut)
+{
+    auto& rules = context.rules;
+    rules[rule::WasteShown] = 0;
+    rules[rule::TableauCount] = 2;
+    rules[rule::ReserveCount] = 2;
+    rules[rule::PassesAllowed] = 2;
+    for (int k = 0; k < 2; ++k) {
+        rules.Of(rule::TableauDealMode, k) = deal_mode::Row;
+        rules.Of(rule::ReserveDealMode, k) = click_style::ReservesWithTableaus;
+    }
+    context.piles.Stock() = "001002003004005006007008";
+    Click();
+    EXPECT_EQ(context.piles.reserves[0], "006");
+    EXPECT_TRUE(context.cards.IsFaceDown(6)) << "face down while the stock lasts";
+    Click();
+    EXPECT_TRUE(context.piles.Stock().empty());
+    EXPECT_EQ(context.piles.reserves[0], "006002");
+    EXPECT_FALSE(context.cards.IsFaceDown(6));
+    EXPECT_FALSE(context.cards.IsFaceDown(1));
+    ASSERT_TRUE(Undo(context));
+    EXPECT_TRUE(context.cards.IsFaceDown(6)) << "the turn-up goes back with the click";
 }
 
 TEST_F(StockTest, AClickThatDealsSeveralPilesUndoesInOneStep)

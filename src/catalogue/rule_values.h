@@ -41,6 +41,7 @@ inline constexpr int WaitsForTableauSuit = 22;
 inline constexpr int UpThenDownInSuit = 29; // a foundation that goes past its full count
 inline constexpr int DownAnySuit = 34;      // one card at a time onto a non-empty pile
 inline constexpr int AfterStockAndWaste = 82; // a foundation: nothing until the stock and waste are out, then in suit
+inline constexpr int InSuitDistinctStarts = 96; // a foundation: in suit, the four of its row begun in four suits
 inline constexpr int JumpIntoGap = 71;      // a move onto the pile captures the card jumped
 inline constexpr int AnythingOnEmptyReserve = 81;
 inline constexpr int FromWasteOnly = 85;    // a reserve: cards from the waste only
@@ -50,6 +51,7 @@ inline constexpr int KingOnEmptyReserve = 90;
 inline constexpr int AcesOfAlternateColours = 107; // a reserve: Aces only, colours alternating
 inline constexpr int QueenOfFoundationSuit = 119;  // a reserve: the Queen of its foundation's suit
 inline constexpr int InSuitEitherWayOnStartedPile = 129; // on tableau 0: building waits for the stock to run out
+inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -86,11 +88,11 @@ inline constexpr int BalancedSuitsFromAce = 85;
 inline constexpr int SingleCard = 86;
 inline constexpr int FromReserveOrFoundation = 87;
 inline constexpr int NotFromTableau = 88;
+inline constexpr int WholeSuitFromAnyRank = 89; // thirteen cards of one suit down from any rank, round the corner
 inline constexpr int BalancedSuitsFromTwo = 90;
 inline constexpr int BelowFoundationBase = 91;  // the deal replaces it by the rank below foundation 0's base
 inline constexpr int RankOfStarted = 92;
 inline constexpr int RankOfStartedFromReserve = 93;
-inline constexpr int WholeSuitFromAnyRank = 94; // thirteen cards of one suit down from any rank, round the corner
 inline constexpr int WholeSequences = 95;
 inline constexpr int FromReserveOrWaste = 96;
 inline constexpr int WholeSequencesTwo = 97;
@@ -156,6 +158,7 @@ inline constexpr int AnyRun = 0;
 inline constexpr int ByDestinationCode = 1;
 inline constexpr int InSuit = 10;
 inline constexpr int SameColour = 11;
+inline constexpr int InSuitOrOneRank = 12; // down in suit, or every card of one rank
 } // namespace run_rule
 
 // RedealStyle: 0 or less turns the waste over; 1 or more is the game's own redeal action.

@@ -148,9 +148,23 @@ std::string FoundationStartSentence(const RuleVector& rules)
     const auto starters = Values(rules, rule::FoundationStarter, count);
     if (count == 0 || starters.front() == 0)
         return {};
-    if (AllEqual(starters) && starters.front() >= 1 && starters.front() <= 13)
+    const auto isRank = [](int s) { return s >= 1 && s <= 13; };
+    if (AllEqual(starters) && isRank(starters.front()))
         return "Before the deal, the " + Number(count) + " " + RankPlural(starters.front()) +
                " are taken out of the pack and start the foundations.";
+    if (std::all_of(starters.begin(), starters.end(), isRank)) {
+        std::vector<std::string> groups;
+        for (std::size_t i = 0; i < starters.size();) {
+            std::size_t j = i;
+            while (j < starters.size() && starters[j] == starters[i])
+                ++j;
+            groups.push_back(Number(static_cast<int>(j - i)) + " " + RankPlural(starters[i]));
+            i = j;
+        }
+        return "Before the deal, " + JoinedList(groups) + " are taken out of the pack and start the foundations.";
+    }
+    if (starters.front() == 98)
+        return "Any Ace dealt to a reserve goes to a foundation at once, and the next card of the stock takes its place.";
     if (std::all_of(starters.begin(), starters.end(), [](int s) { return s >= 51 && s <= 63; })) {
         std::vector<std::string> ranks;
         for (const int s : starters)

@@ -11,7 +11,7 @@ namespace marlowe {
 
 namespace {
 
-constexpr int kHighestCode = 144;
+constexpr int kHighestCode = 145;
 
 using CodeLookup = std::array<CodeRule, kHighestCode + 1>;
 

@@ -180,6 +180,22 @@ int DealMode(const GameContext& context, const Dealing& dealing, PileRef pile)
                                              : DealModeOfReserve(context, pile.slot);
 }
 
+// The reserves that the stock deals face down with the tableau turn face up once the stock is
+// out, so that their cards can be played before the next redeal gathers them.
+void TurnUpReservesWhenStockIsOut(GameContext& context)
+{
+    if (!context.piles.Stock().empty())
+        return;
+    for (int k = 0; k < context.ReserveCount(); ++k) {
+        const PileRef reserve{PileGroup::Reserves, k};
+        std::string& pile = context.piles[reserve];
+        if (pile.empty())
+            continue;
+        context.cards.SetFaceMarks(pile, ElementCount(pile), '1');
+        context.presentation().DrawPile(reserve);
+    }
+}
+
 // Refreshes each tableau with fewer than three cards up to three, redealing when needed.
 void TopUpToThree(GameContext& context)
 {
@@ -229,6 +245,7 @@ void DealingClick(GameContext& context)
         if (rules.Of(rule::ReserveDealMode, 0) == click_style::ReservesWithTableaus) {
             ExecuteMove(context, RowDeal::Reserves);
             MergeClickSnapshots(context, sizeBefore);
+            TurnUpReservesWhenStockIsOut(context);
         }
     } else if (DealModeOfTableau(context, 0) == deal_mode::RowWithoutGaps ||
                DealModeOfTableau(context, lastTableau) == deal_mode::RowWithoutGaps) {
