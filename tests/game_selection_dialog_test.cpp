@@ -156,7 +156,7 @@ TEST_F(GameSelectionDialogTest, GroupTreeHoldsItsFixedNodesAndFillsGroupsWhenOpe
     EXPECT_FALSE(ChildTexts(quick).contains("FreeCell")) << "FreeCell takes a medium time";
 
     EXPECT_EQ(trees.Tree(TreeView::AllGames)->topLevelItemCount(), static_cast<int>(mainGame.Catalogue().size()));
-    EXPECT_EQ(trees.Tree(TreeView::AllGames)->topLevelItem(0)->text(0), "Baker's Dozen");
+    EXPECT_EQ(trees.Tree(TreeView::AllGames)->topLevelItem(0)->text(0), "Acquaintance");
 }
 
 TEST_F(GameSelectionDialogTest, ChoosingFreeCellStoresTheChoiceAndReopensWhereItWasChosen)

@@ -229,6 +229,7 @@ std::string RedealWhat(int style)
     case redeal::TopsInTurn:
     case redeal::PositionsInTurn: return "gathers the tableau piles back into the stock, top cards first, to be dealt again";
     case redeal::CountingDeal: return "counts the cards out again";
+    case redeal::GatherWithReserves: return "gathers the cards left on the piles, mixes them and makes them a new stock";
     case redeal::BottomToTop: return "moves the bottom card of every pile to its top";
     case redeal::PileSpread:
     case redeal::ReserveDealing:
@@ -435,6 +436,9 @@ std::vector<std::string> Stock(const RuleVector& rules)
             sentences.push_back("The top card of the waste may be played.");
     } else if (Of(rules, rule::TableauDealMode, 0) > deal_mode::None) {
         sentences.push_back(RowDealSentence(rules));
+        if (Of(rules, rule::ReserveDealMode, 0) == click_style::ReservesWithTableaus)
+            sentences.push_back("Each click also deals a card face down onto every reserve, except in the last pass; "
+                                "the reserves turn face up when the stock runs out.");
     } else if (Of(rules, rule::ReserveDealMode, 0) > deal_mode::None) {
         sentences.push_back("Click the stock to deal a card onto every reserve.");
     } else if (Rule(rules, rule::SecondWasteCount) == 1 && Rule(rules, rule::SecondWasteArrangement) != arrangement::None) {
