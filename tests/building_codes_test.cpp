@@ -144,7 +144,7 @@ TEST(BuildingCodes, CodesWithoutARuleOfTheirOwnUseTheStandardRule)
 {
     RecordingPresentation presentation;
     GameContext context{presentation};
-    for (int code : {59, 65, 66, 74, 84, 85, 88, 89, 90, 103, 107, 119, 145, 300}) {
+    for (int code : {59, 65, 66, 74, 84, 85, 88, 89, 90, 103, 107, 119, 146, 300}) {
         PlacementQuery query;
         query.code = code;
         query.top = S(9);

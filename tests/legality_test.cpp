@@ -400,6 +400,28 @@ TEST_F(LegalityTest, RunsMoveAsTheRunRuleSays)
     EXPECT_TRUE(CanPlayOnTableau(context, 4, S(11))) << "a single card is no run";
 }
 
+TEST_F(LegalityTest, SameRankOrDownInSuitWithRunsOfOneSuitOrOneRank)
+{
+    // Building: a card of the same rank, or the next lower card of the top card's suit.
+    EXPECT_TRUE(Place(false, 145, 0, 13, 2, H(9), S(9)));
+    EXPECT_TRUE(Place(false, 145, 0, 13, 2, H(9), H(8)));
+    EXPECT_FALSE(Place(false, 145, 0, 13, 2, H(9), S(8)));
+    EXPECT_FALSE(Place(false, 145, 0, 13, 2, H(9), H(10)));
+    context.rules.Of(rule::TableauBaseRank, 0) = 13;
+    EXPECT_TRUE(Place(false, 145, 0, 13, 2, 0, D(13))) << "an empty pile takes a King";
+    EXPECT_FALSE(Place(false, 145, 0, 13, 2, 0, D(12)));
+
+    // Runs: in suit, or all of one rank, but not a mixture of both.
+    context.rules[rule::RunRule] = 12;
+    Put("Fila1", {C(4), H(9), H(8), H(7)});
+    Put("Fila2", {C(2), D(9), H(9), S(9)});
+    Put("Fila3", {C(3), S(8), H(8), H(7)});
+    EXPECT_TRUE(IsRunMovable(context, H(9), 5));
+    EXPECT_TRUE(IsRunMovable(context, D(9), 5));
+    EXPECT_FALSE(IsRunMovable(context, S(8), 5));
+    EXPECT_TRUE(IsRunMovable(context, H(8), 5));
+}
+
 TEST_F(LegalityTest, PickRuleByEmptyPilesAndRunLength)
 {
     const struct {

@@ -1,7 +1,8 @@
 // The program's window driven as a player drives it, under the offscreen platform: cards dragged
 // to a pile that takes them and to one that does not (they fly back), undo and redo, the space
 // bar on the stock, full screen and the shortcuts there, the scroll bar and the wheel, the panels
-// of the toolbar, the commands that only answer with a message, and the start and end of a run.
+// of the toolbar, the commands that only answer with a message, the faces of a game drawn with
+// fewer suits, and the start and end of a run.
 
 #include "layout/card_positions.h"
 #include "layout/hit_test.h"
@@ -356,6 +357,25 @@ TEST_F(MainWindowTest, ARunStartsWithTheSelectionAndEndsWithTheWindowStateSaved)
     EXPECT_EQ(chosen, 1);
     EXPECT_EQ(next.context().CurrentGameNumber(), 2);
     EXPECT_TRUE(next.context().flags[GameInProgress]);
+}
+
+TEST_F(MainWindowTest, AGameOfFewerSuitsIsDrawnWithItsOwnSuitsAndTheNextGameWithAllFour)
+{
+    // Faces by FaceImageIndex: hearts 0-12, diamonds 13-25, clubs 26-38, spades 39-51.
+    const CardImages& images = session.images();
+    Deal(11, "0000000000001");  // two suits: diamonds drawn as hearts, clubs as spades
+    EXPECT_EQ(images.Face(13), images.Face(0));
+    EXPECT_EQ(images.Face(26), images.Face(39));
+    EXPECT_NE(images.Face(0), images.Face(39));
+    const QImage twoSuits = window->board()->grab().toImage();
+
+    Deal(2, "0000000000001");  // Klondike: four suits again
+    EXPECT_NE(images.Face(13), images.Face(0));
+    EXPECT_NE(images.Face(26), images.Face(39));
+
+    Deal(11, "0000000000001");  // and back, on the same card size
+    EXPECT_EQ(images.Face(13), images.Face(0));
+    EXPECT_EQ(window->board()->grab().toImage(), twoSuits);
 }
 
 TEST_F(MainWindowTest, ScreenshotsOfDealtGamesForPeopleToLookAt)

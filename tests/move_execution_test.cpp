@@ -1,5 +1,6 @@
 // ExecuteMove and the chain of consequences after a move.
 
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/legality.h"
 #include "engine/move_execution.h"
@@ -213,6 +214,39 @@ TEST_F(MoveExecutionTest, CompleteSequenceLeavesForTheFirstEmptySequenceFoundati
     EXPECT_EQ(Tableau(0), "030" + sequence);
     EXPECT_EQ(Tableau(1), CodeText(kAceOfHearts));
     EXPECT_TRUE(context.piles.foundations[1].empty());
+}
+
+TEST_F(MoveExecutionTest, ASuitRunFromAnyRankRoundTheCornerLeavesWhenThirteenLong)
+{
+    auto& rules = context.rules;
+    rules[rule::FoundationCount] = 1;
+    rules.Of(rule::FoundationBaseRank, 0) = base_rank::WholeSuitFromAnyRank;
+    rules.Of(rule::FoundationBuildCode, 0) = 92;
+    for (int k = 0; k < 2; ++k) {
+        rules.Of(rule::TableauBaseRank, k) = -1;
+        rules.Of(rule::TableauBuildCode, k) = building::AnySuit;
+        rules.Of(rule::TableauWrap, k) = wrap::BuildOnBase;
+    }
+    // Hearts from the 4 down round the corner to the 6: 4 3 2 A K Q J 10 9 8 7 6, then the 5.
+    std::string run;
+    for (int i = 0; i < 12; ++i)
+        run += CodeText(CardCode(Hearts, (4 - i + 12) % 13 + 1));
+    const int fiveOfHearts = CardCode(Hearts, 5);
+    const int fiveOfSpades = CardCode(Spades, 5);
+    Tableau(0) = "030" + run;
+    Tableau(1) = CodeText(fiveOfSpades) + CodeText(fiveOfHearts);
+    ASSERT_TRUE(ExecuteMove(context, fiveOfHearts, TableauPile(0)));
+    EXPECT_EQ(Tableau(0), "030");
+    ASSERT_EQ(ElementCount(context.piles.foundations[0]), 13);
+    EXPECT_EQ(ElementAt(context.piles.foundations[0], 0), fiveOfHearts) << "the top card goes first";
+
+    // A run of another suit on top, or one card short, stays.
+    context.piles.foundations[0].clear();
+    Tableau(0) = "030" + run;
+    Tableau(1) = CodeText(fiveOfHearts) + CodeText(fiveOfSpades);
+    ASSERT_TRUE(ExecuteMove(context, fiveOfSpades, TableauPile(0)));
+    EXPECT_EQ(ElementCount(Tableau(0)), 14);
+    EXPECT_TRUE(context.piles.foundations[0].empty());
 }
 
 TEST_F(MoveExecutionTest, FillAfterTheFirstMoveOnly)

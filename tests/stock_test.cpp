@@ -152,6 +152,51 @@ TEST_F(StockTest, GapsMustBeFilledBeforeADealOfModeTwo)
     EXPECT_EQ(ElementCount(context.piles.Stock()), 5);
 }
 
+TEST_F(StockTest, ADealOntoCardsOnlyPassesOverGapsButNeverDealsNothing)
+{
+    context.rules[rule::WasteShown] = 0;
+    for (int k = 0; k < 4; ++k)
+        context.rules.Of(rule::TableauDealMode, k) = 7;
+    context.piles.Stock() = "001002003004005";
+    context.piles.tableaus = {"010", "", "011", ""};
+    Click();
+    EXPECT_EQ(context.piles.tableaus[0], "010005");
+    EXPECT_EQ(context.piles.tableaus[1], "");
+    EXPECT_EQ(context.piles.tableaus[2], "011004");
+    EXPECT_EQ(context.piles.tableaus[3], "");
+
+    // With every pile empty the first one takes the card.
+    context.piles.tableaus = {"", "", "", ""};
+    Click();
+    EXPECT_EQ(context.piles.tableaus[0], "003");
+    EXPECT_EQ(context.piles.tableaus[1], "");
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 2);
+}
+
+TEST_F(StockTest, ReservesDealtFaceDownWithTheTableauTurnUpWhenTheStockIsOut)
+{
+    auto& rules = context.rules;
+    rules[rule::WasteShown] = 0;
+    rules[rule::TableauCount] = 2;
+    rules[rule::ReserveCount] = 2;
+    rules[rule::PassesAllowed] = 2;
+    for (int k = 0; k < 2; ++k) {
+        rules.Of(rule::TableauDealMode, k) = deal_mode::Row;
+        rules.Of(rule::ReserveDealMode, k) = click_style::ReservesWithTableaus;
+    }
+    context.piles.Stock() = "001002003004005006007008";
+    Click();
+    EXPECT_EQ(context.piles.reserves[0], "006");
+    EXPECT_TRUE(context.cards.IsFaceDown(6)) << "face down while the stock lasts";
+    Click();
+    EXPECT_TRUE(context.piles.Stock().empty());
+    EXPECT_EQ(context.piles.reserves[0], "006002");
+    EXPECT_FALSE(context.cards.IsFaceDown(6));
+    EXPECT_FALSE(context.cards.IsFaceDown(1));
+    ASSERT_TRUE(Undo(context));
+    EXPECT_TRUE(context.cards.IsFaceDown(6)) << "the turn-up goes back with the click";
+}
+
 TEST_F(StockTest, AClickThatDealsSeveralPilesUndoesInOneStep)
 {
     context.rules[rule::WasteShown] = 0;

@@ -138,7 +138,7 @@ std::filesystem::path CardImages::CustomDeckFile(const std::string& name) const
 
 // The sheet of the card set in use at the current size, or a null image for the built-in
 // faces. A set that cannot be used is reported and every card choice goes back to its default.
-QImage CardImages::CardSetSheet(int suitSheetMode)
+QImage CardImages::CardSetSheet()
 {
     if (registers_.IsYes(reg::CustomisedCardSetFile)) {
         const std::string name = preferences_.ReadString(kPreferenceSection, "Customized_Cards_Set");
@@ -152,7 +152,7 @@ QImage CardImages::CardSetSheet(int suitSheetMode)
                     preferences_.WriteString(kPreferenceSection, "Customized_Cards_Set", "");
                     preferences_.WriteString(kPreferenceSection, "Additional_Cards_Set",
                                              modules_.ListedResourceName(ResourceModule::AdditionalCardSets, name));
-                    return CardSetSheet(suitSheetMode);
+                    return CardSetSheet();
                 }
             presentation_.ShowInfo("Customized cards set image not found: " + file.string());
             ResetCardChoices();
@@ -166,7 +166,7 @@ QImage CardImages::CardSetSheet(int suitSheetMode)
             return {};
         }
         if (*size != sizeLetter_)
-            SetCardSize(*size, suitSheetMode);  // the set's own size decides the card size
+            SetCardSize(*size);  // the set's own size decides the card size
         return sheet;
     }
     if (registers_.IsYes(reg::AdditionalCardSetFile) && sizeLetter_ != 'L') {
@@ -186,35 +186,37 @@ QImage CardImages::CardSetSheet(int suitSheetMode)
     return {};
 }
 
-void CardImages::LoadBuiltInFaces(int suitSheetMode)
+void CardImages::LoadBuiltInFaces()
 {
     const std::string style = registers_.Get(reg::CardSet).empty() ? DefaultStyle() : registers_.Get(reg::CardSet);
     const CardPixelSize cell = CardSizeOf(sizeLetter_);
     for (int suit = 0; suit < 4; ++suit) {
-        const QImage sheet = modules_.Image(CardSheetName(sizeLetter_, style, kSuitLetters[PictureSuitOf(suit, suitSheetMode)]));
+        const QImage sheet = modules_.Image(CardSheetName(sizeLetter_, style, kSuitLetters[PictureSuitOf(suit, suitSheetMode_)]));
         for (int rank = 1; rank <= kRanksPerSuit; ++rank)
             faces_[static_cast<std::size_t>(suit * kRanksPerSuit + rank - 1)] =
                 FitToCard(sheet.copy(CellOf(rank, 0, cell.width, cell.height)));
     }
 }
 
-void CardImages::CutCardSet(const QImage& sheet, int suitSheetMode)
+void CardImages::CutCardSet(const QImage& sheet)
 {
     for (int suit = 0; suit < 4; ++suit) {
-        const int firstRow = 3 * PictureSuitOf(suit, suitSheetMode);
+        const int firstRow = 3 * PictureSuitOf(suit, suitSheetMode_);
         for (int rank = 1; rank <= kRanksPerSuit; ++rank)
             faces_[static_cast<std::size_t>(suit * kRanksPerSuit + rank - 1)] =
                 sheet.copy(CellOf(rank, firstRow, cardWidth_, cardHeight_));
     }
 }
 
-void CardImages::LoadCardImages(bool keepExtras, int suitSheetMode)
+void CardImages::LoadCardImages(bool keepExtras, std::optional<int> suitSheetMode)
 {
-    const QImage setSheet = CardSetSheet(suitSheetMode);
+    if (suitSheetMode)
+        suitSheetMode_ = *suitSheetMode;
+    const QImage setSheet = CardSetSheet();
     if (setSheet.isNull())
-        LoadBuiltInFaces(suitSheetMode);
+        LoadBuiltInFaces();
     else
-        CutCardSet(setSheet, suitSheetMode);
+        CutCardSet(setSheet);
     if (!keepExtras)
         LoadExtras();
 }
@@ -276,7 +278,7 @@ void CardImages::LoadCardBack()
     back_ = FitToCard(picture);
 }
 
-void CardImages::SetCardSize(char letter, int suitSheetMode)
+void CardImages::SetCardSize(char letter, std::optional<int> suitSheetMode)
 {
     if (letter == 'X') {
         const Outcome opened = modules_.Open(ResourceModule::ExtraLarge);

@@ -53,16 +53,18 @@ public:
 
     // Fills the faces for the current size, style and card set; suitSheetMode is the game's
     // rule: 1 draws every suit with the spades pictures, 2 the red suits with the hearts and the
-    // black suits with the spades. Unless keepExtras, also the court-card mark, the back, the
-    // strips and the joker.
-    void LoadCardImages(bool keepExtras, int suitSheetMode = 0);
+    // black suits with the spades; without it the mode in use stays. Unless keepExtras, also the
+    // court-card mark, the back, the strips and the joker.
+    void LoadCardImages(bool keepExtras, std::optional<int> suitSheetMode = std::nullopt);
+    // The suit-sheet mode the faces were last drawn with.
+    int SuitSheetMode() const { return suitSheetMode_; }
     // The back from the chosen source (a deck of the player's, an additional deck, or a
     // built-in back), stretched to the card size.
     void LoadCardBack();
 
-    // Takes the size letter into use (register and pictures). A failing size-"X" module resets
-    // every card choice.
-    void SetCardSize(char letter, int suitSheetMode = 0);
+    // Takes the size letter into use (register and pictures), with the suit-sheet mode given or
+    // the one in use. A failing size-"X" module resets every card choice.
+    void SetCardSize(char letter, std::optional<int> suitSheetMode = std::nullopt);
     // Size "B", the default style and back, no card set or deck of the player's or the modules.
     void ResetCardChoices();
     // First start: the size and style from the card set in use, or from the screen width.
@@ -76,9 +78,9 @@ private:
     std::string DefaultStyle() const;
     std::filesystem::path CustomCardSetFile(const std::string& name) const;
     std::filesystem::path CustomDeckFile(const std::string& name) const;
-    QImage CardSetSheet(int suitSheetMode);
-    void LoadBuiltInFaces(int suitSheetMode);
-    void CutCardSet(const QImage& sheet, int suitSheetMode);
+    QImage CardSetSheet();
+    void LoadBuiltInFaces();
+    void CutCardSet(const QImage& sheet);
     void LoadExtras();
     void ResetDeckChoices();
     QImage FitToCard(const QImage& image) const;
@@ -93,6 +95,7 @@ private:
     char sizeLetter_ = 'B';
     int cardWidth_ = 71;
     int cardHeight_ = 96;
+    int suitSheetMode_ = 0;
     std::array<QImage, kFaceImageCount> faces_;
     QImage back_;
     QImage shadowRight_;

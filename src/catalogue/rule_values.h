@@ -40,6 +40,8 @@ inline constexpr int UpAnySuitFromAce = 20; // a foundation that takes the whole
 inline constexpr int WaitsForTableauSuit = 22;
 inline constexpr int UpThenDownInSuit = 29; // a foundation that goes past its full count
 inline constexpr int DownAnySuit = 34;      // one card at a time onto a non-empty pile
+inline constexpr int AfterStockAndWaste = 82; // a foundation: nothing until the stock and waste are out, then in suit
+inline constexpr int InSuitDistinctStarts = 96; // a foundation: in suit, the four of its row begun in four suits
 inline constexpr int JumpIntoGap = 71;      // a move onto the pile captures the card jumped
 inline constexpr int AnythingOnEmptyReserve = 81;
 inline constexpr int FromWasteOnly = 85;    // a reserve: cards from the waste only
@@ -51,6 +53,7 @@ inline constexpr int QueenOfFoundationSuit = 119;  // a reserve: the Queen of it
 inline constexpr int InSuitEitherWayOnStartedPile = 129; // on tableau 0: building waits for the stock to run out
 inline constexpr int WildJokersAlternating = 150; // a tableau: alternating colours, a joker on anything and anything on a joker
 inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once every other foundation is complete
+inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -99,6 +102,7 @@ inline constexpr int BalancedSuitsFromAce = 85;
 inline constexpr int SingleCard = 86;
 inline constexpr int FromReserveOrFoundation = 87;
 inline constexpr int NotFromTableau = 88;
+inline constexpr int WholeSuitFromAnyRank = 89; // thirteen cards of one suit down from any rank, round the corner
 inline constexpr int BalancedSuitsFromTwo = 90;
 inline constexpr int BelowFoundationBase = 91;  // the deal replaces it by the rank below foundation 0's base
 inline constexpr int RankOfStarted = 92;
@@ -113,7 +117,8 @@ inline constexpr int WholeSequencesFour = 99;
 constexpr bool TakesWholeSequences(int base)
 {
     return base == WholeSequencesFromAce || base == WholeSequencesFromAceToo || base == WholeSequences ||
-           base == WholeSequencesTwo || base == WholeSequencesThree || base == WholeSequencesFour;
+           base == WholeSequencesTwo || base == WholeSequencesThree || base == WholeSequencesFour ||
+           base == WholeSuitFromAnyRank;
 }
 } // namespace base_rank
 
@@ -170,6 +175,7 @@ inline constexpr int AnyRun = 0;
 inline constexpr int ByDestinationCode = 1;
 inline constexpr int InSuit = 10;
 inline constexpr int SameColour = 11;
+inline constexpr int InSuitOrOneRank = 12; // down in suit, or every card of one rank
 } // namespace run_rule
 
 // RedealStyle: 0 or less turns the waste over; 1 or more is the game's own redeal action.

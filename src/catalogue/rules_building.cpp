@@ -23,10 +23,20 @@ std::string FoundationRule(const RuleVector& rules, int pile)
     const int base = Of(rules, rule::FoundationBaseRank, pile);
     const int direction = Of(rules, rule::FoundationDirection, pile);
     const int code = Of(rules, rule::FoundationBuildCode, pile);
+    if (base == base_rank::WholeSuitFromAnyRank)
+        return "take only a complete run of thirteen cards down in one suit, from any rank and turning the corner "
+               "from Ace to King, which leaves the tableau by itself";
     if (base_rank::TakesWholeSequences(base))
         return "take only a complete run from King down to Ace in one suit, which leaves the tableau by itself";
     if (code == building::Nothing)
         return "take no cards by hand";
+    if (code == building::AfterStockAndWaste)
+        return "take no card until the stock and the waste are empty; then they " + StandardBuild(building::InSuit, direction) +
+               (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string());
+    if (code == building::InSuitDistinctStarts)
+        return StandardBuild(building::InSuit, direction) +
+               (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
+               ", each of a row of four begun in a different suit";
     const char* const steps[] = {"twos", "threes", "fours"};
     std::string text;
     if (code == building::JokersAfterSuits)
@@ -66,6 +76,10 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take no cards: nothing is built on them";
     if (code == building::NotFromTableau)
         return "take any card turned from the stock, but never a card from another tableau pile";
+    if (code == building::NotFromTableauOrReserve)
+        return "take any card turned from the stock, but never a card from another tableau pile or a reserve";
+    if (code == building::DownInSuitOrSameRank)
+        return "build down in suit, or take a card of the same rank as their top card";
     std::string text;
     if (code == building::WildJokersAlternating)
         text = std::string("build ") + DirectionWord(direction) +
@@ -108,7 +122,8 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
 {
     const auto bases = Values(rules, rule::TableauBaseRank, Rule(rules, rule::TableauCount));
     const int code = Of(rules, rule::TableauBuildCode, 0);
-    if (bases.empty() || !AllEqual(bases) || code == building::Nothing || code == building::NotFromTableau)
+    if (bases.empty() || !AllEqual(bases) || code == building::Nothing || code == building::NotFromTableau ||
+        code == building::NotFromTableauOrReserve)
         return {};
     const int base = bases.front();
     if (base == base_rank::AnyCard)
@@ -135,6 +150,7 @@ std::string MovingSentence(const RuleVector& rules)
         case run_rule::AnyRun: return "Any face-up card may be moved together with all the cards on it, in sequence or not.";
         case run_rule::ByDestinationCode: return "Any face-up run in sequence may be moved as a unit.";
         case run_rule::InSuit: return "A run moves as a unit only when it is in suit.";
+        case run_rule::InSuitOrOneRank: return "A run moves as a unit only when it is in suit or all of one rank.";
         case run_rule::SameColour:
             return Rule(rules, rule::SuitSheetMode) == 2 ? "A run moves as a unit only when it is all of one suit."
                                                           : "A run moves as a unit only when it is all of one colour.";
@@ -166,7 +182,11 @@ std::string ReserveSentence(const RuleVector& rules)
     case building::AnythingOnEmptyReserve:
         return "A free cell holds one card: any top card may go into an empty cell, and from there to the "
                "foundations or the tableau.";
-    case building::Nothing: return "Nothing may be put on a reserve; its top card plays to the foundations or the tableau.";
+    case building::Nothing:
+        return Of(rules, rule::TableauBuildCode, 0) == building::Nothing ||
+                       Of(rules, rule::TableauBuildCode, 0) == building::NotFromTableauOrReserve
+                   ? "Nothing may be put on a reserve; its top card plays only to the foundations."
+                   : "Nothing may be put on a reserve; its top card plays to the foundations or the tableau.";
     case building::InSuit:
     case building::SameColour:
     case building::AnySuit:

@@ -151,9 +151,23 @@ std::string FoundationStartSentence(const RuleVector& rules)
     const auto starters = Values(rules, rule::FoundationStarter, count);
     if (count == 0 || starters.front() == 0)
         return {};
-    if (AllEqual(starters) && starters.front() >= 1 && starters.front() <= 13)
+    const auto isRank = [](int s) { return s >= 1 && s <= 13; };
+    if (AllEqual(starters) && isRank(starters.front()))
         return "Before the deal, the " + Number(count) + " " + RankPlural(starters.front()) +
                " are taken out of the pack and start the foundations.";
+    if (std::all_of(starters.begin(), starters.end(), isRank)) {
+        std::vector<std::string> groups;
+        for (std::size_t i = 0; i < starters.size();) {
+            std::size_t j = i;
+            while (j < starters.size() && starters[j] == starters[i])
+                ++j;
+            groups.push_back(Number(static_cast<int>(j - i)) + " " + RankPlural(starters[i]));
+            i = j;
+        }
+        return "Before the deal, " + JoinedList(groups) + " are taken out of the pack and start the foundations.";
+    }
+    if (starters.front() == 98)
+        return "Any Ace dealt to a reserve goes to a foundation at once, and the next card of the stock takes its place.";
     if (std::all_of(starters.begin(), starters.end(), [](int s) { return s >= 51 && s <= 63; })) {
         std::vector<std::string> ranks;
         for (const int s : starters)
@@ -185,6 +199,28 @@ std::string DealFamilySentence(int family)
     }
 }
 
+// What a click does on a stock that deals rows onto the tableau piles.
+std::string RowDealSentence(const RuleVector& rules)
+{
+    const int mode = Of(rules, rule::TableauDealMode, 0);
+    int dealt = 0;
+    for (int k = 0; k < Rule(rules, rule::TableauCount); ++k)
+        dealt += Of(rules, rule::TableauDealMode, k) >= deal_mode::FirstDealing &&
+                         Of(rules, rule::TableauDealMode, k) <= deal_mode::LastDealing
+                     ? 1
+                     : 0;
+    std::string text = "Click the stock to deal one card face up onto ";
+    if (dealt < Rule(rules, rule::TableauCount))
+        text += "each of the first " + Number(dealt) + " tableau piles";
+    else if (mode == deal_mode::OntoCardsOnly)
+        text += "every tableau pile that holds cards (onto the first pile when all are empty)";
+    else
+        text += "every tableau pile";
+    if (mode == deal_mode::RowWithoutGaps)
+        return text + "; it cannot deal while a tableau pile is empty.";
+    return text + ", as long as the stock lasts.";
+}
+
 std::string TimesWord(int n)
 {
     switch (n) {
@@ -207,6 +243,7 @@ std::string RedealWhat(int style)
     case redeal::CountingDeal: return "counts the cards out again";
     case redeal::DealtPatternAgain:
         return "gathers the tableau cards, mixes them and deals them again as at the start, the piles in turn";
+    case redeal::GatherWithReserves: return "gathers the cards left on the piles, mixes them and makes them a new stock";
     case redeal::BottomToTop: return "moves the bottom card of every pile to its top";
     case redeal::PileSpread:
     case redeal::ReserveDealing:
@@ -421,9 +458,10 @@ std::vector<std::string> Stock(const RuleVector& rules)
         if (Rule(rules, rule::WasteFaceDown) == 0)
             sentences.push_back("The top card of the waste may be played.");
     } else if (Of(rules, rule::TableauDealMode, 0) > deal_mode::None) {
-        sentences.push_back(std::string("Click the stock to deal one card face up onto every tableau pile") +
-                            (Of(rules, rule::TableauDealMode, 0) == deal_mode::RowWithoutGaps ? "; it cannot deal while a tableau pile is empty."
-                                                                       : "."));
+        sentences.push_back(RowDealSentence(rules));
+        if (Of(rules, rule::ReserveDealMode, 0) == click_style::ReservesWithTableaus)
+            sentences.push_back("Each click also deals a card face down onto every reserve, except in the last pass; "
+                                "the reserves turn face up when the stock runs out.");
     } else if (Of(rules, rule::ReserveDealMode, 0) > deal_mode::None) {
         sentences.push_back("Click the stock to deal a card onto every reserve.");
     } else if (Rule(rules, rule::SecondWasteCount) == 1 && Rule(rules, rule::SecondWasteArrangement) != arrangement::None) {

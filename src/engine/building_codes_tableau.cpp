@@ -338,6 +338,15 @@ bool DownInSuitReserveTwoFirst(const Placement& p)
     return p.SameSuit() && p.Down();
 }
 
+// 145: down by one in suit, or any card of the same rank; an empty pile by its base (13 a King,
+// -1 anything).
+bool DownInSuitOrSameRank(const Placement& p)
+{
+    if (p.Empty())
+        return p.TableauBase(p.Index()) == King ? p.RankM() == King : p.TableauBase(p.Index()) == -1;
+    return p.RankM() == p.RankT() || (p.SameSuit() && p.Down());
+}
+
 constexpr CodeEntry kTableauCodes[] = {
     {18, TableauCardsOnlyOntoEmpty},
     {26, ShortPileEitherWay},
@@ -371,6 +380,7 @@ constexpr CodeEntry kTableauCodes[] = {
     {136, AlternatingOpeningWithFoundations},
     {137, FiveDeepEitherWay},
     {143, DownInSuitReserveTwoFirst},
+    {145, DownInSuitOrSameRank},
 };
 
 } // namespace

@@ -36,6 +36,8 @@ bool FollowsInSequence(int kind, int tableauCode, int above, int card)
     case base_rank::WholeSequences: return CardSuit(card) == CardSuit(above) && step == -1;
     case base_rank::WholeSequencesThree: return IsRedCard(card) == IsRedCard(above) && step == 1;
     case base_rank::WholeSequencesFour: return std::abs(step) == 1 || std::abs(step) == 12;
+    // Built down in suit round the corner: a King lies under an Ace.
+    case base_rank::WholeSuitFromAnyRank: return CardSuit(card) == CardSuit(above) && (step == 1 || step == -12);
     default: return false;
     }
 }
@@ -50,7 +52,8 @@ int CompleteSequenceLength(const GameContext& context, const std::string& pile, 
         const int card = ElementAt(pile, i);
         if (card <= 0 || context.cards.IsFaceDown(card))
             break;
-        const bool fits = length == 0 ? (kind == base_rank::WholeSequencesFour || CardRank(card) == expected)
+        const bool anyStart = kind == base_rank::WholeSequencesFour || kind == base_rank::WholeSuitFromAnyRank;
+        const bool fits = length == 0 ? (anyStart || CardRank(card) == expected)
                                       : FollowsInSequence(kind, tableauCode, above, card);
         if (!fits)
             return 0;
@@ -89,7 +92,8 @@ void RemoveCompleteSequence(GameContext& context, int tableau)
         CompleteSequenceLength(context, pile, kind, context.rules.Of(rule::TableauBuildCode, tableau));
     if (length == 0)
         return;
-    if (kind != 95 && !FoundationRuleAccepts(context, target, TopElement(pile)))
+    // A run that may start at any rank is its own test; the others' top card must suit the foundation.
+    if (kind != 95 && kind != base_rank::WholeSuitFromAnyRank && !FoundationRuleAccepts(context, target, TopElement(pile)))
         return;
 
     PlayEventSound(context, "Redeal", SoundSwitch::Redeal, true);

@@ -91,6 +91,16 @@ bool SpecialRunTest(const GameContext& context, const std::optional<CardInPile>&
                          context.rules.Of(rule::TableauBuildCode, where->tableau));
 }
 
+// The cards from the found card to the top of its pile are all of one rank.
+bool RunOfOneRank(const CardInPile& run)
+{
+    const int rank = CardRank(ElementAt(*run.pile, run.at));
+    for (int at = run.at + 1; at < ElementCount(*run.pile); ++at)
+        if (CardRank(ElementAt(*run.pile, at)) != rank)
+            return false;
+    return true;
+}
+
 int EmptyPiles(const GameContext& context, PileGroup group)
 {
     int empty = 0;
@@ -118,6 +128,10 @@ bool IsRunMovable(const GameContext& context, int card, int tableau)
     if (tableau < 0 || tableau >= kMaxTableaus)
         return false;
     int code = 0;
+    if (context.rules[rule::RunRule] == run_rule::InSuitOrOneRank) {
+        const auto where = FindCardInPile(context, card);
+        return !where || RunOfOneRank(*where) || RunInSequence(context, *where, tableau, building::InSuit);
+    }
     switch (context.rules[rule::RunRule]) {
     case run_rule::ByDestinationCode: code = context.rules.Of(rule::TableauBuildCode, tableau); break;
     case run_rule::InSuit: code = building::InSuit; break;

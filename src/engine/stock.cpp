@@ -44,6 +44,30 @@ bool AnyTableauEmpty(const GameContext& context)
     return false;
 }
 
+bool EveryTableauEmpty(const GameContext& context)
+{
+    for (int k = 0; k < context.TableauCount(); ++k)
+        if (!context.piles.tableaus[static_cast<std::size_t>(k)].empty())
+            return false;
+    return true;
+}
+
+// The deal modes whose click deals a row at any time: onto every pile, or onto the piles that
+// hold cards.
+bool DealsRowAnyTime(int mode)
+{
+    return mode == deal_mode::Row || mode == deal_mode::OntoCardsOnly;
+}
+
+// A pile of mode OntoCardsOnly is passed over while empty, except that the first pile takes
+// the card when every pile is empty, so that a deal never comes to nothing.
+bool PassedOverWhileEmpty(const GameContext& context, int mode, PileRef pile)
+{
+    if (mode != deal_mode::OntoCardsOnly || !context.piles[pile].empty())
+        return false;
+    return !(pile.group == PileGroup::Tableaus && pile.slot == 0 && EveryTableauEmpty(context));
+}
+
 bool Animated(const GameContext& context)
 {
     return AnimatesCardMoves(context.registers);
@@ -157,6 +181,22 @@ int DealMode(const GameContext& context, const Dealing& dealing, PileRef pile)
                                              : DealModeOfReserve(context, pile.slot);
 }
 
+// The reserves that the stock deals face down with the tableau turn face up once the stock is
+// out, so that their cards can be played before the next redeal gathers them.
+void TurnUpReservesWhenStockIsOut(GameContext& context)
+{
+    if (!context.piles.Stock().empty())
+        return;
+    for (int k = 0; k < context.ReserveCount(); ++k) {
+        const PileRef reserve{PileGroup::Reserves, k};
+        std::string& pile = context.piles[reserve];
+        if (pile.empty())
+            continue;
+        context.cards.SetFaceMarks(pile, ElementCount(pile), '1');
+        context.presentation().DrawPile(reserve);
+    }
+}
+
 // Refreshes each tableau with fewer than three cards up to three, redealing when needed.
 void TopUpToThree(GameContext& context)
 {
@@ -201,11 +241,12 @@ void DealingClick(GameContext& context)
 
     if ((rules[rule::RedealStyle] >= redeal::FirstOwn && stockEmpty) || rules[rule::RedealStyle] == redeal::AcesFirstEveryClick) {
         ExecuteMove(context, StockTurn::RedealOnly);
-    } else if (DealModeOfTableau(context, 0) == deal_mode::Row || DealModeOfTableau(context, lastTableau) == deal_mode::Row) {
+    } else if (DealsRowAnyTime(DealModeOfTableau(context, 0)) || DealsRowAnyTime(DealModeOfTableau(context, lastTableau))) {
         ExecuteMove(context, RowDeal::Tableaus);
         if (rules.Of(rule::ReserveDealMode, 0) == click_style::ReservesWithTableaus) {
             ExecuteMove(context, RowDeal::Reserves);
             MergeClickSnapshots(context, sizeBefore);
+            TurnUpReservesWhenStockIsOut(context);
         }
     } else if (DealModeOfTableau(context, 0) == deal_mode::RowWithoutGaps ||
                DealModeOfTableau(context, lastTableau) == deal_mode::RowWithoutGaps) {
@@ -415,8 +456,7 @@ bool DealCards(GameContext& context, const Dealing& dealing)
 
     for (const PileRef pile : dealNothing ? std::vector<PileRef>{} : DealingRange(context, dealing)) {
         const int mode = DealMode(context, dealing, pile);
-        if (mode < deal_mode::FirstDealing || mode > deal_mode::LastDealing ||
-            (mode == deal_mode::OntoCardsOnly && context.piles[pile].empty()))
+        if (mode < deal_mode::FirstDealing || mode > deal_mode::LastDealing || PassedOverWhileEmpty(context, mode, pile))
             continue;
         if (context.piles.Stock().empty())
             break;

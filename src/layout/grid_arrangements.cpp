@@ -90,7 +90,8 @@ void PlaceFiveByFiveWithStock(LayoutWork& work)
     work.Stock(kSecondWasteSlot) = {sideX, grid.RowY(3) - ch / 3};
 }
 
-// "081": a 5 x 4 grid, the stock at its left, eight foundations in two columns at its right.
+// "081": a 5 x 4 grid, the stock at its left (the waste under it when both are shown), eight
+// foundations in two columns at its right.
 void PlaceFiveByFourWithEight(LayoutWork& work)
 {
     const int cw = work.cw;
@@ -98,7 +99,13 @@ void PlaceFiveByFourWithEight(LayoutWork& work)
     grid.y = work.centred4[0];
     PlaceTableaus(work, grid);
     const bool stockShown = work.Rule(rule::StockShown) == 1;
-    work.Stock(stockShown ? kStockSlot : kWasteSlot) = {grid.x - cw - 40, grid.RowY(1) + grid.stepY / 2};
+    const int sideX = grid.x - cw - 40;
+    if (stockShown && work.Rule(rule::WasteShown) == 1) {
+        work.Stock(kStockSlot) = {sideX, grid.RowY(1)};
+        work.Stock(kWasteSlot) = {sideX, grid.RowY(2)};
+    } else {
+        work.Stock(stockShown ? kStockSlot : kWasteSlot) = {sideX, grid.RowY(1) + grid.stepY / 2};
+    }
     const int right = grid.Right(cw) + 40;
     for (int i = 0; i < 8; ++i)
         work.Foundation(i) = {right + (i / 4) * (cw + 5), grid.RowY(i % 4)};

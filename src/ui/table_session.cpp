@@ -173,10 +173,13 @@ void TableSession::Relayout()
 {
     if (!painter_)
         return;
-    // Preparing a game may have chosen another card size for the screen.
+    // Preparing a game may have chosen another card size for the screen, and the game may draw
+    // its suits with other suits' pictures.
     const std::string size = context_.registers.Get(reg::CardSize);
-    if (!size.empty() && size[0] != images_->SizeLetter())
-        images_->SetCardSize(size[0], context_.rules[rule::SuitSheetMode]);
+    const char letter = size.empty() ? images_->SizeLetter() : size[0];
+    const int suitSheetMode = context_.rules[rule::SuitSheetMode];
+    if (letter != images_->SizeLetter() || suitSheetMode != images_->SuitSheetMode())
+        images_->SetCardSize(letter, suitSheetMode);
     geometry_.SetCardSize(images_->SizeLetter(), ShowsCardShadows(context_.registers), context_.rules);
     geometry_.screenWidth = screenSize_.width();
     LayoutRequest layout;
