@@ -106,6 +106,30 @@ TEST_F(SpecialRedealTest, FanStyleRefillsEachTableauToTheDealtCountAndUndoesInOn
     EXPECT_EQ(context.piles, before);
 }
 
+// Cruel: the piles are taken up in order and dealt back unmixed, four to a pile; a full table
+// comes back as it was, and a short pile makes the later piles take their cards from further on.
+TEST_F(SpecialRedealTest, InOrderRedealKeepsTheCardsInTheirOrderAndRefillsThePilesInTurn)
+{
+    context.rules[rule::RedealStyle] = redeal::InOrderUnmixed;
+    context.rules[rule::TableauCount] = 3;
+    context.rules[rule::TableauCardCount] = 2;
+    context.rules[rule::TableauFaceUp] = 2;
+    Tableau(0) = "001002";
+    Tableau(1) = "003004";
+    Tableau(2) = "005006";
+    ClickStock();
+    EXPECT_EQ(Tableau(0), "001002");
+    EXPECT_EQ(Tableau(1), "003004");
+    EXPECT_EQ(Tableau(2), "005006");
+
+    Tableau(0) = "001";
+    ClickStock();
+    EXPECT_EQ(Tableau(0), "001003");
+    EXPECT_EQ(Tableau(1), "004005");
+    EXPECT_EQ(Tableau(2), "006");
+    EXPECT_EQ(CardsOnTableaus(), 5);
+}
+
 // Tvete's Grandfather: the piles are dealt again in turn to their dealt counts, as many cards
 // face down beneath as were dealt so, and the last pile reached keeps its top card face up.
 TEST_F(SpecialRedealTest, DealtPatternAgainRefillsThePilesInTurnWithTheirFaceDownCards)

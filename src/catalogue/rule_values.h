@@ -199,6 +199,7 @@ inline constexpr int ReserveDealing = 18;    // the stock deals to ever fewer re
 inline constexpr int Shift = 19;
 inline constexpr int WasteToReserves = 20;
 inline constexpr int DealtPatternAgain = 21; // the tableau mixed and dealt again in the deal's own pattern
+inline constexpr int InOrderUnmixed = 22;    // the piles gathered in order and dealt back unmixed
 } // namespace redeal
 
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.

@@ -241,6 +241,9 @@ std::string RedealWhat(int style)
     case redeal::TopsInTurn:
     case redeal::PositionsInTurn: return "gathers the tableau piles back into the stock, top cards first, to be dealt again";
     case redeal::CountingDeal: return "counts the cards out again";
+    case redeal::InOrderUnmixed:
+        return "gathers the piles in order, without mixing them, and deals them out again, each pile filled to its "
+               "dealt count in turn";
     case redeal::DealtPatternAgain:
         return "gathers the tableau cards, mixes them and deals them again as at the start, the piles in turn";
     case redeal::GatherWithReserves: return "gathers the cards left on the piles, mixes them and makes them a new stock";

@@ -115,7 +115,8 @@ struct Redeal {
 // deal one card to each tableau in turn.
 bool FillsEachTableau(int style)
 {
-    return style == redeal::FillEachToDealt || style == redeal::AcesFirstEveryClick || style == redeal::TopsInTurnDealtBack;
+    return style == redeal::FillEachToDealt || style == redeal::AcesFirstEveryClick ||
+           style == redeal::TopsInTurnDealtBack || style == redeal::InOrderUnmixed;
 }
 
 // Deals the list back onto the tableaus. Style 6 stops after the last tableau; what it
@@ -510,6 +511,21 @@ void DealPatternAgain(Redeal& redeal)
     }
 }
 
+// Style 22: the piles are gathered in order, the first pile first and each from its bottom card
+// up, and dealt back unmixed, each pile filled to its dealt count in turn: a table on which nothing
+// moved comes back as it was (Cruel, Perseverance).
+void GatherInOrderDealBack(Redeal& redeal, int style)
+{
+    GameContext& context = redeal.context;
+    std::vector<int> dealing;
+    for (int k = 0; k < Tableaus(context); ++k) {
+        const std::vector<int> cards = CardsOf(TableauText(context, k));
+        redeal.GatherPileTopDown(TableauRef(k));
+        dealing.insert(dealing.end(), cards.begin(), cards.end());
+    }
+    DealToTableaus(redeal, dealing, style);
+}
+
 void GatherMixDeal(Redeal& redeal, int style)
 {
     redeal.GatherTableausFirstToLast();
@@ -566,6 +582,7 @@ void SpecialRedeal(GameContext& context)
     case redeal::Shift: ShiftTopCards(context); break;
     case redeal::WasteToReserves: WasteToReserves(context); break;
     case redeal::DealtPatternAgain: DealPatternAgain(redeal); break;
+    case redeal::InOrderUnmixed: GatherInOrderDealBack(redeal, style); break;
     default: GatherMixDeal(redeal, style); break;
     }
     context.flags.Set(WonMark, IsGameWon(context));
