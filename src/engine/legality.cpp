@@ -17,7 +17,6 @@ using legality::GamePileCount;
 using legality::PileAt;
 
 bool IsFromTableau(CardLocation location) { return location > 0; }
-bool IsFromReserve(CardLocation location) { return location >= -32 && location <= -21; }
 
 // The wrap setting of tableau pile k (RuleVector[255+k]): 0 wraps, 1 or more also lets a card
 // of the foundation base rank take cards, 2 forbids the K-A and A-K wraps.
@@ -39,7 +38,7 @@ bool MatchesStartedFoundations(const GameContext& context, int base, int moving)
             return false;
     }
     if (base == base_rank::RankOfStartedFromReserve && !anyStarted)
-        return IsFromReserve(LocateCard(context, moving));
+        return IsReserveLocation(LocateCard(context, moving));
     return true;
 }
 
@@ -52,7 +51,7 @@ bool ComesFromReserveOrWaste(const GameContext& context, int moving)
         return false;
     for (int r = 0; r < GamePileCount(context, PileGroup::Reserves); ++r)
         if (!PileAt(context, PileGroup::Reserves, r).empty())
-            return IsFromReserve(from);
+            return IsReserveLocation(from);
     return from == kInWaste;
 }
 

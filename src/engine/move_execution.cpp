@@ -269,8 +269,7 @@ bool AwaitsFirstFoundationMove(const GameContext& context)
 
 bool MayOpenTheGame(const GameContext& context, CardLocation location)
 {
-    const bool fromReserve = location >= -32 && location <= -21;
-    return context.rules[rule::FirstMoveToFoundation] == 2 ? fromReserve : location >= 1;
+    return context.rules[rule::FirstMoveToFoundation] == 2 ? IsReserveLocation(location) : location >= 1;
 }
 
 bool ExecuteMove(GameContext& context, const TableAction& action)

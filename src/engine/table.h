@@ -26,6 +26,7 @@ using CardLocation = int;
 constexpr CardLocation kInStock = -99;
 constexpr CardLocation kInWaste = -98;
 constexpr CardLocation kNowhere = 0;
+constexpr bool IsReserveLocation(CardLocation location) { return location >= -32 && location <= -21; }
 
 // The top card of a named pile; 0 when it is empty, ends in a gap, is the secondary waste or
 // is not a pile.
