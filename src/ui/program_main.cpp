@@ -8,6 +8,7 @@
 #include "ui/table_session.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Marlowe 2002");
+    QApplication::setDesktopFileName("org.marlowe.Marlowe");
+    QApplication::setWindowIcon(QIcon(":/application-icon.svg"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     const QString applicationData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);

@@ -2,9 +2,12 @@
 // program loads its pictures, cursors and sounds from.
 //
 //   marlowe-resgen --output FOLDER --rcc PROGRAM [--decks FOLDER] [--icons FOLDER]
+//   marlowe-resgen --application-icon SVG --output THEME-FOLDER
 
+#include "application_icons.h"
 #include "module_writer.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -19,6 +22,7 @@ int main(int argc, char* argv[])
     marlowe::resgen::ModuleWriterSettings settings;
     settings.sources.deckFolder = "/usr/share/carddecks";
     settings.sources.iconFolder = "/usr/share/icons/breeze";
+    QString applicationIcon;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -31,14 +35,24 @@ int main(int argc, char* argv[])
             settings.sources.deckFolder = args[++i];
         else if (arg == "--icons" && hasValue)
             settings.sources.iconFolder = args[++i];
+        else if (arg == "--application-icon" && hasValue)
+            applicationIcon = args[++i];
         else {
             std::fprintf(stderr, "marlowe-resgen: unknown argument %s\n", qPrintable(arg));
             return 2;
         }
     }
+    if (!applicationIcon.isEmpty() && !settings.outputFolder.isEmpty()) {
+        const QString name = QFileInfo(applicationIcon).completeBaseName();
+        const QStringList failures = marlowe::resgen::WriteApplicationIcons(applicationIcon, settings.outputFolder, name);
+        for (const QString& file : failures)
+            std::fprintf(stderr, "marlowe-resgen: could not make %s\n", qPrintable(file));
+        return failures.isEmpty() ? 0 : 1;
+    }
     if (settings.outputFolder.isEmpty() || settings.rccProgram.isEmpty()) {
         std::fprintf(stderr, "usage: marlowe-resgen --output FOLDER --rcc PROGRAM [--decks FOLDER] "
-                             "[--icons FOLDER]\n");
+                             "[--icons FOLDER]\n"
+                             "       marlowe-resgen --application-icon SVG --output THEME-FOLDER\n");
         return 2;
     }
 
