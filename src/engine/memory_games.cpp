@@ -161,12 +161,12 @@ MemorySummary MemorySummaryOf(const GameContext& context, bool won)
     case 0:
         summary.matches = pairs;
         summary.pointsPerMatch = 10;
-        summary.missTotal = -2 * summary.misses;
+        summary.pointsPerMiss = -2;
         break;
     case 1:
         summary.matches = RecordRun(context);
         summary.pointsPerMatch = 20;
-        summary.missTotal = -summary.misses;
+        summary.pointsPerMiss = -1;
         break;
     case 2:
         summary.matches = RecordRun(context);
@@ -176,10 +176,11 @@ MemorySummary MemorySummaryOf(const GameContext& context, bool won)
     default:
         summary.matches = pairs;
         summary.pointsPerMatch = 10;
-        summary.missTotal = -summary.misses;
+        summary.pointsPerMiss = -1;
         break;
     }
     summary.matchTotal = summary.matches * summary.pointsPerMatch;
+    summary.missTotal = summary.misses * summary.pointsPerMiss;
     summary.score = CurrentScore(context.registers);
     summary.scoreToWin = context.rules[rule::TargetScore];
     if (summary.page == 0) {

@@ -19,6 +19,7 @@ struct MemorySummary {
     int matches = 0;
     int misses = 0;
     int pointsPerMatch = 0;
+    int pointsPerMiss = 0;  // 0 or negative
     int matchTotal = 0;
     int missTotal = 0;
     int score = 0;

@@ -14,6 +14,7 @@
 #include "records/finished_game.h"
 #include "ui/board_widget.h"
 #include "ui/input_gate.h"
+#include "ui/memory_summary_box.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -239,6 +240,12 @@ void TableSession::ShowError(const std::string& title, const std::string& messag
 {
     const NestedLoop asking(*this);
     QMessageBox::critical(QApplication::activeWindow(), QString::fromStdString(title), MessageText(message));
+}
+
+void TableSession::ShowMemorySummary(const MemorySummary& summary)
+{
+    const NestedLoop asking(*this);
+    MemorySummaryBox(summary, QApplication::activeWindow()).exec();
 }
 
 bool TableSession::Confirm(const std::string& question)

@@ -119,6 +119,7 @@ public:
     void ShowBusy(bool on) override;
     void CelebrateWin() override;
     void OpenGameSelection() override;
+    void ShowMemorySummary(const MemorySummary& summary) override;
 
     // The look the preferences choose (shadows, foundation highlights), read again after the
     // player changes them.
