@@ -87,6 +87,11 @@ public:
     // as good as any other the position offers.
     bool IsSafeHomeMove(const ModelPosition& position, const ModelMove& move) const;
     bool IsFoundationMove(const ModelMove& move) const;
+    // How promising the move looks before it is made, lower first, by the move finder's bands:
+    // home, uncovering a card, emptying a pile, bringing a card into play, a shift on the
+    // tableau (one that joins a run first), a deal from the stock, parking a card, and last a
+    // move that takes cards off a card they lie on in sequence.
+    int MoveRank(const ModelPosition& position, const ModelMove& move) const;
 
     // A key of the position in which piles that play alike are unordered, so that tables
     // differing only by which of two alike piles holds what meet as one; and, where passes are
@@ -105,11 +110,14 @@ public:
     // foundations, face-down cards, cards lying on a lower card of their suit, cells and piles
     // in use, and cards that do not lie in sequence on the card below them.
     int Distance(const ModelPosition& position, const DistanceWeights& weights) const;
+    // How far the table has come, higher is better: cards home, few cards left out, none face
+    // down, long runs on top of the tableau piles, empty piles. It orders the moves of one rank.
+    int Progress(const ModelPosition& position) const;
 
     // The play protocol's actions that carry the move out on the engine's table.
     std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
     // Whether a click on the stock alone is a move of the model (else clicks come with a card).
-    bool ClicksAreMoves() const { return golf_ || rows_; }
+    bool ClicksAreMoves() const { return golf_ || rows_ || rowDealMode_ != 0; }
 
     int PileCount() const { return pileCount_; }
 
@@ -140,11 +148,22 @@ private:
     bool RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass) const;
     void Shift(ModelPosition& p, int from, int count, int to) const;
     bool TurnUpTop(ModelPosition& p, int pile) const;
+    // Per card code, the first code of its rank and suit where every pair table of the model
+    // treats the two alike (else the code itself): one card for the keys.
+    std::vector<int> AlikeTwins() const;
     void ClickStock(ModelPosition& p) const;
     bool MayClickStock(const ModelPosition& p) const;
     bool SplitInCycle(const ModelPosition& p) const;
     void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
+    // A click that deals a card from the stock onto each tableau pile (Spider's stock).
+    PileSet DealRow(ModelPosition& p) const;
+    bool MayDealRow(const ModelPosition& p) const;
+    // Complete sequences (card_model_sequences.cpp): a finished run on top of a tableau pile
+    // leaves for the first empty foundation, which takes nothing else.
+    void PrepareSequenceRemoval(const GameContext& context);
+    PileSet RemoveCompleteSequence(ModelPosition& p, int pile) const;
+    PileSet TurnUpTableauTops(ModelPosition& p) const;
     // Rows of cells (card_model_rows.cpp): cards move alone into gaps, the redeal keeps each
     // row's run from a 2.
     void AddCellMoves(const ModelPosition& p, std::vector<ModelMove>& moves) const;
@@ -174,6 +193,11 @@ private:
     int runRule_ = 0;
     int fullCount_ = 13;
     bool downAnySuitSingles_ = false;
+    int rowDealMode_ = 0;            // the deal mode of every tableau pile when the stock deals rows
+    bool sequenceFoundations_ = false; // the foundations take only complete sequences
+    int sequenceKind_ = 0;           // their base rank, which says what a complete sequence is
+    std::vector<std::vector<std::uint8_t>> sequenceFollows_; // per tableau build code in use: [above][card]
+    std::vector<int> sequenceFollowsOf_; // per pile, its table in sequenceFollows_ (-1: none)
     // accepts_[class][top][card]: the engine's verdict on card put on top (0 an empty pile), for
     // every rules class of foundation and tableau; sequence_[class][below][above] the run test.
     std::vector<std::vector<std::uint8_t>> accepts_;
