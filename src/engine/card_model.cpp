@@ -329,7 +329,8 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     }
     // Golf asks nothing of a card but its rank: tables that differ only in suits are one. The
     // two cards of a rank and suit in a double pack are one wherever every rule treats them alike.
-    const std::vector<int> twin = model.AlikeTwins();
+    model.twin_ = model.AlikeTwins();
+    const std::vector<int>& twin = model.twin_;
     for (std::size_t byte = 0; byte < model.cardHash_.size(); ++byte) {
         const std::size_t code = byte & ~std::size_t{kFaceDownBit};
         const std::size_t identity = model.golf_ && code < model.rank_.size()        ? model.rank_[code] | (byte & kFaceDownBit)
@@ -830,8 +831,23 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
         }
         return false;
     };
+    // The card must not take a place that another card could want instead.
+    const Pile& target = piles_[move.to];
+    const int top = CodeOf(static_cast<std::uint8_t>(Top(p, move.to)));
+    if (top == 0 ? !emptyFoundationKept(target.rulesClass) : !AloneWanted(target.rulesClass, top, card))
+        return false;
     for (const int feeder : feeders_[static_cast<std::size_t>(card)])
         if (!home[static_cast<std::size_t>(feeder)] && !goesHomeAlone(feeder))
+            return false;
+    return true;
+}
+
+bool CardModel::AloneWanted(int rulesClass, int top, int card) const
+{
+    const CardMask& mask = acceptMask_[static_cast<std::size_t>(rulesClass * (maxCode_ + 1) + top)];
+    for (int other = 1; other <= maxCode_; ++other)
+        if ((mask[static_cast<std::size_t>((other - 1) / 64)] >> ((other - 1) % 64) & 1) != 0 &&
+            twin_[static_cast<std::size_t>(other)] != twin_[static_cast<std::size_t>(card)])
             return false;
     return true;
 }

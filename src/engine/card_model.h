@@ -220,6 +220,10 @@ private:
     std::vector<std::vector<int>> targetsOf_;  // per card: the tableau cards it may go on
     std::vector<bool> onEmptyPile_;            // per card: some empty tableau pile takes it
     std::vector<bool> onlyNext_;               // [class * (maxCode + 1) + top]: one card alone goes on top
+    std::vector<int> twin_;                    // per card: the card it is one with in the keys (AlikeTwins)
+    // Whether every card the foundation's top lets on is the card or its twin: no other card
+    // wants the place the card takes.
+    bool AloneWanted(int rulesClass, int top, int card) const;
     bool movesCarryOnlyBuiltCards_ = false;    // a moving card carries nothing but cards built on it
     std::array<std::uint64_t, 256> cardHash_{};
     std::array<std::uint8_t, 256> rank_{};
