@@ -73,7 +73,7 @@ bool ModelledStock(const GameContext& context, bool golf)
             return false;
     const SpecialTraits& traits = SpecialTraitsOf(rules);
     if (traits.countsStockTurns || traits.idleStock || rules[rule::RedealStyle] >= redeal::FirstOwn ||
-        rules[rule::TurnOnEmptyWasteOnly] != 0 || rules[rule::WasteBuild] != 0)
+        !OneOf(rules[rule::TurnOnEmptyWasteOnly], {0, 1}) || rules[rule::WasteBuild] != 0)
         return false;
     if (rowMode != deal_mode::None)
         return !golf && groups == 1 && rules[rule::WasteShown] != 1 && context.piles.Waste().empty() &&
@@ -123,7 +123,9 @@ bool Modelled(const GameContext& context)
     }
     for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
         const int base = rules.Of(rule::TableauBaseRank, k);
-        if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing}) || !(base >= -1 && base <= 13))
+        if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing, building::NotFromTableau,
+                                                          building::NotFromTableauOrReserve}) ||
+            !(base >= -1 && base <= 13))
             return false;
     }
     for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
@@ -172,6 +174,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.runRule_ = rules[rule::RunRule];
     model.fullCount_ = rules[rule::FoundationFullCount];
     model.stockFaceDown_ = rules[rule::StockFaceDown] != 0;
+    model.turnsOnEmptyWasteOnly_ = rules[rule::TurnOnEmptyWasteOnly] != 0;
     model.fillFromReserve_ = rules[rule::EmptyTableauFill] == 1;
     model.reservePicked_ = rules[rule::ReservePickRule] != pick::NeverFromReserve;
     model.autoTurnUp_ = TurnsExposedCardsFaceUp(context.registers) && rules[rule::AutoFaceUp] != 0;
@@ -238,7 +241,10 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         }
         const bool carriesRuns = role == Role::Tableau && (model.pickRule_ != pick::ThroughCellsAndSpaces ||
                                                            SpaceCarriesRuns(rules, k));
-        model.piles_.push_back({role, ref, rulesClass, carriesRuns});
+        // Piles that take any card, but not from the tableau (nor the reserves): Sir Tommy's.
+        const int code = role == Role::Tableau ? rules.Of(rule::TableauBuildCode, k) : -1;
+        const bool fromTableau = code != building::NotFromTableau && code != building::NotFromTableauOrReserve;
+        model.piles_.push_back({role, ref, rulesClass, carriesRuns, fromTableau, code != building::NotFromTableauOrReserve});
         model.sequenceClassOf_.push_back(sequenceClass);
         ++model.pileCount_;
     };
@@ -451,6 +457,9 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
     case Role::Tableau:
         if (FaceDown(static_cast<std::uint8_t>(top)) || !AcceptsPair(target.rulesClass, CodeOf(static_cast<std::uint8_t>(top)), card))
             return false;
+        if ((!target.takesTableauCards && piles_[static_cast<std::size_t>(from)].role == Role::Tableau) ||
+            (!target.takesReserveCards && piles_[static_cast<std::size_t>(from)].role == Role::Reserve))
+            return false;
         if (count == 1)
             return true;
         // The run's order was tested by the rules of its own pile when it was picked; a pile
@@ -573,6 +582,8 @@ bool CardModel::SplitInCycle(const ModelPosition& p) const
 
 bool CardModel::MayClickStock(const ModelPosition& p) const
 {
+    if (turnsOnEmptyWasteOnly_ && Size(p, waste_) > 0)
+        return false;
     return Size(p, stock_) > 0 || (!golf_ && Size(p, waste_) >= 2 && (passes_ == -1 || p.redeals < passes_));
 }
 

@@ -128,6 +128,8 @@ private:
         PileRef ref;
         int rulesClass; // piles of one role and one class play alike
         bool carriesRuns = false; // an empty tableau pile the doubling pick rule counts
+        bool takesTableauCards = true; // a tableau pile that takes cards from other tableau piles
+        bool takesReserveCards = true;
     };
 
     int Begin(const ModelPosition& p, int pile) const { return pile == 0 ? 0 : p.end[static_cast<std::size_t>(pile - 1)]; }
@@ -187,6 +189,7 @@ private:
     bool passesUnlimited_ = false; // the stock and waste run through one cycle of splits
     bool reservePicked_ = true;
     bool stockFaceDown_ = true;
+    bool turnsOnEmptyWasteOnly_ = false; // the stock turns a card only while the waste is empty
     int drawCount_ = 1;
     int passes_ = -1;
     int pickRule_ = 0;
