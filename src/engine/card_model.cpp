@@ -43,15 +43,19 @@ bool ModelledPickRule(int rule)
                                      pick::SingleOrRunOnKing, pick::SingleOrWholePile});
 }
 
-// The deal mode every tableau pile shares when a stock click deals it a card, the modes the
-// model carries out: a row at any time, only while no pile is empty, or onto the piles that
-// hold cards. None when no pile is dealt to; -1 for any other pattern.
+// The deal mode of the tableau piles a stock click deals a card to, the modes the model
+// carries out: a row at any time, only while no pile is empty, or onto the piles that hold
+// cards. The click follows the first pile's mode, or the last's; every other pile shares it
+// or is passed over. None when no pile is dealt to; -1 for any other pattern.
 int RowDealMode(const GameContext& context)
 {
     const RuleVector& rules = context.rules;
-    const int mode = rules.Of(rule::TableauDealMode, 0);
-    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k)
-        if (rules.Of(rule::TableauDealMode, k) != mode)
+    const int used = UsedPiles(context, PileGroup::Tableaus);
+    int mode = used > 0 ? rules.Of(rule::TableauDealMode, 0) : deal_mode::None;
+    if (mode == deal_mode::None && used > 0)
+        mode = rules.Of(rule::TableauDealMode, used - 1);
+    for (int k = 0; k < used; ++k)
+        if (!OneOf(rules.Of(rule::TableauDealMode, k), {mode, deal_mode::None}))
             return -1;
     return OneOf(mode, {deal_mode::None, deal_mode::Row, deal_mode::RowWithoutGaps, deal_mode::OntoCardsOnly}) ? mode : -1;
 }
@@ -250,6 +254,8 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     };
 
     model.rowDealMode_ = rules[rule::StockGroupCount] > 0 ? RowDealMode(context) : deal_mode::None;
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k)
+        model.rowDealtTo_.push_back(rules.Of(rule::TableauDealMode, k) != deal_mode::None);
     if (rules[rule::StockGroupCount] > 0) {
         model.stock_ = model.pileCount_;
         addPile(Role::Stock, {PileGroup::StockGroup, kStockSlot});
@@ -637,6 +643,8 @@ PileSet CardModel::DealRow(ModelPosition& p) const
     for (int pile = firstTableau_; pile < endTableau_; ++pile)
         everyPileEmpty = everyPileEmpty && Size(p, pile) == 0;
     for (int pile = firstTableau_; pile < endTableau_ && Size(p, stock_) > 0; ++pile) {
+        if (!rowDealtTo_[static_cast<std::size_t>(pile - firstTableau_)])
+            continue;
         if (rowDealMode_ == deal_mode::OntoCardsOnly && Size(p, pile) == 0 && !(pile == firstTableau_ && everyPileEmpty))
             continue;
         Shift(p, stock_, 1, pile);

@@ -196,7 +196,8 @@ private:
     int runRule_ = 0;
     int fullCount_ = 13;
     bool downAnySuitSingles_ = false;
-    int rowDealMode_ = 0;            // the deal mode of every tableau pile when the stock deals rows
+    int rowDealMode_ = 0;            // the deal mode of the tableau piles when the stock deals rows
+    std::vector<bool> rowDealtTo_;   // per tableau pile, in order: whether a row deal reaches it
     bool sequenceFoundations_ = false; // the foundations take only complete sequences
     int sequenceKind_ = 0;           // their base rank, which says what a complete sequence is
     std::vector<std::vector<std::uint8_t>> sequenceFollows_; // per tableau build code in use: [above][card]
