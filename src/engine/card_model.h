@@ -35,7 +35,8 @@ struct ModelPosition {
 };
 
 // One move of the model: count cards from the top of pile from onto pile to (after clicks on
-// the stock that bring the card to the waste's top), a click on the stock, a click that turns
+// the stock that bring the card to the waste's top), a click on the stock (a row dealt, where
+// the stock deals onto the tableau), a click that turns
 // the face-down top card of pile from, or, in rows of cells, the card at slot from into the gap
 // at slot to (slots count through the whole position's cards).
 struct ModelMove {
@@ -117,7 +118,7 @@ public:
     // The play protocol's actions that carry the move out on the engine's table.
     std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
     // Whether a click on the stock alone is a move of the model (else clicks come with a card).
-    bool ClicksAreMoves() const { return golf_ || rows_ || rowDealMode_ != 0; }
+    bool ClicksAreMoves() const { return golf_ || rows_ || rowDealMode_ != 0; } // 0: no row deals
 
     int PileCount() const { return pileCount_; }
 
