@@ -201,5 +201,165 @@ TEST(CardModelTest, RowsOfCellsRedealAndWinAsTheEngineDoes)
     EXPECT_FALSE(CardModel::Of(context)) << "a row one cell short could not take its share of a redeal";
 }
 
+// Spider's stock and foundations: a run from King to Ace in one suit leaves its pile for the
+// first empty foundation as soon as a move or a deal finishes it, the card under it turning up;
+// a deal waits while a pile is empty, where the game says so. Each step is taken by the engine
+// and leaves the table the model predicts.
+class SpiderTable {
+public:
+    SpiderTable(const TMainGame& mainGame, int game) : play(mainGame, game, "5618328839193") {}
+
+    // Takes the cards out of every pile, to be put back where the test wants them.
+    void Lift(const std::vector<int>& cards)
+    {
+        auto& piles = play.context().piles;
+        const auto lift = [&](std::string& pile) {
+            std::vector<int> kept;
+            for (const int code : PileCodes(pile))
+                if (std::find(cards.begin(), cards.end(), code) == cards.end())
+                    kept.push_back(code);
+            pile = PileTextOf(kept);
+        };
+        lift(piles.Stock());
+        for (std::string& pile : piles.tableaus)
+            lift(pile);
+    }
+    void Put(std::string& pile, int card, bool faceUp = true)
+    {
+        pile += CodeText(card);
+        play.context().cards.SetCardFaceMark(card, faceUp ? '1' : '0');
+    }
+    // Carries out the model's move of the given kind (from pile from, when it moves cards)
+    // through the engine and compares the tables.
+    void Step(const CardModel& model, ModelMove::Kind kind, int from = -1)
+    {
+        GameContext& context = play.context();
+        const ModelPosition position = model.Read(context);
+        std::vector<ModelMove> moves;
+        model.Moves(position, moves);
+        const auto move = std::find_if(moves.begin(), moves.end(), [&](const ModelMove& m) {
+            return m.kind == kind && (from < 0 || m.from == from);
+        });
+        EXPECT_NE(move, moves.end());
+        if (move == moves.end())
+            return;
+        ModelPosition predicted = position;
+        model.Apply(predicted, *move);
+        for (const PlayAction& action : model.ActionsOf(position, *move))
+            EXPECT_TRUE(PerformAction(context, action)) << ActionText(action);
+        EXPECT_EQ(model.Read(context), predicted);
+    }
+
+    testing::ProtocolGame play;
+};
+
+std::vector<int> SpadesFrom(int highest, int lowest)
+{
+    std::vector<int> cards;
+    for (int rank = highest; rank >= lowest; --rank)
+        cards.push_back(CardCode(Spades, rank));
+    return cards;
+}
+
+TEST(CardModelTest, CompleteSequencesLeaveAsTheEngineMovesThem)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    SpiderTable spider(mainGame, 76);
+    ASSERT_TRUE(spider.play.started);
+    auto& piles = spider.play.context().piles;
+    const int hidden = CardCode(Hearts, 5);
+    std::vector<int> lifted = SpadesFrom(King, Ace);
+    lifted.push_back(hidden);
+    spider.Lift(lifted);
+    // Pile 1: a face-down card under the spades from King to 2; pile 2: the Ace on top.
+    piles.tableaus[0].clear();
+    spider.Put(piles.tableaus[0], hidden, false);
+    for (const int card : SpadesFrom(King, 2))
+        spider.Put(piles.tableaus[0], card);
+    spider.Put(piles.tableaus[1], CardCode(Spades, Ace));
+    const std::optional<CardModel> model = CardModel::Of(spider.play.context());
+    ASSERT_TRUE(model);
+    spider.Step(*model, ModelMove::Kind::Cards, 10);
+    EXPECT_EQ(ElementCount(piles.foundations[0]), 13) << "the finished run went home";
+    EXPECT_EQ(PileCodes(piles.tableaus[0]), std::vector<int>{hidden});
+    EXPECT_FALSE(spider.play.context().cards.IsFaceDown(hidden)) << "the card under the run turned up";
+
+    // A deal that finishes a run: the Ace of the second pack's spades on top of the stock.
+    const int secondAce = CardCode(Spades, Ace, 1);
+    lifted = {secondAce};
+    for (int rank = King; rank >= 2; --rank)
+        lifted.push_back(CardCode(Spades, rank, 1));
+    spider.Lift(lifted);
+    for (std::string& pile : piles.tableaus)
+        if (pile.empty())
+            spider.Put(pile, CardCode(Hearts, 9, 1));
+    for (int rank = King; rank >= 2; --rank)
+        spider.Put(piles.tableaus[3], CardCode(Spades, rank, 1));
+    // The fourth card from the stock's top, dealt to the fourth pile, is the Ace.
+    const std::vector<int> rest = PileCodes(piles.Stock());
+    piles.Stock().clear();
+    for (std::size_t at = 0; at < rest.size(); ++at) {
+        if (at + 3 == rest.size())
+            spider.Put(piles.Stock(), secondAce, false);
+        spider.Put(piles.Stock(), rest[at], false);
+    }
+    const std::optional<CardModel> dealing = CardModel::Of(spider.play.context());
+    ASSERT_TRUE(dealing);
+    spider.Step(*dealing, ModelMove::Kind::Stock);
+    EXPECT_EQ(ElementCount(piles.foundations[1]), 13) << "the run the deal finished went home";
+}
+
+TEST(CardModelTest, ARowIsDealtOnlyWhenTheGameAllowsIt)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    for (const int game : {76, 78}) { // Spider waits for every pile to hold cards; Relaxed Spider does not
+        SpiderTable spider(mainGame, game);
+        ASSERT_TRUE(spider.play.started);
+        GameContext& context = spider.play.context();
+        spider.Lift(PileCodes(context.piles.tableaus[4]));
+        const std::optional<CardModel> model = CardModel::Of(context);
+        ASSERT_TRUE(model);
+        std::vector<ModelMove> moves;
+        model->Moves(model->Read(context), moves);
+        const bool deals = std::any_of(moves.begin(), moves.end(), [](const ModelMove& m) { return m.kind == ModelMove::Kind::Stock; });
+        EXPECT_EQ(deals, game == 78) << "game " << game;
+        if (deals)
+            spider.Step(*model, ModelMove::Kind::Stock);
+        else
+            EXPECT_FALSE(PerformAction(context, PlayAction{ActionKind::Stock}) && ElementCount(context.piles.tableaus[4]) > 0);
+    }
+}
+
+// In a double pack the two cards of one rank and suit play alike: tables that differ only by
+// which of them lies where are one position; tables with other cards swapped are not.
+TEST(CardModelTest, TwinCardsOfADoublePackAreOneInTheKeys)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 4, "0000000000001");
+    ASSERT_TRUE(play.started);
+    auto& piles = play.context().piles;
+    const std::optional<CardModel> model = CardModel::Of(play.context());
+    ASSERT_TRUE(model);
+    const std::uint64_t before = model->Key(model->Read(play.context()));
+    const auto swapped = [&](int a, int b) {
+        const auto swapIn = [&](std::string& pile) {
+            std::vector<int> codes = PileCodes(pile);
+            for (int& code : codes)
+                code = code == a ? b : code == b ? a : code;
+            pile = PileTextOf(codes);
+        };
+        swapIn(piles.Stock());
+        for (std::string& pile : piles.tableaus)
+            swapIn(pile);
+        const std::uint64_t key = model->Key(model->Read(play.context()));
+        swapIn(piles.Stock());
+        for (std::string& pile : piles.tableaus)
+            swapIn(pile);
+        return key;
+    };
+    EXPECT_EQ(swapped(CardCode(Clubs, 7), CardCode(Clubs, 7, 1)), before);
+    EXPECT_NE(swapped(CardCode(Clubs, 7), CardCode(Spades, 7, 1)), before);
+}
+
 } // namespace
 } // namespace marlowe

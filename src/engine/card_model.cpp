@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <bit>
 #include <map>
+#include <numeric>
 
 namespace marlowe {
 
@@ -42,24 +43,45 @@ bool ModelledPickRule(int rule)
                                      pick::SingleOrRunOnKing, pick::SingleOrWholePile});
 }
 
+// The deal mode of the tableau piles a stock click deals a card to, the modes the model
+// carries out: a row at any time, only while no pile is empty, or onto the piles that hold
+// cards. The click follows the first pile's mode, or the last's; every other pile shares it
+// or is passed over. None when no pile is dealt to; -1 for any other pattern.
+int RowDealMode(const GameContext& context)
+{
+    const RuleVector& rules = context.rules;
+    const int used = UsedPiles(context, PileGroup::Tableaus);
+    int mode = used > 0 ? rules.Of(rule::TableauDealMode, 0) : deal_mode::None;
+    if (mode == deal_mode::None && used > 0)
+        mode = rules.Of(rule::TableauDealMode, used - 1);
+    for (int k = 0; k < used; ++k)
+        if (!OneOf(rules.Of(rule::TableauDealMode, k), {mode, deal_mode::None}))
+            return -1;
+    return OneOf(mode, {deal_mode::None, deal_mode::Row, deal_mode::RowWithoutGaps, deal_mode::OntoCardsOnly}) ? mode : -1;
+}
+
 // Whether the stock group plays as the model's stock and waste: a click turns cards onto the
-// waste, an empty stock takes the waste back while passes last, nothing is dealt to the piles.
+// waste, an empty stock takes the waste back while passes last; or, with no waste, a click
+// deals a row onto the tableau.
 bool ModelledStock(const GameContext& context, bool golf)
 {
     const RuleVector& rules = context.rules;
     const int groups = rules[rule::StockGroupCount];
     if (groups == 0)
         return context.piles.Stock().empty() && context.piles.Waste().empty();
-    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k)
-        if (rules.Of(rule::TableauDealMode, k) != deal_mode::None)
-            return false;
+    const int rowMode = RowDealMode(context);
+    if (rowMode == -1)
+        return false;
     for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
         if (rules.Of(rule::ReserveDealMode, r) != deal_mode::None)
             return false;
     const SpecialTraits& traits = SpecialTraitsOf(rules);
     if (traits.countsStockTurns || traits.idleStock || rules[rule::RedealStyle] >= redeal::FirstOwn ||
-        rules[rule::TurnOnEmptyWasteOnly] != 0 || rules[rule::WasteBuild] != 0)
+        !OneOf(rules[rule::TurnOnEmptyWasteOnly], {0, 1}) || rules[rule::WasteBuild] != 0)
         return false;
+    if (rowMode != deal_mode::None)
+        return !golf && groups == 1 && rules[rule::WasteShown] != 1 && context.piles.Waste().empty() &&
+               context.piles.stockGroup[kSecondWasteSlot].empty() && rules[rule::TableauStyle] != pile_style::Serpentine;
     if (golf)
         return groups == 1 && rules[rule::PassesAllowed] == 1 && context.piles.Waste().empty();
     return groups == 2 && rules[rule::WasteShown] == 1 && rules[rule::WasteFaceDown] == 0 &&
@@ -90,15 +112,24 @@ bool Modelled(const GameContext& context)
         !OneOf(rules[rule::ReservePickRule], {0, pick::NeverFromReserve}) ||
         !OneOf(rules[rule::RunRule], {run_rule::AnyRun, run_rule::ByDestinationCode, run_rule::InSuit, run_rule::SameColour}))
         return false;
+    // Foundations that take complete sequences take nothing else: every one alike, or none.
+    const int firstBase = rules.Of(rule::FoundationBaseRank, 0);
     for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f) {
         const int base = rules.Of(rule::FoundationBaseRank, f);
+        if (base_rank::TakesWholeSequences(firstBase) || base_rank::TakesWholeSequences(base)) {
+            if (base != firstBase || base == base_rank::WholeSequencesFour)
+                return false;
+            continue;
+        }
         if (!OneOf(rules.Of(rule::FoundationBuildCode, f), {0, 1, 2, 3}) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
             rules.Of(rule::FoundationFullCountOf, f) != -1)
             return false;
     }
     for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
         const int base = rules.Of(rule::TableauBaseRank, k);
-        if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing}) || !(base >= -1 && base <= 13))
+        if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing, building::NotFromTableau,
+                                                          building::NotFromTableauOrReserve}) ||
+            !(base >= -1 && base <= 13))
             return false;
     }
     for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
@@ -147,6 +178,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.runRule_ = rules[rule::RunRule];
     model.fullCount_ = rules[rule::FoundationFullCount];
     model.stockFaceDown_ = rules[rule::StockFaceDown] != 0;
+    model.turnsOnEmptyWasteOnly_ = rules[rule::TurnOnEmptyWasteOnly] != 0;
     model.fillFromReserve_ = rules[rule::EmptyTableauFill] == 1;
     model.reservePicked_ = rules[rule::ReservePickRule] != pick::NeverFromReserve;
     model.autoTurnUp_ = TurnsExposedCardsFaceUp(context.registers) && rules[rule::AutoFaceUp] != 0;
@@ -213,14 +245,22 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         }
         const bool carriesRuns = role == Role::Tableau && (model.pickRule_ != pick::ThroughCellsAndSpaces ||
                                                            SpaceCarriesRuns(rules, k));
-        model.piles_.push_back({role, ref, rulesClass, carriesRuns});
+        // Piles that take any card, but not from the tableau (nor the reserves): Sir Tommy's.
+        const int code = role == Role::Tableau ? rules.Of(rule::TableauBuildCode, k) : -1;
+        const bool fromTableau = code != building::NotFromTableau && code != building::NotFromTableauOrReserve;
+        model.piles_.push_back({role, ref, rulesClass, carriesRuns, fromTableau, code != building::NotFromTableauOrReserve});
         model.sequenceClassOf_.push_back(sequenceClass);
         ++model.pileCount_;
     };
 
+    model.rowDealMode_ = rules[rule::StockGroupCount] > 0 ? RowDealMode(context) : deal_mode::None;
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k)
+        model.rowDealtTo_.push_back(rules.Of(rule::TableauDealMode, k) != deal_mode::None);
     if (rules[rule::StockGroupCount] > 0) {
         model.stock_ = model.pileCount_;
         addPile(Role::Stock, {PileGroup::StockGroup, kStockSlot});
+    }
+    if (rules[rule::StockGroupCount] > 0 && model.rowDealMode_ == deal_mode::None) {
         model.waste_ = model.pileCount_;
         addPile(Role::Waste, {PileGroup::StockGroup, model.golf_ ? kSecondWasteSlot : kWasteSlot});
     }
@@ -232,7 +272,8 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         addPile(Role::Reserve, {PileGroup::Reserves, r});
     if (model.pileCount_ > kModelPileSlots)
         return std::nullopt;
-    model.passesUnlimited_ = !model.golf_ && !model.rows_ && model.stock_ >= 0 && model.passes_ == -1;
+    model.passesUnlimited_ = !model.golf_ && !model.rows_ && model.waste_ >= 0 && model.passes_ == -1;
+    model.PrepareSequenceRemoval(context);
 
     // The cards some pile lets onto each card: while one of them is off the foundations, the
     // card may still be wanted where it lies.
@@ -292,16 +333,21 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     for (const Pile& pile : model.piles_)
         if (pile.role == Role::Foundation)
             foundationClass = foundationClass == -1 || foundationClass == pile.rulesClass ? pile.rulesClass : -2;
-    if (model.maxCode_ <= 52)
+    if (model.maxCode_ <= 52 && !model.sequenceFoundations_)
         model.PrepareDeadTest(foundationClass < 0 ? -1 : foundationClass);
     for (int code = 1; code < codes; ++code) {
         model.rank_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardRank(code));
         model.suit_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardSuit(code) & 3);
     }
-    // Golf asks nothing of a card but its rank: tables that differ only in suits are one.
+    // Golf asks nothing of a card but its rank: tables that differ only in suits are one. The
+    // two cards of a rank and suit in a double pack are one wherever every rule treats them alike.
+    model.twin_ = model.AlikeTwins();
+    const std::vector<int>& twin = model.twin_;
     for (std::size_t byte = 0; byte < model.cardHash_.size(); ++byte) {
         const std::size_t code = byte & ~std::size_t{kFaceDownBit};
-        const std::size_t identity = model.golf_ && code < model.rank_.size() ? model.rank_[code] | (byte & kFaceDownBit) : byte;
+        const std::size_t identity = model.golf_ && code < model.rank_.size()        ? model.rank_[code] | (byte & kFaceDownBit)
+                                     : code < twin.size() && code > 0 ? static_cast<std::size_t>(twin[code]) | (byte & kFaceDownBit)
+                                                                       : byte;
         model.cardHash_[byte] = Mix(identity * 0x9e3779b97f4a7c15ull + 12345);
     }
     for (int pile = 0; pile < model.pileCount_; ++pile)
@@ -413,9 +459,12 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
     const int top = Top(p, to);
     switch (target.role) {
     case Role::Foundation:
-        return count == 1 && Size(p, to) < fullCount_ && AcceptsPair(target.rulesClass, top, card);
+        return count == 1 && !sequenceFoundations_ && Size(p, to) < fullCount_ && AcceptsPair(target.rulesClass, top, card);
     case Role::Tableau:
         if (FaceDown(static_cast<std::uint8_t>(top)) || !AcceptsPair(target.rulesClass, CodeOf(static_cast<std::uint8_t>(top)), card))
+            return false;
+        if ((!target.takesTableauCards && piles_[static_cast<std::size_t>(from)].role == Role::Tableau) ||
+            (!target.takesReserveCards && piles_[static_cast<std::size_t>(from)].role == Role::Reserve))
             return false;
         if (count == 1)
             return true;
@@ -485,6 +534,11 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
     }
     if (stock_ < 0)
         return;
+    if (rowDealMode_ != deal_mode::None) {
+        if (MayDealRow(p))
+            moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), 0, 1});
+        return;
+    }
     if (golf_) {
         if (MayClickStock(p))
             moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(waste_), 1});
@@ -534,6 +588,8 @@ bool CardModel::SplitInCycle(const ModelPosition& p) const
 
 bool CardModel::MayClickStock(const ModelPosition& p) const
 {
+    if (turnsOnEmptyWasteOnly_ && Size(p, waste_) > 0)
+        return false;
     return Size(p, stock_) > 0 || (!golf_ && Size(p, waste_) >= 2 && (passes_ == -1 || p.redeals < passes_));
 }
 
@@ -555,6 +611,46 @@ void CardModel::Shift(ModelPosition& p, int from, int count, int to) const
     const int end = p.end[static_cast<std::size_t>(to)];
     for (int at = end - count; at < end; ++at)
         p.cards[static_cast<std::size_t>(at)] &= static_cast<std::uint8_t>(~kFaceDownBit);
+}
+
+PileSet CardModel::TurnUpTableauTops(ModelPosition& p) const
+{
+    PileSet changed = 0;
+    for (int pile = firstTableau_; pile < endTableau_; ++pile)
+        if (TurnUpTop(p, pile))
+            changed |= PileBit(pile);
+    return changed;
+}
+
+bool CardModel::MayDealRow(const ModelPosition& p) const
+{
+    if (Size(p, stock_) == 0)
+        return false;
+    if (rowDealMode_ == deal_mode::RowWithoutGaps)
+        for (int pile = firstTableau_; pile < endTableau_; ++pile)
+            if (Size(p, pile) == 0)
+                return false;
+    return true;
+}
+
+// A card from the stock onto each tableau pile in turn, face up, while the stock lasts; piles
+// dealt onto only while they hold cards are passed over empty, unless every pile is empty,
+// when the first takes the card. A sequence a card completes leaves at once.
+PileSet CardModel::DealRow(ModelPosition& p) const
+{
+    PileSet changed = PileBit(stock_);
+    bool everyPileEmpty = true;
+    for (int pile = firstTableau_; pile < endTableau_; ++pile)
+        everyPileEmpty = everyPileEmpty && Size(p, pile) == 0;
+    for (int pile = firstTableau_; pile < endTableau_ && Size(p, stock_) > 0; ++pile) {
+        if (!rowDealtTo_[static_cast<std::size_t>(pile - firstTableau_)])
+            continue;
+        if (rowDealMode_ == deal_mode::OntoCardsOnly && Size(p, pile) == 0 && !(pile == firstTableau_ && everyPileEmpty))
+            continue;
+        Shift(p, stock_, 1, pile);
+        changed |= PileBit(pile) | RemoveCompleteSequence(p, pile);
+    }
+    return changed;
 }
 
 bool CardModel::TurnUpTop(ModelPosition& p, int pile) const
@@ -618,15 +714,22 @@ PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
         // dealt under a face-up top).
         if (piles_[move.from].role == Role::Reserve)
             TurnUpTop(p, move.from);
+        // A move onto the tableau lets a complete sequence leave the pile it came from, then
+        // the pile it went to.
+        if (piles_[move.to].role == Role::Tableau) {
+            if (fromTableau)
+                changed |= RemoveCompleteSequence(p, move.from);
+            changed |= RemoveCompleteSequence(p, move.to);
+        }
         if (autoTurnUp_ && (fromTableau || move.count > 1))
-            for (int pile = 0; pile < pileCount_; ++pile)
-                if (piles_[static_cast<std::size_t>(pile)].role == Role::Tableau && TurnUpTop(p, pile))
-                    changed |= PileBit(pile);
+            changed |= TurnUpTableauTops(p);
         break;
     }
     case ModelMove::Kind::Stock:
         if (rows_)
             return RedealRows(p);
+        if (rowDealMode_ != deal_mode::None)
+            return DealRow(p);
         ClickStock(p);
         changed |= PileBit(stock_) | PileBit(waste_);
         break;
@@ -653,6 +756,47 @@ bool CardModel::IsWon(const ModelPosition& p) const
             return false;
     }
     return true;
+}
+
+int CardModel::MoveRank(const ModelPosition& p, const ModelMove& move) const
+{
+    enum Band { Home, Uncovers, EmptiesPile, BringsIntoPlay, Shift, ToSideline, Pointless };
+    const auto rank = [](Band band, bool joins) { return 2 * band + (joins ? 0 : 1); };
+    if (move.kind == ModelMove::Kind::TurnUp)
+        return rank(Uncovers, true);
+    if (move.kind != ModelMove::Kind::Cards)
+        return rank(Shift, false) + 1;
+    const Role from = piles_[move.from].role;
+    const Role to = piles_[move.to].role;
+    if (to == Role::Foundation)
+        return rank(Home, true);
+    if (from != Role::Tableau)
+        return to == Role::Tableau ? rank(BringsIntoPlay, true) : rank(from == Role::Reserve && to == Role::Reserve ? Pointless : ToSideline, true);
+    const int size = Size(p, move.from);
+    const int at = p.end[move.from] - move.count;
+    const int card = CodeOf(p.cards[static_cast<std::size_t>(at)]);
+    const auto inSequence = [&](int pile, int below) {
+        const int sequenceClass = sequenceClassOf_[static_cast<std::size_t>(pile)];
+        return AcceptsPair(piles_[static_cast<std::size_t>(pile)].rulesClass, below, card) &&
+               (sequenceClass < 0 || sequence_[static_cast<std::size_t>(sequenceClass)][static_cast<std::size_t>(below * (maxCode_ + 1) + card)] != 0);
+    };
+    const int top = Top(p, move.to);
+    const bool joins = to == Role::Tableau && top != 0 && inSequence(move.to, CodeOf(static_cast<std::uint8_t>(top)));
+    if (move.count == size)
+        return to == Role::Tableau && top == 0 ? rank(Pointless, false) : rank(EmptiesPile, joins);
+    const std::uint8_t below = p.cards[static_cast<std::size_t>(at - 1)];
+    bool uncovers = FaceDown(below);
+    for (int pile = 0; pile < pileCount_ && !uncovers && !sequenceFoundations_; ++pile)
+        uncovers = piles_[static_cast<std::size_t>(pile)].role == Role::Foundation && Size(p, pile) < fullCount_ &&
+                   AcceptsPair(piles_[static_cast<std::size_t>(pile)].rulesClass, CodeOf(static_cast<std::uint8_t>(Top(p, pile))), CodeOf(below));
+    if (uncovers)
+        return rank(Uncovers, joins);
+    if (to != Role::Tableau)
+        return rank(ToSideline, joins);
+    // Cards built on the card below are left there, unless they go to make a run they could
+    // not make where they lie (in Spider, onto their own suit).
+    const bool built = AcceptsPair(piles_[move.from].rulesClass, CodeOf(below), card);
+    return built && !(joins && !inSequence(move.from, CodeOf(below))) ? rank(Pointless, joins) : rank(Shift, joins);
 }
 
 bool CardModel::IsFoundationMove(const ModelMove& move) const
@@ -706,8 +850,23 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
         }
         return false;
     };
+    // The card must not take a place that another card could want instead.
+    const Pile& target = piles_[move.to];
+    const int top = CodeOf(static_cast<std::uint8_t>(Top(p, move.to)));
+    if (top == 0 ? !emptyFoundationKept(target.rulesClass) : !AloneWanted(target.rulesClass, top, card))
+        return false;
     for (const int feeder : feeders_[static_cast<std::size_t>(card)])
         if (!home[static_cast<std::size_t>(feeder)] && !goesHomeAlone(feeder))
+            return false;
+    return true;
+}
+
+bool CardModel::AloneWanted(int rulesClass, int top, int card) const
+{
+    const CardMask& mask = acceptMask_[static_cast<std::size_t>(rulesClass * (maxCode_ + 1) + top)];
+    for (int other = 1; other <= maxCode_; ++other)
+        if ((mask[static_cast<std::size_t>((other - 1) / 64)] >> ((other - 1) % 64) & 1) != 0 &&
+            twin_[static_cast<std::size_t>(other)] != twin_[static_cast<std::size_t>(card)])
             return false;
     return true;
 }
@@ -715,7 +874,7 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
 void CardModel::HashPiles(const ModelPosition& p, PileHashes& hashes, PileSet which) const
 {
     // The stock and the waste are hashed together or apart by where they are split: both or neither.
-    const PileSet stockGroup = stock_ >= 0 ? PileBit(stock_) | PileBit(waste_) : 0;
+    const PileSet stockGroup = waste_ >= 0 ? PileBit(stock_) | PileBit(waste_) : 0;
     if ((which & stockGroup) != 0)
         which |= stockGroup;
     for (int pile = 0; pile < pileCount_; ++pile) {
@@ -748,6 +907,35 @@ std::uint64_t CardModel::KeyOf(const ModelPosition& p, const PileHashes& pileHas
     for (int pile = 0; pile < pileCount_; ++pile)
         key += pileHashes[static_cast<std::size_t>(pile)];
     return key;
+}
+
+std::vector<int> CardModel::AlikeTwins() const
+{
+    const int codes = maxCode_ + 1;
+    std::vector<int> twin(static_cast<std::size_t>(codes), 0);
+    for (int code = 1; code < codes; ++code) {
+        twin[static_cast<std::size_t>(code)] = code;
+        for (int first = 1; first < code; ++first)
+            if (CardRank(first) == CardRank(code) && CardSuit(first) == CardSuit(code)) {
+                twin[static_cast<std::size_t>(code)] = first;
+                break;
+            }
+    }
+    const auto alike = [&](const std::vector<std::uint8_t>& table) {
+        for (int a = 0; a < codes; ++a)
+            for (int b = 1; b < codes; ++b)
+                if (table[static_cast<std::size_t>(a * codes + b)] !=
+                    table[static_cast<std::size_t>(twin[static_cast<std::size_t>(a)] * codes + twin[static_cast<std::size_t>(b)])])
+                    return false;
+        return true;
+    };
+    for (const auto* tables : {&accepts_, &sequence_, &sequenceFollows_})
+        for (const auto& table : *tables)
+            if (!alike(table)) {
+                std::iota(twin.begin(), twin.end(), 0);
+                return twin;
+            }
+    return twin;
 }
 
 std::uint64_t CardModel::Key(const ModelPosition& p) const
@@ -796,11 +984,14 @@ int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
         // A card lying on a lower card of its own suit holds that card back.
         std::array<int, 4> lowest{14, 14, 14, 14};
         const int rulesClass = piles_[static_cast<std::size_t>(pile)].rulesClass;
+        // In sequence: as a run that moves together, where runs are judged apart from building.
+        const int sequenceClass = sequenceClassOf_[static_cast<std::size_t>(pile)];
+        const std::uint8_t* inSequence = sequenceClass >= 0 ? sequence_[static_cast<std::size_t>(sequenceClass)].data() : nullptr;
         int below = 0;
         for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at) {
             const std::uint8_t byte = p.cards[static_cast<std::size_t>(at)];
             const int code = CodeOf(byte);
-            disorder += below != 0 && !AcceptsPair(rulesClass, below, code) ? 1 : 0;
+            disorder += below != 0 && !(inSequence ? inSequence[below * (maxCode_ + 1) + code] != 0 : AcceptsPair(rulesClass, below, code)) ? 1 : 0;
             below = code;
             faceDown += FaceDown(byte) ? 1 : 0;
             const int suit = suit_[static_cast<std::size_t>(code)];
@@ -811,6 +1002,33 @@ int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
     }
     return w.off * off + w.faceDown * faceDown + w.blocking * blocking + w.cellsUsed * cellsUsed +
            w.pilesUsed * pilesUsed + w.disorder * disorder;
+}
+
+int CardModel::Progress(const ModelPosition& p) const
+{
+    int score = 0;
+    for (int pile = 0; pile < pileCount_; ++pile) {
+        const int size = Size(p, pile);
+        switch (piles_[static_cast<std::size_t>(pile)].role) {
+        case Role::Foundation: score += 20 * size; break;
+        case Role::Reserve: score -= 2 * size; break;
+        case Role::Tableau: {
+            score += size == 0 ? 5 : -2 * size;
+            const int begin = Begin(p, pile);
+            int at = p.end[static_cast<std::size_t>(pile)] - 1;
+            while (at > begin && !FaceDown(p.cards[static_cast<std::size_t>(at - 1)]) &&
+                   RunInSequence(p, pile, p.end[static_cast<std::size_t>(pile)] - at + 1, sequenceClassOf_[static_cast<std::size_t>(pile)]))
+                --at;
+            score += 3 * (p.end[static_cast<std::size_t>(pile)] - 1 - at);
+            for (int card = begin; card < p.end[static_cast<std::size_t>(pile)]; ++card)
+                score -= FaceDown(p.cards[static_cast<std::size_t>(card)]) ? 10 : 0;
+            break;
+        }
+        case Role::Stock:
+        case Role::Waste: break;
+        }
+    }
+    return score;
 }
 
 std::vector<PlayAction> CardModel::ActionsOf(const ModelPosition& p, const ModelMove& move) const

@@ -35,7 +35,8 @@ struct ModelPosition {
 };
 
 // One move of the model: count cards from the top of pile from onto pile to (after clicks on
-// the stock that bring the card to the waste's top), a click on the stock, a click that turns
+// the stock that bring the card to the waste's top), a click on the stock (a row dealt, where
+// the stock deals onto the tableau), a click that turns
 // the face-down top card of pile from, or, in rows of cells, the card at slot from into the gap
 // at slot to (slots count through the whole position's cards).
 struct ModelMove {
@@ -87,6 +88,11 @@ public:
     // as good as any other the position offers.
     bool IsSafeHomeMove(const ModelPosition& position, const ModelMove& move) const;
     bool IsFoundationMove(const ModelMove& move) const;
+    // How promising the move looks before it is made, lower first, by the move finder's bands:
+    // home, uncovering a card, emptying a pile, bringing a card into play, a shift on the
+    // tableau (one that joins a run first), a deal from the stock, parking a card, and last a
+    // move that takes cards off a card they lie on in sequence.
+    int MoveRank(const ModelPosition& position, const ModelMove& move) const;
 
     // A key of the position in which piles that play alike are unordered, so that tables
     // differing only by which of two alike piles holds what meet as one; and, where passes are
@@ -105,11 +111,14 @@ public:
     // foundations, face-down cards, cards lying on a lower card of their suit, cells and piles
     // in use, and cards that do not lie in sequence on the card below them.
     int Distance(const ModelPosition& position, const DistanceWeights& weights) const;
+    // How far the table has come, higher is better: cards home, few cards left out, none face
+    // down, long runs on top of the tableau piles, empty piles. It orders the moves of one rank.
+    int Progress(const ModelPosition& position) const;
 
     // The play protocol's actions that carry the move out on the engine's table.
     std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
     // Whether a click on the stock alone is a move of the model (else clicks come with a card).
-    bool ClicksAreMoves() const { return golf_ || rows_; }
+    bool ClicksAreMoves() const { return golf_ || rows_ || rowDealMode_ != 0; } // 0: no row deals
 
     int PileCount() const { return pileCount_; }
 
@@ -120,6 +129,8 @@ private:
         PileRef ref;
         int rulesClass; // piles of one role and one class play alike
         bool carriesRuns = false; // an empty tableau pile the doubling pick rule counts
+        bool takesTableauCards = true; // a tableau pile that takes cards from other tableau piles
+        bool takesReserveCards = true;
     };
 
     int Begin(const ModelPosition& p, int pile) const { return pile == 0 ? 0 : p.end[static_cast<std::size_t>(pile - 1)]; }
@@ -140,11 +151,22 @@ private:
     bool RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass) const;
     void Shift(ModelPosition& p, int from, int count, int to) const;
     bool TurnUpTop(ModelPosition& p, int pile) const;
+    // Per card code, the first code of its rank and suit where every pair table of the model
+    // treats the two alike (else the code itself): one card for the keys.
+    std::vector<int> AlikeTwins() const;
     void ClickStock(ModelPosition& p) const;
     bool MayClickStock(const ModelPosition& p) const;
     bool SplitInCycle(const ModelPosition& p) const;
     void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
+    // A click that deals a card from the stock onto each tableau pile (Spider's stock).
+    PileSet DealRow(ModelPosition& p) const;
+    bool MayDealRow(const ModelPosition& p) const;
+    // Complete sequences (card_model_sequences.cpp): a finished run on top of a tableau pile
+    // leaves for the first empty foundation, which takes nothing else.
+    void PrepareSequenceRemoval(const GameContext& context);
+    PileSet RemoveCompleteSequence(ModelPosition& p, int pile) const;
+    PileSet TurnUpTableauTops(ModelPosition& p) const;
     // Rows of cells (card_model_rows.cpp): cards move alone into gaps, the redeal keeps each
     // row's run from a 2.
     void AddCellMoves(const ModelPosition& p, std::vector<ModelMove>& moves) const;
@@ -168,12 +190,19 @@ private:
     bool passesUnlimited_ = false; // the stock and waste run through one cycle of splits
     bool reservePicked_ = true;
     bool stockFaceDown_ = true;
+    bool turnsOnEmptyWasteOnly_ = false; // the stock turns a card only while the waste is empty
     int drawCount_ = 1;
     int passes_ = -1;
     int pickRule_ = 0;
     int runRule_ = 0;
     int fullCount_ = 13;
     bool downAnySuitSingles_ = false;
+    int rowDealMode_ = 0;            // the deal mode of the tableau piles when the stock deals rows
+    std::vector<bool> rowDealtTo_;   // per tableau pile, in order: whether a row deal reaches it
+    bool sequenceFoundations_ = false; // the foundations take only complete sequences
+    int sequenceKind_ = 0;           // their base rank, which says what a complete sequence is
+    std::vector<std::vector<std::uint8_t>> sequenceFollows_; // per tableau build code in use: [above][card]
+    std::vector<int> sequenceFollowsOf_; // per pile, its table in sequenceFollows_ (-1: none)
     // accepts_[class][top][card]: the engine's verdict on card put on top (0 an empty pile), for
     // every rules class of foundation and tableau; sequence_[class][below][above] the run test.
     std::vector<std::vector<std::uint8_t>> accepts_;
@@ -196,6 +225,10 @@ private:
     std::vector<std::vector<int>> targetsOf_;  // per card: the tableau cards it may go on
     std::vector<bool> onEmptyPile_;            // per card: some empty tableau pile takes it
     std::vector<bool> onlyNext_;               // [class * (maxCode + 1) + top]: one card alone goes on top
+    std::vector<int> twin_;                    // per card: the card it is one with in the keys (AlikeTwins)
+    // Whether every card the foundation's top lets on is the card or its twin: no other card
+    // wants the place the card takes.
+    bool AloneWanted(int rulesClass, int top, int card) const;
     bool movesCarryOnlyBuiltCards_ = false;    // a moving card carries nothing but cards built on it
     std::array<std::uint64_t, 256> cardHash_{};
     std::array<std::uint8_t, 256> rank_{};

@@ -82,11 +82,34 @@ struct Waiting {
     }
 };
 
-// One best-first scan, resumable: it runs until it has stored a given number of positions.
+// A scan of the positions, resumable: it runs until it has stored a given number of positions.
 // It leaves out only moves proved safe to leave, so a scan that runs dry proves the deal lost.
-class Scan {
+class ModelScan {
 public:
-    enum class State { Searching, Won, Exhausted };
+    // Abandoned: the scan ran dry having cut lines short, so it proves nothing.
+    enum class State { Searching, Won, Exhausted, Abandoned };
+
+    virtual ~ModelScan() = default;
+    // Searches until the scan holds stored positions, the budget is spent, or it is decided.
+    virtual State Advance(long long stored, SearchBudget& budget) = 0;
+    virtual long long Stored() const = 0;
+    // The moves from the start to the won position.
+    virtual std::vector<ModelMove> WinningLine() const = 0;
+};
+
+// The moves worth trying in a position: a card that may go home for good alone, else all.
+void MovesToTry(const CardModel& model, const ModelPosition& position, std::vector<ModelMove>& moves)
+{
+    model.Moves(position, moves);
+    const auto safe =
+        std::find_if(moves.begin(), moves.end(), [&](const ModelMove& move) { return model.IsSafeHomeMove(position, move); });
+    if (safe != moves.end())
+        moves = {*safe};
+}
+
+// The best-first scan: the stored position nearest a win by its weighting is taken up next.
+class Scan : public ModelScan {
+public:
 
     Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start)
         : model_(model), weights_(weights), size_(model.PackedSize())
@@ -99,8 +122,7 @@ public:
             waiting_.push({model_.Distance(start, weights_), 0});
     }
 
-    // Searches until the scan holds stored positions, the budget is spent, or it is decided.
-    State Advance(long long stored, SearchBudget& budget)
+    State Advance(long long stored, SearchBudget& budget) override
     {
         ModelPosition position;
         PileHashes hashes{};
@@ -115,11 +137,7 @@ public:
             waiting_.pop();
             model_.Unpack(PackedAt(next.node), position);
             model_.HashPiles(position, hashes, kAllPiles);
-            model_.Moves(position, moves);
-            const auto safe = std::find_if(moves.begin(), moves.end(),
-                                           [&](const ModelMove& move) { return model_.IsSafeHomeMove(position, move); });
-            if (safe != moves.end())
-                moves = {*safe};
+            MovesToTry(model_, position, moves);
             for (const ModelMove& move : moves) {
                 if (Stored() >= stored) {
                     waiting_.push(next); // taken up again later; the children stored stay seen
@@ -144,10 +162,9 @@ public:
         return state_;
     }
 
-    long long Stored() const { return static_cast<long long>(visits_.size()); }
+    long long Stored() const override { return static_cast<long long>(visits_.size()); }
 
-    // The moves from the start to the won position.
-    std::vector<ModelMove> WinningLine() const
+    std::vector<ModelMove> WinningLine() const override
     {
         std::vector<ModelMove> line;
         for (std::uint32_t node = won_; node != 0; node = visits_[node].parent)
@@ -184,6 +201,110 @@ private:
     std::uint32_t won_ = 0;
 };
 
+// The depth-first scan: it follows one line as far as it goes, at each position trying the
+// children nearest a win first, and turns back only when a position has no new child. In games
+// where a line must be held through many moves (two packs, runs built over many deals) it
+// reaches wins that a best-first scan, spread over every line at once, does not.
+class DepthScan : public ModelScan {
+    static constexpr int kRankStep = 1 << 20; // moves are tried by rank, and of one rank the nearest first
+    static constexpr int kClickCost = 40;     // a card played from deep in the stock buries the cards turned over it
+public:
+    DepthScan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start, std::size_t depthLimit)
+        : model_(model), weights_(weights), size_(model.PackedSize()), depthLimit_(depthLimit)
+    {
+        seen_.Insert(model_.Key(start));
+        stored_ = 1;
+        if (model_.IsWon(start))
+            state_ = State::Won;
+        else if (!model_.IsDead(start))
+            Enter(start);
+    }
+
+    State Advance(long long stored, SearchBudget& budget) override
+    {
+        ModelPosition position;
+        while (state_ == State::Searching && stored_ < stored && !budget.Spent()) {
+            if (frames_.empty()) {
+                state_ = cutShort_ ? State::Abandoned : State::Exhausted;
+                break;
+            }
+            Frame& frame = frames_.back();
+            // A line longer than the limit is wandering: the scan turns back.
+            const bool tooDeep = frames_.size() > depthLimit_ && frame.next < frame.order.size();
+            cutShort_ = cutShort_ || tooDeep;
+            if (frame.next == frame.order.size() || tooDeep) {
+                frames_.pop_back();
+                if (!line_.empty())
+                    line_.pop_back();
+                continue;
+            }
+            const Child& child = frame.order[frame.next++];
+            model_.Unpack(frame.packed.data() + child.at * size_, position);
+            line_.push_back(child.move);
+            Enter(position);
+        }
+        return state_;
+    }
+
+    long long Stored() const override { return stored_; }
+    std::vector<ModelMove> WinningLine() const override { return line_; }
+
+private:
+    struct Child {
+        int distance;
+        std::size_t at; // its place among the frame's packed children
+        ModelMove move;
+    };
+    struct Frame {
+        std::vector<std::uint8_t> packed;
+        std::vector<Child> order;
+        std::size_t next = 0;
+    };
+
+    // Makes the position's new children, nearest first; a won child ends the scan.
+    void Enter(const ModelPosition& position)
+    {
+        PileHashes hashes{};
+        PileHashes childHashes{};
+        model_.HashPiles(position, hashes, kAllPiles);
+        MovesToTry(model_, position, moves_);
+        Frame frame;
+        for (const ModelMove& move : moves_) {
+            ModelPosition child = position;
+            const PileSet changed = model_.Apply(child, move);
+            std::copy_n(hashes.begin(), model_.PileCount(), childHashes.begin());
+            model_.HashPiles(child, childHashes, changed);
+            if (!seen_.Insert(model_.KeyOf(child, childHashes)) || model_.IsDead(child, changed))
+                continue;
+            ++stored_;
+            if (model_.IsWon(child)) {
+                line_.push_back(move);
+                state_ = State::Won;
+                return;
+            }
+            const int distance = model_.MoveRank(position, move) * kRankStep + kClickCost * move.clicks - model_.Progress(child);
+            frame.order.push_back({distance, frame.order.size(), move});
+            frame.packed.resize(frame.packed.size() + size_);
+            model_.Pack(child, frame.packed.data() + frame.packed.size() - size_);
+        }
+        std::stable_sort(frame.order.begin(), frame.order.end(),
+                         [](const Child& a, const Child& b) { return a.distance < b.distance; });
+        frames_.push_back(std::move(frame));
+    }
+
+    const CardModel& model_;
+    DistanceWeights weights_;
+    std::size_t size_;
+    KeySet seen_;
+    std::vector<Frame> frames_;
+    std::vector<ModelMove> line_; // the moves to the position whose children the last frame holds
+    std::vector<ModelMove> moves_;
+    long long stored_ = 0;
+    std::size_t depthLimit_;
+    bool cutShort_ = false;
+    State state_ = State::Searching;
+};
+
 } // namespace
 
 SolveResult SearchModel(const GameContext& context, const CardModel& model, const SolverOptions& options)
@@ -191,23 +312,34 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     SolveResult result;
     ModelPosition position = model.Read(context);
     SearchBudget budget(options);
-    std::vector<std::unique_ptr<Scan>> scans;
-    for (const DistanceWeights& weights : kScans)
-        scans.push_back(std::make_unique<Scan>(model, weights, position));
-    // Positions stored by every scan, the start counted once; a side scan at its cap is dropped.
+    // The first best-first scan and the depth-first scan go on to the end; the side scans stop at a cap.
+    struct Capped {
+        std::unique_ptr<ModelScan> scan;
+        bool side;
+    };
+    std::vector<Capped> scans;
+    scans.push_back({std::make_unique<Scan>(model, kScans[0], position), false});
+    scans.push_back({std::make_unique<DepthScan>(model, kScans[0], position, options.depthLimit), false});
+    for (std::size_t k = 1; k < std::size(kScans); ++k)
+        scans.push_back({std::make_unique<Scan>(model, kScans[k], position), true});
+    // Positions stored by every scan, the start counted once; a scan at its cap, or one that
+    // gave up, is dropped.
     long long spent = 1;
     std::vector<std::vector<ModelMove>> lines;
-    Scan::State state = Scan::State::Searching;
-    for (long long share = kFirstShare; state == Scan::State::Searching && !scans.empty(); share *= 2) {
-        for (std::size_t k = 0; k < scans.size() && state == Scan::State::Searching;) {
-            Scan& scan = *scans[k];
+    ModelScan::State state = ModelScan::State::Searching;
+    for (long long share = kFirstShare; state == ModelScan::State::Searching && !scans.empty(); share *= 2) {
+        for (std::size_t k = 0; k < scans.size() && state == ModelScan::State::Searching;) {
+            ModelScan& scan = *scans[k].scan;
             const long long before = scan.Stored();
-            const long long cap = k == 0 ? options.nodeLimit : kSideScanCap;
+            const long long cap = scans[k].side ? kSideScanCap : options.nodeLimit;
             state = scan.Advance(std::min({before + share, before + options.nodeLimit - spent, cap}), budget);
             spent += scan.Stored() - before;
-            if (state == Scan::State::Won)
+            if (state == ModelScan::State::Won)
                 lines.push_back(scan.WinningLine());
-            if (k > 0 && state == Scan::State::Searching && scan.Stored() >= cap)
+            const bool abandoned = state == ModelScan::State::Abandoned;
+            if (abandoned)
+                state = ModelScan::State::Searching;
+            if (abandoned || (scans[k].side && state == ModelScan::State::Searching && scan.Stored() >= cap))
                 scans.erase(scans.begin() + static_cast<std::ptrdiff_t>(k));
             else
                 ++k;
@@ -216,9 +348,9 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
             break;
     }
     result.nodes = spent;
-    if (state == Scan::State::Exhausted)
+    if (state == ModelScan::State::Exhausted)
         result.verdict = SolveVerdict::Unwinnable;
-    if (state != Scan::State::Won)
+    if (state != ModelScan::State::Won)
         return result;
     for (const ModelMove& move : lines.front()) {
         for (const PlayAction& action : model.ActionsOf(position, move))

@@ -19,8 +19,8 @@ namespace {
 
 constexpr int kSequenceLength = 13;
 
-// Whether card may follow the card above it (above) in a sequence of the kind, given the
-// tableau's own building code.
+} // namespace
+
 bool FollowsInSequence(int kind, int tableauCode, int above, int card)
 {
     const int step = CardRank(card) - CardRank(above);
@@ -41,6 +41,8 @@ bool FollowsInSequence(int kind, int tableauCode, int above, int card)
     default: return false;
     }
 }
+
+namespace {
 
 // The number of cards of the complete sequence on top of the pile (0 when there is none).
 int CompleteSequenceLength(const GameContext& context, const std::string& pile, int kind, int tableauCode)

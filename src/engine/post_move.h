@@ -7,6 +7,9 @@
 
 namespace marlowe {
 
+// Whether card may lie under the card above it (above) in a complete sequence of the kind (a
+// foundation base rank that takes whole sequences), given the tableau's own building code.
+bool FollowsInSequence(int kind, int tableauCode, int above, int card);
 // A complete sequence on top of tableau pile k (0-based) goes to the first empty foundation
 // that takes whole sequences. Does nothing for a pile outside the game.
 void RemoveCompleteSequence(GameContext& context, int tableau);
