@@ -1,5 +1,6 @@
 // A game from its choice to its end: preparing, dealing, opening, ending, abandoning, titles.
 
+#include "engine/deal_number_text.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/lifecycle.h"
@@ -76,7 +77,7 @@ TEST_F(LifecycleTest, OpeningAGameDealsItAndStartsItsClock)
     EXPECT_TRUE(context.undoHistory.Empty());
     EXPECT_EQ(context.registers.Get(reg::DealNumber).size(), 13u);
     EXPECT_EQ(presentation.EventsStartingWith("title: ").back(),
-              "title: Marlowe 2002 5.8  [Klondike]  [" + context.registers.Get(reg::DealNumber) + "]");
+              "title: Marlowe 2002 5.8  [Klondike]  [Deal " + ReadableDealNumber(context.registers.Get(reg::DealNumber)) + "]");
     EXPECT_TRUE(context.autoplayAvailable);
 }
 

@@ -122,6 +122,8 @@ void BoardAnimator::PlayWinningAnimation(std::string name, int seconds)
     const auto end = clock_() + std::chrono::seconds(std::max(seconds, 0));
 
     context_.flags.Set(WinAnimationRunning);
+    // A press before the animation (the one that won the game) asks nothing of it.
+    surface_.StopRequested();
     while (!Stopped() && clock_() < end) {
         const CardDrop drop = animation->Next();
         DropCard(drop);

@@ -28,6 +28,12 @@ void StopClock(GameContext& context, int secondOfDay)
     context.flags.Clear(ClockRunning);
 }
 
+void SetElapsedSeconds(GameContext& context, int elapsed, int secondOfDay)
+{
+    context.clock.startSecond = ((secondOfDay - elapsed) % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
+    context.flags.Set(ClockRunning);
+}
+
 int ElapsedSeconds(const GameContext& context, int secondOfDay)
 {
     const int end = context.flags[ClockRunning] ? secondOfDay : context.clock.endSecond;

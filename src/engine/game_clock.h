@@ -19,6 +19,9 @@ struct GameClock {
 void StartClock(GameContext& context, int secondOfDay);
 // Stops the clock at secondOfDay.
 void StopClock(GameContext& context, int secondOfDay);
+// Sets the clock running as if started elapsed seconds before secondOfDay: a paused or a
+// resumed game goes on from the time it had.
+void SetElapsedSeconds(GameContext& context, int elapsed, int secondOfDay);
 // Seconds played: up to now while the clock runs, up to its stop afterwards.
 int ElapsedSeconds(const GameContext& context, int secondOfDay);
 // "h:nn:ss": hours without a leading zero, minutes and seconds with two digits.

@@ -4,6 +4,7 @@
 #include "catalogue/game_traits.h"
 #include "engine/autoplay.h"
 #include "engine/deal.h"
+#include "engine/deal_number_text.h"
 #include "engine/event_sounds.h"
 #include "engine/game_clock.h"
 #include "engine/game_context.h"
@@ -213,6 +214,14 @@ Preparation PrepareGame(GameContext& context, Preferences& preferences, const Sc
     return preparation;
 }
 
+void FitChosenCardSize(GameContext& context, Preferences& preferences, const ScreenFacts& screen)
+{
+    if (context.rules[rule::PackSize] == 0)
+        return;
+    context.mainGame.CardSizeNoted = 0;
+    FitCardSize(context, preferences, screen);
+}
+
 Outcome NewGame(GameContext& context, Preferences& preferences, RandomSource& random, int dealMode,
                 const ScreenFacts& screen)
 {
@@ -380,7 +389,7 @@ std::string GameTitle(const GameContext& context)
     std::string title = "Marlowe 2002 5.8  [" + context.registers.Get(reg::GameName) + "]";
     const std::string deal = context.registers.Get(reg::DealNumber);
     if (!deal.empty())
-        title += "  [" + deal + "]";
+        title += "  [Deal " + ReadableDealNumber(deal) + "]";
     return title;
 }
 

@@ -27,6 +27,9 @@ struct Preparation {
 
 // Loads the current game's rules, fits the card size to the screen and sets the commands.
 Preparation PrepareGame(GameContext& context, Preferences& preferences, const ScreenFacts& screen);
+// The player chose another card size: fits it to the screen for the game on the table, with
+// the card-size advice where it does not fit.
+void FitChosenCardSize(GameContext& context, Preferences& preferences, const ScreenFacts& screen);
 // Deals the current game anew: dealMode 2 draws a new deal number, any other value deals the
 // deal number in the register again. Prepares the game first when none is prepared.
 Outcome NewGame(GameContext& context, Preferences& preferences, RandomSource& random, int dealMode,
@@ -47,7 +50,7 @@ bool ConfirmAbandon(GameContext& context, const std::string& text = "Quit this g
 // "&New game": ends the game (a win ends there), then deals the same game anew.
 void NewGameCommand(GameContext& context, Preferences& preferences, RandomSource& random);
 
-// The window caption: product, version, game name and deal number.
+// The window caption: product, version, game name and the deal number as people say it.
 std::string GameTitle(const GameContext& context);
 // Sets the caption when it differs from the last one set.
 void UpdateTitle(GameContext& context);

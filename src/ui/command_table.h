@@ -19,7 +19,13 @@ class ResourceModules;
 struct CommandTable {
     // "&Game"
     QAction* newGame = nullptr;
+    QAction* restart = nullptr;
+    QAction* selectDeal = nullptr;
     QAction* openGame = nullptr;
+    QAction* openSaved = nullptr;
+    QAction* save = nullptr;
+    QAction* pause = nullptr;
+    QAction* quitGame = nullptr;
     QAction* players = nullptr;
     QAction* holdAndExit = nullptr;
     QAction* exit = nullptr;
@@ -27,8 +33,11 @@ struct CommandTable {
     QAction* undo = nullptr;
     QAction* redo = nullptr;
     QAction* autoplay = nullptr;
+    QAction* insertBookmark = nullptr;
+    QAction* goToBookmark = nullptr;
     // "Tut&or"
     QAction* showMove = nullptr;
+    QAction* demo = nullptr;
     // "&Statistics"
     QAction* gameStatistics = nullptr;
     QAction* hiScores = nullptr;
@@ -36,6 +45,8 @@ struct CommandTable {
     QAction* gameInformation = nullptr;
     // "&Options"
     QAction* customize = nullptr;
+    QAction* toolbar = nullptr;
+    QAction* statusBar = nullptr;
     QAction* fullScreen = nullptr;
     // "&Help"
     QAction* rules = nullptr;

@@ -76,7 +76,47 @@ void StoreBackground(int node, long long plainColour, Preferences& preferences, 
     }
 }
 
+// The player's own size and design: while a game forces a size, the ones it saved.
+std::string ChosenCardSize(const SessionRegisters& registers)
+{
+    const std::string saved = registers.Get(reg::SavedCardSize);
+    return saved.empty() ? registers.Get(reg::CardSize) : saved;
+}
+
+std::string ChosenFaceDesign(const SessionRegisters& registers)
+{
+    return registers.Get(registers.Get(reg::SavedCardSize).empty() ? reg::CardSet : reg::SavedCardSet);
+}
+
+// A size or design of the player's replaces the one a game saved while it forced another size,
+// and a built-in design replaces the player's own card set.
+void StoreCards(const CustomizeChoices& choices, Preferences& preferences, SessionRegisters& registers)
+{
+    const bool designChanged = choices.faceDesign != ChosenFaceDesign(registers);
+    registers.Set(reg::CardSize, choices.cardSize);
+    registers.Set(reg::CardSet, choices.faceDesign);
+    for (RegisterField saved :
+         {reg::SavedCardSize, reg::SavedCardSet, reg::SavedCustomisedCardSetFile, reg::SavedAdditionalCardSetFile})
+        registers.Set(saved, "");
+    preferences.WriteString(kPreference, "Card_Size", choices.cardSize);
+    preferences.WriteInt(kPreference, "Card", static_cast<int>(registers.GetNumber(reg::CardSet, 1)));
+    if (designChanged) {
+        registers.Set(reg::CustomisedCardSetFile, "N");
+        registers.Set(reg::AdditionalCardSetFile, "N");
+        for (const char* key : {"Customized_Cards_Set", "Additional_Cards_Set", "Customized_Cards_Set_Old_Big",
+                                "Additional_Cards_Set_Old_Big"})
+            preferences.WriteString(kPreference, key, "");
+    }
+}
+
 }  // namespace
+
+const std::vector<FaceDesign>& FaceDesigns()
+{
+    static const std::vector<FaceDesign> designs = {
+        {"001", "Traditional"}, {"002", "Standard"}, {"003", "Large indices"}, {"004", "Four colours"}};
+    return designs;
+}
 
 std::optional<int> BackNodeInEffect(const SessionRegisters& registers)
 {
@@ -117,6 +157,8 @@ CustomizeChoices ReadCustomizeChoices(const Preferences& preferences, const Sess
     choices.plainColour = registers.GetNumber(reg::BackgroundColour, kButtonFaceColour);
     choices.fadeBackground = preferences.ReadString(kPreference, "Fade_Background") == "Y";
     choices.soundsDisabled = IsNot(preferences, "Sounds_Enabled", "Y");
+    choices.cardSize = ChosenCardSize(registers);
+    choices.faceDesign = ChosenFaceDesign(registers);
     return choices;
 }
 
@@ -138,6 +180,8 @@ void StoreCustomizeChoices(const CustomizeChoices& choices, Preferences& prefere
     preferences.WriteString(kPreference, "ConfirmQuit", YesNo(choices.confirmOnExit));
     StoreFlag(preferences, registers, "ConfirmQuitGame", reg::ConfirmQuitGame, choices.confirmQuitGame);
     preferences.WriteString(kPreference, "Winning_Animation", YesNo(choices.winningAnimation));
+    if (choices.cardSize != ChosenCardSize(registers) || choices.faceDesign != ChosenFaceDesign(registers))
+        StoreCards(choices, preferences, registers);
     preferences.WriteString(kPreference, "Disable_Statistics", YesNo(choices.statisticsDisabled));
     mainGame.StatisticsDisabled = choices.statisticsDisabled;
     // Read at every new deal; nothing else holds it.

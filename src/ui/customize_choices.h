@@ -5,6 +5,8 @@
 // table), 1 (a plain colour), 2..1000 (a built-in texture) or a fixed colour value above 1000.
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace marlowe {
 
@@ -33,7 +35,18 @@ struct CustomizeChoices {
     long long plainColour = 0;  // the colour value of a plain-colour background
     bool fadeBackground = true;
     bool soundsDisabled = false;
+    // The player's card size letter (X, S, B, M, L) and face design (a card style number), as
+    // chosen: a game that forces a smaller size for the screen does not change them.
+    std::string cardSize = "B";
+    std::string faceDesign = "001";
 };
+
+// The face designs the player can choose: card style number and name.
+struct FaceDesign {
+    const char* style;
+    const char* name;
+};
+const std::vector<FaceDesign>& FaceDesigns();
 
 // The back and the background in effect, as node numbers; nothing for the player's own deck
 // or picture and for the additional ones.
@@ -44,7 +57,7 @@ CustomizeChoices ReadCustomizeChoices(const Preferences& preferences, const Sess
                                       const TMainGame& mainGame);
 
 // The OK step: sounds, back, background, fade, toolbar and panels, confirmations, the winning
-// animation, the statistics switch and the winnable deals, each written to its preference and
+// animation, the statistics switch, the winnable deals and the card size and design, each written to its preference and
 // its register (or TMainGame word) in that order.
 void StoreCustomizeChoices(const CustomizeChoices& choices, Preferences& preferences, SessionRegisters& registers,
                            TMainGame& mainGame);

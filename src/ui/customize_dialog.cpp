@@ -1,5 +1,6 @@
 #include "ui/customize_dialog.h"
 
+#include "engine/lifecycle.h"
 #include "engine/preferences.h"
 #include "ui/customize_samples.h"
 #include "ui/customize_trees.h"
@@ -8,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -147,6 +149,29 @@ QWidget* TfrmCustomize_Freeware::BuildDecksPage()
     layout->addWidget(caption, 0, 0);
     layout->addWidget(trvCardBack_, 1, 0);
     layout->addWidget(imgSfondoEsempio2_, 1, 1, Qt::AlignCenter);
+
+    cmbCardSize_ = new QComboBox(page);
+    cmbCardSize_->setObjectName("cmbCardSize");
+    const struct {
+        const char* letter;
+        const char* name;
+    } sizes[] = {{"X", "Extra large"}, {"S", "Large"}, {"B", "Normal"}, {"M", "Small"}, {"L", "Miniature"}};
+    for (const auto& size : sizes)
+        cmbCardSize_->addItem(tr(size.name), QString(size.letter));
+    cmbFaceDesign_ = new QComboBox(page);
+    cmbFaceDesign_->setObjectName("cmbFaceDesign");
+    for (const FaceDesign& design : FaceDesigns())
+        cmbFaceDesign_->addItem(tr(design.name), QString(design.style));
+    auto* cards = new QHBoxLayout;
+    auto* sizeCaption = new QLabel(tr("Card si&ze:"), page);
+    sizeCaption->setBuddy(cmbCardSize_);
+    auto* designCaption = new QLabel(tr("&Faces:"), page);
+    designCaption->setBuddy(cmbFaceDesign_);
+    cards->addWidget(sizeCaption);
+    cards->addWidget(cmbCardSize_);
+    cards->addWidget(designCaption);
+    cards->addWidget(cmbFaceDesign_);
+    layout->addLayout(cards, 2, 0, 1, 2);
     return page;
 }
 
@@ -235,6 +260,8 @@ void TfrmCustomize_Freeware::ShowChoices(const CustomizeChoices& choices)
     chkWinnableDeals_->setChecked(choices.winnableDealsOnly);
     chkFadeBackground_->setChecked(choices.fadeBackground);
     chkSoundsEnabled_->setChecked(choices.soundsDisabled);
+    cmbCardSize_->setCurrentIndex(std::max(0, cmbCardSize_->findData(QString::fromStdString(choices.cardSize))));
+    cmbFaceDesign_->setCurrentIndex(std::max(0, cmbFaceDesign_->findData(QString::fromStdString(choices.faceDesign))));
     plainColour_ = choices.plainColour;
     openedBack_ = choices.back;
     openedBackground_ = choices.background;
@@ -262,6 +289,8 @@ CustomizeChoices TfrmCustomize_Freeware::Choices() const
     choices.plainColour = plainColour_;
     choices.fadeBackground = chkFadeBackground_->isChecked();
     choices.soundsDisabled = chkSoundsEnabled_->isChecked();
+    choices.cardSize = cmbCardSize_->currentData().toString().toStdString();
+    choices.faceDesign = cmbFaceDesign_->currentData().toString().toStdString();
     return choices;
 }
 
@@ -327,10 +356,16 @@ QString TfrmCustomize_Freeware::BackgroundName() const
 void TfrmCustomize_Freeware::StoreAndApply()
 {
     GameContext& context = session_.context();
-    StoreCustomizeChoices(Choices(), session_.preferences(), context.registers, context.mainGame);
+    const CustomizeChoices opened = ReadCustomizeChoices(session_.preferences(), context.registers, context.mainGame);
+    const CustomizeChoices chosen = Choices();
+    StoreCustomizeChoices(chosen, session_.preferences(), context.registers, context.mainGame);
     if (toolBand_)
         toolBand_->ApplyPreferences();
-    session_.ApplyLookChange();
+    const bool cardsChanged = chosen.cardSize != opened.cardSize || chosen.faceDesign != opened.faceDesign;
+    // A size the screen cannot show for the game on the table gives way to one it can, with advice.
+    if (cardsChanged)
+        FitChosenCardSize(context, session_.preferences(), ScreenFacts{session_.ScreenWidth(), session_.ColourCount()});
+    session_.ApplyLookChange(cardsChanged);
     // The statistics commands follow the statistics switch.
     session_.UpdateCommands();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // "Customize": the modal dialog in which the player switches the toolbar, time, score,
-// confirmation, statistics and winnable-deal options, chooses a card back and a background (each with a live
-// sample) and silences all sounds. OK stores the choices, applies them to the toolbar band at
+// confirmation, statistics and winnable-deal options, chooses the card size, the face design, a card
+// back and a background (each with a live sample) and silences all sounds. OK stores the choices, applies them to the toolbar band at
 // once and redraws the board; Cancel writes nothing.
 
 #include "ui/customize_choices.h"
@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QColorDialog;
+class QComboBox;
 class QLabel;
 class QTabWidget;
 class QTreeWidget;
@@ -83,6 +84,8 @@ private:
     QCheckBox* chkDisableStatistics_ = nullptr;
     QCheckBox* chkWinnableDeals_ = nullptr;
     QTreeWidget* trvCardBack_ = nullptr;
+    QComboBox* cmbCardSize_ = nullptr;
+    QComboBox* cmbFaceDesign_ = nullptr;
     QLabel* imgSfondoEsempio2_ = nullptr;
     QLabel* imgDorsoEsempio_ = nullptr;
     QTreeWidget* trvBackGround_ = nullptr;

@@ -26,7 +26,7 @@ bool IsPlayerInput(QEvent::Type type)
 
 }  // namespace
 
-InputGate::InputGate(Mode mode) : mode_(mode)
+InputGate::InputGate(Mode mode, std::function<void()> onPress) : mode_(mode), onPress_(std::move(onPress))
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -46,6 +46,9 @@ bool InputGate::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (mode_ == Mode::Hold)
         held_.emplace_back(watched, event->clone());
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress;
+    if (mode_ == Mode::Interrupt && press && onPress_)
+        onPress_();
     return true;
 }
 

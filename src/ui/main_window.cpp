@@ -98,6 +98,7 @@ MainWindow::MainWindow(TableSession& session) : session_(session)
     tableMenu_ = BuildTableMenu(this, commands_);
 
     ConnectCommands();
+    ConnectPlayerCommands();
     ConnectSession();
     auto* clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &MainWindow::TickClock);
@@ -126,7 +127,6 @@ void MainWindow::ConnectCommands()
         RefreshCommands();
     });
     connect(c.openGame, &QAction::triggered, this, &MainWindow::ChooseGame);
-    connect(c.holdAndExit, &QAction::triggered, this, &QWidget::close);
     connect(c.exit, &QAction::triggered, this, &QWidget::close);
     connect(c.undo, &QAction::triggered, this, [this] {
         Undo(session_.context());
@@ -201,6 +201,7 @@ void MainWindow::RefreshCommands()
         action->setEnabled(context.commands.customize);
     c.gameInformation->setEnabled(game);
     c.popGameInformation->setEnabled(game);
+    RefreshPlayerCommands();
     // A new deal shows its zero time at once, not at the next tick.
     TickClock();
     // Every command and every move on the table ends here: the table may have changed.

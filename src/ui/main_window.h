@@ -5,7 +5,9 @@
 // engine's game operations; the table itself is the board widget. It also carries the start and
 // end of a run: the window state restored and saved, the first activation, the close query.
 
+#include "engine/lifecycle.h"
 #include "engine/pile_store.h"
+#include "engine/saved_game.h"
 #include "ui/command_table.h"
 
 #include <QMainWindow>
@@ -21,7 +23,9 @@ class QScrollBar;
 namespace marlowe {
 
 class BoardWidget;
+class DemoPlayer;
 class HelpWindow;
+class PauseCover;
 class PileSizePanels;
 class StatusPanels;
 class TableSession;
@@ -47,7 +51,19 @@ public:
     // "&Open a game...": the chooser, then the chosen game is dealt.
     void ChooseGame();
 
+    // Who names the file of "Save..." and "Open a saved game...": a file dialog unless replaced.
+    // An empty name cancels.
+    using FileChooser = std::function<QString(bool saving)>;
+    void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+    // Who asks for the number of "Select a deal...": an input box unless replaced.
+    using DealAsker = std::function<std::optional<QString>()>;
+    void SetDealAsker(DealAsker asker) { dealAsker_ = std::move(asker); }
+    // The game held by "Hold and exit" at the end of the last run goes on. True when it did.
+    bool ResumeHeldGame();
+
     const CommandTable& commands() const { return commands_; }
+    DemoPlayer& demo() const { return *demo_; }
+    PauseCover* pauseCover() const { return pauseCover_; }
     BoardWidget* board() const { return board_; }
     ToolBand* toolBand() const { return band_; }
     StatusPanels* statusPanels() const { return panels_; }
@@ -66,6 +82,21 @@ protected:
 private:
     void ConnectCommands();
     void ConnectSession();
+    // The commands on the game in progress: restart, a chosen deal, saving and resuming,
+    // bookmarks, pause, quitting the game, the demo, and the switches of the view.
+    void ConnectPlayerCommands();
+    void RefreshPlayerCommands();
+    ScreenFacts Screen() const;
+    void SelectDeal();
+    void SaveToFile();
+    void OpenSavedFile();
+    // Resumes a saved game read from a file; the message of what went wrong otherwise.
+    void ResumeFrom(const SavedGameReading& reading);
+    void HoldAndExit();
+    void Pause();
+    void EndPause();
+    void ShowToolbar(bool on);
+    void ShowStatusBar(bool on);
     void RefreshCommands();
     void ShowPileHint(std::optional<PileRef> pile, QPoint point);
     // Why a move was refused: in the status bar for a few seconds, or beside the pointer while
@@ -109,6 +140,11 @@ private:
     HelpWindow* help_ = nullptr;
     TfrmOpenGame* selection_ = nullptr;
     GameChooser chooser_;
+    FileChooser fileChooser_;
+    DealAsker dealAsker_;
+    DemoPlayer* demo_ = nullptr;
+    PauseCover* pauseCover_ = nullptr;
+    bool holding_ = false; // closing by "Hold and exit": the game in progress is kept, not ended
     bool fullScreen_ = false;
     bool maximizedBeforeFullScreen_ = false;
     bool statusBarBeforeFullScreen_ = false;

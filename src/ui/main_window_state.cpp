@@ -5,7 +5,9 @@
 
 #include "app/register_settings.h"
 #include "engine/lifecycle.h"
+#include "engine/player_commands.h"
 #include "engine/preferences.h"
+#include "ui/demo_player.h"
 #include "ui/table_session.h"
 #include "ui/tool_band.h"
 
@@ -57,6 +59,9 @@ void MainWindow::OnFirstActivation()
     session_.statistics().CheckExtraStatistics(true);
     // A new player chose a game already.
     if (OfferPlayersOnce())
+        return;
+    // The game held at the end of the last run goes on where it was.
+    if (ResumeHeldGame())
         return;
     // A game remembered from an earlier run is dealt again; a new player chooses one first.
     const bool remembered = !session_.preferences().ReadString(kPreference, "Game", "").empty();
@@ -130,7 +135,12 @@ void MainWindow::EndRun()
 {
     closing_ = true;
     GameContext& context = session_.context();
-    EndGame(context);
+    demo_->Stop();
+    // A paused game is ended with the time it had when the pause began.
+    ContinueAfterPause(context);
+    // A held game is not over: the next run goes on with it.
+    if (!holding_)
+        EndGame(context);
     session_.StopSound();
     Preferences& preferences = session_.preferences();
     if (context.mainGame.AutoPlayMode == 1)

@@ -203,10 +203,14 @@ void TableSession::Relayout()
     Repaint(painter_->BoardImage().rect());
 }
 
-void TableSession::ApplyLookChange()
+void TableSession::ApplyLookChange(bool cards)
 {
     if (!images_)
         return;
+    if (cards) {
+        const std::string size = context_.registers.Get(reg::CardSize);
+        images_->SetCardSize(size.empty() ? 'B' : size[0], context_.rules[rule::SuitSheetMode]);
+    }
     images_->LoadCardBack();
     Relayout();
 }
@@ -437,7 +441,8 @@ void TableSession::Wait(int milliseconds, bool pumping)
     const NestedLoop waiting(*this);
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // While the winning animation runs, a pumping wait lets the player's click through to stop it.
+    loop.exec(pumping && celebrating_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 void TableSession::ShowBusy(bool on)
@@ -458,8 +463,12 @@ void TableSession::CelebrateWin()
 {
     if (!painter_ || !view_)
         return;
+    // A click or a key stops the animation and does nothing else meanwhile.
+    const InputGate stopper(InputGate::Mode::Interrupt, [this] { context_.flags.Clear(WinAnimationRunning); });
+    celebrating_ = true;
     BoardAnimator animator(context_, geometry_, *painter_, *images_, preferences_, *view_, random_);
     animator.PlayWinningAnimation("", 0);
+    celebrating_ = false;
     Repaint(painter_->DrawBoard());
     if (context_.mainGame.CloseRequested == 1 && onCloseAfterWin)
         onCloseAfterWin();

@@ -133,8 +133,9 @@ public:
 
     // Lays the table out for the current game and board size and redraws it all.
     void Relayout();
-    // The player chose another back or background: the back is loaded again, the board redrawn.
-    void ApplyLookChange();
+    // The player chose another back or background (or, with cards, another card size or face
+    // design): the pictures are loaded again, the board laid out and redrawn.
+    void ApplyLookChange(bool cards = false);
 
 private:
     void Repaint(QRect boardArea);
@@ -165,6 +166,7 @@ private:
     QSize screenSize_{1920, 1080};
     DisplayFacts display_;
     int nestedLoops_ = 0;
+    bool celebrating_ = false;
     WinnabilityWatch winnability_{context_, [this] { return EngineBusy(); }};
 };
 
