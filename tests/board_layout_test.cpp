@@ -319,6 +319,23 @@ TEST(GeneralArrangements, ReservesInTheTableauRowPushTheRowRight)
     EXPECT_EQ(LayOut(rules, {}).TableauX(0), 354) << "reserves in another row leave the row centred";
 }
 
+TEST(GeneralArrangements, GridOfRowsStartsAtTheTableausOwnRow)
+{
+    RuleVector rules;
+    rules[rule::TableauCount] = 6;
+    rules[rule::TableauArrangement] = 10;
+    rules[rule::TableauGridRows] = 2;
+    rules[rule::TableauRow] = 2;
+    rules[rule::FoundationCount] = 4;
+    rules[rule::FoundationArrangement] = 2;
+    rules[rule::FoundationRow] = 1;
+    // Rows at 10, 116, 222: the foundations keep the first, the grid's two rows of three take
+    // the next two; columns 0.85 card widths apart from x = 15.
+    const BoardGeometry geometry = LayOut(rules, {});
+    EXPECT_EQ(geometry.PlaceOf({kTableaus, 0}), (Place{15, 116}));
+    EXPECT_EQ(geometry.PlaceOf({kTableaus, 4}), (Place{15 + 71 + 60, 222}));
+}
+
 TEST(GeneralArrangements, FanRoomReachesTheNextUsedRow)
 {
     RuleVector rules;

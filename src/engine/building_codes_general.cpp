@@ -116,6 +116,10 @@ bool AlternatingNotFromFoundationOrReserve(const Placement& p)
 // 28: up or down by one without a wrap, any suit; an empty pile takes anything.
 bool UpOrDownAnySuit(const Placement& p) { return p.Empty() || p.UpOrDown(); }
 
+// 152: a card of the top card's rank, any suit; an empty pile takes what its base rank says
+// (Troika's piles, Big Bertha's foundation of Kings).
+bool SameRankFromBase(const Placement& p) { return p.Empty() ? p.Standard() : p.RankM() == p.RankT(); }
+
 // 60: as 28, in suit.
 bool UpOrDownInSuit(const Placement& p) { return p.Empty() || (p.SameSuit() && p.UpOrDown()); }
 
@@ -280,6 +284,7 @@ constexpr CodeEntry kGeneralCodes[] = {
     {138, Never},
     {139, Never},
     {141, KingsOnFourthPile},
+    {152, SameRankFromBase},
 };
 
 } // namespace

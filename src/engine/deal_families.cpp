@@ -216,6 +216,38 @@ void AcesAndTwosToTheBottoms(GameContext& context)
     }
 }
 
+// Family 25: the tableau cards are dealt again in rounds, one card to each pile in turn, in the
+// order the piles were dealt; a card that a foundation takes goes there as the deal meets it, and
+// its pile goes without it (Citadel, Exiled Kings).
+void DealInRoundsFeedingFoundations(GameContext& context)
+{
+    const int piles = GamePileCount(context, PileGroup::Tableaus);
+    std::vector<int> dealing;
+    for (int m = 0; m < piles; ++m) {
+        std::string& pile = context.piles.tableaus[static_cast<std::size_t>(m)];
+        for (int code : PileCodes(pile))
+            if (code != kNoCard)
+                dealing.push_back(code);
+        pile.clear();
+    }
+    for (std::size_t i = 0; i < dealing.size(); ++i) {
+        PlaceFaceUp(context, TableauPile(static_cast<int>(i % static_cast<std::size_t>(piles))), dealing[i]);
+        TryCardToFoundation(context, dealing[i], -1);
+    }
+}
+
+// Family 26: the cards of every tableau pile lie alternately face down and face up, from a
+// face-down bottom card (Stonewall).
+void AlternateFaces(GameContext& context)
+{
+    for (int m = 0; m < GamePileCount(context, PileGroup::Tableaus); ++m) {
+        const std::string& pile = context.piles.tableaus[static_cast<std::size_t>(m)];
+        for (int i = 0; i < ElementCount(pile); i += 2)
+            if (const int code = ElementAt(pile, i); IsCardCode(code))
+                context.cards.SetCardFaceMark(code, '0');
+    }
+}
+
 // Family 17: a counter runs 1..13 over the pack; a card of the counter's rank goes to the
 // stock face down, any other card face up to the pile of the counter (reserve 0 for 13) and
 // the counter moves on.
@@ -325,6 +357,8 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
     case 22: KingsToTheBottom(context); break;
     case 23: AcesAndTwosToTheBottoms(context); break;
     case 24: DealRowsFromLeaders(context, pack, King, false); break;
+    case 25: DealInRoundsFeedingFoundations(context); break;
+    case 26: AlternateFaces(context); break;
     default: break;
     }
 }
