@@ -154,6 +154,21 @@ TEST_F(DealTest, DealFamiliesReshapeThePackAndTheTable)
              }
              EXPECT_EQ(home + left, 52u);
          }},
+        {27, [&] { HomeFoundations(4); Set(rule::FoundationFullCount, 13); Tableaus(4, 13, 13); }, [&] {
+             // The piles keep their places in the deal: only the Aces go home, each leaving its
+             // pile a card short.
+             EXPECT_EQ(TableCards(), Range(1, 52));
+             std::size_t left = 0;
+             for (int f = 0; f < 4; ++f)
+                 EXPECT_EQ(Of(F(f)).size(), 1u) << f;
+             for (int k = 0; k < 4; ++k) {
+                 left += Of(T(k)).size();
+                 for (int c : Of(T(k)))
+                     EXPECT_NE(RankOf(c), 1) << k;
+             }
+             EXPECT_EQ(left, 48u);
+             EXPECT_EQ(Of(T(2)).size(), 12u) << "the Ace of hearts was dealt to pile 2";
+         }},
         {26, [&] { Tableaus(3, 5, 5); }, [&] {
              for (int k = 0; k < 3; ++k)
                  EXPECT_EQ(Marks(T(k)), "01010") << k;

@@ -55,6 +55,7 @@ inline constexpr int InSuitEitherWayOnStartedPile = 129; // on tableau 0: buildi
 inline constexpr int WildJokersAlternating = 150; // a tableau: alternating colours, a joker on anything and anything on a joker
 inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once every other foundation is complete
 inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
+inline constexpr int UpToFourFromTableau = 153; // a reserve: at most four cards, each from the tableau
 inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
 
 inline constexpr NamedRuleValue kSourceNames[] = {

@@ -206,6 +206,9 @@ std::string ReserveSentence(const RuleVector& rules)
     case building::AlternateColours: return "An empty reserve takes any single card; its top card plays to the foundations or the tableau.";
     case building::Always: return "A reserve takes any card.";
     case building::FromWasteOnly: return "A reserve takes only cards from the waste.";
+    case building::UpToFourFromTableau:
+        return "The reserve holds up to four cards, each put there from the tableau; its top card plays to the "
+               "foundations or the tableau.";
     default: return "A reserve takes cards by a rule of its own.";
     }
 }

@@ -195,6 +195,9 @@ std::string DealFamilySentence(int family)
     case 25:
         return "The tableau is dealt in rounds, one card to each pile in turn; a card that fits a foundation goes "
                "there as it is dealt instead of to its pile, so the piles end up of different lengths.";
+    case 27:
+        return "The Aces go to the foundations as the deal meets them, each instead of to its pile, so some piles "
+               "end up short.";
     case 26: return "In every tableau pile the cards lie alternately face down and face up, the bottom card face down.";
     case 23:
         return "The Aces and Twos are dealt first, one to each tableau pile, so that each lies at the bottom of a "

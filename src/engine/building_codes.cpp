@@ -11,7 +11,7 @@ namespace marlowe {
 
 namespace {
 
-constexpr int kHighestCode = 152;
+constexpr int kHighestCode = 153;
 
 using CodeLookup = std::array<CodeRule, kHighestCode + 1>;
 

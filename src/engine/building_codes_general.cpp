@@ -120,6 +120,9 @@ bool UpOrDownAnySuit(const Placement& p) { return p.Empty() || p.UpOrDown(); }
 // (Troika's piles, Big Bertha's foundation of Kings).
 bool SameRankFromBase(const Placement& p) { return p.Empty() ? p.Standard() : p.RankM() == p.RankT(); }
 
+// 153: a reserve of at most four cards, each put there from the tableau (Zerline's arm).
+bool UpToFourFromTableau(const Placement& p) { return p.FromTableau() && p.ReserveLength(p.Index()) < 4; }
+
 // 60: as 28, in suit.
 bool UpOrDownInSuit(const Placement& p) { return p.Empty() || (p.SameSuit() && p.UpOrDown()); }
 
@@ -285,6 +288,7 @@ constexpr CodeEntry kGeneralCodes[] = {
     {139, Never},
     {141, KingsOnFourthPile},
     {152, SameRankFromBase},
+    {153, UpToFourFromTableau},
 };
 
 } // namespace

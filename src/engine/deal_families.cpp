@@ -216,23 +216,31 @@ void AcesAndTwosToTheBottoms(GameContext& context)
     }
 }
 
-// Family 25: the tableau cards are dealt again in rounds, one card to each pile in turn, in the
-// order the piles were dealt; a card that a foundation takes goes there as the deal meets it, and
-// its pile goes without it (Citadel, Exiled Kings).
-void DealInRoundsFeedingFoundations(GameContext& context)
+// Families 25 and 27: the tableau cards are dealt again in the order the piles were dealt, and a
+// card that goes home goes to its foundation instead, its pile going without it. Family 25 deals
+// in rounds, one card to each pile in turn, and sends home every card a foundation takes
+// (Citadel, Exiled Kings); family 27 deals each pile its count in turn and sends home the Aces
+// only (Troika).
+void DealAgainSendingHome(GameContext& context, bool inRounds, bool acesOnly)
 {
     const int piles = GamePileCount(context, PileGroup::Tableaus);
     std::vector<int> dealing;
+    std::vector<int> places; // the pile of each place of the deal, in order
     for (int m = 0; m < piles; ++m) {
         std::string& pile = context.piles.tableaus[static_cast<std::size_t>(m)];
         for (int code : PileCodes(pile))
-            if (code != kNoCard)
+            if (code != kNoCard) {
                 dealing.push_back(code);
+                places.push_back(m);
+            }
         pile.clear();
     }
     for (std::size_t i = 0; i < dealing.size(); ++i) {
-        PlaceFaceUp(context, TableauPile(static_cast<int>(i % static_cast<std::size_t>(piles))), dealing[i]);
-        TryCardToFoundation(context, dealing[i], -1);
+        const int card = dealing[i];
+        const int pile = inRounds ? static_cast<int>(i % static_cast<std::size_t>(piles)) : places[i];
+        PlaceFaceUp(context, TableauPile(pile), card);
+        if (!acesOnly || CardRank(card) == Ace)
+            TryCardToFoundation(context, card, -1);
     }
 }
 
@@ -357,7 +365,8 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
     case 22: KingsToTheBottom(context); break;
     case 23: AcesAndTwosToTheBottoms(context); break;
     case 24: DealRowsFromLeaders(context, pack, King, false); break;
-    case 25: DealInRoundsFeedingFoundations(context); break;
+    case 25: DealAgainSendingHome(context, true, false); break;
+    case 27: DealAgainSendingHome(context, false, true); break;
     case 26: AlternateFaces(context); break;
     default: break;
     }
