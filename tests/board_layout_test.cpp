@@ -153,6 +153,39 @@ TEST(SpecialArrangements, FiveFoundationsEachOverATableau)
     }
 }
 
+// Double Seahaven Towers: fourteen columns keep one row on a wide board and split into two rows
+// of seven on a narrow one; the cells and foundations stand above them, every pile on the board.
+TEST(SpecialArrangements, CellsOverColumnsInOneRowOrTwo)
+{
+    RuleVector rules;
+    rules[rule::TableauArrangement] = 131;
+    rules[rule::TableauStyle] = 1;
+    rules[rule::TableauCount] = 14;
+    rules[rule::ReserveCount] = 8;
+    rules[rule::FoundationCount] = 8;
+    for (const Board board : {Board{1024, 768, 'B'}, Board{800, 600, 'M'}}) {
+        const BoardGeometry geometry = LayOut(rules, board);
+        const std::string label = std::to_string(board.width);
+        const int cw = geometry.card.cardWidth;
+        const int top = geometry.PlaceOf({kTableaus, 0}).y;
+        EXPECT_LT(geometry.PlaceOf({kReserves, 7}).y, geometry.PlaceOf({kFoundations, 0}).y + 1) << label;
+        EXPECT_GT(top, geometry.PlaceOf({kFoundations, 7}).y) << label;
+        for (int k = 0; k < 14; ++k) {
+            const Place place = geometry.PlaceOf({kTableaus, k});
+            EXPECT_GE(place.x, 0) << label << " " << k;
+            EXPECT_LE(place.x + cw, board.width) << label << " " << k;
+            if (k > 0 && place.y == geometry.PlaceOf({kTableaus, k - 1}).y)
+                EXPECT_GE(place.x, geometry.PlaceOf({kTableaus, k - 1}).x + cw) << label << " " << k;
+        }
+        const bool oneRow = geometry.PlaceOf({kTableaus, 13}).y == top;
+        EXPECT_EQ(oneRow, board.width == 1024) << label;
+        if (!oneRow) {
+            EXPECT_EQ(geometry.PlaceOf({kTableaus, 7}).x, geometry.PlaceOf({kTableaus, 0}).x) << label;
+            EXPECT_LE(geometry.fanHeight, geometry.PlaceOf({kTableaus, 7}).y - top) << label;
+        }
+    }
+}
+
 class ShippedGameLayout : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
