@@ -65,10 +65,14 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         text += " from the rank of the first card played to them";
     else if (base == base_rank::RankOfStartedFromReserve)
         text += " from the rank of the first card played to them, which comes from a reserve";
+    // A foundation full before its thirteenth card ends at the rank of its last card.
+    const int ownFull = Of(rules, rule::FoundationFullCountOf, pile);
+    const int full = ownFull > 0 ? ownFull : Rule(rules, rule::FoundationFullCount);
+    const int cards = full > 1 && full < 13 ? full : 13;
     if (code < building::Nothing && direction == direction::Up)
-        text += base == 1 ? " to the King" : ", turning the corner from King to Ace";
+        text += base == 1 ? " to the " + RankName(cards) : ", turning the corner from King to Ace";
     if (code < building::Nothing && direction == direction::Down)
-        text += base == 13 ? " to the Ace" : ", turning the corner from Ace to King";
+        text += base == 13 ? " to the " + RankName(14 - cards) : ", turning the corner from Ace to King";
     return text;
 }
 
