@@ -153,6 +153,39 @@ TEST(SpecialArrangements, FiveFoundationsEachOverATableau)
     }
 }
 
+// Double Seahaven Towers: fourteen columns keep one row on a wide board and split into two rows
+// of seven on a narrow one; the cells and foundations stand above them, every pile on the board.
+TEST(SpecialArrangements, CellsOverColumnsInOneRowOrTwo)
+{
+    RuleVector rules;
+    rules[rule::TableauArrangement] = 131;
+    rules[rule::TableauStyle] = 1;
+    rules[rule::TableauCount] = 14;
+    rules[rule::ReserveCount] = 8;
+    rules[rule::FoundationCount] = 8;
+    for (const Board board : {Board{1024, 768, 'B'}, Board{800, 600, 'M'}}) {
+        const BoardGeometry geometry = LayOut(rules, board);
+        const std::string label = std::to_string(board.width);
+        const int cw = geometry.card.cardWidth;
+        const int top = geometry.PlaceOf({kTableaus, 0}).y;
+        EXPECT_LT(geometry.PlaceOf({kReserves, 7}).y, geometry.PlaceOf({kFoundations, 0}).y + 1) << label;
+        EXPECT_GT(top, geometry.PlaceOf({kFoundations, 7}).y) << label;
+        for (int k = 0; k < 14; ++k) {
+            const Place place = geometry.PlaceOf({kTableaus, k});
+            EXPECT_GE(place.x, 0) << label << " " << k;
+            EXPECT_LE(place.x + cw, board.width) << label << " " << k;
+            if (k > 0 && place.y == geometry.PlaceOf({kTableaus, k - 1}).y)
+                EXPECT_GE(place.x, geometry.PlaceOf({kTableaus, k - 1}).x + cw) << label << " " << k;
+        }
+        const bool oneRow = geometry.PlaceOf({kTableaus, 13}).y == top;
+        EXPECT_EQ(oneRow, board.width == 1024) << label;
+        if (!oneRow) {
+            EXPECT_EQ(geometry.PlaceOf({kTableaus, 7}).x, geometry.PlaceOf({kTableaus, 0}).x) << label;
+            EXPECT_LE(geometry.fanHeight, geometry.PlaceOf({kTableaus, 7}).y - top) << label;
+        }
+    }
+}
+
 class ShippedGameLayout : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -317,6 +350,23 @@ TEST(GeneralArrangements, ReservesInTheTableauRowPushTheRowRight)
     ExpectRows(geometry, {{kTableaus, 0, 4, 694, 81, 116}, {kReserves, 0, 8, 5, 76, 116}}, "retry");
     rules[rule::ReserveRow] = 1;
     EXPECT_EQ(LayOut(rules, {}).TableauX(0), 354) << "reserves in another row leave the row centred";
+}
+
+TEST(GeneralArrangements, GridOfRowsStartsAtTheTableausOwnRow)
+{
+    RuleVector rules;
+    rules[rule::TableauCount] = 6;
+    rules[rule::TableauArrangement] = 10;
+    rules[rule::TableauGridRows] = 2;
+    rules[rule::TableauRow] = 2;
+    rules[rule::FoundationCount] = 4;
+    rules[rule::FoundationArrangement] = 2;
+    rules[rule::FoundationRow] = 1;
+    // Rows at 10, 116, 222: the foundations keep the first, the grid's two rows of three take
+    // the next two; columns 0.85 card widths apart from x = 15.
+    const BoardGeometry geometry = LayOut(rules, {});
+    EXPECT_EQ(geometry.PlaceOf({kTableaus, 0}), (Place{15, 116}));
+    EXPECT_EQ(geometry.PlaceOf({kTableaus, 4}), (Place{15 + 71 + 60, 222}));
 }
 
 TEST(GeneralArrangements, FanRoomReachesTheNextUsedRow)

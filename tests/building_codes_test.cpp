@@ -252,6 +252,15 @@ TEST(BuildingCodes, StepsAndRankRelations)
         {"92 Aces", 92, "Fila1", {S(5)}, D(1), "", true},
         {"121 Jack starts", 121, "Fila1", {}, H(11), "", true},
         {"121 down in suit", 121, "Fila1", {S(11)}, S(10), "", true},
+        {"152 the same rank in another suit", 152, "Fila1", {S(9)}, H(9), "", true},
+        {"152 not one down", 152, "Fila1", {S(9)}, S(8), "", false},
+        {"152 an empty pile by its base", 152, "Fila1", {}, H(4), "", true},
+        {"152 an empty foundation takes only its base rank", 152, "Dest1", {}, H(13), "", false},
+        {"152 an Ace on the empty foundation", 152, "Dest1", {}, H(1), "", true},
+        {"152 Kings on a King", 152, "Dest1", {S(13)}, H(13), "", true},
+        {"153 a tableau card on the arm", 153, "Appogg1", {S(4), H(9), C(2)}, D(7), "Fila2", true},
+        {"153 not a fifth card", 153, "Appogg1", {S(4), H(9), C(2), S(11)}, D(7), "Fila2", false},
+        {"153 not from the waste", 153, "Appogg1", {}, D(7), "Mazzo_Vis", false},
     });
 }
 

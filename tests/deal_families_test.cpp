@@ -135,6 +135,44 @@ TEST_F(DealTest, DealFamiliesReshapeThePackAndTheTable)
              }
              EXPECT_TRUE(Of(T(5)).empty()) << "four Kings start four more piles";
          }},
+        {25, [&] { HomeFoundations(4); Set(rule::FoundationFullCount, 13); Tableaus(4, 13, 13); }, [&] {
+             // Dealt in rounds, the Aces (and what follows them in suit) go home as the deal meets
+             // them; the piles keep the rest, none of which the foundations could take when dealt.
+             EXPECT_EQ(TableCards(), Range(1, 52));
+             std::size_t home = 0;
+             for (int f = 0; f < 4; ++f) {
+                 ASSERT_FALSE(Of(F(f)).empty()) << f;
+                 EXPECT_EQ(RankOf(Of(F(f)).front()), 1) << f;
+                 home += Of(F(f)).size();
+             }
+             std::size_t left = 0;
+             for (int k = 0; k < 4; ++k) {
+                 left += Of(T(k)).size();
+                 EXPECT_LE(Of(T(k)).size(), 13u);
+                 for (int c : Of(T(k)))
+                     EXPECT_NE(RankOf(c), 1) << k;
+             }
+             EXPECT_EQ(home + left, 52u);
+         }},
+        {27, [&] { HomeFoundations(4); Set(rule::FoundationFullCount, 13); Tableaus(4, 13, 13); }, [&] {
+             // The piles keep their places in the deal: only the Aces go home, each leaving its
+             // pile a card short.
+             EXPECT_EQ(TableCards(), Range(1, 52));
+             std::size_t left = 0;
+             for (int f = 0; f < 4; ++f)
+                 EXPECT_EQ(Of(F(f)).size(), 1u) << f;
+             for (int k = 0; k < 4; ++k) {
+                 left += Of(T(k)).size();
+                 for (int c : Of(T(k)))
+                     EXPECT_NE(RankOf(c), 1) << k;
+             }
+             EXPECT_EQ(left, 48u);
+             EXPECT_EQ(Of(T(2)).size(), 12u) << "the Ace of hearts was dealt to pile 2";
+         }},
+        {26, [&] { Tableaus(3, 5, 5); }, [&] {
+             for (int k = 0; k < 3; ++k)
+                 EXPECT_EQ(Marks(T(k)), "01010") << k;
+         }},
         {18, [&] { Set(rule::TableauCount, 16); }, [&] {
              const auto& game = context.mainGame;
              EXPECT_EQ(game.GameCounter1, 2 + 4 + 4 + 7);

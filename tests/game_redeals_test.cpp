@@ -130,6 +130,24 @@ TEST_F(SpecialRedealTest, InOrderRedealKeepsTheCardsInTheirOrderAndRefillsThePil
     EXPECT_EQ(CardsOnTableaus(), 5);
 }
 
+// Indefatigable: the piles are taken up in the same order but dealt back row by row, one card to
+// each pile in turn.
+TEST_F(SpecialRedealTest, InOrderRedealInRowsDealsOneCardToEachPileInTurn)
+{
+    context.rules[rule::RedealStyle] = redeal::InOrderDealtInRows;
+    context.rules[rule::TableauCount] = 3;
+    context.rules[rule::TableauCardCount] = 2;
+    context.rules[rule::TableauFaceUp] = 2;
+    Tableau(0) = "001";
+    Tableau(1) = "003004";
+    Tableau(2) = "005006";
+    ClickStock();
+    EXPECT_EQ(Tableau(0), "001005");
+    EXPECT_EQ(Tableau(1), "003006");
+    EXPECT_EQ(Tableau(2), "004");
+    EXPECT_EQ(CardsOnTableaus(), 5);
+}
+
 // Tvete's Grandfather: the piles are dealt again in turn to their dealt counts, as many cards
 // face down beneath as were dealt so, and the last pile reached keeps its top card face up.
 TEST_F(SpecialRedealTest, DealtPatternAgainRefillsThePilesInTurnWithTheirFaceDownCards)

@@ -168,6 +168,9 @@ TEST_F(LegalityTest, BaseCodesOfEmptyPiles)
         {"96 from the waste while reserves are empty", 96, {}, "Mazzo_Vis", S(4), 1, true},
         {"96 not from the stock", 96, {}, "Mazzo", S(4), 1, false},
         {"96 from a reserve", 96, {}, "Appogg2", S(4), 1, true},
+        {"100 an Ace", 100, {}, "Fila2", S(1), 1, true},
+        {"100 a King", 100, {}, "Fila2", H(13), 1, true},
+        {"100 not a Queen", 100, {}, "Fila2", H(12), 1, false},
     };
     for (const auto& row : rows) {
         context.piles.Clear();

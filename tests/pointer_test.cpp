@@ -113,6 +113,32 @@ TEST_F(PointerTest, ARefusedDropPutsTheCardsBack)
     EXPECT_EQ(presentation.EventsStartingWith("draw Fila1").size(), 1u);
 }
 
+// A bouquet (Flower Garden): any card of the fanned reserve is picked alone and leaves the cards
+// that lay on it where they were, to a tableau pile or a foundation.
+TEST_F(PointerTest, AnyCardOfAFannedReserveOfSinglesPlaysAlone)
+{
+    const PileRef bouquet{PileGroup::Reserves, 0};
+    context.rules[rule::ReserveCount] = 1;
+    context.rules[rule::ReservePickRule] = pick::FannedReserveSingles;
+    context.rules.Of(rule::ReserveRule, 0) = building::Nothing;
+    constexpr int kAceOfSpades = CardCode(Spades, Ace);
+    Pile(bouquet) = CodeText(kNineOfHearts) + CodeText(kAceOfSpades) + CodeText(kEightOfSpades);
+    Pile(Tableau(1)) = CodeText(kTenOfClubs);
+
+    ASSERT_EQ(PointerDown(context, PointerButton::Left, false, bouquet, kNineOfHearts), PressResult::Picked);
+    EXPECT_EQ(context.hold.count, 1);
+    PointerMove(context);
+    PointerUp(context, {DropCandidate{PileKind::Tableau, 1, 500}});
+    EXPECT_EQ(Pile(Tableau(1)), CodeText(kTenOfClubs) + CodeText(kNineOfHearts));
+    EXPECT_EQ(Pile(bouquet), CodeText(kAceOfSpades) + CodeText(kEightOfSpades));
+
+    ASSERT_EQ(PointerDown(context, PointerButton::Left, false, bouquet, kAceOfSpades), PressResult::Picked);
+    PointerMove(context);
+    PointerUp(context, {DropCandidate{PileKind::Foundation, 3, 500}});
+    EXPECT_EQ(Pile({PileGroup::Foundations, 3}), CodeText(kAceOfSpades));
+    EXPECT_EQ(Pile(bouquet), CodeText(kEightOfSpades));
+}
+
 TEST_F(PointerTest, RunRulesDecideHowManyCardsAPressPicks)
 {
     context.rules[rule::TableauCount] = 3; // two empty tableaus

@@ -41,6 +41,7 @@ inline constexpr int WaitsForTableauSuit = 22;
 inline constexpr int UpThenDownInSuit = 29; // a foundation that goes past its full count
 inline constexpr int DownAnySuit = 34;      // one card at a time onto a non-empty pile
 inline constexpr int AfterStockAndWaste = 82; // a foundation: nothing until the stock and waste are out, then in suit
+inline constexpr int UpInSuitRoundTheCorner = 95; // a foundation: an Ace, then up in suit, an Ace on the King
 inline constexpr int InSuitDistinctStarts = 96; // a foundation: in suit, the four of its row begun in four suits
 inline constexpr int JumpIntoGap = 71;      // a move onto the pile captures the card jumped
 inline constexpr int AnythingOnEmptyReserve = 81;
@@ -54,6 +55,8 @@ inline constexpr int InSuitEitherWayOnStartedPile = 129; // on tableau 0: buildi
 inline constexpr int WildJokersAlternating = 150; // a tableau: alternating colours, a joker on anything and anything on a joker
 inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once every other foundation is complete
 inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
+inline constexpr int UpToFourFromTableau = 153; // a reserve: at most four cards, each from the tableau
+inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -112,6 +115,7 @@ inline constexpr int FromReserveOrWaste = 96;
 inline constexpr int WholeSequencesTwo = 97;
 inline constexpr int WholeSequencesThree = 98;
 inline constexpr int WholeSequencesFour = 99;
+inline constexpr int AceOrKing = 100;           // an Ace or a King
 
 // The foundations that take only complete sequences, which leave the tableau by themselves.
 constexpr bool TakesWholeSequences(int base)
@@ -167,6 +171,8 @@ inline constexpr int SinglesWithDraw = -17;  // a longer pick is the one-time Dr
 // Runs as long as the free cells and spaces would let them move one card at a time:
 // (empty reserves + 1) doubled for each empty tableau, halved onto an empty tableau.
 inline constexpr int ThroughCellsAndSpaces = -18;
+// A reserve: any one of its face-up cards plays, alone, wherever it lies in the fan.
+inline constexpr int FannedReserveSingles = -19;
 } // namespace pick
 
 // RunRule: how a run moved onto a tableau pile is tested.
@@ -200,6 +206,7 @@ inline constexpr int Shift = 19;
 inline constexpr int WasteToReserves = 20;
 inline constexpr int DealtPatternAgain = 21; // the tableau mixed and dealt again in the deal's own pattern
 inline constexpr int InOrderUnmixed = 22;    // the piles gathered in order and dealt back unmixed
+inline constexpr int InOrderDealtInRows = 23; // gathered as 22, dealt back one card to each pile in turn
 } // namespace redeal
 
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.

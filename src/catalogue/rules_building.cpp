@@ -41,6 +41,11 @@ std::string FoundationRule(const RuleVector& rules, int pile)
     std::string text;
     if (code == building::JokersAfterSuits)
         return "take only the jokers, once the other foundations are complete";
+    if (code == building::UpInSuitRoundTheCorner)
+        return "build up in suit from an Ace to the King and on round the corner from the next Ace, until they hold " +
+               Number(Rule(rules, rule::FoundationFullCount)) + " cards";
+    if (code == building::SameRank)
+        return base >= 1 && base <= 13 ? "take every " + RankName(base) + ", in any order" : "take cards of one rank";
     if (code >= building::UpByTwos && code <= building::UpByFours)
         text = std::string("build up by ") + steps[code - building::UpByTwos] +
                " regardless of suit, counting on past the King";
@@ -60,10 +65,14 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         text += " from the rank of the first card played to them";
     else if (base == base_rank::RankOfStartedFromReserve)
         text += " from the rank of the first card played to them, which comes from a reserve";
+    // A foundation full before its thirteenth card ends at the rank of its last card.
+    const int ownFull = Of(rules, rule::FoundationFullCountOf, pile);
+    const int full = ownFull > 0 ? ownFull : Rule(rules, rule::FoundationFullCount);
+    const int cards = full > 1 && full < 13 ? full : 13;
     if (code < building::Nothing && direction == direction::Up)
-        text += base == 1 ? " to the King" : ", turning the corner from King to Ace";
+        text += base == 1 ? " to the " + RankName(cards) : ", turning the corner from King to Ace";
     if (code < building::Nothing && direction == direction::Down)
-        text += base == 13 ? " to the Ace" : ", turning the corner from Ace to King";
+        text += base == 13 ? " to the " + RankName(14 - cards) : ", turning the corner from Ace to King";
     return text;
 }
 
@@ -80,6 +89,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take any card turned from the stock, but never a card from another tableau pile or a reserve";
     if (code == building::DownInSuitOrSameRank)
         return "build down in suit, or take a card of the same rank as their top card";
+    if (code == building::SameRank)
+        return "take only a card of the same rank as their top card, of any suit";
     std::string text;
     if (code == building::WildJokersAlternating)
         text = std::string("build ") + DirectionWord(direction) +
@@ -134,6 +145,9 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
         const std::string card = (base == 1 ? "an " : "a ") + RankName(base);
         return "An empty tableau pile may be filled only with " + card + (runsMove ? " or a run headed by " + card + "." : ".");
     }
+    if (base == base_rank::AceOrKing)
+        return std::string("An empty tableau pile may be filled only with an Ace or a King") +
+               (runsMove ? " or a run headed by one." : ".");
     if (base == base_rank::FromReserveOrWaste)
         return "An empty tableau pile takes a reserve card while the reserves hold any, then a card from the waste.";
     if (base == base_rank::BelowFoundationBase)
@@ -178,6 +192,9 @@ std::string MovingSentence(const RuleVector& rules)
 
 std::string ReserveSentence(const RuleVector& rules)
 {
+    if (Rule(rules, rule::ReservePickRule) == pick::FannedReserveSingles)
+        return "Nothing may be put on a reserve, but every one of its cards is free: any of them may be played, "
+               "alone, to the foundations or the tableau.";
     switch (Of(rules, rule::ReserveRule, 0)) {
     case building::AnythingOnEmptyReserve:
         return "A free cell holds one card: any top card may go into an empty cell, and from there to the "
@@ -193,6 +210,9 @@ std::string ReserveSentence(const RuleVector& rules)
     case building::AlternateColours: return "An empty reserve takes any single card; its top card plays to the foundations or the tableau.";
     case building::Always: return "A reserve takes any card.";
     case building::FromWasteOnly: return "A reserve takes only cards from the waste.";
+    case building::UpToFourFromTableau:
+        return "The reserve holds up to four cards, each put there from the tableau; its top card plays to the "
+               "foundations or the tableau.";
     default: return "A reserve takes cards by a rule of its own.";
     }
 }

@@ -192,6 +192,13 @@ std::string DealFamilySentence(int family)
     case 24:
         return "The pack is dealt face up in order onto one tableau pile after another: every King starts the next "
                "pile.";
+    case 25:
+        return "The tableau is dealt in rounds, one card to each pile in turn; a card that fits a foundation goes "
+               "there as it is dealt instead of to its pile, so the piles end up of different lengths.";
+    case 27:
+        return "The Aces go to the foundations as the deal meets them, each instead of to its pile, so some piles "
+               "end up short.";
+    case 26: return "In every tableau pile the cards lie alternately face down and face up, the bottom card face down.";
     case 23:
         return "The Aces and Twos are dealt first, one to each tableau pile, so that each lies at the bottom of a "
                "pile.";
@@ -244,6 +251,9 @@ std::string RedealWhat(int style)
     case redeal::InOrderUnmixed:
         return "gathers the piles in order, without mixing them, and deals them out again, each pile filled to its "
                "dealt count in turn";
+    case redeal::InOrderDealtInRows:
+        return "gathers the piles in order, without mixing them, and deals them out again one card to each pile in "
+               "turn, row by row";
     case redeal::DealtPatternAgain:
         return "gathers the tableau cards, mixes them and deals them again as at the start, the piles in turn";
     case redeal::GatherWithReserves: return "gathers the cards left on the piles, mixes them and makes them a new stock";

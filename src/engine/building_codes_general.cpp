@@ -116,6 +116,13 @@ bool AlternatingNotFromFoundationOrReserve(const Placement& p)
 // 28: up or down by one without a wrap, any suit; an empty pile takes anything.
 bool UpOrDownAnySuit(const Placement& p) { return p.Empty() || p.UpOrDown(); }
 
+// 152: a card of the top card's rank, any suit; an empty pile takes what its base rank says
+// (Troika's piles, Big Bertha's foundation of Kings).
+bool SameRankFromBase(const Placement& p) { return p.Empty() ? p.Standard() : p.RankM() == p.RankT(); }
+
+// 153: a reserve of at most four cards, each put there from the tableau (Zerline's arm).
+bool UpToFourFromTableau(const Placement& p) { return p.FromTableau() && p.ReserveLength(p.Index()) < 4; }
+
 // 60: as 28, in suit.
 bool UpOrDownInSuit(const Placement& p) { return p.Empty() || (p.SameSuit() && p.UpOrDown()); }
 
@@ -280,6 +287,8 @@ constexpr CodeEntry kGeneralCodes[] = {
     {138, Never},
     {139, Never},
     {141, KingsOnFourthPile},
+    {152, SameRankFromBase},
+    {153, UpToFourFromTableau},
 };
 
 } // namespace

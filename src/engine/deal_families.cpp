@@ -216,6 +216,46 @@ void AcesAndTwosToTheBottoms(GameContext& context)
     }
 }
 
+// Families 25 and 27: the tableau cards are dealt again in the order the piles were dealt, and a
+// card that goes home goes to its foundation instead, its pile going without it. Family 25 deals
+// in rounds, one card to each pile in turn, and sends home every card a foundation takes
+// (Citadel, Exiled Kings); family 27 deals each pile its count in turn and sends home the Aces
+// only (Troika).
+void DealAgainSendingHome(GameContext& context, bool inRounds, bool acesOnly)
+{
+    const int piles = GamePileCount(context, PileGroup::Tableaus);
+    std::vector<int> dealing;
+    std::vector<int> places; // the pile of each place of the deal, in order
+    for (int m = 0; m < piles; ++m) {
+        std::string& pile = context.piles.tableaus[static_cast<std::size_t>(m)];
+        for (int code : PileCodes(pile))
+            if (code != kNoCard) {
+                dealing.push_back(code);
+                places.push_back(m);
+            }
+        pile.clear();
+    }
+    for (std::size_t i = 0; i < dealing.size(); ++i) {
+        const int card = dealing[i];
+        const int pile = inRounds ? static_cast<int>(i % static_cast<std::size_t>(piles)) : places[i];
+        PlaceFaceUp(context, TableauPile(pile), card);
+        if (!acesOnly || CardRank(card) == Ace)
+            TryCardToFoundation(context, card, -1);
+    }
+}
+
+// Family 26: the cards of every tableau pile lie alternately face down and face up, from a
+// face-down bottom card (Stonewall).
+void AlternateFaces(GameContext& context)
+{
+    for (int m = 0; m < GamePileCount(context, PileGroup::Tableaus); ++m) {
+        const std::string& pile = context.piles.tableaus[static_cast<std::size_t>(m)];
+        for (int i = 0; i < ElementCount(pile); i += 2)
+            if (const int code = ElementAt(pile, i); IsCardCode(code))
+                context.cards.SetCardFaceMark(code, '0');
+    }
+}
+
 // Family 17: a counter runs 1..13 over the pack; a card of the counter's rank goes to the
 // stock face down, any other card face up to the pile of the counter (reserve 0 for 13) and
 // the counter moves on.
@@ -325,6 +365,9 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
     case 22: KingsToTheBottom(context); break;
     case 23: AcesAndTwosToTheBottoms(context); break;
     case 24: DealRowsFromLeaders(context, pack, King, false); break;
+    case 25: DealAgainSendingHome(context, true, false); break;
+    case 27: DealAgainSendingHome(context, false, true); break;
+    case 26: AlternateFaces(context); break;
     default: break;
     }
 }

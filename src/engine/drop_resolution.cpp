@@ -104,7 +104,8 @@ void AddTableaus(const GameContext& context, std::vector<DropCandidate>& order)
 int CarriedFrom(const GameContext& context, int card, std::optional<PileRef> pile)
 {
     if (!pile || (pile->group != PileGroup::Tableaus && pile->group != PileGroup::Reserves) ||
-        (pile->group == PileGroup::Tableaus && TableauCellsArePlaces(context)))
+        (pile->group == PileGroup::Tableaus && TableauCellsArePlaces(context)) ||
+        (pile->group == PileGroup::Reserves && ReserveCardsMoveAlone(context)))
         return 1;
     const std::string& text = context.piles[*pile];
     const int count = ElementCount(text);

@@ -511,9 +511,10 @@ void DealPatternAgain(Redeal& redeal)
     }
 }
 
-// Style 22: the piles are gathered in order, the first pile first and each from its bottom card
-// up, and dealt back unmixed, each pile filled to its dealt count in turn: a table on which nothing
-// moved comes back as it was (Cruel, Perseverance).
+// Styles 22 and 23: the piles are gathered in order, the first pile first and each from its bottom
+// card up, and dealt back unmixed: style 22 fills each pile to its dealt count in turn, so that a
+// table on which nothing moved comes back as it was (Cruel, Perseverance); style 23 deals one card
+// to each pile in turn, row by row (Indefatigable).
 void GatherInOrderDealBack(Redeal& redeal, int style)
 {
     GameContext& context = redeal.context;
@@ -582,7 +583,8 @@ void SpecialRedeal(GameContext& context)
     case redeal::Shift: ShiftTopCards(context); break;
     case redeal::WasteToReserves: WasteToReserves(context); break;
     case redeal::DealtPatternAgain: DealPatternAgain(redeal); break;
-    case redeal::InOrderUnmixed: GatherInOrderDealBack(redeal, style); break;
+    case redeal::InOrderUnmixed:
+    case redeal::InOrderDealtInRows: GatherInOrderDealBack(redeal, style); break;
     default: GatherMixDeal(redeal, style); break;
     }
     context.flags.Set(WonMark, IsGameWon(context));

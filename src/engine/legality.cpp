@@ -75,6 +75,7 @@ bool EmptyDestinationTakes(const GameContext& context, const PlacementQuery& que
     case base_rank::RankOfStarted:
     case base_rank::RankOfStartedFromReserve: return MatchesStartedFoundations(context, base, query.moving);
     case base_rank::FromReserveOrWaste: return ComesFromReserveOrWaste(context, query.moving);
+    case base_rank::AceOrKing: return CardRank(query.moving) == Ace || CardRank(query.moving) == King;
     default: return CardRank(query.moving) == base || base == base_rank::AnyCard || query.base0 == base_rank::AnyCard;
     }
 }

@@ -86,8 +86,9 @@ bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, M
     const PileRef destination{PileGroup::Tableaus, tableau};
     RecordSnapshot(context);
     const CardLocation from = LocateCard(context, card);
-    // The neighbours of a card in a row of cells stay in their own cells.
-    const bool fromRun = from <= -21 || (from > 0 && !TableauCellsArePlaces(context));
+    // The neighbours of a card in a row of cells stay in their own cells, and the cards on a
+    // reserve card played alone stay on the reserve.
+    const bool fromRun = (from <= -21 && !ReserveCardsMoveAlone(context)) || (from > 0 && !TableauCellsArePlaces(context));
     const auto run = carryRun && fromRun ? TakeRunFrom(context, card, false) : std::vector<std::string>{};
     if (run.size() > 1) {
         CutRunFrom(context, card);

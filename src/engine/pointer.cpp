@@ -126,6 +126,8 @@ int ReservePick(const GameContext& context, int reserve, int card)
         return 0;
     if (pickRule == pick::FannedReserveAny)
         return count;
+    if (pickRule == pick::FannedReserveSingles)
+        return 1;
     return count == 1 ? 1 : 0;
 }
 

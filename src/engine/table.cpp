@@ -195,6 +195,11 @@ bool TableauCellsArePlaces(const GameContext& context)
     return context.rules[rule::TableauStyle] == pile_style::RowOfCells;
 }
 
+bool ReserveCardsMoveAlone(const GameContext& context)
+{
+    return context.rules[rule::ReservePickRule] == pick::FannedReserveSingles;
+}
+
 void ClearTable(GameContext& context, bool clearPiles)
 {
     if (clearPiles) {

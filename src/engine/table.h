@@ -57,6 +57,8 @@ int PileLength(const GameContext& context, PileRef pile);
 // Tableau rows whose cells are places of their own (TableauStyle 9): a card is picked and
 // moved alone, a drop lands in one cell, and a card taken out leaves a gap in its cell.
 bool TableauCellsArePlaces(const GameContext& context);
+// Whether a reserve card is played alone from anywhere in its fan, leaving the cards on it.
+bool ReserveCardsMoveAlone(const GameContext& context);
 
 // Empties every pile and the undo history when clearPiles is true; in every case the redo
 // history is emptied and the game is no longer in progress.

@@ -111,8 +111,8 @@ void PlaceTableauGrid(LayoutWork& work, int arrangement)
         x0 = work.LowScreen() ? 15 : work.stockMargin + 10;
     }
     work.tableauGap = gap;
-    // A single row of "010" stands centred; more rows take the row table, and "018" the four
-    // centred rows from the tableau's own row.
+    // A single row of "010" stands centred; more rows take the row table and "018" the four
+    // centred rows, both from the tableau's own row.
     const int firstRow = std::max(work.tableau.row, 1) - 1;
     for (int i = 0; i < n; ++i) {
         const int row = i / columns;
@@ -120,7 +120,7 @@ void PlaceTableauGrid(LayoutWork& work, int arrangement)
         if (arrangement == arrangement::tableau::GridOfCentredRows)
             y = work.Centred4At(firstRow + row);
         else
-            y = rows == 1 ? work.centred3[0] : work.RowAt(row);
+            y = rows == 1 ? work.centred3[0] : work.RowAt(firstRow + row);
         work.Tableau(i) = Place{x0 + (i % columns) * (cw + gap), y};
     }
 }

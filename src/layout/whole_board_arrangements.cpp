@@ -234,6 +234,45 @@ void PlaceEightBesideStock(LayoutWork& work)
     PlaceRow(work.board.tableaus, 0, n, left, y + work.ch + 20, cw + gap);
 }
 
+// "131": the cells and the foundations across the top, the columns below them. Each group keeps
+// one row while it fits the board and splits into two rows when it does not, so that fourteen
+// columns, eight cells and eight foundations lie side by side on a wide board and in two rows on
+// a narrow one (Double Seahaven Towers). A single reserve fanned to the right takes the room of
+// its dealt cards in place of the cells (Big Bertha).
+void PlaceCellsOverColumns(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int gap = work.LowScreen() ? 2 : 4;
+    const auto span = [&](int piles) { return piles * cw + (piles - 1) * gap; };
+    const auto leftFor = [&](int width) { return std::max(CentreIn(work.w, width), 2); };
+    const int cells = work.reserveCount;
+    const int foundations = work.foundationCount;
+    const bool fannedReserve = cells == 1 && work.Rule(rule::ReserveStyle) == pile_style::FannedRight;
+    const int cellsWidth =
+        fannedReserve ? cw + std::max(work.Rule(rule::ReserveCardCount) - 1, 0) * work.board.steps.faceUpRight : span(cells);
+    int y = work.rowY[0];
+    if (cellsWidth + cw + 2 * gap + span(foundations) <= work.w) {
+        const int left = leftFor(cellsWidth + cw + 2 * gap + span(foundations));
+        PlaceRow(work.board.reserves, 0, cells, left, y, cw + gap);
+        PlaceRow(work.board.foundations, 0, foundations, left + cellsWidth + cw + 2 * gap, y, cw + gap);
+    } else {
+        PlaceRow(work.board.reserves, 0, cells, leftFor(cellsWidth), y, cw + gap);
+        y += ch + gap;
+        PlaceRow(work.board.foundations, 0, foundations, leftFor(span(foundations)), y, cw + gap);
+    }
+    y += ch + 2 * gap + 4;
+    // The columns may stand closer than the cells, down to a pixel apart, to keep one row.
+    const int n = work.tableauCount;
+    const int perRow = n * cw + (n + 1) <= work.w ? n : (n + 1) / 2;
+    const int columnGap = perRow > 0 ? std::clamp((work.w - perRow * cw) / (perRow + 1), 1, 10) : 0;
+    const int rows = perRow == 0 ? 0 : (n + perRow - 1) / perRow;
+    const int rowStep = rows > 1 ? (work.outerHeight - y) / rows : 0;
+    const int left = std::max(CentreIn(work.w, perRow * cw + (perRow - 1) * columnGap), 1);
+    PlaceGrid(work.board.tableaus, 0, n, std::max(perRow, 1), left, y, cw + columnGap, rowStep);
+    work.board.fanHeight = rows > 1 ? rowStep - gap : work.outerHeight - y;
+}
+
 } // namespace
 
 bool PlaceSpecialArrangement(LayoutWork& work)
@@ -248,6 +287,7 @@ bool PlaceSpecialArrangement(LayoutWork& work)
     case 108: PlaceTwelveFoundations(work); return true;
     case 120: PlaceFiveUnderFive(work); return true;
     case 130: PlaceTenColumns(work); return true;
+    case 131: PlaceCellsOverColumns(work); return true;
     case 207: PlaceEightBesideStock(work); return true;
     default: return false;
     }
