@@ -35,6 +35,7 @@ inline constexpr int OtherSuit = 21;        // the standard rule, but never onto
 inline constexpr int UpByTwos = 14;         // up by twos, threes or fours regardless of suit, past the King
 inline constexpr int UpByFours = 16;
 inline constexpr int NotFromTableau = 17;
+inline constexpr int AlternateNotFromReserveOrFoundation = 27;
 inline constexpr int NotFromTableauOrReserve = 19;
 inline constexpr int UpAnySuitFromAce = 20; // a foundation that takes the whole pack
 inline constexpr int WaitsForTableauSuit = 22;

@@ -86,6 +86,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
                " in alternating colours; a joker is wild: it goes on any card and into any space, and any card goes on it";
     else if (code == building::OtherSuit)
         text = std::string("build ") + DirectionWord(direction) + " in any suit but the card's own";
+    else if (code == building::AlternateNotFromReserveOrFoundation)
+        text = StandardBuild(building::AlternateColours, direction);
     else if (code > building::Nothing)
         return "build by a rule of their own (point at one during play to read it in the status bar)";
     else
@@ -95,6 +97,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
                                : ", turning the corner (a King goes on an Ace)";
     if (wrap == wrap::NoBuildOnBase)
         text += ", but nothing goes on a card of the foundations' starting rank";
+    if (code == building::AlternateNotFromReserveOrFoundation)
+        text += "; they never take a card from a reserve or a foundation";
     return text;
 }
 
@@ -138,6 +142,10 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
         return "An empty tableau pile takes a reserve card while the reserves hold any, then a card from the waste.";
     if (base == base_rank::BelowFoundationBase)
         return "An empty tableau pile takes only a card one rank below the foundations' starting rank.";
+    if (base == base_rank::NotFromTableau)
+        return code == building::AlternateNotFromReserveOrFoundation
+                   ? "An empty tableau pile takes only the top card of the waste."
+                   : "An empty tableau pile takes any card but one from another tableau pile.";
     return {};
 }
 
@@ -176,6 +184,13 @@ std::string MovingSentence(const RuleVector& rules)
     return {};
 }
 
+// Whether a tableau of this building code refuses every reserve card.
+bool PlaysOnlyHome(int tableauCode)
+{
+    return tableauCode == building::Nothing || tableauCode == building::NotFromTableauOrReserve ||
+           tableauCode == building::AlternateNotFromReserveOrFoundation;
+}
+
 std::string ReserveSentence(const RuleVector& rules)
 {
     switch (Of(rules, rule::ReserveRule, 0)) {
@@ -183,8 +198,7 @@ std::string ReserveSentence(const RuleVector& rules)
         return "A free cell holds one card: any top card may go into an empty cell, and from there to the "
                "foundations or the tableau.";
     case building::Nothing:
-        return Of(rules, rule::TableauBuildCode, 0) == building::Nothing ||
-                       Of(rules, rule::TableauBuildCode, 0) == building::NotFromTableauOrReserve
+        return PlaysOnlyHome(Of(rules, rule::TableauBuildCode, 0))
                    ? "Nothing may be put on a reserve; its top card plays only to the foundations."
                    : "Nothing may be put on a reserve; its top card plays to the foundations or the tableau.";
     case building::InSuit:
@@ -228,6 +242,14 @@ std::vector<std::string> Building(const RuleVector& rules)
     case 1:
         sentences.push_back("While the reserve holds cards, an empty tableau pile is filled at once with its top card.");
         break;
+    case 2:
+        sentences.push_back("An empty tableau pile is filled at once with the top card of the waste, or of the stock when "
+                            "the waste is empty.");
+        break;
+    case 3:
+        sentences.push_back("An empty tableau pile is filled at once with the top card of the stock, or of the waste when "
+                            "the stock is empty.");
+        break;
     case 22:
         sentences.push_back("An empty tableau pile is filled at once with the top card of the reserve holding more cards; "
                             "once the reserves are empty, with the top card of the waste.");
@@ -237,7 +259,11 @@ std::vector<std::string> Building(const RuleVector& rules)
     if (Rule(rules, rule::ReserveCount) > 0)
         sentences.push_back(ReserveSentence(rules));
     switch (Rule(rules, rule::FirstMoveToFoundation)) {
-    case 1: sentences.push_back("The game opens with a tableau card played to a foundation: nothing else moves before it."); break;
+    case 1:
+        sentences.push_back("The game opens with a tableau card played to a foundation: nothing else moves before it.");
+        if (Rule(rules, rule::FillAfterFirstMove) == 1)
+            sentences.push_back("Then every empty tableau pile takes a card from the stock.");
+        break;
     case 2: sentences.push_back("The game opens with a reserve card played to a foundation: nothing else moves before it."); break;
     default: break;
     }
