@@ -36,6 +36,7 @@ inline constexpr int UpByTwos = 14;         // up by twos, threes or fours regar
 inline constexpr int UpByFours = 16;
 inline constexpr int NotFromTableau = 17;
 inline constexpr int AlternateNotFromReserveOrFoundation = 27;
+inline constexpr int NotFromTableauTwoDeep = 33; // as 17, onto a pile of at most one card
 inline constexpr int NotFromTableauOrReserve = 19;
 inline constexpr int UpAnySuitFromAce = 20; // a foundation that takes the whole pack
 inline constexpr int WaitsForTableauSuit = 22;

@@ -54,6 +54,8 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         text += " from any card";
     else if (base == base_rank::NoCard && Rule(rules, rule::FoundationStartMode) == 1)
         text += " from the rank of the first card dealt to them";
+    else if (base == base_rank::NoCard && Of(rules, rule::FoundationStarter, pile) != 0)
+        text += " from the card dealt to each";
     else if (base == base_rank::BalancedColoursFromAce || base == base_rank::BalancedSuitsFromAce)
         text += " from an Ace";
     else if (base == base_rank::RankOfStarted)
@@ -78,6 +80,9 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take any card turned from the stock, but never a card from another tableau pile";
     if (code == building::NotFromTableauOrReserve)
         return "take any card turned from the stock, but never a card from another tableau pile or a reserve";
+    if (code == building::NotFromTableauTwoDeep)
+        return "take any card turned from the stock while they hold one card at most, so that none grows past two, "
+               "but never a card from another tableau pile";
     if (code == building::DownInSuitOrSameRank)
         return "build down in suit, or take a card of the same rank as their top card";
     std::string text;
@@ -127,7 +132,7 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
     const auto bases = Values(rules, rule::TableauBaseRank, Rule(rules, rule::TableauCount));
     const int code = Of(rules, rule::TableauBuildCode, 0);
     if (bases.empty() || !AllEqual(bases) || code == building::Nothing || code == building::NotFromTableau ||
-        code == building::NotFromTableauOrReserve)
+        code == building::NotFromTableauOrReserve || code == building::NotFromTableauTwoDeep)
         return {};
     const int base = bases.front();
     if (base == base_rank::AnyCard)
