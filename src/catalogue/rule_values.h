@@ -56,6 +56,7 @@ inline constexpr int InSuitEitherWayOnStartedPile = 129; // on tableau 0: buildi
 inline constexpr int WildJokersAlternating = 150; // a tableau: alternating colours, a joker on anything and anything on a joker
 inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once every other foundation is complete
 inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
+inline constexpr int FromBaseInRounds = 162; // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},

@@ -37,6 +37,11 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         return StandardBuild(building::InSuit, direction) +
                (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
                ", each of a row of four begun in a different suit";
+    if (code == building::FromBaseInRounds && base >= 1 && base <= 13)
+        return direction == direction::Down
+                   ? "build down regardless of suit from the " + RankName(base) + " to the Ace, and then again from the " +
+                         RankName(base) + ", round after round"
+                   : "build up regardless of suit from the " + RankName(base) + " to the King";
     const char* const steps[] = {"twos", "threes", "fours"};
     std::string text;
     if (code == building::JokersAfterSuits)
@@ -240,7 +245,8 @@ std::vector<std::string> Building(const RuleVector& rules)
         if (auto moving = MovingSentence(rules); !moving.empty() && Of(rules, rule::TableauBuildCode, 0) != building::Nothing)
             sentences.push_back(std::move(moving));
         if (const int most = Rule(rules, rule::MaxTableauCards); most > 0)
-            sentences.push_back("A tableau pile holds at most " + std::to_string(most) + " cards.");
+            sentences.push_back(most == 1 ? std::string("A tableau pile holds one card at most.")
+                                          : "A tableau pile holds at most " + std::to_string(most) + " cards.");
     }
     switch (Rule(rules, rule::EmptyTableauFill)) {
     case 0: break;
