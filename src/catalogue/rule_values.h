@@ -203,6 +203,8 @@ inline constexpr int Shift = 19;
 inline constexpr int WasteToReserves = 20;
 inline constexpr int DealtPatternAgain = 21; // the tableau mixed and dealt again in the deal's own pattern
 inline constexpr int InOrderUnmixed = 22;    // the piles gathered in order and dealt back unmixed
+inline constexpr int RowsKeepRunGapsLast = 33; // as 8, each row's gap at its right end
+inline constexpr int RowsKeepRunGapsMixed = 34; // as 8, the gaps mixed in with the cards
 } // namespace redeal
 
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.

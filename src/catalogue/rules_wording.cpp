@@ -241,6 +241,12 @@ std::string RedealWhat(int style)
     case redeal::RowsKeepRunFromTwo:
         return "leaves each row its run from a 2 at its left end, and gathers, mixes and deals back the other cards "
                "after one gap per row";
+    case redeal::RowsKeepRunGapsLast:
+        return "leaves each row its run from a 2 at its left end, and gathers, mixes and deals back the other cards, "
+               "each row's one gap at its right end";
+    case redeal::RowsKeepRunGapsMixed:
+        return "leaves each row its run from a 2 at its left end, and gathers, mixes and deals back the other cards "
+               "together with the four gaps, which fall wherever the mixing puts them";
     case redeal::TopsInTurn:
     case redeal::PositionsInTurn: return "gathers the tableau piles back into the stock, top cards first, to be dealt again";
     case redeal::CountingDeal: return "counts the cards out again";
