@@ -475,6 +475,8 @@ TEST(BuildingCodes, FoundationStarts)
 TEST(BuildingCodes, FoundationSteps)
 {
     const TableSetup downward = SetRule<rule::FoundationDirection, 0>;
+    const TableSetup base7 = SetRule<rule::FoundationBaseRank, 7>;
+    const TableSetup down6 = [](GameContext& c) { c.rules[rule::FoundationDirection] = 0; c.rules[rule::FoundationBaseRank] = 6; };
     const Cards fortyEight = Sequence(Hearts, 1, 13, 1) + Sequence(Diamonds, 1, 13, 1) + Sequence(Clubs, 1, 13, 1) +
                              Sequence(Spades, 1, 9, 1);
     const Cards twoRounds = Sequence(Hearts, 1, 13) + Sequence(Hearts, 1, 13, 1);
@@ -508,6 +510,14 @@ TEST(BuildingCodes, FoundationSteps)
         {"97 nothing while the partner is empty", 97, "Dest5", {H(5)}, S(5), "", false},
         {"97 full at 12 cards", 97, "Dest5", Sequence(Hearts, 1, 12), S(2), "", false, {{"Dest1", {C(3)}}}},
         {"98 a 7 on an Ace", 98, "Dest1", {H(1)}, H(7), "", true},
+        {"162 starts at its base", 162, "Dest1", {}, S(7), "", true, {}, base7},
+        {"162 not at another rank", 162, "Dest1", {}, S(1), "", false, {}, base7},
+        {"162 up any suit", 162, "Dest1", {H(7)}, S(8), "", true, {}, base7},
+        {"162 upward ends at the King", 162, "Dest1", {H(13)}, S(1), "", false, {}, base7},
+        {"162 down any suit", 162, "Dest1", {H(6)}, S(5), "", true, {}, down6},
+        {"162 not up when downward", 162, "Dest1", {H(5)}, S(6), "", false, {}, down6},
+        {"162 again from the base after an Ace", 162, "Dest1", {H(6), H(5), H(4), H(3), H(2), H(1)}, S(6), "", true, {}, down6},
+        {"162 no King on the Ace", 162, "Dest1", {H(1)}, S(13), "", false, {}, down6},
         {"104 foundation 0 stops at the Queen", 104, "Dest1", {H(12)}, H(13), "", false},
         {"104 foundation 2 stops at its rank", 104, "Dest3", {H(2)}, H(3), "", false},
         {"104 and goes on past it", 104, "Dest3", {H(13)}, H(1), "", true},
@@ -538,6 +548,8 @@ TEST(BuildingCodes, FoundationSources)
 {
     const TableSetup kingsOnFour = SetRule<rule::FoundationBaseRank + 4, 13>;
     const TableSetup downward = SetRule<rule::FoundationDirection, 0>;
+    const TableSetup base7 = SetRule<rule::FoundationBaseRank, 7>;
+    const TableSetup down6 = [](GameContext& c) { c.rules[rule::FoundationDirection] = 0; c.rules[rule::FoundationBaseRank] = 6; };
     Check({
         {"58 piles 4..7 feed their own foundation", 58, "Dest1", {H(1)}, H(2), "Fila5", true, {{"Mazzo", {S(9)}}}},
         {"58 not another", 58, "Dest1", {H(1)}, H(2), "Fila6", false, {{"Mazzo", {S(9)}}}},

@@ -212,6 +212,51 @@ TEST_F(SpecialRedealTest, RowsKeepTheirRunFromATwoAndRefillAfterOneGap)
     EXPECT_EQ(CardsOnTableaus(), 6);
 }
 
+TEST_F(SpecialRedealTest, RowsCanTakeTheirGapAtTheRightEnd)
+{
+    context.rules[rule::RedealStyle] = 33;
+    context.rules[rule::TableauCount] = 2;
+    context.rules.Of(rule::TableauCardCount, 0) = 4;
+    context.rules.Of(rule::TableauCardCount, 1) = 4;
+    const int twoOfHearts = CardCode(Hearts, 2);
+    Tableau(0) = PileTextOf({twoOfHearts, CardCode(Clubs, 9), 0, CardCode(Hearts, 3)});
+    Tableau(1) = PileTextOf({CardCode(Spades, 5), 0, CardCode(Spades, 6), CardCode(Clubs, 2)});
+
+    ClickStock();
+    const std::vector<int> row1 = PileCodes(Tableau(0));
+    const std::vector<int> row2 = PileCodes(Tableau(1));
+    ASSERT_EQ(row1.size(), 4u);
+    EXPECT_EQ(row1[0], twoOfHearts);
+    EXPECT_NE(row1[1], 0) << "the gap no longer follows the kept run";
+    EXPECT_EQ(row1[3], 0) << "the gap ends the row";
+    ASSERT_EQ(row2.size(), 4u);
+    EXPECT_NE(row2[0], 0);
+    EXPECT_EQ(row2[3], 0);
+    EXPECT_EQ(CardsOnTableaus(), 6) << "no card lost or doubled";
+}
+
+TEST_F(SpecialRedealTest, RowsCanTakeTheirGapsMixedInWithTheCards)
+{
+    context.rules[rule::RedealStyle] = 34;
+    context.rules[rule::TableauCount] = 2;
+    context.rules.Of(rule::TableauCardCount, 0) = 4;
+    context.rules.Of(rule::TableauCardCount, 1) = 4;
+    const int twoOfHearts = CardCode(Hearts, 2), threeOfHearts = CardCode(Hearts, 3);
+    Tableau(0) = PileTextOf({twoOfHearts, threeOfHearts, 0, CardCode(Clubs, 9)});
+    Tableau(1) = PileTextOf({CardCode(Spades, 5), 0, CardCode(Spades, 6), CardCode(Clubs, 2)});
+
+    ClickStock();
+    const std::vector<int> row1 = PileCodes(Tableau(0));
+    const std::vector<int> row2 = PileCodes(Tableau(1));
+    ASSERT_EQ(row1.size(), 4u);
+    ASSERT_EQ(row2.size(), 4u);
+    EXPECT_EQ(row1[0], twoOfHearts);
+    EXPECT_EQ(row1[1], threeOfHearts);
+    EXPECT_EQ(std::count(row1.begin(), row1.end(), 0) + std::count(row2.begin(), row2.end(), 0), 2)
+        << "as many gaps as rows, wherever the mixing puts them";
+    EXPECT_EQ(CardsOnTableaus(), 6) << "no card lost or doubled";
+}
+
 TEST_F(SpecialRedealTest, ShiftWithTwoPilesMovesOneCardAndStops)
 {
     context.rules[rule::RedealStyle] = 19;

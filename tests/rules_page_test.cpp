@@ -157,6 +157,7 @@ TEST(RulesPage, WordsSpecialFoundationsAndTheGamesOfRemovals)
     EXPECT_SAYS(Worded("Monte Carlo"), "two cards of the same rank that touch");
     EXPECT_SAYS(Worded("Concentration"), "You win when your score reaches 100 points.");
     EXPECT_SAYS(Worded("Gaps"), "You win when each row holds one suit in order from the 2 to the King.");
+    EXPECT_SAYS(Worded("Gaps"), "you may do this twice.");
     EXPECT_SAYS(Worded("Golf"), "Click the top card of a tableau pile to play it onto the waste pile.");
 }
 

@@ -35,6 +35,8 @@ inline constexpr int OtherSuit = 21;        // the standard rule, but never onto
 inline constexpr int UpByTwos = 14;         // up by twos, threes or fours regardless of suit, past the King
 inline constexpr int UpByFours = 16;
 inline constexpr int NotFromTableau = 17;
+inline constexpr int AlternateNotFromReserveOrFoundation = 27;
+inline constexpr int NotFromTableauTwoDeep = 33; // as 17, onto a pile of at most one card
 inline constexpr int NotFromTableauOrReserve = 19;
 inline constexpr int UpAnySuitFromAce = 20; // a foundation that takes the whole pack
 inline constexpr int WaitsForTableauSuit = 22;
@@ -57,6 +59,7 @@ inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once e
 inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
 inline constexpr int UpToFourFromTableau = 153; // a reserve: at most four cards, each from the tableau
 inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
+inline constexpr int FromBaseInRounds = 162; // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -207,6 +210,8 @@ inline constexpr int WasteToReserves = 20;
 inline constexpr int DealtPatternAgain = 21; // the tableau mixed and dealt again in the deal's own pattern
 inline constexpr int InOrderUnmixed = 22;    // the piles gathered in order and dealt back unmixed
 inline constexpr int InOrderDealtInRows = 23; // gathered as 22, dealt back one card to each pile in turn
+inline constexpr int RowsKeepRunGapsLast = 33; // as 8, each row's gap at its right end
+inline constexpr int RowsKeepRunGapsMixed = 34; // as 8, the gaps mixed in with the cards
 } // namespace redeal
 
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.

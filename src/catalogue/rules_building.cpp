@@ -37,6 +37,11 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         return StandardBuild(building::InSuit, direction) +
                (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
                ", each of a row of four begun in a different suit";
+    if (code == building::FromBaseInRounds && base >= 1 && base <= 13)
+        return direction == direction::Down
+                   ? "build down regardless of suit from the " + RankName(base) + " to the Ace, and then again from the " +
+                         RankName(base) + ", round after round"
+                   : "build up regardless of suit from the " + RankName(base) + " to the King";
     const char* const steps[] = {"twos", "threes", "fours"};
     std::string text;
     if (code == building::JokersAfterSuits)
@@ -59,6 +64,8 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         text += " from any card";
     else if (base == base_rank::NoCard && Rule(rules, rule::FoundationStartMode) == 1)
         text += " from the rank of the first card dealt to them";
+    else if (base == base_rank::NoCard && Of(rules, rule::FoundationStarter, pile) != 0)
+        text += " from the card dealt to each";
     else if (base == base_rank::BalancedColoursFromAce || base == base_rank::BalancedSuitsFromAce)
         text += " from an Ace";
     else if (base == base_rank::RankOfStarted)
@@ -87,6 +94,9 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take any card turned from the stock, but never a card from another tableau pile";
     if (code == building::NotFromTableauOrReserve)
         return "take any card turned from the stock, but never a card from another tableau pile or a reserve";
+    if (code == building::NotFromTableauTwoDeep)
+        return "take any card turned from the stock while they hold one card at most, so that none grows past two, "
+               "but never a card from another tableau pile";
     if (code == building::DownInSuitOrSameRank)
         return "build down in suit, or take a card of the same rank as their top card";
     if (code == building::SameRank)
@@ -97,6 +107,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
                " in alternating colours; a joker is wild: it goes on any card and into any space, and any card goes on it";
     else if (code == building::OtherSuit)
         text = std::string("build ") + DirectionWord(direction) + " in any suit but the card's own";
+    else if (code == building::AlternateNotFromReserveOrFoundation)
+        text = StandardBuild(building::AlternateColours, direction);
     else if (code > building::Nothing)
         return "build by a rule of their own (point at one during play to read it in the status bar)";
     else
@@ -106,6 +118,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
                                : ", turning the corner (a King goes on an Ace)";
     if (wrap == wrap::NoBuildOnBase)
         text += ", but nothing goes on a card of the foundations' starting rank";
+    if (code == building::AlternateNotFromReserveOrFoundation)
+        text += "; they never take a card from a reserve or a foundation";
     return text;
 }
 
@@ -134,7 +148,7 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
     const auto bases = Values(rules, rule::TableauBaseRank, Rule(rules, rule::TableauCount));
     const int code = Of(rules, rule::TableauBuildCode, 0);
     if (bases.empty() || !AllEqual(bases) || code == building::Nothing || code == building::NotFromTableau ||
-        code == building::NotFromTableauOrReserve)
+        code == building::NotFromTableauOrReserve || code == building::NotFromTableauTwoDeep)
         return {};
     const int base = bases.front();
     if (base == base_rank::AnyCard)
@@ -152,6 +166,10 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
         return "An empty tableau pile takes a reserve card while the reserves hold any, then a card from the waste.";
     if (base == base_rank::BelowFoundationBase)
         return "An empty tableau pile takes only a card one rank below the foundations' starting rank.";
+    if (base == base_rank::NotFromTableau)
+        return code == building::AlternateNotFromReserveOrFoundation
+                   ? "An empty tableau pile takes only the top card of the waste."
+                   : "An empty tableau pile takes any card but one from another tableau pile.";
     return {};
 }
 
@@ -190,6 +208,13 @@ std::string MovingSentence(const RuleVector& rules)
     return {};
 }
 
+// Whether a tableau of this building code refuses every reserve card.
+bool PlaysOnlyHome(int tableauCode)
+{
+    return tableauCode == building::Nothing || tableauCode == building::NotFromTableauOrReserve ||
+           tableauCode == building::AlternateNotFromReserveOrFoundation;
+}
+
 std::string ReserveSentence(const RuleVector& rules)
 {
     if (Rule(rules, rule::ReservePickRule) == pick::FannedReserveSingles)
@@ -200,8 +225,7 @@ std::string ReserveSentence(const RuleVector& rules)
         return "A free cell holds one card: any top card may go into an empty cell, and from there to the "
                "foundations or the tableau.";
     case building::Nothing:
-        return Of(rules, rule::TableauBuildCode, 0) == building::Nothing ||
-                       Of(rules, rule::TableauBuildCode, 0) == building::NotFromTableauOrReserve
+        return PlaysOnlyHome(Of(rules, rule::TableauBuildCode, 0))
                    ? "Nothing may be put on a reserve; its top card plays only to the foundations."
                    : "Nothing may be put on a reserve; its top card plays to the foundations or the tableau.";
     case building::InSuit:
@@ -241,12 +265,21 @@ std::vector<std::string> Building(const RuleVector& rules)
         if (auto moving = MovingSentence(rules); !moving.empty() && Of(rules, rule::TableauBuildCode, 0) != building::Nothing)
             sentences.push_back(std::move(moving));
         if (const int most = Rule(rules, rule::MaxTableauCards); most > 0)
-            sentences.push_back("A tableau pile holds at most " + std::to_string(most) + " cards.");
+            sentences.push_back(most == 1 ? std::string("A tableau pile holds one card at most.")
+                                          : "A tableau pile holds at most " + std::to_string(most) + " cards.");
     }
     switch (Rule(rules, rule::EmptyTableauFill)) {
     case 0: break;
     case 1:
         sentences.push_back("While the reserve holds cards, an empty tableau pile is filled at once with its top card.");
+        break;
+    case 2:
+        sentences.push_back("An empty tableau pile is filled at once with the top card of the waste, or of the stock when "
+                            "the waste is empty.");
+        break;
+    case 3:
+        sentences.push_back("An empty tableau pile is filled at once with the top card of the stock, or of the waste when "
+                            "the stock is empty.");
         break;
     case 22:
         sentences.push_back("An empty tableau pile is filled at once with the top card of the reserve holding more cards; "
@@ -257,7 +290,11 @@ std::vector<std::string> Building(const RuleVector& rules)
     if (Rule(rules, rule::ReserveCount) > 0)
         sentences.push_back(ReserveSentence(rules));
     switch (Rule(rules, rule::FirstMoveToFoundation)) {
-    case 1: sentences.push_back("The game opens with a tableau card played to a foundation: nothing else moves before it."); break;
+    case 1:
+        sentences.push_back("The game opens with a tableau card played to a foundation: nothing else moves before it.");
+        if (Rule(rules, rule::FillAfterFirstMove) == 1)
+            sentences.push_back("Then every empty tableau pile takes a card from the stock.");
+        break;
     case 2: sentences.push_back("The game opens with a reserve card played to a foundation: nothing else moves before it."); break;
     default: break;
     }

@@ -166,6 +166,9 @@ std::string FoundationStartSentence(const RuleVector& rules)
         }
         return "Before the deal, " + JoinedList(groups) + " are taken out of the pack and start the foundations.";
     }
+    if (AllEqual(starters) && starters.front() == 21)
+        return "Before the deal, each foundation is dealt the next card of the pack whose suit no foundation holds yet, "
+               "whatever its rank.";
     if (starters.front() == 98)
         return "Any Ace dealt to a reserve goes to a foundation at once, and the next card of the stock takes its place.";
     if (std::all_of(starters.begin(), starters.end(), [](int s) { return s >= 51 && s <= 63; })) {
@@ -245,6 +248,12 @@ std::string RedealWhat(int style)
     case redeal::RowsKeepRunFromTwo:
         return "leaves each row its run from a 2 at its left end, and gathers, mixes and deals back the other cards "
                "after one gap per row";
+    case redeal::RowsKeepRunGapsLast:
+        return "leaves each row its run from a 2 at its left end, and gathers, mixes and deals back the other cards, "
+               "each row's one gap at its right end";
+    case redeal::RowsKeepRunGapsMixed:
+        return "leaves each row its run from a 2 at its left end, and gathers, mixes and deals back the other cards "
+               "together with the four gaps, which fall wherever the mixing puts them";
     case redeal::TopsInTurn:
     case redeal::PositionsInTurn: return "gathers the tableau piles back into the stock, top cards first, to be dealt again";
     case redeal::CountingDeal: return "counts the cards out again";
@@ -454,9 +463,11 @@ std::vector<std::string> Stock(const RuleVector& rules)
     std::vector<std::string> sentences;
     const int passes = Rule(rules, rule::PassesAllowed);
     const int style = Rule(rules, rule::RedealStyle);
+    const bool ownRedeals = style >= redeal::FirstOwn && passes != 0 && passes != 1;
     if (!HasStock(rules) && Rule(rules, rule::DealFamily) != 17) {
         sentences.push_back("There is no stock: every card is dealt at the start.");
-        return sentences;
+        if (!ownRedeals)
+            return sentences;
     }
     const int draw = Rule(rules, rule::DrawCount);
     if (HasWaste(rules) && draw != 0) {
@@ -481,7 +492,7 @@ std::vector<std::string> Stock(const RuleVector& rules)
         sentences.push_back("Click the stock to turn its top card onto the waste pile.");
     }
 
-    if (style >= redeal::FirstOwn && passes != 0 && passes != 1) {
+    if (ownRedeals) {
         sentences.push_back("When play is stuck, a click on the stock " + RedealWhat(style) +
                             (passes == -1 ? ", as often as you like." : "; you may do this " + TimesWord(passes - 1) + "."));
     } else if (style < redeal::FirstOwn && passes == -1) {

@@ -11,7 +11,7 @@ namespace marlowe {
 
 namespace {
 
-constexpr int kHighestCode = 153;
+constexpr int kHighestCode = 199; // room above the highest code in use
 
 using CodeLookup = std::array<CodeRule, kHighestCode + 1>;
 

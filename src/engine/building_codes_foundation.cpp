@@ -4,6 +4,8 @@
 
 #include "engine/building_code_placement.h"
 
+#include "catalogue/rule_values.h"
+
 #include "engine/cards.h"
 #include "engine/pile_text.h"
 
@@ -42,6 +44,16 @@ bool DownAfterPreviousStarted(const Placement& p)
     if (p.Empty())
         return p.RankM() == p.query().base0 && (p.Index() == 0 || p.FoundationHolds(p.Index() - 1));
     return p.DownWithWrap();
+}
+
+// 162: any suit from the base rank, never round the corner: upward it ends at the King;
+// downward it starts again from the base after each Ace.
+bool FromBaseInRounds(const Placement& p)
+{
+    const int base = p.FoundationBase(p.Index());
+    if (p.Empty() || (p.Direction() == direction::Down && p.RankT() == Ace))
+        return p.RankM() == base;
+    return p.Direction() == direction::Down ? p.Down() : p.Up();
 }
 
 // 37: twice the top card's rank (modulo 13); a King once foundation 0 holds 48 cards.
@@ -562,6 +574,7 @@ constexpr CodeEntry kFoundationCodes[] = {
     {140, AlternatingAcesTenHigh},
     {142, UpInSuitFromOwnPile},
     {144, UpInSuitReserveTwoFirst},
+    {building::FromBaseInRounds, FromBaseInRounds},
 };
 
 } // namespace

@@ -234,8 +234,13 @@ void BottomCardsToTop(GameContext& context)
     }
 }
 
-// Style 8: every row keeps its run from a 2, loses the rest, and is refilled after one gap.
-void RedealRows(Redeal& redeal)
+// Where the redeal of rows leaves each row's one gap.
+enum class RowGap { AfterRun, RowEnd, Mixed };
+
+// Styles 8, 33 and 34: every row keeps its run from a 2 and loses the rest, which is mixed and
+// dealt back; the row's one gap follows the kept run (8), ends the row (33), or is mixed in with
+// the cards and falls wherever the mixing puts it (34).
+void RedealRows(Redeal& redeal, RowGap gap)
 {
     GameContext& context = redeal.context;
     const int rows = Tableaus(context);
@@ -243,21 +248,33 @@ void RedealRows(Redeal& redeal)
         std::string& row = TableauText(context, k);
         const int kept = SettledRowLength(row);
         const std::vector<int> rest = CardsOf(row.substr(static_cast<std::size_t>(kept) * 3));
-        row = row.substr(0, static_cast<std::size_t>(kept) * 3) + "000";
+        row = row.substr(0, static_cast<std::size_t>(kept) * 3) + (gap == RowGap::AfterRun ? "000" : "");
         for (const int card : rest)
             redeal.Gather(card, TableauRef(k));
         context.presentation().DrawPile(TableauRef(k));
     }
-    const std::vector<int> dealing = MixGathered(redeal.gathered);
+    std::vector<int> gathered = redeal.gathered;
+    if (gap == RowGap::Mixed)
+        gathered.insert(gathered.end(), static_cast<std::size_t>(rows), 0);
+    const std::vector<int> dealing = MixGathered(gathered);
     std::size_t next = 0;
     for (int k = 0; k < rows; ++k) {
-        while (next < dealing.size() && ElementCount(TableauText(context, k)) < context.rules.Of(rule::TableauCardCount, k))
-            redeal.Deal(dealing[next++], TableauRef(k), '1');
+        const int cells = context.rules.Of(rule::TableauCardCount, k) - (gap == RowGap::RowEnd ? 1 : 0);
+        while (next < dealing.size() && ElementCount(TableauText(context, k)) < cells) {
+            const int card = dealing[next++];
+            if (card == 0)
+                TableauText(context, k) += "000";
+            else
+                redeal.Deal(card, TableauRef(k), '1');
+        }
+        if (gap == RowGap::RowEnd)
+            TableauText(context, k) += "000";
         context.presentation().DrawPile(TableauRef(k));
     }
     // Rows shorter than the deal's positions cannot lose cards: the rest goes to the stock.
     for (; next < dealing.size(); ++next)
-        redeal.Deal(dealing[next], kStock, '0');
+        if (dealing[next] != 0)
+            redeal.Deal(dealing[next], kStock, '0');
 }
 
 // Style 9: on a grid of seven columns, every tableau but the two outer columns is gathered,
@@ -565,7 +582,9 @@ void SpecialRedeal(GameContext& context)
     case redeal::GatherOntoStock:
     case redeal::GatherOntoStockToo: GatherOntoCollection(redeal, true); break;
     case redeal::BottomToTop: BottomCardsToTop(context); break;
-    case redeal::RowsKeepRunFromTwo: RedealRows(redeal); break;
+    case redeal::RowsKeepRunFromTwo: RedealRows(redeal, RowGap::AfterRun); break;
+    case redeal::RowsKeepRunGapsLast: RedealRows(redeal, RowGap::RowEnd); break;
+    case redeal::RowsKeepRunGapsMixed: RedealRows(redeal, RowGap::Mixed); break;
     case redeal::GridBottomsToWaste: RedealInnerGrid(redeal); break;
     case redeal::GatherWithReserves:
         redeal.GatherTableausFirstToLast();

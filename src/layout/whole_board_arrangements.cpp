@@ -15,7 +15,8 @@ int CentredTop(const LayoutWork& work, int height, int atLeast)
     return std::max(work.top + CentreIn(work.bottom - work.top, height), atLeast);
 }
 
-// "052": five tableaus in a cross, a foundation in each corner, stock and waste at its left.
+// "052": five tableaus in a cross, a foundation in each corner, stock and waste at its left;
+// with four tableaus and five foundations, the fifth foundation takes the centre.
 void PlaceCross(LayoutWork& work)
 {
     const int cw = work.cw;
@@ -30,9 +31,16 @@ void PlaceCross(LayoutWork& work)
     const int lower = centre + b + ch;
     work.Tableau(0) = {middle, upper};
     work.Tableau(1) = {left, centre};
-    work.Tableau(2) = {middle, centre};
-    work.Tableau(3) = {right, centre};
-    work.Tableau(4) = {middle, lower};
+    if (work.tableauCount == 4 && work.foundationCount == 5) {
+        // Four places round a fifth foundation at the centre.
+        work.Tableau(2) = {right, centre};
+        work.Tableau(3) = {middle, lower};
+        work.Foundation(4) = {middle, centre};
+    } else {
+        work.Tableau(2) = {middle, centre};
+        work.Tableau(3) = {right, centre};
+        work.Tableau(4) = {middle, lower};
+    }
     work.Stock(kStockSlot) = {left - cw - 2 * a, upper};
     work.Stock(kWasteSlot) = {left - cw - 2 * a, centre};
     constexpr int inset = 7;
