@@ -5,6 +5,7 @@
 #include "engine/deal_number_text.h"
 #include "engine/game_context.h"
 #include "engine/lifecycle.h"
+#include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/play_actions.h"
 #include "engine/player_commands.h"
@@ -68,6 +69,19 @@ TEST_F(PlayerCommandsTest, ARestartAfterSeveralMovesGivesTheFirstTableBackWithTh
     EXPECT_EQ(ElapsedSeconds(context, 1300), 0);
     EXPECT_EQ(context.mainGame.RandomDeal, 0);
     EXPECT_EQ(recorded, std::vector<bool>{false});
+}
+
+TEST_F(PlayerCommandsTest, ARestartAfterReturningToABookmarkLeavesNothingToUndo)
+{
+    PlaySomeMoves();
+    InsertBookmark(context);
+    const int card = TopElement(context.piles.tableaus[3]);
+    ASSERT_TRUE(PerformAction(context, PlayAction{ActionKind::Drop, card, {PileGroup::Reserves, 3}}));
+    ASSERT_TRUE(GoToBookmark(context));
+    RestartGame(context, preferences, random);
+    EXPECT_EQ(TakeSnapshot(context), dealt);
+    EXPECT_TRUE(context.undoHistory.Empty());
+    EXPECT_TRUE(context.redoHistory.Empty());
 }
 
 TEST_F(PlayerCommandsTest, AChosenDealIsDealtAndNamedInTheTitle)

@@ -89,6 +89,7 @@ private:
     ScreenFacts Screen() const;
     void SelectDeal();
     void SaveToFile();
+    QString ChooseSavedGameFile(bool saving);
     void OpenSavedFile();
     // Resumes a saved game read from a file; the message of what went wrong otherwise.
     void ResumeFrom(const SavedGameReading& reading);
@@ -141,6 +142,7 @@ private:
     TfrmOpenGame* selection_ = nullptr;
     GameChooser chooser_;
     FileChooser fileChooser_;
+    QString savedGameFolder_; // where the file dialog of saved games opens: the last folder used
     DealAsker dealAsker_;
     DemoPlayer* demo_ = nullptr;
     PauseCover* pauseCover_ = nullptr;

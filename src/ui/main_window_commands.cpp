@@ -19,6 +19,7 @@
 #include "ui/tool_band.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QStatusBar>
@@ -131,10 +132,27 @@ void MainWindow::SelectDeal()
     RefreshCommands();
 }
 
+QString MainWindow::ChooseSavedGameFile(bool saving)
+{
+    if (fileChooser_)
+        return fileChooser_(saving);
+    if (savedGameFolder_.isEmpty())
+        savedGameFolder_ = QDir::homePath();
+    QFileDialog dialog(this, saving ? tr("Save the game") : tr("Open a saved game"), savedGameFolder_,
+                       tr(kSavedGameFilter));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // A name typed without its ending is saved where "Open" looks for it: "mygame" as "mygame.sav".
+    dialog.setDefaultSuffix("sav");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    savedGameFolder_ = dialog.directory().absolutePath();
+    return dialog.selectedFiles().front();
+}
+
 void MainWindow::SaveToFile()
 {
-    const QString name = fileChooser_ ? fileChooser_(true)
-                                      : QFileDialog::getSaveFileName(this, tr("Save the game"), {}, tr(kSavedGameFilter));
+    const QString name = ChooseSavedGameFile(true);
     if (name.isEmpty())
         return;
     const Outcome written = WriteSavedGameFile(PathOf(name), CaptureGame(session_.context(), SecondOfDay()));
@@ -144,8 +162,7 @@ void MainWindow::SaveToFile()
 
 void MainWindow::OpenSavedFile()
 {
-    const QString name = fileChooser_ ? fileChooser_(false)
-                                      : QFileDialog::getOpenFileName(this, tr("Open a saved game"), {}, tr(kSavedGameFilter));
+    const QString name = ChooseSavedGameFile(false);
     if (name.isEmpty())
         return;
     const SavedGameReading reading = ReadSavedGameFile(PathOf(name));
