@@ -1,7 +1,8 @@
 // Klondike played on the program's window with the keyboard alone, under the offscreen platform:
 // the focus frame walked over the table, a card carried from column to column, a stock turn, an
 // Ace sent home, the undo; the carried cards put back by Escape, by a refusing pile and by a
-// command's key; the frame as it shows. A picture of it goes to build/ui-shots.
+// command's key; a refusal explained as after a drag; the frame as it shows. A picture of it
+// goes to build/ui-shots.
 
 #include "engine/cards.h"
 #include "engine/drop_resolution.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -193,6 +195,47 @@ TEST_F(KeyboardPlayTest, CarriedCardsGoBackOnEscapeOnARefusalAndBeforeACommand)
     window->redoAction()->trigger();
     EXPECT_FALSE(Board()->CarriesCards());
     EXPECT_EQ(TopElement(context.piles[deal->onto]), TopElement(dealt[deal->from]));
+}
+
+TEST_F(KeyboardPlayTest, ARefusedDropSaysWhyAsADraggedOneDoes)
+{
+    marlowe::testing::DealFixedGame(session, 1, "0000000000001");
+    GameContext& context = Context();
+    // FreeCell with every cell taken and the last column empty: a run of two may move onto a
+    // card, but not into the empty column.
+    const int king = CardCode(Spades, King);
+    const int queen = CardCode(Hearts, Queen);
+    std::vector<int> rest;
+    for (int k = 0; k < 8; ++k)
+        for (int card : PileCodes(context.piles[PileRef{PileGroup::Tableaus, k}]))
+            if (card != king && card != queen)
+                rest.push_back(card);
+    const PileRef first{PileGroup::Tableaus, 0};
+    const PileRef empty{PileGroup::Tableaus, 7};
+    context.piles[first] = CodeText(king) + CodeText(queen);
+    context.piles[empty].clear();
+    for (int r = 0; r < 4; ++r)
+        context.piles[PileRef{PileGroup::Reserves, r}] = CodeText(rest[static_cast<std::size_t>(r)]);
+    for (int k = 1; k < 7; ++k) {
+        std::string pile;
+        for (std::size_t i = 4 + static_cast<std::size_t>(k - 1); i < rest.size(); i += 6)
+            pile += CodeText(rest[i]);
+        context.piles[PileRef{PileGroup::Tableaus, k}] = pile;
+    }
+    session.DrawTable(false);
+    window->statusBar()->show();
+    const PileStore before = context.piles;
+
+    ASSERT_TRUE(TabTo(first));
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(Board()->CarriesCards());
+    EXPECT_EQ(context.hold.count, 2);
+    ASSERT_TRUE(TabTo(empty));
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith("Only one card can move now to an empty pile"))
+        << window->statusBar()->currentMessage().toStdString();
+    EXPECT_EQ(context.piles, before);
 }
 
 TEST_F(KeyboardPlayTest, TheFrameShowsAroundTheFocusedCardInTheHighlightsGold)
