@@ -1,5 +1,6 @@
 #include "board/board_painter.h"
 
+#include "board/card_highlight.h"
 #include "board/card_images.h"
 #include "catalogue/rule_values.h"
 #include "layout/board_layout.h"
@@ -195,10 +196,7 @@ QRect BoardPainter::DrawSelectedCard(int card, PileRef pile, bool selected)
             return {};
         const QRect rect(BoardPoint(place), QSize(images_.cardWidth(), images_.cardHeight()));
         QPainter painter(&board_);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(255, 200, 0), 3));
-        painter.setBrush(QColor(255, 220, 60, 70));
-        painter.drawRoundedRect(QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+        DrawSelectionHighlight(painter, rect);
         return rect;
     }
     return {};

@@ -1,6 +1,7 @@
 #include "board/board_view_paint.h"
 
 #include "board/board_painter.h"
+#include "board/card_highlight.h"
 
 namespace marlowe {
 
@@ -10,9 +11,16 @@ QRect CardOverlay::Area(int shadowDepth) const
     return QRect(at, image.size()).adjusted(0, 0, extra, extra);
 }
 
-void PaintBoardArea(QPainter& painter, const BoardPainter& board, QRect area, const std::optional<CardOverlay>& overlay)
+void PaintBoardArea(QPainter& painter, const BoardPainter& board, QRect area, const std::optional<CardOverlay>& overlay,
+                    const std::optional<QRect>& focus)
 {
     painter.drawImage(area.topLeft(), board.BoardImage(), area);
+    if (focus && FocusFrameArea(*focus).intersects(area)) {
+        painter.save();
+        painter.setClipRect(area);
+        DrawFocusFrame(painter, *focus);
+        painter.restore();
+    }
     if (!overlay || !overlay->Area(board.ShadowDepth()).intersects(area))
         return;
     painter.save();

@@ -22,9 +22,11 @@ struct CardOverlay {
     QRect Area(int shadowDepth) const;
 };
 
-// Paints area (board coordinates) of the board and the overlay onto a window painter whose
-// origin is the board's top-left less the scroll position.
-void PaintBoardArea(QPainter& painter, const BoardPainter& board, QRect area, const std::optional<CardOverlay>& overlay);
+// Paints area (board coordinates) of the board, the keyboard's focus frame around the card
+// rectangle focus and the overlay above both onto a window painter whose origin is the board's
+// top-left less the scroll position.
+void PaintBoardArea(QPainter& painter, const BoardPainter& board, QRect area, const std::optional<CardOverlay>& overlay,
+                    const std::optional<QRect>& focus = std::nullopt);
 
 // What a move of the overlay from one place to another needs repainted.
 QRect OverlayMoveArea(const CardOverlay& before, const CardOverlay& after, int shadowDepth);

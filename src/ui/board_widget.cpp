@@ -58,7 +58,8 @@ void BoardWidget::paintEvent(QPaintEvent* event)
     pending_ -= event->region();
     QPainter painter(this);
     painter.translate(0, -session_.ScrollPosition());
-    PaintBoardArea(painter, session_.painter(), event->rect().translated(0, session_.ScrollPosition()), overlay_);
+    PaintBoardArea(painter, session_.painter(), event->rect().translated(0, session_.ScrollPosition()), overlay_,
+                   paintedFocus_);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* /*event*/)
@@ -92,6 +93,7 @@ void BoardWidget::ClearOverlay()
 void BoardWidget::BoardChanged(QRect area)
 {
     Invalidate(area);
+    RefreshFocusFrame();
 }
 
 void BoardWidget::Invalidate(QRect boardArea)
@@ -158,6 +160,9 @@ void BoardWidget::mousePressEvent(QMouseEvent* event)
     // While a card is peeked at, the other button waits for the peek to end.
     if (InputHeld() || peeking_)
         return;
+    // The mouse takes over from the keyboard.
+    PutBackCarriedCards();
+    ShowFocusFrame(false);
     GameContext& context = session_.context();
     const QPoint point = event->position().toPoint();
     const PointerButton button = event->button() == Qt::RightButton ? PointerButton::Right : PointerButton::Left;
@@ -215,7 +220,7 @@ bool BoardWidget::Peek(const PointerHit& hit)
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!holding_ || !overlay_) {
+    if (!holding_ || !overlay_ || keyboardCarry_) {
         if (event->buttons() == Qt::NoButton) {
             const QPoint point = event->position().toPoint();
             emit PointerOver(HitTest(session_.context(), session_.geometry(), point.x(), point.y(), true).pile, point);
@@ -245,37 +250,50 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* /*event*/)
         emit Played();
         return;
     }
-    holding_ = false;
-    const auto held = context.hold;
-    const CardOverlay carried = *overlay_;
     // The card's own rectangle decides where it lands, not its raised picture.
-    const int raise = carried.shadow ? session_.painter().ShadowDepth() - 2 : 0;
-    const QPoint dropped = WindowPoint(carried.at + QPoint(raise, raise));
-    const std::vector<DropCandidate> candidates = DropCandidatesAt(context, session_.geometry(), dropped.x(), dropped.y());
+    const int raise = overlay_->shadow ? session_.painter().ShadowDepth() - 2 : 0;
+    const QPoint dropped = WindowPoint(overlay_->at + QPoint(raise, raise));
+    DropHeldCards(DropCandidatesAt(context, session_.geometry(), dropped.x(), dropped.y()));
+}
+
+void BoardWidget::DropHeldCards(const std::vector<DropCandidate>& candidates)
+{
+    GameContext& context = session_.context();
+    holding_ = false;
+    keyboardCarry_ = false;
+    const auto held = context.hold;
+    const std::optional<CardOverlay> carried = overlay_;
     const std::string before = context.piles[held.from];
     ClearOverlay();
     PointerUp(context, candidates);
-    if (context.piles[held.from] == before)
-        FlyBack(carried, held.from, held.count);
+    if (context.piles[held.from] == before && carried)
+        FlyBack(*carried, held.from, held.count);
     emit Played();
+}
+
+bool BoardWidget::SendCard(std::optional<PileRef> pile, int card)
+{
+    GameContext& context = session_.context();
+    const bool moved = DoubleClickSend(context, pile, card);
+    // The second press of a double click has come as its own event, not as a press to swallow;
+    // a key has no second press.
+    context.doubleClickGuard = false;
+    emit Played();
+    return moved;
 }
 
 void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (InputHeld())
         return;
-    GameContext& context = session_.context();
     const QPoint point = event->position().toPoint();
-    const PointerHit hit = HitTest(context, session_.geometry(), point.x(), point.y());
-    if (event->button() == Qt::LeftButton)
-        DoubleClickSend(context, hit.pile, hit.card);
-    // The second press of the double click has come as this event, not as a press to swallow.
-    context.doubleClickGuard = false;
-    emit Played();
+    const PointerHit hit = HitTest(session_.context(), session_.geometry(), point.x(), point.y());
+    SendCard(event->button() == Qt::LeftButton ? hit.pile : std::nullopt, hit.card);
 }
 
 void BoardWidget::ClickStock()
 {
+    PutBackCarriedCards();
     GameContext& context = session_.context();
     const Place stock = session_.geometry().PlaceOf({PileGroup::StockGroup, 0});
     if (!IsPlaced(stock.x))
@@ -293,6 +311,8 @@ void BoardWidget::keyPressEvent(QKeyEvent* event)
         ClickStock();
         return;
     }
+    if (!InputHeld() && !peeking_ && !(holding_ && !keyboardCarry_) && PlayKey(*event))
+        return;
     QWidget::keyPressEvent(event);
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 // The table on the window: shows the board image, carries the cards the player drags, and turns
-// presses, moves, releases, double clicks and the space bar into the engine's pointer play. The
-// geometry of what lies under the pointer comes from the layout, so a card is found where it was
-// drawn.
+// presses, moves, releases, double clicks, the space bar and the keys of keyboard play into the
+// engine's pointer play. The geometry of what lies under the pointer or the focus frame comes from
+// the layout, so a card is found where it was drawn.
 
 #include "board/board_animator.h"
 #include "board/board_view_paint.h"
 #include "engine/pile_store.h"
 #include "layout/hit_test.h"
+#include "layout/keyboard_focus.h"
 #include "ui/table_cursors.h"
 
 #include <QRegion>
@@ -32,6 +33,12 @@ public:
     void ShowRestingPointer();
     // A card shown whole over the pile that hides part of it, until the right button is let go.
     bool Peeking() const { return peeking_; }
+    // Keyboard play: the stop the focus frame stands on, while the frame shows.
+    std::optional<FocusStop> FocusedStop() const;
+    // Whether cards picked up with the keyboard wait to be dropped.
+    bool CarriesCards() const { return keyboardCarry_; }
+    // Cards picked up with the keyboard go back where they came from (before a command runs).
+    void PutBackCarriedCards();
 
     // BoardSurface: what animations need of the window.
     void ShowOverlay(const QImage& image, QPoint at) override;
@@ -56,10 +63,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab move the focus frame over the table, not the window's focus.
+    bool focusNextPrevChild(bool next) override;
+    bool event(QEvent* event) override;
 
 private:
     void LiftHeldCards(QPoint pointer);
     void FlyBack(const CardOverlay& carried, PileRef from, int count);
+    // The held cards are let go over the candidate piles: the first that takes them does, or they
+    // fly back.
+    void DropHeldCards(const std::vector<DropCandidate>& candidates);
+    // The double click's send of a card, from the pointer or the keyboard; true when it moved.
+    bool SendCard(std::optional<PileRef> pile, int card);
     void SetOverlay(std::optional<CardOverlay> overlay);
     // Marks a part of the board (board coordinates) to be painted again.
     void Invalidate(QRect boardArea);
@@ -74,6 +89,19 @@ private:
     void PressRight(const PointerHit& hit, bool ctrl);
     bool Peek(const PointerHit& hit);
 
+    // Keyboard play (board_widget_keys.cpp): true when the key was one of its keys.
+    bool PlayKey(const QKeyEvent& event);
+    static bool IsPlayKey(const QKeyEvent& event);
+    void ShowFocusFrame(bool shown);
+    void MoveFocus(FocusStep step);
+    void PressFocused();
+    void DropOnFocused();
+    void SendFocused();
+    // The carried cards lie over the focused card, a little aside, so that both show.
+    void CarryToFocus();
+    // The frame is painted again where it was and where it is now.
+    void RefreshFocusFrame();
+
     TableSession& session_;
     TableCursors cursors_;
     std::optional<CardOverlay> overlay_;
@@ -83,6 +111,10 @@ private:
     bool peeking_ = false;
     bool draggingPointer_ = false;
     bool stopRequested_ = false;
+    std::optional<FocusStop> focus_; // the stop last chosen; found again after the table changes
+    bool focusShown_ = false;
+    bool keyboardCarry_ = false;
+    std::optional<QRect> paintedFocus_; // the focused card's rectangle in board coordinates
 };
 
 }  // namespace marlowe

@@ -97,6 +97,9 @@ MainWindow::MainWindow(TableSession& session) : session_(session)
     statusBar()->setVisible(session_.context().registers.Get(reg::StatusBar) == "Y");
     tableMenu_ = BuildTableMenu(this, commands_);
 
+    // Cards picked up with the keyboard go back before any command runs, clicked or typed.
+    for (QAction* action : actions())
+        connect(action, &QAction::triggered, board_, &BoardWidget::PutBackCarriedCards);
     ConnectCommands();
     ConnectPlayerCommands();
     ConnectSession();

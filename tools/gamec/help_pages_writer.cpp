@@ -19,6 +19,11 @@ const char* const kHowToPlay = R"(<h2>How to play</h2>
 <li>Click the stock to turn or deal cards, as each game's rules say. The space bar does the same as a click on the stock.</li>
 <li>When the stock is empty and the game allows another pass, a click on it redeals.</li>
 <li>Point at a pile to read in the status bar how it builds and how many cards it holds.</li>
+<li>Every move can be made with the keyboard too. The arrow keys and Tab move a gold frame over the
+piles and cards. Enter picks up the framed card, with the cards on it when the rules let them go
+along; move the frame to another pile and press Enter again to put them there, or Escape to put
+them back. H sends the framed card home as a double click does, and the space bar still turns
+the stock (Enter on the stock does too). A click of the mouse hides the frame.</li>
 </ul>
 <h2>Keys</h2>
 <table cellpadding="3">
@@ -30,6 +35,11 @@ const char* const kHowToPlay = R"(<h2>How to play</h2>
 <tr><td><b>F11</b></td><td>Full screen, and back</td></tr>
 <tr><td><b>F1</b></td><td>The rules of the game in play</td></tr>
 <tr><td><b>Space</b></td><td>A click on the stock</td></tr>
+<tr><td><b>Arrow keys</b></td><td>Move the frame to the next card or pile that way</td></tr>
+<tr><td><b>Tab</b>, <b>Shift+Tab</b></td><td>Move the frame to the next or the previous pile</td></tr>
+<tr><td><b>Enter</b></td><td>Pick up the framed card; with cards picked up, put them on the framed pile</td></tr>
+<tr><td><b>Escape</b></td><td>Put the picked-up cards back; with none, hide the frame</td></tr>
+<tr><td><b>H</b></td><td>Send the framed card home, as a double click does</td></tr>
 <tr><td><b>F4</b></td><td>Game statistics</td></tr>
 <tr><td><b>F9</b></td><td>Hi-Scores</td></tr>
 <tr><td><b>F5</b></td><td>Game information</td></tr>
