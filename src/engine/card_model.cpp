@@ -121,7 +121,11 @@ bool Modelled(const GameContext& context)
                 return false;
             continue;
         }
-        if (!OneOf(rules.Of(rule::FoundationBuildCode, f), {0, 1, 2, 3}) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
+        // A foundation that waits for the stock and waste to run out starts in distinct suits,
+        // which one pack guarantees.
+        const int code = rules.Of(rule::FoundationBuildCode, f);
+        const bool waits = code == building::AfterStockAndWaste && rules[rule::PackSize] <= 52;
+        if (!(OneOf(code, {0, 1, 2, 3}) || waits) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
             rules.Of(rule::FoundationFullCountOf, f) != -1)
             return false;
     }
@@ -181,6 +185,8 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.turnsOnEmptyWasteOnly_ = rules[rule::TurnOnEmptyWasteOnly] != 0;
     model.fillFromReserve_ = rules[rule::EmptyTableauFill] == 1;
     model.reservePicked_ = rules[rule::ReservePickRule] != pick::NeverFromReserve;
+    for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
+        model.foundationsWaitForStock_ = model.foundationsWaitForStock_ || rules.Of(rule::FoundationBuildCode, f) == building::AfterStockAndWaste;
     model.autoTurnUp_ = TurnsExposedCardsFaceUp(context.registers) && rules[rule::AutoFaceUp] != 0;
 
     // The scratch table on which the engine judges one card on another, every card face up.
@@ -459,7 +465,8 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
     const int top = Top(p, to);
     switch (target.role) {
     case Role::Foundation:
-        return count == 1 && !sequenceFoundations_ && Size(p, to) < fullCount_ && AcceptsPair(target.rulesClass, top, card);
+        return count == 1 && !sequenceFoundations_ && Size(p, to) < fullCount_ && AcceptsPair(target.rulesClass, top, card) &&
+               !(foundationsWaitForStock_ && !StockAndWasteOut(p));
     case Role::Tableau:
         if (FaceDown(static_cast<std::uint8_t>(top)) || !AcceptsPair(target.rulesClass, CodeOf(static_cast<std::uint8_t>(top)), card))
             return false;
@@ -584,6 +591,11 @@ bool CardModel::SplitInCycle(const ModelPosition& p) const
 {
     const int waste = Size(p, waste_);
     return waste == 0 || waste % drawCount_ == 0 || Size(p, stock_) == 0;
+}
+
+bool CardModel::StockAndWasteOut(const ModelPosition& p) const
+{
+    return (stock_ < 0 || Size(p, stock_) == 0) && (waste_ < 0 || Size(p, waste_) == 0);
 }
 
 bool CardModel::MayClickStock(const ModelPosition& p) const

@@ -156,6 +156,7 @@ private:
     std::vector<int> AlikeTwins() const;
     void ClickStock(ModelPosition& p) const;
     bool MayClickStock(const ModelPosition& p) const;
+    bool StockAndWasteOut(const ModelPosition& p) const;
     bool SplitInCycle(const ModelPosition& p) const;
     void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
@@ -191,6 +192,7 @@ private:
     bool reservePicked_ = true;
     bool stockFaceDown_ = true;
     bool turnsOnEmptyWasteOnly_ = false; // the stock turns a card only while the waste is empty
+    bool foundationsWaitForStock_ = false; // nothing goes home until the stock and the waste are out
     int drawCount_ = 1;
     int passes_ = -1;
     int pickRule_ = 0;
@@ -219,7 +221,10 @@ private:
     void PrepareDeadTest(int foundationClass);
     bool PileIsDead(const ModelPosition& p, int pile, const std::array<bool, 256>& home,
                     const std::array<std::int16_t, 256>& placeOf) const;
+    bool WaitsInACircle(const ModelPosition& p, const std::array<bool, 256>& home) const;
     bool deadTest_ = false;
+    bool leaveOnlyForHome_ = false;            // tableau cards leave for the foundations alone
+    std::vector<int> nextHome_;                // per card: the card that follows it home (0: none)
     std::vector<int> homeDepth_;               // per card: its place in its foundation's order
     std::vector<int> homeChain_;               // per card: the card that starts its foundation
     std::vector<std::vector<int>> targetsOf_;  // per card: the tableau cards it may go on
