@@ -319,6 +319,15 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
                     mask[static_cast<std::size_t>((card - 1) / 64)] |= std::uint64_t{1} << ((card - 1) % 64);
             model.acceptMask_.push_back(mask);
         }
+    // Per rules class and top card, the first top card that takes the same cards.
+    for (std::size_t rulesClass = 0; rulesClass < model.accepts_.size(); ++rulesClass)
+        for (int top = 0; top < codes; ++top) {
+            const CardMask* masks = &model.acceptMask_[rulesClass * static_cast<std::size_t>(codes)];
+            int alike = top;
+            for (int other = 1; other < top && alike == top; ++other)
+                alike = masks[other] == masks[top] ? other : top;
+            model.foundationTopAlike_.push_back(alike);
+        }
     // Whether a foundation's top lets exactly one card on it, so that nothing else can take its place.
     for (const CardMask& mask : model.acceptMask_)
         model.onlyNext_.push_back(std::popcount(mask[0]) + std::popcount(mask[1]) == 1);
@@ -782,6 +791,10 @@ int CardModel::MoveRank(const ModelPosition& p, const ModelMove& move) const
     const Role to = piles_[move.to].role;
     if (to == Role::Foundation)
         return rank(Home, true);
+    // Where the waste is not turned over for ever, the cards turned past a card are buried
+    // under it: a card from deep in the stock waits as a deal does.
+    if (from == Role::Waste && move.clicks > 0 && passes_ != -1)
+        return rank(Shift, false) + 1;
     if (from != Role::Tableau)
         return to == Role::Tableau ? rank(BringsIntoPlay, true) : rank(from == Role::Reserve && to == Role::Reserve ? Pointless : ToSideline, true);
     const int size = Size(p, move.from);
@@ -893,6 +906,14 @@ void CardModel::HashPiles(const ModelPosition& p, PileHashes& hashes, PileSet wh
         if ((which & PileBit(pile)) == 0)
             continue;
         std::uint64_t h = 0x243f6a8885a308d3ull;
+        if (piles_[static_cast<std::size_t>(pile)].role == Role::Foundation) {
+            // Nothing leaves a foundation, and what it takes hangs on its top card alone: its
+            // length and the top card's kind are all that count.
+            const int top = CodeOf(static_cast<std::uint8_t>(Top(p, pile)));
+            const int alike = foundationTopAlike_[static_cast<std::size_t>(piles_[static_cast<std::size_t>(pile)].rulesClass * (maxCode_ + 1) + top)];
+            hashes[static_cast<std::size_t>(pile)] = Mix((h ^ static_cast<std::uint64_t>(Size(p, pile) * 256 + alike)) ^ groupSalt_[static_cast<std::size_t>(pile)]);
+            continue;
+        }
         // Golf's waste is never played from: only its top card counts.
         const int begin = golf_ && pile == waste_ ? std::max(Begin(p, pile), p.end[static_cast<std::size_t>(pile)] - 1) : Begin(p, pile);
         for (int at = begin; at < p.end[static_cast<std::size_t>(pile)]; ++at)

@@ -229,6 +229,7 @@ private:
     std::vector<int> homeChain_;               // per card: the card that starts its foundation
     std::vector<std::vector<int>> targetsOf_;  // per card: the tableau cards it may go on
     std::vector<bool> onEmptyPile_;            // per card: some empty tableau pile takes it
+    std::vector<int> foundationTopAlike_;      // [class * (maxCode + 1) + top]: the first top that takes the same cards
     std::vector<bool> onlyNext_;               // [class * (maxCode + 1) + top]: one card alone goes on top
     std::vector<int> twin_;                    // per card: the card it is one with in the keys (AlikeTwins)
     // Whether every card the foundation's top lets on is the card or its twin: no other card
