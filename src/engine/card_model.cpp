@@ -791,10 +791,6 @@ int CardModel::MoveRank(const ModelPosition& p, const ModelMove& move) const
     const Role to = piles_[move.to].role;
     if (to == Role::Foundation)
         return rank(Home, true);
-    // Where the waste is not turned over for ever, the cards turned past a card are buried
-    // under it: a card from deep in the stock waits as a deal does.
-    if (from == Role::Waste && move.clicks > 0 && passes_ != -1)
-        return rank(Shift, false) + 1;
     if (from != Role::Tableau)
         return to == Role::Tableau ? rank(BringsIntoPlay, true) : rank(from == Role::Reserve && to == Role::Reserve ? Pointless : ToSideline, true);
     const int size = Size(p, move.from);
@@ -1020,11 +1016,18 @@ int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
         // In sequence: as a run that moves together, where runs are judged apart from building.
         const int sequenceClass = sequenceClassOf_[static_cast<std::size_t>(pile)];
         const std::uint8_t* inSequence = sequenceClass >= 0 ? sequence_[static_cast<std::size_t>(sequenceClass)].data() : nullptr;
+        // Where complete sequences leave the tableau, in order is as such a sequence lies: a run
+        // that may move but could never leave (mixed suits in Black Widow) is out of order.
+        const int followsClass = sequenceFoundations_ ? sequenceFollowsOf_[static_cast<std::size_t>(pile)] : -1;
+        const std::uint8_t* follows = followsClass >= 0 ? sequenceFollows_[static_cast<std::size_t>(followsClass)].data() : nullptr;
         int below = 0;
         for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at) {
             const std::uint8_t byte = p.cards[static_cast<std::size_t>(at)];
             const int code = CodeOf(byte);
-            disorder += below != 0 && !(inSequence ? inSequence[below * (maxCode_ + 1) + code] != 0 : AcceptsPair(rulesClass, below, code)) ? 1 : 0;
+            const bool inOrder = follows      ? follows[code * (maxCode_ + 1) + below] != 0
+                                 : inSequence ? inSequence[below * (maxCode_ + 1) + code] != 0
+                                              : AcceptsPair(rulesClass, below, code);
+            disorder += below != 0 && !inOrder ? 1 : 0;
             below = code;
             faceDown += FaceDown(byte) ? 1 : 0;
             const int suit = suit_[static_cast<std::size_t>(code)];

@@ -109,7 +109,8 @@ public:
 
     // How far the position is from a win, lower is better: the weighted count of cards off the
     // foundations, face-down cards, cards lying on a lower card of their suit, cells and piles
-    // in use, and cards that do not lie in sequence on the card below them.
+    // in use, and cards that do not lie in sequence on the card below them (where complete
+    // sequences leave the tableau, as such a sequence has them).
     int Distance(const ModelPosition& position, const DistanceWeights& weights) const;
     // How far the table has come, higher is better: cards home, few cards left out, none face
     // down, long runs on top of the tableau piles, empty piles. It orders the moves of one rank.
