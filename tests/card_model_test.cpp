@@ -361,5 +361,31 @@ TEST(CardModelTest, TwinCardsOfADoublePackAreOneInTheKeys)
     EXPECT_NE(swapped(CardCode(Clubs, 7), CardCode(Spades, 7, 1)), before);
 }
 
+// Auld Lang Syne's foundations build regardless of suit: which suits lie under their tops does
+// not count, the tops' ranks and the lengths do.
+TEST(CardModelTest, FoundationsCountOnlyByWhatTheirTopsTake)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 120, "0000000000001");
+    ASSERT_TRUE(play.started);
+    auto& piles = play.context().piles;
+    const std::optional<CardModel> model = CardModel::Of(play.context());
+    ASSERT_TRUE(model);
+    std::vector<int> stock = PileCodes(piles.Stock());
+    std::erase_if(stock, [](int code) { return CardRank(code) == 2 || CardRank(code) == 3; });
+    piles.Stock() = PileTextOf(stock);
+    const auto keyWith = [&](std::vector<int> first, std::vector<int> second) {
+        piles.foundations[0] = PileTextOf(first);
+        piles.foundations[1] = PileTextOf(second);
+        return model->Key(model->Read(play.context()));
+    };
+    const int aceS = CardCode(Spades, Ace);
+    const int aceH = CardCode(Hearts, Ace);
+    const std::uint64_t key = keyWith({aceS, CardCode(Hearts, 2)}, {aceH, CardCode(Spades, 2)});
+    EXPECT_EQ(keyWith({aceS, CardCode(Spades, 2)}, {aceH, CardCode(Hearts, 2)}), key);
+    EXPECT_NE(keyWith({aceS, CardCode(Spades, 2)}, {aceH, CardCode(Hearts, 3)}), key);
+    EXPECT_NE(keyWith({aceS, CardCode(Spades, 2), CardCode(Hearts, 2)}, {aceH}), key);
+}
+
 } // namespace
 } // namespace marlowe

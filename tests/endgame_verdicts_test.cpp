@@ -105,12 +105,12 @@ int D(int rank) { return CardCode(Diamonds, rank); }
 int C(int rank) { return CardCode(Clubs, rank); }
 int S(int rank) { return CardCode(Spades, rank); }
 
-// A Klondike table of the given columns, face up (a negative code face down), every other card
-// in the stock.
-bool DeadInKlondike(const std::vector<std::vector<int>>& columns)
+// A table of the game with the given columns, face up (a negative code face down), every other
+// card in the stock.
+bool DeadIn(int game, const std::vector<std::vector<int>>& columns)
 {
     const TMainGame mainGame = testing::ShippedCatalogue();
-    testing::ProtocolGame play(mainGame, 2, "0000000000001");
+    testing::ProtocolGame play(mainGame, game, "0000000000001");
     EXPECT_TRUE(play.started);
     GameContext& context = play.context();
     context.piles.Clear();
@@ -139,6 +139,8 @@ bool DeadInKlondike(const std::vector<std::vector<int>>& columns)
     return model && model->IsDead(model->Read(context));
 }
 
+bool DeadInKlondike(const std::vector<std::vector<int>>& columns) { return DeadIn(2, columns); }
+
 // A card held for good above a lower card of its suit makes the table lost; a card with any
 // way off (a place to go, an empty column for a King, a run that carries it) does not.
 TEST(EndgameVerdictsTest, DeadPositionsAreOnlyThoseWithACardHeldForGood)
@@ -150,6 +152,17 @@ TEST(EndgameVerdictsTest, DeadPositionsAreOnlyThoseWithACardHeldForGood)
     EXPECT_FALSE(DeadInKlondike({{S(6), C(6), H(3), H(13)}})) << "a King may go to an empty column";
     EXPECT_FALSE(DeadInKlondike({{D(6), C(3), H(6), C(5)}, {S(7)}})) << "the 6 of hearts carries the 5 of clubs off";
     EXPECT_FALSE(DeadInKlondike({{S(6), C(6), H(5), H(3)}})) << "the lower card above the higher one";
+}
+
+// Strategy's piles give their cards only to the foundations, top card first: waits that run in
+// a circle (each spade on the heart its foundation needs after a card under it) lose the game.
+TEST(EndgameVerdictsTest, WaitsInACircleLoseWhereCardsLeaveOnlyForHome)
+{
+    constexpr int kStrategy = 118;
+    EXPECT_TRUE(DeadIn(kStrategy, {{H(2), S(5)}, {S(4), H(3)}})) << "5 of spades, 2, 3 of hearts, 4 of spades";
+    EXPECT_TRUE(DeadIn(kStrategy, {{H(2), S(3)}, {D(2), H(3)}, {S(2), D(3)}})) << "a circle through three piles";
+    EXPECT_FALSE(DeadIn(kStrategy, {{H(2), S(5)}, {H(3), S(4)}})) << "the 4 of spades goes first";
+    EXPECT_FALSE(DeadIn(kStrategy, {{H(2), S(3)}, {D(2), H(3)}, {D(3), S(2)}})) << "the 2 of spades opens the circle";
 }
 
 } // namespace

@@ -121,7 +121,11 @@ bool Modelled(const GameContext& context)
                 return false;
             continue;
         }
-        if (!OneOf(rules.Of(rule::FoundationBuildCode, f), {0, 1, 2, 3}) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
+        // A foundation that waits for the stock and waste to run out starts in distinct suits,
+        // which one pack guarantees.
+        const int code = rules.Of(rule::FoundationBuildCode, f);
+        const bool waits = code == building::AfterStockAndWaste && rules[rule::PackSize] <= 52;
+        if (!(OneOf(code, {0, 1, 2, 3}) || waits) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
             rules.Of(rule::FoundationFullCountOf, f) != -1)
             return false;
     }
@@ -181,6 +185,8 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.turnsOnEmptyWasteOnly_ = rules[rule::TurnOnEmptyWasteOnly] != 0;
     model.fillFromReserve_ = rules[rule::EmptyTableauFill] == 1;
     model.reservePicked_ = rules[rule::ReservePickRule] != pick::NeverFromReserve;
+    for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
+        model.foundationsWaitForStock_ = model.foundationsWaitForStock_ || rules.Of(rule::FoundationBuildCode, f) == building::AfterStockAndWaste;
     model.autoTurnUp_ = TurnsExposedCardsFaceUp(context.registers) && rules[rule::AutoFaceUp] != 0;
 
     // The scratch table on which the engine judges one card on another, every card face up.
@@ -312,6 +318,15 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
                 if (model.AcceptsPair(static_cast<int>(rulesClass), top, card))
                     mask[static_cast<std::size_t>((card - 1) / 64)] |= std::uint64_t{1} << ((card - 1) % 64);
             model.acceptMask_.push_back(mask);
+        }
+    // Per rules class and top card, the first top card that takes the same cards.
+    for (std::size_t rulesClass = 0; rulesClass < model.accepts_.size(); ++rulesClass)
+        for (int top = 0; top < codes; ++top) {
+            const CardMask* masks = &model.acceptMask_[rulesClass * static_cast<std::size_t>(codes)];
+            int alike = top;
+            for (int other = 1; other < top && alike == top; ++other)
+                alike = masks[other] == masks[top] ? other : top;
+            model.foundationTopAlike_.push_back(alike);
         }
     // Whether a foundation's top lets exactly one card on it, so that nothing else can take its place.
     for (const CardMask& mask : model.acceptMask_)
@@ -459,7 +474,8 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
     const int top = Top(p, to);
     switch (target.role) {
     case Role::Foundation:
-        return count == 1 && !sequenceFoundations_ && Size(p, to) < fullCount_ && AcceptsPair(target.rulesClass, top, card);
+        return count == 1 && !sequenceFoundations_ && Size(p, to) < fullCount_ && AcceptsPair(target.rulesClass, top, card) &&
+               !(foundationsWaitForStock_ && !StockAndWasteOut(p));
     case Role::Tableau:
         if (FaceDown(static_cast<std::uint8_t>(top)) || !AcceptsPair(target.rulesClass, CodeOf(static_cast<std::uint8_t>(top)), card))
             return false;
@@ -584,6 +600,11 @@ bool CardModel::SplitInCycle(const ModelPosition& p) const
 {
     const int waste = Size(p, waste_);
     return waste == 0 || waste % drawCount_ == 0 || Size(p, stock_) == 0;
+}
+
+bool CardModel::StockAndWasteOut(const ModelPosition& p) const
+{
+    return (stock_ < 0 || Size(p, stock_) == 0) && (waste_ < 0 || Size(p, waste_) == 0);
 }
 
 bool CardModel::MayClickStock(const ModelPosition& p) const
@@ -881,6 +902,14 @@ void CardModel::HashPiles(const ModelPosition& p, PileHashes& hashes, PileSet wh
         if ((which & PileBit(pile)) == 0)
             continue;
         std::uint64_t h = 0x243f6a8885a308d3ull;
+        if (piles_[static_cast<std::size_t>(pile)].role == Role::Foundation) {
+            // Nothing leaves a foundation, and what it takes hangs on its top card alone: its
+            // length and the top card's kind are all that count.
+            const int top = CodeOf(static_cast<std::uint8_t>(Top(p, pile)));
+            const int alike = foundationTopAlike_[static_cast<std::size_t>(piles_[static_cast<std::size_t>(pile)].rulesClass * (maxCode_ + 1) + top)];
+            hashes[static_cast<std::size_t>(pile)] = Mix((h ^ static_cast<std::uint64_t>(Size(p, pile) * 256 + alike)) ^ groupSalt_[static_cast<std::size_t>(pile)]);
+            continue;
+        }
         // Golf's waste is never played from: only its top card counts.
         const int begin = golf_ && pile == waste_ ? std::max(Begin(p, pile), p.end[static_cast<std::size_t>(pile)] - 1) : Begin(p, pile);
         for (int at = begin; at < p.end[static_cast<std::size_t>(pile)]; ++at)
@@ -987,11 +1016,18 @@ int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
         // In sequence: as a run that moves together, where runs are judged apart from building.
         const int sequenceClass = sequenceClassOf_[static_cast<std::size_t>(pile)];
         const std::uint8_t* inSequence = sequenceClass >= 0 ? sequence_[static_cast<std::size_t>(sequenceClass)].data() : nullptr;
+        // Where complete sequences leave the tableau, in order is as such a sequence lies: a run
+        // that may move but could never leave (mixed suits in Black Widow) is out of order.
+        const int followsClass = sequenceFoundations_ ? sequenceFollowsOf_[static_cast<std::size_t>(pile)] : -1;
+        const std::uint8_t* follows = followsClass >= 0 ? sequenceFollows_[static_cast<std::size_t>(followsClass)].data() : nullptr;
         int below = 0;
         for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at) {
             const std::uint8_t byte = p.cards[static_cast<std::size_t>(at)];
             const int code = CodeOf(byte);
-            disorder += below != 0 && !(inSequence ? inSequence[below * (maxCode_ + 1) + code] != 0 : AcceptsPair(rulesClass, below, code)) ? 1 : 0;
+            const bool inOrder = follows      ? follows[code * (maxCode_ + 1) + below] != 0
+                                 : inSequence ? inSequence[below * (maxCode_ + 1) + code] != 0
+                                              : AcceptsPair(rulesClass, below, code);
+            disorder += below != 0 && !inOrder ? 1 : 0;
             below = code;
             faceDown += FaceDown(byte) ? 1 : 0;
             const int suit = suit_[static_cast<std::size_t>(code)];

@@ -109,7 +109,8 @@ public:
 
     // How far the position is from a win, lower is better: the weighted count of cards off the
     // foundations, face-down cards, cards lying on a lower card of their suit, cells and piles
-    // in use, and cards that do not lie in sequence on the card below them.
+    // in use, and cards that do not lie in sequence on the card below them (where complete
+    // sequences leave the tableau, as such a sequence has them).
     int Distance(const ModelPosition& position, const DistanceWeights& weights) const;
     // How far the table has come, higher is better: cards home, few cards left out, none face
     // down, long runs on top of the tableau piles, empty piles. It orders the moves of one rank.
@@ -156,6 +157,7 @@ private:
     std::vector<int> AlikeTwins() const;
     void ClickStock(ModelPosition& p) const;
     bool MayClickStock(const ModelPosition& p) const;
+    bool StockAndWasteOut(const ModelPosition& p) const;
     bool SplitInCycle(const ModelPosition& p) const;
     void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
@@ -191,6 +193,7 @@ private:
     bool reservePicked_ = true;
     bool stockFaceDown_ = true;
     bool turnsOnEmptyWasteOnly_ = false; // the stock turns a card only while the waste is empty
+    bool foundationsWaitForStock_ = false; // nothing goes home until the stock and the waste are out
     int drawCount_ = 1;
     int passes_ = -1;
     int pickRule_ = 0;
@@ -219,11 +222,15 @@ private:
     void PrepareDeadTest(int foundationClass);
     bool PileIsDead(const ModelPosition& p, int pile, const std::array<bool, 256>& home,
                     const std::array<std::int16_t, 256>& placeOf) const;
+    bool WaitsInACircle(const ModelPosition& p, const std::array<bool, 256>& home) const;
     bool deadTest_ = false;
+    bool leaveOnlyForHome_ = false;            // tableau cards leave for the foundations alone
+    std::vector<int> nextHome_;                // per card: the card that follows it home (0: none)
     std::vector<int> homeDepth_;               // per card: its place in its foundation's order
     std::vector<int> homeChain_;               // per card: the card that starts its foundation
     std::vector<std::vector<int>> targetsOf_;  // per card: the tableau cards it may go on
     std::vector<bool> onEmptyPile_;            // per card: some empty tableau pile takes it
+    std::vector<int> foundationTopAlike_;      // [class * (maxCode + 1) + top]: the first top that takes the same cards
     std::vector<bool> onlyNext_;               // [class * (maxCode + 1) + top]: one card alone goes on top
     std::vector<int> twin_;                    // per card: the card it is one with in the keys (AlikeTwins)
     // Whether every card the foundation's top lets on is the card or its twin: no other card

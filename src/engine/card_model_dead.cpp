@@ -49,8 +49,9 @@ void CardModel::PrepareDeadTest(int foundationClass)
     }
     targetsOf_.assign(static_cast<std::size_t>(codes), {});
     onEmptyPile_.assign(static_cast<std::size_t>(codes), false);
+    // A tableau card can go only to piles that take cards from the tableau.
     for (const Pile& pile : piles_) {
-        if (pile.role != Role::Tableau)
+        if (pile.role != Role::Tableau || !pile.takesTableauCards)
             continue;
         for (int card = 1; card < codes; ++card) {
             if (AcceptsPair(pile.rulesClass, 0, card))
@@ -64,6 +65,60 @@ void CardModel::PrepareDeadTest(int foundationClass)
     }
     // Where an empty pile takes any card, no card is ever held for good.
     deadTest_ = std::find(onEmptyPile_.begin() + 1, onEmptyPile_.end(), false) != onEmptyPile_.end();
+    // Where no pile takes a tableau card (Sir Tommy's piles), tableau cards leave only for home.
+    leaveOnlyForHome_ = deadTest_ && std::none_of(piles_.begin(), piles_.end(), [](const Pile& pile) {
+        return (pile.role == Role::Tableau && pile.takesTableauCards) || pile.role == Role::Reserve;
+    });
+    nextHome_.assign(static_cast<std::size_t>(codes), 0);
+    for (int card = 1; card < codes; ++card)
+        for (int next = 1; next < codes; ++next)
+            if (homeChain_[static_cast<std::size_t>(next)] == homeChain_[static_cast<std::size_t>(card)] &&
+                homeDepth_[static_cast<std::size_t>(next)] == homeDepth_[static_cast<std::size_t>(card)] + 1)
+                nextHome_[static_cast<std::size_t>(card)] = next;
+}
+
+// Where tableau cards leave only for the foundations, a card goes home after the card on it
+// and after the card before it in its foundation's order. A circle of such waits is never
+// broken: none of its cards can go home.
+bool CardModel::WaitsInACircle(const ModelPosition& p, const std::array<bool, 256>& home) const
+{
+    std::array<std::uint8_t, 256> below{}; // per tableau card, the card it lies on (0: none)
+    for (int pile = firstTableau_; pile < endTableau_; ++pile)
+        for (int at = Begin(p, pile) + 1; at < p.end[static_cast<std::size_t>(pile)]; ++at)
+            below[p.cards[static_cast<std::size_t>(at)] & ~kFaceDownBit] = p.cards[static_cast<std::size_t>(at - 1)] & ~kFaceDownBit;
+    // Each card holds back two others at most: the card below it and the card after it home.
+    // A depth-first walk along those two edges finds a circle when it meets a card on its path.
+    enum : std::uint8_t { Unseen, OnPath, Cleared };
+    std::array<std::uint8_t, 256> state{};
+    std::array<std::uint8_t, 256> path{};
+    std::array<std::uint8_t, 256> edge{};
+    for (int start = 1; start <= maxCode_; ++start) {
+        if (home[static_cast<std::size_t>(start)] || state[static_cast<std::size_t>(start)] != Unseen)
+            continue;
+        int depth = 0;
+        path[0] = static_cast<std::uint8_t>(start);
+        edge[0] = 0;
+        state[static_cast<std::size_t>(start)] = OnPath;
+        while (depth >= 0) {
+            const int card = path[static_cast<std::size_t>(depth)];
+            if (edge[static_cast<std::size_t>(depth)] == 2) {
+                state[static_cast<std::size_t>(card)] = Cleared;
+                --depth;
+                continue;
+            }
+            const int next = edge[static_cast<std::size_t>(depth)]++ == 0 ? below[static_cast<std::size_t>(card)]
+                                                                           : nextHome_[static_cast<std::size_t>(card)];
+            if (next == 0 || home[static_cast<std::size_t>(next)] || state[static_cast<std::size_t>(next)] == Cleared)
+                continue;
+            if (state[static_cast<std::size_t>(next)] == OnPath)
+                return true;
+            state[static_cast<std::size_t>(next)] = OnPath;
+            ++depth;
+            path[static_cast<std::size_t>(depth)] = static_cast<std::uint8_t>(next);
+            edge[static_cast<std::size_t>(depth)] = 0;
+        }
+    }
+    return false;
 }
 
 // A card below another is held there while the other stays. A card stays for good when it
@@ -85,6 +140,11 @@ bool CardModel::IsDead(const ModelPosition& p, PileSet changed) const
             for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at)
                 home[static_cast<std::size_t>(p.cards[static_cast<std::size_t>(at)] & ~kFaceDownBit)] = true;
         }
+    bool tableauChanged = homeChanged;
+    for (int pile = firstTableau_; pile < endTableau_; ++pile)
+        tableauChanged = tableauChanged || (changed & PileBit(pile)) != 0;
+    if (leaveOnlyForHome_ && tableauChanged && WaitsInACircle(p, home))
+        return true;
     std::array<std::int16_t, 256> placeOf{}; // where each card of the pile under test lies
     placeOf.fill(-1);
     for (int pile = firstTableau_; pile < endTableau_; ++pile) {
