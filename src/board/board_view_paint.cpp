@@ -1,25 +1,26 @@
 #include "board/board_view_paint.h"
 
 #include "board/board_painter.h"
+#include "board/card_art.h"
 
 namespace marlowe {
 
 QRect CardOverlay::Area(int shadowDepth) const
 {
     const int extra = shadow ? shadowDepth : 0;
-    return QRect(at, image.size()).adjusted(0, 0, extra, extra);
+    return QRect(at, BoardSizeOf(image)).adjusted(0, 0, extra, extra);
 }
 
 void PaintBoardArea(QPainter& painter, const BoardPainter& board, QRect area, const std::optional<CardOverlay>& overlay)
 {
-    painter.drawImage(area.topLeft(), board.BoardImage(), area);
+    painter.drawImage(QRectF(area), board.BoardImage(), QRectF(DeviceRectOf(board.BoardImage(), area)));
     if (!overlay || !overlay->Area(board.ShadowDepth()).intersects(area))
         return;
     painter.save();
     painter.setClipRect(area);
     painter.drawImage(overlay->at, overlay->image);
     if (overlay->shadow)
-        board.DrawShadow(painter, QRect(overlay->at, overlay->image.size()));
+        board.DrawShadow(painter, QRect(overlay->at, BoardSizeOf(overlay->image)));
     painter.restore();
 }
 

@@ -9,6 +9,7 @@
 #include "engine/move_finder.h"
 #include "engine/pile_text.h"
 #include "engine/table.h"
+#include "layout/auto_card_size.h"
 #include "layout/board_layout.h"
 #include "layout/card_positions.h"
 #include "records/finished_game.h"
@@ -17,6 +18,7 @@
 #include "ui/memory_summary_box.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -140,6 +142,8 @@ Outcome TableSession::Start(const DisplayFacts& display)
 
     images_ = std::make_unique<CardImages>(modules_, context_.registers, preferences_, *this, game.dataFolder,
                                            display.colourCount);
+    images_->SetArtCacheFolder(
+        std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString()) / "cards");
     if (firstStart) {
         images_->ChooseFirstCardSize(display.screenWidth);
     } else {
@@ -163,10 +167,12 @@ void TableSession::ReadLook()
                                 context_.mainGame.FoundationMarkColour});
 }
 
-void TableSession::SetBoardSize(QSize size, QSize screen)
+void TableSession::SetBoardSize(QSize size, QSize screen, double pixelRatio)
 {
     boardSize_ = size;
     screenSize_ = screen;
+    if (images_)
+        images_->SetPixelRatio(pixelRatio);
     Relayout();
 }
 
@@ -179,15 +185,22 @@ void TableSession::Relayout()
     const std::string size = context_.registers.Get(reg::CardSize);
     const char letter = size.empty() ? images_->SizeLetter() : size[0];
     const int suitSheetMode = context_.rules[rule::SuitSheetMode];
-    if (letter != images_->SizeLetter() || suitSheetMode != images_->SuitSheetMode())
-        images_->SetCardSize(letter, suitSheetMode);
-    geometry_.SetCardSize(images_->SizeLetter(), ShowsCardShadows(context_.registers), context_.rules);
+    const bool shadows = ShowsCardShadows(context_.registers);
     geometry_.screenWidth = screenSize_.width();
     LayoutRequest layout;
     layout.frame = MainBoardFrame(WindowFrame{boardSize_.width(), boardSize_.height(), boardSize_.height()});
     layout.screenWidth = screenSize_.width();
     layout.screenHeight = screenSize_.height();
     layout.scrollPosition = geometry_.scrollOffset;
+    // "Auto" takes the largest card at which this board holds the game, before any picture is drawn.
+    if (letter == kAutoSizeLetter)
+        images_->SetAutoCardWidth(AutoCardWidth(context_.rules, layout, shadows, geometry_));
+    if (letter != images_->SizeLetter() || suitSheetMode != images_->SuitSheetMode())
+        images_->SetCardSize(letter, suitSheetMode);
+    if (images_->IsAutoSize())
+        geometry_.SetCardWidth(images_->cardWidth(), shadows, context_.rules);
+    else
+        geometry_.SetCardSize(images_->SizeLetter(), shadows, context_.rules);
     ComputeBoardLayout(context_.rules, layout, geometry_);
     painter_->Resize(boardSize_);
     PaintBackground();
@@ -200,7 +213,7 @@ void TableSession::Relayout()
     }
     if (onExtent)
         onExtent(painter_->DrawnExtent());
-    Repaint(painter_->BoardImage().rect());
+    Repaint(painter_->BoardRect());
 }
 
 void TableSession::ApplyLookChange(bool cards)
@@ -220,7 +233,7 @@ void TableSession::SetScrollPosition(int position)
     if (position == geometry_.scrollOffset)
         return;
     geometry_.scrollOffset = position;
-    Repaint(painter_ ? painter_->BoardImage().rect() : QRect());
+    Repaint(painter_ ? painter_->BoardRect() : QRect());
 }
 
 void TableSession::PaintBackground()

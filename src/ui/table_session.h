@@ -71,7 +71,9 @@ public:
     // The view that shows the board; the session tells it what changed.
     void SetView(BoardWidget* view) { view_ = view; }
     // The board's client size and the screen: lays the table out again and redraws it.
-    void SetBoardSize(QSize size, QSize screen);
+    // The board's size, the screen's and the device pixels per board pixel; the card size
+    // "Auto" follows the board.
+    void SetBoardSize(QSize size, QSize screen, double pixelRatio = 1.0);
     QSize BoardSize() const { return boardSize_; }
     long long ColourCount() const { return display_.colourCount; }
     // The vertical scroll position of a table taller than the board: piles move up by it.
