@@ -2,7 +2,8 @@
 // the new board, the layout, the faces drawn or taken from the cache, and a full redraw of the
 // board and the window. The board alternates between two heights, so every resize changes the
 // card. "warm": both sizes' faces are kept in memory; "disk": read back from the cache folder;
-// "cold": drawn from the decks every time. Arguments: game number, then the face style
+// "cold": drawn from the decks every time; "stand-in": a size never seen, its faces scaled from
+// one kept, as the window shows them while it is being resized. Arguments: game number, then the face style
 // (1 the default deck, 3 the clearest).
 
 #include "app/register_settings.h"
@@ -29,7 +30,7 @@ namespace {
 constexpr int kBoardWidth = 2560;
 constexpr int kBoardHeights[] = {1340, 1300};  // the window less its toolbar and status bar
 
-enum class Faces { Warm, Disk, Cold };
+enum class Faces { Warm, Disk, Cold, StandIn };
 
 class AutoBoard {
 public:
@@ -57,8 +58,9 @@ public:
     ~AutoBoard() { std::filesystem::remove_all(data_); }
 
     // Everything a resize of the window does to the board.
-    void Resize(int height)
+    void Resize(int height, bool standIns = false)
     {
+        images_->AllowStandIns(standIns);
         const RuleVector& rules = protocol_->context().rules;
         const LayoutRequest request = PlainBoardRequest(kBoardWidth, height);
         images_->SetAutoCardWidth(AutoCardWidth(rules, request, false, geometry_));
@@ -102,9 +104,12 @@ void Run(benchmark::State& state, Faces faces)
     board.Resize(kBoardHeights[1]);
     int turn = 0;
     for (auto _ : state) {
-        if (faces != Faces::Warm)
+        if (faces == Faces::Disk || faces == Faces::Cold)
             board.Art().ForgetFaces();
-        board.Resize(kBoardHeights[turn++ % 2]);
+        if (faces == Faces::StandIn)
+            board.Resize(kBoardHeights[1] - 2 * ++turn, true);
+        else
+            board.Resize(kBoardHeights[turn++ % 2]);
     }
     state.counters["card"] = board.CardWidth();
     state.SetLabel(std::string(state.range(0) == 1 ? "FreeCell" : "Klondike") + " style " +
@@ -114,9 +119,11 @@ void Run(benchmark::State& state, Faces faces)
 void BM_AutoResizeWarm(benchmark::State& state) { Run(state, Faces::Warm); }
 void BM_AutoResizeFromDisk(benchmark::State& state) { Run(state, Faces::Disk); }
 void BM_AutoResizeCold(benchmark::State& state) { Run(state, Faces::Cold); }
+void BM_AutoResizeStandIn(benchmark::State& state) { Run(state, Faces::StandIn); }
 
 BENCHMARK(BM_AutoResizeWarm)->Args({1, 1})->Args({2, 1})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AutoResizeFromDisk)->Args({1, 1})->Args({2, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutoResizeStandIn)->Args({1, 1})->Args({2, 1})->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AutoResizeCold)->Args({1, 1})->Args({1, 3})->Args({2, 1})->Iterations(4)->Unit(benchmark::kMillisecond);
 
 }  // namespace

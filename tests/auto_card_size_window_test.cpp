@@ -38,6 +38,7 @@ protected:
         marlowe::testing::DealFixedGame(session, game, "0000000000001");
         window->resize(size);
         QApplication::processEvents();
+        session.DrawExactFaces();
     }
 
     // The rectangle of everything drawn over the background.
@@ -101,13 +102,19 @@ TEST_F(AutoSizeWindowTest, TablesFillWindowsOfEverySize)
 
 TEST_F(AutoSizeWindowTest, CardsShrinkWithTheWindowAndFixedSizesStay)
 {
-    Show(kKlondike, QSize(1600, 1000));
+    // Sizes no other test draws, so that no face of them is in the cache folder yet.
+    Show(kKlondike, QSize(1500, 950));
     const int large = session.images().cardWidth();
-    window->resize(1024, 700);
+    window->resize(1100, 720);
     QApplication::processEvents();
     const int small = session.images().cardWidth();
     EXPECT_LT(small, large);
-    window->resize(1600, 1000);
+    // Faces of a new size stand in, scaled from the last, until the window rests a moment.
+    EXPECT_TRUE(session.images().HasStandIns());
+    EXPECT_EQ(session.images().Face(0).width(), small);
+    QTest::qWait(400);
+    EXPECT_FALSE(session.images().HasStandIns());
+    window->resize(1500, 950);
     QApplication::processEvents();
     EXPECT_EQ(session.images().cardWidth(), large) << "the same window, the same card";
 

@@ -19,6 +19,7 @@ namespace {
 
 constexpr char kSuitLetters[] = {'H', 'D', 'C', 'S'};
 constexpr std::size_t kKeptSizes = 4;
+constexpr std::size_t kCachedFiles = 8;  // face sets kept in the cache folder, the newest
 constexpr char kCacheMagic[] = "marlowe-faces-1";
 
 QSize DeviceSize(CardArtSize size)
@@ -122,33 +123,68 @@ CardFaceSet CardArt::DrawFaces(const std::string& style, CardArtSize size) const
     return faces;
 }
 
-const CardFaceSet& CardArt::Faces(const std::string& style, CardArtSize size)
+std::optional<CardFaceSet> CardArt::ScaledStandIns(const std::string& style, QSize pixels) const
+{
+    const Kept* largest = nullptr;
+    for (const Kept& kept : kept_)
+        if (kept.style == style && !kept.standIns && (!largest || kept.faces[0].width() > largest->faces[0].width()))
+            largest = &kept;
+    if (!largest)
+        return std::nullopt;
+    CardFaceSet faces;
+    for (std::size_t i = 0; i < faces.size(); ++i)
+        faces[i] = largest->faces[i].scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return faces;
+}
+
+const CardFaceSet& CardArt::Faces(const std::string& style, CardArtSize size, bool standIns)
 {
     const QSize pixels = DeviceSize(size);
     const std::string key = style + "/" + std::to_string(pixels.width()) + "x" + std::to_string(pixels.height());
     for (auto kept = kept_.begin(); kept != kept_.end(); ++kept)
-        if (kept->first == key) {
+        if (kept->key == key && (standIns || !kept->standIns)) {
             kept_.splice(kept_.begin(), kept_, kept);
-            return kept_.front().second;
+            gaveStandIns_ = kept_.front().standIns;
+            return kept_.front().faces;
         }
     std::optional<CardFaceSet> faces;
     if (!cacheFolder_.empty())
         faces = ReadFaceFile(CacheFile(style, size), pixels);
+    gaveStandIns_ = false;
     if (faces) {
         ++read_;
+    } else if (standIns && (faces = ScaledStandIns(style, pixels))) {
+        gaveStandIns_ = true;
     } else {
         faces = DrawFaces(style, size);
         ++drawn_;
         const bool whole = std::none_of(faces->begin(), faces->end(), [](const QImage& face) { return face.isNull(); });
-        if (whole && !cacheFolder_.empty())
-            WriteFaceFile(CacheFile(style, size), *faces, pixels);
+        if (whole && !cacheFolder_.empty() && WriteFaceFile(CacheFile(style, size), *faces, pixels))
+            PruneCacheFolder();
     }
     for (QImage& face : *faces)
         face.setDevicePixelRatio(size.ratio);
-    kept_.emplace_front(key, std::move(*faces));
+    kept_.remove_if([&key](const Kept& kept) { return kept.key == key; });
+    kept_.push_front(Kept{key, style, std::move(*faces), gaveStandIns_});
     if (kept_.size() > kKeptSizes)
         kept_.pop_back();
-    return kept_.front().second;
+    return kept_.front().faces;
+}
+
+// Only the newest face sets stay in the cache folder: a window dragged through many sizes
+// leaves no trail of them.
+void CardArt::PruneCacheFolder() const
+{
+    std::error_code error;
+    std::vector<std::pair<std::filesystem::file_time_type, std::filesystem::path>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(cacheFolder_, error))
+        if (entry.path().extension() == ".faces")
+            files.emplace_back(entry.last_write_time(error), entry.path());
+    if (files.size() <= kCachedFiles)
+        return;
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (std::size_t i = kCachedFiles; i < files.size(); ++i)
+        std::filesystem::remove(files[i].second, error);
 }
 
 QImage CardArt::Back(const std::string& number, CardArtSize size) const

@@ -12,6 +12,7 @@
 #include <array>
 #include <filesystem>
 #include <list>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -34,7 +35,11 @@ public:
     CardArt(QString deckFolder, std::filesystem::path cacheFolder);
 
     // The faces of a built-in style at a size; null images when the style's deck is missing.
-    const CardFaceSet& Faces(const std::string& style, CardArtSize size);
+    // With standIns, a size neither kept nor cached comes at once as the largest kept faces of
+    // the style scaled to it, to be drawn exactly once the window has stopped changing size.
+    const CardFaceSet& Faces(const std::string& style, CardArtSize size, bool standIns = false);
+    // Whether the faces last returned were stand-ins.
+    bool GaveStandIns() const { return gaveStandIns_; }
     QImage Back(const std::string& number, CardArtSize size) const;
     QImage Mark(const std::string& suffix, CardArtSize size) const;
     QImage Joker(CardArtSize size) const;
@@ -51,10 +56,19 @@ public:
 private:
     CardFaceSet DrawFaces(const std::string& style, CardArtSize size) const;
     std::filesystem::path CacheFile(const std::string& style, CardArtSize size) const;
+    std::optional<CardFaceSet> ScaledStandIns(const std::string& style, QSize pixels) const;
+    void PruneCacheFolder() const;
 
     QString deckFolder_;
     std::filesystem::path cacheFolder_;
-    std::list<std::pair<std::string, CardFaceSet>> kept_;  // by key, the latest first
+    struct Kept {
+        std::string key;
+        std::string style;
+        CardFaceSet faces;
+        bool standIns = false;
+    };
+    std::list<Kept> kept_;  // the latest first
+    bool gaveStandIns_ = false;
     int drawn_ = 0;
     int read_ = 0;
 };

@@ -166,6 +166,14 @@ void CardImages::SetAutoCardWidth(int width)
     LoadCardImages(false);
 }
 
+void CardImages::DrawExactFaces()
+{
+    if (!hasStandIns_)
+        return;
+    allowStandIns_ = false;
+    LoadCardImages(true);
+}
+
 void CardImages::SetPixelRatio(double ratio)
 {
     if (ratio <= 0 || ratio == pixelRatio_)
@@ -251,7 +259,8 @@ void CardImages::LoadBuiltInFaces()
 {
     const std::string style = registers_.Get(reg::CardSet).empty() ? DefaultStyle() : registers_.Get(reg::CardSet);
     if (DrawsPictures()) {
-        const CardFaceSet& drawn = Art().Faces(style, ArtSize());
+        const CardFaceSet& drawn = Art().Faces(style, ArtSize(), allowStandIns_);
+        hasStandIns_ = Art().GaveStandIns();
         for (int suit = 0; suit < 4; ++suit)
             for (int rank = 1; rank <= kRanksPerSuit; ++rank)
                 faces_[static_cast<std::size_t>(suit * kRanksPerSuit + rank - 1)] =
@@ -279,6 +288,7 @@ void CardImages::CutCardSet(const QImage& sheet)
 
 void CardImages::LoadCardImages(bool keepExtras, std::optional<int> suitSheetMode)
 {
+    hasStandIns_ = false;
     if (suitSheetMode)
         suitSheetMode_ = *suitSheetMode;
     const QImage setSheet = CardSetSheet();

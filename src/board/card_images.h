@@ -71,6 +71,11 @@ public:
     // The card width of the size "Auto" (the height keeps the cards' proportions); the pictures
     // are drawn again when it changes while "Auto" is in use.
     void SetAutoCardWidth(int width);
+    // While allowed, faces of a size not drawn yet are stand-ins scaled from another size
+    // (a window being resized); DrawExactFaces draws them properly.
+    void AllowStandIns(bool allowed) { allowStandIns_ = allowed; }
+    bool HasStandIns() const { return hasStandIns_; }
+    void DrawExactFaces();
     // The device pixels per board pixel of the screen; the pictures are drawn at that many.
     void SetPixelRatio(double ratio);
     double PixelRatio() const { return pixelRatio_; }
@@ -116,6 +121,8 @@ private:
     int suitSheetMode_ = 0;
     int autoWidth_ = 0;  // 0 until the board's layout has chosen it
     double pixelRatio_ = 1.0;
+    bool allowStandIns_ = false;
+    bool hasStandIns_ = false;
     std::filesystem::path artCacheFolder_;
     std::unique_ptr<CardArt> art_;
     std::array<QImage, kFaceImageCount> faces_;

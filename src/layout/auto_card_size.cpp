@@ -83,6 +83,12 @@ bool LayoutFits(const RuleVector& rules, const LayoutRequest& request, BoardGeom
 
 int AutoCardWidth(const RuleVector& rules, const LayoutRequest& request, bool shadows, BoardGeometry& board)
 {
+    // A game without piles on the board (none chosen yet) takes the usual card.
+    if (PilesOnBoard(rules).empty()) {
+        board.SetCardSize('B', shadows, rules);
+        ComputeBoardLayout(rules, request, board);
+        return board.card.cardWidth;
+    }
     // The largest width that fits, by halving; a board too small for any card takes the smallest.
     int low = kAutoCardMinWidth;
     int high = kAutoCardMaxWidth;

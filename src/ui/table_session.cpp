@@ -29,6 +29,8 @@ namespace marlowe {
 namespace {
 
 constexpr const char* kProgramName = "Marlowe 2002";
+// How long the board's size rests before stand-in faces are drawn exactly.
+constexpr int kExactFacesDelayMs = 250;
 
 // The element index of a card in a pile, or -1 when the pile does not hold it.
 int IndexIn(const std::string& pile, int card)
@@ -98,6 +100,10 @@ TableSession::TableSession(std::filesystem::path programFolder, std::filesystem:
 {
     context_.mainGame.programFolder = std::move(programFolder);
     context_.mainGame.dataFolder = std::move(dataFolder);
+    exactFacesTimer_ = new QTimer(this);
+    exactFacesTimer_->setSingleShot(true);
+    exactFacesTimer_->setInterval(kExactFacesDelayMs);
+    connect(exactFacesTimer_, &QTimer::timeout, this, &TableSession::DrawExactFaces);
     RecordsFeedback feedback;
     feedback.inform = [this](const std::string& message) { ShowInfo(message); };
     feedback.busy = [](bool on) {
@@ -171,8 +177,23 @@ void TableSession::SetBoardSize(QSize size, QSize screen, double pixelRatio)
 {
     boardSize_ = size;
     screenSize_ = screen;
-    if (images_)
-        images_->SetPixelRatio(pixelRatio);
+    if (!images_) {
+        Relayout();
+        return;
+    }
+    images_->SetPixelRatio(pixelRatio);
+    images_->AllowStandIns(true);
+    Relayout();
+    images_->AllowStandIns(false);
+    if (images_->HasStandIns())
+        exactFacesTimer_->start();
+}
+
+void TableSession::DrawExactFaces()
+{
+    if (!images_ || !images_->HasStandIns())
+        return;
+    images_->DrawExactFaces();
     Relayout();
 }
 
