@@ -17,6 +17,8 @@
 #include "engine/recording_presentation.h"
 #include "layout/auto_card_size.h"
 
+#include <QGuiApplication>
+
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -32,11 +34,23 @@ constexpr int kBoardHeights[] = {1340, 1300};  // the window less its toolbar an
 
 enum class Faces { Warm, Disk, Cold, StandIn };
 
+// The decks draw text, which needs an application with fonts; the offscreen platform gives one.
+void EnsureApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "marlowe_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+}
+
 class AutoBoard {
 public:
     AutoBoard(int game, int style, bool diskCache)
         : data_(std::filesystem::temp_directory_path() / ("marlowe-bench-auto-" + std::to_string(game))),
-          modules_(MARLOWE_BUILD_DIR)
+          modules_((EnsureApplication(), MARLOWE_BUILD_DIR))
     {
         std::filesystem::remove_all(data_);
         std::filesystem::create_directories(data_);
