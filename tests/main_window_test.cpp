@@ -366,6 +366,9 @@ TEST_F(MainWindowTest, AGameOfFewerSuitsIsDrawnWithItsOwnSuitsAndTheNextGameWith
 {
     // Faces by FaceImageIndex: hearts 0-12, diamonds 13-25, clubs 26-38, spades 39-51.
     const CardImages& images = session.images();
+    // Cards of a fixed size, so that the last table can be compared with the first.
+    session.context().registers.Set(reg::CardSize, "B");
+    session.ApplyLookChange(true);
     Deal(11, "0000000000001");  // two suits: diamonds drawn as hearts, clubs as spades
     EXPECT_EQ(images.Face(13), images.Face(0));
     EXPECT_EQ(images.Face(26), images.Face(39));

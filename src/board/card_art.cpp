@@ -20,7 +20,8 @@ namespace {
 constexpr char kSuitLetters[] = {'H', 'D', 'C', 'S'};
 constexpr std::size_t kKeptSizes = 4;
 constexpr std::size_t kCachedFiles = 8;  // face sets kept in the cache folder, the newest
-constexpr char kCacheMagic[] = "marlowe-faces-1";
+constexpr char kCacheMagic[] = "marlowe-faces-2";
+constexpr int kJokerCell = 52;
 
 QSize DeviceSize(CardArtSize size)
 {
@@ -59,7 +60,8 @@ std::optional<CardFaceSet> ReadFaceFile(const std::filesystem::path& file, QSize
     const QByteArray header = QByteArray(kCacheMagic) + " " + QByteArray::number(pixels.width()) + " " +
                               QByteArray::number(pixels.height()) + "\n";
     const qint64 faceBytes = static_cast<qint64>(pixels.width()) * pixels.height() * 4;
-    if (in.size() != header.size() + 52 * faceBytes || in.read(header.size()) != header)
+    if (in.size() != header.size() + static_cast<qint64>(CardFaceSet().size()) * faceBytes ||
+        in.read(header.size()) != header)
         return std::nullopt;
     CardFaceSet faces;
     for (QImage& face : faces) {
@@ -112,13 +114,14 @@ CardFaceSet CardArt::DrawFaces(const std::string& style, CardArtSize size) const
 {
     const resgen::MakerSources sources{deckFolder_, {}};
     const QSize pixels = DeviceSize(size);
-    std::vector<int> cells(52);
+    std::vector<int> cells(CardFaceSet().size());
     std::iota(cells.begin(), cells.end(), 0);
     CardFaceSet faces;
     // Each worker parses a deck once and keeps it; the faces are independent of each other.
     QtConcurrent::blockingMap(cells, [&](int cell) {
         faces[static_cast<std::size_t>(cell)] =
-            resgen::MakeStyleFace(style, cell % 13 + 1, kSuitLetters[cell / 13], pixels, sources);
+            cell == kJokerCell ? resgen::MakeJokerOfSize(pixels, sources)
+                               : resgen::MakeStyleFace(style, cell % 13 + 1, kSuitLetters[cell / 13], pixels, sources);
     });
     return faces;
 }
@@ -195,11 +198,6 @@ QImage CardArt::Back(const std::string& number, CardArtSize size) const
 QImage CardArt::Mark(const std::string& suffix, CardArtSize size) const
 {
     return AtRatio(resgen::MakeMark(SizedEntry(ResourceFamily::Mark, suffix, DeviceSize(size))), size.ratio);
-}
-
-QImage CardArt::Joker(CardArtSize size) const
-{
-    return AtRatio(resgen::MakeJokerOfSize(DeviceSize(size), {deckFolder_, {}}), size.ratio);
 }
 
 QImage CardArt::ShadowStrip(int strip, int depth, CardArtSize size) const

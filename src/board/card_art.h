@@ -26,8 +26,9 @@ struct CardArtSize {
     bool operator==(const CardArtSize&) const = default;
 };
 
-// The 52 faces, suits in the order hearts, diamonds, clubs, spades, each Ace to King.
-using CardFaceSet = std::array<QImage, 52>;
+// The 52 faces, suits in the order hearts, diamonds, clubs, spades, each Ace to King, and the
+// joker last (drawn from the default deck, so it is kept with the faces rather than drawn anew).
+using CardFaceSet = std::array<QImage, 53>;
 
 class CardArt {
 public:
@@ -42,7 +43,6 @@ public:
     bool GaveStandIns() const { return gaveStandIns_; }
     QImage Back(const std::string& number, CardArtSize size) const;
     QImage Mark(const std::string& suffix, CardArtSize size) const;
-    QImage Joker(CardArtSize size) const;
     // Strip 1 the right or light one, 2 the bottom or dark one; the shadow strips are depth wide.
     QImage ShadowStrip(int strip, int depth, CardArtSize size) const;
     QImage BorderStrip(int strip, CardArtSize size) const;

@@ -149,6 +149,11 @@ CardArt& CardImages::Art()
     return *art_;
 }
 
+std::string CardImages::BuiltInStyle() const
+{
+    return registers_.Get(reg::CardSet).empty() ? DefaultStyle() : registers_.Get(reg::CardSet);
+}
+
 std::string CardImages::BackNumber() const
 {
     return registers_.Get(reg::CardBack).empty() ? "011" : registers_.Get(reg::CardBack);
@@ -171,7 +176,7 @@ void CardImages::DrawExactFaces()
     if (!hasStandIns_)
         return;
     allowStandIns_ = false;
-    LoadCardImages(true);
+    LoadCardImages(false);
 }
 
 void CardImages::SetPixelRatio(double ratio)
@@ -257,7 +262,7 @@ QImage CardImages::CardSetSheet()
 
 void CardImages::LoadBuiltInFaces()
 {
-    const std::string style = registers_.Get(reg::CardSet).empty() ? DefaultStyle() : registers_.Get(reg::CardSet);
+    const std::string style = BuiltInStyle();
     if (DrawsPictures()) {
         const CardFaceSet& drawn = Art().Faces(style, ArtSize(), allowStandIns_);
         hasStandIns_ = Art().GaveStandIns();
@@ -311,7 +316,7 @@ void CardImages::LoadExtras()
         shadowBottom_ = art.ShadowStrip(2, CardMetricsFor('B', true).shadowDepth, ArtSize());
         borderLight_ = art.BorderStrip(1, ArtSize());
         borderDark_ = art.BorderStrip(2, ArtSize());
-        faces_[kFaceImageCount - 1] = art.Joker(ArtSize());
+        faces_[kFaceImageCount - 1] = art.Faces(BuiltInStyle(), ArtSize(), allowStandIns_)[kFaceImageCount - 1];
         return;
     }
     LoadNamedImage(shadowRight_, ShadowStripName(sizeLetter_, 1));

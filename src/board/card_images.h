@@ -107,6 +107,7 @@ private:
     bool DrawsPictures() const;
     CardArtSize ArtSize() const { return {cardWidth_, cardHeight_, pixelRatio_}; }
     std::string BackNumber() const;
+    std::string BuiltInStyle() const;
 
     ResourceModules& modules_;
     SessionRegisters& registers_;
