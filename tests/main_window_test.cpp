@@ -204,6 +204,9 @@ TEST_F(MainWindowTest, ShortcutsWorkInFullScreen)
 
 TEST_F(MainWindowTest, TheWheelScrollsATallTableAndNothingElse)
 {
+    // Cards of a fixed size: a low window shows only part of the table.
+    session.context().registers.Set(reg::CardSize, "B");
+    session.ApplyLookChange(true);
     Deal(2, "0000000000001");
     TurnWheel(-120);
     EXPECT_FALSE(window->scrollBar()->isVisible());
@@ -299,8 +302,8 @@ TEST_F(MainWindowTest, ACardSizeAdviceIsShownOnceAndCanBeSilenced)
 TEST_F(MainWindowTest, ARunStartsWithTheSelectionAndEndsWithTheWindowStateSaved)
 {
     EXPECT_EQ(session.RunCount(), 1);
-    // The very first start chooses the card size from the screen.
-    EXPECT_EQ(Preference("Card_Size"), "B");
+    // The very first start takes the card size that fits the window.
+    EXPECT_EQ(Preference("Card_Size"), "A");
     // A fresh data folder remembers no game: the first activation asks for one.
     int chosen = 0;
     window->SetGameChooser([&chosen]() -> std::optional<GameChoice> {
@@ -363,6 +366,9 @@ TEST_F(MainWindowTest, AGameOfFewerSuitsIsDrawnWithItsOwnSuitsAndTheNextGameWith
 {
     // Faces by FaceImageIndex: hearts 0-12, diamonds 13-25, clubs 26-38, spades 39-51.
     const CardImages& images = session.images();
+    // Cards of a fixed size, so that the last table can be compared with the first.
+    session.context().registers.Set(reg::CardSize, "B");
+    session.ApplyLookChange(true);
     Deal(11, "0000000000001");  // two suits: diamonds drawn as hearts, clubs as spades
     EXPECT_EQ(images.Face(13), images.Face(0));
     EXPECT_EQ(images.Face(26), images.Face(39));

@@ -53,6 +53,8 @@ inline void DealFixedGame(TableSession& run, int game, const std::string& dealNu
     }
     ASSERT_EQ(context.CurrentGameNumber(), game);
     QCoreApplication::processEvents();
+    // The faces as the window shows them once its size rests, not the stand-ins of a resize.
+    run.DrawExactFaces();
 }
 
 // Drags from one point of the board to another as a player's mouse would: a press, a small first

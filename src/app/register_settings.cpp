@@ -41,4 +41,9 @@ void ClearCardFileChoices(SessionRegisters& registers)
         registers.Set(flag, "N");
 }
 
+bool FollowsBoardSize(const SessionRegisters& registers)
+{
+    return registers.Get(reg::CardSize) == std::string(1, kAutoSizeLetter);
+}
+
 } // namespace marlowe

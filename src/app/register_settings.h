@@ -15,6 +15,11 @@ bool ShowsCardShadows(const SessionRegisters& registers);
 // Exposed cards turn face up by themselves unless turned off.
 bool TurnsExposedCardsFaceUp(const SessionRegisters& registers);
 
+// The card size letter of "Auto": the largest card at which the game fits the board.
+inline constexpr char kAutoSizeLetter = 'A';
+// The card size follows the board.
+bool FollowsBoardSize(const SessionRegisters& registers);
+
 // The number of the game being played; -1 when there is none.
 int CurrentGameNumber(const SessionRegisters& registers);
 std::string CurrentPlayer(const SessionRegisters& registers);

@@ -115,7 +115,7 @@ void BoardAnimator::PlayWinningAnimation(std::string name, int seconds)
         name = preferences_.ReadString(kPreferenceSection, "Winning_Animations", "(Random)");
         seconds = preferences_.ReadInt(kPreferenceSection, "Winning_Animations_Time", kDefaultWinningSeconds);
     }
-    const QImage& board = painter_.BoardImage();
+    const QRect board = painter_.BoardRect();
     const WinningArea area{board.width(), board.height(), boardTop_, images_.cardWidth(), images_.cardHeight(),
                            GlideSpeed(context_)};
     const std::unique_ptr<WinningAnimation> animation = MakeWinningAnimation(name, area, random_);
@@ -143,12 +143,15 @@ void BoardAnimator::DropCard(const CardDrop& drop)
 {
     const QImage& face = images_.Face(FaceImageIndex(drop.card));
     const int hidden = boardTop_ - drop.y;  // rows above the top of the board
-    if (hidden >= face.height())
+    const QSize size = BoardSizeOf(face);
+    if (hidden >= size.height())
         return;
     QRect changed;
     if (hidden > 0)
-        changed = painter_.DrawOntoBoard(face.copy(0, hidden, face.width(), face.height() - hidden),
-                                         QPoint(drop.x, boardTop_));
+        changed = painter_.DrawOntoBoard(
+            AtRatio(face.copy(DeviceRectOf(face, QRect(0, hidden, size.width(), size.height() - hidden))),
+                    face.devicePixelRatio()),
+            QPoint(drop.x, boardTop_));
     else
         changed = painter_.DrawOntoBoard(face, QPoint(drop.x, drop.y));
     if (!changed.isEmpty())

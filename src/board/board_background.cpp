@@ -26,11 +26,13 @@ constexpr int kFadeDarkening = 200;     // the bottom of a fade has half the bri
 
 const QColor kDefaultGreen(0, 128, 0);
 
-// Repeats tile from the top-left corner until it covers the whole image.
-void TileImage(QImage& background, const QImage& tile)
+// Repeats tile from the top-left corner until it covers the whole image, one tile pixel to
+// each pixel of the image, so that a tile is never enlarged on a screen of a higher pixel ratio.
+void TileImage(QImage& background, QImage tile)
 {
+    tile.setDevicePixelRatio(background.devicePixelRatio());
     QPainter painter(&background);
-    painter.fillRect(background.rect(), QBrush(tile));
+    painter.fillRect(QRect(QPoint(0, 0), background.deviceIndependentSize().toSize()), QBrush(tile));
 }
 
 }  // namespace
@@ -142,11 +144,12 @@ void BoardBackground::PaintColour(QImage& background, const QColor& colour, bool
     // A display of 256 colours or fewer would show a ramp as coarse bands.
     if (!fade || colourCount_ <= 256)
         return;
-    const int width = std::max(0, background.width() - scrollBarWidth);
-    QLinearGradient ramp(0, 0, 0, background.height());
+    const QSize size = background.deviceIndependentSize().toSize();
+    const int width = std::max(0, size.width() - scrollBarWidth);
+    QLinearGradient ramp(0, 0, 0, size.height());
     ramp.setColorAt(0, colour);
     ramp.setColorAt(1, colour.darker(kFadeDarkening));
-    painter.fillRect(QRect(0, 0, width, background.height()), ramp);
+    painter.fillRect(QRect(0, 0, width, size.height()), ramp);
 }
 
 QImage BoardBackground::LoadTile(const BackgroundSettings& settings)

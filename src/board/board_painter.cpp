@@ -1,6 +1,7 @@
 #include "board/board_painter.h"
 
 #include "board/card_highlight.h"
+#include "board/card_art.h"
 #include "board/card_images.h"
 #include "catalogue/rule_values.h"
 #include "layout/board_layout.h"
@@ -48,10 +49,18 @@ BoardPainter::BoardPainter(const GameContext& context, const BoardGeometry& boar
 
 void BoardPainter::Resize(QSize size)
 {
-    background_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    const double ratio = images_.PixelRatio();
+    background_ = QImage(DevicePixels(size.width(), ratio), DevicePixels(size.height(), ratio),
+                         QImage::Format_ARGB32_Premultiplied);
+    background_.setDevicePixelRatio(ratio);
     background_.fill(qRgb(0, 128, 0));
     board_ = background_;
     pileAreas_.clear();
+}
+
+QRect BoardPainter::BoardRect() const
+{
+    return QRect(QPoint(0, 0), BoardSizeOf(board_));
 }
 
 QPoint BoardPainter::BoardPoint(Place place) const
@@ -63,7 +72,7 @@ void BoardPainter::DrawImage(const QImage& image, QPoint at, QRect& area)
 {
     QPainter painter(&board_);
     painter.drawImage(at, image);
-    const QRect drawn(at, image.size());
+    const QRect drawn(at, BoardSizeOf(image));
     area = area.united(drawn);
     drawnExtent_ = std::max(drawnExtent_, drawn.bottom() + 1);
 }
@@ -152,7 +161,7 @@ QRect BoardPainter::DrawBoard()
         pileAreas_[KeyOf(pile)] = area;
     }
     HighlightCompletedFoundations(-1);
-    return board_.rect();
+    return BoardRect();
 }
 
 QRect BoardPainter::DrawPile(PileRef pile, int hiddenTopCards)
@@ -161,7 +170,7 @@ QRect BoardPainter::DrawPile(PileRef pile, int hiddenTopCards)
     if (!old.isNull()) {
         QPainter painter(&board_);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(old.topLeft(), background_, old);
+        painter.drawImage(QRectF(old), background_, QRectF(DeviceRectOf(background_, old)));
     }
     QRect area;
     DrawPileCards(pile, hiddenTopCards, area);
@@ -235,7 +244,7 @@ QRect BoardPainter::DrawOntoBoard(const QImage& image, QPoint at)
     // winning animation must not grow the scroll range.
     QPainter painter(&board_);
     painter.drawImage(at, image);
-    return QRect(at, image.size()).intersected(board_.rect());
+    return QRect(at, BoardSizeOf(image)).intersected(BoardRect());
 }
 
 QImage BoardPainter::ComposeDragImage(PileRef pile, int count) const
@@ -244,7 +253,10 @@ QImage BoardPainter::ComposeDragImage(PileRef pile, int count) const
     const int total = ElementCount(text);
     count = std::clamp(count, 1, std::max(total, 1));
     const int step = geometry_.steps.faceUpDown;
-    QImage image(images_.cardWidth(), images_.cardHeight() + (count - 1) * step, QImage::Format_ARGB32_Premultiplied);
+    const double ratio = images_.PixelRatio();
+    QImage image(DevicePixels(images_.cardWidth(), ratio), DevicePixels(images_.cardHeight() + (count - 1) * step, ratio),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     for (int i = 0; i < count; ++i) {

@@ -31,9 +31,11 @@ class BoardPainter {
 public:
     BoardPainter(const GameContext& context, const BoardGeometry& board, CardImages& images);
 
-    // The board's size in pixels; both images are made anew (the background is left for the
-    // caller to paint).
+    // The board's size in pixels; both images are made anew at the card pictures' pixel ratio
+    // (the background is left for the caller to paint).
     void Resize(QSize size);
+    // The board image's rectangle in board pixels.
+    QRect BoardRect() const;
     QImage& BackgroundImage() { return background_; }
     const QImage& BoardImage() const { return board_; }
     void SetLook(const BoardLook& look) { look_ = look; }

@@ -8,6 +8,7 @@
 #include "engine/game_context.h"
 #include "engine/preferences.h"
 #include "engine/recording_presentation.h"
+#include "layout/auto_card_size.h"
 #include "layout/board_layout.h"
 
 #include <QTemporaryDir>
@@ -27,12 +28,17 @@ QImage RenderTable(const GameContext& context, ResourceModules& modules, const S
     RecordingPresentation quiet;
     Preferences preferences(data.path().toStdString(), registers, quiet);
     CardImages images(modules, registers, preferences, quiet, data.path().toStdString(), 16777216);
-    images.SetCardSize(request.sizeLetter, context.rules[rule::SuitSheetMode]);
-
     BoardGeometry geometry;
-    geometry.SetCardSize(images.SizeLetter(), request.shadows, context.rules);
     const LayoutRequest layout =
         PlainBoardRequest(request.width, request.height, request.screenWidth, request.screenHeight);
+    if (request.sizeLetter == kAutoSizeLetter)
+        images.SetAutoCardWidth(AutoCardWidth(context.rules, layout, request.shadows, geometry));
+    images.SetCardSize(request.sizeLetter, context.rules[rule::SuitSheetMode]);
+
+    if (images.IsAutoSize())
+        geometry.SetCardWidth(images.cardWidth(), request.shadows, context.rules);
+    else
+        geometry.SetCardSize(images.SizeLetter(), request.shadows, context.rules);
     geometry.screenWidth = layout.screenWidth;
     ComputeBoardLayout(context.rules, layout, geometry);
 

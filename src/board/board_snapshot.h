@@ -10,7 +10,7 @@ class GameContext;
 class ResourceModules;
 
 struct SnapshotRequest {
-    char sizeLetter = 'B';
+    char sizeLetter = 'B';  // or 'A', "Auto": the largest card that fits the board
     int width = 1024;        // the board's client size, no toolbar or status bar
     int height = 768;
     int screenWidth = 0;     // 0: as the board

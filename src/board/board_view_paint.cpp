@@ -2,19 +2,20 @@
 
 #include "board/board_painter.h"
 #include "board/card_highlight.h"
+#include "board/card_art.h"
 
 namespace marlowe {
 
 QRect CardOverlay::Area(int shadowDepth) const
 {
     const int extra = shadow ? shadowDepth : 0;
-    return QRect(at, image.size()).adjusted(0, 0, extra, extra);
+    return QRect(at, BoardSizeOf(image)).adjusted(0, 0, extra, extra);
 }
 
 void PaintBoardArea(QPainter& painter, const BoardPainter& board, QRect area, const std::optional<CardOverlay>& overlay,
                     const std::optional<QRect>& focus)
 {
-    painter.drawImage(area.topLeft(), board.BoardImage(), area);
+    painter.drawImage(QRectF(area), board.BoardImage(), QRectF(DeviceRectOf(board.BoardImage(), area)));
     if (focus && FocusFrameArea(*focus).intersects(area)) {
         painter.save();
         painter.setClipRect(area);
@@ -27,7 +28,7 @@ void PaintBoardArea(QPainter& painter, const BoardPainter& board, QRect area, co
     painter.setClipRect(area);
     painter.drawImage(overlay->at, overlay->image);
     if (overlay->shadow)
-        board.DrawShadow(painter, QRect(overlay->at, overlay->image.size()));
+        board.DrawShadow(painter, QRect(overlay->at, BoardSizeOf(overlay->image)));
     painter.restore();
 }
 

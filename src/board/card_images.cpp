@@ -8,6 +8,9 @@
 #include "board/resource_modules.h"
 #include "engine/preferences.h"
 #include "engine/presentation.h"
+#include "layout/card_geometry.h"
+
+#include <QFileInfo>
 
 
 namespace marlowe {
@@ -102,6 +105,13 @@ bool CardImages::LoadMarkBySuffix(QImage& bitmap, const std::string& suffix)
         bitmap = cached->second;
         return true;
     }
+    if (DrawsPictures()) {
+        bitmap = Art().Mark(suffix, ArtSize());
+        if (bitmap.isNull())
+            return false;
+        marks_[suffix] = bitmap;
+        return true;
+    }
     if (!LoadNamedImage(bitmap, MarkResourceName(sizeLetter_, suffix)))
         return false;
     bitmap = FitToCard(bitmap);
@@ -111,9 +121,71 @@ bool CardImages::LoadMarkBySuffix(QImage& bitmap, const std::string& suffix)
 
 QImage CardImages::FitToCard(const QImage& image) const
 {
-    if (image.isNull() || (image.width() == cardWidth_ && image.height() == cardHeight_))
-        return image;
-    return image.scaled(cardWidth_, cardHeight_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int width = DevicePixels(cardWidth_, pixelRatio_);
+    const int height = DevicePixels(cardHeight_, pixelRatio_);
+    if (image.isNull() || (image.width() == width && image.height() == height))
+        return AtRatio(image, pixelRatio_);
+    return AtRatio(image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), pixelRatio_);
+}
+
+bool CardImages::IsAutoSize() const
+{
+    return sizeLetter_ == kAutoSizeLetter;
+}
+
+bool CardImages::DrawsPictures() const
+{
+    return IsAutoSize() || pixelRatio_ != 1.0;
+}
+
+CardArt& CardImages::Art()
+{
+    if (!art_) {
+        // The decks lie in the standard module, one folder each.
+        const QString drawing = modules_.EntryPath(PackedDeckNames().front());
+        const QString decks = QFileInfo(QFileInfo(drawing).path()).path();
+        art_ = std::make_unique<CardArt>(decks, artCacheFolder_);
+    }
+    return *art_;
+}
+
+std::string CardImages::BuiltInStyle() const
+{
+    return registers_.Get(reg::CardSet).empty() ? DefaultStyle() : registers_.Get(reg::CardSet);
+}
+
+std::string CardImages::BackNumber() const
+{
+    return registers_.Get(reg::CardBack).empty() ? "011" : registers_.Get(reg::CardBack);
+}
+
+void CardImages::SetAutoCardWidth(int width)
+{
+    const bool known = autoWidth_ > 0;
+    autoWidth_ = width;
+    if (!IsAutoSize() || (known && width == cardWidth_))
+        return;
+    const CardMetrics card = CardMetricsOfWidth(width, false);
+    cardWidth_ = card.cardWidth;
+    cardHeight_ = card.cardHeight;
+    LoadCardImages(false);
+}
+
+void CardImages::DrawExactFaces()
+{
+    if (!hasStandIns_)
+        return;
+    allowStandIns_ = false;
+    LoadCardImages(false);
+}
+
+void CardImages::SetPixelRatio(double ratio)
+{
+    if (ratio <= 0 || ratio == pixelRatio_)
+        return;
+    pixelRatio_ = ratio;
+    if (!IsAutoSize() || autoWidth_ > 0)
+        LoadCardImages(false);
 }
 
 std::optional<char> CardImages::DetectCardSetSize(const std::filesystem::path& file)
@@ -170,6 +242,8 @@ QImage CardImages::CardSetSheet()
         return sheet;
     }
     if (registers_.IsYes(reg::AdditionalCardSetFile) && sizeLetter_ != 'L') {
+        if (IsAutoSize())
+            SetCardSize('B');  // the additional sets come in the fixed sizes only
         const std::string name = preferences_.ReadString(kPreferenceSection, "Additional_Cards_Set");
         std::string resource = modules_.ListedResourceName(ResourceModule::AdditionalCardSets, name);
         if (resource.empty())
@@ -188,7 +262,16 @@ QImage CardImages::CardSetSheet()
 
 void CardImages::LoadBuiltInFaces()
 {
-    const std::string style = registers_.Get(reg::CardSet).empty() ? DefaultStyle() : registers_.Get(reg::CardSet);
+    const std::string style = BuiltInStyle();
+    if (DrawsPictures()) {
+        const CardFaceSet& drawn = Art().Faces(style, ArtSize(), allowStandIns_);
+        hasStandIns_ = Art().GaveStandIns();
+        for (int suit = 0; suit < 4; ++suit)
+            for (int rank = 1; rank <= kRanksPerSuit; ++rank)
+                faces_[static_cast<std::size_t>(suit * kRanksPerSuit + rank - 1)] =
+                    drawn[static_cast<std::size_t>(PictureSuitOf(suit, suitSheetMode_) * kRanksPerSuit + rank - 1)];
+        return;
+    }
     const CardPixelSize cell = CardSizeOf(sizeLetter_);
     for (int suit = 0; suit < 4; ++suit) {
         const QImage sheet = modules_.Image(CardSheetName(sizeLetter_, style, kSuitLetters[PictureSuitOf(suit, suitSheetMode_)]));
@@ -210,6 +293,7 @@ void CardImages::CutCardSet(const QImage& sheet)
 
 void CardImages::LoadCardImages(bool keepExtras, std::optional<int> suitSheetMode)
 {
+    hasStandIns_ = false;
     if (suitSheetMode)
         suitSheetMode_ = *suitSheetMode;
     const QImage setSheet = CardSetSheet();
@@ -226,6 +310,15 @@ void CardImages::LoadExtras()
     marks_.clear();
     LoadMarkImage(courtCardSpace_, "emptypositionjqk");
     LoadCardBack();
+    if (DrawsPictures()) {
+        CardArt& art = Art();
+        shadowRight_ = art.ShadowStrip(1, CardMetricsFor('B', true).shadowDepth, ArtSize());
+        shadowBottom_ = art.ShadowStrip(2, CardMetricsFor('B', true).shadowDepth, ArtSize());
+        borderLight_ = art.BorderStrip(1, ArtSize());
+        borderDark_ = art.BorderStrip(2, ArtSize());
+        faces_[kFaceImageCount - 1] = art.Faces(BuiltInStyle(), ArtSize(), allowStandIns_)[kFaceImageCount - 1];
+        return;
+    }
     LoadNamedImage(shadowRight_, ShadowStripName(sizeLetter_, 1));
     LoadNamedImage(shadowBottom_, ShadowStripName(sizeLetter_, 2));
     LoadNamedImage(borderLight_, BorderStripName(sizeLetter_, 1));
@@ -270,10 +363,13 @@ void CardImages::LoadCardBack()
             ResetDeckChoices();
         }
     }
-    if (picture.isNull()) {
-        const std::string number = registers_.Get(reg::CardBack).empty() ? "011" : registers_.Get(reg::CardBack);
-        LoadNamedImage(picture, CardBackName(sizeLetter_, number));
+    if (picture.isNull() && DrawsPictures()) {
+        back_ = Art().Back(BackNumber(), ArtSize());
+        if (!back_.isNull())
+            return;
     }
+    if (picture.isNull())
+        LoadNamedImage(picture, CardBackName(sizeLetter_, BackNumber()));
     // A back of any size, a small-size back included, covers the whole card.
     back_ = FitToCard(picture);
 }
@@ -288,11 +384,16 @@ void CardImages::SetCardSize(char letter, std::optional<int> suitSheetMode)
             return;
         }
     }
-    const CardPixelSize card = CardSizeOf(letter);
-    sizeLetter_ = std::string_view(kCardSizeLetters).find(letter) == std::string_view::npos ? 'B' : letter;
-    cardWidth_ = card.width;
-    cardHeight_ = card.height;
+    const bool known = letter == kAutoSizeLetter || std::string_view(kCardSizeLetters).find(letter) != std::string_view::npos;
+    sizeLetter_ = known ? letter : 'B';
+    const CardMetrics card =
+        IsAutoSize() ? CardMetricsOfWidth(std::max(autoWidth_, 1), false) : CardMetricsFor(sizeLetter_, false);
+    cardWidth_ = card.cardWidth;
+    cardHeight_ = card.cardHeight;
     registers_.Set(reg::CardSize, std::string(1, sizeLetter_));
+    // "Auto" draws its pictures once the board's layout has chosen the card.
+    if (IsAutoSize() && autoWidth_ == 0)
+        return;
     LoadCardImages(false, suitSheetMode);
 }
 
@@ -315,8 +416,9 @@ void CardImages::ChooseFirstCardSize(int screenWidth)
     else if (registers_.IsYes(reg::AdditionalCardSetFile))
         size = 'B';  // the additional sets come in every size; the usual one serves
     if (!size) {
-        size = screenWidth >= 650 ? 'B' : 'M';
-        const std::string style = *size == 'M' ? "003" : DefaultStyle();
+        // A new player's cards fit the window whatever its size.
+        size = kAutoSizeLetter;
+        const std::string style = screenWidth >= 650 ? DefaultStyle() : "003";
         registers_.Set(reg::CardSet, style);
         preferences_.WriteInt(kPreferenceSection, "Card", std::stoi(style));
         preferences_.WriteString(kPreferenceSection, "Customized_Cards_Set", "");

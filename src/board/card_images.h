@@ -5,12 +5,14 @@
 // player's own (the data folder's "custom card sets" and "custom decks"), or from the additional
 // modules; the choices live in the session registers and the preferences.
 
+#include "board/card_art.h"
 #include "resources/resource_names.h"
 
 #include <QImage>
 
 #include <array>
 #include <map>
+#include <memory>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -31,6 +33,7 @@ public:
                Presentation& presentation, std::filesystem::path dataFolder, long long colourCount);
 
     char SizeLetter() const { return sizeLetter_; }
+    bool IsAutoSize() const;
     int cardWidth() const { return cardWidth_; }
     int cardHeight() const { return cardHeight_; }
 
@@ -65,6 +68,22 @@ public:
     // Takes the size letter into use (register and pictures), with the suit-sheet mode given or
     // the one in use. A failing size-"X" module resets every card choice.
     void SetCardSize(char letter, std::optional<int> suitSheetMode = std::nullopt);
+    // The card width of the size "Auto" (the height keeps the cards' proportions); the pictures
+    // are drawn again when it changes while "Auto" is in use.
+    void SetAutoCardWidth(int width);
+    // While allowed, faces of a size not drawn yet are stand-ins scaled from another size
+    // (a window being resized); DrawExactFaces draws them properly.
+    void AllowStandIns(bool allowed) { allowStandIns_ = allowed; }
+    bool HasStandIns() const { return hasStandIns_; }
+    void DrawExactFaces();
+    // The device pixels per board pixel of the screen; the pictures are drawn at that many.
+    void SetPixelRatio(double ratio);
+    double PixelRatio() const { return pixelRatio_; }
+    // The folder the drawn faces are kept in between runs; none by default.
+    void SetArtCacheFolder(std::filesystem::path folder) { artCacheFolder_ = std::move(folder); }
+    // The pictures of any size, once the standard module is open.
+    CardArt& Art();
+
     // Size "B", the default style and back, no card set or deck of the player's or the modules.
     void ResetCardChoices();
     // First start: the size and style from the card set in use, or from the screen width.
@@ -84,6 +103,11 @@ private:
     void LoadExtras();
     void ResetDeckChoices();
     QImage FitToCard(const QImage& image) const;
+    // Pictures drawn while running, for "Auto" and for pixel ratios other than 1.
+    bool DrawsPictures() const;
+    CardArtSize ArtSize() const { return {cardWidth_, cardHeight_, pixelRatio_}; }
+    std::string BackNumber() const;
+    std::string BuiltInStyle() const;
 
     ResourceModules& modules_;
     SessionRegisters& registers_;
@@ -96,6 +120,12 @@ private:
     int cardWidth_ = 71;
     int cardHeight_ = 96;
     int suitSheetMode_ = 0;
+    int autoWidth_ = 0;  // 0 until the board's layout has chosen it
+    double pixelRatio_ = 1.0;
+    bool allowStandIns_ = false;
+    bool hasStandIns_ = false;
+    std::filesystem::path artCacheFolder_;
+    std::unique_ptr<CardArt> art_;
     std::array<QImage, kFaceImageCount> faces_;
     QImage back_;
     QImage shadowRight_;

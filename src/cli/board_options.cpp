@@ -1,6 +1,7 @@
 #include "board_options.h"
 
 #include "app/text_helpers.h"
+#include "layout/card_geometry.h"
 #include "resources/resource_names.h"
 
 namespace marlowe {
@@ -14,6 +15,10 @@ std::optional<BoardOptions> ParseBoardOptions(const std::vector<std::string>& ar
             return std::nullopt;
         const std::string& value = arguments[i + 1];
         if (option == "--size") {
+            if (EqualsNoCase(value, "Auto")) {
+                options.size = kAutoSizeLetter;
+                continue;
+            }
             if (value.size() != 1 || kCardSizeLetters.find(value[0]) == std::string_view::npos)
                 return std::nullopt;
             options.size = value[0];

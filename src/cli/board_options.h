@@ -10,7 +10,7 @@
 namespace marlowe {
 
 struct BoardOptions {
-    char size = 'B';
+    char size = 'B'; // a size letter, or 'A' for "Auto"
     int width = 1024;
     int height = 768;
     int screenWidth = 0; // 0: the board's

@@ -3,6 +3,7 @@
 #include "board_options.h"
 
 #include "app/text_helpers.h"
+#include "layout/auto_card_size.h"
 #include "layout/board_layout.h"
 #include "resources/resource_names.h"
 #include "catalogue/rule_loader.h"
@@ -31,8 +32,13 @@ std::optional<int> PrintLayout(const TMainGame& mainGame, const std::vector<std:
     const LayoutRequest request =
         PlainBoardRequest(options->width, options->height, options->screenWidth, options->screenHeight);
     BoardGeometry board;
-    board.SetCardSize(options->size, false, rules);
-    ComputeBoardLayout(rules, request, board);
+    if (options->size == kAutoSizeLetter) {
+        AutoCardWidth(rules, request, false, board);
+        out << "# card " << board.card.cardWidth << ' ' << board.card.cardHeight << '\n';
+    } else {
+        board.SetCardSize(options->size, false, rules);
+        ComputeBoardLayout(rules, request, board);
+    }
     for (const PileRef pile : PilesOnBoard(rules)) {
         const Place place = board.PlaceOf(pile);
         const bool placed = IsPlaced(place.x);

@@ -22,7 +22,7 @@
 //                          the counts won, unwinnable and unknown, the win rate with its 95 %
 //                          interval, the processor time and positions per second, one
 //                          "key: value" per line; --verbose first prints a line per deal
-//   marlowe-cli layout N [--size B] [--width W --height H] [--screen-width SW --screen-height SH]
+//   marlowe-cli layout N [--size B|Auto] [--width W --height H] [--screen-width SW --screen-height SH]
 //                          the place of every pile of game N on a board of W x H (1024 x 768)
 //                          with cards of the size letter: NAME x y, -10000 for no place
 //   marlowe-cli render N D FILE.png [the options of layout]
@@ -68,7 +68,7 @@ int Usage()
                  "           [--budget SECONDS]\n"
                  "       marlowe-cli winrate GAME-NUMBER [--deals N] [--seed S] [--budget SECONDS]\n"
                  "           [--limit NODES] [--jobs J] [--verbose]\n"
-                 "       marlowe-cli layout GAME-NUMBER [--size X|S|B|M|L] [--width W --height H]\n"
+                 "       marlowe-cli layout GAME-NUMBER [--size X|S|B|M|L|Auto] [--width W --height H]\n"
                  "                          [--screen-width SW --screen-height SH]\n"
                  "       marlowe-cli render GAME-NUMBER DEAL-NUMBER FILE.png [the options of layout]\n";
     return 2;

@@ -117,6 +117,9 @@ void SaveCardSize(GameContext& context, Preferences& preferences, const std::str
 // Fits the card size to what the game needs of the screen.
 void FitCardSize(GameContext& context, Preferences& preferences, const ScreenFacts& screen)
 {
+    // "Auto" fits every board by itself.
+    if (FollowsBoardSize(context.registers))
+        return;
     const std::string size = context.registers.Get(reg::CardSize);
     const std::string saved = context.registers.Get(reg::SavedCardSize);
     const int width = screen.width;

@@ -26,6 +26,12 @@ void BoardGeometry::SetCardSize(char sizeLetter, bool shadows, const RuleVector&
     steps = ComputeFanSteps(sizeLetter, rules);
 }
 
+void BoardGeometry::SetCardWidth(int cardWidth, bool shadows, const RuleVector& rules)
+{
+    card = CardMetricsOfWidth(cardWidth, shadows);
+    steps = ComputeFanStepsOfWidth(cardWidth, rules);
+}
+
 Place& BoardGeometry::Stored(PileRef pile)
 {
     return StoredIn(*this, pile);

@@ -43,6 +43,8 @@ public:
 
     // Sets the card of a size letter and its fan steps.
     void SetCardSize(char sizeLetter, bool shadows, const RuleVector& rules);
+    // Sets a card of any width (the card size "Auto") and its fan steps.
+    void SetCardWidth(int cardWidth, bool shadows, const RuleVector& rules);
 
     Place& Stored(PileRef pile);
     const Place& Stored(PileRef pile) const;

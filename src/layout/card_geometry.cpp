@@ -3,6 +3,8 @@
 #include "catalogue/rule_values.h"
 #include "resources/resource_names.h"
 
+#include <algorithm>
+
 namespace marlowe {
 
 namespace {
@@ -35,7 +37,42 @@ const SizeRow& RowOf(char letter)
     return kSizes[2];
 }
 
+// Size "B", whose steps and proportions a card of any width takes.
+constexpr int kBaseWidth = 71;
+constexpr int kBaseHeight = 96;
+
+// A step of size "B" scaled to a card width; a step in use never shrinks to nothing.
+int ScaledStep(int step, int cardWidth)
+{
+    return step == 0 ? 0 : std::max(1, (step * cardWidth + kBaseWidth / 2) / kBaseWidth);
+}
+
+SizeRow RowOfWidth(int cardWidth)
+{
+    const SizeRow& base = RowOf('B');
+    return {kAutoSizeLetter,
+            ScaledStep(base.faceUpDown, cardWidth),
+            ScaledStep(base.faceDownDown, cardWidth),
+            ScaledStep(base.faceUpRight, cardWidth),
+            ScaledStep(base.faceDownRight, cardWidth),
+            ScaledStep(base.fixedRight, cardWidth),
+            ScaledStep(base.gridGapX, cardWidth),
+            ScaledStep(base.gridGapY, cardWidth)};
+}
+
+FanSteps StepsOfRow(const SizeRow& row, const RuleVector& rules);
+
 } // namespace
+
+CardMetrics CardMetricsOfWidth(int cardWidth, bool shadows)
+{
+    return CardMetrics{cardWidth, (cardWidth * kBaseHeight + kBaseWidth / 2) / kBaseWidth, shadows ? 9 : 0};
+}
+
+FanSteps ComputeFanStepsOfWidth(int cardWidth, const RuleVector& rules)
+{
+    return StepsOfRow(RowOfWidth(cardWidth), rules);
+}
 
 CardMetrics CardMetricsFor(char sizeLetter, bool shadows)
 {
@@ -45,7 +82,13 @@ CardMetrics CardMetricsFor(char sizeLetter, bool shadows)
 
 FanSteps ComputeFanSteps(char sizeLetter, const RuleVector& rules)
 {
-    const SizeRow& row = RowOf(sizeLetter);
+    return StepsOfRow(RowOf(sizeLetter), rules);
+}
+
+namespace {
+
+FanSteps StepsOfRow(const SizeRow& row, const RuleVector& rules)
+{
     const int tableau = rules[rule::TableauStyle];
     const int foundation = rules[rule::FoundationStyle];
     const int reserve = rules[rule::ReserveStyle];
@@ -81,5 +124,7 @@ FanSteps ComputeFanSteps(char sizeLetter, const RuleVector& rules)
         steps.fixedRight = row.fixedRight;
     return steps;
 }
+
+} // namespace
 
 } // namespace marlowe

@@ -3,6 +3,7 @@
 // follow the card size letter ("X", "S", "B", "M", "L"); the fan steps also follow the game's
 // pile styles, since a game that never fans a pile downward has no downward step.
 
+#include "app/register_settings.h"
 #include "catalogue/rule_vector.h"
 
 namespace marlowe {
@@ -19,6 +20,8 @@ struct CardMetrics {
 
 // The card of a size letter (any unknown letter is "B").
 CardMetrics CardMetricsFor(char sizeLetter, bool shadows);
+// A card of any pixel size (the card size "Auto"), kept to the proportions of the fixed sizes.
+CardMetrics CardMetricsOfWidth(int cardWidth, bool shadows);
 
 // Fan steps in pixels. A step the game does not use is 0.
 struct FanSteps {
@@ -35,5 +38,7 @@ constexpr int kRowGap = 6;    // style 4: a full card width plus 6 pixels per ca
 
 // The steps of a size letter for the game's styles.
 FanSteps ComputeFanSteps(char sizeLetter, const RuleVector& rules);
+// The steps of a card of any width: those of size "B" grown or shrunk with the card.
+FanSteps ComputeFanStepsOfWidth(int cardWidth, const RuleVector& rules);
 
 } // namespace marlowe

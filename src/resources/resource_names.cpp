@@ -81,6 +81,17 @@ void AddSizedImages(std::vector<ResourceEntry>& entries, char size)
                            card.width, card.height});
 }
 
+}  // namespace
+
+const std::vector<std::string>& PackedDeckNames()
+{
+    // The decks of the built-in styles.
+    static const std::vector<std::string> decks = {"svg-gm-paris", "svg-nicu-white", "svg-standard"};
+    return decks;
+}
+
+namespace {
+
 void AddNamed(std::vector<ResourceEntry>& entries, ResourceFamily family, std::initializer_list<const char*> names)
 {
     for (const char* name : names)
@@ -171,6 +182,8 @@ std::vector<ResourceEntry> BuildEntries()
         entries.push_back({"B" + texture, ResourceModule::Standard, ResourceFamily::Texture, 0, texture, 0, 0});
     AddMiniatures(entries);
     AddInterfaceImages(entries);
+    for (const std::string& deck : PackedDeckNames())
+        entries.push_back({deck, ResourceModule::Standard, ResourceFamily::DeckDrawing, 0, deck, 0, 0});
     for (const std::string& sound : SoundNames())
         entries.push_back({sound, ResourceModule::Standard, ResourceFamily::Sound, 0, sound, 0, 0});
     AddAdditionalModules(entries);

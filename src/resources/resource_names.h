@@ -51,6 +51,7 @@ enum class ResourceFamily {
     AdditionalCardSet, // a whole 5 x 12 card set sheet of one card size
     AdditionalBack,    // a back of the additional decks module
     AdditionalBackground,  // a JPEG background of the additional backgrounds module
+    DeckDrawing,       // an SVG deck's drawing file, named by its folder, for faces of any size
 };
 
 struct ResourceEntry {
@@ -62,6 +63,9 @@ struct ResourceEntry {
     int width = 0;          // required pixel size; 0 when the picture may have any size
     int height = 0;
 };
+
+// The decks whose drawings the standard module carries, by folder name.
+const std::vector<std::string>& PackedDeckNames();
 
 // Every entry of every module, in a fixed order.
 const std::vector<ResourceEntry>& AllResourceEntries();

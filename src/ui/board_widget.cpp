@@ -65,7 +65,7 @@ void BoardWidget::paintEvent(QPaintEvent* event)
 void BoardWidget::resizeEvent(QResizeEvent* /*event*/)
 {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    session_.SetBoardSize(size(), screen ? screen->size() : size());
+    session_.SetBoardSize(size(), screen ? screen->size() : size(), devicePixelRatioF());
 }
 
 void BoardWidget::SetOverlay(std::optional<CardOverlay> overlay)

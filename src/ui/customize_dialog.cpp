@@ -155,7 +155,8 @@ QWidget* TfrmCustomize_Freeware::BuildDecksPage()
     const struct {
         const char* letter;
         const char* name;
-    } sizes[] = {{"X", "Extra large"}, {"S", "Large"}, {"B", "Normal"}, {"M", "Small"}, {"L", "Miniature"}};
+    } sizes[] = {{"A", "Auto (fit the window)"}, {"X", "Extra large"}, {"S", "Large"}, {"B", "Normal"},
+                 {"M", "Small"}, {"L", "Miniature"}};
     for (const auto& size : sizes)
         cmbCardSize_->addItem(tr(size.name), QString(size.letter));
     cmbFaceDesign_ = new QComboBox(page);

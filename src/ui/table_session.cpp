@@ -9,6 +9,7 @@
 #include "engine/move_finder.h"
 #include "engine/pile_text.h"
 #include "engine/table.h"
+#include "layout/auto_card_size.h"
 #include "layout/board_layout.h"
 #include "layout/card_positions.h"
 #include "records/finished_game.h"
@@ -17,6 +18,7 @@
 #include "ui/memory_summary_box.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -27,6 +29,8 @@ namespace marlowe {
 namespace {
 
 constexpr const char* kProgramName = "Marlowe 2002";
+// How long the board's size rests before stand-in faces are drawn exactly.
+constexpr int kExactFacesDelayMs = 250;
 
 // The element index of a card in a pile, or -1 when the pile does not hold it.
 int IndexIn(const std::string& pile, int card)
@@ -96,6 +100,10 @@ TableSession::TableSession(std::filesystem::path programFolder, std::filesystem:
 {
     context_.mainGame.programFolder = std::move(programFolder);
     context_.mainGame.dataFolder = std::move(dataFolder);
+    exactFacesTimer_ = new QTimer(this);
+    exactFacesTimer_->setSingleShot(true);
+    exactFacesTimer_->setInterval(kExactFacesDelayMs);
+    connect(exactFacesTimer_, &QTimer::timeout, this, &TableSession::DrawExactFaces);
     RecordsFeedback feedback;
     feedback.inform = [this](const std::string& message) { ShowInfo(message); };
     feedback.busy = [](bool on) {
@@ -140,6 +148,8 @@ Outcome TableSession::Start(const DisplayFacts& display)
 
     images_ = std::make_unique<CardImages>(modules_, context_.registers, preferences_, *this, game.dataFolder,
                                            display.colourCount);
+    images_->SetArtCacheFolder(
+        std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString()) / "cards");
     if (firstStart) {
         images_->ChooseFirstCardSize(display.screenWidth);
     } else {
@@ -163,10 +173,27 @@ void TableSession::ReadLook()
                                 context_.mainGame.FoundationMarkColour});
 }
 
-void TableSession::SetBoardSize(QSize size, QSize screen)
+void TableSession::SetBoardSize(QSize size, QSize screen, double pixelRatio)
 {
     boardSize_ = size;
     screenSize_ = screen;
+    if (!images_) {
+        Relayout();
+        return;
+    }
+    images_->SetPixelRatio(pixelRatio);
+    images_->AllowStandIns(true);
+    Relayout();
+    images_->AllowStandIns(false);
+    if (images_->HasStandIns())
+        exactFacesTimer_->start();
+}
+
+void TableSession::DrawExactFaces()
+{
+    if (!images_ || !images_->HasStandIns())
+        return;
+    images_->DrawExactFaces();
     Relayout();
 }
 
@@ -179,15 +206,22 @@ void TableSession::Relayout()
     const std::string size = context_.registers.Get(reg::CardSize);
     const char letter = size.empty() ? images_->SizeLetter() : size[0];
     const int suitSheetMode = context_.rules[rule::SuitSheetMode];
-    if (letter != images_->SizeLetter() || suitSheetMode != images_->SuitSheetMode())
-        images_->SetCardSize(letter, suitSheetMode);
-    geometry_.SetCardSize(images_->SizeLetter(), ShowsCardShadows(context_.registers), context_.rules);
+    const bool shadows = ShowsCardShadows(context_.registers);
     geometry_.screenWidth = screenSize_.width();
     LayoutRequest layout;
     layout.frame = MainBoardFrame(WindowFrame{boardSize_.width(), boardSize_.height(), boardSize_.height()});
     layout.screenWidth = screenSize_.width();
     layout.screenHeight = screenSize_.height();
     layout.scrollPosition = geometry_.scrollOffset;
+    // "Auto" takes the largest card at which this board holds the game, before any picture is drawn.
+    if (letter == kAutoSizeLetter)
+        images_->SetAutoCardWidth(AutoCardWidth(context_.rules, layout, shadows, geometry_));
+    if (letter != images_->SizeLetter() || suitSheetMode != images_->SuitSheetMode())
+        images_->SetCardSize(letter, suitSheetMode);
+    if (images_->IsAutoSize())
+        geometry_.SetCardWidth(images_->cardWidth(), shadows, context_.rules);
+    else
+        geometry_.SetCardSize(images_->SizeLetter(), shadows, context_.rules);
     ComputeBoardLayout(context_.rules, layout, geometry_);
     painter_->Resize(boardSize_);
     PaintBackground();
@@ -200,7 +234,7 @@ void TableSession::Relayout()
     }
     if (onExtent)
         onExtent(painter_->DrawnExtent());
-    Repaint(painter_->BoardImage().rect());
+    Repaint(painter_->BoardRect());
 }
 
 void TableSession::ApplyLookChange(bool cards)
@@ -220,7 +254,7 @@ void TableSession::SetScrollPosition(int position)
     if (position == geometry_.scrollOffset)
         return;
     geometry_.scrollOffset = position;
-    Repaint(painter_ ? painter_->BoardImage().rect() : QRect());
+    Repaint(painter_ ? painter_->BoardRect() : QRect());
 }
 
 void TableSession::PaintBackground()

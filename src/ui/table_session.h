@@ -28,6 +28,8 @@
 #include <memory>
 #include <optional>
 
+class QTimer;
+
 namespace marlowe {
 
 class BoardWidget;
@@ -70,8 +72,12 @@ public:
 
     // The view that shows the board; the session tells it what changed.
     void SetView(BoardWidget* view) { view_ = view; }
-    // The board's client size and the screen: lays the table out again and redraws it.
-    void SetBoardSize(QSize size, QSize screen);
+    // The board's client size, the screen's and the device pixels per board pixel: lays the
+    // table out again and redraws it. The card size "Auto" follows the board; while the size
+    // keeps changing its faces may be stand-ins, drawn exactly once it has rested a moment.
+    void SetBoardSize(QSize size, QSize screen, double pixelRatio = 1.0);
+    // The stand-in faces drawn exactly now, and the board with them.
+    void DrawExactFaces();
     QSize BoardSize() const { return boardSize_; }
     long long ColourCount() const { return display_.colourCount; }
     // The vertical scroll position of a table taller than the board: piles move up by it.
@@ -163,6 +169,7 @@ private:
     SeededRandom random_;
     BoardWidget* view_ = nullptr;
     QSize boardSize_{1024, 768};
+    QTimer* exactFacesTimer_ = nullptr;
     QSize screenSize_{1920, 1080};
     DisplayFacts display_;
     int nestedLoops_ = 0;

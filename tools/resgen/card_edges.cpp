@@ -74,28 +74,34 @@ QRgb BorderPixel(int x, int y, int cardWidth, int cardHeight, bool light)
 
 }  // namespace
 
-QImage MakeShadowStrip(const ResourceEntry& entry)
+QImage MakeShadowStripOfCard(CardPixelSize card, bool right, QSize size)
 {
-    const CardPixelSize card = CardSizeOf(entry.sizeLetter);
-    const bool right = entry.variant == "1";
     const int left = right ? card.width : kBottomStripLeft;
     const int top = right ? kRightStripTop : card.height;
-    QImage strip(entry.width, entry.height, QImage::Format_RGB32);
+    QImage strip(size, QImage::Format_RGB32);
     for (int y = 0; y < strip.height(); ++y)
         for (int x = 0; x < strip.width(); ++x)
             strip.setPixel(x, y, ShadowPixel(left + x, top + y, card.width, card.height));
     return strip;
 }
 
-QImage MakeBorderStrip(const ResourceEntry& entry)
+QImage MakeBorderStripOfCard(CardPixelSize card, bool light)
 {
-    const CardPixelSize card = CardSizeOf(entry.sizeLetter);
-    const bool light = entry.variant == "1";
     QImage border(card.width, card.height, QImage::Format_RGB32);
     for (int y = 0; y < card.height; ++y)
         for (int x = 0; x < card.width; ++x)
             border.setPixel(x, y, BorderPixel(x, y, card.width, card.height, light));
     return border;
+}
+
+QImage MakeShadowStrip(const ResourceEntry& entry)
+{
+    return MakeShadowStripOfCard(CardSizeOf(entry.sizeLetter), entry.variant == "1", QSize(entry.width, entry.height));
+}
+
+QImage MakeBorderStrip(const ResourceEntry& entry)
+{
+    return MakeBorderStripOfCard(CardSizeOf(entry.sizeLetter), entry.variant == "1");
 }
 
 }  // namespace marlowe::resgen

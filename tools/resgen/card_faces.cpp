@@ -6,6 +6,7 @@
 #include "resource_makers.h"
 #include "svg_deck.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -191,6 +192,15 @@ bool DrawEmblemJoker(QPainter& painter, const QRectF& rect, const QString& deckF
     return true;
 }
 
+// The size letter whose look a face of a pixel width takes: the drawn faces below the smallest
+// deck size, the clearest deck up to size "M", the chosen deck above.
+char LookLetterOfWidth(int width)
+{
+    if (width < CardSizeOf('M').width * 3 / 4)
+        return 'L';
+    return width <= CardSizeOf('M').width ? 'M' : 'B';
+}
+
 }  // namespace
 
 QImage MakeCardSheet(const ResourceEntry& entry, const MakerSources& sources)
@@ -200,6 +210,24 @@ QImage MakeCardSheet(const ResourceEntry& entry, const MakerSources& sources)
         return {};
     return ComposeSheet(StyleLook(variant.substr(0, 3), entry.sizeLetter), sources.deckFolder, entry.sizeLetter,
                         variant.substr(3, 1));
+}
+
+QImage MakeStyleFace(std::string_view style, int rank, char suit, QSize size, const MakerSources& sources)
+{
+    return MakeFace(StyleLook(style, LookLetterOfWidth(size.width())), sources.deckFolder, rank, suit, size);
+}
+
+QImage MakeJokerOfSize(QSize size, const MakerSources& sources)
+{
+    return MakeJoker({"", ResourceModule::Standard, ResourceFamily::Joker, LookLetterOfWidth(size.width()), "",
+                      size.width(), size.height()},
+                     sources);
+}
+
+QByteArray MakeDeckDrawing(const ResourceEntry& entry, const MakerSources& sources)
+{
+    QFile file(DeckFile(sources.deckFolder, QString::fromStdString(entry.variant)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QImage MakeJoker(const ResourceEntry& entry, const MakerSources& sources)

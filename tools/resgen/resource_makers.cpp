@@ -27,7 +27,8 @@ QImage MakeImage(const ResourceEntry& entry, const MakerSources& sources)
     case ResourceFamily::ButtonImage:
     case ResourceFamily::StatusBarImage:
     case ResourceFamily::SuitImage: return MakeInterfaceImage(entry, sources);
-    case ResourceFamily::Sound: break;
+    case ResourceFamily::Sound:
+    case ResourceFamily::DeckDrawing: break;
     }
     return {};
 }
@@ -59,6 +60,10 @@ QString EntryPath(const ResourceEntry& entry)
     case ResourceFamily::Sound: return "WAVE/" + name + ".wav";
     case ResourceFamily::Cursor: return "CURSOR/" + name + ".png";
     case ResourceFamily::AdditionalBackground: return "JPEG/" + name + ".jpg";
+    case ResourceFamily::DeckDrawing: {
+        const QString deck = QString::fromStdString(entry.name);
+        return "DECK/" + deck + "/" + deck + ".svgz";
+    }
     default: return "BITMAP/" + name + ".png";
     }
 }
@@ -67,6 +72,8 @@ QByteArray MakeEntryBytes(const ResourceEntry& entry, const MakerSources& source
 {
     if (entry.family == ResourceFamily::Sound)
         return MakeSound(entry);
+    if (entry.family == ResourceFamily::DeckDrawing)
+        return MakeDeckDrawing(entry, sources);
     const QImage image = MakeImage(entry, sources);
     if (image.isNull() || !HasRequiredSize(image, entry))
         return {};

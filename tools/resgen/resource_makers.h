@@ -7,7 +7,10 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
+
+#include <string_view>
 
 namespace marlowe::resgen {
 
@@ -22,6 +25,14 @@ QImage MakeCardSheet(const ResourceEntry& entry, const MakerSources& sources);
 QImage MakeJoker(const ResourceEntry& entry, const MakerSources& sources);
 QImage MakeShadowStrip(const ResourceEntry& entry);
 QImage MakeBorderStrip(const ResourceEntry& entry);
+// The same pictures for a card of any pixel size, as the program draws them for the size "Auto".
+QImage MakeStyleFace(std::string_view style, int rank, char suit, QSize size, const MakerSources& sources);
+QImage MakeJokerOfSize(QSize size, const MakerSources& sources);
+QImage MakeShadowStripOfCard(CardPixelSize card, bool right, QSize size);
+QImage MakeBorderStripOfCard(CardPixelSize card, bool light);
+// The bytes of a deck's drawing file, packed into the module so the program can draw faces of
+// any size.
+QByteArray MakeDeckDrawing(const ResourceEntry& entry, const MakerSources& sources);
 QImage MakeAdditionalCardSet(const ResourceEntry& entry, const MakerSources& sources);
 QImage MakeAdditionalBack(const ResourceEntry& entry, const MakerSources& sources);
 

@@ -13,14 +13,6 @@
 namespace marlowe::resgen {
 namespace {
 
-// The deck's drawing: the first .svgz (or .svg) file of its folder.
-QString DeckFile(const QString& deckFolder, const QString& folder)
-{
-    const QDir dir(deckFolder + "/" + folder);
-    const QStringList files = dir.entryList({"*.svgz", "*.svg"}, QDir::Files, QDir::Name);
-    return files.isEmpty() ? QString() : dir.filePath(files.first());
-}
-
 // The text of a gzip-compressed drawing; plain text comes back as it is.
 QByteArray Inflate(const QByteArray& data)
 {
@@ -60,6 +52,13 @@ std::unique_ptr<QSvgRenderer> LoadDeck(const QString& deckFolder, const DeckSour
 }
 
 }  // namespace
+
+QString DeckFile(const QString& deckFolder, const QString& folder)
+{
+    const QDir dir(deckFolder + "/" + folder);
+    const QStringList files = dir.entryList({"*.svgz", "*.svg"}, QDir::Files, QDir::Name);
+    return files.isEmpty() ? QString() : dir.filePath(files.first());
+}
 
 QSvgRenderer* DeckRenderer(const QString& deckFolder, const DeckSource& deck)
 {

@@ -24,6 +24,9 @@ struct DeckSource {
 // This thread's renderer of the deck, parsed on first use; nullptr when the deck cannot be read.
 QSvgRenderer* DeckRenderer(const QString& deckFolder, const DeckSource& deck);
 
+// The deck's drawing file: the first .svgz (or .svg) file of its folder; empty when there is none.
+QString DeckFile(const QString& deckFolder, const QString& folder);
+
 // The element naming a card in the decks: rank 1 (ace) to 13 (king), suit 'H', 'D', 'C' or 'S'.
 QString CardElementId(int rank, char suit);
 

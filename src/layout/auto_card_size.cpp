@@ -1,0 +1,108 @@
+#include "layout/auto_card_size.h"
+
+#include "catalogue/rule_values.h"
+#include "layout/card_positions.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace marlowe {
+namespace {
+
+constexpr int kSuitRun = 13;
+
+struct Box {
+    int left, top, right, bottom; // right and bottom exclusive
+
+    bool Overlaps(const Box& other) const
+    {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+};
+
+bool FansDown(int style)
+{
+    return style == pile_style::FannedDown || style == pile_style::FannedDownDoubled ||
+           style == pile_style::FannedDownKeepingGaps || style == pile_style::TopCardOffset;
+}
+
+// The room a pile takes: its card, and for a downward fan its expected cards below it.
+Box BoxOf(const RuleVector& rules, const BoardGeometry& board, PileRef pile, Place place)
+{
+    const int extra = board.card.shadowDepth;
+    Box box{place.x, place.y, place.x + board.card.cardWidth + extra, place.y + board.card.cardHeight + extra};
+    if (!FansDown(PileStyle(rules, pile)))
+        return box;
+    ExpectedFan fan;
+    if (pile.group == PileGroup::Tableaus)
+        fan = ExpectedTableauFan(rules, pile.slot);
+    else if (pile.group == PileGroup::Reserves)
+        fan.faceUp = std::max(1, static_cast<int>(rules.Of(rule::ReserveCardCount, pile.slot)));
+    const int cards = fan.faceDown + fan.faceUp;
+    const int downSteps = std::min(fan.faceDown, cards - 1);
+    box.bottom += downSteps * board.steps.faceDownDown + (cards - 1 - downSteps) * board.steps.faceUpDown;
+    return box;
+}
+
+} // namespace
+
+ExpectedFan ExpectedTableauFan(const RuleVector& rules, int tableau)
+{
+    const int dealt = static_cast<int>(rules.Of(rule::TableauCardCount, tableau));
+    const int count = dealt >= 1 && dealt <= 1000 ? dealt : 0;
+    const int faceCode = static_cast<int>(rules.Of(rule::TableauFaceUp, tableau));
+    // Codes below 1 alternate the faces or turn up the bottom card only: about half face down.
+    const int faceUp = faceCode >= 1 ? std::min(faceCode, count) : (count + 1) / 2;
+    return ExpectedFan{count - faceUp, std::max(faceUp, kSuitRun)};
+}
+
+bool LayoutFits(const RuleVector& rules, const LayoutRequest& request, BoardGeometry& board)
+{
+    ComputeBoardLayout(rules, request, board);
+    const Box frame{0, request.frame.top, request.frame.width, request.frame.bottom};
+    std::vector<std::pair<PileRef, Box>> boxes;
+    for (const PileRef pile : PilesOnBoard(rules)) {
+        const Place place = board.Stored(pile);
+        if (!IsPlaced(place.x) || !IsPlaced(place.y))
+            continue;
+        const Box box = BoxOf(rules, board, pile, place);
+        if (box.left < frame.left || box.right > frame.right || box.top < frame.top || box.bottom > frame.bottom)
+            return false;
+        boxes.emplace_back(pile, box);
+    }
+    // A fan may not reach a pile that lies below its own card.
+    for (const auto& [pile, box] : boxes) {
+        if (!FansDown(PileStyle(rules, pile)))
+            continue;
+        for (const auto& [other, otherBox] : boxes)
+            if (other != pile && otherBox.top > box.top && box.Overlaps(otherBox))
+                return false;
+    }
+    return true;
+}
+
+int AutoCardWidth(const RuleVector& rules, const LayoutRequest& request, bool shadows, BoardGeometry& board)
+{
+    // A game without piles on the board (none chosen yet) takes the usual card.
+    if (PilesOnBoard(rules).empty()) {
+        board.SetCardSize('B', shadows, rules);
+        ComputeBoardLayout(rules, request, board);
+        return board.card.cardWidth;
+    }
+    // The largest width that fits, by halving; a board too small for any card takes the smallest.
+    int low = kAutoCardMinWidth;
+    int high = kAutoCardMaxWidth;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        board.SetCardWidth(middle, shadows, rules);
+        if (LayoutFits(rules, request, board))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    board.SetCardWidth(low, shadows, rules);
+    ComputeBoardLayout(rules, request, board);
+    return low;
+}
+
+} // namespace marlowe
