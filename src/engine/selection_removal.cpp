@@ -19,7 +19,6 @@ namespace marlowe {
 namespace {
 
 const PileRef kStock{PileGroup::StockGroup, kStockSlot};
-const PileRef kWaste{PileGroup::StockGroup, kWasteSlot};
 const PileRef kSecondWaste{PileGroup::StockGroup, kSecondWasteSlot};
 const PileRef kSelection{PileGroup::Foundations, 0};
 constexpr int kGroupSize = 7;
