@@ -107,10 +107,12 @@ void TakeOut(GameContext& context, PileRef home, int card)
 {
     const int style = context.rules[rule::TableauStyle];
     const bool stockOrWaste = home.group == PileGroup::StockGroup;
+    // The reserves beside a pyramid are ordinary piles: only its rows keep their cells.
+    const bool besidePyramid = home.group == PileGroup::Reserves && SpecialTraitsOf(context.rules).pyramid;
     RemoveMode mode = RemoveMode::Delete;
     if (style == pile_style::Serpentine && home == PileRef{PileGroup::Tableaus, 0})
         mode = RemoveMode::DeleteWithGap; // the pyramid keeps its cells with gaps between cards
-    else if (style == pile_style::Row && !stockOrWaste)
+    else if (style == pile_style::Row && !stockOrWaste && !besidePyramid)
         mode = RemoveMode::LeaveGap;
     RemoveCardFromSlot(context, home, card, mode);
 }
