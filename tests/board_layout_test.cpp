@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -109,18 +110,20 @@ TEST(SpecialArrangements, PyramidRowsAndTheStockBesideThem)
     struct Case {
         const char* label;
         int firstRow, secondRow, style, width;
-        int apexX, rowShift;            // tableau k + 1 at apexX + k * rowShift
+        int apexX, cardStep;            // tableau k + 1 at apexX -/+ k * cardStep / 2
         int stockX, secondWasteX;
     };
     // Stock y = (767 - 6 * 48 - 96) / 2 - 20 = 171, rows 48 + 4 apart, waste CH + 25 below.
-    // Widening: X0 = (1022 - 71) / 2 = 475, s = 35, stock = (265 - 71) / 2 = 97, 2 * 475 - 97.
-    // Narrowing with the style-6 step 7: s = 39, X0 = (1022 - 497 - 42) / 2 = 241, stock =
-    // (241 - 71) / 2 = 85, 2 * 475 - 85. On a 500-wide board the stock does not fit until X0
-    // has grown from 213 to 321: stock (321 - 210 - 71) / 2 = 20.
+    // Widening rows of style 4 step 71 + 6 = 77 from card to card, so each row starts 38 or 39
+    // pixels left of the one above (rounded once from the apex, never drifting): X0 =
+    // (1022 - 71) / 2 = 475, last row 475 - 231 = 244, stock (244 - 71) / 2 = 86, 2 * 475 - 86.
+    // Narrowing with the style-6 step 7: half of 78 is 39, X0 = (1022 - 497 - 42) / 2 = 241,
+    // stock = (241 - 71) / 2 = 85, 2 * 475 - 85. On a 500-wide board the stock does not fit until
+    // X0 has grown from 213 to 342: stock (342 - 231 - 71) / 2 = 20.
     const Case cases[] = {
-        {"widening", 1, 2, 4, 1024, 475, -35, 97, 853},
-        {"narrowing", 7, 6, 6, 1024, 241, 39, 85, 865},
-        {"widening, narrow board", 1, 2, 4, 500, 321, -35, 20, 622},
+        {"widening", 1, 2, 4, 1024, 475, 77, 86, 864},
+        {"narrowing", 7, 6, 6, 1024, 241, 78, 85, 865},
+        {"widening, narrow board", 1, 2, 4, 500, 342, 77, 20, 664},
     };
     for (const Case& c : cases) {
         RuleVector rules = SpecialGame(54, 7, 0, 2);
@@ -128,14 +131,33 @@ TEST(SpecialArrangements, PyramidRowsAndTheStockBesideThem)
         rules[rule::TableauCardCount + 1] = static_cast<std::int16_t>(c.secondRow);
         rules[rule::TableauStyle] = static_cast<std::int16_t>(c.style);
         const BoardGeometry geometry = LayOut(rules, {c.width, 768});
+        const int sign = c.firstRow < c.secondRow ? -1 : 1;
         for (int k = 0; k < 7; ++k)
-            EXPECT_EQ(geometry.PlaceOf({kTableaus, k}), (Place{c.apexX + k * c.rowShift, 171 + k * 52}))
+            EXPECT_EQ(geometry.PlaceOf({kTableaus, k}), (Place{c.apexX + sign * (k * c.cardStep / 2), 171 + k * 52}))
                 << c.label << " row " << k + 1;
         ExpectRows(geometry,
                    {{kStock, 0, 1, c.stockX, 0, 171},
                     {kStock, 1, 1, c.stockX, 0, 292},
                     {kStock, 2, 1, c.secondWasteX, 0, 171}},
                    c.label);
+    }
+}
+
+// Each card of a widening pyramid of style 4 lies centred over the two cards it covers, to
+// within the half pixel of an odd step, in every row down to the ninth.
+TEST(SpecialArrangements, PyramidCardsCentredOverTheCardsTheyCover)
+{
+    RuleVector rules = SpecialGame(54, 9, 0, 2);
+    for (int k = 0; k < 9; ++k)
+        rules[rule::TableauCardCount + k] = static_cast<std::int16_t>(k + 1);
+    rules[rule::TableauStyle] = 4;
+    const BoardGeometry geometry = LayOut(rules, {1024, 768});
+    const int step = 71 + 6;
+    for (int k = 0; k + 1 < 9; ++k) {
+        const int above = geometry.PlaceOf({kTableaus, k}).x;
+        const int below = geometry.PlaceOf({kTableaus, k + 1}).x;
+        const int twiceOffset = 2 * above - (2 * below + step); // twice the distance from the centre
+        EXPECT_LE(std::abs(twiceOffset), 1) << "row " << k + 1;
     }
 }
 

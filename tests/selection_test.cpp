@@ -3,6 +3,7 @@
 
 #include "engine/cards.h"
 #include "engine/game_context.h"
+#include "engine/game_won.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/pointer.h"
@@ -107,6 +108,29 @@ TEST_F(SelectionTest, EachGameAcceptsItsSetsAndRefusesTheRest)
         {99, 11, {{H(2), 0}, {C(3), 1}, {D(6), 2}}, V::Complete},
         {45, 10, {{H(4), 0}, {H(6), 1}}, V::Complete},
         {45, 10, {{H(4), 0}, {C(6), 1}}, V::Invalid},
+        {79, 14, {{H(6), 0}, {C(8), 20}}, V::Complete}, // one column of the grid of five
+        {79, 14, {{H(6), 0}, {C(8), 6}}, V::Invalid},   // touching, but in no common line
+        {80, 1, {{H(6), 0}, {C(6), 24}}, V::Complete},  // anywhere in the grid
+        {81, 13, {{H(13), 7}}, V::Complete},
+        {81, 13, {{H(6), 0}, {C(7), 6}}, V::Complete},
+        {81, 13, {{H(6), 0}, {C(7), 2}}, V::Invalid},   // two cells apart
+        {82, 15, {{H(2), 0}, {C(3), 1}, {D(4), 2}, {S(6), 3}}, V::Complete},
+        {82, 15, {{H(9), 0}, {C(10), 1}}, V::Invalid},  // a 10 goes only with the courts
+        {82, 15, {{H(10), 0}, {C(11), 1}, {D(12), 2}, {S(13), 3}}, V::Complete},
+        {83, 10, {{H(3), 0}, {C(7), 1}}, V::Complete},
+        {83, 10, {{H(12), 0}, {C(12), 1}}, V::Complete},
+        {83, 10, {{H(12), 0}, {C(13), 1}}, V::Invalid},
+        {83, 10, {{H(10), 0}}, V::Invalid},             // the 10s never leave
+        {84, 11, {{H(11), 0}, {C(11), 1}}, V::Complete},
+        {84, 11, {{H(12), 0}, {C(13), 1}}, V::Complete},
+        {84, 11, {{H(12), 0}, {H(13), 1}}, V::Invalid}, // a Queen and King of one suit
+        {84, 11, {{H(1), 0}, {C(10), 1}}, V::Complete},
+        {85, 1, {{H(2), 0}, {H(12), 1}}, V::Complete},
+        {86, 1, {{H(2), 0}, {S(2), 1}}, V::Invalid},
+        {87, 13, {{H(13), 0}}, V::Complete},
+        {87, 13, {{H(2), 0}, {C(3), 1}, {D(8), 2}}, V::Invalid},
+        {88, 1, {{H(6), 0}, {C(6), 1}}, V::Complete},
+        {88, 1, {{H(6), 0}, {C(7), 1}}, V::Invalid},
     };
     for (const auto& row : rows) {
         Game(row.special, row.mode);
@@ -168,6 +192,64 @@ TEST_F(SelectionTest, AKingAloneLeavesThePyramidAtOneClick)
     Click(0, H(5)); // still covered by the 2
     EXPECT_EQ(presentation.events.back(), "beep");
     EXPECT_EQ(context.piles.foundations[0], "");
+}
+
+// A two-row pyramid of style 4: the apex over two cards.
+class PyramidTest : public SelectionTest {
+protected:
+    void TwoRows(int special, std::vector<int> bottom)
+    {
+        Game(special);
+        context.rules[rule::TableauStyle] = 4;
+        context.rules[rule::TableauCount] = 2;
+        context.rules.Of(rule::TableauCardCount, 0) = 1;
+        context.rules.Of(rule::TableauCardCount, 1) = 2;
+        Tableau(0) = CodeText(H(5));
+        Tableau(1) = PileTextOf(bottom);
+    }
+};
+
+TEST_F(PyramidTest, AHiddenCardTurnsUpOnceBothCoveringCardsAreGoneAndNotBefore)
+{
+    TwoRows(4, {C(6), S(7)});
+    context.cards.SetCardFaceMark(H(5), '0');
+    Click(0, H(5));
+    EXPECT_EQ(context.piles.foundations[0], "") << "a hidden card is never selected";
+    Click(1, C(6));
+    Click(1, S(7));
+    EXPECT_EQ(Tableau(1), PileTextOf({0, 0}));
+    EXPECT_FALSE(context.cards.IsFaceDown(H(5))) << "both coverers gone";
+    ASSERT_TRUE(Undo(context));
+    EXPECT_TRUE(context.cards.IsFaceDown(H(5))) << "the turn-up belongs to the removal's step";
+}
+
+TEST_F(PyramidTest, ReserveTopsPairWithPyramidCards)
+{
+    TwoRows(4, {C(6), S(2)});
+    context.rules[rule::ReserveCount] = 1;
+    context.piles.reserves[0] = PileTextOf({D(11), H(7)});
+    SelectCard(context, {PileGroup::Reserves, 0}, D(11));
+    EXPECT_EQ(context.piles.foundations[0], "") << "only the reserve's top card is free";
+    SelectCard(context, {PileGroup::Reserves, 0}, H(7));
+    Click(1, C(6));
+    EXPECT_EQ(context.piles.reserves[0], CodeText(D(11)));
+    EXPECT_EQ(context.piles.stockGroup[kSecondWasteSlot], PileTextOf({H(7), C(6)}));
+}
+
+TEST_F(PyramidTest, Code78IsWonWithThePyramidClearedWhateverTheStockHolds)
+{
+    for (const int special : {4, 78}) {
+        TwoRows(special, {S(13), C(8)});
+        Tableau(0) = PileTextOf({0});
+        context.piles.Stock() = CodeText(D(3));
+        context.flags.Set(WonMark, false);
+        Click(1, S(13));
+        Click(1, C(8)); // an 8 alone is no set
+        EXPECT_FALSE(context.flags[WonMark]) << special << ": the 8 is still in the pyramid";
+        context.piles.foundations[0].clear();
+        Tableau(1) = PileTextOf({0, 0});
+        EXPECT_EQ(IsGameWon(context), special == 78) << special;
+    }
 }
 
 TEST_F(SelectionTest, Code67LetsACardThatMakesNoSetReplaceTheFirstChoice)
@@ -329,6 +411,62 @@ TEST_F(SelectionTest, MonteCarloStockClickClosesUpAndRefills)
     EXPECT_EQ(Tableau(3), CodeText(S(2)));
     EXPECT_EQ(Tableau(4), CodeText(S(1)));
     EXPECT_EQ(context.undoHistory.Size(), 1u);
+}
+
+TEST_F(SelectionTest, APairAnywhereClosesTheGridUpAndRefillsItsEndInOneUndoStep)
+{
+    Game(80, 1);
+    context.rules[rule::TableauCount] = 4;
+    Tableau(0) = CodeText(H(6));
+    Tableau(1) = CodeText(C(9));
+    Tableau(2) = CodeText(D(6));
+    Tableau(3) = CodeText(S(2));
+    context.piles.Stock() = PileTextOf({S(4), S(5)});
+    const PileStore before = context.piles;
+    Click(0, H(6));
+    Click(2, D(6));
+    EXPECT_EQ(Tableau(0), CodeText(C(9))) << "the cards close up in reading order";
+    EXPECT_EQ(Tableau(1), CodeText(S(2)));
+    EXPECT_EQ(Tableau(2), CodeText(S(5))) << "the stock fills the end";
+    EXPECT_EQ(Tableau(3), CodeText(S(4)));
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(context.piles, before);
+}
+
+TEST_F(SelectionTest, OwnGoalsOfTheSuitAndTenGames)
+{
+    context.rules[rule::TableauCount] = 4;
+    Game(85, 1);
+    const std::vector<int> oneEach = {H(3), D(9), C(12), S(1)};
+    for (int k = 0; k < 4; ++k)
+        Tableau(k) = CodeText(oneEach[static_cast<std::size_t>(k)]);
+    EXPECT_TRUE(IsGameWon(context));
+    Tableau(3) = CodeText(H(5));
+    EXPECT_FALSE(IsGameWon(context)) << "two hearts left";
+    context.piles.Clear();
+    Game(83, 10);
+    Tableau(0) = CodeText(H(10));
+    Tableau(2) = CodeText(S(10));
+    EXPECT_TRUE(IsGameWon(context));
+    context.piles.Stock() = CodeText(S(3));
+    EXPECT_FALSE(IsGameWon(context)) << "the stock is not out";
+}
+
+TEST_F(SelectionTest, ReserveCardsPairWithTheTopsOfThePiles)
+{
+    for (const int special : {87, 88}) {
+        Game(special, special == 87 ? 13 : 1);
+        context.piles.Clear();
+        context.rules[rule::ReserveCount] = 1;
+        Tableau(0) = PileTextOf({H(7), D(6)});
+        context.piles.reserves[0] = CodeText(special == 87 ? S(7) : S(6));
+        Click(0, H(7));
+        EXPECT_EQ(context.piles.foundations[0], "") << special << ": a covered card is not free";
+        SelectCard(context, {PileGroup::Reserves, 0}, TopElement(context.piles.reserves[0]));
+        Click(0, D(6));
+        EXPECT_EQ(context.piles.reserves[0], "") << special;
+        EXPECT_EQ(Tableau(0), CodeText(H(7))) << special << ": nothing refills the pile";
+    }
 }
 
 TEST_F(SelectionTest, CompactionsMoveWholePiles)

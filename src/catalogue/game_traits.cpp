@@ -101,6 +101,18 @@ constexpr std::array kTraits = {
                   .pressTurnsUpTableau = false},
     SpecialTraits{.code = Special::FillEveryPileUnscored, .scoreKeeping = K::FixedAtDeal, .score = ScoreRule::Zero,
                   .won = WonTest::EveryTableauHoldsCards},
+    SpecialTraits{.code = Special::PyramidOnly, .won = WonTest::PyramidOnly, .selectsCards = true, .pyramid = true,
+                  .stockClick = Click::Ordinary},
+    SpecialTraits{.code = Special::LineFourteens, .closesGapsAfterSet = true},
+    SpecialTraits{.code = Special::PairsAnywhere, .refillsAfterSet = false, .closesUpBeforeRefill = true},
+    SpecialTraits{.code = Special::NeighbourThirteens, .refillsAfterSet = false, .closesUpBeforeRefill = true},
+    SpecialTraits{.code = Special::FifteensOrTenToKing},
+    SpecialTraits{.code = Special::TensLeftAlone, .won = WonTest::OnlyTensLeft},
+    SpecialTraits{.code = Special::ElevensJacksQueenKing},
+    SpecialTraits{.code = Special::SuitPairs, .won = WonTest::OneOfEachSuitLeft},
+    SpecialTraits{.code = Special::SuitPairsDealtRows, .won = WonTest::OneOfEachSuitLeft, .refillsAfterSet = false},
+    SpecialTraits{.code = Special::SumsWithReserves, .stockClick = Click::Ordinary, .pairsOnly = true, .refillsAfterSet = false},
+    SpecialTraits{.code = Special::PairsWithReserves, .stockClick = Click::Ordinary},
 };
 
 } // namespace
@@ -112,7 +124,7 @@ Special SpecialGameOf(const RuleVector& rules)
 
 namespace {
 
-constexpr int kHighestCode = 77;
+constexpr int kHighestCode = 88;
 
 // The row of every code, so that the engine's questions in its hot paths cost one lookup; codes
 // without a row of their own point at the ordinary game's.
@@ -167,7 +179,7 @@ bool StockCompactsTableau(const RuleVector& rules)
 bool HasOwnGoal(const RuleVector& rules)
 {
     const WonTest won = SpecialTraitsOf(rules).won;
-    return won != WonTest::General && won != WonTest::PyramidCleared && won != WonTest::ScoreGoal;
+    return won != WonTest::General && won != WonTest::PyramidCleared && won != WonTest::PyramidOnly && won != WonTest::ScoreGoal;
 }
 
 } // namespace marlowe

@@ -76,6 +76,17 @@ enum class Special : int {
     TwentyOneCells = 75,      // Kings, or pairs to 13 in one line of a 21-cell layout
     IdleStock = 76,           // the stock does nothing, face-down cards stay down; the score stays 0
     FillEveryPileUnscored = 77,
+    PyramidOnly = 78,         // as 4, won once the pyramid is cleared, whatever the stock and waste hold
+    LineFourteens = 79,       // sums to 14 in one row or column of a grid of five; gaps close once the stock is out
+    PairsAnywhere = 80,       // equal ranks anywhere; the table closes up and refills after each pair
+    NeighbourThirteens = 81,  // touching cells of a grid of five summing to 13, a King alone; closes up and refills
+    FifteensOrTenToKing = 82, // pips to 15, any number of them, or one each of 10, Jack, Queen and King
+    TensLeftAlone = 83,       // pips to 10, or two courts of one rank; won when only the 10s are left
+    ElevensJacksQueenKing = 84, // pips to 11, two Jacks, or a Queen and a King of different suits
+    SuitPairs = 85,           // two cards of one suit; won with one card of each suit left
+    SuitPairsDealtRows = 86,  // as 85, the stock dealing a card onto every pile, no refill
+    SumsWithReserves = 87,    // one or two top cards of tableaus and reserves summing to the selection mode
+    PairsWithReserves = 88,   // two top cards of tableaus and reserves of one rank
 };
 
 // Whether the score is kept, and when.
@@ -97,7 +108,7 @@ enum class WonTest {
     General, PyramidCleared, EveryTableauHoldsCards, DownToFour, OneCardEach, AcesAlone, Never, ScoreGoal,
     OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight, StockEmptied,
     BottomSums, PuzzleDigits, NinePilesCleared, ThreePilesCleared, StockAndWasteEmpty, FiveEach,
-    KingQueenJack, Thirties,
+    KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft,
 };
 
 // What a stock click does in a selection game.
@@ -145,6 +156,7 @@ struct SpecialTraits {
     bool keepsSets = false;      // a complete set stays on the table
     bool swapsSets = false;      // a complete set changes places
     bool closesGapsAfterSet = false;
+    bool closesUpBeforeRefill = false; // after a set the tableaus close up to the left, then the stock refills the end
     bool fillsAfterRemoval = false; // the empty tableaus fill by the fill rule after a removal
     bool closesGroupAfterRemoval = false;
     bool handsFromTableauBottoms = false; // the removed set is the bottom cards of the first three tableaus

@@ -42,6 +42,7 @@ inline constexpr int UpAnySuitFromAce = 20; // a foundation that takes the whole
 inline constexpr int WaitsForTableauSuit = 22;
 inline constexpr int UpThenDownInSuit = 29; // a foundation that goes past its full count
 inline constexpr int DownAnySuit = 34;      // one card at a time onto a non-empty pile
+inline constexpr int UpOrDownAnySuitWrapping = 35; // one rank up or down, any suit, King and Ace touching
 inline constexpr int AfterStockAndWaste = 82; // a foundation: nothing until the stock and waste are out, then in suit
 inline constexpr int UpInSuitRoundTheCorner = 95; // a foundation: an Ace, then up in suit, an Ace on the King
 inline constexpr int InSuitDistinctStarts = 96; // a foundation: in suit, the four of its row begun in four suits
@@ -59,7 +60,9 @@ inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once e
 inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
 inline constexpr int UpToFourFromTableau = 153; // a reserve: at most four cards, each from the tableau
 inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
-inline constexpr int FromBaseInRounds = 162; // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
+inline constexpr int FromBaseInRounds = 162;
+inline constexpr int OutrankedInSuit = 163; // a foundation: a tableau top card beaten in its suit by another top card, Aces high
+inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty pile, nothing onto a card // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},

@@ -51,6 +51,13 @@ std::string FoundationRule(const RuleVector& rules, int pile)
                Number(Rule(rules, rule::FoundationFullCount)) + " cards";
     if (code == building::SameRank)
         return base >= 1 && base <= 13 ? "take every " + RankName(base) + ", in any order" : "take cards of one rank";
+    if (code == building::OutrankedInSuit)
+        return "take a tableau pile's top card when another pile shows a higher card of its suit on top (Aces rank "
+               "high)";
+    if (code == building::UpOrDownAnySuitWrapping)
+        return std::string(base == base_rank::AnyCard ? "start with any card and then " : "") +
+               "take a card one rank above or below the top card, whatever its suit, turning the corner (a King "
+               "and an Ace touch)";
     if (code >= building::UpByTwos && code <= building::UpByFours)
         text = std::string("build up by ") + steps[code - building::UpByTwos] +
                " regardless of suit, counting on past the King";
@@ -101,6 +108,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "build down in suit, or take a card of the same rank as their top card";
     if (code == building::SameRank)
         return "take only a card of the same rank as their top card, of any suit";
+    if (code == building::OnlyOntoEmpty)
+        return "take nothing on a card; an empty pile takes the top card of another pile";
     std::string text;
     if (code == building::WildJokersAlternating)
         text = std::string("build ") + DirectionWord(direction) +
@@ -325,6 +334,7 @@ std::string RemovingSentence(const RuleVector& rules)
                "12, a King 13).";
     case Special::Pyramid:
     case Special::PyramidCovered:
+    case Special::PyramidOnly:
         return "Click two free cards whose ranks add up to 13 to remove them; a King is removed by itself (a Jack counts "
                "11, a Queen 12, a King 13). A card is free when no card of the row below covers it. The top card of the "
                "waste is free too, and once a card is selected, a click on the stock adds the stock's top card.";
@@ -348,6 +358,30 @@ std::string RemovingSentence(const RuleVector& rules)
         return "Click two face-down cards to turn them up. Two cards of the same rank leave the table; any other pair "
                "is a miss, and both cards turn face down again.";
     case Special::GridExchange: return "Click two cards in the same row or column that add up to 14 to remove them.";
+    case Special::LineFourteens:
+        return "Click two cards in the same row or column that add up to 14 to remove them. The stock fills the places "
+               "left; once it is out, the cards close up to the left.";
+    case Special::PairsAnywhere:
+        return "Click two cards of the same rank, wherever they lie, to remove them. The cards then close up to the "
+               "left and the stock fills the places left at the end.";
+    case Special::NeighbourThirteens:
+        return "Click two cards that touch, in a row, a column or diagonally, and add up to 13 to remove them; a King "
+               "is removed by itself. The cards then close up to the left and the stock fills the places left at the end.";
+    case Special::FifteensOrTenToKing:
+        return "Click cards from Ace to 9 that add up to 15 (as many as you need), or one each of 10, Jack, Queen and "
+               "King, to remove them.";
+    case Special::ElevensJacksQueenKing:
+        return "Click two top cards from Ace to 10 that add up to 11, two Jacks, or a Queen and a King of different "
+               "suits to remove them.";
+    case Special::SumsWithReserves:
+        return "Click two top cards of the piles and the reserves whose ranks add up to " + std::to_string(target) +
+               " to remove them; a card of that rank goes by itself.";
+    case Special::PairsWithReserves: return "Click two top cards of the piles and the reserves of the same rank to remove them.";
+    case Special::SuitPairs:
+    case Special::SuitPairsDealtRows: return "Click two top cards of the same suit to remove them.";
+    case Special::TensLeftAlone:
+        return "Click two cards from Ace to 9 that add up to 10, or two Jacks, two Queens or two Kings, to remove them. "
+               "The 10s never leave.";
     case Special::TwentyOneCells: return "Click a King to remove it, or two cards in one row or column that add up to 13.";
     default:
         return target > 0 ? "Click cards whose ranks add up to " + std::to_string(target) + " to remove them." : "";

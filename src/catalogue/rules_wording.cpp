@@ -515,6 +515,8 @@ std::vector<std::string> Winning(const RuleVector& rules)
         return {"You win when your score reaches " + std::to_string(Rule(rules, rule::TargetScore)) + " points."};
     if (SpecialTraitsOf(rules).won == WonTest::PyramidCleared)
         return {"You win when every card of the pyramid, the stock and the waste has been removed."};
+    if (SpecialTraitsOf(rules).won == WonTest::PyramidOnly)
+        return {"You win when every card of the pyramid has been removed; cards may stay in the stock and the waste."};
     if (HasOwnGoal(rules))
         return {"The game has a goal of its own, told in the introduction above."};
     if (Rule(rules, rule::FoundationCount) > 0 && SpecialGameOf(rules) == Special::None)

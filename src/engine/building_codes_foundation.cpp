@@ -528,6 +528,22 @@ bool UpInSuitReserveTwoFirst(const Placement& p)
     return p.FoundationHolds(p.Index()) ? p.SameSuit() && p.Up() : p.RankM() == Ace;
 }
 
+// 163: the discard pile of Aces Up: a tableau top card goes when another tableau pile shows a
+// higher card of its suit on top, Aces ranking high.
+bool OutrankedInSuit(const Placement& p)
+{
+    const int from = p.FromTableauPile();
+    if (from < 0)
+        return false;
+    auto highRank = [](int card) { return CardRank(card) == Ace ? King + 1 : CardRank(card); };
+    for (int t = 0; t < kMaxTableaus; ++t) { // a pile the game lacks reads as empty
+        const int top = TopElement(p.Tableau(t));
+        if (t != from && top > 0 && CardSuit(top) == p.SuitM() && highRank(top) > highRank(p.M()))
+            return true;
+    }
+    return false;
+}
+
 constexpr CodeEntry kFoundationCodes[] = {
     {29, UpThenDownInSuit},
     {36, DownAfterPreviousStarted},
@@ -573,6 +589,7 @@ constexpr CodeEntry kFoundationCodes[] = {
     {135, OneRisingOthersFalling},
     {140, AlternatingAcesTenHigh},
     {142, UpInSuitFromOwnPile},
+    {163, OutrankedInSuit},
     {144, UpInSuitReserveTwoFirst},
     {building::FromBaseInRounds, FromBaseInRounds},
 };

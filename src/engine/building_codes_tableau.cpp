@@ -257,6 +257,9 @@ bool FromThreeColumnNeighbour(const Placement& p)
     return p.Empty() || p.UpOrDownWithWrap();
 }
 
+// 164: anything on an empty pile, nothing on a card.
+bool OnlyOntoEmpty(const Placement& p) { return !p.TableauHolds(p.Index()); }
+
 // 126: anything on an empty pile, then the same rank, any suit.
 bool SameRank(const Placement& p) { return !p.TableauHolds(p.Index()) || p.RankM() == p.RankT(); }
 
@@ -381,6 +384,7 @@ constexpr CodeEntry kTableauCodes[] = {
     {137, FiveDeepEitherWay},
     {143, DownInSuitReserveTwoFirst},
     {145, DownInSuitOrSameRank},
+    {164, OnlyOntoEmpty},
 };
 
 } // namespace

@@ -154,6 +154,23 @@ bool IsGameWon(const GameContext& context)
         return EveryRowSettled(context);
     switch (SpecialTraitsOf(context.rules).won) {
     case WonTest::PyramidCleared: return GeneralTest(context, true);
+    case WonTest::PyramidOnly: return EveryTableau(context, OnlyGaps);
+    case WonTest::OneOfEachSuitLeft: {
+        int suits = 0; // a bit per suit seen on top
+        const bool oneEach = EveryTableau(context, [&](const std::string& pile) {
+            if (ElementCount(pile) != 1)
+                return false;
+            const int bit = 1 << CardSuit(ElementAt(pile, 0));
+            const bool fresh = (suits & bit) == 0;
+            suits |= bit;
+            return fresh;
+        });
+        return piles.Stock().empty() && oneEach;
+    }
+    case WonTest::OnlyTensLeft:
+        return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) {
+                   return ElementCount(pile) <= 1 && (pile.empty() || CardRank(ElementAt(pile, 0)) == 10);
+               });
     case WonTest::EveryTableauHoldsCards: return EveryTableau(context, [](const std::string& pile) { return !pile.empty(); });
     case WonTest::DownToFour: return piles.Stock().empty() && ElementCount(Tableau(context, 0)) <= 4;
     case WonTest::OneCardEach:

@@ -49,6 +49,7 @@ enum class SelectionStep : unsigned char {
     RemoveSetFaceDown, // and lie face down there
     RefillFromStock,   // the emptied tableaus are refilled, within the removal's undo step
     CloseUpAndRefill,  // the tableaus close up to the left and the gaps are refilled
+    CloseUpAfterSet,   // the same within the removal's undo step
 };
 
 using TableAction = std::variant<StockTurn, RowDeal, DealOnto, SelectionStep>;

@@ -133,6 +133,8 @@ void CompleteSet(GameContext& context)
     } else {
         ExecuteMove(context, SelectionStep::RemoveSet);
     }
+    if (traits.closesUpBeforeRefill)
+        ExecuteMove(context, SelectionStep::CloseUpAfterSet);
     if (traits.refillsAfterSet)
         ExecuteMove(context, SelectionStep::RefillFromStock);
     if (traits.closesGapsAfterSet)

@@ -106,12 +106,26 @@ void TakeOut(GameContext& context, PileRef home, int card)
 {
     const int style = context.rules[rule::TableauStyle];
     const bool stockOrWaste = home.group == PileGroup::StockGroup;
+    // The reserves beside a pyramid are ordinary piles: only its rows keep their cells.
+    const bool besidePyramid = home.group == PileGroup::Reserves && SpecialTraitsOf(context.rules).pyramid;
     RemoveMode mode = RemoveMode::Delete;
     if (style == pile_style::Serpentine && home == PileRef{PileGroup::Tableaus, 0})
         mode = RemoveMode::DeleteWithGap; // the pyramid keeps its cells with gaps between cards
-    else if (style == pile_style::Row && !stockOrWaste)
+    else if (style == pile_style::Row && !stockOrWaste && !besidePyramid)
         mode = RemoveMode::LeaveGap;
     RemoveCardFromSlot(context, home, card, mode);
+}
+
+// A face-down card of the pyramid turns up as soon as the last card covering it has gone.
+void TurnUpFreedPyramidCards(GameContext& context)
+{
+    for (int k = 0; k < Tableaus(context); ++k)
+        for (const int card : PileCodes(TableauText(context, k)))
+            if (card > 0 && context.cards.IsFaceDown(card) && PyramidCardFree(context, card)) {
+                context.cards.SetCardFaceMark(card, '1');
+                context.presentation().FlipCard(card, {PileGroup::Tableaus, k});
+                context.presentation().DrawPile({PileGroup::Tableaus, k});
+            }
 }
 
 // The selection leaves the table for the secondary waste.
@@ -144,6 +158,8 @@ bool RemoveSelection(GameContext& context, bool faceDown, bool& turnUpRequest)
         context.presentation().DrawPile(*home);
     }
     context.presentation().DrawPile(kSecondWaste);
+    if (traits.pyramid)
+        TurnUpFreedPyramidCards(context);
     if (traits.closesGroupAfterRemoval && groupTableau >= 0)
         CloseGroup(context, groupTableau);
     turnUpRequest = traits.turnsUpOnClick;
@@ -196,6 +212,11 @@ bool ExecuteSelectionStep(GameContext& context, SelectionStep step, bool& turnUp
         RefillFromStock(context);
         return false; // part of the removal's step
     case SelectionStep::CloseUpAndRefill: return CloseUpAndRefill(context);
+    case SelectionStep::CloseUpAfterSet:
+        CloseUp(context, 0, Tableaus(context));
+        RefillFromStock(context);
+        context.flags.Set(WonMark, IsGameWon(context));
+        return false; // part of the removal's step
     }
     return false;
 }

@@ -91,6 +91,16 @@ SelectionVerdict PipsOrOneOfEachCourt(const std::vector<int>& cards, int target,
     return verdict;
 }
 
+// Two pips summing to target, or two courts of one rank; the rank between (the 10s) never leaves.
+SelectionVerdict PipsOrPairOfCourts(const std::vector<int>& cards, int target)
+{
+    if (IsCourt(cards.front()))
+        return PairVerdict(cards, [](int a, int b) { return IsCourt(b) && CardRank(a) == CardRank(b); });
+    if (!std::all_of(cards.begin(), cards.end(), [&](int c) { return IsPip(c, target - 1); }))
+        return SelectionVerdict::Invalid;
+    return PairVerdict(cards, [&](int a, int b) { return CardRank(a) + CardRank(b) == target; });
+}
+
 // Code 1 with a target of 10: two pips summing to 10, or four cards of one rank from 10 up.
 SelectionVerdict TensOrFourOfAKind(const std::vector<int>& cards)
 {
@@ -274,7 +284,7 @@ bool PyramidCardFree(const GameContext& context, int card)
         return true;
     const std::string& next = tableaus[static_cast<std::size_t>(r + 1)];
     auto entry = [&](int j) { return j < 0 || j >= ElementCount(next) ? 0 : ElementAt(next, j); };
-    if (Game(context) == Special::Pyramid) {
+    if (Game(context) != Special::PyramidCovered) {
         const bool widening = context.rules.Of(rule::TableauCardCount, 0) < context.rules.Of(rule::TableauCardCount, 1);
         if (widening)
             return entry(i) == 0 && entry(i + 1) == 0;
@@ -303,12 +313,15 @@ bool SelectableCard(const GameContext& context, PileRef pile, int card)
     const bool waste = pile.group == PileGroup::StockGroup && pile.slot == kWasteSlot;
     switch (special) {
     case Special::PairsToFourteen:
+    case Special::SumsWithReserves:
+    case Special::PairsWithReserves:
         return (pile.group == PileGroup::Tableaus || pile.group == PileGroup::Reserves) && IsTopCard(context, pile, card);
     case Special::Pyramid:
     case Special::PyramidCovered:
-        if (waste)
-            return IsTopCard(context, pile, card);
-        return pile.group == PileGroup::Tableaus && PyramidCardFree(context, card);
+    case Special::PyramidOnly:
+        if (waste || pile.group == PileGroup::Reserves)
+            return IsTopCard(context, pile, card); // the waste's top card, and the reserves' beside the pyramid
+        return pile.group == PileGroup::Tableaus && !context.cards.IsFaceDown(card) && PyramidCardFree(context, card);
     case Special::PairsWithWaste:
     case Special::PairsWithWasteAlike: return (waste || pile.group == PileGroup::Tableaus) && IsTopCard(context, pile, card);
     case Special::PairsAroundHeartCourts: return card % 52 != 12 && card % 52 != 13 && FaceUpTableauTop(context, pile, card);
@@ -337,6 +350,7 @@ SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<in
     case Special::PairsToFourteen: return PairVerdict(selected, [](int a, int b) { return CardRank(a) + CardRank(b) == 14; });
     case Special::Pyramid:
     case Special::PyramidCovered:
+    case Special::PyramidOnly:
     case Special::TwentyOneCells:
         if (selected.size() == 1)
             return CardRank(selected[0]) == King ? SelectionVerdict::Complete : SelectionVerdict::Partial;
@@ -365,9 +379,29 @@ SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<in
         });
     case Special::BottomSums: return PairVerdict(selected, [&](int a, int b) { return tableauOf(a) >= 0 && tableauOf(b) >= 0; });
     case Special::GridExchange:
+    case Special::LineFourteens:
         return PairVerdict(selected, [&](int a, int b) {
             return CardRank(a) + CardRank(b) == 14 && GridInLine(tableauOf(a), tableauOf(b));
         });
+    case Special::PairsAnywhere:
+    case Special::PairsWithReserves: return PairVerdict(selected, SameRank);
+    case Special::NeighbourThirteens:
+        if (selected.size() == 1)
+            return CardRank(selected[0]) == King ? SelectionVerdict::Complete : SelectionVerdict::Partial;
+        return PairVerdict(selected, [&](int a, int b) {
+            return CardRank(a) + CardRank(b) == 13 && GridNeighbours(tableauOf(a), tableauOf(b));
+        });
+    case Special::FifteensOrTenToKing: return PipsOrOneOfEachCourt(selected, 15, 10, 15);
+    case Special::TensLeftAlone: return PipsOrPairOfCourts(selected, 10);
+    case Special::ElevensJacksQueenKing:
+        return PairVerdict(selected, [](int a, int b) {
+            const int low = std::min(CardRank(a), CardRank(b)), high = std::max(CardRank(a), CardRank(b));
+            return (high <= 10 && low + high == 11) || (low == Jack && high == Jack) ||
+                   (low == Queen && high == King && CardSuit(a) != CardSuit(b));
+        });
+    case Special::SuitPairs:
+    case Special::SuitPairsDealtRows:
+        return PairVerdict(selected, [](int a, int b) { return CardSuit(a) == CardSuit(b); });
     default: return GeneralSum(context, selected);
     }
 }

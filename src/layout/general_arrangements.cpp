@@ -99,7 +99,7 @@ void PlaceTableauGrid(LayoutWork& work, int arrangement)
 {
     const int n = work.tableauCount;
     const int rows = std::max(static_cast<int>(work.Rule(rule::TableauGridRows)), 1);
-    const int columns = std::max(n / rows, 1);
+    const int columns = std::max((n + rows - 1) / rows, 1); // a short last row when the rows do not come out even
     const int cw = work.cw;
     int gap = 0;
     int x0 = 0;

@@ -51,28 +51,30 @@ void PlaceCross(LayoutWork& work)
 }
 
 // "054": the pyramid. Tableau k is row k, each row half a card step left (rows widening
-// downward) or right (narrowing) of the one above; the stock and the secondary waste stand
-// clear of the pyramid on either side, the start edge moving right until the stock fits. An
-// eighth tableau continues the rows.
+// downward) or right (narrowing) of the one above, so that every card lies centred over the
+// two it covers; the stock and the secondary waste stand clear of the pyramid on either side,
+// the start edge moving right until the stock fits.
 void PlacePyramid(LayoutWork& work)
 {
     const int cw = work.cw;
     const int ch = work.ch;
     const int h = ch / 2;
     const int stockY = std::max(work.top + CentreIn(work.bottom - work.top, 6 * h + ch) - 20, work.top + 30);
-    const int w6 = work.board.steps.fixedRight;
-    const int s = (cw + w6) / 2;
+    // The step from a card to the next in its row: rows of style 4 leave their own gap.
+    const int gap = work.Rule(rule::TableauStyle) == pile_style::Row ? kRowGap : work.board.steps.fixedRight;
+    const int cardStep = cw + gap;
     const int firstRow = work.Rule(rule::TableauCardCount);
     const bool widening = firstRow < work.Rule(rule::TableauCardCount + 1);
-    int x0 = CentreIn(work.w, cw * firstRow + w6 * (firstRow - 1));
+    // Row k's start, k half steps from the first row's; rounded once, so the rows never drift.
+    auto rowX = [&](int x0, int k) { return x0 + (widening ? -1 : 1) * (k * cardStep / 2); };
+    int x0 = CentreIn(work.w, cw * firstRow + gap * (firstRow - 1));
     if (work.LowScreen() && widening)
         x0 = CentreIn(work.w, cw);
-    const int shift = widening ? -s : s;
     int stockX = 0;
     int secondX = 0;
     for (;; x0 += 3) {
-        const int lastRowX = x0 + 6 * shift;
-        const int sixthRowX = x0 + 5 * shift;
+        const int lastRowX = rowX(x0, 6);
+        const int sixthRowX = rowX(x0, 5);
         if (widening) {
             stockX = (lastRowX - cw + (work.LowScreen() ? 50 : 0)) / 2;
             secondX = 2 * x0 - stockX;
@@ -86,11 +88,16 @@ void PlacePyramid(LayoutWork& work)
         }
     }
     const int rowStep = work.LowScreen() ? h - 8 : h + 4;
-    for (int k = 0; k < 8; ++k)
-        work.Tableau(k) = {x0 + k * shift, stockY + k * rowStep};
+    for (int k = 0; k < std::min(work.tableauCount, kMaxTableaus); ++k)
+        work.Tableau(k) = {rowX(x0, k), stockY + k * rowStep};
     work.Stock(kStockSlot) = {stockX, stockY};
     work.Stock(kWasteSlot) = {stockX, stockY + ch + 25};
     work.Stock(kSecondWasteSlot) = {secondX, stockY};
+    // Reserves in place of a stock stand in two columns, half on either side of the pyramid.
+    const int perSide = (work.reserveCount + 1) / 2;
+    const int reserveStep = std::min(6 * rowStep / std::max(perSide - 1, 1), ch + 10);
+    for (int i = 0; i < work.reserveCount; ++i)
+        work.Reserve(i) = {i < perSide ? stockX : secondX, stockY + (i % perSide) * reserveStep};
 }
 
 // "057": stock and waste centred at the top, two rows of six tableaus, two foundations on
