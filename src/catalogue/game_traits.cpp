@@ -101,6 +101,7 @@ constexpr std::array kTraits = {
                   .pressTurnsUpTableau = false},
     SpecialTraits{.code = Special::FillEveryPileUnscored, .scoreKeeping = K::FixedAtDeal, .score = ScoreRule::Zero,
                   .won = WonTest::EveryTableauHoldsCards},
+    SpecialTraits{.code = Special::NamedPileTurns, .pressTurnsUpTableau = false, .turnsNamedPile = true},
 };
 
 } // namespace
@@ -112,7 +113,7 @@ Special SpecialGameOf(const RuleVector& rules)
 
 namespace {
 
-constexpr int kHighestCode = 77;
+constexpr int kHighestCode = 88;
 
 // The row of every code, so that the engine's questions in its hot paths cost one lookup; codes
 // without a row of their own point at the ordinary game's.

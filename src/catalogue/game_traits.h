@@ -76,6 +76,7 @@ enum class Special : int {
     TwentyOneCells = 75,      // Kings, or pairs to 13 in one line of a 21-cell layout
     IdleStock = 76,           // the stock does nothing, face-down cards stay down; the score stays 0
     FillEveryPileUnscored = 77,
+    NamedPileTurns = 88,      // Clock: the card turned names the pile turned next
 };
 
 // Whether the score is kept, and when.
@@ -165,6 +166,9 @@ struct SpecialTraits {
     bool wasteClickClimbs = false;   // a waste click sends the card one rank up onto foundation 1
     bool countsStockTurns = false;
     bool dropsAsAutoplay = false;
+    // A click turns only the top card of the pile the last card named, which goes to the
+    // foundation of its rank (Clock).
+    bool turnsNamedPile = false;
 };
 
 Special SpecialGameOf(const RuleVector& rules);
