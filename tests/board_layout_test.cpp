@@ -4,6 +4,7 @@
 
 #include "catalogue/main_game.h"
 #include "catalogue/rule_loader.h"
+#include "catalogue/rule_values.h"
 #include "layout/board_layout.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +173,35 @@ TEST(SpecialArrangements, FiveFoundationsEachOverATableau)
                    {{kStock, 0, 1, stockX, 0, 30}, {kStock, 1, 1, stockX, 0, 153},
                     {kFoundations, 0, 5, stockX + 122, 83, 30}, {kTableaus, 0, 5, stockX + 122, 83, 150}},
                    std::to_string(width));
+    }
+}
+
+// The traditional Clock: thirteen pairs of a pile and its home, the hours running clockwise
+// round the centre pair, every pair clear of the others on both board sizes.
+TEST(SpecialArrangements, ClockFaceOfThirteenPairs)
+{
+    const RuleVector rules = SpecialGame(arrangement::tableau::ClockFace, 13, 13, 0);
+    for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{800, 600}}) {
+        const BoardGeometry geometry = LayOut(rules, {width, height});
+        const auto pile = [&](int hour) { return geometry.tableaus[static_cast<std::size_t>(hour - 1)]; };
+        const Place centre = pile(13);
+        EXPECT_LT(pile(12).y, centre.y) << width;
+        EXPECT_GT(pile(6).y, centre.y) << width;
+        EXPECT_GT(pile(3).x, centre.x) << width;
+        EXPECT_LT(pile(9).x, centre.x) << width;
+        EXPECT_EQ(pile(3).y, centre.y) << "three o'clock level with the centre";
+        for (int hour = 1; hour <= 13; ++hour) {
+            const Place home = geometry.foundations[static_cast<std::size_t>(hour - 1)];
+            EXPECT_EQ(home.y, pile(hour).y);
+            EXPECT_GT(home.x, pile(hour).x + 71) << "the home beside its pile, hour " << hour;
+            EXPECT_LE(home.x + 71, width) << hour;
+            EXPECT_LE(home.y + 96, height) << hour;
+            for (int other = 1; other < hour; ++other) {
+                const Place a = pile(hour), b = pile(other);
+                const bool apart = std::abs(a.x - b.x) >= 2 * 71 || std::abs(a.y - b.y) >= 96;
+                EXPECT_TRUE(apart) << "hours " << other << " and " << hour << " at " << width;
+            }
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/cards.h"
 #include "engine/game_context.h"
+#include "engine/game_won.h"
 #include "engine/lifecycle.h"
 #include "engine/memory_games.h"
 #include "engine/pile_text.h"
@@ -113,6 +114,23 @@ TEST_F(MemoryGamesTest, TheSummaryShowsThePageOfTheVariant)
         EXPECT_EQ(summary.matchTotal, row.matchTotal) << row.special;
         EXPECT_EQ(summary.missTotal, row.missTotal) << row.special;
         EXPECT_EQ(summary.grid, row.grid) << row.special;
+    }
+}
+
+TEST_F(MemoryGamesTest, WithoutATargetScoreTheGameEndsWhenEveryPairIsTaken)
+{
+    const int aceOfHearts = CardCode(Hearts, Ace), aceOfSpades = CardCode(Spades, Ace);
+    const int nine = CardCode(Clubs, 9), otherNine = CardCode(Diamonds, 9);
+    for (const int target : {0, 100}) {
+        context.piles.Clear();
+        context.rules[rule::TargetScore] = static_cast<std::int16_t>(target);
+        Deal(39, {{aceOfHearts, nine}, {aceOfSpades, otherNine}});
+        MemoryClick(context, 0, aceOfHearts);
+        MemoryClick(context, 1, aceOfSpades);
+        EXPECT_FALSE(IsGameWon(context)) << "a pair is still on the table, target " << target;
+        MemoryClick(context, 0, nine);
+        MemoryClick(context, 1, otherNine);
+        EXPECT_EQ(IsGameWon(context), target == 0) << "the table is clear; a target asks for its score, target " << target;
     }
 }
 

@@ -118,7 +118,9 @@ TEST(RulesPage, WordsTheBuildingAndPilesOfTheClassicGames)
     EXPECT_SAYS(Worded("La Belle Lucie"),
                 "The first 17 tableau piles receive three cards each, the last one card, all face up.");
     EXPECT_SAYS(Worded("Sir Tommy"), "All 52 cards form the stock, face down.");
-    EXPECT_SAYS(Worded("Clock"), "An empty reserve takes any single card");
+    EXPECT_SAYS(Worded("Counting Clock"), "An empty reserve takes any single card");
+    EXPECT_SAYS(Worded("Clock"), "Click the top card of the pile the last card named, the centre first");
+    EXPECT_SAYS(Worded("Concentration"), "You win when every card has been taken from the table.");
 }
 
 TEST(RulesPage, WordsTheRulesOfTheKlondikeCanfieldAndYukonVariants)
@@ -155,7 +157,6 @@ TEST(RulesPage, WordsSpecialFoundationsAndTheGamesOfRemovals)
         EXPECT_NE(section.heading, "Building") << "nothing is built in a game of removals";
 
     EXPECT_SAYS(Worded("Monte Carlo"), "two cards of the same rank that touch");
-    EXPECT_SAYS(Worded("Concentration"), "You win when your score reaches 100 points.");
     EXPECT_SAYS(Worded("Gaps"), "You win when each row holds one suit in order from the 2 to the King.");
     EXPECT_SAYS(Worded("Gaps"), "you may do this twice.");
     EXPECT_SAYS(Worded("Golf"), "Click the top card of a tableau pile to play it onto the waste pile.");

@@ -113,6 +113,7 @@ constexpr std::array kTraits = {
     SpecialTraits{.code = Special::SuitPairsDealtRows, .won = WonTest::OneOfEachSuitLeft, .refillsAfterSet = false},
     SpecialTraits{.code = Special::SumsWithReserves, .stockClick = Click::Ordinary, .pairsOnly = true, .refillsAfterSet = false},
     SpecialTraits{.code = Special::PairsWithReserves, .stockClick = Click::Ordinary},
+    SpecialTraits{.code = Special::NamedPileTurns, .pressTurnsUpTableau = false, .turnsNamedPile = true},
 };
 
 } // namespace
@@ -124,7 +125,7 @@ Special SpecialGameOf(const RuleVector& rules)
 
 namespace {
 
-constexpr int kHighestCode = 88;
+constexpr int kHighestCode = 89;
 
 // The row of every code, so that the engine's questions in its hot paths cost one lookup; codes
 // without a row of their own point at the ordinary game's.

@@ -87,6 +87,7 @@ enum class Special : int {
     SuitPairsDealtRows = 86,  // as 85, the stock dealing a card onto every pile, no refill
     SumsWithReserves = 87,    // one or two top cards of tableaus and reserves summing to the selection mode
     PairsWithReserves = 88,   // two top cards of tableaus and reserves of one rank
+    NamedPileTurns = 89,      // Clock: the card turned names the pile turned next
 };
 
 // Whether the score is kept, and when.
@@ -177,6 +178,9 @@ struct SpecialTraits {
     bool wasteClickClimbs = false;   // a waste click sends the card one rank up onto foundation 1
     bool countsStockTurns = false;
     bool dropsAsAutoplay = false;
+    // A click turns only the top card of the pile the last card named, which goes to the
+    // foundation of its rank (Clock).
+    bool turnsNamedPile = false;
 };
 
 Special SpecialGameOf(const RuleVector& rules);

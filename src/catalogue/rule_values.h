@@ -256,6 +256,7 @@ inline constexpr int UnderFoundations = 20;     // centred under the foundation 
 inline constexpr int RowRightOfTwoColumnsTight = 21;
 inline constexpr int Cross = 52;
 inline constexpr int Pyramid = 54;
+inline constexpr int ClockFace = 142;        // thirteen pairs of a pile and its home, twelve round an oval
 } // namespace tableau
 
 namespace stock {

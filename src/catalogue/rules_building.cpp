@@ -49,6 +49,9 @@ std::string FoundationRule(const RuleVector& rules, int pile)
     if (code == building::UpInSuitRoundTheCorner)
         return "build up in suit from an Ace to the King and on round the corner from the next Ace, until they hold " +
                Number(Rule(rules, rule::FoundationFullCount)) + " cards";
+    if (code == building::UpAnySuitFromAce)
+        return "build up regardless of suit from the Ace, round the corner from King to Ace, until they hold the whole "
+               "run four times over";
     if (code == building::SameRank)
         return base >= 1 && base <= 13 ? "take every " + RankName(base) + ", in any order" : "take cards of one rank";
     if (code == building::OutrankedInSuit)

@@ -511,6 +511,12 @@ std::vector<std::string> Winning(const RuleVector& rules)
 {
     if (IsRowsWithGaps(rules))
         return {"You win when each row holds one suit in order from the 2 to the King."};
+    if (SpecialTraitsOf(rules).turnsNamedPile)
+        return {"Click the top card of the pile the last card named, the centre first: it goes home to the foundation "
+                "of its rank, and a King names the centre again. You win when every card is home before the fourth "
+                "King comes up; there is no choice to make."};
+    if (IsMemoryGame(rules) && SpecialTraitsOf(rules).won == WonTest::ScoreGoal && Rule(rules, rule::TargetScore) == 0)
+        return {"You win when every card has been taken from the table."};
     if (Rule(rules, rule::TargetScore) != 0)
         return {"You win when your score reaches " + std::to_string(Rule(rules, rule::TargetScore)) + " points."};
     if (SpecialTraitsOf(rules).won == WonTest::PyramidCleared)

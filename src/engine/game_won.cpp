@@ -181,7 +181,11 @@ bool IsGameWon(const GameContext& context)
                    return ElementCount(pile) == 1 && CardRank(ElementAt(pile, 0)) == Ace;
                });
     case WonTest::Never: return false;
-    case WonTest::ScoreGoal: return ScoreGoalReached(context);
+    case WonTest::ScoreGoal:
+        // A memory game without a target score ends when every pair has left the table.
+        if (IsMemoryGame(context.rules) && context.rules[rule::TargetScore] == 0)
+            return GeneralTest(context, true);
+        return ScoreGoalReached(context);
     case WonTest::OnlyFirstFoundation:
         for (int f = 1; f < std::min(context.FoundationCount(), kMaxFoundations); ++f)
             if (!piles.foundations[static_cast<std::size_t>(f)].empty())

@@ -82,7 +82,9 @@ bool FoundationRuleAccepts(const GameContext& context, int foundation, int card)
         return CardRank(card) != Ace && SuitWaitsOnTableau(context, card);
 
     const int held = ElementCount(pile);
-    if (held >= context.rules[rule::FoundationFullCount] && code != building::UpAnySuitFromAce && code != building::UpThenDownInSuit)
+    const int ownFull = context.rules.Of(rule::FoundationFullCountOf, foundation);
+    const int full = ownFull > 0 ? ownFull : context.rules[rule::FoundationFullCount];
+    if (held >= full && code != building::UpAnySuitFromAce && code != building::UpThenDownInSuit)
         return false;
     PlacementQuery query;
     query.top = TopOrEmpty(pile);

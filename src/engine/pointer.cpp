@@ -5,6 +5,7 @@
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
 #include "engine/cards.h"
+#include "engine/clock_turns.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/legality.h"
@@ -215,6 +216,11 @@ PressResult PressTableau(GameContext& context, int tableau, int card)
         return PressResult::Nothing;
     if (IsMemoryGame(context.rules)) {
         const bool turned = MemoryClick(context, tableau, card);
+        EndIfWon(context);
+        return turned ? PressResult::Acted : PressResult::Nothing;
+    }
+    if (Traits(context).turnsNamedPile) {
+        const bool turned = ClockTurn(context, tableau, card);
         EndIfWon(context);
         return turned ? PressResult::Acted : PressResult::Nothing;
     }

@@ -5,6 +5,8 @@
 
 #include "catalogue/rule_values.h"
 
+#include <algorithm>
+
 namespace marlowe {
 
 namespace {
@@ -143,6 +145,32 @@ void PlaceClock(LayoutWork& work)
         work.Foundation(p) = {ringLeft + columns[p] * step, ringTop + halves[p] * half + cards[p] * ch};
     PlaceRow(work.board.tableaus, 0, 4, left, ringTop, cw + gap);
     PlaceRow(work.board.tableaus, 4, 4, left, work.Foundation(4).y, cw + gap);
+}
+
+// "142": the clock face of the traditional Clock. Each hour is a pair of piles, the tableau
+// and its home beside it, round the board from one o'clock to twelve on five columns of pairs;
+// the thirteenth pair stands at the centre.
+void PlaceClockFace(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int gap = work.LowWindow() ? 3 : 6;
+    const int pairWidth = 2 * cw + gap;
+    // Each hour's column (from the centre, in pair steps) and its drop from twelve o'clock in
+    // half cards and cards; the last entry is the centre.
+    constexpr int columns[13] = {1, 2, 2, 2, 1, 0, -1, -2, -2, -2, -1, 0, 0};
+    constexpr int halves[13] = {1, 2, 2, 2, 3, 4, 3, 2, 2, 2, 1, 0, 2};
+    constexpr int cards[13] = {0, 0, 1, 2, 2, 2, 2, 2, 1, 0, 0, 0, 1};
+    const int room = CentreIn(work.w, pairWidth) - work.edgeGap;
+    const int step = pairWidth + std::clamp((room - 2 * pairWidth) / 2, gap, cw);
+    const int half = (ch + gap) / 2;
+    const int centreX = CentreIn(work.w, pairWidth);
+    const int top = CentredTop(work, 4 * half + 3 * ch + 2 * gap, work.rowY[0]);
+    for (int hour = 0; hour < 13; ++hour) {
+        const Place place{centreX + columns[hour] * step, top + halves[hour] * half + cards[hour] * (ch + gap)};
+        work.Tableau(hour) = place;
+        work.Foundation(hour) = {place.x + cw + gap, place.y};
+    }
 }
 
 // "078": five columns; stock and foundations on the first row, the tableaus five to a row
@@ -297,6 +325,7 @@ bool PlaceSpecialArrangement(LayoutWork& work)
     case arrangement::tableau::Pyramid: PlacePyramid(work); return true;
     case 57: PlaceTwoRowsOfSix(work); return true;
     case 61: PlaceClock(work); return true;
+    case arrangement::tableau::ClockFace: PlaceClockFace(work); return true;
     case 78: PlaceFiveColumns(work); return true;
     case 103: PlaceFoundationRowWithStockBelow(work); return true;
     case 108: PlaceTwelveFoundations(work); return true;
