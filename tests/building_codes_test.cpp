@@ -550,8 +550,6 @@ TEST(BuildingCodes, FoundationSources)
 {
     const TableSetup kingsOnFour = SetRule<rule::FoundationBaseRank + 4, 13>;
     const TableSetup downward = SetRule<rule::FoundationDirection, 0>;
-    const TableSetup base7 = SetRule<rule::FoundationBaseRank, 7>;
-    const TableSetup down6 = [](GameContext& c) { c.rules[rule::FoundationDirection] = 0; c.rules[rule::FoundationBaseRank] = 6; };
     Check({
         {"58 piles 4..7 feed their own foundation", 58, "Dest1", {H(1)}, H(2), "Fila5", true, {{"Mazzo", {S(9)}}}},
         {"58 not another", 58, "Dest1", {H(1)}, H(2), "Fila6", false, {{"Mazzo", {S(9)}}}},

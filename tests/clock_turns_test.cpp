@@ -77,7 +77,7 @@ TEST_F(ClockTurnsTest, AKingNamesTheCentreAndTheFourthKingEndsTheGame)
 {
     const int kings[] = {CardCode(Clubs, King), CardCode(Hearts, King), CardCode(Spades, King), CardCode(Diamonds, King)};
     Deal({{kCentre, {kings[3], kings[2], kings[1], kings[0]}}});
-    for (const int king : std::views::reverse(kings)) {
+    for ([[maybe_unused]] const int king : std::views::reverse(kings)) {
         EXPECT_EQ(ClockPileToTurn(context), kCentre);
         EXPECT_TRUE(ClockTurn(context, kCentre, TopElement(context.piles.tableaus[kCentre])));
     }
