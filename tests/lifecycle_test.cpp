@@ -2,13 +2,9 @@
 
 #include "engine/deal_number_text.h"
 #include "engine/event_sounds.h"
-#include "engine/game_context.h"
 #include "engine/lifecycle.h"
 #include "engine/pile_text.h"
-#include "engine/preferences.h"
-#include "engine/recording_presentation.h"
-#include "engine/shuffle.h"
-#include "test_support.h"
+#include "engine_program.h"
 
 #include <gtest/gtest.h>
 
@@ -19,18 +15,9 @@ constexpr int kFreeCell = 1;
 constexpr int kKlondike = 2;
 constexpr int kFortyThieves = 4; // needs a wide screen for the player's card size
 
-class LifecycleTest : public ::testing::Test {
+class LifecycleTest : public ::testing::Test, protected testing::EngineProgram {
 protected:
-    LifecycleTest() : context(presentation), preferences(folder.path(), context.registers, presentation), random(7)
-    {
-        context.mainGame.programFolder = MARLOWE_BUILD_DIR;
-        context.mainGame.dataFolder = folder.path();
-        EXPECT_TRUE(context.mainGame.LoadCatalogue());
-        preferences.ReadAllPreferences(context.mainGame, DisplayFacts{});
-        context.registers.Set(reg::ConfirmQuitGame, "Y");
-        context.recordGame = [this](GameContext&, bool won) { recorded.push_back(won); };
-        context.secondOfDay = [this] { return now; };
-    }
+    LifecycleTest() { context.registers.Set(reg::ConfirmQuitGame, "Y"); }
 
     bool Open(int number, const std::string& player = "Player 1")
     {
@@ -53,14 +40,7 @@ protected:
         return cards;
     }
 
-    testing::TempFolder folder;
-    RecordingPresentation presentation;
-    GameContext context;
-    Preferences preferences;
-    SeededRandom random;
     ScreenFacts screen;
-    std::vector<bool> recorded;
-    int now = 1000;
 };
 
 TEST_F(LifecycleTest, OpeningAGameDealsItAndStartsItsClock)

@@ -3,16 +3,12 @@
 // table, a pause stops the clock; and deal numbers as people type and read them.
 
 #include "engine/deal_number_text.h"
-#include "engine/game_context.h"
 #include "engine/lifecycle.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/play_actions.h"
 #include "engine/player_commands.h"
-#include "engine/preferences.h"
-#include "engine/recording_presentation.h"
-#include "engine/shuffle.h"
-#include "test_support.h"
+#include "engine_program.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +17,10 @@ namespace {
 
 constexpr int kFreeCell = 1;
 
-class PlayerCommandsTest : public ::testing::Test {
+class PlayerCommandsTest : public ::testing::Test, protected testing::EngineProgram {
 protected:
-    PlayerCommandsTest() : context(presentation), preferences(folder.path(), context.registers, presentation), random(7)
+    PlayerCommandsTest()
     {
-        context.mainGame.programFolder = MARLOWE_BUILD_DIR;
-        context.mainGame.dataFolder = folder.path();
-        EXPECT_TRUE(context.mainGame.LoadCatalogue());
-        preferences.ReadAllPreferences(context.mainGame, DisplayFacts{});
-        context.registers.Set(reg::ConfirmQuitGame, "N");
-        context.recordGame = [this](GameContext&, bool won) { recorded.push_back(won); };
-        context.secondOfDay = [this] { return now; };
         context.registers.Set(reg::DealNumber, "0000000000001");
         EXPECT_TRUE(OpenGame(context, preferences, random, kFreeCell, "FreeCell", "Player 1", 1, false));
         dealt = TakeSnapshot(context);
@@ -46,13 +35,6 @@ protected:
         context.mainGame.GameStarted = 1;
     }
 
-    testing::TempFolder folder;
-    RecordingPresentation presentation;
-    GameContext context;
-    Preferences preferences;
-    SeededRandom random;
-    std::vector<bool> recorded;
-    int now = 1000;
     Snapshot dealt;
 };
 

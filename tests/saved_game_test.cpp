@@ -2,16 +2,12 @@
 // resumed in a fresh program goes on exactly (undo back to the deal, redo forward again), and
 // every kind of damaged, foreign or newer file is refused with a message that says so.
 
-#include "engine/game_context.h"
 #include "engine/game_resume.h"
 #include "engine/lifecycle.h"
 #include "engine/pile_text.h"
 #include "engine/play_actions.h"
-#include "engine/preferences.h"
-#include "engine/recording_presentation.h"
 #include "engine/saved_game.h"
-#include "engine/shuffle.h"
-#include "test_support.h"
+#include "engine_program.h"
 
 #include <gtest/gtest.h>
 
@@ -23,19 +19,8 @@ namespace {
 constexpr int kFreeCell = 1;
 constexpr int kKlondike = 2;
 
-// A program's engine on the built catalogue, its clock under the test's hand.
-struct Program {
-    Program() : context(presentation), preferences(folder.path(), context.registers, presentation), random(7)
-    {
-        context.mainGame.programFolder = MARLOWE_BUILD_DIR;
-        context.mainGame.dataFolder = folder.path();
-        EXPECT_TRUE(context.mainGame.LoadCatalogue());
-        preferences.ReadAllPreferences(context.mainGame, DisplayFacts{});
-        context.registers.Set(reg::ConfirmQuitGame, "N");
-        context.recordGame = [this](GameContext&, bool won) { recorded.push_back(won); };
-        context.secondOfDay = [this] { return now; };
-    }
-
+// A program that deals a game by its number and moves cards to FreeCell's cells.
+struct Program : testing::EngineProgram {
     void Deal(int game, const std::string& number)
     {
         context.registers.Set(reg::DealNumber, number);
@@ -48,14 +33,6 @@ struct Program {
         const int card = TopElement(context.piles.tableaus[column]);
         ASSERT_TRUE(PerformAction(context, PlayAction{ActionKind::Drop, card, {PileGroup::Reserves, cell}}));
     }
-
-    testing::TempFolder folder;
-    RecordingPresentation presentation;
-    GameContext context;
-    Preferences preferences;
-    SeededRandom random;
-    std::vector<bool> recorded;
-    int now = 1000;
 };
 
 class SavedGameTest : public ::testing::Test {

@@ -1,14 +1,10 @@
 // "Deal only winnable games": a new deal is drawn until the solver proves one winnable, and after
 // a fruitless search the last deal drawn is played as if it had been dealt alone.
 
-#include "engine/game_context.h"
 #include "engine/lifecycle.h"
-#include "engine/preferences.h"
 #include "engine/quiet_play.h"
-#include "engine/recording_presentation.h"
-#include "engine/shuffle.h"
 #include "engine/winnable_deal.h"
-#include "test_support.h"
+#include "engine_program.h"
 
 #include <gtest/gtest.h>
 
@@ -19,16 +15,8 @@ constexpr int kFreeCell = 1;
 constexpr int kCanfield = 8;
 constexpr int kConcentration = 17;
 
-class WinnableDealTest : public ::testing::Test {
+class WinnableDealTest : public ::testing::Test, protected testing::EngineProgram {
 protected:
-    WinnableDealTest() : context(presentation), preferences(folder.path(), context.registers, presentation), random(7)
-    {
-        context.mainGame.programFolder = MARLOWE_BUILD_DIR;
-        context.mainGame.dataFolder = folder.path();
-        EXPECT_TRUE(context.mainGame.LoadCatalogue());
-        preferences.ReadAllPreferences(context.mainGame, DisplayFacts{});
-    }
-
     void Open(int number)
     {
         ASSERT_TRUE(OpenGame(context, preferences, random, number, context.mainGame.GameName(number), "Player 1", 2,
@@ -36,12 +24,6 @@ protected:
     }
 
     std::string Deal() const { return context.registers.Get(reg::DealNumber); }
-
-    testing::TempFolder folder;
-    RecordingPresentation presentation;
-    GameContext context;
-    Preferences preferences;
-    SeededRandom random;
 };
 
 TEST_F(WinnableDealTest, WithTheOptionOnANewDealIsOneTheSolverWins)
