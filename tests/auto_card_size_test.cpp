@@ -1,9 +1,8 @@
 // The card size "Auto": the card grows and shrinks with the board, the layout it chooses holds
 // the game's longest expected fans, and every shipped game gets a card that fits.
 
-#include "catalogue/main_game.h"
-#include "catalogue/rule_loader.h"
 #include "layout/auto_card_size.h"
+#include "shipped_rules_suite.h"
 
 #include <gtest/gtest.h>
 
@@ -16,33 +15,14 @@ constexpr int kFreeCell = 1;
 constexpr int kKlondike = 2;
 constexpr int kSpider = 76;
 
-class AutoCardSize : public ::testing::Test {
+class AutoCardSize : public testing::ShippedRulesSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        mainGame = new TMainGame;
-        mainGame->programFolder = MARLOWE_BUILD_DIR;
-        ASSERT_TRUE(mainGame->LoadCatalogue());
-    }
-    static void TearDownTestSuite()
-    {
-        delete mainGame;
-        mainGame = nullptr;
-    }
-    static RuleVector Rules(int number)
-    {
-        RuleVector rules;
-        EXPECT_TRUE(LoadRules(*mainGame, number, rules)) << number;
-        return rules;
-    }
     static int Width(const RuleVector& rules, int width, int height)
     {
         BoardGeometry board;
         return AutoCardWidth(rules, PlainBoardRequest(width, height), false, board);
     }
-    static TMainGame* mainGame;
 };
-TMainGame* AutoCardSize::mainGame = nullptr;
 
 TEST_F(AutoCardSize, CardsGrowWithTheBoardAndFillTheLargeOne)
 {
@@ -109,8 +89,9 @@ TEST_F(AutoCardSize, EveryGameGetsACardThatFitsItsBoard)
             const int card = AutoCardWidth(rules, request, false, board);
             const std::string label = CatalogueLineName(line) + " " + std::to_string(width);
             EXPECT_GE(card, kAutoCardMinWidth) << label;
-            if (card > kAutoCardMinWidth)
+            if (card > kAutoCardMinWidth) {
                 EXPECT_TRUE(LayoutFits(rules, request, board)) << label;
+            }
         }
     }
 }

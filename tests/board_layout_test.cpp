@@ -2,10 +2,9 @@
 // the general arrangements of the best-known games on two board sizes, the special cases of
 // the arithmetic, and for every shipped game that its piles fit the board and keep apart.
 
-#include "catalogue/main_game.h"
-#include "catalogue/rule_loader.h"
 #include "catalogue/rule_values.h"
 #include "layout/board_layout.h"
+#include "shipped_rules_suite.h"
 
 #include <gtest/gtest.h>
 
@@ -226,8 +225,9 @@ TEST(SpecialArrangements, CellsOverColumnsInOneRowOrTwo)
             const Place place = geometry.PlaceOf({kTableaus, k});
             EXPECT_GE(place.x, 0) << label << " " << k;
             EXPECT_LE(place.x + cw, board.width) << label << " " << k;
-            if (k > 0 && place.y == geometry.PlaceOf({kTableaus, k - 1}).y)
+            if (k > 0 && place.y == geometry.PlaceOf({kTableaus, k - 1}).y) {
                 EXPECT_GE(place.x, geometry.PlaceOf({kTableaus, k - 1}).x + cw) << label << " " << k;
+            }
         }
         const bool oneRow = geometry.PlaceOf({kTableaus, 13}).y == top;
         EXPECT_EQ(oneRow, board.width == 1024) << label;
@@ -238,28 +238,7 @@ TEST(SpecialArrangements, CellsOverColumnsInOneRowOrTwo)
     }
 }
 
-class ShippedGameLayout : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        mainGame = new TMainGame;
-        mainGame->programFolder = MARLOWE_BUILD_DIR;
-        ASSERT_TRUE(mainGame->LoadCatalogue());
-    }
-    static void TearDownTestSuite()
-    {
-        delete mainGame;
-        mainGame = nullptr;
-    }
-    static RuleVector Rules(int number)
-    {
-        RuleVector rules;
-        EXPECT_TRUE(LoadRules(*mainGame, number, rules)) << number;
-        return rules;
-    }
-    static TMainGame* mainGame;
-};
-TMainGame* ShippedGameLayout::mainGame = nullptr;
+class ShippedGameLayout : public testing::ShippedRulesSuite {};
 
 TEST_F(ShippedGameLayout, GeneralArrangementsOfTheBestKnownGames)
 {
