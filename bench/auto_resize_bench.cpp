@@ -6,24 +6,16 @@
 // one kept, as the window shows them while it is being resized. Arguments: game number, then the face style
 // (1 the default deck, 3 the clearest).
 
-#include "app/register_settings.h"
-#include "app/session_registers.h"
 #include "board/board_painter.h"
 #include "board/board_view_paint.h"
-#include "board/card_images.h"
-#include "board/resource_modules.h"
-#include "engine/play_protocol.h"
-#include "engine/preferences.h"
-#include "engine/recording_presentation.h"
+#include "dealt_board.h"
 #include "layout/auto_card_size.h"
 
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
-#include <sstream>
 
 using namespace marlowe;
 
@@ -49,33 +41,23 @@ void EnsureApplication()
 class AutoBoard {
 public:
     AutoBoard(int game, int style, bool diskCache)
-        : data_(std::filesystem::temp_directory_path() / ("marlowe-bench-auto-" + std::to_string(game))),
-          modules_((EnsureApplication(), MARLOWE_BUILD_DIR))
+        : board_((EnsureApplication(), game), "marlowe-bench-auto", style)
     {
-        std::filesystem::remove_all(data_);
-        std::filesystem::create_directories(data_);
-        mainGame_.programFolder = MARLOWE_BUILD_DIR;
-        ok = mainGame_.LoadCatalogue() && modules_.Open(ResourceModule::Standard);
-        protocol_ = std::make_unique<PlayProtocol>(mainGame_, data_, printed_, messages_);
-        ok = ok && protocol_->Start(game, "0000000000001", false);
+        ok = board_.ok;
         if (!ok)
             return;
-        ClearCardFileChoices(registers_);
-        registers_.Set(reg::CardSet, "00" + std::to_string(style));
-        preferences_ = std::make_unique<Preferences>(data_, registers_, quiet_);
-        images_ = std::make_unique<CardImages>(modules_, registers_, *preferences_, quiet_, data_, 16777216);
+        images_ = &board_.images();
         if (diskCache)
-            images_->SetArtCacheFolder(data_ / "cards");
+            images_->SetArtCacheFolder(board_.dataFolder() / "cards");
         images_->SetCardSize(kAutoSizeLetter);
-        painter_ = std::make_unique<BoardPainter>(protocol_->context(), geometry_, *images_);
+        painter_ = std::make_unique<BoardPainter>(board_.context(), geometry_, *images_);
     }
-    ~AutoBoard() { std::filesystem::remove_all(data_); }
 
     // Everything a resize of the window does to the board.
     void Resize(int height, bool standIns = false)
     {
         images_->AllowStandIns(standIns);
-        const RuleVector& rules = protocol_->context().rules;
+        const RuleVector& rules = board_.context().rules;
         const LayoutRequest request = PlainBoardRequest(kBoardWidth, height);
         images_->SetAutoCardWidth(AutoCardWidth(rules, request, false, geometry_));
         geometry_.SetCardWidth(images_->cardWidth(), false, rules);
@@ -91,16 +73,8 @@ public:
     bool ok = false;
 
 private:
-    std::filesystem::path data_;
-    TMainGame mainGame_;
-    ResourceModules modules_;
-    std::ostringstream printed_;
-    std::ostringstream messages_;
-    std::unique_ptr<PlayProtocol> protocol_;
-    SessionRegisters registers_;
-    RecordingPresentation quiet_;
-    std::unique_ptr<Preferences> preferences_;
-    std::unique_ptr<CardImages> images_;
+    bench::DealtBoard board_;
+    CardImages* images_ = nullptr;
     BoardGeometry geometry_;
     std::unique_ptr<BoardPainter> painter_;
     QImage window_{kBoardWidth, kBoardHeights[0], QImage::Format_ARGB32_Premultiplied};

@@ -2,22 +2,14 @@
 // window painted from the board image) of a dealt Klondike and Spider, and one step of a drag
 // (the window repainted where the carried cards were and are).
 
-#include "app/register_settings.h"
-#include "app/session_registers.h"
 #include "board/board_painter.h"
 #include "board/board_view_paint.h"
-#include "board/card_images.h"
-#include "board/resource_modules.h"
-#include "engine/play_protocol.h"
-#include "engine/preferences.h"
-#include "engine/recording_presentation.h"
+#include "dealt_board.h"
 #include "layout/board_layout.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
-#include <sstream>
 
 using namespace marlowe;
 
@@ -29,46 +21,27 @@ constexpr int kBoardHeight = 1000;
 // A dealt game of the shipped catalogue, laid out and drawn once.
 class DrawnBoard {
 public:
-    explicit DrawnBoard(int game)
-        : data_(std::filesystem::temp_directory_path() / ("marlowe-bench-board-" + std::to_string(game))),
-          modules_(MARLOWE_BUILD_DIR)
+    explicit DrawnBoard(int game) : board_(game, "marlowe-bench-board")
     {
-        std::filesystem::create_directories(data_);
-        mainGame_.programFolder = MARLOWE_BUILD_DIR;
-        ok = mainGame_.LoadCatalogue() && modules_.Open(ResourceModule::Standard);
-        protocol_ = std::make_unique<PlayProtocol>(mainGame_, data_, printed_, messages_);
-        ok = ok && protocol_->Start(game, "0000000000001", false);
+        ok = board_.ok;
         if (!ok)
             return;
-        const GameContext& context = protocol_->context();
-        ClearCardFileChoices(registers_);
-        preferences_ = std::make_unique<Preferences>(data_, registers_, quiet_);
-        images_ = std::make_unique<CardImages>(modules_, registers_, *preferences_, quiet_, data_, 16777216);
-        images_->SetCardSize('B');
+        const GameContext& context = board_.context();
+        board_.images().SetCardSize('B');
         geometry_.SetCardSize('B', true, context.rules);
         ComputeBoardLayout(context.rules, PlainBoardRequest(kBoardWidth, kBoardHeight), geometry_);
-        painter = std::make_unique<BoardPainter>(context, geometry_, *images_);
+        painter = std::make_unique<BoardPainter>(context, geometry_, board_.images());
         painter->Resize(QSize(kBoardWidth, kBoardHeight));
         painter->SetLook(BoardLook{true, 0, 0});
         painter->DrawBoard();
     }
-    ~DrawnBoard() { std::filesystem::remove_all(data_); }
 
     bool ok = false;
     std::unique_ptr<BoardPainter> painter;
     QImage window{kBoardWidth, kBoardHeight, QImage::Format_ARGB32_Premultiplied};
 
 private:
-    std::filesystem::path data_;
-    TMainGame mainGame_;
-    ResourceModules modules_;
-    std::ostringstream printed_;
-    std::ostringstream messages_;
-    std::unique_ptr<PlayProtocol> protocol_;
-    SessionRegisters registers_;
-    RecordingPresentation quiet_;
-    std::unique_ptr<Preferences> preferences_;
-    std::unique_ptr<CardImages> images_;
+    bench::DealtBoard board_;
     BoardGeometry geometry_;
 };
 
