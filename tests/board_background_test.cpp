@@ -183,6 +183,24 @@ TEST_F(BackgroundTest, TexturesBelow500AreTiledAndTheOthersDrawnOnce)
     EXPECT_EQ(board.pixel(129, 69), kGreen);
 }
 
+TEST_F(BackgroundTest, AWholePictureAtPixelRatioTwoKeepsItsSizeAndIsNotPixelDoubled)
+{
+    const QImage picture = NumberedPicture(40, 30);
+    QImage board(260, 140, QImage::Format_RGB32);
+    board.setDevicePixelRatio(2);
+    DrawTexture(board, 500, picture);
+    EXPECT_NE(board.pixel(78, 58), kGreen);
+    EXPECT_EQ(board.pixel(81, 0), kGreen);
+    EXPECT_EQ(board.pixel(0, 61), kGreen);
+    // Doubled pixels would make every 2 x 2 block of one colour.
+    int blocks = 0;
+    int uniform = 0;
+    for (int y = 2; y < 56; y += 2)
+        for (int x = 2; x < 76; x += 2, ++blocks)
+            uniform += board.pixel(x, y) == board.pixel(x + 1, y) && board.pixel(x, y) == board.pixel(x, y + 1);
+    EXPECT_LT(uniform, blocks / 4);
+}
+
 TEST_F(BackgroundTest, BuiltInTextureTilesAndAnUnknownNumberGivesTheGreen)
 {
     BackgroundSettings settings = Settings(BackgroundKind::Texture);

@@ -81,7 +81,10 @@ void DrawTexture(QImage& background, int number, const QImage& texture)
         TileImage(background, texture);
         return;
     }
+    // A whole picture keeps its size on the board; on a screen of a higher pixel ratio it is
+    // enlarged smoothly rather than pixel-doubled.
     QPainter painter(&background);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(background.rect(), kDefaultGreen);
     painter.drawImage(0, 0, texture);
 }
