@@ -13,7 +13,6 @@ namespace marlowe {
 
 namespace {
 
-constexpr std::size_t kScoreLineLength = 91;
 constexpr std::size_t kBestScoresPerGame = 10;
 
 // A count kept in a fixed-width field: it stops at the largest value the field holds.
