@@ -95,8 +95,9 @@ TEST_F(AutoSizeWindowTest, TablesFillWindowsOfEverySize)
             const QString name = QString("%1/auto-%2-%3x%4.png").arg(folder).arg(game).arg(size.width()).arg(size.height());
             EXPECT_TRUE(window->grab().save(name)) << name.toStdString();
         }
-        if (game == kFreeCell)
+        if (game == kFreeCell) {
             EXPECT_GE(previous, 200) << "FreeCell's cards at 2560 x 1440";
+        }
     }
 }
 

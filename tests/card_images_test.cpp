@@ -2,6 +2,7 @@
 // card, the game's suit-sheet rule, the marks, and every failure with the recovery a player
 // needs (a message, and cards to play with).
 
+#include "board/card_art.h"
 #include "board/card_images.h"
 
 #include "app/register_settings.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 
 using namespace marlowe;
 
@@ -273,6 +275,40 @@ TEST_F(CardImagesTest, ADeckCutShortFallsBackToTheDefaultBack)
         EXPECT_EQ(registers.Get(reg::CustomisedDeckFile), "N") << name;
         EXPECT_EQ(images.Back(), builtInBack) << name;
     }
+}
+
+// A window going back and forth between two sizes draws each picture once per size: the faces
+// are kept in memory and in the cache folder, the backs, marks and strips in memory.
+TEST_F(CardImagesTest, PicturesOfAKeptSizeAreNotDrawnAgain)
+{
+    images.SetArtCacheFolder(data / "cards");
+    CardArt& art = images.Art();
+    const CardArtSize small{100, 136, 1.0};
+    const CardArtSize large{120, 163, 1.0};
+    const QImage face = art.Faces("001", small)[0];
+    ASSERT_FALSE(face.isNull());
+    art.Faces("001", large);
+    EXPECT_EQ(art.Faces("001", small)[0].cacheKey(), face.cacheKey());
+    EXPECT_EQ(art.DrawnFaceSets(), 2);
+    art.ForgetFaces();
+    EXPECT_EQ(art.Faces("001", small)[0], face);
+    EXPECT_EQ(art.ReadFaceSets(), 1);
+    EXPECT_EQ(art.DrawnFaceSets(), 2);
+
+    const std::vector<std::function<QImage(CardArtSize)>> pieces{
+        [&](CardArtSize size) { return art.Back("011", size); },
+        [&](CardArtSize size) { return art.Mark("021", size); },
+        [&](CardArtSize size) { return art.BorderStrip(1, size); },
+        [&](CardArtSize size) { return art.ShadowStrip(2, 3, size); },
+    };
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        const QImage first = pieces[k](small);
+        ASSERT_FALSE(first.isNull()) << k;
+        const QImage other = pieces[k](large);
+        EXPECT_GT(other.width(), first.width()) << k;
+        EXPECT_EQ(pieces[k](small).cacheKey(), first.cacheKey()) << k;
+    }
+    EXPECT_NE(art.Back("012", small).cacheKey(), art.Back("011", small).cacheKey());
 }
 
 TEST_F(CardImagesTest, MarksAreFoundByNameInAnyCase)

@@ -13,6 +13,8 @@
 
 #include <QPainter>
 
+#include <cstring>
+
 namespace marlowe {
 namespace {
 
@@ -54,8 +56,21 @@ void BoardPainter::Resize(QSize size)
                          QImage::Format_ARGB32_Premultiplied);
     background_.setDevicePixelRatio(ratio);
     background_.fill(qRgb(0, 128, 0));
-    board_ = background_;
+    board_ = background_.copy();
     pileAreas_.clear();
+}
+
+void BoardPainter::ClearBoardToBackground()
+{
+    // In place when the size holds: a full redraw then costs a copy, not a fresh image of the
+    // whole board (at 2560 x 1440 that is 14 MB to map and fault in).
+    if (board_.size() != background_.size() || board_.format() != background_.format() ||
+        board_.bytesPerLine() != background_.bytesPerLine()) {
+        board_ = background_.copy();
+        return;
+    }
+    std::memcpy(board_.bits(), background_.constBits(), static_cast<std::size_t>(background_.sizeInBytes()));
+    board_.setDevicePixelRatio(background_.devicePixelRatio());
 }
 
 QRect BoardPainter::BoardRect() const
@@ -152,7 +167,7 @@ void BoardPainter::DrawPileCards(PileRef pile, int hiddenTopCards, QRect& area)
 
 QRect BoardPainter::DrawBoard()
 {
-    board_ = background_.copy();
+    ClearBoardToBackground();
     pileAreas_.clear();
     drawnExtent_ = 0;
     for (const PileRef pile : PilesOnBoard(context_.rules)) {

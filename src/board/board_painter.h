@@ -67,6 +67,7 @@ public:
     int DrawnExtent() const { return drawnExtent_; }
 
 private:
+    void ClearBoardToBackground();
     void DrawPileCards(PileRef pile, int hiddenTopCards, QRect& area);
     void DrawCard(int code, QPoint at, QRect& area);
     void DrawMark(const std::string& mark, QPoint at, QRect& area);

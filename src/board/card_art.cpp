@@ -19,6 +19,7 @@ namespace {
 
 constexpr char kSuitLetters[] = {'H', 'D', 'C', 'S'};
 constexpr std::size_t kKeptSizes = 4;
+constexpr std::size_t kKeptPieces = 48;  // backs, marks and strips: a dozen for each kept size
 constexpr std::size_t kCachedFiles = 8;  // face sets kept in the cache folder, the newest
 constexpr char kCacheMagic[] = "marlowe-faces-2";
 constexpr int kJokerCell = 52;
@@ -190,28 +191,52 @@ void CardArt::PruneCacheFolder() const
         std::filesystem::remove(files[i].second, error);
 }
 
+QImage CardArt::Remembered(std::string key, CardArtSize size, const std::function<QImage()>& draw) const
+{
+    key += "@" + std::to_string(size.width) + "x" + std::to_string(size.height) + "x" + std::to_string(size.ratio);
+    const auto found = std::find_if(drawnPieces_.begin(), drawnPieces_.end(),
+                                    [&key](const auto& piece) { return piece.first == key; });
+    if (found != drawnPieces_.end()) {
+        drawnPieces_.splice(drawnPieces_.begin(), drawnPieces_, found);
+        return found->second;
+    }
+    drawnPieces_.emplace_front(std::move(key), draw());
+    if (drawnPieces_.size() > kKeptPieces)
+        drawnPieces_.pop_back();
+    return drawnPieces_.front().second;
+}
+
 QImage CardArt::Back(const std::string& number, CardArtSize size) const
 {
-    return AtRatio(resgen::MakeCardBack(SizedEntry(ResourceFamily::CardBack, number, DeviceSize(size))), size.ratio);
+    return Remembered("back " + number, size, [&] {
+        return AtRatio(resgen::MakeCardBack(SizedEntry(ResourceFamily::CardBack, number, DeviceSize(size))),
+                       size.ratio);
+    });
 }
 
 QImage CardArt::Mark(const std::string& suffix, CardArtSize size) const
 {
-    return AtRatio(resgen::MakeMark(SizedEntry(ResourceFamily::Mark, suffix, DeviceSize(size))), size.ratio);
+    return Remembered("mark " + suffix, size, [&] {
+        return AtRatio(resgen::MakeMark(SizedEntry(ResourceFamily::Mark, suffix, DeviceSize(size))), size.ratio);
+    });
 }
 
 QImage CardArt::ShadowStrip(int strip, int depth, CardArtSize size) const
 {
     // The shadow keeps its board-pixel depth and is drawn at board pixels: a soft dithered edge.
-    const CardPixelSize card{size.width, size.height};
-    const QSize pixels = strip == 1 ? QSize(depth, size.height) : QSize(size.width, depth);
-    return resgen::MakeShadowStripOfCard(card, strip == 1, pixels);
+    return Remembered("shadow " + std::to_string(strip) + " " + std::to_string(depth), size, [&] {
+        const CardPixelSize card{size.width, size.height};
+        const QSize pixels = strip == 1 ? QSize(depth, size.height) : QSize(size.width, depth);
+        return resgen::MakeShadowStripOfCard(card, strip == 1, pixels);
+    });
 }
 
 QImage CardArt::BorderStrip(int strip, CardArtSize size) const
 {
-    const QSize pixels = DeviceSize(size);
-    return AtRatio(resgen::MakeBorderStripOfCard({pixels.width(), pixels.height()}, strip == 1), size.ratio);
+    return Remembered("border " + std::to_string(strip), size, [&] {
+        const QSize pixels = DeviceSize(size);
+        return AtRatio(resgen::MakeBorderStripOfCard({pixels.width(), pixels.height()}, strip == 1), size.ratio);
+    });
 }
 
 }  // namespace marlowe

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <list>
 #include <optional>
 #include <string>
@@ -55,6 +56,9 @@ public:
 
 private:
     CardFaceSet DrawFaces(const std::string& style, CardArtSize size) const;
+    // A back, mark or strip drawn lately at the same size comes from memory, so that a window
+    // going back and forth between sizes does not draw them again.
+    QImage Remembered(std::string key, CardArtSize size, const std::function<QImage()>& draw) const;
     std::filesystem::path CacheFile(const std::string& style, CardArtSize size) const;
     std::optional<CardFaceSet> ScaledStandIns(const std::string& style, QSize pixels) const;
     void PruneCacheFolder() const;
@@ -68,6 +72,7 @@ private:
         bool standIns = false;
     };
     std::list<Kept> kept_;  // the latest first
+    mutable std::list<std::pair<std::string, QImage>> drawnPieces_;  // the latest first
     bool gaveStandIns_ = false;
     int drawn_ = 0;
     int read_ = 0;
