@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 namespace marlowe {
 
@@ -63,6 +64,23 @@ void BoardWidget::paintEvent(QPaintEvent* event)
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* /*event*/)
+{
+    FollowBoardSize();
+}
+
+void BoardWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window moved to a screen of another pixel ratio keeps its size: the board follows the
+    // new screen at once rather than at the next resize.
+    QWindow* window = this->window()->windowHandle();
+    if (window && window != followedWindow_) {
+        connect(window, &QWindow::screenChanged, this, [this] { FollowBoardSize(); });
+        followedWindow_ = window;
+    }
+}
+
+void BoardWidget::FollowBoardSize()
 {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     session_.SetBoardSize(size(), screen ? screen->size() : size(), devicePixelRatioF());

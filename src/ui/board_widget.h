@@ -11,7 +11,9 @@
 #include "layout/keyboard_focus.h"
 #include "ui/table_cursors.h"
 
+#include <QPointer>
 #include <QRegion>
+#include <QWindow>
 #include <QWidget>
 
 #include <optional>
@@ -58,6 +60,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -68,6 +71,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // The board takes the widget's size and the screen's pixel ratio.
+    void FollowBoardSize();
     void LiftHeldCards(QPoint pointer);
     void FlyBack(const CardOverlay& carried, PileRef from, int count);
     // The held cards are let go over the candidate piles: the first that takes them does, or they
@@ -106,6 +111,7 @@ private:
     TableCursors cursors_;
     std::optional<CardOverlay> overlay_;
     QRegion pending_;  // asked to be painted, not painted yet
+    QPointer<QWindow> followedWindow_;  // the window whose screen changes the board follows
     QPoint grabOffset_;
     bool holding_ = false;
     bool peeking_ = false;
