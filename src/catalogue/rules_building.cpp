@@ -113,6 +113,12 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take only a card of the same rank as their top card, of any suit";
     if (code == building::OnlyOntoEmpty)
         return "take nothing on a card; an empty pile takes the top card of another pile";
+    if (code == building::DownInSuitOntoThree)
+        return "build down in suit, a King on an Ace, one card at a time, but only on a pile that holds three cards "
+               "or more; an empty pile stays empty";
+    if (code == building::InSuitEitherWayNotFromTableau)
+        return "build up or down in suit, never turning the corner, with cards from the waste or a reserve but never "
+               "from another tableau pile; an empty pile takes any such card";
     std::string text;
     if (code == building::WildJokersAlternating)
         text = std::string("build ") + DirectionWord(direction) +
@@ -292,6 +298,10 @@ std::vector<std::string> Building(const RuleVector& rules)
     case 3:
         sentences.push_back("An empty tableau pile is filled at once with the top card of the stock, or of the waste when "
                             "the stock is empty.");
+        break;
+    case 43:
+        sentences.push_back("While the stock holds cards, an empty tableau pile is filled at once with its top card; "
+                            "after that a space takes any card.");
         break;
     case 22:
         sentences.push_back("An empty tableau pile is filled at once with the top card of the reserve holding more cards; "
