@@ -12,6 +12,13 @@ namespace marlowe::wording {
 
 namespace {
 
+// Foundation codes worded here that no other rule asks about.
+constexpr int kDownAfterTheOneBefore = 36;  // down any suit round the corner, begun after the pile before
+constexpr int kTwoUpInSuit = 43;
+constexpr int kKingOfThePartnersSuit = 120; // the King of the suit of the foundation eight before
+constexpr int kJackThenDownInSuit = 121;
+constexpr int kRowOfRanksShownAbove = 178;  // a row of its suit in any order, ranks the row above holds
+
 // One rule of a foundation or a tableau pile in words, without its subject: "build down in suit".
 std::string StandardBuild(int code, int direction)
 {
@@ -44,6 +51,21 @@ std::string FoundationRule(const RuleVector& rules, int pile)
                    : "build up regardless of suit from the " + RankName(base) + " to the King";
     const char* const steps[] = {"twos", "threes", "fours"};
     std::string text;
+    const std::string fromBase = base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string();
+    if (code == kRowOfRanksShownAbove)
+        return pile == 0 ? "take the cards of the suit of the card dealt to it, in any order"
+                         : "begin, once the foundation before it is begun, with a card of the rank the first one "
+                           "started with, and then take the cards of that suit, in any order, whose rank the "
+                           "foundation before it already holds";
+    if (code == kDownAfterTheOneBefore)
+        return "build down regardless of suit" + fromBase +
+               ", turning the corner from Ace to King, and be begun only once the foundation before it is";
+    if (code == kTwoUpInSuit)
+        return "build up in suit by twos" + fromBase;
+    if (code == kKingOfThePartnersSuit)
+        return "take only the King of the suit of foundation " + std::to_string(pile - 7) + ", once that one is begun";
+    if (code == kJackThenDownInSuit)
+        return "begin with a Jack and build down in suit";
     if (code == building::JokersAfterSuits)
         return "take only the jokers, once the other foundations are complete";
     if (code == building::UpInSuitRoundTheCorner)
