@@ -419,40 +419,70 @@ TEST(GeneralArrangements, FanRoomReachesTheNextUsedRow)
     EXPECT_EQ(LayOut(rules, {}).fanHeight, 96);
 }
 
-// For every shipped game on the usual board, with both common card sizes: every pile the game
-// has lies within the board's width, and no two piles cover each other, unless the game's
-// tableau style lays its rows over each other.
+// Every pile the game has lies within the board, and no two piles cover each other, unless the
+// game's tableau style lays its rows over each other.
+void ExpectPilesFitApart(const RuleVector& rules, const Board& board, const std::string& label)
+{
+    const BoardGeometry geometry = LayOut(rules, board);
+    const int cw = geometry.card.cardWidth;
+    const int ch = geometry.card.cardHeight;
+    std::vector<std::pair<PileRef, Place>> placed;
+    for (const PileRef pile : PilesOnBoard(rules)) {
+        const Place place = geometry.PlaceOf(pile);
+        if (!IsPlaced(place.x))
+            continue;
+        EXPECT_GE(place.x, 0) << label << " " << PileName(pile);
+        EXPECT_LE(place.x + cw, board.width) << label << " " << PileName(pile);
+        placed.emplace_back(pile, place);
+    }
+    const bool rowsOverlap = rules[rule::TableauStyle] == 4;
+    for (std::size_t i = 0; i < placed.size(); ++i)
+        for (std::size_t j = i + 1; j < placed.size(); ++j) {
+            const auto& [a, p] = placed[i];
+            const auto& [b, q] = placed[j];
+            if (rowsOverlap && a.group == kTableaus && b.group == kTableaus)
+                continue;
+            const bool cover = p.x < q.x + cw && q.x < p.x + cw && p.y < q.y + ch && q.y < p.y + ch;
+            EXPECT_FALSE(cover) << label << ": " << PileName(a) << " and " << PileName(b);
+        }
+}
+
+// For every shipped game on the usual board, with both common card sizes.
 TEST_F(ShippedGameLayout, EveryGameFitsTheBoardWithoutOverlaps)
 {
     for (const auto& line : mainGame->Catalogue()) {
-        const int number = CatalogueLineNumber(line);
-        const RuleVector rules = Rules(number);
-        for (const char size : {'B', 'M'}) {
-            const BoardGeometry geometry = LayOut(rules, {1024, 768, size});
-            const std::string label = CatalogueLineName(line) + " " + size;
-            const int cw = geometry.card.cardWidth;
-            const int ch = geometry.card.cardHeight;
-            std::vector<std::pair<PileRef, Place>> placed;
-            for (const PileRef pile : PilesOnBoard(rules)) {
-                const Place place = geometry.PlaceOf(pile);
-                if (!IsPlaced(place.x))
-                    continue;
-                EXPECT_GE(place.x, 0) << label << " " << PileName(pile);
-                EXPECT_LE(place.x + cw, 1024) << label << " " << PileName(pile);
-                placed.emplace_back(pile, place);
-            }
-            const bool rowsOverlap = rules[rule::TableauStyle] == 4;
-            for (std::size_t i = 0; i < placed.size(); ++i)
-                for (std::size_t j = i + 1; j < placed.size(); ++j) {
-                    const auto& [a, p] = placed[i];
-                    const auto& [b, q] = placed[j];
-                    if (rowsOverlap && a.group == kTableaus && b.group == kTableaus)
-                        continue;
-                    const bool cover = p.x < q.x + cw && q.x < p.x + cw && p.y < q.y + ch && q.y < p.y + ch;
-                    EXPECT_FALSE(cover) << label << ": " << PileName(a) << " and " << PileName(b);
-                }
-        }
+        const RuleVector rules = Rules(CatalogueLineNumber(line));
+        for (const char size : {'B', 'M'})
+            ExpectPilesFitApart(rules, {1024, 768, size}, CatalogueLineName(line) + " " + size);
     }
+}
+
+// The clock games keep their hours round a face, and with the games of many single piles they
+// fit a board of 800 x 600 with the usual cards too: the hours, the piles and the stock all on
+// it and apart, sixteen foundations in two rows.
+TEST_F(ShippedGameLayout, ClockFacesAndRowsFitEightHundredPixels)
+{
+    for (const char* name : {"Grandfather's Clock", "Big Ben", "Contradance", "Royal Rendezvous", "Zodiac",
+                             "Aces and Kings", "Osmosis"}) {
+        const RuleVector rules = Rules(mainGame->GameNumberByName(name));
+        for (const Board board : {Board{800, 600, 'B'}, Board{1024, 768, 'B'}})
+            ExpectPilesFitApart(rules, board, std::string(name) + " " + std::to_string(board.width));
+    }
+    for (const char* name : {"Grandfather's Clock", "Big Ben"}) {
+        const BoardGeometry geometry = LayOut(Rules(mainGame->GameNumberByName(name)), {800, 600, 'B'});
+        const auto hour = [&](int h) { return geometry.foundations[static_cast<std::size_t>(h % 12)]; };
+        EXPECT_LT(hour(12).y, hour(3).y) << name;
+        EXPECT_LT(hour(3).y, hour(6).y) << name;
+        EXPECT_EQ(hour(3).y, hour(9).y) << name << ": three and nine o'clock level";
+        EXPECT_GT(hour(3).x, hour(12).x) << name;
+        EXPECT_LT(hour(9).x, hour(12).x) << name;
+        EXPECT_EQ(hour(12).x, hour(6).x) << name;
+        EXPECT_LE(hour(6).y + geometry.card.cardHeight, 600) << name;
+        EXPECT_LT(geometry.tableaus[0].x + geometry.card.cardWidth, hour(9).x) << name << ": the piles left of the face";
+    }
+    const BoardGeometry contradance = LayOut(Rules(mainGame->GameNumberByName("Contradance")), {800, 600, 'B'});
+    EXPECT_EQ(contradance.foundations[0].y, contradance.foundations[7].y);
+    EXPECT_GT(contradance.foundations[8].y, contradance.foundations[0].y) << "a second row of eight";
 }
 
 } // namespace

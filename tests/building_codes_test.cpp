@@ -696,5 +696,43 @@ TEST(BuildingCodes, PairOfFoundationsOfOneSuit)
     });
 }
 
+// Osmosis's rows: each row takes its own suit in any order, below the first only the ranks the
+// row above holds, and opens with the first row's starting rank once the row above is begun.
+TEST(BuildingCodes, RowsOfRanksShownAbove)
+{
+    const Cards firstRow = {H(7), H(2), H(12)};
+    Check({
+        {"the first row takes its suit in any order", 178, "Dest1", firstRow, H(5), "", true},
+        {"and no other suit", 178, "Dest1", firstRow, S(5), "", false},
+        {"a row opens with the starting rank", 178, "Dest2", {}, S(7), "", true, {{"Dest1", firstRow}}},
+        {"not with another rank", 178, "Dest2", {}, S(2), "", false, {{"Dest1", firstRow}}},
+        {"a rank the row above holds", 178, "Dest2", {S(7)}, S(12), "", true, {{"Dest1", firstRow}}},
+        {"not one it lacks", 178, "Dest2", {S(7)}, S(5), "", false, {{"Dest1", firstRow}}},
+        {"only in the row's own suit", 178, "Dest2", {S(7)}, C(12), "", false, {{"Dest1", firstRow}}},
+        {"the row above decides, not the first", 178, "Dest3", {C(7)}, C(12), "", false,
+         {{"Dest1", firstRow}, {"Dest2", {S(7), S(2)}}}},
+        {"a row waits for the row above", 178, "Dest3", {}, C(7), "", false, {{"Dest1", firstRow}}},
+    });
+}
+
+// The zodiac builds either way in suit without the corner and takes nothing from its own piles;
+// Big Ben's piles take a card only while they hold three or more.
+TEST(BuildingCodes, TwoDeckTableauRules)
+{
+    Check({
+        {"179 up in suit from the waste", 179, "Fila1", {H(5)}, H(6), "Mazzo_Vis", true},
+        {"179 down in suit from a reserve", 179, "Fila1", {H(5)}, H(4), "Appogg1", true},
+        {"179 never from another pile", 179, "Fila1", {H(5)}, H(6), "Fila2", false},
+        {"179 not round the corner", 179, "Fila1", {H(13)}, H(1), "Mazzo_Vis", false},
+        {"179 not in another suit", 179, "Fila1", {H(5)}, S(6), "Mazzo_Vis", false},
+        {"179 a space takes any card", 179, "Fila1", {}, S(9), "Mazzo_Vis", true},
+        {"180 down in suit on three", 180, "Fila1", {S(2), C(9), H(5)}, H(4), "Mazzo_Vis", true},
+        {"180 a King on an Ace", 180, "Fila1", {S(2), C(9), H(1)}, H(13), "Mazzo_Vis", true},
+        {"180 nothing on a short pile", 180, "Fila1", {C(9), H(5)}, H(4), "Mazzo_Vis", false},
+        {"180 nothing into a space", 180, "Fila1", {}, H(4), "Mazzo_Vis", false},
+        {"180 only in suit", 180, "Fila1", {S(2), C(9), H(5)}, S(4), "Mazzo_Vis", false},
+    });
+}
+
 } // namespace
 } // namespace marlowe

@@ -62,6 +62,8 @@ inline constexpr int UpToFourFromTableau = 153; // a reserve: at most four cards
 inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
 inline constexpr int FromBaseInRounds = 162;
 inline constexpr int OutrankedInSuit = 163; // a foundation: a tableau top card beaten in its suit by another top card, Aces high
+inline constexpr int InSuitEitherWayNotFromTableau = 179; // a tableau: in suit up or down, no wrap, never from the tableau
+inline constexpr int DownInSuitOntoThree = 180; // a tableau: down in suit round the corner, onto three cards or more
 inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty pile, nothing onto a card // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
 
 inline constexpr NamedRuleValue kSourceNames[] = {
@@ -155,6 +157,7 @@ inline constexpr int RowBeforeTurn = 12;
 inline constexpr int ThreeHands = 13;
 inline constexpr int LastCardsToReserves = 14;
 inline constexpr int RowsBeforeTurns = 15;
+inline constexpr int TopUpOrTurn = 36;     // as 9, but a click that tops up a pile turns no card
 // Of reserve 0.
 inline constexpr int LastEightToTableau = 3;
 inline constexpr int AlternateReserves = 4;
@@ -257,6 +260,8 @@ inline constexpr int RowRightOfTwoColumnsTight = 21;
 inline constexpr int Cross = 52;
 inline constexpr int Pyramid = 54;
 inline constexpr int ClockFace = 142;        // thirteen pairs of a pile and its home, twelve round an oval
+inline constexpr int RowsBesideStock = 163;  // centred rows of foundations, tableaus and reserves, the stock at their left
+inline constexpr int ReservesBesideFoundationRows = 164; // each reserve with a foundation fanned as a row beside it
 } // namespace tableau
 
 namespace stock {

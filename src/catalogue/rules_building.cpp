@@ -12,6 +12,13 @@ namespace marlowe::wording {
 
 namespace {
 
+// Foundation codes worded here that no other rule asks about.
+constexpr int kDownAfterTheOneBefore = 36;  // down any suit round the corner, begun after the pile before
+constexpr int kTwoUpInSuit = 43;
+constexpr int kKingOfThePartnersSuit = 120; // the King of the suit of the foundation eight before
+constexpr int kJackThenDownInSuit = 121;
+constexpr int kRowOfRanksShownAbove = 178;  // a row of its suit in any order, ranks the row above holds
+
 // One rule of a foundation or a tableau pile in words, without its subject: "build down in suit".
 std::string StandardBuild(int code, int direction)
 {
@@ -44,6 +51,21 @@ std::string FoundationRule(const RuleVector& rules, int pile)
                    : "build up regardless of suit from the " + RankName(base) + " to the King";
     const char* const steps[] = {"twos", "threes", "fours"};
     std::string text;
+    const std::string fromBase = base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string();
+    if (code == kRowOfRanksShownAbove)
+        return pile == 0 ? "take the cards of the suit of the card dealt to it, in any order"
+                         : "begin, once the foundation before it is begun, with a card of the rank the first one "
+                           "started with, and then take the cards of that suit, in any order, whose rank the "
+                           "foundation before it already holds";
+    if (code == kDownAfterTheOneBefore)
+        return "build down regardless of suit" + fromBase +
+               ", turning the corner from Ace to King, and be begun only once the foundation before it is";
+    if (code == kTwoUpInSuit)
+        return "build up in suit by twos" + fromBase;
+    if (code == kKingOfThePartnersSuit)
+        return "take only the King of the suit of foundation " + std::to_string(pile - 7) + ", once that one is begun";
+    if (code == kJackThenDownInSuit)
+        return "begin with a Jack and build down in suit";
     if (code == building::JokersAfterSuits)
         return "take only the jokers, once the other foundations are complete";
     if (code == building::UpInSuitRoundTheCorner)
@@ -113,6 +135,12 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take only a card of the same rank as their top card, of any suit";
     if (code == building::OnlyOntoEmpty)
         return "take nothing on a card; an empty pile takes the top card of another pile";
+    if (code == building::DownInSuitOntoThree)
+        return "build down in suit, a King on an Ace, one card at a time, but only on a pile that holds three cards "
+               "or more; an empty pile stays empty";
+    if (code == building::InSuitEitherWayNotFromTableau)
+        return "build up or down in suit, never turning the corner, with cards from the waste or a reserve but never "
+               "from another tableau pile; an empty pile takes any such card";
     std::string text;
     if (code == building::WildJokersAlternating)
         text = std::string("build ") + DirectionWord(direction) +
@@ -292,6 +320,10 @@ std::vector<std::string> Building(const RuleVector& rules)
     case 3:
         sentences.push_back("An empty tableau pile is filled at once with the top card of the stock, or of the waste when "
                             "the stock is empty.");
+        break;
+    case 43:
+        sentences.push_back("While the stock holds cards, an empty tableau pile is filled at once with its top card; "
+                            "after that a space takes any card.");
         break;
     case 22:
         sentences.push_back("An empty tableau pile is filled at once with the top card of the reserve holding more cards; "

@@ -544,6 +544,26 @@ bool OutrankedInSuit(const Placement& p)
     return false;
 }
 
+// 178: rows of one suit in any order (Osmosis). The first row takes any card of its own suit;
+// each row below opens, once the row above is started, with a card of the first row's starting
+// rank, and then takes a card of its suit whose rank the row above already holds.
+bool RowOfRanksShownAbove(const Placement& p)
+{
+    const int row = p.Index();
+    if (row == 0)
+        return !p.Empty() && p.SuitM() == CardSuit(p.FoundationBottom(0));
+    if (!p.FoundationHolds(row - 1))
+        return false;
+    if (p.Empty())
+        return p.RankM() == CardRank(p.FoundationBottom(0));
+    if (p.SuitM() != CardSuit(p.FoundationBottom(row)))
+        return false;
+    for (const int card : PileCodes(p.Foundation(row - 1)))
+        if (CardRank(card) == p.RankM())
+            return true;
+    return false;
+}
+
 constexpr CodeEntry kFoundationCodes[] = {
     {29, UpThenDownInSuit},
     {36, DownAfterPreviousStarted},
@@ -591,6 +611,7 @@ constexpr CodeEntry kFoundationCodes[] = {
     {142, UpInSuitFromOwnPile},
     {163, OutrankedInSuit},
     {144, UpInSuitReserveTwoFirst},
+    {178, RowOfRanksShownAbove},
     {building::FromBaseInRounds, FromBaseInRounds},
 };
 

@@ -137,12 +137,22 @@ bool JumpIntoGap(const Placement& p)
 // 76: anything on an empty pile, then any lower rank.
 bool AnyLowerRank(const Placement& p) { return !p.TableauHolds(p.Index()) || p.RankM() < p.RankT(); }
 
-// 80: nothing from the tableau; anything on an empty pile, then in suit either way with the wrap.
+// 180: down in suit, a King on an Ace, onto a pile of three cards or more only (Big Ben).
+bool DownInSuitOntoThree(const Placement& p)
+{
+    return p.TableauLength(p.Index()) >= 3 && p.SameSuit() && p.DownWithWrap();
+}
+
+// 80 and 179: nothing from the tableau; anything on an empty pile, then in suit either way,
+// with the wrap (80) or without it (179, the zodiac).
+template <bool roundTheCorner>
 bool InSuitEitherWayNotFromTableau(const Placement& p)
 {
     if (p.FromTableau())
         return false;
-    return !p.TableauHolds(p.Index()) || (p.SameSuit() && p.UpOrDownWithWrap());
+    if (!p.TableauHolds(p.Index()))
+        return true;
+    return p.SameSuit() && (roundTheCorner ? p.UpOrDownWithWrap() : p.UpOrDown());
 }
 
 // 81 (a reserve): nothing from the tableau or a reserve; anything on an empty reserve, then in
@@ -365,7 +375,7 @@ constexpr CodeEntry kTableauCodes[] = {
     {70, FromGridNeighbour},
     {71, JumpIntoGap},
     {76, AnyLowerRank},
-    {80, InSuitEitherWayNotFromTableau},
+    {80, InSuitEitherWayNotFromTableau<true>},
     {81, ReserveInSuitEitherWay},
     {93, ThreeUpFromBase},
     {94, AlternatingDownReservesFirst},
@@ -385,6 +395,8 @@ constexpr CodeEntry kTableauCodes[] = {
     {143, DownInSuitReserveTwoFirst},
     {145, DownInSuitOrSameRank},
     {164, OnlyOntoEmpty},
+    {179, InSuitEitherWayNotFromTableau<false>},
+    {180, DownInSuitOntoThree},
 };
 
 } // namespace

@@ -197,8 +197,10 @@ void TurnUpReservesWhenStockIsOut(GameContext& context)
     }
 }
 
-// Refreshes each tableau with fewer than three cards up to three, redealing when needed.
-void TopUpToThree(GameContext& context)
+// Refreshes each tableau with fewer than three cards up to three, redealing when needed. Click
+// style 9 then turns a card onto the waste as well; style 36 turns one only when no pile needed
+// a card (Big Ben).
+void TopUpToThree(GameContext& context, bool turnAfterTopUp)
 {
     const std::size_t sizeBefore = context.undoHistory.Size();
     bool redealt = false;
@@ -222,7 +224,7 @@ void TopUpToThree(GameContext& context)
         }
     }
     MergeClickSnapshots(context, sizeBefore);
-    if (!redealt) {
+    if (!redealt && (turnAfterTopUp || dealt == 0)) {
         ExecuteMove(context, StockTurn::ToWaste);
         if (dealt == 1)
             MergeClickSnapshots(context, sizeBefore);
@@ -323,8 +325,8 @@ void DealingClick(GameContext& context)
 void TurningClick(GameContext& context)
 {
     const int clickStyle = DealModeOfTableau(context, 0);
-    if (clickStyle == click_style::TopUpToThree) {
-        TopUpToThree(context);
+    if (clickStyle == click_style::TopUpToThree || clickStyle == click_style::TopUpOrTurn) {
+        TopUpToThree(context, clickStyle == click_style::TopUpToThree);
     } else if (clickStyle == click_style::RowsBeforeTurns) {
         int dealingClicks = 0;
         const std::string dealingTag = ZeroPad(static_cast<int>(SnapshotTag::DealingClick), 3);

@@ -49,6 +49,7 @@ FillRule FillRuleOf(int fill)
     case 14: return {Source::Partner};
     case 18: return {Source::WasteElseStock, 4, true};
     case 22: return {Source::FullestReserveElseWaste};
+    case 43: return {Source::Stock};
     default: return {};
     }
 }
@@ -103,7 +104,7 @@ bool SuitCountMatchesFoundationZero(const GameContext& context)
 bool FillsPile(const GameContext& context, int fill, int pile)
 {
     switch (fill) {
-    case 1: case 3: case 5: case 9: case 12: case 18: case 22: return true;
+    case 1: case 3: case 5: case 9: case 12: case 18: case 22: case 43: return true;
     case 2: case 8: return OutsideBlockedPiles(context, pile);
     // A game-specific count still pending (its first counter word) holds the fill back.
     case 4: return OutsideBlockedPiles(context, pile) && context.mainGame.GameCounter1 == 0;

@@ -6,6 +6,7 @@
 #include "catalogue/rule_values.h"
 
 #include <algorithm>
+#include <span>
 
 namespace marlowe {
 
@@ -123,28 +124,38 @@ void PlaceTwoRowsOfSix(LayoutWork& work)
     }
 }
 
-// "061": twelve foundations round a clock face, four tableaus in a row at its left and four
-// more lower down, at the height of the ring's fifth position.
+// "061": twelve foundations round a clock face, twelve o'clock first, on five columns: the hour
+// at the top and the bottom in the middle column, three hours on each side, the others between.
+// The tableaus stand at its left in rows of four, and the stock and the waste, when the game
+// has them, inside the ring. The ring is five cards wide, so that it and two rows of four fit an
+// 800-pixel board.
 void PlaceClock(LayoutWork& work)
 {
     const int cw = work.cw;
     const int ch = work.ch;
-    const int step = cw + 5;
-    const int half = ch / 2 + 2; // half a card, and clear of the card above in the same column
-    constexpr int columns[12] = {3, 4, 5, 6, 5, 4, 3, 2, 1, 0, 1, 2};
-    // Each position's drop from twelve o'clock, in half cards and cards.
-    constexpr int halves[12] = {0, 1, 1, 2, 3, 3, 4, 3, 3, 2, 1, 1};
-    constexpr int cards[12] = {0, 0, 1, 1, 1, 2, 2, 2, 1, 1, 1, 0};
     const int gap = work.LowWindow() ? 2 : 5;
+    constexpr int columns[12] = {2, 3, 4, 4, 4, 3, 2, 1, 0, 0, 0, 1};
+    // Each hour's drop from twelve o'clock, in half steps of a card and a gap.
+    constexpr int halves[12] = {0, 1, 2, 4, 6, 7, 8, 7, 6, 4, 2, 1};
+    const int rowStep = ch + gap;
+    const int ringHeight = 4 * rowStep + ch;
+    const int spare = work.w - 2 * work.edgeGap - (4 * cw + 3 * gap) - 5 * cw - 30;
+    const int step = cw + std::clamp(spare / 8, gap, cw / 2);
+    const int ringWidth = 4 * step + cw;
     const int rowWidth = 4 * cw + 3 * gap;
-    const int ringWidth = 6 * step + cw;
     const int left = std::max(CentreIn(work.w, rowWidth + 30 + ringWidth), work.edgeGap);
     const int ringLeft = left + rowWidth + 30;
-    const int ringTop = CentredTop(work, 4 * half + 2 * ch + ch, work.rowY[0]);
+    const int ringTop = CentredTop(work, ringHeight, work.rowY[0]);
     for (int p = 0; p < 12; ++p)
-        work.Foundation(p) = {ringLeft + columns[p] * step, ringTop + halves[p] * half + cards[p] * ch};
-    PlaceRow(work.board.tableaus, 0, 4, left, ringTop, cw + gap);
-    PlaceRow(work.board.tableaus, 4, 4, left, work.Foundation(4).y, cw + gap);
+        work.Foundation(p) = {ringLeft + columns[p] * step, ringTop + halves[p] * rowStep / 2};
+    const int rows = std::max((work.tableauCount + 3) / 4, 1);
+    const int tableauStep = (work.bottom - ringTop) / rows;
+    for (int r = 0; r < rows; ++r)
+        PlaceRow(work.board.tableaus, 4 * r, std::min(4, work.tableauCount - 4 * r), left, ringTop + r * tableauStep,
+                 cw + gap);
+    work.board.fanHeight = tableauStep - gap;
+    for (int slot = 0; slot < std::min(work.stockCount, 2); ++slot)
+        work.Stock(slot) = {ringLeft + (1 + 2 * slot) * step, ringTop + 2 * rowStep};
 }
 
 // "142": the clock face of the traditional Clock. Each hour is a pair of piles, the tableau
@@ -231,6 +242,81 @@ void PlaceTwelveFoundations(LayoutWork& work)
     PlaceRow(work.board.foundations, 0, 4, left + 2 * cw + 15 + 25, y, cw + 10);
     PlaceRow(work.board.foundations, 4, 8, left, y + rowStep, cw + 10);
     PlaceGrid(work.board.tableaus, 0, 16, 8, left, y + 2 * rowStep, cw + 7, rowStep);
+}
+
+// "163": centred rows of piles with the stock and the waste in a column at their left: the
+// foundations first, then the tableaus, the reserves in a row between the halves of the tableau
+// rows. A group takes rows of GridColumns piles (eight when the game gives none), and more,
+// shorter rows when those do not fit beside the stock (Contradance's sixteen foundations, the
+// zodiac round its equator).
+void PlaceRowsBesideStock(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int gap = work.LowWindow() ? 4 : 10;
+    const int column = work.stockCount > 0 ? cw + 3 * gap : 0;
+    const int room = work.w - 2 * work.edgeGap - column;
+    const int wanted = work.Rule(rule::GridColumns) > 0 ? work.Rule(rule::GridColumns) : 8;
+    const auto rowWidth = [&](int piles) { return piles * cw + (piles - 1) * gap; };
+    const auto perRow = [&](int count) {
+        int rows = std::max((count + wanted - 1) / wanted, 1);
+        while ((count + rows - 1) / rows > 1 && rowWidth((count + rows - 1) / rows) > room)
+            ++rows;
+        return std::max((count + rows - 1) / rows, 1);
+    };
+    struct Group {
+        std::span<Place> places;
+        int first;
+        int count;
+        int per;
+    };
+    const int tableauPer = perRow(work.tableauCount);
+    const int tableauRows = (work.tableauCount + tableauPer - 1) / tableauPer;
+    const int upperTableaus = std::min((tableauRows + 1) / 2 * tableauPer, work.tableauCount);
+    const Group groups[] = {
+        {work.board.foundations, 0, work.foundationCount, perRow(work.foundationCount)},
+        {work.board.tableaus, 0, upperTableaus, tableauPer},
+        {work.board.reserves, 0, work.reserveCount, perRow(work.reserveCount)},
+        {work.board.tableaus, upperTableaus, work.tableauCount - upperTableaus, tableauPer},
+    };
+    int rows = 0;
+    int widest = 0;
+    for (const Group& group : groups) {
+        rows += (group.count + group.per - 1) / group.per;
+        widest = std::max(widest, rowWidth(std::min(group.count, group.per)));
+    }
+    const int left = std::max(CentreIn(work.w, column + widest), work.edgeGap);
+    int y = CentredTop(work, rows * (ch + gap) - gap, work.rowY[0]);
+    for (int slot = 0; slot < work.stockCount; ++slot)
+        work.Stock(slot) = {left, y + slot * (ch + gap)};
+    for (const Group& group : groups)
+        for (int done = 0; done < group.count; done += group.per, y += ch + gap) {
+            const int piles = std::min(group.per, group.count - done);
+            const int x = left + column + CentreIn(widest, rowWidth(piles));
+            for (int i = 0; i < piles; ++i)
+                group.places[static_cast<std::size_t>(group.first + done + i)] = {x + i * (cw + gap), y};
+        }
+}
+
+// "164": the stock and the waste at the top left; under them each reserve, fanned to the right,
+// with a foundation beside it that is fanned to the right as a row of up to thirteen cards
+// (Osmosis, Peek).
+void PlaceReservesBesideFoundationRows(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int gap = work.LowWindow() ? 4 : 10;
+    const int step = std::max(work.board.steps.faceUpRight, work.board.steps.faceDownRight);
+    const int reserveWidth = cw + (work.Rule(rule::ReserveCardCount) - 1) * step;
+    const int rowWidth = cw + 12 * work.board.steps.faceUpRight;
+    const int lines = std::max(work.reserveCount, work.foundationCount);
+    const int left = std::max(CentreIn(work.w, reserveWidth + 3 * gap + rowWidth), work.edgeGap);
+    const int lineStep = ch + gap;
+    const int top = CentredTop(work, (lines + 1) * lineStep - gap, work.rowY[0]);
+    PlaceRow(work.board.stockGroup, kStockSlot, std::min(work.stockCount, 2), left, top, cw + 2 * gap);
+    PlaceGrid(work.board.reserves, 0, work.reserveCount, 1, left, top + lineStep, 0, lineStep);
+    PlaceGrid(work.board.foundations, 0, work.foundationCount, 1, left + reserveWidth + 3 * gap, top + lineStep, 0,
+              lineStep);
 }
 
 // "120": stock and waste at the left, five foundations in a row, a tableau under each.
@@ -332,6 +418,8 @@ bool PlaceSpecialArrangement(LayoutWork& work)
     case 120: PlaceFiveUnderFive(work); return true;
     case 130: PlaceTenColumns(work); return true;
     case 131: PlaceCellsOverColumns(work); return true;
+    case arrangement::tableau::RowsBesideStock: PlaceRowsBesideStock(work); return true;
+    case arrangement::tableau::ReservesBesideFoundationRows: PlaceReservesBesideFoundationRows(work); return true;
     case 207: PlaceEightBesideStock(work); return true;
     default: return false;
     }
