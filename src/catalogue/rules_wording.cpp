@@ -54,7 +54,7 @@ bool UsesFreeCells(const RuleVector& rules)
 int CardsInPack(const RuleVector& rules)
 {
     const int decks = Rule(rules, rule::PackSize) / 52;
-    const int perDeck = Rule(rules, rule::StrippedPack) == 1 ? 32 : Rule(rules, rule::StrippedPack) == 2 ? 28 : 52;
+    const int perDeck = strip::CardsPerDeck(Rule(rules, rule::StrippedPack));
     const int jokers = Rule(rules, rule::JokersInPack) == 1 ? Rule(rules, rule::JokerCount) : 0;
     return decks * perDeck + jokers;
 }
@@ -201,6 +201,9 @@ std::string DealFamilySentence(int family)
     case 27:
         return "The Aces go to the foundations as the deal meets them, each instead of to its pile, so some piles "
                "end up short.";
+    case 28:
+        return "The tableau is dealt row by row so that no pile holds two cards of one rank: a card whose rank its "
+               "pile already holds goes to the bottom of the pack, and the next card is dealt instead.";
     case 26: return "In every tableau pile the cards lie alternately face down and face up, the bottom card face down.";
     case 23:
         return "The Aces and Twos are dealt first, one to each tableau pile, so that each lies at the bottom of a "
@@ -375,6 +378,8 @@ std::vector<std::string> CardsAndPiles(const RuleVector& rules)
         sentences.push_back("The 2s to 6s are taken out, leaving 32 cards in each pack.");
     if (Rule(rules, rule::StrippedPack) == 2)
         sentences.push_back("The 2s to 6s and the Kings are taken out, leaving 28 cards in each pack.");
+    if (Rule(rules, rule::StrippedPack) == strip::AceToNine)
+        sentences.push_back("The 10s and the court cards are taken out, leaving 36 cards from Ace to 9.");
     if (Rule(rules, rule::JokersInPack) == 1)
         sentences.push_back("The pack also holds " + Count(Rule(rules, rule::JokerCount), "joker", "jokers") + ".");
     if (Rule(rules, rule::SuitSheetMode) == 2)
