@@ -81,11 +81,12 @@ TEST_F(OntoWasteTest, OnlyAColumnsTopCardIsFreeAndTheColumnsClearedWinWhateverTh
     Click(0, C(7));
     EXPECT_EQ(Tableau(0), PileTextOf({C(7), S(6)})) << "the 7 lies under the 6";
     Click(0, S(6));
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(Tableau(0), PileTextOf({C(7), S(6)})) << "each card is one undo step";
+    Click(0, S(6));
     Click(0, C(7));
     EXPECT_EQ(WastePile(), PileTextOf({H(5), S(6), C(7)}));
-    EXPECT_TRUE(context.flags[WonMark]) << "the stock's card does not matter";
-    ASSERT_TRUE(Undo(context));
-    EXPECT_EQ(Tableau(0), CodeText(C(7))) << "each card is one undo step";
+    EXPECT_TRUE(IsGameWon(context)) << "the stock's card does not matter";
 }
 
 TEST_F(OntoWasteTest, PeaksLieInCellsWithRoomBetweenThem)

@@ -363,10 +363,10 @@ std::string RemovingSentence(const RuleVector& rules)
             text += "a King and an Ace do not follow each other. A joker goes on any card, and any card goes on a joker.";
             break;
         }
-        text += Rule(rules, rule::TableauStyle) == pile_style::Row
-                    ? " A card is free when no card of the row below covers it; a face-down card turns up once it is free."
-                    : " Only the top card of a tableau pile is free.";
-        return text + " The game is won once the tableau is cleared, whatever the stock still holds.";
+        return text + (Rule(rules, rule::TableauStyle) == pile_style::Row
+                           ? " A card is free when no card of the row below covers it; a face-down card turns up once it "
+                             "is free."
+                           : " Only the top card of a tableau pile is free.");
     }
     case Special::PairsWithWaste:
     case Special::PairsWithWasteAlike: return "Click two top cards of the same rank, or one with the waste's top card, to remove them.";

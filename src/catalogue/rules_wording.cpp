@@ -177,6 +177,8 @@ std::string FoundationStartSentence(const RuleVector& rules)
             ranks.push_back(RankName(s - 50));
         return "The first " + JoinedList(ranks) + " found in the pack start the foundations, any suit, one on each.";
     }
+    if (starters.size() == 1 && starters.front() == 20)
+        return "The first card of the pack starts the foundation.";
     return "Some foundations start with cards dealt to them.";
 }
 
@@ -527,7 +529,9 @@ std::vector<std::string> Winning(const RuleVector& rules)
     if (SpecialTraitsOf(rules).won == WonTest::PyramidCleared)
         return {"You win when every card of the pyramid, the stock and the waste has been removed."};
     if (SpecialTraitsOf(rules).won == WonTest::PyramidOnly)
-        return {"You win when every card of the pyramid has been removed; cards may stay in the stock and the waste."};
+        return {Rule(rules, rule::TableauStyle) == pile_style::Row
+                    ? "You win when every card of the pyramid has been removed; cards may stay in the stock and the waste."
+                    : "You win when every tableau pile has been cleared; cards may stay in the stock."};
     if (HasOwnGoal(rules))
         return {"The game has a goal of its own, told in the introduction above."};
     if (Rule(rules, rule::FoundationCount) > 0 && SpecialGameOf(rules) == Special::None)

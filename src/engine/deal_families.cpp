@@ -263,25 +263,22 @@ void AlternateFaces(GameContext& context)
 // pile, the first one changes places with a card of another pile that each pile can take.
 void NoRankTwiceInAPile(GameContext& context)
 {
-    const int piles = GamePileCount(context, PileGroup::Tableaus);
-    std::vector<int> counts;
     std::vector<int> queue;
-    for (int m = 0; m < piles; ++m) {
-        std::string& pile = context.piles.tableaus[static_cast<std::size_t>(m)];
-        counts.push_back(ElementCount(pile));
-        for (const int code : PileCodes(pile))
-            queue.push_back(code);
-        pile.clear();
-    }
-    const int reserves = GamePileCount(context, PileGroup::Reserves);
-    std::vector<int> reserveCounts;
-    for (int r = 0; r < reserves; ++r) {
-        std::string& pile = context.piles.reserves[static_cast<std::size_t>(r)];
-        reserveCounts.push_back(ElementCount(pile));
-        for (const int code : PileCodes(pile))
-            queue.push_back(code);
-        pile.clear();
-    }
+    // Takes the group's cards up into the queue, pile by pile; the count each pile had.
+    auto gather = [&](PileGroup group) {
+        std::vector<int> counts;
+        for (int k = 0; k < GamePileCount(context, group); ++k) {
+            std::string& pile = context.piles.Slot(group, k);
+            counts.push_back(ElementCount(pile));
+            for (const int code : PileCodes(pile))
+                queue.push_back(code);
+            pile.clear();
+        }
+        return counts;
+    };
+    const std::vector<int> counts = gather(PileGroup::Tableaus);
+    const std::vector<int> reserveCounts = gather(PileGroup::Reserves);
+    const int piles = static_cast<int>(counts.size());
     std::vector<std::vector<int>> columns(static_cast<std::size_t>(piles));
     constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     // Whether the column holds a card of the rank, the card at `except` left out.
@@ -317,9 +314,9 @@ void NoRankTwiceInAPile(GameContext& context)
         for (const int card : columns[static_cast<std::size_t>(m)])
             PlaceFaceUp(context, TableauPile(m), card);
     std::size_t next = 0;
-    for (int r = 0; r < reserves; ++r)
-        for (int i = 0; i < reserveCounts[static_cast<std::size_t>(r)] && next < queue.size(); ++i)
-            PlaceFaceUp(context, ReservePile(r), queue[next++]);
+    for (std::size_t r = 0; r < reserveCounts.size(); ++r)
+        for (int i = 0; i < reserveCounts[r] && next < queue.size(); ++i)
+            PlaceFaceUp(context, ReservePile(static_cast<int>(r)), queue[next++]);
 }
 
 // Family 17: a counter runs 1..13 over the pack; a card of the counter's rank goes to the
