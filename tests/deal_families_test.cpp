@@ -169,6 +169,18 @@ TEST_F(DealTest, DealFamiliesReshapeThePackAndTheTable)
              EXPECT_EQ(left, 48u);
              EXPECT_EQ(Of(T(2)).size(), 12u) << "the Ace of hearts was dealt to pile 2";
          }},
+        {28, [&] { Tableaus(8, 6, 6); Set(rule::ReserveCount, 4); SetEach(rule::ReserveCardCount, 4, 1); }, [&] {
+             // No pile holds two cards of one rank; the pack stays whole, the reserves take the rest.
+             EXPECT_EQ(TableCards(), Range(1, 52));
+             for (int k = 0; k < 8; ++k) {
+                 auto ranks = ranksOf(T(k));
+                 std::sort(ranks.begin(), ranks.end());
+                 EXPECT_EQ(ranks.size(), 6u) << k;
+                 EXPECT_EQ(std::adjacent_find(ranks.begin(), ranks.end()), ranks.end()) << "pile " << k;
+             }
+             for (int r = 0; r < 4; ++r)
+                 EXPECT_EQ(Of(R(r)).size(), 1u) << r;
+         }},
         {26, [&] { Tableaus(3, 5, 5); }, [&] {
              for (int k = 0; k < 3; ++k)
                  EXPECT_EQ(Marks(T(k)), "01010") << k;

@@ -114,6 +114,16 @@ constexpr std::array kTraits = {
     SpecialTraits{.code = Special::SumsWithReserves, .stockClick = Click::Ordinary, .pairsOnly = true, .refillsAfterSet = false},
     SpecialTraits{.code = Special::PairsWithReserves, .stockClick = Click::Ordinary},
     SpecialTraits{.code = Special::NamedPileTurns, .pressTurnsUpTableau = false, .turnsNamedPile = true},
+    SpecialTraits{.code = Special::OntoWasteTurningCorner, .won = WonTest::PyramidOnly, .selectsCards = true,
+                  .rankNeighbourOntoWaste = true, .stockClick = Click::Ordinary, .refillsAfterSet = false, .golfWraps = true},
+    SpecialTraits{.code = Special::OntoWasteDeadKing, .won = WonTest::PyramidOnly, .selectsCards = true,
+                  .rankNeighbourOntoWaste = true, .stockClick = Click::Ordinary, .refillsAfterSet = false},
+    SpecialTraits{.code = Special::OntoWasteJokersWild, .won = WonTest::PyramidOnly, .selectsCards = true,
+                  .rankNeighbourOntoWaste = true, .stockClick = Click::Ordinary, .refillsAfterSet = false},
+    SpecialTraits{.code = Special::PyramidTwoWasteCards, .won = WonTest::PyramidCleared, .selectsCards = true, .pyramid = true,
+                  .stockClick = Click::Ordinary},
+    SpecialTraits{.code = Special::NeighbourPairsByColumns, .stockClick = Click::ClosesUp, .refillsAfterSet = false,
+                  .closesUpByColumns = true},
 };
 
 } // namespace
@@ -125,7 +135,7 @@ Special SpecialGameOf(const RuleVector& rules)
 
 namespace {
 
-constexpr int kHighestCode = 89;
+constexpr int kHighestCode = 94;
 
 // The row of every code, so that the engine's questions in its hot paths cost one lookup; codes
 // without a row of their own point at the ordinary game's.

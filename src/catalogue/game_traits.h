@@ -88,6 +88,11 @@ enum class Special : int {
     SumsWithReserves = 87,    // one or two top cards of tableaus and reserves summing to the selection mode
     PairsWithReserves = 88,   // two top cards of tableaus and reserves of one rank
     NamedPileTurns = 89,      // Clock: the card turned names the pile turned next
+    OntoWasteTurningCorner = 90, // a free tableau card one rank from the secondary waste's top goes there, King and Ace touching
+    OntoWasteDeadKing = 91,   // as 90 without the corner, and nothing goes on a King
+    NeighbourPairsByColumns = 92, // as 8, the stock click closing each column of the grid upward
+    OntoWasteJokersWild = 93, // as 90 without the corner; a joker goes on any card and any card on a joker
+    PyramidTwoWasteCards = 94, // as 4, the card under the waste's top card free too
 };
 
 // Whether the score is kept, and when.
@@ -144,6 +149,9 @@ struct SpecialTraits {
 
     // Played by selecting cards even without a selection mode (the cards leave in sets).
     bool selectsCards = false;
+    // A free card of the tableau one rank above or below the secondary waste's top card goes
+    // there alone (golf played by selection, from columns or from overlapping rows).
+    bool rankNeighbourOntoWaste = false;
     // A left click highlights one tableau card instead of picking it.
     bool highlightsOnClick = false;
     // The pyramid: free cards select, the stock's top card joins a selection, a pass lets go
@@ -158,6 +166,7 @@ struct SpecialTraits {
     bool swapsSets = false;      // a complete set changes places
     bool closesGapsAfterSet = false;
     bool closesUpBeforeRefill = false; // after a set the tableaus close up to the left, then the stock refills the end
+    bool closesUpByColumns = false; // the stock's close-up moves cards up their own grid column, not back in reading order
     bool fillsAfterRemoval = false; // the empty tableaus fill by the fill rule after a removal
     bool closesGroupAfterRemoval = false;
     bool handsFromTableauBottoms = false; // the removed set is the bottom cards of the first three tableaus

@@ -193,6 +193,32 @@ inline constexpr int SameColour = 11;
 inline constexpr int InSuitOrOneRank = 12; // down in suit, or every card of one rank
 } // namespace run_rule
 
+// StrippedPack: the ranks each pack keeps (1 Ace, 11 Jack, 12 Queen, 13 King).
+namespace strip {
+inline constexpr int Whole = 0;
+inline constexpr int NoTwoToSix = 1;        // 32 cards: the 2s to 6s out
+inline constexpr int NoTwoToSixNorKing = 2; // 28 cards: the Kings out too
+inline constexpr int AceToNine = 3;         // 36 cards: the 10s and the courts out
+
+constexpr bool KeepsRank(int strip, int rank)
+{
+    switch (strip) {
+    case NoTwoToSix: return rank < 2 || rank > 6;
+    case NoTwoToSixNorKing: return (rank < 2 || rank > 6) && rank != 13;
+    case AceToNine: return rank <= 9;
+    default: return true;
+    }
+}
+
+constexpr int CardsPerDeck(int strip)
+{
+    int ranks = 0;
+    for (int rank = 1; rank <= 13; ++rank)
+        ranks += KeepsRank(strip, rank) ? 1 : 0;
+    return 4 * ranks;
+}
+} // namespace strip
+
 // RedealStyle: 0 or less turns the waste over; 1 or more is the game's own redeal action.
 namespace redeal {
 inline constexpr int FirstOwn = 1;           // styles from here on are the game's own redeals
@@ -260,6 +286,7 @@ inline constexpr int RowRightOfTwoColumnsTight = 21;
 inline constexpr int Cross = 52;
 inline constexpr int Pyramid = 54;
 inline constexpr int ClockFace = 142;        // thirteen pairs of a pile and its home, twelve round an oval
+inline constexpr int Peaks = 143;            // overlapping rows of peaks, the stock and secondary waste under them
 inline constexpr int RowsBesideStock = 163;  // centred rows of foundations, tableaus and reserves, the stock at their left
 inline constexpr int ReservesBesideFoundationRows = 164; // each reserve with a foundation fanned as a row beside it
 } // namespace tableau

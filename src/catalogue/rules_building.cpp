@@ -367,6 +367,11 @@ std::string RemovingSentence(const RuleVector& rules)
     case Special::PairsToFourteen:
         return "Click the top cards of two piles whose ranks add up to 14 to remove them (a Jack counts 11, a Queen "
                "12, a King 13).";
+    case Special::PyramidTwoWasteCards:
+        return "Click two free cards whose ranks add up to 13 to remove them; a King is removed by itself (a Jack counts "
+               "11, a Queen 12, a King 13). A card is free when no card of the row below covers it. The waste's top card "
+               "and the card under it are free too, and may pair with each other; once a card is selected, a click on "
+               "the stock adds the stock's top card.";
     case Special::Pyramid:
     case Special::PyramidCovered:
     case Special::PyramidOnly:
@@ -374,7 +379,27 @@ std::string RemovingSentence(const RuleVector& rules)
                "11, a Queen 12, a King 13). A card is free when no card of the row below covers it. The top card of the "
                "waste is free too, and once a card is selected, a click on the stock adds the stock's top card.";
     case Special::NeighbourPairs:
+    case Special::NeighbourPairsByColumns:
         return "Click two cards of the same rank that touch, in a row, a column or diagonally, to remove them.";
+    case Special::OntoWasteTurningCorner:
+    case Special::OntoWasteDeadKing:
+    case Special::OntoWasteJokersWild: {
+        std::string text = "Click a free card to play it onto the waste pile. It must be one rank above or below the "
+                           "waste pile's top card, whatever its suit; ";
+        switch (SpecialGameOf(rules)) {
+        case Special::OntoWasteTurningCorner: text += "a King and an Ace follow each other."; break;
+        case Special::OntoWasteDeadKing:
+            text += "a King and an Ace do not follow each other, and nothing at all goes on a King.";
+            break;
+        default:
+            text += "a King and an Ace do not follow each other. A joker goes on any card, and any card goes on a joker.";
+            break;
+        }
+        return text + (Rule(rules, rule::TableauStyle) == pile_style::Row
+                           ? " A card is free when no card of the row below covers it; a face-down card turns up once it "
+                             "is free."
+                           : " Only the top card of a tableau pile is free.");
+    }
     case Special::PairsWithWaste:
     case Special::PairsWithWasteAlike: return "Click two top cards of the same rank, or one with the waste's top card, to remove them.";
     case Special::ElevensOrCourts: return "Click two cards from Ace to 10 that add up to 11, or a Jack, a Queen and a King, to remove them.";
@@ -439,6 +464,9 @@ std::vector<std::string> Removing(const RuleVector& rules)
         if (special == Special::NeighbourPairs)
             sentences.push_back("A click on the stock closes the gaps, moving the remaining cards up in reading order, "
                                 "and deals new cards from the stock into the empty places at the end.");
+        if (special == Special::NeighbourPairsByColumns)
+            sentences.push_back("A click on the stock moves every card straight up its own column into the empty places "
+                                "above it, then deals new cards from the stock into every place left empty.");
         if (special == Special::TensOrFifteens || special == Special::ElevensOrCourts ||
             special == Special::TensTwentiesThirties)
             sentences.push_back("A click on the stock deals new cards into the empty tableau piles.");

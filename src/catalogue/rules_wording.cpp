@@ -54,7 +54,7 @@ bool UsesFreeCells(const RuleVector& rules)
 int CardsInPack(const RuleVector& rules)
 {
     const int decks = Rule(rules, rule::PackSize) / 52;
-    const int perDeck = Rule(rules, rule::StrippedPack) == 1 ? 32 : Rule(rules, rule::StrippedPack) == 2 ? 28 : 52;
+    const int perDeck = strip::CardsPerDeck(Rule(rules, rule::StrippedPack));
     const int jokers = Rule(rules, rule::JokersInPack) == 1 ? Rule(rules, rule::JokerCount) : 0;
     return decks * perDeck + jokers;
 }
@@ -177,6 +177,8 @@ std::string FoundationStartSentence(const RuleVector& rules)
             ranks.push_back(RankName(s - 50));
         return "The first " + JoinedList(ranks) + " found in the pack start the foundations, any suit, one on each.";
     }
+    if (starters.size() == 1 && starters.front() == 20)
+        return "The first card of the pack starts the foundation.";
     return "Some foundations start with cards dealt to them.";
 }
 
@@ -201,6 +203,9 @@ std::string DealFamilySentence(int family)
     case 27:
         return "The Aces go to the foundations as the deal meets them, each instead of to its pile, so some piles "
                "end up short.";
+    case 28:
+        return "The tableau is dealt row by row so that no pile holds two cards of one rank: a card whose rank its "
+               "pile already holds goes to the bottom of the pack, and the next card is dealt instead.";
     case 26: return "In every tableau pile the cards lie alternately face down and face up, the bottom card face down.";
     case 23:
         return "The Aces and Twos are dealt first, one to each tableau pile, so that each lies at the bottom of a "
@@ -375,6 +380,8 @@ std::vector<std::string> CardsAndPiles(const RuleVector& rules)
         sentences.push_back("The 2s to 6s are taken out, leaving 32 cards in each pack.");
     if (Rule(rules, rule::StrippedPack) == 2)
         sentences.push_back("The 2s to 6s and the Kings are taken out, leaving 28 cards in each pack.");
+    if (Rule(rules, rule::StrippedPack) == strip::AceToNine)
+        sentences.push_back("The 10s and the court cards are taken out, leaving 36 cards from Ace to 9.");
     if (Rule(rules, rule::JokersInPack) == 1)
         sentences.push_back("The pack also holds " + Count(Rule(rules, rule::JokerCount), "joker", "jokers") + ".");
     if (Rule(rules, rule::SuitSheetMode) == 2)
@@ -525,7 +532,9 @@ std::vector<std::string> Winning(const RuleVector& rules)
     if (SpecialTraitsOf(rules).won == WonTest::PyramidCleared)
         return {"You win when every card of the pyramid, the stock and the waste has been removed."};
     if (SpecialTraitsOf(rules).won == WonTest::PyramidOnly)
-        return {"You win when every card of the pyramid has been removed; cards may stay in the stock and the waste."};
+        return {Rule(rules, rule::TableauStyle) == pile_style::Row
+                    ? "You win when every card of the pyramid has been removed; cards may stay in the stock and the waste."
+                    : "You win when every tableau pile has been cleared; cards may stay in the stock."};
     if (HasOwnGoal(rules))
         return {"The game has a goal of its own, told in the introduction above."};
     if (Rule(rules, rule::FoundationCount) > 0 && SpecialGameOf(rules) == Special::None)

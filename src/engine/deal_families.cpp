@@ -9,6 +9,7 @@
 #include <array>
 #include <iterator>
 #include <optional>
+#include <utility>
 
 namespace marlowe {
 
@@ -256,6 +257,68 @@ void AlternateFaces(GameContext& context)
     }
 }
 
+// Family 28: the tableau is dealt again row by row so that no pile holds two cards of one rank:
+// a card whose rank its pile already holds goes to the bottom of the pack and the next card is
+// dealt instead; the reserves take the cards left, in order (Nestor). Where no card left fits a
+// pile, the first one changes places with a card of another pile that each pile can take.
+void NoRankTwiceInAPile(GameContext& context)
+{
+    std::vector<int> queue;
+    // Takes the group's cards up into the queue, pile by pile; the count each pile had.
+    auto gather = [&](PileGroup group) {
+        std::vector<int> counts;
+        for (int k = 0; k < GamePileCount(context, group); ++k) {
+            std::string& pile = context.piles.Slot(group, k);
+            counts.push_back(ElementCount(pile));
+            for (const int code : PileCodes(pile))
+                queue.push_back(code);
+            pile.clear();
+        }
+        return counts;
+    };
+    const std::vector<int> counts = gather(PileGroup::Tableaus);
+    const std::vector<int> reserveCounts = gather(PileGroup::Reserves);
+    const int piles = static_cast<int>(counts.size());
+    std::vector<std::vector<int>> columns(static_cast<std::size_t>(piles));
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    // Whether the column holds a card of the rank, the card at `except` left out.
+    auto holdsRank = [](const std::vector<int>& column, int rank, std::size_t except) {
+        for (std::size_t i = 0; i < column.size(); ++i)
+            if (i != except && CardRank(column[i]) == rank)
+                return true;
+        return false;
+    };
+    auto swapIntoOtherPile = [&](std::vector<int>& column, int card) {
+        for (auto& other : columns) {
+            if (&other == &column)
+                continue;
+            for (std::size_t i = 0; i < other.size(); ++i)
+                if (!holdsRank(column, CardRank(other[i]), kNone) && !holdsRank(other, CardRank(card), i))
+                    return std::exchange(other[i], card);
+        }
+        return card;
+    };
+    const int rows = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
+    for (int row = 0; row < rows; ++row)
+        for (int m = 0; m < piles && !queue.empty(); ++m) {
+            std::vector<int>& column = columns[static_cast<std::size_t>(m)];
+            if (counts[static_cast<std::size_t>(m)] <= row)
+                continue;
+            for (std::size_t tries = 0; tries < queue.size() && holdsRank(column, CardRank(queue.front()), kNone); ++tries)
+                std::rotate(queue.begin(), queue.begin() + 1, queue.end());
+            const int card = queue.front();
+            queue.erase(queue.begin());
+            column.push_back(holdsRank(column, CardRank(card), kNone) ? swapIntoOtherPile(column, card) : card);
+        }
+    for (int m = 0; m < piles; ++m)
+        for (const int card : columns[static_cast<std::size_t>(m)])
+            PlaceFaceUp(context, TableauPile(m), card);
+    std::size_t next = 0;
+    for (std::size_t r = 0; r < reserveCounts.size(); ++r)
+        for (int i = 0; i < reserveCounts[r] && next < queue.size(); ++i)
+            PlaceFaceUp(context, ReservePile(static_cast<int>(r)), queue[next++]);
+}
+
 // Family 17: a counter runs 1..13 over the pack; a card of the counter's rank goes to the
 // stock face down, any other card face up to the pile of the counter (reserve 0 for 13) and
 // the counter moves on.
@@ -368,6 +431,7 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
     case 25: DealAgainSendingHome(context, true, false); break;
     case 27: DealAgainSendingHome(context, false, true); break;
     case 26: AlternateFaces(context); break;
+    case 28: NoRankTwiceInAPile(context); break;
     default: break;
     }
 }

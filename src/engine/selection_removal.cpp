@@ -158,7 +158,7 @@ bool RemoveSelection(GameContext& context, bool faceDown, bool& turnUpRequest)
         context.presentation().DrawPile(*home);
     }
     context.presentation().DrawPile(kSecondWaste);
-    if (traits.pyramid)
+    if (context.rules[rule::TableauStyle] == pile_style::Row)
         TurnUpFreedPyramidCards(context);
     if (traits.closesGroupAfterRemoval && groupTableau >= 0)
         CloseGroup(context, groupTableau);
@@ -170,21 +170,56 @@ bool RemoveSelection(GameContext& context, bool faceDown, bool& turnUpRequest)
     return true;
 }
 
-// The tableaus close up to the left and the empty ones are refilled from the stock.
+// The columns of the grid: each empty cell takes the nearest card below it in its column, so
+// the cards move up their columns in order. False when nothing moved.
+bool CloseUpColumns(GameContext& context)
+{
+    const int columns = std::max<int>(context.rules[rule::GridColumns], 1);
+    bool moved = false;
+    for (int k = 0; k < Tableaus(context); ++k) {
+        if (!TableauEmpty(context, k))
+            continue;
+        int below = k + columns;
+        while (below < Tableaus(context) && TableauEmpty(context, below))
+            below += columns;
+        if (below >= Tableaus(context))
+            continue;
+        MovePileInto(context, below, k);
+        moved = true;
+    }
+    if (moved)
+        PlayEventSound(context, "Shuffle", SoundSwitch::Tableau);
+    return moved;
+}
+
+// Whether a gap lies before a card: in reading order, or above it in its grid column where
+// the game closes up by columns.
+bool GapBeforeCards(const GameContext& context)
+{
+    const int step = SpecialTraitsOf(context.rules).closesUpByColumns ? std::max<int>(context.rules[rule::GridColumns], 1) : 1;
+    for (int k = 0; k + step < Tableaus(context); ++k)
+        if (TableauEmpty(context, k))
+            for (int later = k + step; later < Tableaus(context); later += step)
+                if (!TableauEmpty(context, later))
+                    return true;
+    return false;
+}
+
+// The tableaus close up (to the left, or up their columns) and the empty ones are refilled from
+// the stock.
 bool CloseUpAndRefill(GameContext& context)
 {
-    bool anyEmpty = false, gapBeforeCards = false;
-    for (int k = 0; k < Tableaus(context); ++k) {
-        if (TableauEmpty(context, k))
-            anyEmpty = true;
-        else if (anyEmpty)
-            gapBeforeCards = true;
-    }
-    if (!anyEmpty || (context.piles.Stock().empty() && !gapBeforeCards))
+    bool anyEmpty = false;
+    for (int k = 0; k < Tableaus(context); ++k)
+        anyEmpty = anyEmpty || TableauEmpty(context, k);
+    if (!anyEmpty || (context.piles.Stock().empty() && !GapBeforeCards(context)))
         return false;
     RecordSnapshot(context);
     ClearSelection(context);
-    CloseUp(context, 0, Tableaus(context));
+    if (SpecialTraitsOf(context.rules).closesUpByColumns)
+        CloseUpColumns(context);
+    else
+        CloseUp(context, 0, Tableaus(context));
     RefillFromStock(context);
     context.flags.Set(WonMark, IsGameWon(context));
     return true;

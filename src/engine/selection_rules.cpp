@@ -13,6 +13,7 @@
 #include "engine/selection.h"
 
 #include "catalogue/game_traits.h"
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
@@ -166,6 +167,21 @@ SelectionVerdict CourtWithItsSum(const std::vector<int>& cards)
     return court != 0 && pips == court ? SelectionVerdict::Complete : SelectionVerdict::Partial;
 }
 
+// One card one rank above or below the secondary waste's top card, any suit; King and Ace touch
+// where the game turns the corner, nothing goes on a King where it is dead, and jokers are wild
+// where they are.
+SelectionVerdict OneRankFromWasteTop(const GameContext& context, const std::vector<int>& cards)
+{
+    const int top = TopElement(context.piles.stockGroup[kSecondWasteSlot]);
+    if (cards.size() != 1 || top <= 0 || (Game(context) == Special::OntoWasteDeadKing && CardRank(top) == King))
+        return SelectionVerdict::Invalid;
+    if (Game(context) == Special::OntoWasteJokersWild && (IsJoker(cards[0]) || IsJoker(top)))
+        return SelectionVerdict::Complete;
+    const int step = std::abs(CardRank(cards[0]) - CardRank(top));
+    const bool fits = step == 1 || (step == 12 && SpecialTraitsOf(context.rules).golfWraps);
+    return fits ? SelectionVerdict::Complete : SelectionVerdict::Invalid;
+}
+
 // The tableau (0-based) of a selected card; -1 elsewhere.
 int TableauOf(const GameContext& context, int card)
 {
@@ -225,6 +241,12 @@ bool IsTopCard(const GameContext& context, PileRef pile, int card)
     return card > 0 && TopElement(context.piles[pile]) == card;
 }
 
+int SecondCardFromTop(const std::string& pile)
+{
+    const int count = ElementCount(pile);
+    return count >= 2 ? ElementAt(pile, count - 2) : 0;
+}
+
 bool FaceUpTableauTop(const GameContext& context, PileRef pile, int card)
 {
     return pile.group == PileGroup::Tableaus && IsTopCard(context, pile, card) && !context.cards.IsFaceDown(card);
@@ -262,6 +284,23 @@ std::optional<PileRef> HomeOfCard(const GameContext& context, int card)
     return std::nullopt;
 }
 
+int PyramidCellIndex(const RuleVector& rules, int row, int index)
+{
+    const int peaks = rules.Of(rule::TableauCardCount, 0);
+    const int width = row + 1; // the cards of one peak in this row
+    const bool widening = peaks < rules.Of(rule::TableauCardCount, 1);
+    if (peaks <= 1 || !widening || rules.Of(rule::TableauCardCount, row) != peaks * width)
+        return index;
+    return index / width * (std::clamp<int>(rules[rule::TableauCount], 1, kMaxTableaus) - 1) + index % width;
+}
+
+int PyramidHalfSteps(const RuleVector& rules, int row, int index)
+{
+    const int rows = std::clamp<int>(rules[rule::TableauCount], 1, kMaxTableaus);
+    const bool widening = rules.Of(rule::TableauCardCount, 0) < rules.Of(rule::TableauCardCount, 1);
+    return (widening ? rows - 1 - row : row) + 2 * PyramidCellIndex(rules, row, index);
+}
+
 bool PyramidCardFree(const GameContext& context, int card)
 {
     const int rows = std::min(context.TableauCount(), kMaxTableaus);
@@ -285,10 +324,12 @@ bool PyramidCardFree(const GameContext& context, int card)
     const std::string& next = tableaus[static_cast<std::size_t>(r + 1)];
     auto entry = [&](int j) { return j < 0 || j >= ElementCount(next) ? 0 : ElementAt(next, j); };
     if (Game(context) != Special::PyramidCovered) {
-        const bool widening = context.rules.Of(rule::TableauCardCount, 0) < context.rules.Of(rule::TableauCardCount, 1);
-        if (widening)
-            return entry(i) == 0 && entry(i + 1) == 0;
-        return (i == 0 || entry(i - 1) == 0) && entry(i) == 0;
+        // Covered by the cards of the next row that lie half a card to either side.
+        const int place = PyramidHalfSteps(context.rules, r, i);
+        for (int j = 0; j < ElementCount(next); ++j)
+            if (entry(j) != 0 && std::abs(PyramidHalfSteps(context.rules, r + 1, j) - place) == 1)
+                return false;
+        return true;
     }
     // Code 67: a card covered by one card only may go with that card, chosen first.
     const int left = entry(i), right = entry(i + 1);
@@ -311,6 +352,8 @@ bool SelectableCard(const GameContext& context, PileRef pile, int card)
         return false;
     const Special special = Game(context);
     const bool waste = pile.group == PileGroup::StockGroup && pile.slot == kWasteSlot;
+    if (SpecialTraitsOf(context.rules).rankNeighbourOntoWaste && context.rules[rule::TableauStyle] == pile_style::Row)
+        return pile.group == PileGroup::Tableaus && !context.cards.IsFaceDown(card) && PyramidCardFree(context, card);
     switch (special) {
     case Special::PairsToFourteen:
     case Special::SumsWithReserves:
@@ -319,6 +362,9 @@ bool SelectableCard(const GameContext& context, PileRef pile, int card)
     case Special::Pyramid:
     case Special::PyramidCovered:
     case Special::PyramidOnly:
+    case Special::PyramidTwoWasteCards:
+        if (waste && special == Special::PyramidTwoWasteCards)
+            return IsTopCard(context, pile, card) || SecondCardFromTop(context.piles[pile]) == card;
         if (waste || pile.group == PileGroup::Reserves)
             return IsTopCard(context, pile, card); // the waste's top card, and the reserves' beside the pyramid
         return pile.group == PileGroup::Tableaus && !context.cards.IsFaceDown(card) && PyramidCardFree(context, card);
@@ -338,6 +384,8 @@ SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<in
     if (selected.empty())
         return SelectionVerdict::Partial;
     const Special special = Game(context);
+    if (SpecialTraitsOf(context.rules).rankNeighbourOntoWaste)
+        return OneRankFromWasteTop(context, selected);
     const int mode = context.rules[rule::SelectionMode];
     auto tableauOf = [&](int card) { return TableauOf(context, card); };
     switch (special) {
@@ -351,6 +399,7 @@ SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<in
     case Special::Pyramid:
     case Special::PyramidCovered:
     case Special::PyramidOnly:
+    case Special::PyramidTwoWasteCards:
     case Special::TwentyOneCells:
         if (selected.size() == 1)
             return CardRank(selected[0]) == King ? SelectionVerdict::Complete : SelectionVerdict::Partial;
@@ -358,6 +407,7 @@ SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<in
             return CardRank(a) + CardRank(b) == 13 && (special != Special::TwentyOneCells || LayoutInLine(tableauOf(a), tableauOf(b)));
         });
     case Special::NeighbourPairs:
+    case Special::NeighbourPairsByColumns:
         return PairVerdict(selected, [&](int a, int b) { return SameRank(a, b) && GridNeighbours(tableauOf(a), tableauOf(b)); });
     case Special::PairsWithWaste:
     case Special::PairsWithWasteAlike:

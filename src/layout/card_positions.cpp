@@ -3,6 +3,7 @@
 #include "catalogue/rule_values.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
+#include "engine/selection.h"
 
 namespace marlowe {
 
@@ -78,6 +79,10 @@ Place CardPosition(const GameContext& context, const BoardGeometry& board, PileR
         return SerpentineCell(context.rules, board, place, index);
     if (style == pile_style::RowOfCells && pile.group == PileGroup::Tableaus) {
         place.x += index * (board.card.cardWidth + 2);
+        return place;
+    }
+    if (style == pile_style::Row && pile.group == PileGroup::Tableaus) {
+        place.x += PyramidCellIndex(context.rules, pile.slot, index) * (board.card.cardWidth + kRowGap);
         return place;
     }
     if (style == pile_style::TopCardOffset) {

@@ -103,6 +103,28 @@ void PlacePyramid(LayoutWork& work)
         work.Reserve(i) = {i < perSide ? stockX : secondX, stockY + (i % perSide) * reserveStep};
 }
 
+// "143": rows of peaks (Tri Peaks). Tableau k is row k, each row half a card step right of the
+// one below it, centred on the board by the widest, last row; the stock and the secondary waste
+// stand side by side, centred under the peaks.
+void PlacePeaks(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int cardStep = cw + kRowGap;
+    const int rows = std::clamp(work.tableauCount, 1, kMaxTableaus);
+    const int cells = std::max(work.Rule(rule::TableauCardCount + rows - 1), 1);
+    const int left = std::max(CentreIn(work.w, cells * cardStep - kRowGap), 1);
+    const int rowStep = work.LowScreen() ? ch / 2 - 8 : ch / 2 + 4;
+    const int top = work.top + (work.LowScreen() ? 5 : 20);
+    for (int k = 0; k < rows; ++k)
+        work.Tableau(k) = {left + (rows - 1 - k) * cardStep / 2, top + k * rowStep};
+    const int stockY = top + (rows - 1) * rowStep + ch + (work.LowScreen() ? 15 : 35);
+    const int pairGap = 3 * cw / 4;
+    const int stockX = CentreIn(work.w, 2 * cw + pairGap);
+    work.Stock(kStockSlot) = {stockX, stockY};
+    work.Stock(kSecondWasteSlot) = {stockX + cw + pairGap, stockY};
+}
+
 // "057": stock and waste centred at the top, two rows of six tableaus, two foundations on
 // each side of the rows.
 void PlaceTwoRowsOfSix(LayoutWork& work)
@@ -409,6 +431,7 @@ bool PlaceSpecialArrangement(LayoutWork& work)
     switch (work.tableau.arrangement) {
     case arrangement::tableau::Cross: PlaceCross(work); return true;
     case arrangement::tableau::Pyramid: PlacePyramid(work); return true;
+    case arrangement::tableau::Peaks: PlacePeaks(work); return true;
     case 57: PlaceTwoRowsOfSix(work); return true;
     case 61: PlaceClock(work); return true;
     case arrangement::tableau::ClockFace: PlaceClockFace(work); return true;
