@@ -99,5 +99,57 @@ TEST_F(GameWonTest, ThirtiesNeedEveryRowToSumToThirty)
     EXPECT_TRUE(IsGameWon(context));
 }
 
+// The goals decided for the special codes whose completion is ours to choose, each with a table
+// that is won and one that is not yet.
+TEST_F(GameWonTest, GoalsOfTheSelectionCodes)
+{
+    // 45: sums within one suit leave one card of each suit; the stock must be out.
+    Special(45);
+    for (int k = 0; k < 4; ++k)
+        Tableau(k) = "007";
+    context.piles.Stock() = "020";
+    EXPECT_FALSE(IsGameWon(context));
+    context.piles.Stock().clear();
+    EXPECT_TRUE(IsGameWon(context));
+    Tableau(5) = "008";
+    EXPECT_FALSE(IsGameWon(context)) << "five cards left";
+    context.piles.tableaus = {};
+
+    // 55 (Eiffel Tower): every card of the stock and the waste laid on the tower.
+    Special(55);
+    Tableau(0) = "001002";
+    context.piles.Waste() = "009";
+    EXPECT_FALSE(IsGameWon(context)) << "a card is still on the waste";
+    context.piles.Waste().clear();
+    EXPECT_TRUE(IsGameWon(context));
+
+    // 48 ends by other means and is never won.
+    Special(48);
+    EXPECT_FALSE(IsGameWon(context));
+
+    // 57: each group of four piles adds up to the target the deal stored.
+    Special(57);
+    context.rules[rule::TableauCount] = 16;
+    context.piles.tableaus = {};
+    for (int k = 0; k < 16; ++k)
+        Tableau(k) = CodeText(k % 4 + 1); // each group: 1 + 2 + 3 + 4
+    context.mainGame.GameCounter1 = context.mainGame.GameCounter2 = context.mainGame.GameCounter3 = 10;
+    context.mainGame.GameCounter4 = 11;
+    EXPECT_FALSE(IsGameWon(context));
+    context.mainGame.GameCounter4 = 10;
+    EXPECT_TRUE(IsGameWon(context));
+    context.piles.tableaus = {};
+    context.rules[rule::TableauCount] = 4;
+
+    // 23 and 33 keep the general goal: every card off the table.
+    for (const int code : {23, 33}) {
+        Special(code);
+        EXPECT_TRUE(IsGameWon(context)) << code;
+        Tableau(1) = "005";
+        EXPECT_FALSE(IsGameWon(context)) << code;
+        Tableau(1).clear();
+    }
+}
+
 } // namespace
 } // namespace marlowe

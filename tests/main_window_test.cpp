@@ -8,6 +8,7 @@
 #include "layout/hit_test.h"
 #include "engine/cards.h"
 #include "engine/drop_resolution.h"
+#include "engine/hand_scores.h"
 #include "engine/lifecycle.h"
 #include "engine/pile_text.h"
 #include "engine/table.h"
@@ -17,6 +18,7 @@
 #include "ui/game_selection_dialog.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/partial_score_box.h"
 #include "ui/status_panels.h"
 #include "ui/table_session.h"
 #include "ui/tool_band.h"
@@ -165,6 +167,42 @@ TEST_F(MainWindowTest, ARunTooLongToMoveSaysHowManyCardsMayInTheStatusBar)
     QTest::mouseRelease(window->board(), Qt::LeftButton, Qt::NoModifier, king);
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith("Only one card can move now"))
         << window->statusBar()->currentMessage().toStdString();
+}
+
+// Baccarat's status bar shows the partial score of the hand on the table as clicks deal and put
+// hands away; another game hides it.
+TEST_F(MainWindowTest, TheStatusBarShowsThePartialScoreOfTheHandOnTheTable)
+{
+    Deal(337, "0000000000001");
+    GameContext& context = session.context();
+    window->statusBar()->show();
+    PartialScoreBox* box = window->partialScore();
+    auto click = [&](PileRef pile) {
+        QTest::mousePress(window->board(), Qt::LeftButton, Qt::NoModifier, CentreOf(pile));
+        QTest::mouseRelease(window->board(), Qt::LeftButton, Qt::NoModifier, CentreOf(pile));
+    };
+    auto shown = [&] { return QString("Partial Score: %1    (max score = 9)").arg(HandOnTablePoints(context)); };
+    const PileRef stock{PileGroup::StockGroup, kStockSlot};
+    const PileRef discard{PileGroup::StockGroup, kSecondWasteSlot};
+
+    click(stock); // the third card onto the hand dealt
+    ASSERT_FALSE(context.piles.tableaus[2].empty());
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->ScoreText(), shown());
+    EXPECT_EQ(box->AdviceText(), "Click on the Waste to transfer the cards.");
+    const int handPoints = HandOnTablePoints(context);
+
+    click(discard);
+    EXPECT_TRUE(context.piles.tableaus[0].empty());
+    EXPECT_EQ(box->ScoreText(), "Partial Score: 0    (max score = 9)");
+    EXPECT_EQ(CurrentScore(context.registers), -52 + handPoints);
+    click(stock);
+    EXPECT_EQ(box->ScoreText(), shown());
+    window->undoAction()->trigger();
+    EXPECT_EQ(box->ScoreText(), "Partial Score: 0    (max score = 9)") << "undo shows the table it restores";
+
+    Deal(1, "0000000000001");
+    EXPECT_FALSE(box->isVisible());
 }
 
 TEST_F(MainWindowTest, TheSpaceBarTurnsTheStock)

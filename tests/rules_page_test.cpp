@@ -2,6 +2,7 @@
 // paragraphs of their sources, the escaping of the page text, and the pages the compiler writes.
 
 #include "catalogue/rules_page.h"
+#include "catalogue/rules_wording.h"
 #include "game_compiler.h"
 #include "game_source.h"
 #include "help_pages_writer.h"
@@ -182,6 +183,29 @@ TEST(RulesPage, WordsClicksForTheGamesPlayedByClicks)
     EXPECT_TRUE(HasSection(dragged, "Building"));
     EXPECT_SAYS(Worded(dragged), "There is only one pass through the stock: no redeal.");
     EXPECT_EQ(Worded(dragged).find("two cards of the same rank that touch"), std::string::npos);
+}
+
+// Every game won by a test of its own says what that goal is; the row games, the hands of
+// Baccarat and the codes decided alike are worded from the rules alone.
+TEST(RulesPage, WordsTheGoalOfEveryGameWonByItsOwnTest)
+{
+    EXPECT_SAYS(Worded("Aces Up"), "You win when the stock is out and each tableau pile holds only an Ace.");
+    const auto baccarat = Worded("Baccarat");
+    EXPECT_SAYS(baccarat, "deal a hand of two cards onto the first two tableau piles");
+    EXPECT_SAYS(baccarat, "The game ends, won, when the whole pack has been played out in hands");
+
+    auto row = RulesOf("Aces Up");
+    row[rule::TableauCount] = 1;
+    row[rule::SpecialGame] = 21;
+    EXPECT_SAYS(Worded(row), "lying between two cards of the same suit or the same rank");
+    EXPECT_SAYS(Worded(row), "only two cards are left in the row");
+    row[rule::SpecialGame] = 22;
+    EXPECT_SAYS(Worded(row), "the two lie side by side, every other card gone");
+    for (const int code : {9, 21, 22, 27, 31, 41, 43, 45, 48, 49, 52, 55, 57, 58, 62, 64, 65, 70, 72, 73, 74, 83, 85}) {
+        row[rule::SpecialGame] = static_cast<std::int16_t>(code);
+        EXPECT_EQ(Worded(row).find("goal of its own"), std::string::npos) << code;
+        EXPECT_FALSE(wording::OwnGoal(row).empty()) << code;
+    }
 }
 
 TEST(RulesPage, FollowsChangedRulesOfACustomGame)

@@ -393,7 +393,8 @@ TEST_F(SelectionTest, AClickOnTheDiscardPileTakesTheBottomCardsOfThreeTableaus)
     EXPECT_TRUE(context.cards.IsFaceDown(C(5)));
     EXPECT_EQ(Tableau(0), CodeText(H(9)));
 
-    Tableau(2) = CodeText(D(8)); // tableau 2 is empty now: nothing happens
+    Tableau(2) = CodeText(D(8));
+    context.piles.Stock() = CodeText(S(1)); // tableau 2 is empty and the stock holds cards: no hand
     EXPECT_EQ(PointerDown(context, PointerButton::Left, false, discard, 0), PressResult::Nothing);
 }
 
@@ -499,6 +500,49 @@ TEST_F(SelectionTest, CompactionsMoveWholePiles)
     EXPECT_EQ(Tableau(15), "003") << "another group";
     EXPECT_TRUE(GroupHasOnePile(context, 20));
     EXPECT_FALSE(GroupHasOnePile(context, 7));
+}
+
+// Push Pin (21), Royal Marriage (22) and the scored row (70): one card or two neighbours between
+// cards of the same suit or rank leave the row; the game is won with two cards left.
+TEST_F(SelectionTest, RowGamesRemoveTheCardsBetweenMatchingCards)
+{
+    context.rules[rule::TableauCount] = 1;
+    for (const int code : {21, 22, 70}) {
+        Game(code);
+        context.piles.Clear();
+        context.undoHistory.Clear();
+        context.piles.Stock() = CodeText(S(4));
+        Tableau(0) = PileTextOf({H(5), C(2), D(9), H(8), S(9), C(8)});
+        EXPECT_EQ(JudgeSelection(context, {C(2)}), V::Partial) << code << ": with the 9 it lies between two hearts";
+        EXPECT_EQ(JudgeSelection(context, {C(2), D(9)}), V::Complete) << code;
+        EXPECT_EQ(JudgeSelection(context, {C(2), H(8)}), V::Invalid) << code << ": not neighbours";
+        EXPECT_EQ(JudgeSelection(context, {S(9)}), V::Complete) << code << ": between two 8s";
+        EXPECT_EQ(JudgeSelection(context, {H(5)}), V::Invalid) << code << ": an end card is between nothing";
+
+        Click(0, S(9));
+        EXPECT_EQ(Tableau(0), PileTextOf({H(5), C(2), D(9), H(8), C(8)})) << code;
+        Click(0, D(9));
+        Click(0, C(2));
+        EXPECT_EQ(Tableau(0), PileTextOf({H(5), H(8), C(8)})) << code;
+        EXPECT_EQ(context.piles.stockGroup[kSecondWasteSlot], PileTextOf({S(9), D(9), C(2)})) << code;
+        EXPECT_FALSE(IsGameWon(context)) << code << ": three cards left";
+        Tableau(0) = PileTextOf({H(5), H(8)});
+        EXPECT_FALSE(IsGameWon(context)) << code << ": the stock is not out";
+        context.piles.Stock().clear();
+        EXPECT_TRUE(IsGameWon(context)) << code;
+    }
+}
+
+TEST_F(SelectionTest, RoyalMarriageNeverTakesTheQueenOrKingOfHearts)
+{
+    context.rules[rule::TableauCount] = 1;
+    Game(22);
+    Tableau(0) = PileTextOf({C(4), H(12), C(7), S(2), H(13), S(6)});
+    EXPECT_FALSE(SelectableCard(context, TableauRef(0), H(12)));
+    EXPECT_FALSE(SelectableCard(context, TableauRef(0), H(13)));
+    EXPECT_TRUE(SelectableCard(context, TableauRef(0), C(7)));
+    Game(21);
+    EXPECT_TRUE(SelectableCard(context, TableauRef(0), H(12))) << "Push Pin has no fixed cards";
 }
 
 } // namespace

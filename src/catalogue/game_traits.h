@@ -27,8 +27,8 @@ enum class Special : int {
     ElevensOrCourts = 17,     // pips to 11, or a Jack, a Queen and a King
     AceOrEighteen = 18,       // an Ace alone, or a court and three pips to 18
     TensTwentiesThirties = 20,
-    PairsDownToFour = 21,     // pairs; won when the stock is out and the first pile holds four
-    PairsAroundHeartCourts = 22, // as 21, the Queen and King of hearts placed by the deal
+    RowBetweenMatches = 21,   // Push Pin: a row from which the cards between matching cards leave
+    RoyalMarriageRow = 22,    // as 21, the Queen of hearts first and the King of hearts last
     DropsAsAutoplay = 23,     // a drop is undone with the automatic moves before it
     NinesOrTenToKing = 24,
     TurnUpPairs = 25,         // a click turns a face-down top card; equal ranks pair
@@ -68,7 +68,7 @@ enum class Special : int {
     Baccarat = 64,
     TableAndHome = 65,
     PyramidCovered = 67,      // pyramid whose half-covered cards pair with their cover
-    DownToFourScored = 70,
+    RowBetweenMatchesScored = 70, // as 21, five points a card that leaves
     GridExchange = 71,        // sums to 14 in a grid row or column; one exchange per game
     FiveCardRows = 72,
     KingQueenJack = 73,
@@ -111,8 +111,8 @@ enum class ScoreRule {
 
 // When the game is won.
 enum class WonTest {
-    General, PyramidCleared, EveryTableauHoldsCards, DownToFour, OneCardEach, AcesAlone, Never, ScoreGoal,
-    OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight, StockEmptied,
+    General, PyramidCleared, EveryTableauHoldsCards, RowOfTwo, OneCardEach, AcesAlone, Never, ScoreGoal,
+    OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight,
     BottomSums, PuzzleDigits, NinePilesCleared, ThreePilesCleared, StockAndWasteEmpty, FiveEach,
     KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft,
 };

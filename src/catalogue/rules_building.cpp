@@ -442,6 +442,11 @@ std::string RemovingSentence(const RuleVector& rules)
     case Special::TensLeftAlone:
         return "Click two cards from Ace to 9 that add up to 10, or two Jacks, two Queens or two Kings, to remove them. "
                "The 10s never leave.";
+    case Special::RowBetweenMatches:
+    case Special::RoyalMarriageRow:
+    case Special::RowBetweenMatchesScored:
+        return "Click a card, or two cards side by side, lying between two cards of the same suit or the same rank "
+               "to remove them; the row closes up.";
     case Special::TwentyOneCells: return "Click a King to remove it, or two cards in one row or column that add up to 13.";
     default:
         return target > 0 ? "Click cards whose ranks add up to " + std::to_string(target) + " to remove them." : "";

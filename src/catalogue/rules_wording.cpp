@@ -224,6 +224,10 @@ std::string RowDealSentence(const RuleVector& rules)
                          Of(rules, rule::TableauDealMode, k) <= deal_mode::LastDealing
                      ? 1
                      : 0;
+    if (mode == click_style::ThreeHands)
+        return "Click the stock to deal a hand of two cards onto the first two tableau piles; with a hand on the "
+               "table, a click deals it a third card onto the third pile. A click on the waste pile scores the hand "
+               "and puts it away.";
     std::string text = "Click the stock to deal one card face up onto ";
     if (dealt < Rule(rules, rule::TableauCount))
         text += "each of the first " + Number(dealt) + " tableau piles";
@@ -536,7 +540,7 @@ std::vector<std::string> Winning(const RuleVector& rules)
                     ? "You win when every card of the pyramid has been removed; cards may stay in the stock and the waste."
                     : "You win when every tableau pile has been cleared; cards may stay in the stock."};
     if (HasOwnGoal(rules))
-        return {"The game has a goal of its own, told in the introduction above."};
+        return {OwnGoal(rules)};
     if (Rule(rules, rule::FoundationCount) > 0 && SpecialGameOf(rules) == Special::None)
         return {"You win when all " + std::to_string(CardsInPack(rules)) + " cards are on the foundations."};
     std::vector<std::string> piles = {"the tableau"};

@@ -17,6 +17,8 @@ std::vector<std::string> Removing(const RuleVector& rules);
 std::vector<std::string> Stock(const RuleVector& rules);
 std::vector<std::string> Winning(const RuleVector& rules);
 std::vector<std::string> Aids(const RuleVector& rules);
+// The goal of a game won by a test of its own (HasOwnGoal); empty for the others.
+std::string OwnGoal(const RuleVector& rules);
 
 int Rule(const RuleVector& rules, int index);
 int Of(const RuleVector& rules, int family, int pile);

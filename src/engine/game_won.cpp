@@ -172,7 +172,9 @@ bool IsGameWon(const GameContext& context)
                    return ElementCount(pile) <= 1 && (pile.empty() || CardRank(ElementAt(pile, 0)) == 10);
                });
     case WonTest::EveryTableauHoldsCards: return EveryTableau(context, [](const std::string& pile) { return !pile.empty(); });
-    case WonTest::DownToFour: return piles.Stock().empty() && ElementCount(Tableau(context, 0)) <= 4;
+    // Push Pin and Royal Marriage: everything has left the row but its two ends (in Royal
+    // Marriage the Queen and King of hearts, which never leave it).
+    case WonTest::RowOfTwo: return piles.Stock().empty() && ElementCount(Tableau(context, 0)) == 2;
     case WonTest::OneCardEach:
         return StockAndWasteEmpty(context) &&
                EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 1; });
@@ -192,14 +194,16 @@ bool IsGameWon(const GameContext& context)
                 return false;
         return true;
     case WonTest::NineDownRow: return std::any_of(piles.tableaus.begin(), piles.tableaus.end(), NineDownToOne);
+    // Sums within one suit leave one card of each suit (the four 7s of pairs to 14): won when
+    // the stock is out and the table has closed up to those four.
     case WonTest::FourPilesLeft:
-        return std::count_if(piles.tableaus.begin(), piles.tableaus.end(),
-                             [](const std::string& pile) { return !pile.empty(); }) == 4;
+        return piles.Stock().empty() && std::count_if(piles.tableaus.begin(), piles.tableaus.end(), [](const std::string& pile) {
+                   return !pile.empty();
+               }) == 4;
     case WonTest::FourEachOfTwentyFour: return EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 4; }, 24);
     case WonTest::ReserveOfEight:
         return StockAndWasteEmpty(context) && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }) &&
                ElementCount(piles.reserves[0]) == 8;
-    case WonTest::StockEmptied: return piles.Stock().empty();
     case WonTest::BottomSums:
         return GroupRankSum(context, 0) == game.GameCounter1 && GroupRankSum(context, 4) == game.GameCounter2 &&
                GroupRankSum(context, 8) == game.GameCounter3 && GroupRankSum(context, 12) == game.GameCounter4;
@@ -215,6 +219,7 @@ bool IsGameWon(const GameContext& context)
     }
     case WonTest::NinePilesCleared: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 9);
     case WonTest::ThreePilesCleared: return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) { return pile.empty(); }, 3);
+    // Also Eiffel Tower: every card of the stock and the waste has been laid on the tower.
     case WonTest::StockAndWasteEmpty: return StockAndWasteEmpty(context);
     case WonTest::FiveEach: return EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 5; });
     case WonTest::KingQueenJack:

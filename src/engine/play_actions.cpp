@@ -49,7 +49,8 @@ void Press(GameContext& context, const PlayAction& action, PileRef source)
         PointerDown(context, PointerButton::Right, false, source, action.card);
         PointerUp(context, {});
         return;
-    case ActionKind::Stock: break;
+    case ActionKind::Stock:
+    case ActionKind::Press: break;
     }
 }
 
@@ -64,6 +65,7 @@ std::string ActionText(const PlayAction& action)
     case ActionKind::Click: return "click " + card;
     case ActionKind::DoubleClick: return "dblclick " + card;
     case ActionKind::RightClick: return "rclick " + card;
+    case ActionKind::Press: return "press " + PileCellName({action.target, -1});
     }
     return {};
 }
@@ -74,9 +76,9 @@ bool PerformAction(GameContext& context, const PlayAction& action)
     // A selection game's selection (foundation 1) is left out of snapshots, yet a click that
     // only selects or lets go of a card has been taken.
     const std::string selectionBefore = context.piles.foundations[0];
-    if (action.kind == ActionKind::Stock) {
-        const PileRef stock{PileGroup::StockGroup, kStockSlot};
-        PointerDown(context, PointerButton::Left, false, stock, TopElement(context.piles.Stock()));
+    if (action.kind == ActionKind::Stock || action.kind == ActionKind::Press) {
+        const PileRef pile = action.kind == ActionKind::Stock ? PileRef{PileGroup::StockGroup, kStockSlot} : action.target;
+        PointerDown(context, PointerButton::Left, false, pile, TopElement(context.piles[pile]));
         PointerUp(context, {});
     } else {
         // A selection game keeps a copy of the selected cards in foundation 1: the card is

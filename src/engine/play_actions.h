@@ -1,6 +1,7 @@
 #pragma once
 // The player's actions on the table, as the line protocol names them ("drop 12 Fila3", a drop
-// into a cell "drop 12 Fila3:5", "stock", "click 7", "dblclick 7", "rclick 7"), carried out
+// into a cell "drop 12 Fila3:5", "stock", "click 7", "dblclick 7", "rclick 7", a click on a pile
+// whatever it holds "press Mazzo_Waste"), carried out
 // through the same pointer
 // operations the window calls. The protocol, the solver and the tests share them, so an
 // action list found by one replays unchanged through the others.
@@ -13,12 +14,12 @@ namespace marlowe {
 
 class GameContext;
 
-enum class ActionKind { Drop, Stock, Click, DoubleClick, RightClick };
+enum class ActionKind { Drop, Stock, Click, DoubleClick, RightClick, Press };
 
 struct PlayAction {
     ActionKind kind = ActionKind::Stock;
     int card = 0;                                // the card pressed (none for the stock)
-    PileRef target{PileGroup::Tableaus, 0};      // where a drop lands
+    PileRef target{PileGroup::Tableaus, 0};      // where a drop lands, the pile pressed
     int cell = -1;                               // in a row whose cells are places, the 0-based cell
     bool operator==(const PlayAction&) const = default;
 };

@@ -28,6 +28,7 @@ const CommandShape kCommands[] = {
     {"click", Command::Click, {Argument::CardCode}},
     {"dblclick", Command::DoubleClick, {Argument::CardCode}},
     {"rclick", Command::RightClick, {Argument::CardCode}},
+    {"press", Command::Press, {Argument::Pile}},
     {"undo", Command::Undo, {}},
     {"redo", Command::Redo, {}},
     {"autoplay", Command::Autoplay, {Argument::Switch}},

@@ -11,12 +11,12 @@
 
 namespace marlowe {
 
-enum class Command { State, Drop, Stock, Click, DoubleClick, RightClick, Undo, Redo, Autoplay, Hint };
+enum class Command { State, Drop, Stock, Click, DoubleClick, RightClick, Press, Undo, Redo, Autoplay, Hint };
 
 struct PlayCommand {
     Command command = Command::State;
     int card = 0;                                 // drop, click, dblclick, rclick
-    PileCell target{{PileGroup::StockGroup, 0}};  // drop's pile or cell, hint's pile
+    PileCell target{{PileGroup::StockGroup, 0}};  // drop's pile or cell, press's and hint's pile
     bool on = false;                              // autoplay
 };
 

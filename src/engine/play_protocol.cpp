@@ -67,6 +67,8 @@ std::string PlayProtocol::Dispatch(const PlayCommand& command)
         return Answer(PerformAction(context_, PlayAction{ActionKind::Drop, command.card, command.target.pile,
                                                          command.target.cell}));
     case Command::Stock: return Answer(PerformAction(context_, PlayAction{ActionKind::Stock}));
+    case Command::Press:
+        return Answer(PerformAction(context_, PlayAction{ActionKind::Press, 0, command.target.pile}));
     case Command::Click:
     case Command::DoubleClick:
     case Command::RightClick:

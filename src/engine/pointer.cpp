@@ -176,6 +176,18 @@ void EndIfWon(GameContext& context)
         EndGame(context);
 }
 
+// A click on the discard pile of the Baccarat-scored game scores the hand on the table and puts
+// it away: a hand of two cards or more, or the pack's last card alone once the stock is out.
+PressResult PutHandAway(GameContext& context)
+{
+    const auto& tableaus = context.piles.tableaus;
+    const bool wholeHand = !tableaus[0].empty() && (!tableaus[1].empty() || context.piles.Stock().empty());
+    if (!wholeHand || !ExecuteMove(context, SelectionStep::RemoveSetFaceDown))
+        return PressResult::Nothing;
+    EndIfWon(context);
+    return PressResult::Acted;
+}
+
 // Turns a face-down tableau top card up, as the automatic face-up does.
 void TurnUp(GameContext& context, PileRef pile, int card)
 {
@@ -355,9 +367,8 @@ PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, s
             StockClick(context);
             return PressResult::Acted;
         }
-        if (pile->slot == kSecondWasteSlot && Traits(context).handsFromTableauBottoms && !context.piles.tableaus[0].empty() &&
-            !context.piles.tableaus[1].empty())
-            return ExecuteMove(context, SelectionStep::RemoveSetFaceDown) ? PressResult::Acted : PressResult::Nothing;
+        if (pile->slot == kSecondWasteSlot && Traits(context).handsFromTableauBottoms)
+            return PutHandAway(context);
         return pile->slot == kWasteSlot ? PressWaste(context, card) : PressResult::Nothing;
     case PileGroup::Tableaus: return PressTableau(context, pile->slot, card);
     case PileGroup::Foundations:

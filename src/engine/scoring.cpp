@@ -6,6 +6,7 @@
 #include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
+#include "engine/hand_scores.h"
 #include "engine/pile_text.h"
 #include "engine/presentation.h"
 
@@ -109,25 +110,6 @@ int RankSumOfBottoms(const GameContext& context, int first)
     return sum;
 }
 
-// Every hand that passed through the stock, read from the history, and the hand being built.
-int BaccaratScore(const GameContext& context)
-{
-    int score = 0;
-    std::string previous;
-    for (std::size_t i = 0; i < context.undoHistory.Size(); ++i) {
-        const std::string& stock = context.undoHistory.At(i).piles[kStockSlot];
-        if (stock != previous && stock.size() > previous.size() && stock.compare(0, previous.size(), previous) == 0)
-            score += BaccaratPoints(std::string_view(stock).substr(previous.size()), 4);
-        previous = stock;
-    }
-    const std::string& hand = context.piles.stockGroup[kSecondWasteSlot];
-    if (!hand.empty()) {
-        const std::size_t cards = std::min<std::size_t>(3, hand.size() / 3);
-        score += BaccaratPoints(std::string_view(hand).substr(hand.size() - cards * 3), 3);
-    }
-    return score;
-}
-
 // Four columns of thirteen positions; every position whose four ranks sum to 30 scores.
 int ThirtiesScore(const GameContext& context, int pack)
 {
@@ -192,7 +174,7 @@ int ComputeScore(const GameContext& context)
     case ScoreRule::NinePilesCleared:
         return -pack + kPointsPerCard * CardsOn(piles.tableaus, 0, 15) +
                kPointsPerCard * CardsOn(piles.foundations, 0, 7);
-    case ScoreRule::Baccarat: return -pack + BaccaratScore(context);
+    case ScoreRule::Baccarat: return -pack + PutAwayHandsPoints(context);
     case ScoreRule::TableAndHome:
         return -pack + kPointsPerCard * CardsOn(piles.tableaus, 0, kMaxTableaus - 1) +
                kPointsPerCard * CardsOn(piles.foundations, 0, kMaxFoundations - 1);

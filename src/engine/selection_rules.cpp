@@ -2,10 +2,11 @@
 //
 // Rules of our own where the game data leave them open (the partial selections):
 // - a sum game accepts a growing selection while its sum stays below the target;
-// - codes 21 and 22 take at most two tableau cards summing to the selection mode (22 never
-//   the Queen and King of hearts, codes 12 and 13), as the pairing games they stand for;
+// - codes 21, 22 and 70 are played on one row (Push Pin, Royal Marriage): one card, or two
+//   neighbours, lying between two cards of the same suit or rank leave the row (22 never takes
+//   the Queen and King of hearts, codes 12 and 13, which stay at the row's ends);
 // - code 45 takes cards of one suit summing to the selection mode;
-// - codes 23, 48, 55 and 70 follow the general sum rule;
+// - codes 23, 48 and 55 follow the general sum rule;
 // - code 33 highlights one card at a time; code 57 takes two cards, which change places;
 // - "tableau cards" are the top cards of the tableaus (each card of a one-card grid), so a
 //   covered card is never removed from under another.
@@ -220,6 +221,45 @@ bool SameRank(int a, int b)
     return CardRank(a) == CardRank(b);
 }
 
+bool SuitOrRankMatch(int a, int b)
+{
+    return CardSuit(a) == CardSuit(b) || SameRank(a, b);
+}
+
+// The row games: the cards at positions first..last of the row lie between two cards of the same
+// suit or rank.
+bool BetweenMatchingCards(const std::vector<int>& row, int first, int last)
+{
+    return first >= 1 && last + 1 < static_cast<int>(row.size()) &&
+           SuitOrRankMatch(row[static_cast<std::size_t>(first - 1)], row[static_cast<std::size_t>(last + 1)]);
+}
+
+// One card, or two neighbours, of the row between matching cards. A card that may go alone
+// leaves at once: its neighbour, if the two could have gone together, is then enclosed by the
+// same matching cards and may follow, so nothing is lost.
+SelectionVerdict RowSet(const GameContext& context, const std::vector<int>& cards)
+{
+    const std::vector<int> row = PileCodes(context.piles.tableaus[0]);
+    std::vector<int> at;
+    for (const int card : cards) {
+        const auto found = std::find(row.begin(), row.end(), card);
+        if (found == row.end())
+            return SelectionVerdict::Invalid;
+        at.push_back(static_cast<int>(found - row.begin()));
+    }
+    std::sort(at.begin(), at.end());
+    if (at.size() == 2)
+        return at[1] == at[0] + 1 && BetweenMatchingCards(row, at[0], at[1]) ? SelectionVerdict::Complete
+                                                                           : SelectionVerdict::Invalid;
+    if (at.size() != 1)
+        return SelectionVerdict::Invalid;
+    const int p = at[0];
+    if (BetweenMatchingCards(row, p, p))
+        return SelectionVerdict::Complete;
+    const bool withNeighbour = BetweenMatchingCards(row, p - 1, p) || BetweenMatchingCards(row, p, p + 1);
+    return withNeighbour ? SelectionVerdict::Partial : SelectionVerdict::Invalid;
+}
+
 // The general rule: cards summing to the selection mode (at most two for the pairing codes).
 SelectionVerdict GeneralSum(const GameContext& context, const std::vector<int>& cards)
 {
@@ -370,7 +410,12 @@ bool SelectableCard(const GameContext& context, PileRef pile, int card)
         return pile.group == PileGroup::Tableaus && !context.cards.IsFaceDown(card) && PyramidCardFree(context, card);
     case Special::PairsWithWaste:
     case Special::PairsWithWasteAlike: return (waste || pile.group == PileGroup::Tableaus) && IsTopCard(context, pile, card);
-    case Special::PairsAroundHeartCourts: return card % 52 != 12 && card % 52 != 13 && FaceUpTableauTop(context, pile, card);
+    case Special::RowBetweenMatches:
+    case Special::RowBetweenMatchesScored:
+    case Special::RoyalMarriageRow:
+        if (special == Special::RoyalMarriageRow && (card % 52 == 12 || card % 52 == 13))
+            return false;
+        return pile == PileRef{PileGroup::Tableaus, 0} && !context.cards.IsFaceDown(card);
     case Special::CourtSums:
         if (pile.group == PileGroup::Foundations)
             return pile.slot > 0 && IsTopCard(context, pile, card);
@@ -449,6 +494,9 @@ SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<in
             return (high <= 10 && low + high == 11) || (low == Jack && high == Jack) ||
                    (low == Queen && high == King && CardSuit(a) != CardSuit(b));
         });
+    case Special::RowBetweenMatches:
+    case Special::RoyalMarriageRow:
+    case Special::RowBetweenMatchesScored: return RowSet(context, selected);
     case Special::SuitPairs:
     case Special::SuitPairsDealtRows:
         return PairVerdict(selected, [](int a, int b) { return CardSuit(a) == CardSuit(b); });

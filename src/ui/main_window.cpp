@@ -5,6 +5,7 @@
 #include "engine/autoplay.h"
 #include "engine/event_sounds.h"
 #include "engine/game_clock.h"
+#include "engine/hand_scores.h"
 #include "engine/lifecycle.h"
 #include "engine/move_history.h"
 #include "engine/pile_hints.h"
@@ -15,6 +16,7 @@
 #include "ui/help_window.h"
 #include "ui/high_scores_dialog.h"
 #include "ui/log_dialog.h"
+#include "ui/partial_score_box.h"
 #include "ui/pile_size_panels.h"
 #include "ui/players_dialog.h"
 #include "ui/statistics_dialog.h"
@@ -92,6 +94,8 @@ MainWindow::MainWindow(TableSession& session) : session_(session)
     const int longestLine = winnabilityLine_->fontMetrics().horizontalAdvance(tr("This deal can no longer be won"));
     winnabilityLine_->setMinimumWidth(longestLine + 12);
     statusBar()->addPermanentWidget(winnabilityLine_);
+    partialScore_ = new PartialScoreBox(this);
+    statusBar()->addPermanentWidget(partialScore_);
     connect(&session_.winnability(), &WinnabilityWatch::LineChanged, winnabilityLine_, &QLabel::setText);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setVisible(session_.context().registers.Get(reg::StatusBar) == "Y");
@@ -205,6 +209,7 @@ void MainWindow::RefreshCommands()
     c.gameInformation->setEnabled(game);
     c.popGameInformation->setEnabled(game);
     RefreshPlayerCommands();
+    partialScore_->Show(PartialScore(context));
     // A new deal shows its zero time at once, not at the next tick.
     TickClock();
     // Every command and every move on the table ends here: the table may have changed.

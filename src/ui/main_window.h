@@ -25,6 +25,7 @@ namespace marlowe {
 class BoardWidget;
 class DemoPlayer;
 class HelpWindow;
+class PartialScoreBox;
 class PauseCover;
 class PileSizePanels;
 class StatusPanels;
@@ -69,6 +70,8 @@ public:
     StatusPanels* statusPanels() const { return panels_; }
     // The status bar's line that tells whether the deal can still be won.
     QLabel* winnabilityLine() const { return winnabilityLine_; }
+    // The status bar's box with the points of the hand on the table (hands-scored games only).
+    PartialScoreBox* partialScore() const { return partialScore_; }
     QScrollBar* scrollBar() const { return scrollBar_; }
     // The help window once a help command has opened it; null before.
     HelpWindow* helpWindow() const { return help_; }
@@ -136,6 +139,7 @@ private:
     ToolBand* band_ = nullptr;
     StatusPanels* panels_ = nullptr;
     QLabel* winnabilityLine_ = nullptr;
+    PartialScoreBox* partialScore_ = nullptr;
     PileSizePanels* pileSizes_ = nullptr;
     QMenu* tableMenu_ = nullptr;
     HelpWindow* help_ = nullptr;
