@@ -5,6 +5,7 @@
 #include "catalogue/rule_values.h"
 #include "layout/board_layout.h"
 #include "shipped_rules_suite.h"
+#include "layout/card_positions.h"
 
 #include <gtest/gtest.h>
 
@@ -433,6 +434,10 @@ void ExpectPilesFitApart(const RuleVector& rules, const Board& board, const std:
             continue;
         EXPECT_GE(place.x, 0) << label << " " << PileName(pile);
         EXPECT_LE(place.x + cw, board.width) << label << " " << PileName(pile);
+        if (pile.group == kTableaus && rules[rule::TableauStyle] == pile_style::RowOfCells) {
+            EXPECT_LE(place.x + RowOfCellsWidth(rules, pile.slot, cw), board.width)
+                << label << " the last cell of " << PileName(pile);
+        }
         placed.emplace_back(pile, place);
     }
     const bool rowsOverlap = rules[rule::TableauStyle] == 4;
@@ -445,6 +450,27 @@ void ExpectPilesFitApart(const RuleVector& rules, const Board& board, const std:
             const bool cover = p.x < q.x + cw && q.x < p.x + cw && p.y < q.y + ch && q.y < p.y + ch;
             EXPECT_FALSE(cover) << label << ": " << PileName(a) << " and " << PileName(b);
         }
+}
+
+// Sixteen foundations do not fit in one row: eight over the last eight columns, eight under
+// them, and the terrace and the columns below both rows.
+TEST_F(ShippedGameLayout, SixteenFoundationsStandInTwoRowsOverTheLastColumns)
+{
+    const RuleVector rules = Rules(mainGame->GameNumberByName("Big Terrace"));
+    for (const Board board : {Board{1024, 768, 'B'}, Board{800, 600, 'M'}}) {
+        const BoardGeometry geometry = LayOut(rules, board);
+        const int ch = geometry.card.cardHeight;
+        const Place terrace = geometry.PlaceOf({PileGroup::Reserves, 0});
+        for (int i = 0; i < 8; ++i) {
+            const Place upper = geometry.PlaceOf({kFoundations, i});
+            const Place lower = geometry.PlaceOf({kFoundations, i + 8});
+            const std::string label = std::to_string(board.width) + " foundation " + std::to_string(i + 1);
+            EXPECT_EQ(upper.x, geometry.PlaceOf({kTableaus, i + 3}).x) << label;
+            EXPECT_EQ(lower.x, upper.x) << label;
+            EXPECT_GE(lower.y, upper.y + ch) << label;
+            EXPECT_GE(terrace.y, lower.y + ch) << label;
+        }
+    }
 }
 
 // For every shipped game on the usual board, with both common card sizes.

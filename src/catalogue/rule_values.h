@@ -49,6 +49,7 @@ inline constexpr int InSuitDistinctStarts = 96; // a foundation: in suit, the fo
 inline constexpr int JumpIntoGap = 71;      // a move onto the pile captures the card jumped
 inline constexpr int AnythingOnEmptyReserve = 81;
 inline constexpr int FromWasteOnly = 85;    // a reserve: cards from the waste only
+inline constexpr int OneWasteCard = 186;    // a reserve: one card, from the waste, while it is empty
 inline constexpr int JackOnEmptyReserve = 88;
 inline constexpr int QueenOnEmptyReserve = 89;
 inline constexpr int KingOnEmptyReserve = 90;
@@ -60,11 +61,12 @@ inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once e
 inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
 inline constexpr int UpToFourFromTableau = 153; // a reserve: at most four cards, each from the tableau
 inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
-inline constexpr int FromBaseInRounds = 162;
+inline constexpr int FromBaseInRounds = 162; // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
 inline constexpr int OutrankedInSuit = 163; // a foundation: a tableau top card beaten in its suit by another top card, Aces high
 inline constexpr int InSuitEitherWayNotFromTableau = 179; // a tableau: in suit up or down, no wrap, never from the tableau
 inline constexpr int DownInSuitOntoThree = 180; // a tableau: down in suit round the corner, onto three cards or more
-inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty pile, nothing onto a card // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
+inline constexpr int HigherInSuit = 185;    // a tableau: any higher card of the top card's suit; an empty pile by its base
+inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty pile, nothing onto a card
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -135,6 +137,27 @@ constexpr bool TakesWholeSequences(int base)
 } // namespace base_rank
 
 // TableauDealMode, ReserveDealMode: how a pile takes part when the stock deals a row.
+// DealFamily: the rows of cells set in order in place. Family 8 turns the Aces into gaps; the
+// others deal rows one cell longer than their cards.
+namespace deal_family {
+inline constexpr int AcesToGaps = 8;            // the Aces leave gaps
+inline constexpr int GapOpensEachRow = 58;      // every row starts with a gap
+inline constexpr int AcesOpenEachRow = 59;      // the Aces move to the rows' starts, gaps where they lay
+inline constexpr int AcesThenGapOpenEachRow = 60; // each row: an Ace, a gap, then the other cards
+
+constexpr bool SetsRowsInPlace(int family)
+{
+    return family == AcesToGaps || family == GapOpensEachRow || family == AcesOpenEachRow ||
+           family == AcesThenGapOpenEachRow;
+}
+
+// The rank each row is set in order from: a 2 where the Aces became gaps, else the Ace.
+constexpr int FirstRankOfRows(int family)
+{
+    return family == AcesToGaps ? 2 : 1;
+}
+} // namespace deal_family
+
 namespace deal_mode {
 inline constexpr int None = 0;
 inline constexpr int Row = 1;            // a card per row
@@ -312,6 +335,7 @@ inline constexpr int LeftFromLastColumn = 9;
 inline constexpr int OverLastColumnsOrLeftward = 13; // leftward from the last column on a low screen
 inline constexpr int RightOfStockGroup = 17;
 inline constexpr int OverEachTableau = 22;
+inline constexpr int OverLastColumnsInTwoRows = 53; // half in the group's row, half in the row below
 } // namespace foundation
 
 namespace reserve {

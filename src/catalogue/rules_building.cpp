@@ -19,6 +19,17 @@ constexpr int kKingOfThePartnersSuit = 120; // the King of the suit of the found
 constexpr int kJackThenDownInSuit = 121;
 constexpr int kRowOfRanksShownAbove = 178;  // a row of its suit in any order, ranks the row above holds
 
+// What a gap in a row of cells takes: judged by the card on its left, and at the row's left end
+// by the rank the rows start from.
+std::string RowGapSentence(const RuleVector& rules, int code)
+{
+    const std::string text = code == building::HigherInSuit ? "A gap takes any higher card of the suit of the card on its left."
+                             : code == building::AnySuit    ? "A gap takes a card one rank above the card on its left, of any suit."
+                                                            : "A gap takes the card one rank above the card on its left, in the same suit.";
+    return text + " A gap at the left end of a row takes any " + RankName(deal_family::FirstRankOfRows(Rule(rules, rule::DealFamily))) +
+           ", and a gap after a King stays closed.";
+}
+
 // One rule of a foundation or a tableau pile in words, without its subject: "build down in suit".
 std::string StandardBuild(int code, int direction)
 {
@@ -141,6 +152,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
     if (code == building::InSuitEitherWayNotFromTableau)
         return "build up or down in suit, never turning the corner, with cards from the waste or a reserve but never "
                "from another tableau pile; an empty pile takes any such card";
+    if (code == building::HigherInSuit)
+        return "take any higher card of the suit of their top card";
     std::string text;
     if (code == building::WildJokersAlternating)
         text = std::string("build ") + DirectionWord(direction) +
@@ -274,6 +287,9 @@ std::string ReserveSentence(const RuleVector& rules)
     case building::AlternateColours: return "An empty reserve takes any single card; its top card plays to the foundations or the tableau.";
     case building::Always: return "A reserve takes any card.";
     case building::FromWasteOnly: return "A reserve takes only cards from the waste.";
+    case building::OneWasteCard:
+        return "A reserve holds one card: an empty reserve takes the card just turned from the stock, and its card "
+               "plays to the foundations or the tableau.";
     case building::UpToFourFromTableau:
         return "The reserve holds up to four cards, each put there from the tableau; its top card plays to the "
                "foundations or the tableau.";
@@ -295,8 +311,7 @@ std::vector<std::string> Building(const RuleVector& rules)
 
     const int tableaus = Rule(rules, rule::TableauCount);
     if (IsRowsWithGaps(rules)) {
-        sentences.push_back("A gap takes the card one rank above the card on its left, in the same suit. A gap at the "
-                            "left end of a row takes any 2, and a gap after a King stays closed.");
+        sentences.push_back(RowGapSentence(rules, Of(rules, rule::TableauBuildCode, 0)));
     } else if (tableaus > 0 && SpecialGameOf(rules) != Special::Golf) {
         AddPileRules(sentences, tableaus, "tableau piles", "tableau pile", [&](int k) { return TableauRule(rules, k); });
         const int pick = Rule(rules, rule::TableauPickRule);

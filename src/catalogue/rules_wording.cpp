@@ -187,6 +187,13 @@ std::string DealFamilySentence(int family)
     switch (family) {
     case 0: return {};
     case 8: return "The Aces are then taken out, each leaving a gap in its place.";
+    case deal_family::GapOpensEachRow: return "Every row has one cell more than its cards: the first cell is left empty.";
+    case deal_family::AcesOpenEachRow:
+        return "Every row has one cell more than its cards; the Aces are then moved to the first cells, one to each "
+               "row, each leaving a gap where it lay.";
+    case deal_family::AcesThenGapOpenEachRow:
+        return "The Aces are laid at the left ends of the rows, one to each row; the second cell of every row is "
+               "left empty, and the other cards follow.";
     case 17:
         return "The cards are counted out from 1 to 13, over and over: a card whose rank matches the count goes face "
                "down to the stock, any other card face up to the tableau pile of the count (at 13, to the reserve).";
@@ -349,7 +356,7 @@ bool RemovesByClicks(const RuleVector& rules)
 // The rows with gaps: the Aces leave gaps, and the rows are set in order in place.
 bool IsRowsWithGaps(const RuleVector& rules)
 {
-    return Rule(rules, rule::DealFamily) == 8 && SpecialGameOf(rules) == Special::None;
+    return deal_family::SetsRowsInPlace(Rule(rules, rule::DealFamily)) && SpecialGameOf(rules) == Special::None;
 }
 
 const char* SuitPhrase(int code)
@@ -524,7 +531,9 @@ std::vector<std::string> Stock(const RuleVector& rules)
 std::vector<std::string> Winning(const RuleVector& rules)
 {
     if (IsRowsWithGaps(rules))
-        return {"You win when each row holds one suit in order from the 2 to the King."};
+        return {deal_family::FirstRankOfRows(Rule(rules, rule::DealFamily)) == 2
+                    ? "You win when each row holds one suit in order from the 2 to the King."
+                    : "You win when each row holds one suit in order from the Ace to the King."};
     if (SpecialTraitsOf(rules).turnsNamedPile)
         return {"Click the top card of the pile the last card named, the centre first: it goes home to the foundation "
                 "of its rank, and a King names the centre again. You win when every card is home before the fourth "

@@ -270,6 +270,15 @@ bool FromThreeColumnNeighbour(const Placement& p)
 // 164: anything on an empty pile, nothing on a card.
 bool OnlyOntoEmpty(const Placement& p) { return !p.TableauHolds(p.Index()); }
 
+// 185: any higher card of the top card's suit, not only the next; an empty pile (a row's first
+// cell) by its base rank.
+bool HigherInSuit(const Placement& p)
+{
+    if (p.Empty())
+        return p.RankM() == p.TableauBase(p.Index());
+    return p.SameSuit() && p.RankM() > p.RankT();
+}
+
 // 126: anything on an empty pile, then the same rank, any suit.
 bool SameRank(const Placement& p) { return !p.TableauHolds(p.Index()) || p.RankM() == p.RankT(); }
 
@@ -397,6 +406,7 @@ constexpr CodeEntry kTableauCodes[] = {
     {164, OnlyOntoEmpty},
     {179, InSuitEitherWayNotFromTableau<false>},
     {180, DownInSuitOntoThree},
+    {185, HigherInSuit},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 // pack before the deal and reshape the table after it (RuleVector[36]).
 
 #include "engine/deal.h"
+#include "catalogue/rule_values.h"
 #include "engine/deal_pack.h"
 #include "engine/shuffle.h"
 
@@ -361,6 +362,39 @@ void DealSixteenSquare(GameContext& context, DealPack& pack)
         ReplacePileWith(context, TableauPile(i), pack[i]);
 }
 
+// Families 58-60: every row of cells gets a gap at its start (58); the Aces then move into those
+// gaps, the k-th Ace the deal meets to row k, each leaving a gap where it lay (59); or each row
+// is laid again as its Ace, a gap, and the other cards in the order dealt (60).
+void RowsOpenedAtTheLeft(GameContext& context, int family)
+{
+    const int rows = GamePileCount(context, PileGroup::Tableaus);
+    std::vector<int> aces;
+    std::vector<int> others;
+    for (int m = 0; m < rows; ++m) {
+        std::string& row = context.piles.tableaus[static_cast<std::size_t>(m)];
+        for (int i = 0; i < ElementCount(row); ++i) {
+            const int card = ElementAt(row, i);
+            const bool ace = CardRank(card) == Ace && family != deal_family::GapOpensEachRow;
+            (ace ? aces : others).push_back(card);
+            if (ace)
+                row.replace(static_cast<std::size_t>(i) * 3, 3, "000");
+        }
+        row.insert(0, "000");
+    }
+    for (int m = 0; m < rows && m < static_cast<int>(aces.size()); ++m)
+        context.piles.tableaus[static_cast<std::size_t>(m)].replace(0, 3, CodeText(aces[static_cast<std::size_t>(m)]));
+    if (family != deal_family::AcesThenGapOpenEachRow)
+        return;
+    std::size_t next = 0;
+    for (int m = 0; m < rows; ++m) {
+        std::string& row = context.piles.tableaus[static_cast<std::size_t>(m)];
+        const int cells = ElementCount(row);
+        row = row.substr(0, 3) + "000";
+        while (ElementCount(row) < cells && next < others.size())
+            row += CodeText(others[next++]);
+    }
+}
+
 } // namespace
 
 void FilterPackForDealFamily(const GameContext& context, DealPack& pack)
@@ -423,6 +457,9 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
             ReplacePileWith(context, FoundationPile(l), pack[l]);
         break;
     case 15: KingsToGapsInRowsOfNine(context); break;
+    case deal_family::GapOpensEachRow:
+    case deal_family::AcesOpenEachRow:
+    case deal_family::AcesThenGapOpenEachRow: RowsOpenedAtTheLeft(context, context.rules[rule::DealFamily]); break;
     case 17: CountingDeal(context, pack); break;
     case 18: DealSixteenSquare(context, pack); break;
     case 22: KingsToTheBottom(context); break;

@@ -234,10 +234,17 @@ void BottomCardsToTop(GameContext& context)
     }
 }
 
+// The cells of row k: the row's length where rows are longer than the cards dealt to them.
+int RowCells(const RuleVector& rules, int k)
+{
+    const int longest = rules[rule::MaxTableauCards];
+    return longest > 0 ? longest : rules.Of(rule::TableauCardCount, k);
+}
+
 // Where the redeal of rows leaves each row's one gap.
 enum class RowGap { AfterRun, RowEnd, Mixed };
 
-// Styles 8, 33 and 34: every row keeps its run from a 2 and loses the rest, which is mixed and
+// Styles 8, 33 and 34: every row keeps its settled run from the left and loses the rest, which is mixed and
 // dealt back; the row's one gap follows the kept run (8), ends the row (33), or is mixed in with
 // the cards and falls wherever the mixing puts it (34).
 void RedealRows(Redeal& redeal, RowGap gap)
@@ -246,7 +253,7 @@ void RedealRows(Redeal& redeal, RowGap gap)
     const int rows = Tableaus(context);
     for (int k = 0; k < rows; ++k) {
         std::string& row = TableauText(context, k);
-        const int kept = SettledRowLength(row);
+        const int kept = SettledRowLength(row, RowStartRank(context.rules));
         const std::vector<int> rest = CardsOf(row.substr(static_cast<std::size_t>(kept) * 3));
         row = row.substr(0, static_cast<std::size_t>(kept) * 3) + (gap == RowGap::AfterRun ? "000" : "");
         for (const int card : rest)
@@ -259,7 +266,7 @@ void RedealRows(Redeal& redeal, RowGap gap)
     const std::vector<int> dealing = MixGathered(gathered);
     std::size_t next = 0;
     for (int k = 0; k < rows; ++k) {
-        const int cells = context.rules.Of(rule::TableauCardCount, k) - (gap == RowGap::RowEnd ? 1 : 0);
+        const int cells = RowCells(context.rules, k) - (gap == RowGap::RowEnd ? 1 : 0);
         while (next < dealing.size() && ElementCount(TableauText(context, k)) < cells) {
             const int card = dealing[next++];
             if (card == 0)

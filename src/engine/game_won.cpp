@@ -2,6 +2,7 @@
 
 #include "app/register_settings.h"
 #include "catalogue/game_traits.h"
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
@@ -118,21 +119,22 @@ bool ThirtiesComplete(const GameContext& context)
     return true;
 }
 
-// Every row runs from 2 to King in one suit; only gaps follow.
+// Every row runs from its first rank to the King in one suit; only gaps follow.
 bool EveryRowSettled(const GameContext& context)
 {
-    return EveryTableau(context, [](const std::string& row) {
-        const int settled = SettledRowLength(row);
-        return settled == King - 1 && OnlyGaps(row.substr(static_cast<std::size_t>(settled) * 3));
+    const int first = RowStartRank(context.rules);
+    return EveryTableau(context, [first](const std::string& row) {
+        const int settled = SettledRowLength(row, first);
+        return settled == King - first + 1 && OnlyGaps(row.substr(static_cast<std::size_t>(settled) * 3));
     });
 }
 
 } // namespace
 
-int SettledRowLength(const std::string& row)
+int SettledRowLength(const std::string& row, int firstRank)
 {
     const int count = ElementCount(row);
-    if (count == 0 || CardRank(ElementAt(row, 0)) != 2)
+    if (count == 0 || CardRank(ElementAt(row, 0)) != firstRank)
         return 0;
     int length = 1;
     while (length < count) {
@@ -145,12 +147,18 @@ int SettledRowLength(const std::string& row)
     return length;
 }
 
+int RowStartRank(const RuleVector& rules)
+{
+    const int family = rules[rule::DealFamily];
+    return deal_family::SetsRowsInPlace(family) ? deal_family::FirstRankOfRows(family) : 2;
+}
+
 bool IsGameWon(const GameContext& context)
 {
     const auto& piles = context.piles;
     const auto& game = context.mainGame;
     // The Aces of these games are gaps from the deal on: no card ever leaves the rows.
-    if (context.rules[rule::DealFamily] == 8 && SpecialGameOf(context.rules) == Special::None)
+    if (deal_family::SetsRowsInPlace(context.rules[rule::DealFamily]) && SpecialGameOf(context.rules) == Special::None)
         return EveryRowSettled(context);
     switch (SpecialTraitsOf(context.rules).won) {
     case WonTest::PyramidCleared: return GeneralTest(context, true);

@@ -129,10 +129,11 @@ bool RestsInSequence(GameContext& context, const Pick& pick)
 // A move into a cell: progress when the card joins its row's settled run, none when it leaves one.
 MoveBand CellBand(const GameContext& context, const Pick& pick, const DropCandidate& destination)
 {
-    if (pick.pile.group == PileGroup::Tableaus && pick.at < SettledRowLength(context.piles[pick.pile]))
+    const int first = RowStartRank(context.rules);
+    if (pick.pile.group == PileGroup::Tableaus && pick.at < SettledRowLength(context.piles[pick.pile], first))
         return Pointless;
     const std::string& row = context.piles.tableaus[static_cast<std::size_t>(destination.index)];
-    return destination.cell == SettledRowLength(row) ? ToFoundation : TableauShift;
+    return destination.cell == SettledRowLength(row, first) ? ToFoundation : TableauShift;
 }
 
 MoveBand BandOf(GameContext& context, const Pick& pick, const DropCandidate& destination)

@@ -197,6 +197,7 @@ bool CanPlayOnReserve(const GameContext& context, int reserve, int card, int mov
     case 8: return movingCount == 1 && CardRank(card) == King && firstReserveHeld < 3;
     case 12: return true;
     case 85: return LocateCard(context, card) == kInWaste;
+    case building::OneWasteCard: return movingCount == 1 && pile.empty() && LocateCard(context, card) == kInWaste;
     case 13: return movingCount == 1 && firstReserveHeld < 5;
     case 88: return movingCount == 1 && pile.empty() && CardRank(card) == Jack;
     case 89: return movingCount == 1 && pile.empty() && CardRank(card) == Queen;

@@ -31,6 +31,8 @@ Box BoxOf(const RuleVector& rules, const BoardGeometry& board, PileRef pile, Pla
 {
     const int extra = board.card.shadowDepth;
     Box box{place.x, place.y, place.x + board.card.cardWidth + extra, place.y + board.card.cardHeight + extra};
+    if (pile.group == PileGroup::Tableaus && PileStyle(rules, pile) == pile_style::RowOfCells)
+        box.right = place.x + RowOfCellsWidth(rules, pile.slot, board.card.cardWidth) + extra;
     if (!FansDown(PileStyle(rules, pile)))
         return box;
     ExpectedFan fan;

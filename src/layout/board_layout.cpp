@@ -110,7 +110,9 @@ void SetFanRoom(LayoutWork& work)
         const auto uses = [row](const PlacementCode& code, int count) {
             return count > 0 && std::max(code.row, 1) == row;
         };
+        const bool twoFoundationRows = work.foundation.arrangement == arrangement::foundation::OverLastColumnsInTwoRows;
         return uses(work.stock, work.stockCount) || uses(work.foundation, work.foundationCount) ||
+               (twoFoundationRows && uses(PlacementCode{std::max(work.foundation.row, 1) + 1, 0}, work.foundationCount)) ||
                uses(work.reserve, work.reserveCount);
     };
     const int tableauRow = std::clamp(work.tableau.row, 1, 4);

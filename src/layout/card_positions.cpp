@@ -5,9 +5,13 @@
 #include "engine/pile_text.h"
 #include "engine/selection.h"
 
+#include <algorithm>
+
 namespace marlowe {
 
 namespace {
+
+constexpr int kCellGap = 2; // between the cells of a row
 
 // Moves place past one element of a fanned pile.
 void AddStep(int style, int code, bool faceDown, const BoardGeometry& board, Place& place)
@@ -64,6 +68,12 @@ int PileStyle(const RuleVector& rules, PileRef pile)
     return 0;
 }
 
+int RowOfCellsWidth(const RuleVector& rules, int tableau, int cardWidth)
+{
+    const int cells = std::max(static_cast<int>(rules[rule::MaxTableauCards]), static_cast<int>(rules.Of(rule::TableauCardCount, tableau)));
+    return std::max(cells, 1) * (cardWidth + kCellGap) - kCellGap;
+}
+
 Place CardPosition(const GameContext& context, const BoardGeometry& board, PileRef pile, int k, bool countNext)
 {
     Place place = board.PlaceOf(pile);
@@ -78,7 +88,7 @@ Place CardPosition(const GameContext& context, const BoardGeometry& board, PileR
     if (style == pile_style::Serpentine && firstTableau)
         return SerpentineCell(context.rules, board, place, index);
     if (style == pile_style::RowOfCells && pile.group == PileGroup::Tableaus) {
-        place.x += index * (board.card.cardWidth + 2);
+        place.x += index * (board.card.cardWidth + kCellGap);
         return place;
     }
     if (style == pile_style::Row && pile.group == PileGroup::Tableaus) {

@@ -17,6 +17,10 @@ int TableauStyleOf(const RuleVector& rules, int tableau);
 // The style of any pile; the stock group is always squared.
 int PileStyle(const RuleVector& rules, PileRef pile);
 
+// The width of a row of cells from its first cell's x to its last cell's right edge: the
+// longest the row may grow to, or the cards dealt to it.
+int RowOfCellsWidth(const RuleVector& rules, int tableau, int cardWidth);
+
 // The place of a card of the pile: k = 0 the top card, k = j the card j places below the top;
 // with countNext, where one more card would go. NotPlaced for a pile without a place.
 Place CardPosition(const GameContext& context, const BoardGeometry& board, PileRef pile, int k, bool countNext);

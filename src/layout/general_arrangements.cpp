@@ -2,6 +2,7 @@
 // reserves and the secondary waste, each placed by its group's arrangement number, mostly
 // relative to the tableau piles.
 
+#include "layout/card_positions.h"
 #include "layout/layout_work.h"
 
 #include "catalogue/rule_values.h"
@@ -110,6 +111,10 @@ void PlaceTableauGrid(LayoutWork& work, int arrangement)
         gap = std::max((work.w - columns * cw - 2) / (columns + 1), static_cast<int>(1.5 * cw));
         x0 = work.LowScreen() ? 15 : work.stockMargin + 10;
     }
+    // Rows of cells reach across the board: they start further left when their last cell would
+    // not fit.
+    if (work.Rule(rule::TableauStyle) == pile_style::RowOfCells && columns == 1)
+        x0 = std::min(x0, std::max(work.w - RowOfCellsWidth(work.rules, 0, cw), 0));
     work.tableauGap = gap;
     // A single row of "010" stands centred; more rows take the row table and "018" the four
     // centred rows, both from the tableau's own row.
@@ -147,6 +152,22 @@ void PlaceOverColumns(LayoutWork& work, std::array<Place, N>& places, int count,
     const int first = alignRight ? work.tableauCount - count : 0;
     for (int i = 0; i < count; ++i)
         places[static_cast<std::size_t>(i)].x = ColumnX(work, first + i);
+}
+
+// Sixteen foundations do not fit across the board: the first half over the last columns, the
+// second half under them in the next row.
+template <std::size_t N>
+void PlaceTwoRowsOverLastColumns(LayoutWork& work, std::array<Place, N>& places, int count)
+{
+    const int perRow = (count + 1) / 2;
+    const int first = work.tableauCount - perRow;
+    const int lowerY = work.RowAt(std::max(work.foundation.row, 1)); // the row after the group's own
+    for (int i = 0; i < count; ++i) {
+        auto& place = places[static_cast<std::size_t>(i)];
+        place.x = ColumnX(work, first + i % perRow);
+        if (i >= perRow)
+            place.y = lowerY;
+    }
 }
 
 } // namespace
@@ -279,6 +300,7 @@ void PlaceFoundations(LayoutWork& work)
         break;
     }
     case arrangement::foundation::OverEachTableau: PlaceOverColumns(work, places, f, false); break;
+    case arrangement::foundation::OverLastColumnsInTwoRows: PlaceTwoRowsOverLastColumns(work, places, f); break;
     default: break;
     }
     // "020": the tableau row centred under the foundation row.
