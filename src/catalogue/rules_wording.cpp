@@ -491,7 +491,7 @@ std::vector<std::string> Stock(const RuleVector& rules)
     if (HasWaste(rules) && draw != 0) {
         if (Of(rules, rule::TableauDealMode, 0) == click_style::TopUpOrTurn)
             sentences.push_back("While any tableau pile holds fewer than three cards, a click on the stock deals cards "
-                                "onto each such pile until it holds three, and turns nothing; otherwise:");
+                                "onto each such pile until it holds three, and turns no card.");
         const int first = draw::CardsPerClick(draw, 1);
         std::string text = "Click the stock to turn " + (first == 1 ? std::string("one card") : Number(first) + " cards") +
                            " onto the waste";
