@@ -370,6 +370,9 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
             model.firstTableau_ = std::min(model.firstTableau_, pile);
             model.endTableau_ = pile + 1;
         }
+    model.tableauWaitsForHome_ = model.endTableau_ > 0 && std::none_of(model.piles_.begin(), model.piles_.end(), [](const Pile& pile) {
+        return pile.role == Role::Tableau && pile.takesTableauCards;
+    });
 
     const ModelPosition start = model.Read(context);
     model.cardCount_ = model.Begin(start, model.pileCount_ - 1) + model.Size(start, model.pileCount_ - 1);

@@ -115,6 +115,20 @@ public:
     // How far the table has come, higher is better: cards home, few cards left out, none face
     // down, long runs on top of the tableau piles, empty piles. It orders the moves of one rank.
     int Progress(const ModelPosition& position) const;
+    int CardsHome(const ModelPosition& position) const;
+
+    // Whether the tableau piles take cards only from elsewhere than the tableau (Sir Tommy's):
+    // their cards then leave only for the foundations, in the order they were put there.
+    bool TableauWaitsForHome() const { return tableauWaitsForHome_; }
+    // Per card, the round in which the foundations would take it if each took, round by round,
+    // the first card in hand it accepts (kNeverHome: none does), the cards coming to hand from
+    // the waste's top, the tableau piles by depth, the reserves and the stock as it is turned.
+    static constexpr std::uint8_t kNeverHome = 99;
+    using Rounds = std::array<std::uint8_t, 256>;
+    void HomeRounds(const ModelPosition& position, Rounds& rounds) const;
+    // How much the tableau holds cards back: for each card lying on one the foundations want
+    // sooner, by how many rounds later it is wanted.
+    int Burial(const ModelPosition& position, const Rounds& rounds) const;
 
     // The play protocol's actions that carry the move out on the engine's table.
     std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
@@ -194,6 +208,7 @@ private:
     bool stockFaceDown_ = true;
     bool turnsOnEmptyWasteOnly_ = false; // the stock turns a card only while the waste is empty
     bool foundationsWaitForStock_ = false; // nothing goes home until the stock and the waste are out
+    bool tableauWaitsForHome_ = false;     // no tableau pile takes a tableau card
     int drawCount_ = 1;
     int passes_ = -1;
     int pickRule_ = 0;

@@ -205,19 +205,26 @@ private:
 // children nearest a win first, and turns back only when a position has no new child. In games
 // where a line must be held through many moves (two packs, runs built over many deals) it
 // reaches wins that a best-first scan, spread over every line at once, does not.
+// Where the tableau only holds cards for the foundations, a card misplaced early loses the game
+// many moves later, out of reach of a plain depth-first scan: there each alternative at a
+// position may store at most half of what its line has left, so the scan comes back to its
+// early choices, and a scan that spends its whole allowance starts again with twice as much.
 class DepthScan : public ModelScan {
     static constexpr int kRankStep = 1 << 20; // moves are tried by rank, and of one rank the nearest first
     static constexpr int kClickCost = 40;     // a card played from deep in the stock buries the cards turned over it
+    static constexpr long long kFirstAllowance = 4096;
 public:
-    DepthScan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start, std::size_t depthLimit)
-        : model_(model), weights_(weights), size_(model.PackedSize()), depthLimit_(depthLimit)
+    DepthScan(const CardModel& model, const ModelPosition& start, std::size_t depthLimit, long long nodeLimit)
+        : model_(model), size_(model.PackedSize()), depthLimit_(depthLimit), splits_(model.TableauWaitsForHome()),
+          allowance_(splits_ ? kFirstAllowance : nodeLimit), start_(size_)
     {
+        model_.Pack(start, start_.data());
         seen_.Insert(model_.Key(start));
         stored_ = 1;
         if (model_.IsWon(start))
             state_ = State::Won;
         else if (!model_.IsDead(start))
-            Enter(start);
+            Enter(start, allowance_);
     }
 
     State Advance(long long stored, SearchBudget& budget) override
@@ -225,23 +232,30 @@ public:
         ModelPosition position;
         while (state_ == State::Searching && stored_ < stored && !budget.Spent()) {
             if (frames_.empty()) {
-                state_ = cutShort_ ? State::Abandoned : State::Exhausted;
-                break;
+                if (cutShort_ && splits_)
+                    Restart();
+                else
+                    state_ = cutShort_ ? State::Abandoned : State::Exhausted;
+                continue;
             }
             Frame& frame = frames_.back();
-            // A line longer than the limit is wandering: the scan turns back.
-            const bool tooDeep = frames_.size() > depthLimit_ && frame.next < frame.order.size();
-            cutShort_ = cutShort_ || tooDeep;
-            if (frame.next == frame.order.size() || tooDeep) {
+            const long long spent = stored_ - frame.start;
+            // A line longer than the limit is wandering, one past its allowance has had its
+            // share: the scan turns back.
+            const bool cut = frame.next < frame.order.size() && (frames_.size() > depthLimit_ || spent > frame.allowance);
+            cutShort_ = cutShort_ || cut;
+            if (frame.next == frame.order.size() || cut) {
                 frames_.pop_back();
                 if (!line_.empty())
                     line_.pop_back();
                 continue;
             }
             const Child& child = frame.order[frame.next++];
+            const long long share = splits_ && frame.order.size() > 1 ? frame.allowance / 2 : frame.allowance;
+            const long long allowance = std::min(share, frame.allowance - spent);
             model_.Unpack(frame.packed.data() + child.at * size_, position);
             line_.push_back(child.move);
-            Enter(position);
+            Enter(position, allowance);
         }
         return state_;
     }
@@ -259,15 +273,20 @@ private:
         std::vector<std::uint8_t> packed;
         std::vector<Child> order;
         std::size_t next = 0;
+        long long start = 0;     // positions stored when the frame was made
+        long long allowance = 0; // positions its line may store before the scan turns back
     };
 
     // Makes the position's new children, nearest first; a won child ends the scan.
-    void Enter(const ModelPosition& position)
+    void Enter(const ModelPosition& position, long long allowance)
     {
         PileHashes hashes{};
         PileHashes childHashes{};
         model_.HashPiles(position, hashes, kAllPiles);
         MovesToTry(model_, position, moves_);
+        // The foundations' wants change little with one move: reckoned once for all children.
+        if (splits_)
+            model_.HomeRounds(position, rounds_);
         Frame frame;
         for (const ModelMove& move : moves_) {
             ModelPosition child = position;
@@ -282,18 +301,33 @@ private:
                 state_ = State::Won;
                 return;
             }
-            const int distance = model_.MoveRank(position, move) * kRankStep + kClickCost * move.clicks - model_.Progress(child);
+            const int progress = splits_ ? 20 * model_.CardsHome(child) - 2 * model_.Burial(child, rounds_) : model_.Progress(child);
+            const int distance = model_.MoveRank(position, move) * kRankStep + kClickCost * move.clicks - progress;
             frame.order.push_back({distance, frame.order.size(), move});
             frame.packed.resize(frame.packed.size() + size_);
             model_.Pack(child, frame.packed.data() + frame.packed.size() - size_);
         }
         std::stable_sort(frame.order.begin(), frame.order.end(),
                          [](const Child& a, const Child& b) { return a.distance < b.distance; });
+        frame.start = stored_;
+        frame.allowance = allowance;
         frames_.push_back(std::move(frame));
     }
 
+    // Starts the scan afresh from the first position with twice the allowance.
+    void Restart()
+    {
+        seen_ = KeySet();
+        line_.clear();
+        cutShort_ = false;
+        allowance_ *= 2;
+        ModelPosition start;
+        model_.Unpack(start_.data(), start);
+        seen_.Insert(model_.Key(start));
+        Enter(start, allowance_);
+    }
+
     const CardModel& model_;
-    DistanceWeights weights_;
     std::size_t size_;
     KeySet seen_;
     std::vector<Frame> frames_;
@@ -301,6 +335,10 @@ private:
     std::vector<ModelMove> moves_;
     long long stored_ = 0;
     std::size_t depthLimit_;
+    bool splits_;           // alternatives share their line's allowance
+    long long allowance_;   // what the whole scan may store before it starts again
+    std::vector<std::uint8_t> start_;
+    CardModel::Rounds rounds_{};
     bool cutShort_ = false;
     State state_ = State::Searching;
 };
@@ -319,7 +357,7 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     };
     std::vector<Capped> scans;
     scans.push_back({std::make_unique<Scan>(model, kScans[0], position), false});
-    scans.push_back({std::make_unique<DepthScan>(model, kScans[0], position, options.depthLimit), false});
+    scans.push_back({std::make_unique<DepthScan>(model, position, options.depthLimit, options.nodeLimit), false});
     for (std::size_t k = 1; k < std::size(kScans); ++k)
         scans.push_back({std::make_unique<Scan>(model, kScans[k], position), true});
     // Positions stored by every scan, the start counted once; a scan at its cap, or one that
