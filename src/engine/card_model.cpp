@@ -133,7 +133,7 @@ bool Modelled(const GameContext& context)
         const int base = rules.Of(rule::TableauBaseRank, k);
         if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing, building::NotFromTableau,
                                                           building::NotFromTableauOrReserve}) ||
-            !(base >= -1 && base <= 13))
+            (!(base >= -1 && base <= 13) && base != base_rank::AceOrKing))
             return false;
     }
     for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
