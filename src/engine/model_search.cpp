@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <queue>
+#include <cstdlib>
 
 namespace marlowe {
 
@@ -97,22 +98,40 @@ public:
     virtual std::vector<ModelMove> WinningLine() const = 0;
 };
 
-// The moves worth trying in a position: a card that may go home for good alone, else all.
-void MovesToTry(const CardModel& model, const ModelPosition& position, std::vector<ModelMove>& moves)
+// How far into the stock a scan looks: every card, or only the cards a few clicks bring up
+// (and the nearest card that plays, so that the stock still moves on). A line that plays a card
+// from deep in a stock turned once buries every card turned over it; scans that look near the
+// stock reach the wins of two-pack games that a full scan, spread over every such play, does
+// not, but prove nothing when they run dry.
+enum class Reach { WholeStock, NearStock };
+constexpr int kNearClicks = 2;
+
+// The moves worth trying in a position: a card that may go home for good alone, else all within reach.
+void MovesToTry(const CardModel& model, const ModelPosition& position, Reach reach, std::vector<ModelMove>& moves)
 {
     model.Moves(position, moves);
     const auto safe =
         std::find_if(moves.begin(), moves.end(), [&](const ModelMove& move) { return model.IsSafeHomeMove(position, move); });
-    if (safe != moves.end())
+    if (safe != moves.end()) {
         moves = {*safe};
+        return;
+    }
+    if (reach == Reach::WholeStock)
+        return;
+    int nearest = 0; // the fewest clicks that bring up a card that plays
+    for (const ModelMove& move : moves)
+        if (move.clicks > 0)
+            nearest = nearest == 0 ? move.clicks : std::min<int>(nearest, move.clicks);
+    const int deepest = std::max(kNearClicks, nearest);
+    std::erase_if(moves, [&](const ModelMove& move) { return move.clicks > deepest; });
 }
 
 // The best-first scan: the stored position nearest a win by its weighting is taken up next.
 class Scan : public ModelScan {
 public:
 
-    Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start)
-        : model_(model), weights_(weights), size_(model.PackedSize())
+    Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start, Reach reach = Reach::WholeStock)
+        : model_(model), weights_(weights), reach_(reach), size_(model.PackedSize())
     {
         seen_.Insert(model_.Key(start));
         Store(start, {0, {}});
@@ -130,14 +149,14 @@ public:
         std::vector<ModelMove> moves;
         while (state_ == State::Searching && Stored() < stored && !budget.Spent()) {
             if (waiting_.empty()) {
-                state_ = State::Exhausted;
+                state_ = reach_ == Reach::WholeStock ? State::Exhausted : State::Abandoned;
                 break;
             }
             const Waiting next = waiting_.top();
             waiting_.pop();
             model_.Unpack(PackedAt(next.node), position);
             model_.HashPiles(position, hashes, kAllPiles);
-            MovesToTry(model_, position, moves);
+            MovesToTry(model_, position, reach_, moves);
             for (const ModelMove& move : moves) {
                 if (Stored() >= stored) {
                     waiting_.push(next); // taken up again later; the children stored stay seen
@@ -191,6 +210,7 @@ private:
 
     const CardModel& model_;
     DistanceWeights weights_;
+    Reach reach_;
     std::size_t size_;
     static constexpr std::size_t kBlockPositions = 1 << 14;
     std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;
@@ -214,8 +234,8 @@ class DepthScan : public ModelScan {
     static constexpr int kClickCost = 40;     // a card played from deep in the stock buries the cards turned over it
     static constexpr long long kFirstAllowance = 4096;
 public:
-    DepthScan(const CardModel& model, const ModelPosition& start, std::size_t depthLimit, long long nodeLimit)
-        : model_(model), size_(model.PackedSize()), depthLimit_(depthLimit), splits_(model.TableauWaitsForHome()),
+    DepthScan(const CardModel& model, const ModelPosition& start, Reach reach, std::size_t depthLimit, long long nodeLimit)
+        : model_(model), reach_(reach), size_(model.PackedSize()), depthLimit_(depthLimit), splits_(model.TableauWaitsForHome()),
           allowance_(splits_ ? kFirstAllowance : nodeLimit), start_(size_)
     {
         model_.Pack(start, start_.data());
@@ -235,7 +255,7 @@ public:
                 if (cutShort_ && splits_)
                     Restart();
                 else
-                    state_ = cutShort_ ? State::Abandoned : State::Exhausted;
+                    state_ = cutShort_ || reach_ == Reach::NearStock ? State::Abandoned : State::Exhausted;
                 continue;
             }
             Frame& frame = frames_.back();
@@ -283,7 +303,7 @@ private:
         PileHashes hashes{};
         PileHashes childHashes{};
         model_.HashPiles(position, hashes, kAllPiles);
-        MovesToTry(model_, position, moves_);
+        MovesToTry(model_, position, reach_, moves_);
         // The foundations' wants change little with one move: reckoned once for all children.
         if (splits_)
             model_.HomeRounds(position, rounds_);
@@ -328,6 +348,7 @@ private:
     }
 
     const CardModel& model_;
+    Reach reach_;
     std::size_t size_;
     KeySet seen_;
     std::vector<Frame> frames_;
@@ -357,9 +378,15 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     };
     std::vector<Capped> scans;
     scans.push_back({std::make_unique<Scan>(model, kScans[0], position), false});
-    scans.push_back({std::make_unique<DepthScan>(model, position, options.depthLimit, options.nodeLimit), false});
+    scans.push_back({std::make_unique<DepthScan>(model, position, Reach::WholeStock, options.depthLimit, options.nodeLimit), false});
+    if (model.TurnsAStockOnce()) {
+        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, Reach::NearStock), false});
+        scans.push_back({std::make_unique<DepthScan>(model, position, Reach::NearStock, options.depthLimit, options.nodeLimit), false});
+    }
+    // The side scans prove nothing anyway: where the stock is turned once, they look near it.
+    const Reach sideReach = model.TurnsAStockOnce() ? Reach::NearStock : Reach::WholeStock;
     for (std::size_t k = 1; k < std::size(kScans); ++k)
-        scans.push_back({std::make_unique<Scan>(model, kScans[k], position), true});
+        scans.push_back({std::make_unique<Scan>(model, kScans[k], position, sideReach), true});
     // Positions stored by every scan, the start counted once; a scan at its cap, or one that
     // gave up, is dropped.
     long long spent = 1;
