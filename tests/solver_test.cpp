@@ -199,6 +199,23 @@ TEST(SolverWaitingPilesTest, WinsACalculationDealWithinASmallLimit)
     EXPECT_TRUE(IsGameWon(play.context()));
 }
 
+// Sir Tommy on the card model: each turned card goes to a foundation or for good onto one of
+// four piles. These deals are lost within the limit by a depth-first scan that backs up over
+// its latest choices only, and by the best-first scans.
+TEST(SolverWaitingPilesTest, WinsSirTommyDealsWithinALimit)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    for (const char* deal : {"7734778185229", "0396111151879"}) {
+        testing::ProtocolGame play(mainGame, 10, deal);
+        ASSERT_TRUE(play.started);
+        const SolveResult result = Solve(play.context(), SolverOptions{300000});
+        ASSERT_TRUE(result.Won()) << deal << ": " << result.nodes << " positions";
+        for (const auto& action : result.actions)
+            ASSERT_EQ(play.Run(action), "ok") << deal << ": " << action;
+        EXPECT_TRUE(IsGameWon(play.context())) << deal;
+    }
+}
+
 } // namespace
 } // namespace marlowe
 

@@ -109,7 +109,7 @@ bool Modelled(const GameContext& context)
         return RowsOfCellsModelled(context);
     if (rules[rule::MaxTableauCards] != -1 || context.mainGame.BlockedCard != 0 ||
         !OneOf(rules[rule::EmptyTableauFill], {0, 1}) || !ModelledPickRule(rules[rule::TableauPickRule]) ||
-        !OneOf(rules[rule::ReservePickRule], {0, pick::NeverFromReserve}) ||
+        !OneOf(rules[rule::ReservePickRule], {0, pick::NeverFromReserve, pick::FannedReserveSingles}) ||
         !OneOf(rules[rule::RunRule], {run_rule::AnyRun, run_rule::ByDestinationCode, run_rule::InSuit, run_rule::SameColour}))
         return false;
     // Foundations that take complete sequences take nothing else: every one alike, or none.
@@ -133,7 +133,7 @@ bool Modelled(const GameContext& context)
         const int base = rules.Of(rule::TableauBaseRank, k);
         if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing, building::NotFromTableau,
                                                           building::NotFromTableauOrReserve}) ||
-            !(base >= -1 && base <= 13))
+            (!(base >= -1 && base <= 13) && base != base_rank::AceOrKing))
             return false;
     }
     for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
@@ -185,6 +185,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.turnsOnEmptyWasteOnly_ = rules[rule::TurnOnEmptyWasteOnly] != 0;
     model.fillFromReserve_ = rules[rule::EmptyTableauFill] == 1;
     model.reservePicked_ = rules[rule::ReservePickRule] != pick::NeverFromReserve;
+    model.bouquet_ = rules[rule::ReservePickRule] == pick::FannedReserveSingles;
     for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
         model.foundationsWaitForStock_ = model.foundationsWaitForStock_ || rules.Of(rule::FoundationBuildCode, f) == building::AfterStockAndWaste;
     model.autoTurnUp_ = TurnsExposedCardsFaceUp(context.registers) && rules[rule::AutoFaceUp] != 0;
@@ -370,6 +371,9 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
             model.firstTableau_ = std::min(model.firstTableau_, pile);
             model.endTableau_ = pile + 1;
         }
+    model.tableauWaitsForHome_ = model.endTableau_ > 0 && std::none_of(model.piles_.begin(), model.piles_.end(), [](const Pile& pile) {
+        return pile.role == Role::Tableau && pile.takesTableauCards;
+    });
 
     const ModelPosition start = model.Read(context);
     model.cardCount_ = model.Begin(start, model.pileCount_ - 1) + model.Size(start, model.pileCount_ - 1);
@@ -529,6 +533,8 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
         case Role::Reserve:
             if (!FaceDown(top) && reservePicked_)
                 addDrops(from, 1);
+            for (int depth = 1; bouquet_ && depth < size; ++depth)
+                AddBouquetPlays(p, from, depth, room, takers, moves);
             break;
         case Role::Tableau:
             if (FaceDown(top)) {
@@ -561,6 +567,27 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
         return;
     }
     AddWastePlays(p, room, takers, moves);
+}
+
+// The plays of the card depth cards down in a fanned reserve, which moves alone.
+void CardModel::AddBouquetPlays(const ModelPosition& p, int from, int depth, const PickRoom& room, const Takers& takers,
+                                std::vector<ModelMove>& moves) const
+{
+    const std::uint8_t byte = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - 1 - depth)];
+    if (FaceDown(byte))
+        return;
+    ModelPosition lifted = p;
+    LiftToTop(lifted, from, depth);
+    for (int to = 0; to < pileCount_; ++to)
+        if (to != from && MayTake(takers, to, CodeOf(byte)) && CanMove(lifted, from, to, 1, room))
+            moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to), 1, 0,
+                             static_cast<std::uint8_t>(depth)});
+}
+
+void CardModel::LiftToTop(ModelPosition& p, int pile, int depth)
+{
+    std::uint8_t* end = p.cards.data() + p.end[static_cast<std::size_t>(pile)];
+    std::rotate(end - 1 - depth, end - depth, end);
 }
 
 // The plays of every card the stock's clicks can bring to the waste's top, each after the
@@ -728,6 +755,7 @@ PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
             ClickStock(p);
         if (move.clicks > 0)
             changed |= PileBit(stock_) | PileBit(waste_);
+        LiftToTop(p, move.from, move.depth);
         Shift(p, move.from, move.count, move.to);
         changed |= PileBit(move.from) | PileBit(move.to);
         const bool fromTableau = piles_[move.from].role == Role::Tableau;
@@ -834,7 +862,7 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
 {
     if (!IsFoundationMove(move))
         return false;
-    const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - 1)]);
+    const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - 1 - move.depth)]);
     std::array<bool, 256> home{};
     for (int pile = 0; pile < pileCount_; ++pile)
         if (piles_[static_cast<std::size_t>(pile)].role == Role::Foundation)
@@ -1084,7 +1112,7 @@ std::vector<PlayAction> CardModel::ActionsOf(const ModelPosition& p, const Model
         ClickStock(turned);
         actions.push_back(PlayAction{ActionKind::Stock});
     }
-    const int card = CodeOf(turned.cards[static_cast<std::size_t>(turned.end[move.from] - move.count)]);
+    const int card = CodeOf(turned.cards[static_cast<std::size_t>(turned.end[move.from] - move.count - move.depth)]);
     if (golf_ && piles_[move.to].role == Role::Waste)
         actions.push_back(PlayAction{ActionKind::Click, card});
     else

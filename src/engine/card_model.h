@@ -35,7 +35,8 @@ struct ModelPosition {
 };
 
 // One move of the model: count cards from the top of pile from onto pile to (after clicks on
-// the stock that bring the card to the waste's top), a click on the stock (a row dealt, where
+// the stock that bring the card to the waste's top, or, from a fanned reserve whose every card
+// plays alone, the card depth cards down), a click on the stock (a row dealt, where
 // the stock deals onto the tableau), a click that turns
 // the face-down top card of pile from, or, in rows of cells, the card at slot from into the gap
 // at slot to (slots count through the whole position's cards).
@@ -46,6 +47,7 @@ struct ModelMove {
     std::uint8_t to = 0;
     std::uint8_t count = 1;
     std::uint8_t clicks = 0;
+    std::uint8_t depth = 0; // a card played from within a fanned reserve: the cards lying on it
 };
 
 // Piles of the model as bits, pile p as bit p.
@@ -115,10 +117,27 @@ public:
     // How far the table has come, higher is better: cards home, few cards left out, none face
     // down, long runs on top of the tableau piles, empty piles. It orders the moves of one rank.
     int Progress(const ModelPosition& position) const;
+    int CardsHome(const ModelPosition& position) const;
+
+    // Whether the tableau piles take cards only from elsewhere than the tableau (Sir Tommy's):
+    // their cards then leave only for the foundations, in the order they were put there.
+    bool TableauWaitsForHome() const { return tableauWaitsForHome_; }
+    // Per card, the round in which the foundations would take it if each took, round by round,
+    // the first card in hand it accepts (kNeverHome: none does), the cards coming to hand from
+    // the waste's top, the tableau piles by depth, the reserves and the stock as it is turned.
+    static constexpr std::uint8_t kNeverHome = 99;
+    using Rounds = std::array<std::uint8_t, 256>;
+    void HomeRounds(const ModelPosition& position, Rounds& rounds) const;
+    // How much the tableau holds cards back: for each card lying on one the foundations want
+    // sooner, by how many rounds later it is wanted.
+    int Burial(const ModelPosition& position, const Rounds& rounds) const;
 
     // The play protocol's actions that carry the move out on the engine's table.
     std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
     // Whether a click on the stock alone is a move of the model (else clicks come with a card).
+    // Whether cards are played from a stock turned onto a waste a limited number of times, where
+    // a card played from deep in the stock buries the cards turned over it.
+    bool TurnsAStockOnce() const { return waste_ >= 0 && !golf_ && !passesUnlimited_; }
     bool ClicksAreMoves() const { return golf_ || rows_ || rowDealMode_ != 0; } // 0: no row deals
 
     int PileCount() const { return pileCount_; }
@@ -151,6 +170,8 @@ private:
     bool MayPickRun(const ModelPosition& p, int pile, int count, PickRoom room) const;
     bool RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass) const;
     void Shift(ModelPosition& p, int from, int count, int to) const;
+    // Puts the card depth cards down in the pile on its top, the cards on it keeping their order.
+    static void LiftToTop(ModelPosition& p, int pile, int depth);
     bool TurnUpTop(ModelPosition& p, int pile) const;
     // Per card code, the first code of its rank and suit where every pair table of the model
     // treats the two alike (else the code itself): one card for the keys.
@@ -159,6 +180,8 @@ private:
     bool MayClickStock(const ModelPosition& p) const;
     bool StockAndWasteOut(const ModelPosition& p) const;
     bool SplitInCycle(const ModelPosition& p) const;
+    void AddBouquetPlays(const ModelPosition& p, int from, int depth, const PickRoom& room, const Takers& takers,
+                         std::vector<ModelMove>& moves) const;
     void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
     // A click that deals a card from the stock onto each tableau pile (Spider's stock).
@@ -191,9 +214,11 @@ private:
     bool fillFromReserve_ = false;
     bool passesUnlimited_ = false; // the stock and waste run through one cycle of splits
     bool reservePicked_ = true;
+    bool bouquet_ = false; // every face-up card of a reserve plays alone, the cards on it staying
     bool stockFaceDown_ = true;
     bool turnsOnEmptyWasteOnly_ = false; // the stock turns a card only while the waste is empty
     bool foundationsWaitForStock_ = false; // nothing goes home until the stock and the waste are out
+    bool tableauWaitsForHome_ = false;     // no tableau pile takes a tableau card
     int drawCount_ = 1;
     int passes_ = -1;
     int pickRule_ = 0;

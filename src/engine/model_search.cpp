@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <queue>
+#include <cstdlib>
 
 namespace marlowe {
 
@@ -97,22 +98,40 @@ public:
     virtual std::vector<ModelMove> WinningLine() const = 0;
 };
 
-// The moves worth trying in a position: a card that may go home for good alone, else all.
-void MovesToTry(const CardModel& model, const ModelPosition& position, std::vector<ModelMove>& moves)
+// How far into the stock a scan looks: every card, or only the cards a few clicks bring up
+// (and the nearest card that plays, so that the stock still moves on). A line that plays a card
+// from deep in a stock turned once buries every card turned over it; scans that look near the
+// stock reach the wins of two-pack games that a full scan, spread over every such play, does
+// not, but prove nothing when they run dry.
+enum class Reach { WholeStock, NearStock };
+constexpr int kNearClicks = 2;
+
+// The moves worth trying in a position: a card that may go home for good alone, else all within reach.
+void MovesToTry(const CardModel& model, const ModelPosition& position, Reach reach, std::vector<ModelMove>& moves)
 {
     model.Moves(position, moves);
     const auto safe =
         std::find_if(moves.begin(), moves.end(), [&](const ModelMove& move) { return model.IsSafeHomeMove(position, move); });
-    if (safe != moves.end())
+    if (safe != moves.end()) {
         moves = {*safe};
+        return;
+    }
+    if (reach == Reach::WholeStock)
+        return;
+    int nearest = 0; // the fewest clicks that bring up a card that plays
+    for (const ModelMove& move : moves)
+        if (move.clicks > 0)
+            nearest = nearest == 0 ? move.clicks : std::min<int>(nearest, move.clicks);
+    const int deepest = std::max(kNearClicks, nearest);
+    std::erase_if(moves, [&](const ModelMove& move) { return move.clicks > deepest; });
 }
 
 // The best-first scan: the stored position nearest a win by its weighting is taken up next.
 class Scan : public ModelScan {
 public:
 
-    Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start)
-        : model_(model), weights_(weights), size_(model.PackedSize())
+    Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start, Reach reach = Reach::WholeStock)
+        : model_(model), weights_(weights), reach_(reach), size_(model.PackedSize())
     {
         seen_.Insert(model_.Key(start));
         Store(start, {0, {}});
@@ -130,14 +149,14 @@ public:
         std::vector<ModelMove> moves;
         while (state_ == State::Searching && Stored() < stored && !budget.Spent()) {
             if (waiting_.empty()) {
-                state_ = State::Exhausted;
+                state_ = reach_ == Reach::WholeStock ? State::Exhausted : State::Abandoned;
                 break;
             }
             const Waiting next = waiting_.top();
             waiting_.pop();
             model_.Unpack(PackedAt(next.node), position);
             model_.HashPiles(position, hashes, kAllPiles);
-            MovesToTry(model_, position, moves);
+            MovesToTry(model_, position, reach_, moves);
             for (const ModelMove& move : moves) {
                 if (Stored() >= stored) {
                     waiting_.push(next); // taken up again later; the children stored stay seen
@@ -191,6 +210,7 @@ private:
 
     const CardModel& model_;
     DistanceWeights weights_;
+    Reach reach_;
     std::size_t size_;
     static constexpr std::size_t kBlockPositions = 1 << 14;
     std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;
@@ -205,19 +225,26 @@ private:
 // children nearest a win first, and turns back only when a position has no new child. In games
 // where a line must be held through many moves (two packs, runs built over many deals) it
 // reaches wins that a best-first scan, spread over every line at once, does not.
+// Where the tableau only holds cards for the foundations, a card misplaced early loses the game
+// many moves later, out of reach of a plain depth-first scan: there each alternative at a
+// position may store at most half of what its line has left, so the scan comes back to its
+// early choices, and a scan that spends its whole allowance starts again with twice as much.
 class DepthScan : public ModelScan {
     static constexpr int kRankStep = 1 << 20; // moves are tried by rank, and of one rank the nearest first
     static constexpr int kClickCost = 40;     // a card played from deep in the stock buries the cards turned over it
+    static constexpr long long kFirstAllowance = 4096;
 public:
-    DepthScan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start, std::size_t depthLimit)
-        : model_(model), weights_(weights), size_(model.PackedSize()), depthLimit_(depthLimit)
+    DepthScan(const CardModel& model, const ModelPosition& start, Reach reach, std::size_t depthLimit, long long nodeLimit)
+        : model_(model), reach_(reach), size_(model.PackedSize()), depthLimit_(depthLimit), splits_(model.TableauWaitsForHome()),
+          allowance_(splits_ ? kFirstAllowance : nodeLimit), start_(size_)
     {
+        model_.Pack(start, start_.data());
         seen_.Insert(model_.Key(start));
         stored_ = 1;
         if (model_.IsWon(start))
             state_ = State::Won;
         else if (!model_.IsDead(start))
-            Enter(start);
+            Enter(start, allowance_);
     }
 
     State Advance(long long stored, SearchBudget& budget) override
@@ -225,23 +252,30 @@ public:
         ModelPosition position;
         while (state_ == State::Searching && stored_ < stored && !budget.Spent()) {
             if (frames_.empty()) {
-                state_ = cutShort_ ? State::Abandoned : State::Exhausted;
-                break;
+                if (cutShort_ && splits_)
+                    Restart();
+                else
+                    state_ = cutShort_ || reach_ == Reach::NearStock ? State::Abandoned : State::Exhausted;
+                continue;
             }
             Frame& frame = frames_.back();
-            // A line longer than the limit is wandering: the scan turns back.
-            const bool tooDeep = frames_.size() > depthLimit_ && frame.next < frame.order.size();
-            cutShort_ = cutShort_ || tooDeep;
-            if (frame.next == frame.order.size() || tooDeep) {
+            const long long spent = stored_ - frame.start;
+            // A line longer than the limit is wandering, one past its allowance has had its
+            // share: the scan turns back.
+            const bool cut = frame.next < frame.order.size() && (frames_.size() > depthLimit_ || spent > frame.allowance);
+            cutShort_ = cutShort_ || cut;
+            if (frame.next == frame.order.size() || cut) {
                 frames_.pop_back();
                 if (!line_.empty())
                     line_.pop_back();
                 continue;
             }
             const Child& child = frame.order[frame.next++];
+            const long long share = splits_ && frame.order.size() > 1 ? frame.allowance / 2 : frame.allowance;
+            const long long allowance = std::min(share, frame.allowance - spent);
             model_.Unpack(frame.packed.data() + child.at * size_, position);
             line_.push_back(child.move);
-            Enter(position);
+            Enter(position, allowance);
         }
         return state_;
     }
@@ -259,15 +293,20 @@ private:
         std::vector<std::uint8_t> packed;
         std::vector<Child> order;
         std::size_t next = 0;
+        long long start = 0;     // positions stored when the frame was made
+        long long allowance = 0; // positions its line may store before the scan turns back
     };
 
     // Makes the position's new children, nearest first; a won child ends the scan.
-    void Enter(const ModelPosition& position)
+    void Enter(const ModelPosition& position, long long allowance)
     {
         PileHashes hashes{};
         PileHashes childHashes{};
         model_.HashPiles(position, hashes, kAllPiles);
-        MovesToTry(model_, position, moves_);
+        MovesToTry(model_, position, reach_, moves_);
+        // The foundations' wants change little with one move: reckoned once for all children.
+        if (splits_)
+            model_.HomeRounds(position, rounds_);
         Frame frame;
         for (const ModelMove& move : moves_) {
             ModelPosition child = position;
@@ -282,18 +321,34 @@ private:
                 state_ = State::Won;
                 return;
             }
-            const int distance = model_.MoveRank(position, move) * kRankStep + kClickCost * move.clicks - model_.Progress(child);
+            const int progress = splits_ ? 20 * model_.CardsHome(child) - 2 * model_.Burial(child, rounds_) : model_.Progress(child);
+            const int distance = model_.MoveRank(position, move) * kRankStep + kClickCost * move.clicks - progress;
             frame.order.push_back({distance, frame.order.size(), move});
             frame.packed.resize(frame.packed.size() + size_);
             model_.Pack(child, frame.packed.data() + frame.packed.size() - size_);
         }
         std::stable_sort(frame.order.begin(), frame.order.end(),
                          [](const Child& a, const Child& b) { return a.distance < b.distance; });
+        frame.start = stored_;
+        frame.allowance = allowance;
         frames_.push_back(std::move(frame));
     }
 
+    // Starts the scan afresh from the first position with twice the allowance.
+    void Restart()
+    {
+        seen_ = KeySet();
+        line_.clear();
+        cutShort_ = false;
+        allowance_ *= 2;
+        ModelPosition start;
+        model_.Unpack(start_.data(), start);
+        seen_.Insert(model_.Key(start));
+        Enter(start, allowance_);
+    }
+
     const CardModel& model_;
-    DistanceWeights weights_;
+    Reach reach_;
     std::size_t size_;
     KeySet seen_;
     std::vector<Frame> frames_;
@@ -301,6 +356,10 @@ private:
     std::vector<ModelMove> moves_;
     long long stored_ = 0;
     std::size_t depthLimit_;
+    bool splits_;           // alternatives share their line's allowance
+    long long allowance_;   // what the whole scan may store before it starts again
+    std::vector<std::uint8_t> start_;
+    CardModel::Rounds rounds_{};
     bool cutShort_ = false;
     State state_ = State::Searching;
 };
@@ -319,9 +378,15 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     };
     std::vector<Capped> scans;
     scans.push_back({std::make_unique<Scan>(model, kScans[0], position), false});
-    scans.push_back({std::make_unique<DepthScan>(model, kScans[0], position, options.depthLimit), false});
+    scans.push_back({std::make_unique<DepthScan>(model, position, Reach::WholeStock, options.depthLimit, options.nodeLimit), false});
+    if (model.TurnsAStockOnce()) {
+        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, Reach::NearStock), false});
+        scans.push_back({std::make_unique<DepthScan>(model, position, Reach::NearStock, options.depthLimit, options.nodeLimit), false});
+    }
+    // The side scans prove nothing anyway: where the stock is turned once, they look near it.
+    const Reach sideReach = model.TurnsAStockOnce() ? Reach::NearStock : Reach::WholeStock;
     for (std::size_t k = 1; k < std::size(kScans); ++k)
-        scans.push_back({std::make_unique<Scan>(model, kScans[k], position), true});
+        scans.push_back({std::make_unique<Scan>(model, kScans[k], position, sideReach), true});
     // Positions stored by every scan, the start counted once; a scan at its cap, or one that
     // gave up, is dropped.
     long long spent = 1;
