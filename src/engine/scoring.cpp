@@ -3,6 +3,7 @@
 #include "app/register_settings.h"
 #include "app/text_helpers.h"
 #include "catalogue/game_traits.h"
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
@@ -41,6 +42,7 @@ int PackBase(const RuleVector& rules)
     case 0: return -rules[rule::PackSize];
     case 1: return rules[rule::PackSize] == 104 ? -64 : -32;
     case 2: return -28;
+    case stripped_pack::NinesUp: return -(rules[rule::PackSize] / 52) * stripped_pack::CardsPerDeck(stripped_pack::NinesUp);
     default: return 0;
     }
 }

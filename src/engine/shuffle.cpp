@@ -1,6 +1,7 @@
 #include "engine/shuffle.h"
 
 #include "app/text_helpers.h"
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/presentation.h"
 
@@ -150,15 +151,12 @@ void PlaceRanks(const Digits& digits, int copies, std::vector<int>& order, int s
     }
 }
 
-// Stripped packs: 1 without the ranks 2 to 6, 2 also without the Kings. Jokers stay.
+// A stripped pack leaves out the ranks it lacks; jokers stay.
 void StripPack(int strip, std::vector<int>& order)
 {
-    if (strip != 1 && strip != 2)
+    if (strip == stripped_pack::Full)
         return;
-    std::erase_if(order, [strip](int code) {
-        const int rank = CardRank(code);
-        return (rank >= 2 && rank <= 6) || (strip == 2 && rank == King);
-    });
+    std::erase_if(order, [strip](int code) { return !IsJoker(code) && !stripped_pack::Holds(strip, CardRank(code)); });
 }
 
 } // namespace

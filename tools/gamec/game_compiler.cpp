@@ -1,6 +1,7 @@
 #include "game_compiler.h"
 
 #include "app/text_helpers.h"
+#include "catalogue/rule_values.h"
 #include "engine/hint_file.h"
 
 #include <algorithm>
@@ -154,12 +155,7 @@ int CardsTaken(int count)
 std::optional<int> CardsInPack(const Draft& draft)
 {
     const int decks = Rule(draft, rule::PackSize) / 52;
-    int perDeck = 52;
-    switch (Rule(draft, rule::StrippedPack)) {
-    case 1: perDeck = 32; break;
-    case 2: perDeck = 28; break;
-    default: break;
-    }
+    int perDeck = stripped_pack::CardsPerDeck(Rule(draft, rule::StrippedPack));
     switch (Rule(draft, rule::DealFamily)) {
     case 9: case 11: case 12: case 14: return std::nullopt; // sized by the tableau count
     case 16: perDeck = std::min(perDeck, 44); break;
