@@ -216,6 +216,31 @@ TEST(BuildingCodes, StepsAndRankRelations)
         {"14 round the corner", 14, "Fila1", {S(12)}, H(1), "", true},
         {"14 not one up", 14, "Fila1", {S(5)}, H(6), "", false},
         {"16 four up round the corner", 16, "Fila1", {S(10)}, H(1), "", true},
+        {"170 five up", 170, "Dest1", {S(5)}, H(10), "", true},
+        {"170 five up round the corner", 170, "Dest1", {S(10)}, H(2), "", true},
+        {"171 six up round the corner", 171, "Dest1", {S(12)}, H(5), "", true},
+        {"172 seven up round the corner", 172, "Dest1", {S(7)}, H(1), "", true},
+        {"173 eight up round the corner", 173, "Dest1", {S(8)}, H(3), "", true},
+        {"173 not seven up", 173, "Dest1", {S(8)}, H(2), "", false},
+        {"175 its own rank on an empty home", 175, "Dest2", {}, H(1), "", true},
+        {"175 not another rank", 175, "Dest2", {}, H(2), "", false},
+        {"175 the suit another home began with", 175, "Dest2", {}, S(1), "", false, {{"Dest1", {H(1)}}}},
+        {"175 the suit another home shows at that height", 175, "Dest2", {H(1)}, S(1), "", true,
+         {{"Dest1", {H(1, 1), S(1, 1)}}}},
+        {"175 not a suit out of the common order", 175, "Dest2", {H(1)}, C(1), "", false,
+         {{"Dest1", {H(1, 1), S(1, 1)}}}},
+        {"175 the colours alternate", 175, "Dest2", {H(1)}, D(1), "", false},
+        {"175 a height no other home has reached", 175, "Dest2", {H(1), S(1)}, D(1), "", true,
+         {{"Dest1", {H(1, 1), S(1, 1)}}}},
+        {"174 one up in suit", 174, "Dest1", {S(10)}, S(11), "", true},
+        {"174 one down in the other suit of the colour", 174, "Dest1", {S(10)}, C(9), "", true},
+        {"174 not one up in the other suit of the colour", 174, "Dest1", {S(10)}, C(11), "", false},
+        {"174 the rank across the colours", 174, "Dest1", {S(10)}, H(10), "", true},
+        {"174 not the rank in the same colour", 174, "Dest1", {S(10)}, C(10), "", false},
+        {"174 any card starts", 174, "Dest1", {}, D(8), "", true},
+        {"37 doubles the rank", 37, "Dest1", {S(4)}, H(8), "", true},
+        {"37 doubles less 13", 37, "Dest1", {S(8)}, H(3), "", true},
+        {"37 no King before 48 cards", 37, "Dest1", {S(7)}, H(13), "", false},
         {"20 Ace starts", 20, "Dest1", {}, S(1), "", true},
         {"20 nothing else starts", 20, "Dest1", {}, S(2), "", false},
         {"20 Ace on King", 20, "Dest1", {D(13)}, S(1), "", true},
@@ -261,6 +286,36 @@ TEST(BuildingCodes, StepsAndRankRelations)
         {"153 a tableau card on the arm", 153, "Appogg1", {S(4), H(9), C(2)}, D(7), "Fila2", true},
         {"153 not a fifth card", 153, "Appogg1", {S(4), H(9), C(2), S(11)}, D(7), "Fila2", false},
         {"153 not from the waste", 153, "Appogg1", {}, D(7), "Mazzo_Vis", false},
+    });
+}
+
+// A stripped pack builds past the ranks it lacks, in the standard rule and in the codes' steps;
+// its highest rank turns the corner where a King would.
+TEST(BuildingCodes, StrippedPacksBuildPastTheMissingRanks)
+{
+    constexpr auto piquet = SetRule<rule::StrippedPack, stripped_pack::Piquet>;
+    constexpr auto noKings = [](GameContext& context) {
+        context.rules[rule::StrippedPack] = stripped_pack::PiquetNoKings;
+        context.rules.Of(rule::FoundationBaseRank, 0) = 7;
+    };
+    constexpr auto ninesUp = [](GameContext& context) {
+        context.rules[rule::StrippedPack] = stripped_pack::NinesUp;
+        context.rules.Of(rule::FoundationBaseRank, 0) = 9;
+    };
+    Check({
+        {"a 7 on the Ace in suit", building::InSuit, "Dest1", {H(1)}, H(7), "", true, {}, piquet},
+        {"no 2 in a Piquet pack's place", building::InSuit, "Dest1", {H(1)}, H(2), "", false, {}, piquet},
+        {"a full pack keeps the 2", building::InSuit, "Dest1", {H(1)}, H(2), "", true},
+        {"an 8 on the 7", building::InSuit, "Dest1", {H(1), H(7)}, H(8), "", true, {}, piquet},
+        {"an Ace on a 7 going down", building::AnySuit, "Fila1", {S(7)}, H(1), "", true, {}, piquet},
+        {"an Ace on a run in sequence", building::AlternateColours, "Fila1", {S(8), H(7)}, C(1), "", true, {}, piquet},
+        {"the Queen tops a pack without Kings", building::AnySuit, "Dest1", {S(7), S(8), C(12)}, D(1), "", true, {}, noKings},
+        {"a full pack goes on to the King", building::AnySuit, "Dest1", {S(7), S(8), C(12)}, D(1), "", false,
+         {}, SetRule<rule::FoundationBaseRank, 7>},
+        {"an Ace on the King after the 9s", building::AnySuit, "Dest1", {S(9), H(10), C(11), D(12), S(13)}, H(1), "", true, {}, ninesUp},
+        {"a 10 on the 9", building::AnySuit, "Dest1", {S(9)}, H(10), "", true, {}, ninesUp},
+        {"174 an Ace below the 7 in the colour", 174, "Dest1", {S(7)}, C(1), "", true, {}, piquet},
+        {"174 a 7 above the Ace in suit", 174, "Dest1", {S(1)}, S(7), "", true, {}, piquet},
     });
 }
 

@@ -2,6 +2,7 @@
 // with the faces its piles' codes give.
 
 #include "catalogue/main_game.h"
+#include "catalogue/rule_values.h"
 #include "catalogue/rule_loader.h"
 #include "deal_test_support.h"
 
@@ -180,6 +181,17 @@ TEST_F(DealTest, DealFamiliesReshapeThePackAndTheTable)
              }
              for (int r = 0; r < 4; ++r)
                  EXPECT_EQ(Of(R(r)).size(), 1u) << r;
+         }},
+        {38, [&] { Set(rule::StrippedPack, stripped_pack::NinesUp); Set(rule::FoundationCount, 4); Set(rule::TableauCount, 4); }, [&] {
+             // Every 9 heads a foundation, the cards after it follow on the pile below until the
+             // next 9; the first pile also holds the cards before the first 9. Nothing is lost.
+             EXPECT_EQ(TableCards(), Without(Range(1, 52), [](int c) { return RankOf(c) >= 2 && RankOf(c) <= 8; }));
+             for (int f = 0; f < 4; ++f) {
+                 ASSERT_EQ(Of(F(f)).size(), 1u) << f;
+                 EXPECT_EQ(RankOf(Of(F(f)).front()), 9) << f;
+                 for (int c : Of(T(f)))
+                     EXPECT_NE(RankOf(c), 9) << f;
+             }
          }},
         {26, [&] { Tableaus(3, 5, 5); }, [&] {
              for (int k = 0; k < 3; ++k)

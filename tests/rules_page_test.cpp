@@ -172,6 +172,21 @@ bool HasSection(const RuleVector& rules, const std::string& heading)
 // The page words clicks instead of building exactly for the games the engine plays by clicks: the
 // selection games (a selection mode, or the pyramids) and the memory games. A pairing code alone,
 // without a selection mode, is played by dragging, and its page says how the piles build.
+// Stripped packs end their runs on the ranks they hold, and the steps past four are named.
+TEST(RulesPage, WordsStrippedPacksAndLongerSteps)
+{
+    const auto thirty = Worded("Thirty");
+    EXPECT_SAYS(thirty, "The foundations build up in suit from the Ace to the King.");
+    EXPECT_SAYS(thirty, "the next rank up is the next one the pack holds");
+    const auto xerxes = Worded("Xerxes");
+    EXPECT_SAYS(xerxes, "The 2s to 8s are taken out, leaving 24 cards in each pack.");
+    EXPECT_SAYS(xerxes, "every 9 goes to the next foundation");
+    EXPECT_SAYS(Worded("Imaginary Thirteen"), "Foundation 8 can build up by eights regardless of suit, counting on past the King from the 8.");
+    EXPECT_SAYS(Worded("Sticko"), "one rank down in the other suit of its colour");
+    EXPECT_SAYS(Worded("Doublets"), "twice the rank of their top card");
+    EXPECT_SAYS(Worded("Royal Cotillion"), "build up in suit by twos");
+}
+
 TEST(RulesPage, WordsClicksForTheGamesPlayedByClicks)
 {
     EXPECT_FALSE(HasSection(RulesOf("Concentration"), "Building"));

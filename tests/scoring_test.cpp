@@ -50,7 +50,7 @@ TEST_F(ScoringTest, PackBasesJokersBonusAndSecondWaste)
         int pack, stripped, jokers, bonus, secondWasteCards, expected;
     } rows[] = {
         {52, 1, 0, 0, 0, -32}, {104, 1, 0, 0, 0, -64}, {52, 2, 0, 0, 0, -28}, {104, 0, 0, 0, 0, -104},
-        {52, 0, 2, 0, 0, -62}, {52, 0, 0, 3, 0, -37},  {52, 0, 0, 0, 2, -42},  {52, 7, 0, 0, 0, 0},
+        {52, 0, 2, 0, 0, -62}, {52, 0, 0, 3, 0, -37},  {52, 0, 0, 0, 2, -42},  {52, 7, 0, 0, 0, 0}, {104, 13, 0, 0, 0, -48},
     };
     for (const auto& row : rows) {
         context.rules[rule::PackSize] = static_cast<std::int16_t>(row.pack);

@@ -34,6 +34,10 @@ inline constexpr int Always = 12;           // a reserve: anything, always
 inline constexpr int OtherSuit = 21;        // the standard rule, but never onto a card of the same suit
 inline constexpr int UpByTwos = 14;         // up by twos, threes or fours regardless of suit, past the King
 inline constexpr int UpByFours = 16;
+inline constexpr int DoubledRank = 37;      // twice the top card's rank less 13; the Kings once 48 cards lie there
+inline constexpr int TwoUpInSuitFromBase = 41; // the base in a suit new to its row of four, then up by two in suit, past the King
+inline constexpr int UpByFives = 170;       // up by fives to eights regardless of suit, past the King
+inline constexpr int UpByEights = 173;
 inline constexpr int NotFromTableau = 17;
 inline constexpr int AlternateNotFromReserveOrFoundation = 27;
 inline constexpr int NotFromTableauTwoDeep = 33; // as 17, onto a pile of at most one card
@@ -73,6 +77,49 @@ inline constexpr NamedRuleValue kSourceNames[] = {
     {"none", Nothing},
 };
 } // namespace building
+
+// StrippedPack: the ranks taken out of every pack. Building counts ranks as the pack holds them,
+// so a 7 follows the Ace in a Piquet pack and the Queen is the top of a pack without Kings.
+namespace stripped_pack {
+inline constexpr int Full = 0;
+inline constexpr int Piquet = 1;         // the 2s to 6s out: 32 cards
+inline constexpr int PiquetNoKings = 2;  // the Kings out too: 28 cards
+inline constexpr int AceToNine = 3;      // the 10s and the courts out: 36 cards
+inline constexpr int NinesUp = 13;       // the 2s to 8s out: 24 cards
+
+constexpr bool Holds(int strip, int rank)
+{
+    switch (strip) {
+    case Piquet: return rank == 1 || rank >= 7;
+    case PiquetNoKings: return rank == 1 || (rank >= 7 && rank <= 12);
+    case AceToNine: return rank <= 9;
+    case NinesUp: return rank == 1 || rank >= 9;
+    default: return true;
+    }
+}
+
+constexpr int CardsPerDeck(int strip)
+{
+    int ranks = 0;
+    for (int rank = 1; rank <= 13; ++rank)
+        ranks += Holds(strip, rank) ? 1 : 0;
+    return 4 * ranks;
+}
+
+// A rank's place among the ranks the pack holds, the Ace first (a rank it lacks takes the place
+// of the next lower rank it holds); other codes, a joker's among them, keep their value.
+constexpr int Ordinal(int strip, int rank)
+{
+    if (rank < 1 || rank > 13)
+        return rank; // no card, or a joker
+    int place = 0;
+    for (int r = 1; r <= rank && r <= 13; ++r)
+        place += Holds(strip, r) ? 1 : 0;
+    return place;
+}
+
+constexpr int TopOrdinal(int strip) { return Ordinal(strip, 13); }
+} // namespace stripped_pack
 
 // FoundationDirection, TableauDirection.
 namespace direction {
@@ -215,32 +262,6 @@ inline constexpr int InSuit = 10;
 inline constexpr int SameColour = 11;
 inline constexpr int InSuitOrOneRank = 12; // down in suit, or every card of one rank
 } // namespace run_rule
-
-// StrippedPack: the ranks each pack keeps (1 Ace, 11 Jack, 12 Queen, 13 King).
-namespace strip {
-inline constexpr int Whole = 0;
-inline constexpr int NoTwoToSix = 1;        // 32 cards: the 2s to 6s out
-inline constexpr int NoTwoToSixNorKing = 2; // 28 cards: the Kings out too
-inline constexpr int AceToNine = 3;         // 36 cards: the 10s and the courts out
-
-constexpr bool KeepsRank(int strip, int rank)
-{
-    switch (strip) {
-    case NoTwoToSix: return rank < 2 || rank > 6;
-    case NoTwoToSixNorKing: return (rank < 2 || rank > 6) && rank != 13;
-    case AceToNine: return rank <= 9;
-    default: return true;
-    }
-}
-
-constexpr int CardsPerDeck(int strip)
-{
-    int ranks = 0;
-    for (int rank = 1; rank <= 13; ++rank)
-        ranks += KeepsRank(strip, rank) ? 1 : 0;
-    return 4 * ranks;
-}
-} // namespace strip
 
 // RedealStyle: 0 or less turns the waste over; 1 or more is the game's own redeal action.
 namespace redeal {

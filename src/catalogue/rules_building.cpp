@@ -30,6 +30,36 @@ std::string RowGapSentence(const RuleVector& rules, int code)
            ", and a gap after a King stays closed.";
 }
 
+// The foundation codes of Hit or Miss's discards, Sticko's single pile and German Clock's hours.
+constexpr int kRankOfTheCount = 40;
+constexpr int kUpInSuitDownInColourOrRankAcross = 174;
+constexpr int kOwnRankInCommonSuitOrder = 175;
+
+// The interval of the foundations that build up by a fixed step regardless of suit; 0 for others.
+int StepOfCode(int code)
+{
+    if (code >= building::UpByTwos && code <= building::UpByFours)
+        return code - building::UpByTwos + 2;
+    if (code >= building::UpByFives && code <= building::UpByEights)
+        return code - building::UpByFives + 5;
+    return 0;
+}
+
+// The rank that holds the given place among the ranks of a stripped pack (the King past its end).
+int RankAtPlace(int strip, int place)
+{
+    for (int rank = 1; rank <= 13; ++rank)
+        if (stripped_pack::Holds(strip, rank) && stripped_pack::Ordinal(strip, rank) == place)
+            return rank;
+    return 13;
+}
+
+std::string StepWord(int step)
+{
+    const char* const words[] = {"twos", "threes", "fours", "fives", "sixes", "sevens", "eights"};
+    return words[step - 2];
+}
+
 // One rule of a foundation or a tableau pile in words, without its subject: "build down in suit".
 std::string StandardBuild(int code, int direction)
 {
@@ -60,7 +90,6 @@ std::string FoundationRule(const RuleVector& rules, int pile)
                    ? "build down regardless of suit from the " + RankName(base) + " to the Ace, and then again from the " +
                          RankName(base) + ", round after round"
                    : "build up regardless of suit from the " + RankName(base) + " to the King";
-    const char* const steps[] = {"twos", "threes", "fours"};
     std::string text;
     const std::string fromBase = base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string();
     if (code == kRowOfRanksShownAbove)
@@ -94,9 +123,25 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         return std::string(base == base_rank::AnyCard ? "start with any card and then " : "") +
                "take a card one rank above or below the top card, whatever its suit, turning the corner (a King "
                "and an Ace touch)";
-    if (code >= building::UpByTwos && code <= building::UpByFours)
-        text = std::string("build up by ") + steps[code - building::UpByTwos] +
-               " regardless of suit, counting on past the King";
+    if (code == building::DoubledRank)
+        return "take a card of twice the rank of their top card, less 13 when the double passes 13, whatever its "
+               "suit (A 2 4 8 3 6 Q J 9 5 10 7 and round again); a King follows nothing, and the Kings go on last, "
+               "once the other cards are there";
+    if (code == kRankOfTheCount)
+        return "take a card whose rank is the one just called: the count runs from Ace to King over the cards "
+               "turned from the stock, and again from the Ace; the very last card goes whatever its rank";
+    if (code == kOwnRankInCommonSuitOrder)
+        return "take only the four cards of their own rank, alternating in colour, and every one of them keeps the "
+               "same order of suits as the others";
+    if (code == kUpInSuitDownInColourOrRankAcross)
+        return "start with any card and then take a card one rank up in its suit, one rank down in the other suit "
+               "of its colour, or of its rank in the other colour";
+    if (code == building::TwoUpInSuitFromBase)
+        return "start with " + (base >= 1 && base <= 13 ? "a " + RankName(base) : std::string("their base card")) +
+               " of a suit that no other pile of their row of four has begun with, then build up in suit by twos, "
+               "counting on past the King";
+    if (const int step = StepOfCode(code); step > 0)
+        text = "build up by " + StepWord(step) + " regardless of suit, counting on past the King";
     else if (code < building::Nothing)
         text = StandardBuild(code, direction);
     else
@@ -120,7 +165,8 @@ std::string FoundationRule(const RuleVector& rules, int pile)
     const int full = ownFull > 0 ? ownFull : Rule(rules, rule::FoundationFullCount);
     const int cards = full > 1 && full < 13 ? full : 13;
     if (code < building::Nothing && direction == direction::Up)
-        text += base == 1 ? " to the " + RankName(cards) : ", turning the corner from King to Ace";
+        text += base == 1 ? " to the " + RankName(RankAtPlace(Rule(rules, rule::StrippedPack), cards))
+                          : ", turning the corner from King to Ace";
     if (code < building::Nothing && direction == direction::Down)
         text += base == 13 ? " to the " + RankName(14 - cards) : ", turning the corner from Ace to King";
     return text;

@@ -54,7 +54,7 @@ bool UsesFreeCells(const RuleVector& rules)
 int CardsInPack(const RuleVector& rules)
 {
     const int decks = Rule(rules, rule::PackSize) / 52;
-    const int perDeck = strip::CardsPerDeck(Rule(rules, rule::StrippedPack));
+    const int perDeck = stripped_pack::CardsPerDeck(Rule(rules, rule::StrippedPack));
     const int jokers = Rule(rules, rule::JokersInPack) == 1 ? Rule(rules, rule::JokerCount) : 0;
     return decks * perDeck + jokers;
 }
@@ -204,6 +204,10 @@ std::string DealFamilySentence(int family)
     case 24:
         return "The pack is dealt face up in order onto one tableau pile after another: every King starts the next "
                "pile.";
+    case 38:
+        return "The pack is dealt face up in order: every 9 goes to the next foundation, and the cards after it follow "
+               "onto the tableau pile below that foundation until the next 9 (the cards before the first 9 go to the "
+               "first pile).";
     case 25:
         return "The tableau is dealt in rounds, one card to each pile in turn; a card that fits a foundation goes "
                "there as it is dealt instead of to its pile, so the piles end up of different lengths.";
@@ -391,8 +395,12 @@ std::vector<std::string> CardsAndPiles(const RuleVector& rules)
         sentences.push_back("The 2s to 6s are taken out, leaving 32 cards in each pack.");
     if (Rule(rules, rule::StrippedPack) == 2)
         sentences.push_back("The 2s to 6s and the Kings are taken out, leaving 28 cards in each pack.");
-    if (Rule(rules, rule::StrippedPack) == strip::AceToNine)
+    if (Rule(rules, rule::StrippedPack) == stripped_pack::AceToNine)
         sentences.push_back("The 10s and the court cards are taken out, leaving 36 cards from Ace to 9.");
+    if (Rule(rules, rule::StrippedPack) == stripped_pack::NinesUp)
+        sentences.push_back("The 2s to 8s are taken out, leaving 24 cards in each pack.");
+    if (Rule(rules, rule::StrippedPack) != stripped_pack::Full)
+        sentences.push_back("Cards build past the missing ranks: the next rank up is the next one the pack holds.");
     if (Rule(rules, rule::JokersInPack) == 1)
         sentences.push_back("The pack also holds " + Count(Rule(rules, rule::JokerCount), "joker", "jokers") + ".");
     if (Rule(rules, rule::SuitSheetMode) == 2)

@@ -1,5 +1,6 @@
 #include "engine/building_code_placement.h"
 
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/pile_text.h"
 #include "engine/table.h"
@@ -28,6 +29,8 @@ int FamilyValue(const GameContext& context, int family, int count, int pile)
 
 int Placement::RankT() const { return CardRank(T()); }
 int Placement::RankM() const { return CardRank(M()); }
+int Placement::PackRankT() const { return stripped_pack::Ordinal(context_.rules[rule::StrippedPack], RankT()); }
+int Placement::PackRankM() const { return stripped_pack::Ordinal(context_.rules[rule::StrippedPack], RankM()); }
 int Placement::SuitT() const { return CardSuit(T()); }
 int Placement::SuitM() const { return CardSuit(M()); }
 bool Placement::OtherColour() const { return IsRedCard(M()) != IsRedCard(T()); }

@@ -27,6 +27,8 @@ public:
     int Direction() const { return query_.direction; }
     int RankT() const;
     int RankM() const;
+    int PackRankT() const;
+    int PackRankM() const;
     int SuitT() const;
     int SuitM() const;
 
@@ -38,8 +40,9 @@ public:
     bool SameSuit() const { return SuitM() == SuitT(); }
     bool OtherColour() const;
     bool SameColour() const { return !OtherColour(); }
-    bool Up() const { return RankM() == RankT() + 1; }
-    bool Down() const { return RankM() == RankT() - 1; }
+    // One rank up or down among the ranks the pack holds (a 7 on an Ace in a Piquet pack).
+    bool Up() const { return PackRankM() == PackRankT() + 1; }
+    bool Down() const { return PackRankM() == PackRankT() - 1; }
     bool UpOrDown() const { return Up() || Down(); }
     bool AceOnKing() const { return RankT() == 13 && RankM() == 1; }
     bool KingOnAce() const { return RankT() == 1 && RankM() == 13; }

@@ -564,6 +564,36 @@ bool RowOfRanksShownAbove(const Placement& p)
     return false;
 }
 
+// 174: a single pile from any card: the next card is one rank up in its suit, one rank down in
+// the other suit of its colour, or of its rank in the other colour (Sticko).
+bool UpInSuitDownInColourOrRankAcross(const Placement& p)
+{
+    if (p.Empty())
+        return true;
+    if (p.SameSuit())
+        return p.Up();
+    if (p.SameColour())
+        return p.Down();
+    return p.RankM() == p.RankT();
+}
+
+// 175: the place's own rank only, the colours alternating, each card of the suit that every
+// other place shows at the same height (German Clock: all thirteen keep one order of suits).
+bool OwnRankInCommonSuitOrder(const Placement& p)
+{
+    if (p.RankM() != p.FoundationBase(p.Index()))
+        return false;
+    const int height = p.FoundationLength(p.Index());
+    if (height > 0 && !p.OtherColour())
+        return false;
+    for (int f = 0; f < kMaxFoundations; ++f) {
+        const std::string& pile = p.Foundation(f);
+        if (f != p.Index() && ElementCount(pile) > height && CardSuit(ElementAt(pile, height)) != p.SuitM())
+            return false;
+    }
+    return true;
+}
+
 constexpr CodeEntry kFoundationCodes[] = {
     {29, UpThenDownInSuit},
     {36, DownAfterPreviousStarted},
@@ -610,6 +640,8 @@ constexpr CodeEntry kFoundationCodes[] = {
     {140, AlternatingAcesTenHigh},
     {142, UpInSuitFromOwnPile},
     {163, OutrankedInSuit},
+    {174, UpInSuitDownInColourOrRankAcross},
+    {175, OwnRankInCommonSuitOrder},
     {144, UpInSuitReserveTwoFirst},
     {178, RowOfRanksShownAbove},
     {building::FromBaseInRounds, FromBaseInRounds},

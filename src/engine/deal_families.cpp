@@ -93,6 +93,25 @@ void DealRowsFromLeaders(GameContext& context, DealPack& pack, int leader, bool 
     AutoFoundationAfterDeal(context);
 }
 
+// Family 38: the pack is dealt as it lies; every 9 goes to the next foundation and the cards
+// after it make the next tableau pile, the cards before the first 9 joining the first (Xerxes).
+void DealPilesUnderFoundationLeaders(GameContext& context, DealPack& pack, int leader)
+{
+    const int foundations = GamePileCount(context, PileGroup::Foundations);
+    const int lastPile = std::max(GamePileCount(context, PileGroup::Tableaus) - 1, 0);
+    int foundation = 0;
+    int pile = 0;
+    while (!pack.empty()) {
+        const int card = pack.TakeFirst();
+        if (CardRank(card) == leader && foundation < foundations) {
+            pile = std::min(foundation, lastPile);
+            PlaceFaceUp(context, FoundationPile(foundation++), card);
+            continue;
+        }
+        PlaceFaceUp(context, TableauPile(pile), card);
+    }
+}
+
 // Family 3: every tableau pile keeps its length, but no pile holds two cards of one rank.
 void SpreadRanksOverTableaus(GameContext& context)
 {
@@ -425,6 +444,7 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
         break;
     case 2: DealRowsFromLeaders(context, pack, King); break;
     case 4: DealRowsFromLeaders(context, pack, Queen); break;
+    case 38: DealPilesUnderFoundationLeaders(context, pack, 9); break;
     case 3: SpreadRanksOverTableaus(context); break;
     case 5: DealByRank(context, pack, 2); break;
     case 6: DealByRank(context, pack, 1); break;

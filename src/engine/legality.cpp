@@ -93,6 +93,15 @@ bool SuitConditionHolds(int code, int top, int moving)
     }
 }
 
+// A card's rank counted among the ranks the game's pack holds, so that building passes over the
+// ranks a stripped pack lacks; the pack's highest rank plays the King's part.
+int RankInPack(const GameContext& context, int card)
+{
+    return stripped_pack::Ordinal(context.rules[rule::StrippedPack], CardRank(card));
+}
+
+int TopRankInPack(const GameContext& context) { return stripped_pack::TopOrdinal(context.rules[rule::StrippedPack]); }
+
 // A verdict that ends the rank test, or the running result when it goes on.
 struct RankStep {
     bool result;
@@ -102,10 +111,10 @@ struct RankStep {
 // The upward half of the rank test.
 RankStep RankUp(const GameContext& context, const PlacementQuery& query, bool result)
 {
-    const int rankTop = CardRank(query.top);
-    const int rankMoving = CardRank(query.moving);
+    const int rankTop = RankInPack(context, query.top);
+    const int rankMoving = RankInPack(context, query.moving);
     if (query.toFoundation) {
-        if (rankTop == King) {
+        if (rankTop == TopRankInPack(context)) {
             result = rankMoving == Ace && query.base != Ace;
             if (query.direction == direction::Up)
                 return {result, true};
@@ -113,9 +122,9 @@ RankStep RankUp(const GameContext& context, const PlacementQuery& query, bool re
     } else if (TableauWrap(context, query.index) == wrap::None) {
         result = NoWrapCheck(context, query.top, query.moving, query.direction, query.index);
     } else {
-        if (rankTop == query.base0 && !query.buildOnBaseRank)
+        if (CardRank(query.top) == query.base0 && !query.buildOnBaseRank)
             return {false, true};
-        if (rankTop == King) {
+        if (rankTop == TopRankInPack(context)) {
             // An up-or-down pile still takes a Queen on a King below, so only "up" ends here.
             result = rankMoving == Ace;
             if (query.direction == direction::Up)
@@ -130,21 +139,21 @@ RankStep RankUp(const GameContext& context, const PlacementQuery& query, bool re
 // The downward half of the rank test; nothing follows it, so every verdict is its last.
 bool RankDown(const GameContext& context, const PlacementQuery& query, bool result)
 {
-    const int rankTop = CardRank(query.top);
-    const int rankMoving = CardRank(query.moving);
+    const int rankTop = RankInPack(context, query.top);
+    const int rankMoving = RankInPack(context, query.moving);
     if (query.toFoundation) {
         if (rankTop == Ace)
-            return rankMoving == King && query.base != King;
+            return rankMoving == TopRankInPack(context) && query.base != King;
     } else if (TableauWrap(context, query.index) == wrap::None) {
         result = NoWrapCheck(context, query.top, query.moving, query.direction, query.index);
     } else {
         // Under the foundation base codes 81..83 an Ace plays the part of the base rank.
         const bool aceBase = query.base0 == base_rank::BalancedColoursFromAce || query.base0 == base_rank::WholeSequencesFromAce ||
                              query.base0 == base_rank::WholeSequencesFromAceToo;
-        if ((rankTop == query.base0 || (rankTop == Ace && aceBase)) && !query.buildOnBaseRank)
+        if ((CardRank(query.top) == query.base0 || (rankTop == Ace && aceBase)) && !query.buildOnBaseRank)
             return false;
         if (rankTop == Ace)
-            return rankMoving == King;
+            return rankMoving == TopRankInPack(context);
     }
     return result || rankMoving == rankTop - 1;
 }

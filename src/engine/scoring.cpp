@@ -43,7 +43,8 @@ int PackBase(const RuleVector& rules)
     case 0: return -rules[rule::PackSize];
     case 1: return rules[rule::PackSize] == 104 ? -64 : -32;
     case 2: return -28;
-    case strip::AceToNine: return -strip::CardsPerDeck(strip::AceToNine) * (rules[rule::PackSize] / 52);
+    case stripped_pack::AceToNine:
+    case stripped_pack::NinesUp: return -(rules[rule::PackSize] / 52) * stripped_pack::CardsPerDeck(rules[rule::StrippedPack]);
     default: return 0;
     }
 }

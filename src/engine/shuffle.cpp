@@ -151,15 +151,12 @@ void PlaceRanks(const Digits& digits, int copies, std::vector<int>& order, int s
     }
 }
 
-// Stripped packs: 1 without the ranks 2 to 6, 2 also without the Kings. Jokers stay.
+// A stripped pack leaves out the ranks it lacks; jokers stay.
 void StripPack(int strip, std::vector<int>& order)
 {
-    if (strip == strip::Whole)
+    if (strip == stripped_pack::Full)
         return;
-    std::erase_if(order, [strip](int code) {
-        const int rank = CardRank(code);
-        return rank >= Ace && rank <= King && !strip::KeepsRank(strip, rank);
-    });
+    std::erase_if(order, [strip](int code) { return !IsJoker(code) && !stripped_pack::Holds(strip, CardRank(code)); });
 }
 
 } // namespace

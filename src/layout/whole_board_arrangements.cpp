@@ -182,13 +182,15 @@ void PlaceClock(LayoutWork& work)
 
 // "142": the clock face of the traditional Clock. Each hour is a pair of piles, the tableau
 // and its home beside it, round the board from one o'clock to twelve on five columns of pairs;
-// the thirteenth pair stands at the centre.
+// the thirteenth pair stands at the centre. A game without a tableau shows the homes alone round
+// the face, its stock and waste at the top left (German Clock).
 void PlaceClockFace(LayoutWork& work)
 {
     const int cw = work.cw;
     const int ch = work.ch;
     const int gap = work.LowWindow() ? 3 : 6;
-    const int pairWidth = 2 * cw + gap;
+    const bool homesAlone = work.tableauCount == 0;
+    const int pairWidth = homesAlone ? cw : 2 * cw + gap;
     // Each hour's column (from the centre, in pair steps) and its drop from twelve o'clock in
     // half cards and cards; the last entry is the centre.
     constexpr int columns[13] = {1, 2, 2, 2, 1, 0, -1, -2, -2, -2, -1, 0, 0};
@@ -201,8 +203,17 @@ void PlaceClockFace(LayoutWork& work)
     const int top = CentredTop(work, 4 * half + 3 * ch + 2 * gap, work.rowY[0]);
     for (int hour = 0; hour < 13; ++hour) {
         const Place place{centreX + columns[hour] * step, top + halves[hour] * half + cards[hour] * (ch + gap)};
+        if (homesAlone) {
+            work.Foundation(hour) = place;
+            continue;
+        }
         work.Tableau(hour) = place;
         work.Foundation(hour) = {place.x + cw + gap, place.y};
+    }
+    if (homesAlone) {
+        work.Stock(kStockSlot) = {work.edgeGap, top};
+        if (work.stockCount == 2)
+            work.Stock(kWasteSlot) = {work.edgeGap + cw + gap, top};
     }
 }
 

@@ -155,7 +155,7 @@ int CardsTaken(int count)
 std::optional<int> CardsInPack(const Draft& draft)
 {
     const int decks = Rule(draft, rule::PackSize) / 52;
-    int perDeck = strip::CardsPerDeck(Rule(draft, rule::StrippedPack));
+    int perDeck = stripped_pack::CardsPerDeck(Rule(draft, rule::StrippedPack));
     switch (Rule(draft, rule::DealFamily)) {
     case 9: case 11: case 12: case 14: return std::nullopt; // sized by the tableau count
     case 16: perDeck = std::min(perDeck, 44); break;
