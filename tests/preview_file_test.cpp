@@ -86,7 +86,8 @@ TEST(PreviewFileTest, EveryShippedGameHasAMiniatureInsideThePreview)
         const int number = CatalogueLineNumber(line);
         const auto records = ReadPreviewRecords(MARLOWE_BUILD_DIR, number);
         ASSERT_TRUE(records) << number;
-        EXPECT_GE(records->size(), 4u) << number;
+        // The smallest table is Robert's: a stock, its waste and one foundation.
+        EXPECT_GE(records->size(), 3u) << number;
         for (const PreviewRecord& record : *records) {
             // Every picture is at least a card (25 x 32) from its corner.
             EXPECT_LE(record.x + kPreviewOffsetX + 25, kPreviewWidth) << number << " picture " << record.picture;
