@@ -1,6 +1,7 @@
 // The rules pages of the help: the wording of the shipped games' rules, the hand-written
 // paragraphs of their sources, the escaping of the page text, and the pages the compiler writes.
 
+#include "catalogue/rule_values.h"
 #include "catalogue/rules_page.h"
 #include "catalogue/rules_wording.h"
 #include "game_compiler.h"
@@ -221,6 +222,24 @@ TEST(RulesPage, WordsTheGoalOfEveryGameWonByItsOwnTest)
         EXPECT_EQ(Worded(row).find("goal of its own"), std::string::npos) << code;
         EXPECT_FALSE(wording::OwnGoal(row).empty()) << code;
     }
+}
+
+// The row games deal onto one fanned row; Royal Marriage's Queen of hearts comes out of the stock.
+TEST(RulesPage, WordsTheDealOfTheRowGames)
+{
+    const auto pushPin = Worded("Push Pin");
+    EXPECT_SAYS(pushPin, "Click the stock to deal one card face up onto the right end of the row");
+    EXPECT_SAYS(pushPin, "The other 51 cards form the stock, face down.");
+
+    const auto marriage = Worded("Royal Marriage");
+    EXPECT_SAYS(marriage, "The Queen of hearts starts the tableau pile, face up");
+    EXPECT_SAYS(marriage, "The other 51 cards form the stock, face down.");
+    EXPECT_EQ(marriage.find("starts empty"), std::string::npos);
+    EXPECT_EQ(marriage.find("All 52 cards"), std::string::npos);
+
+    auto column = RulesOf("Push Pin");
+    column[rule::TableauStyle] = pile_style::FannedDown;
+    EXPECT_SAYS(Worded(column), "deal one card face up onto the tableau pile, as long as the stock lasts");
 }
 
 TEST(RulesPage, FollowsChangedRulesOfACustomGame)

@@ -245,7 +245,9 @@ std::string RowDealSentence(const RuleVector& rules)
     else if (mode == deal_mode::OntoCardsOnly)
         text += "every tableau pile that holds cards (onto the first pile when all are empty)";
     else
-        text += "every tableau pile";
+        text += Rule(rules, rule::TableauCount) != 1                          ? "every tableau pile"
+                : Rule(rules, rule::TableauStyle) == pile_style::FannedRight ? "the right end of the row"
+                                                                             : "the tableau pile";
     if (mode == deal_mode::RowWithoutGaps)
         return text + "; it cannot deal while a tableau pile is empty.";
     return text + ", as long as the stock lasts.";
@@ -434,12 +436,17 @@ std::vector<std::string> Deal(const RuleVector& rules)
 
     const int tableaus = Rule(rules, rule::TableauCount);
     const auto counts = Values(rules, rule::TableauCardCount, tableaus);
+    // The Queen of hearts is taken from the stock's cards to open the row.
+    const bool heartCourtsPlaced = SpecialTraitsOf(rules).dealStep == DealStep::HeartCourtsPlaced;
     if (std::any_of(counts.begin(), counts.end(), [](int c) { return c > 1000; })) {
         sentences.push_back("The tableau piles are dealt by a rule of their own.");
     } else if (std::any_of(counts.begin(), counts.end(), [](int c) { return c > 0; })) {
         const auto faceUp = Values(rules, rule::TableauFaceUp, tableaus);
         const auto face = FacePhrase(counts, faceUp, tableaus == 1 ? "it" : "each");
         sentences.push_back(DealtCounts(counts, "tableau pile", "tableau piles") + (face.empty() ? "" : ", " + face) + ".");
+    } else if (heartCourtsPlaced) {
+        sentences.push_back("The Queen of hearts starts the tableau pile, face up; the King of hearts lies at the bottom "
+                            "of the stock, so he comes last.");
     } else if (tableaus > 0 && Rule(rules, rule::DealFamily) == 0) {
         sentences.push_back(tableaus == 1 ? "The tableau pile starts empty." : "The tableau piles start empty.");
     }
@@ -459,7 +466,7 @@ std::vector<std::string> Deal(const RuleVector& rules)
             }
     }
 
-    if (const int stock = Rule(rules, rule::StockCardCount); stock > 0)
+    if (const int stock = Rule(rules, rule::StockCardCount) - (heartCourtsPlaced ? 1 : 0); stock > 0)
         sentences.push_back((stock == CardsInPack(rules) ? "All " : "The other ") + std::to_string(stock) +
                             " cards form the stock, face " +
                             (Rule(rules, rule::StockFaceDown) != 0 ? "down." : "up."));
