@@ -9,6 +9,7 @@
 #include "engine/play_actions.h"
 #include "engine/pointer.h"
 #include "engine/recording_presentation.h"
+#include "cell_rows_table.h"
 #include "play_test_support.h"
 
 #include <gtest/gtest.h>
@@ -22,46 +23,9 @@ int C(int rank) { return CardCode(Clubs, rank); }
 int S(int rank) { return CardCode(Spades, rank); }
 
 // Four rows of thirteen cells with the rules of Gaps.
-class GapRowsTest : public ::testing::Test {
+class GapRowsTest : public testing::CellRowsTable {
 protected:
-    GapRowsTest() : context(presentation)
-    {
-        auto& rules = context.rules;
-        rules[rule::PackSize] = 52;
-        rules[rule::TableauCount] = 4;
-        rules[rule::TableauStyle] = 9;
-        rules[rule::MaxTableauCards] = 13;
-        rules[rule::DealFamily] = 8;
-        for (int k = 0; k < 4; ++k) {
-            rules.Of(rule::TableauBaseRank, k) = 2;
-            rules.Of(rule::TableauDirection, k) = 1;
-            rules.Of(rule::TableauBuildCode, k) = 0;
-            rules.Of(rule::TableauWrap, k) = 2;
-        }
-        for (int code = 1; code <= 52; ++code)
-            context.cards.SetCardFaceMark(code, '1');
-    }
-
-    std::string& Row(int k) { return context.piles.tableaus[static_cast<std::size_t>(k)]; }
-
-    // A row of thirteen cells: the given cards from the left, then gaps.
-    static std::string Cells(std::vector<int> cards)
-    {
-        cards.resize(13, 0);
-        return PileTextOf(cards);
-    }
-
-    // A row settled from 2 to King in the suit, the gap at its end.
-    static std::string Settled(int suit)
-    {
-        std::vector<int> cards;
-        for (int rank = 2; rank <= King; ++rank)
-            cards.push_back(CardCode(suit, rank));
-        return Cells(cards);
-    }
-
-    RecordingPresentation presentation;
-    GameContext context;
+    GapRowsTest() : CellRowsTable(13, 2, deal_family::AcesToGaps) {}
 };
 
 TEST_F(GapRowsTest, AGapTakesTheNextCardInSuitFromItsLeftNeighbour)

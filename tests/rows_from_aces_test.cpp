@@ -10,6 +10,7 @@
 #include "engine/pointer.h"
 #include "engine/recording_presentation.h"
 #include "engine/stock.h"
+#include "cell_rows_table.h"
 #include "play_test_support.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ namespace {
 int H(int rank) { return CardCode(Hearts, rank); }
 int S(int rank) { return CardCode(Spades, rank); }
 
-std::vector<int> Cells(const GameContext& context, int row)
+std::vector<int> RowCards(const GameContext& context, int row)
 {
     return PileCodes(context.piles.tableaus[static_cast<std::size_t>(row)]);
 }
@@ -34,7 +35,7 @@ void ExpectWholePackInRowsOfFourteen(const GameContext& context, const std::stri
     std::vector<int> cards;
     int gaps = 0;
     for (int k = 0; k < 4; ++k) {
-        const std::vector<int> row = Cells(context, k);
+        const std::vector<int> row = RowCards(context, k);
         EXPECT_EQ(row.size(), 14u) << label << " row " << k;
         for (const int code : row) {
             if (code == 0)
@@ -65,7 +66,7 @@ TEST(RowsFromAcesDeal, EachFamilyOpensTheRowsAsItsGameIsDealt)
             ExpectWholePackInRowsOfFourteen(context, label);
             const int family = context.rules[rule::DealFamily];
             for (int k = 0; k < 4; ++k) {
-                const std::vector<int> row = Cells(context, k);
+                const std::vector<int> row = RowCards(context, k);
                 if (family == deal_family::GapOpensEachRow) {
                     EXPECT_EQ(row[0], 0) << label << ": every row starts with a gap";
                     continue;
@@ -81,56 +82,23 @@ TEST(RowsFromAcesDeal, EachFamilyOpensTheRowsAsItsGameIsDealt)
 }
 
 // Rows of fourteen cells set in order from the Ace, as Blue Moon has them.
-class RowsFromAcesTest : public ::testing::Test {
+class RowsFromAcesTest : public testing::CellRowsTable {
 protected:
-    RowsFromAcesTest() : context(presentation)
+    RowsFromAcesTest() : CellRowsTable(14, Ace, deal_family::AcesOpenEachRow)
     {
-        auto& rules = context.rules;
-        rules[rule::PackSize] = 52;
-        rules[rule::TableauCount] = 4;
-        rules[rule::TableauStyle] = pile_style::RowOfCells;
-        rules[rule::MaxTableauCards] = 14;
-        rules[rule::DealFamily] = deal_family::AcesOpenEachRow;
-        for (int k = 0; k < 4; ++k) {
-            rules.Of(rule::TableauCardCount, k) = 13;
-            rules.Of(rule::TableauBaseRank, k) = Ace;
-            rules.Of(rule::TableauDirection, k) = direction::Up;
-            rules.Of(rule::TableauBuildCode, k) = building::InSuit;
-            rules.Of(rule::TableauWrap, k) = 2;
-        }
-        for (int code = 1; code <= 52; ++code)
-            context.cards.SetCardFaceMark(code, '1');
+        for (int k = 0; k < 4; ++k)
+            context.rules.Of(rule::TableauCardCount, k) = 13;
     }
-
-    std::string& Row(int k) { return context.piles.tableaus[static_cast<std::size_t>(k)]; }
-
-    // A row of fourteen cells: the given cards from the left, then gaps.
-    static std::string Fourteen(std::vector<int> cards)
-    {
-        cards.resize(14, 0);
-        return PileTextOf(cards);
-    }
-
-    static std::string AceToKing(int suit)
-    {
-        std::vector<int> cards;
-        for (int rank = Ace; rank <= King; ++rank)
-            cards.push_back(CardCode(suit, rank));
-        return Fourteen(cards);
-    }
-
-    RecordingPresentation presentation;
-    GameContext context;
 };
 
 TEST_F(RowsFromAcesTest, TheGameIsWonWhenEveryRowRunsFromTheAceToTheKingInSuit)
 {
     for (int k = 0; k < 4; ++k)
-        Row(k) = AceToKing(k);
+        Row(k) = Settled(k);
     EXPECT_TRUE(IsGameWon(context));
     EXPECT_EQ(SettledRowLength(Row(0), Ace), 13);
 
-    Row(2) = Fourteen({H(2), H(3), H(4), H(5), H(6), H(7), H(8), H(9), H(10), H(11), H(12), H(13), 0, H(1)});
+    Row(2) = Cells({H(2), H(3), H(4), H(5), H(6), H(7), H(8), H(9), H(10), H(11), H(12), H(13), 0, H(1)});
     EXPECT_FALSE(IsGameWon(context)) << "a row from the 2, as in Gaps, is not done here";
     EXPECT_EQ(SettledRowLength(Row(2), Ace), 0);
 }
@@ -155,7 +123,7 @@ TEST_F(RowsFromAcesTest, AGapTakesAnyHigherCardOfItsNeighboursSuitUnderTheHigher
         {{S(13), 0}, 1, S(2), false, "nothing goes after a King"},
     };
     for (const auto& row : rows) {
-        Row(0) = Fourteen(row.row);
+        Row(0) = Cells(row.row);
         EXPECT_EQ(CanPlayInTableauCell(context, 0, row.cell, row.card), row.takes) << row.why;
     }
 }
@@ -182,7 +150,7 @@ TEST_F(RowsFromAcesTest, ARedealKeepsEachRunFromItsAceAndRefillsAllFourteenCells
     ReleaseStockButton(context);
     ExpectWholePackInRowsOfFourteen(context, "after the redeal");
     for (int k = 0; k < 4; ++k) {
-        const std::vector<int> row = Cells(context, k);
+        const std::vector<int> row = RowCards(context, k);
         EXPECT_EQ(row[0], CardCode(k, Ace)) << "row " << k;
         EXPECT_EQ(row[1], CardCode(k, 2)) << "row " << k;
         EXPECT_EQ(row[2], 0) << "the gap follows the kept run, row " << k;
