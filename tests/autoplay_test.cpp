@@ -252,6 +252,10 @@ TEST_F(AutoplayTest, EveryFillRule)
         {22, "..", W, S, "", "", {{0, "004"}, {1, "003"}}},
         {13, ".", W, S, "", "", {{0, ""}}},
         {16, ".", W, S, "", "", {{0, ""}}},
+        // 84: each pile from the reserve of its column (pile k, reserve k modulo two), never the stock.
+        {84, "....", W, S, "030031", "", {{0, "031"}, {1, "040"}, {2, "030"}, {3, ""}}, 0, 0, 0, {}, "040"},
+        // 85: three cards from the stock, the Ace of diamonds among them going home instead.
+        {85, "..", "", "020021014022", "", "", {{0, "022021020"}, {1, ""}}},
     };
     for (const FillCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "fill rule " << c.fill << " " << c.layout);

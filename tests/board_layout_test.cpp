@@ -239,6 +239,42 @@ TEST(SpecialArrangements, CellsOverColumnsInOneRowOrTwo)
     }
 }
 
+// St. Helena: twelve piles frame two rows of four foundations, four above, one at each end of
+// each row and four below, the stock in the upper left corner; rows stand apart by the depth the
+// squared piles show.
+TEST(SpecialArrangements, PilesFrameTheRowsOfFoundations)
+{
+    RuleVector rules;
+    rules[rule::TableauArrangement] = 205;
+    rules[rule::TableauStyle] = 5;
+    rules[rule::TableauCount] = 12;
+    rules[rule::FoundationCount] = 8;
+    rules[rule::StockGroupCount] = 1;
+    rules[rule::StockShown] = 1;
+    rules.Of(rule::TableauCardCount, 0) = 8;
+    for (const Board board : {Board{1024, 768, 'B'}, Board{800, 600, 'M'}}) {
+        const BoardGeometry geometry = LayOut(rules, board);
+        const std::string label = std::to_string(board.width);
+        const int cw = geometry.card.cardWidth;
+        const int ch = geometry.card.cardHeight;
+        const auto at = [&](PileGroup group, int k) { return geometry.PlaceOf({group, k}); };
+        for (int r = 0; r < 2; ++r) {
+            const Place first = at(kFoundations, 4 * r);
+            EXPECT_EQ(at(kTableaus, 4 + 2 * r).y, first.y) << label << " row " << r;
+            EXPECT_LT(at(kTableaus, 4 + 2 * r).x + cw, first.x) << label << " row " << r;
+            EXPECT_GT(at(kTableaus, 5 + 2 * r).x, at(kFoundations, 4 * r + 3).x + cw) << label << " row " << r;
+        }
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(at(kTableaus, k).x, at(kFoundations, k).x) << label << " " << k;
+            EXPECT_GE(at(kFoundations, 0).y - at(kTableaus, k).y, ch + 7 * 3) << label << " room for the depth";
+            EXPECT_EQ(at(kTableaus, 8 + k).x, at(kFoundations, 4 + k).x) << label << " " << k;
+            EXPECT_LE(at(kTableaus, 8 + k).y + ch + 7 * 3, board.height) << label << " " << k;
+        }
+        EXPECT_EQ(at(PileGroup::StockGroup, kStockSlot).x, at(kTableaus, 4).x) << label;
+        EXPECT_EQ(at(PileGroup::StockGroup, kStockSlot).y, at(kTableaus, 0).y) << label;
+    }
+}
+
 class ShippedGameLayout : public testing::ShippedRulesSuite {};
 
 TEST_F(ShippedGameLayout, GeneralArrangementsOfTheBestKnownGames)

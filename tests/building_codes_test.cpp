@@ -608,6 +608,15 @@ TEST(BuildingCodes, FoundationSources)
     Check({
         {"58 piles 4..7 feed their own foundation", 58, "Dest1", {H(1)}, H(2), "Fila5", true, {{"Mazzo", {S(9)}}}},
         {"58 not another", 58, "Dest1", {H(1)}, H(2), "Fila6", false, {{"Mazzo", {S(9)}}}},
+        {"195 the first half of the piles feeds the first half", 195, "Dest1", {H(1)}, H(2), "Fila20", true},
+        {"195 not the second half before a redeal", 195, "Dest1", {H(1)}, H(2), "Fila21", false},
+        {"195 nor the first half the second", 195, "Dest5", {H(1)}, H(2), "Fila1", false},
+        {"195 the second half feeds the second half", 195, "Dest8", {H(1)}, H(2), "Fila40", true},
+        {"195 any pile any foundation after a redeal", 195, "Dest1", {H(1)}, H(2), "Fila21", true, {}, Redeals<2>},
+        {"195 other sources are free", 195, "Dest5", {H(1)}, H(2), "Appogg1", true},
+        {"195 in suit", 195, "Dest1", {H(1)}, D(2), "Fila1", false},
+        {"195 by the foundation's direction", 195, "Dest1", {H(13)}, H(12), "Fila1", true, {}, downward},
+        {"195 an empty one takes its base only", 195, "Dest1", {}, H(2), "Fila1", false},
         {"58 any once the stock is out", 58, "Dest1", {H(1)}, H(2), "Fila6", true},
         {"64 by the foundation's direction", 64, "Dest1", {H(5)}, H(4), "", true, {}, downward},
         {"79 the 13th card from the own reserve", 79, "Dest1", Sequence(Hearts, 1, 12), H(13), "Appogg1", true},
@@ -672,6 +681,23 @@ TEST(BuildingCodes, FoundationSources)
         {"124 second group is 5..8", 124, "Dest6", {}, H(1), "", false, {{"Dest9", {H(3)}}}, kingsOnFour},
         {"124 downward with the wrap", 124, "Dest1", {H(1)}, H(13), "", true, {},
          [](GameContext& c) { c.rules[rule::FoundationBaseRank + 4] = 12; c.rules[rule::FoundationDirection] = 0; }},
+    });
+}
+
+TEST(BuildingCodes, OneSuitGoesHomeTheOthersStayOnThePiles)
+{
+    Check({
+        {"197 any Diamond starts it", 197, "Dest1", {}, D(7), "", true},
+        {"197 nothing else", 197, "Dest1", {}, H(7), "", false},
+        {"197 up in suit", 197, "Dest1", {D(7)}, D(8), "", true},
+        {"197 round the corner", 197, "Dest1", {D(13)}, D(1), "", true},
+        {"197 not down", 197, "Dest1", {D(8)}, D(7), "", false},
+        {"196 down regardless of suit", 196, "Fila1", {H(9)}, S(8), "", true},
+        {"196 onto a Diamond", 196, "Fila1", {D(9)}, S(8), "", true},
+        {"196 never a Diamond", 196, "Fila1", {S(9)}, D(8), "", false},
+        {"196 not up", 196, "Fila1", {H(9)}, S(10), "", false},
+        {"196 a space takes any other card", 196, "Fila1", {}, C(5), "", true},
+        {"196 but no Diamond", 196, "Fila1", {}, D(13), "", false},
     });
 }
 

@@ -193,6 +193,20 @@ TEST_F(DealTest, DealFamiliesReshapeThePackAndTheTable)
                      EXPECT_NE(RankOf(c), 9) << f;
              }
          }},
+        {69, [&] { Set(rule::ReserveCount, 8); SetEach(rule::ReserveCardCount, 8, 1); SetEach(rule::ReserveFaceUp, 8, 1);
+                   Set(rule::StockCardCount, 44); Set(rule::StockFaceDown, 1); Set(rule::StockGroupCount, 1); },
+         [&] {
+             // The cells hold an Ace or a King, one face-up card each; the stock keeps its count, face down.
+             EXPECT_EQ(TableCards(), Range(1, 52));
+             bool aceOrKing = false;
+             for (int r = 0; r < 8; ++r) {
+                 ASSERT_EQ(Of(R(r)).size(), 1u) << r;
+                 EXPECT_EQ(Marks(R(r)), "1");
+                 aceOrKing |= RankOf(Of(R(r)).front()) == 1 || RankOf(Of(R(r)).front()) == 13;
+             }
+             EXPECT_TRUE(aceOrKing);
+             EXPECT_EQ(Marks(kStock), std::string(44, '0'));
+         }},
         {26, [&] { Tableaus(3, 5, 5); }, [&] {
              for (int k = 0; k < 3; ++k)
                  EXPECT_EQ(Marks(T(k)), "01010") << k;

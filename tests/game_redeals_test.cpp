@@ -106,6 +106,44 @@ TEST_F(SpecialRedealTest, FanStyleRefillsEachTableauToTheDealtCountAndUndoesInOn
     EXPECT_EQ(context.piles, before);
 }
 
+// Intelligence: the fans and the stock are gathered and mixed, the fans dealt their count again,
+// an Ace met going home instead, the rest back to the stock face down; the click that does it
+// comes while the stock still holds cards, and undoes in one step.
+TEST_F(SpecialRedealTest, RedealWithTheStockSendsTheAcesHome)
+{
+    auto& rules = context.rules;
+    rules[rule::RedealStyle] = redeal::WithStockAcesHome;
+    rules[rule::PassesAllowed] = 3;
+    rules[rule::TableauCount] = 2;
+    rules[rule::TableauCardCount] = 3;
+    rules[rule::TableauFaceUp] = 3;
+    rules[rule::FoundationFullCount] = 13;
+    for (int f = 0; f < 4; ++f) {
+        rules.Of(rule::FoundationBaseRank, f) = 1;
+        rules.Of(rule::FoundationDirection, f) = 1;
+    }
+    Tableau(0) = "005006";
+    Tableau(1) = "007";
+    context.piles.Stock() = "001014002003";
+    const PileStore before = context.piles;
+
+    ClickStock();
+    EXPECT_EQ(context.mainGame.RedealsDone, 2);
+    EXPECT_EQ(ElementCount(Tableau(0)) + ElementCount(Tableau(1)), 5);
+    EXPECT_EQ(ElementCount(Tableau(0)), 3);
+    int aces = 0;
+    for (const std::string& foundation : context.piles.foundations)
+        aces += ElementCount(foundation);
+    EXPECT_EQ(aces, 2) << "both Aces went home";
+    EXPECT_TRUE(context.piles.Stock().empty()) << "six cards less the Aces fill the fans";
+    for (int k = 0; k < 2; ++k)
+        for (const int code : PileCodes(Tableau(k)))
+            EXPECT_FALSE(context.cards.IsFaceDown(code));
+    ASSERT_EQ(context.undoHistory.Size(), 1u);
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(context.piles, before);
+}
+
 // Cruel: the piles are taken up in order and dealt back unmixed, four to a pile; a full table
 // comes back as it was, and a short pile makes the later piles take their cards from further on.
 TEST_F(SpecialRedealTest, InOrderRedealKeepsTheCardsInTheirOrderAndRefillsThePilesInTurn)

@@ -1,5 +1,6 @@
 // The win test: the general one and the games' own.
 
+#include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
 #include "engine/pile_text.h"
@@ -79,6 +80,34 @@ TEST_F(GameWonTest, GamesWithTheirOwnTests)
     for (int k = 0; k < 4; ++k)
         Tableau(k * 3) = "001";
     EXPECT_TRUE(IsGameWon(context));
+}
+
+// A suit from its King down to its Ace, as one pile's text.
+std::string SuitFromKing(int suit)
+{
+    std::string pile;
+    for (int rank = 13; rank >= 1; --rank)
+        pile += CodeText(CardCode(suit, rank));
+    return pile;
+}
+
+TEST_F(GameWonTest, DiamondMineWantsEachOtherSuitInOnePileFromKingToAce)
+{
+    Special(115);
+    Tableau(0) = SuitFromKing(Hearts);
+    Tableau(2) = SuitFromKing(Clubs);
+    Tableau(3) = SuitFromKing(Spades);
+    EXPECT_TRUE(IsGameWon(context)) << "the Diamonds are home, the other piles empty";
+
+    Tableau(1) = CodeText(CardCode(Hearts, 5));
+    Tableau(0) = SuitFromKing(Hearts).substr(0, 36) + SuitFromKing(Hearts).substr(39);
+    EXPECT_FALSE(IsGameWon(context)) << "a card out of its run";
+    Tableau(1).clear();
+    Tableau(0) = SuitFromKing(Hearts).substr(0, 36) + CodeText(CardCode(Spades, 1)) + SuitFromKing(Hearts).substr(39);
+    EXPECT_FALSE(IsGameWon(context)) << "a card of another suit in the run";
+    Tableau(0) = SuitFromKing(Hearts);
+    context.piles.reserves[0] = CodeText(CardCode(Diamonds, 4));
+    EXPECT_TRUE(IsGameWon(context)) << "reserves are not the game's";
 }
 
 TEST_F(GameWonTest, ThirtiesNeedEveryRowToSumToThirty)

@@ -1,5 +1,6 @@
 #include "catalogue/game_traits.h"
 
+#include <algorithm>
 #include <array>
 
 namespace marlowe {
@@ -125,6 +126,8 @@ constexpr std::array kTraits = {
                   .stockClick = Click::Ordinary},
     SpecialTraits{.code = Special::NeighbourPairsByColumns, .stockClick = Click::ClosesUp, .refillsAfterSet = false,
                   .closesUpByColumns = true},
+    SpecialTraits{.code = Special::DiamondsHomeSuitsInRuns, .won = WonTest::SuitRunsBesideHome,
+                  .afterTableauMove = AfterTableauMove::WinTest},
 };
 
 } // namespace
@@ -136,7 +139,12 @@ Special SpecialGameOf(const RuleVector& rules)
 
 namespace {
 
-constexpr int kHighestCode = 94;
+constexpr int kHighestCode = [] {
+    int highest = 0;
+    for (const SpecialTraits& traits : kTraits)
+        highest = std::max(highest, static_cast<int>(traits.code));
+    return highest;
+}();
 
 // The row of every code, so that the engine's questions in its hot paths cost one lookup; codes
 // without a row of their own point at the ordinary game's.

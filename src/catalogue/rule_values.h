@@ -71,6 +71,9 @@ inline constexpr int InSuitEitherWayNotFromTableau = 179; // a tableau: in suit 
 inline constexpr int DownInSuitOntoThree = 180; // a tableau: down in suit round the corner, onto three cards or more
 inline constexpr int HigherInSuit = 185;    // a tableau: any higher card of the top card's suit; an empty pile by its base
 inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty pile, nothing onto a card
+inline constexpr int DownAnySuitNoDiamonds = 196; // a tableau: down regardless of suit; a Diamond never goes onto a pile
+inline constexpr int DiamondsRoundTheCorner = 197; // a foundation: any Diamond to start, then up in suit round the corner
+inline constexpr int InSuitFedByOwnHalf = 195; // a foundation: in suit; before the first redeal, tableau cards from its own half only
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -288,6 +291,13 @@ inline constexpr int InOrderUnmixed = 22;    // the piles gathered in order and 
 inline constexpr int InOrderDealtInRows = 23; // gathered as 22, dealt back one card to each pile in turn
 inline constexpr int RowsKeepRunGapsLast = 33; // as 8, each row's gap at its right end
 inline constexpr int RowsKeepRunGapsMixed = 34; // as 8, the gaps mixed in with the cards
+inline constexpr int WithStockAcesHome = 75; // tableau and stock mixed and dealt again, the Aces met going home
+
+// Styles whose redeal a click on the stock starts while the stock still holds cards.
+constexpr bool RedealsFromFullStock(int style)
+{
+    return style == AcesFirstEveryClick || style == WithStockAcesHome;
+}
 } // namespace redeal
 
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.
@@ -333,6 +343,7 @@ inline constexpr int ClockFace = 142;        // thirteen pairs of a pile and its
 inline constexpr int Peaks = 143;            // overlapping rows of peaks, the stock and secondary waste under them
 inline constexpr int RowsBesideStock = 163;  // centred rows of foundations, tableaus and reserves, the stock at their left
 inline constexpr int ReservesBesideFoundationRows = 164; // each reserve with a foundation fanned as a row beside it
+inline constexpr int FrameRoundFoundations = 205; // the tableau piles in a frame round rows of foundations
 } // namespace tableau
 
 namespace stock {

@@ -85,6 +85,12 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         return StandardBuild(building::InSuit, direction) +
                (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
                ", each of a row of four begun in a different suit";
+    if (code == building::DiamondsRoundTheCorner)
+        return "take only Diamonds: any Diamond to start, then up in suit, turning the corner from King to Ace";
+    if (code == building::InSuitFedByOwnHalf)
+        return StandardBuild(building::InSuit, direction) + (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
+               "; until the first redeal, tableau cards come to them only from the " +
+               (2 * pile < Rule(rules, rule::FoundationCount) ? "first" : "second") + " half of the tableau piles";
     if (code == building::FromBaseInRounds && base >= 1 && base <= 13)
         return direction == direction::Down
                    ? "build down regardless of suit from the " + RankName(base) + " to the Ace, and then again from the " +
@@ -200,6 +206,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
                "from another tableau pile; an empty pile takes any such card";
     if (code == building::HigherInSuit)
         return "take any higher card of the suit of their top card";
+    if (code == building::DownAnySuitNoDiamonds)
+        return "build down regardless of suit, but never take a Diamond, which may go only to the foundation";
     std::string text;
     if (code == building::WildJokersAlternating)
         text = std::string("build ") + DirectionWord(direction) +
@@ -242,6 +250,12 @@ void AddPileRules(std::vector<std::string>& sentences, int count, const std::str
     }
 }
 
+// The fill rules whose sentence says what a space takes once the pile they fill from is out.
+bool FillSaysWhatASpaceTakes(int fill)
+{
+    return fill == 43 || fill == 84 || fill == 85;
+}
+
 std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
 {
     const auto bases = Values(rules, rule::TableauBaseRank, Rule(rules, rule::TableauCount));
@@ -250,6 +264,8 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
         code == building::NotFromTableauOrReserve || code == building::NotFromTableauTwoDeep)
         return {};
     const int base = bases.front();
+    if (base == base_rank::AnyCard && code == building::DownAnySuitNoDiamonds)
+        return std::string("An empty tableau pile may be filled with any card but a Diamond") + (runsMove ? ", or a run." : ".");
     if (base == base_rank::AnyCard)
         return std::string("An empty tableau pile may be filled with any card") + (runsMove ? " or run." : ".");
     if (base == base_rank::NoCard)
@@ -321,9 +337,13 @@ std::string ReserveSentence(const RuleVector& rules)
                "alone, to the foundations or the tableau.";
     switch (Of(rules, rule::ReserveRule, 0)) {
     case building::AnythingOnEmptyReserve:
-        return "A free cell holds one card: any top card may go into an empty cell, and from there to the "
-               "foundations or the tableau.";
+        return Of(rules, rule::TableauBuildCode, 0) == building::Nothing
+                   ? "A free cell holds one card: any top card may go into an empty cell, and from there to the foundations."
+                   : "A free cell holds one card: any top card may go into an empty cell, and from there to the "
+                     "foundations or the tableau.";
     case building::Nothing:
+        if (Rule(rules, rule::ReservePickRule) == pick::NeverFromReserve)
+            return "Nothing may be put on a reserve, and no card is played from it by hand.";
         return PlaysOnlyHome(Of(rules, rule::TableauBuildCode, 0))
                    ? "Nothing may be put on a reserve; its top card plays only to the foundations."
                    : "Nothing may be put on a reserve; its top card plays to the foundations or the tableau.";
@@ -361,7 +381,8 @@ std::vector<std::string> Building(const RuleVector& rules)
     } else if (tableaus > 0 && SpecialGameOf(rules) != Special::Golf) {
         AddPileRules(sentences, tableaus, "tableau piles", "tableau pile", [&](int k) { return TableauRule(rules, k); });
         const int pick = Rule(rules, rule::TableauPickRule);
-        if (auto empty = EmptyTableauSentence(rules, pick != 1 && pick != pick::SinglesWithDraw); !empty.empty())
+        if (auto empty = EmptyTableauSentence(rules, pick != 1 && pick != pick::SinglesWithDraw);
+            !empty.empty() && !FillSaysWhatASpaceTakes(Rule(rules, rule::EmptyTableauFill)))
             sentences.push_back(std::move(empty));
         if (auto moving = MovingSentence(rules); !moving.empty() && Of(rules, rule::TableauBuildCode, 0) != building::Nothing)
             sentences.push_back(std::move(moving));
@@ -382,9 +403,21 @@ std::vector<std::string> Building(const RuleVector& rules)
         sentences.push_back("An empty tableau pile is filled at once with the top card of the stock, or of the waste when "
                             "the stock is empty.");
         break;
+    case 9:
+        sentences.push_back("An empty tableau pile is filled at once with four cards from the stock, while it lasts.");
+        break;
     case 43:
         sentences.push_back("While the stock holds cards, an empty tableau pile is filled at once with its top card; "
                             "after that a space takes any card.");
+        break;
+    case 84:
+        sentences.push_back("An empty tableau pile is filled at once with the top card of the reserve in its column; once "
+                            "that reserve is out, the space takes any card.");
+        break;
+    case 85:
+        sentences.push_back("An empty tableau pile is filled at once with three cards from the stock, an Ace among them "
+                            "going to a foundation and the next card taking its place; once the stock is out, a space "
+                            "stays empty.");
         break;
     case 22:
         sentences.push_back("An empty tableau pile is filled at once with the top card of the reserve holding more cards; "

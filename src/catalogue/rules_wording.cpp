@@ -169,6 +169,8 @@ std::string FoundationStartSentence(const RuleVector& rules)
     if (AllEqual(starters) && starters.front() == 21)
         return "Before the deal, each foundation is dealt the next card of the pack whose suit no foundation holds yet, "
                "whatever its rank.";
+    if (starters.front() == 96)
+        return "Any Ace dealt to a tableau pile goes to a foundation at once, and the next card of the stock takes its place.";
     if (starters.front() == 98)
         return "Any Ace dealt to a reserve goes to a foundation at once, and the next card of the stock takes its place.";
     if (std::all_of(starters.begin(), starters.end(), [](int s) { return s >= 51 && s <= 63; })) {
@@ -217,6 +219,9 @@ std::string DealFamilySentence(int family)
     case 28:
         return "The tableau is dealt row by row so that no pile holds two cards of one rank: a card whose rank its "
                "pile already holds goes to the bottom of the pack, and the next card is dealt instead.";
+    case 69:
+        return "Until the reserves hold an Ace or a King, their cards go under the stock and the stock's next cards "
+               "are dealt to them instead.";
     case 26: return "In every tableau pile the cards lie alternately face down and face up, the bottom card face down.";
     case 23:
         return "The Aces and Twos are dealt first, one to each tableau pile, so that each lies at the bottom of a "
@@ -239,7 +244,8 @@ std::string RowDealSentence(const RuleVector& rules)
         return "Click the stock to deal a hand of two cards onto the first two tableau piles; with a hand on the "
                "table, a click deals it a third card onto the third pile. A click on the waste pile scores the hand "
                "and puts it away.";
-    std::string text = "Click the stock to deal one card face up onto ";
+    std::string text = mode == click_style::FourPerPile ? "Click the stock to deal four cards face up onto "
+                                                         : "Click the stock to deal one card face up onto ";
     if (dealt < Rule(rules, rule::TableauCount))
         text += "each of the first " + Number(dealt) + " tableau piles";
     else if (mode == deal_mode::OntoCardsOnly)
@@ -288,6 +294,9 @@ std::string RedealWhat(int style)
     case redeal::DealtPatternAgain:
         return "gathers the tableau cards, mixes them and deals them again as at the start, the piles in turn";
     case redeal::GatherWithReserves: return "gathers the cards left on the piles, mixes them and makes them a new stock";
+    case redeal::WithStockAcesHome:
+        return "gathers the tableau and the stock, mixes them and deals the piles again as at the start, each Ace met "
+               "going to a foundation";
     case redeal::BottomToTop: return "moves the bottom card of every pile to its top";
     case redeal::PileSpread:
     case redeal::ReserveDealing:

@@ -9,6 +9,8 @@
 #include "engine/cards.h"
 #include "engine/pile_text.h"
 
+#include <algorithm>
+
 namespace marlowe {
 
 namespace {
@@ -54,6 +56,27 @@ bool FromBaseInRounds(const Placement& p)
     if (p.Empty() || (p.Direction() == direction::Down && p.RankT() == Ace))
         return p.RankM() == base;
     return p.Direction() == direction::Down ? p.Down() : p.Up();
+}
+
+// 195: in suit by the foundation's direction from its base; until the first redeal a tableau
+// card goes only to a foundation of its own half, the first half of the tableau piles feeding
+// the first half of the foundations (St. Helena's upper piles feed the Kings, the lower the Aces).
+bool InSuitFedByOwnHalf(const Placement& p)
+{
+    const GameContext& context = p.context();
+    if (p.FromTableau() && context.mainGame.RedealsDone <= 1) {
+        const int pileHalf = 2 * p.FromTableauPile() / std::max(1, context.TableauCount());
+        const int foundationHalf = 2 * p.Index() / std::max(1, context.FoundationCount());
+        if (pileHalf != foundationHalf)
+            return false;
+    }
+    return p.Empty() ? p.RankM() == p.FoundationBase(p.Index()) : InSuitByDirection(p);
+}
+
+// 197: Diamonds only, any of them to start, then up in suit round the corner (Diamond Mine).
+bool DiamondsRoundTheCorner(const Placement& p)
+{
+    return p.SuitM() == Diamonds && (p.Empty() || (p.SameSuit() && p.UpWithWrap()));
 }
 
 // 37: twice the top card's rank (modulo 13); a King once foundation 0 holds 48 cards.
@@ -645,6 +668,8 @@ constexpr CodeEntry kFoundationCodes[] = {
     {144, UpInSuitReserveTwoFirst},
     {178, RowOfRanksShownAbove},
     {building::FromBaseInRounds, FromBaseInRounds},
+    {building::InSuitFedByOwnHalf, InSuitFedByOwnHalf},
+    {building::DiamondsRoundTheCorner, DiamondsRoundTheCorner},
 };
 
 } // namespace

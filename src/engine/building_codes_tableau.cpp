@@ -270,6 +270,13 @@ bool FromThreeColumnNeighbour(const Placement& p)
 // 164: anything on an empty pile, nothing on a card.
 bool OnlyOntoEmpty(const Placement& p) { return !p.TableauHolds(p.Index()); }
 
+// 196: down regardless of suit, no Diamond moving onto a pile (Diamonds go only home); an
+// empty pile takes any other card (Diamond Mine).
+bool DownAnySuitNoDiamonds(const Placement& p)
+{
+    return p.SuitM() != Diamonds && (p.Empty() || p.Down());
+}
+
 // 185: any higher card of the top card's suit, not only the next; an empty pile (a row's first
 // cell) by its base rank.
 bool HigherInSuit(const Placement& p)
@@ -407,6 +414,7 @@ constexpr CodeEntry kTableauCodes[] = {
     {179, InSuitEitherWayNotFromTableau<false>},
     {180, DownInSuitOntoThree},
     {185, HigherInSuit},
+    {196, DownAnySuitNoDiamonds},
 };
 
 } // namespace

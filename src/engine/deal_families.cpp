@@ -434,6 +434,38 @@ void FilterPackForDealFamily(const GameContext& context, DealPack& pack)
     }
 }
 
+// Family 69: the reserves are dealt again until one of them holds an Ace or a King: their cards
+// go under the stock, face down, and the stock's next cards take their places (Tournament).
+void ReservesDealtAgainForAceOrKing(GameContext& context)
+{
+    const int reserves = GamePileCount(context, PileGroup::Reserves);
+    auto holdsAceOrKing = [&] {
+        for (int r = 0; r < reserves; ++r)
+            for (const int code : PileCodes(context.piles.Slot(PileGroup::Reserves, r)))
+                if (CardRank(code) == Ace || CardRank(code) == King)
+                    return true;
+        return false;
+    };
+    std::string& stock = context.piles.Stock();
+    // Every card of the stock has been offered once the reserves have been dealt this often.
+    const int rounds = reserves > 0 ? ElementCount(stock) / reserves + 1 : 0;
+    for (int round = 0; round < rounds && !holdsAceOrKing(); ++round)
+        for (int r = 0; r < reserves && !stock.empty(); ++r) {
+            std::string& reserve = context.piles.Slot(PileGroup::Reserves, r);
+            const std::vector<int> cards = PileCodes(reserve);
+            reserve.clear();
+            for (const int code : cards) {
+                stock.insert(0, CodeText(code));
+                context.cards.SetCardFaceMark(code, '0');
+            }
+            for (std::size_t n = 0; n < cards.size() && !stock.empty(); ++n) {
+                const int code = TopElement(stock);
+                stock.resize(stock.size() - 3);
+                PlaceFaceUp(context, {PileGroup::Reserves, r}, code);
+            }
+        }
+}
+
 void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random)
 {
     const int tableaus = GamePileCount(context, PileGroup::Tableaus);
@@ -489,6 +521,7 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
     case 27: DealAgainSendingHome(context, false, true); break;
     case 26: AlternateFaces(context); break;
     case 28: NoRankTwiceInAPile(context); break;
+    case 69: ReservesDealtAgainForAceOrKing(context); break;
     default: break;
     }
 }

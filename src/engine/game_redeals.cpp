@@ -5,6 +5,7 @@
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
+#include "engine/legality.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
@@ -551,6 +552,40 @@ void GatherInOrderDealBack(Redeal& redeal, int style)
     DealToTableaus(redeal, dealing, style);
 }
 
+// Style 75: the tableau and the stock are gathered, mixed and dealt again as at the start, each
+// tableau pile its dealt count, an Ace met going to a foundation instead; the rest go back to
+// the stock face down (Intelligence).
+void RedealWithStockAcesHome(Redeal& redeal)
+{
+    GameContext& context = redeal.context;
+    redeal.GatherTableausFirstToLast();
+    redeal.GatherPileTopDown(kStock);
+    const std::vector<int> dealing = MixGathered(redeal.gathered);
+    const int perTableau = context.rules[rule::TableauCardCount];
+    const char mark = perTableau == context.rules[rule::TableauFaceUp] ? '1' : '0';
+    auto sentHome = [&](int card) {
+        for (int f = 0; CardRank(card) == Ace && f < std::clamp(context.FoundationCount(), 0, kMaxFoundations); ++f)
+            if (CanPlayOnFoundation(context, f, card)) {
+                redeal.Deal(card, {PileGroup::Foundations, f}, '1');
+                return true;
+            }
+        return false;
+    };
+    std::size_t next = 0;
+    for (int k = 0; k < Tableaus(context); ++k)
+        for (int dealt = 0; dealt < perTableau && next < dealing.size(); ++next)
+            if (!sentHome(dealing[next])) {
+                redeal.Deal(dealing[next], TableauRef(k), mark);
+                ++dealt;
+            }
+    for (; next < dealing.size(); ++next)
+        if (!sentHome(dealing[next]))
+            AddCardToPile(context, kStock, dealing[next], '0');
+    for (int k = 0; k < Tableaus(context); ++k)
+        context.presentation().DrawPile(TableauRef(k));
+    context.presentation().DrawPile(kStock);
+}
+
 void GatherMixDeal(Redeal& redeal, int style)
 {
     redeal.GatherTableausFirstToLast();
@@ -609,6 +644,7 @@ void SpecialRedeal(GameContext& context)
     case redeal::Shift: ShiftTopCards(context); break;
     case redeal::WasteToReserves: WasteToReserves(context); break;
     case redeal::DealtPatternAgain: DealPatternAgain(redeal); break;
+    case redeal::WithStockAcesHome: RedealWithStockAcesHome(redeal); break;
     case redeal::InOrderUnmixed:
     case redeal::InOrderDealtInRows: GatherInOrderDealBack(redeal, style); break;
     default: GatherMixDeal(redeal, style); break;

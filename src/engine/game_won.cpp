@@ -129,6 +129,19 @@ bool EveryRowSettled(const GameContext& context)
     });
 }
 
+// A whole suit from its King down to its Ace.
+bool SuitRunFromKing(const std::string& pile)
+{
+    if (ElementCount(pile) != 13)
+        return false;
+    for (int i = 0; i < 13; ++i) {
+        const int card = ElementAt(pile, i);
+        if (card <= 0 || CardRank(card) != King - i || CardSuit(card) != CardSuit(ElementAt(pile, 0)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int SettledRowLength(const std::string& row, int firstRank)
@@ -175,6 +188,10 @@ bool IsGameWon(const GameContext& context)
         });
         return piles.Stock().empty() && oneEach;
     }
+    case WonTest::SuitRunsBesideHome:
+        return StockAndWasteEmpty(context) && EveryTableau(context, [](const std::string& pile) {
+                   return pile.empty() || SuitRunFromKing(pile);
+               });
     case WonTest::OnlyTensLeft:
         return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) {
                    return ElementCount(pile) <= 1 && (pile.empty() || CardRank(ElementAt(pile, 0)) == 10);

@@ -241,7 +241,7 @@ void DealingClick(GameContext& context)
     const std::size_t sizeBefore = context.undoHistory.Size();
     auto& counter = context.mainGame.DealCounter;
 
-    if ((rules[rule::RedealStyle] >= redeal::FirstOwn && stockEmpty) || rules[rule::RedealStyle] == redeal::AcesFirstEveryClick) {
+    if ((rules[rule::RedealStyle] >= redeal::FirstOwn && stockEmpty) || redeal::RedealsFromFullStock(rules[rule::RedealStyle])) {
         ExecuteMove(context, StockTurn::RedealOnly);
     } else if (DealsRowAnyTime(DealModeOfTableau(context, 0)) || DealsRowAnyTime(DealModeOfTableau(context, lastTableau))) {
         ExecuteMove(context, RowDeal::Tableaus);
@@ -384,7 +384,7 @@ bool TurnStock(GameContext& context, StockTurn turn)
 
     if (redealStyle >= redeal::FirstOwn && RedealAllowed(context)) {
         // The game's own redeal, on the empty stock (every click with style 6), at the release.
-        if (context.piles.Stock().empty() || redealStyle == redeal::AcesFirstEveryClick) {
+        if (context.piles.Stock().empty() || redeal::RedealsFromFullStock(redealStyle)) {
             countedAsMove = true;
             if (game.StockPressed == 0) {
                 PressStock(context);

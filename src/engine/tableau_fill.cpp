@@ -5,6 +5,7 @@
 
 #include "app/register_settings.h"
 #include "engine/cards.h"
+#include "engine/legality.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
@@ -26,12 +27,14 @@ enum class Source {
     StockElseWaste,
     Partner,        // fill rule 14: a tableau pile of the middle band
     FullestReserveElseWaste, // fill rule 22: the reserve holding most cards (the first of equals), else the waste
+    OwnReserve,     // fill rule 84: the reserve in the pile's column (pile k, reserve k modulo the reserves)
 };
 
 struct FillRule {
     Source source = Source::WasteElseStock;
     int cards = 1;            // at most this many cards per pile
     bool sourceKept = false;  // every card comes from the pile that gave the first
+    bool acesHome = false;    // an Ace met goes to a foundation, the next card taking its place
 };
 
 // Rules 2, 4, 8, 10, 11, 15, 19, 20 and 21 differ only in which piles they fill: one card each,
@@ -50,6 +53,8 @@ FillRule FillRuleOf(int fill)
     case 18: return {Source::WasteElseStock, 4, true};
     case 22: return {Source::FullestReserveElseWaste};
     case 43: return {Source::Stock};
+    case 84: return {Source::OwnReserve};
+    case 85: return {Source::Stock, 3, false, true};
     default: return {};
     }
 }
@@ -104,7 +109,7 @@ bool SuitCountMatchesFoundationZero(const GameContext& context)
 bool FillsPile(const GameContext& context, int fill, int pile)
 {
     switch (fill) {
-    case 1: case 3: case 5: case 9: case 12: case 18: case 22: case 43: return true;
+    case 1: case 3: case 5: case 9: case 12: case 18: case 22: case 43: case 84: case 85: return true;
     case 2: case 8: return OutsideBlockedPiles(context, pile);
     // A game-specific count still pending (its first counter word) holds the fill back.
     case 4: return OutsideBlockedPiles(context, pile) && context.mainGame.GameCounter1 == 0;
@@ -160,6 +165,14 @@ std::optional<PileRef> FullestReserveElseWaste(const GameContext& context)
     return fullest ? fullest : IfHoldsCard(context, {PileGroup::StockGroup, kWasteSlot});
 }
 
+// Fill rule 84 (Heads and Tails): the reserve standing in the pile's column, a row of reserves
+// serving the row of piles above it and the row below alike.
+std::optional<PileRef> OwnReserve(const GameContext& context, int pile)
+{
+    const int reserves = std::clamp(context.ReserveCount(), 0, kMaxReserves);
+    return reserves > 0 ? IfHoldsCard(context, {PileGroup::Reserves, pile % reserves}) : std::nullopt;
+}
+
 std::optional<PileRef> SourceOf(const GameContext& context, Source source, int pile)
 {
     const PileRef waste{PileGroup::StockGroup, kWasteSlot};
@@ -178,6 +191,7 @@ std::optional<PileRef> SourceOf(const GameContext& context, Source source, int p
     }
     case Source::Partner: return PartnerOf(context, pile);
     case Source::FullestReserveElseWaste: return FullestReserveElseWaste(context);
+    case Source::OwnReserve: return OwnReserve(context, pile);
     }
     return std::nullopt;
 }
@@ -195,17 +209,36 @@ bool FillWith(GameContext& context, PileRef source, int pile)
     return true;
 }
 
+// Sends an Ace met during a fill to the first foundation that takes it, as an automatic move.
+bool SendAceHome(GameContext& context, int card)
+{
+    for (int f = 0; f < std::clamp(context.FoundationCount(), 0, kMaxFoundations); ++f)
+        if (CanPlayOnFoundation(context, f, card) && ExecuteMove(context, card, PileRef{PileGroup::Foundations, f}, false)) {
+            TagLastSnapshot(context, SnapshotTag::Autoplay);
+            return true;
+        }
+    return false;
+}
+
 // Fills one empty pile by the rule; true when a card moved.
 bool FillPile(GameContext& context, int fill, int pile)
 {
     const FillRule how = FillRuleOf(fill);
     std::optional<PileRef> kept;
     bool moved = false;
-    for (int n = 0; n < how.cards; ++n) {
+    for (int n = 0; n < how.cards;) {
         const auto source = kept ? IfHoldsCard(context, *kept) : SourceOf(context, how.source, pile);
-        if (!source || !FillWith(context, *source, pile))
+        if (!source)
+            break;
+        const int card = TopElement(context.piles[*source]);
+        if (how.acesHome && CardRank(card) == Ace && SendAceHome(context, card)) {
+            moved = true;
+            continue;
+        }
+        if (!FillWith(context, *source, pile))
             break;
         moved = true;
+        ++n;
         if (how.sourceKept)
             kept = source;
     }

@@ -1,6 +1,7 @@
 // The special arrangements that lay out a whole board by themselves: the cross, the pyramid,
 // the clock and the boards of rows. Each centres its block on the board.
 
+#include "layout/card_geometry.h"
 #include "layout/layout_work.h"
 
 #include "catalogue/rule_values.h"
@@ -437,6 +438,45 @@ void PlaceCellsOverColumns(LayoutWork& work)
 
 } // namespace
 
+// "205": the foundations in rows of GridColumns (half of them when it is not set) framed by the
+// tableau piles: a row above them, one pile at each end of every foundation row, the rest in a
+// row below (St. Helena: four above, two beside each of the two rows, four below); the stock and
+// the waste stand in its upper corners.
+void PlaceFrameRoundFoundations(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int gap = work.LowWindow() ? 6 : 14;
+    // Rows stand apart by the depth that squared piles show of their dealt cards.
+    const int depth = work.Rule(rule::TableauStyle) == pile_style::SquaredWithDepth ? kDepthStep * work.rules.Of(rule::TableauCardCount, 0) : 0;
+    const int rise = gap + depth;
+    const int across = work.Rule(rule::GridColumns) > 0 ? work.Rule(rule::GridColumns) : std::max((work.foundationCount + 1) / 2, 1);
+    const int rows = (work.foundationCount + across - 1) / across;
+    const int above = std::min(across, work.tableauCount);
+    const int beside = std::min(2 * rows, work.tableauCount - above);
+    const int below = work.tableauCount - above - beside;
+    const int width = (across + 2) * cw + (across + 1) * gap;
+    const int left = std::max(CentreIn(work.w, width), work.edgeGap);
+    const int inner = left + cw + gap;
+    const auto rowWidth = [&](int piles) { return piles * cw + (piles - 1) * gap; };
+    int y = CentredTop(work, (rows + 2) * ch + (rows + 1) * rise, work.rowY[0]);
+    // The stock (a redeal's place) and the waste take the frame's upper corners.
+    for (int slot = 0; slot < std::min(work.stockCount, 2); ++slot)
+        work.Stock(slot) = {slot == 0 ? left : inner + rowWidth(across) + gap, y};
+    PlaceRow(work.board.tableaus, 0, above, inner + CentreIn(rowWidth(across), rowWidth(above)), y, cw + gap);
+    for (int r = 0; r < rows; ++r) {
+        y += ch + rise;
+        const int first = r * across;
+        PlaceRow(work.board.foundations, first, std::min(across, work.foundationCount - first), inner, y, cw + gap);
+        if (2 * r < beside)
+            work.Tableau(above + 2 * r) = {left, y};
+        if (2 * r + 1 < beside)
+            work.Tableau(above + 2 * r + 1) = {inner + rowWidth(across) + gap, y};
+    }
+    y += ch + rise;
+    PlaceRow(work.board.tableaus, above + beside, below, inner + CentreIn(rowWidth(across), rowWidth(below)), y, cw + gap);
+}
+
 bool PlaceSpecialArrangement(LayoutWork& work)
 {
     switch (work.tableau.arrangement) {
@@ -454,6 +494,7 @@ bool PlaceSpecialArrangement(LayoutWork& work)
     case 131: PlaceCellsOverColumns(work); return true;
     case arrangement::tableau::RowsBesideStock: PlaceRowsBesideStock(work); return true;
     case arrangement::tableau::ReservesBesideFoundationRows: PlaceReservesBesideFoundationRows(work); return true;
+    case arrangement::tableau::FrameRoundFoundations: PlaceFrameRoundFoundations(work); return true;
     case 207: PlaceEightBesideStock(work); return true;
     default: return false;
     }
