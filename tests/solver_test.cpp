@@ -20,6 +20,7 @@ constexpr int kGolf = 12;
 constexpr int kPyramid = 13;
 constexpr int kConcentration = 17;
 constexpr int kCalculation = 19;
+constexpr int kAuntMary = 48;
 
 // The cards first to last as a pile.
 std::string Cards(int first, int last)
@@ -147,6 +148,36 @@ TEST_F(SolverTest, GolfClicksTheStockAndPlaysTheCardsThatFollowOn)
     }
 }
 
+// Aunt Mary turns its stock once, a card at a time. The Ace of spades two clicks down may go
+// home for good, yet the clicks that bring it up bury the two of spades under the three, which
+// then can go nowhere; the win first moves the two onto the three of hearts.
+TEST_F(SolverTest, APlayFromDeepInAStockTurnedOnceIsNoSafeMove)
+{
+    auto& play = Start(kAuntMary);
+    auto& context = play.context();
+    auto& piles = context.piles;
+    piles.foundations[0] = Cards(1, 2);   // hearts to the two
+    piles.foundations[1] = Cards(14, 26); // diamonds and clubs complete
+    piles.foundations[2] = Cards(27, 39);
+    piles.tableaus[0] = "003";            // the three of hearts
+    piles.Waste() = "041";                // the two of spades
+    // Turned in this order: the three and the Ace of spades, the hearts from four up, the
+    // spades from four up. Once the hearts are home nothing on the table takes a black card.
+    std::vector<int> turned{42, 40};
+    for (const int suit : {0, 39})
+        for (int rank = 4; rank <= 13; ++rank)
+            turned.push_back(suit + rank);
+    piles.Stock() = PileTextOf(std::vector<int>(turned.rbegin(), turned.rend()));
+    context.mainGame.RedealsDone = 1; // the last pass
+    for (int code = 1; code <= 52; ++code)
+        context.cards.SetCardFaceMark(code, std::find(turned.begin(), turned.end(), code) == turned.end() ? '1' : '0');
+
+    const SolveResult result = Solve(context);
+    ASSERT_EQ(result.verdict, SolveVerdict::Won) << result.nodes << " positions";
+    Replay(result.actions);
+    EXPECT_TRUE(IsGameWon(context));
+}
+
 TEST_F(SolverTest, SelectionGamesSelectOnlyCardsThatMayStillMakeASet)
 {
     // The pyramid's bottom row alone: the five and the eight of hearts sum to 13, the King
@@ -222,19 +253,24 @@ TEST(SolverWaitingPilesTest, WinsSirTommyDealsWithinALimit)
 namespace marlowe {
 namespace {
 
-// Deals once answered "unsolved" by a search that dropped the moves of cards lying in
-// sequence: in a game of single cards such a move uncovers the card beneath.
-TEST(SolverDealsTest, WinsTheBeleagueredCastleDealsOnceCalledLost)
+// Deals once answered "unsolved" by a search blind to an action they need: in Beleaguered
+// Castle the move of a card lying in sequence, which uncovers the card beneath in a game of
+// single cards; in Baccarat the press of the discard pile that puts the hand away.
+TEST(SolverDealsTest, WinsTheDealsOnceCalledLost)
 {
     const TMainGame mainGame = testing::ShippedCatalogue();
-    for (const char* deal : {"5618328839193", "6274643639564"}) {
-        testing::ProtocolGame play(mainGame, 7, deal);
+    const struct {
+        int game;
+        const char* deal;
+    } rows[] = {{7, "5618328839193"}, {7, "6274643639564"}, {337, "1234567890123"}};
+    for (const auto& row : rows) {
+        testing::ProtocolGame play(mainGame, row.game, row.deal);
         ASSERT_TRUE(play.started);
         const SolveResult result = Solve(play.context(), SolverOptions{200000});
-        ASSERT_EQ(result.verdict, SolveVerdict::Won) << deal << ": " << result.nodes << " positions";
+        ASSERT_EQ(result.verdict, SolveVerdict::Won) << row.deal << ": " << result.nodes << " positions";
         for (const auto& action : result.actions)
-            ASSERT_EQ(play.Run(action), "ok") << deal << ": " << action;
-        EXPECT_TRUE(IsGameWon(play.context())) << deal;
+            ASSERT_EQ(play.Run(action), "ok") << row.deal << ": " << action;
+        EXPECT_TRUE(IsGameWon(play.context())) << row.deal;
     }
 }
 

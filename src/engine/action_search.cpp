@@ -192,6 +192,24 @@ void AddMemoryClicks(GameContext& context, std::vector<Ranked>& out)
                 out.push_back({Rank(MoveBand::Uncovers), PlayAction{ActionKind::Click, card}});
 }
 
+// Presses of the waste piles that do more than pick up their top card: putting the hand on the
+// table away, a card climbing onto a foundation, an empty waste starting the game's own redeal
+// (an empty waste does nothing else).
+// No drop or card click stands for them. Whether a press acts is known only by carrying it out.
+void AddWastePresses(GameContext& context, std::vector<Ranked>& out)
+{
+    const RuleVector& rules = context.rules;
+    for (const int slot : {kWasteSlot, kSecondWasteSlot}) {
+        const bool present = slot == kWasteSlot ? rules[rule::StockGroupCount] >= 2 : rules[rule::SecondWasteCount] > 0;
+        const PileRef pile{PileGroup::StockGroup, slot};
+        const int top = TopElement(context.piles[pile]);
+        const bool pressTakesTop = top > 0 && (LeftClickSelects(rules) || PickableCount(context, pile, top) > 0);
+        const bool idle = top == 0 && slot == kWasteSlot && rules[rule::RedealStyle] < redeal::FirstOwn;
+        if (present && !pressTakesTop && !idle)
+            out.push_back({kStockRank, PlayAction{ActionKind::Press, 0, pile}});
+    }
+}
+
 std::uint64_t Mix(std::uint64_t hash, std::string_view text)
 {
     for (const unsigned char c : text)
@@ -376,6 +394,7 @@ std::vector<Ranked> RankedCandidates(GameContext& context)
             ranked.push_back({Rank(move.band), PlayAction{ActionKind::Drop, move.card, DestinationPile(move.destination),
                                                           move.destination.cell}});
     }
+    AddWastePresses(context, ranked);
     if (context.rules[rule::StockGroupCount] > 0 || context.rules[rule::RedealStyle] >= redeal::FirstOwn ||
         !context.piles.Stock().empty())
         ranked.push_back({kStockRank, PlayAction{ActionKind::Stock}});

@@ -860,7 +860,9 @@ bool CardModel::IsFoundationMove(const ModelMove& move) const
 // moves with nothing on it but cards built on it, since those alone could ride along.
 bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) const
 {
-    if (!IsFoundationMove(move))
+    // The clicks that bring a card up turn the cards before it over the waste's top card, and
+    // in a stock turned for the last time nothing brings that card back.
+    if (!IsFoundationMove(move) || move.clicks > 0)
         return false;
     const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - 1 - move.depth)]);
     std::array<bool, 256> home{};

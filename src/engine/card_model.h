@@ -86,8 +86,9 @@ public:
     bool IsDead(const ModelPosition& position, PileSet changed = kAllPiles) const;
 
     // A card that may go to a foundation and never be wanted back: every card that could be
-    // built on it is home already, or could go home alone whenever it is free. Such a move is
-    // as good as any other the position offers.
+    // built on it is home already, or could go home alone whenever it is free, and no click
+    // of the stock is needed to bring it up. Such a move is as good as any other the position
+    // offers.
     bool IsSafeHomeMove(const ModelPosition& position, const ModelMove& move) const;
     bool IsFoundationMove(const ModelMove& move) const;
     // How promising the move looks before it is made, lower first, by the move finder's bands:
