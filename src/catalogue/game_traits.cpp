@@ -115,6 +115,10 @@ constexpr std::array kTraits = {
     SpecialTraits{.code = Special::SumsWithReserves, .stockClick = Click::Ordinary, .pairsOnly = true, .refillsAfterSet = false},
     SpecialTraits{.code = Special::PairsWithReserves, .stockClick = Click::Ordinary},
     SpecialTraits{.code = Special::NamedPileTurns, .pressTurnsUpTableau = false, .turnsNamedPile = true},
+    SpecialTraits{.code = Special::NamedPileTurnsLendingOnce, .pressTurnsUpTableau = false, .turnsNamedPile = true,
+                  .lendsOnceWhenStuck = true},
+    SpecialTraits{.code = Special::FoundationsCompleteWin, .won = WonTest::FoundationsComplete,
+                  .winTestAfterMove = WinTestAfterMove::EveryMove},
     SpecialTraits{.code = Special::OntoWasteTurningCorner, .won = WonTest::PyramidOnly, .selectsCards = true,
                   .rankNeighbourOntoWaste = true, .stockClick = Click::Ordinary, .refillsAfterSet = false, .golfWraps = true},
     SpecialTraits{.code = Special::OntoWasteDeadKing, .won = WonTest::PyramidOnly, .selectsCards = true,
@@ -136,7 +140,7 @@ Special SpecialGameOf(const RuleVector& rules)
 
 namespace {
 
-constexpr int kHighestCode = 94;
+constexpr int kHighestCode = 111;
 
 // The row of every code, so that the engine's questions in its hot paths cost one lookup; codes
 // without a row of their own point at the ordinary game's.

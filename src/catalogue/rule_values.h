@@ -71,6 +71,8 @@ inline constexpr int InSuitEitherWayNotFromTableau = 179; // a tableau: in suit 
 inline constexpr int DownInSuitOntoThree = 180; // a tableau: down in suit round the corner, onto three cards or more
 inline constexpr int HigherInSuit = 185;    // a tableau: any higher card of the top card's suit; an empty pile by its base
 inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty pile, nothing onto a card
+inline constexpr int UpAnySuitFromOwnPile = 191; // a foundation: up any suit, only from the tableau pile of its number but an Ace or the top rank
+inline constexpr int OneSuitAnyOrder = 192; // a foundation: the cards of the suit its base names (1 hearts .. 4 spades), any order
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -191,6 +193,8 @@ inline constexpr int AcesToGaps = 8;            // the Aces leave gaps
 inline constexpr int GapOpensEachRow = 58;      // every row starts with a gap
 inline constexpr int AcesOpenEachRow = 59;      // the Aces move to the rows' starts, gaps where they lay
 inline constexpr int AcesThenGapOpenEachRow = 60; // each row: an Ace, a gap, then the other cards
+inline constexpr int OneSuit = 91;              // the Ace to the King of one suit, the pack's first card's
+inline constexpr int AlternateFromUpAcesHome = 92; // piles alternately face up and down from the bottom, face-up Aces home
 
 constexpr bool SetsRowsInPlace(int family)
 {
@@ -213,8 +217,15 @@ inline constexpr int ReserveFaceDown = 5;
 inline constexpr int TableauFaceDown = 6;
 inline constexpr int OntoCardsOnly = 7;  // only while the pile holds cards
 inline constexpr int FourAtATime = 8;
+inline constexpr int RowWhileHomeOpen = 67; // a card per row, none while the foundation of the pile's number is full
 inline constexpr int FirstDealing = 1;   // the modes from here to LastDealing receive cards
 inline constexpr int LastDealing = 15;
+
+// Whether a pile of the mode takes cards when the stock deals a row.
+constexpr bool ReceivesRows(int mode)
+{
+    return (mode >= FirstDealing && mode <= LastDealing) || mode == RowWhileHomeOpen;
+}
 } // namespace deal_mode
 
 // The stock's click style, chosen by the deal mode of tableau 0 (or of reserve 0).
@@ -288,6 +299,15 @@ inline constexpr int InOrderUnmixed = 22;    // the piles gathered in order and 
 inline constexpr int InOrderDealtInRows = 23; // gathered as 22, dealt back one card to each pile in turn
 inline constexpr int RowsKeepRunGapsLast = 33; // as 8, each row's gap at its right end
 inline constexpr int RowsKeepRunGapsMixed = 34; // as 8, the gaps mixed in with the cards
+inline constexpr int RoundsLastFaceUp = 66;     // the tableau mixed, dealt in rounds, each pile alternately down and up to a face-up top
+inline constexpr int FiveRowsThenAllMixed = 65; // five rows a pass; then piles and stock mixed into a new stock
+inline constexpr int kRowsPerPass = 5;          // the deal (or the redeal) lays the first, stock clicks the others
+
+// Whether the pass is out: the stock is empty, or its clicks have dealt the rows a pass allows.
+constexpr bool PassIsOut(int style, bool stockEmpty, int rowsClicked)
+{
+    return stockEmpty || (style == FiveRowsThenAllMixed && rowsClicked >= kRowsPerPass - 1);
+}
 } // namespace redeal
 
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.
