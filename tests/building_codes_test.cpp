@@ -298,6 +298,7 @@ TEST(BuildingCodes, StrippedPacksBuildPastTheMissingRanks)
         context.rules[rule::StrippedPack] = stripped_pack::PiquetNoKings;
         context.rules.Of(rule::FoundationBaseRank, 0) = 7;
     };
+    constexpr auto noKingsFromAces = SetRule<rule::StrippedPack, stripped_pack::PiquetNoKings>;
     constexpr auto ninesUp = [](GameContext& context) {
         context.rules[rule::StrippedPack] = stripped_pack::NinesUp;
         context.rules.Of(rule::FoundationBaseRank, 0) = 9;
@@ -316,6 +317,16 @@ TEST(BuildingCodes, StrippedPacksBuildPastTheMissingRanks)
         {"a 10 on the 9", building::AnySuit, "Dest1", {S(9)}, H(10), "", true, {}, ninesUp},
         {"174 an Ace below the 7 in the colour", 174, "Dest1", {S(7)}, C(1), "", true, {}, piquet},
         {"174 a 7 above the Ace in suit", 174, "Dest1", {S(1)}, S(7), "", true, {}, piquet},
+        {"191 an Ace from any pile", 191, "Dest2", {}, S(1), "Fila4", true, {}, noKingsFromAces},
+        {"191 a 7 on the Ace, any suit, from the pile below", 191, "Dest2", {S(1)}, H(7), "Fila2", true, {}, noKingsFromAces},
+        {"191 not from another pile", 191, "Dest2", {S(1)}, H(7), "Fila3", false, {}, noKingsFromAces},
+        {"191 the Queen tops the pack: from any pile", 191, "Dest2", {S(1), H(7), C(8), D(9), H(10), S(11)}, C(12), "Fila4", true, {}, noKingsFromAces},
+        {"191 with Kings the Queen is no top", 191, "Dest2", {S(1), H(7), C(8), D(9), H(10), S(11)}, C(12), "Fila4", false, {}, piquet},
+        {"191 nothing but an Ace starts", 191, "Dest2", {}, S(7), "Fila2", false, {}, noKingsFromAces},
+        {"192 clubs in any order", building::OneSuitAnyOrder, "Dest1", {C(9)}, C(7), "", true, {}, SetRule<rule::FoundationBaseRank, 3>},
+        {"192 any club starts", building::OneSuitAnyOrder, "Dest1", {}, C(13), "", true, {}, SetRule<rule::FoundationBaseRank, 3>},
+        {"192 no other suit", building::OneSuitAnyOrder, "Dest1", {C(9)}, S(9), "", false, {}, SetRule<rule::FoundationBaseRank, 3>},
+        {"192 the base names the suit", building::OneSuitAnyOrder, "Dest1", {}, H(1), "", true},
     });
 }
 

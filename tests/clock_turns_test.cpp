@@ -84,5 +84,33 @@ TEST_F(ClockTurnsTest, AKingNamesTheCentreAndTheFourthKingEndsTheGame)
     EXPECT_EQ(ClockPileToTurn(context), -1) << "nothing is left to turn";
 }
 
+TEST_F(ClockTurnsTest, OnceStuckAPileMayLendItsTopCardOnceWhereTheGameAllowsIt)
+{
+    const int kings[] = {CardCode(Clubs, King), CardCode(Hearts, King), CardCode(Spades, King), CardCode(Diamonds, King)};
+    const int threeOfClubs = CardCode(Clubs, 3), sixOfHearts = CardCode(Hearts, 6);
+    Deal({{kCentre, {kings[3], kings[2], kings[1], kings[0]}},
+          {4, {CardCode(Diamonds, 2), CardCode(Diamonds, 3), CardCode(Spades, 6), threeOfClubs}},
+          {2, {CardCode(Hearts, 2), CardCode(Hearts, 3), CardCode(Hearts, 4), sixOfHearts}},
+          {5, {CardCode(Clubs, 2), CardCode(Spades, 3), CardCode(Spades, 4), CardCode(Spades, 5)}}});
+    for (int turn = 0; turn < 4; ++turn)
+        ClockTurn(context, kCentre, TopElement(context.piles.tableaus[kCentre]));
+    for (const int special : {89, 110}) {
+        context.rules[rule::SpecialGame] = static_cast<std::int16_t>(special);
+        EXPECT_EQ(ClockTurn(context, 4, threeOfClubs), special == 110) << "only Relaxed Clock lends, " << special;
+    }
+    EXPECT_EQ(Home(3), 1);
+    EXPECT_EQ(ClockPileToTurn(context), 2) << "play goes on from the card lent";
+    EXPECT_TRUE(ClockTurn(context, 2, sixOfHearts));
+    EXPECT_EQ(ClockPileToTurn(context), 5) << "the Six names the sixth hour";
+    EXPECT_TRUE(ClockTurn(context, 5, CardCode(Spades, 5)));
+    EXPECT_EQ(ClockPileToTurn(context), 4) << "the pile that lent is named like any other";
+    EXPECT_TRUE(ClockTurn(context, 4, CardCode(Spades, 6)));
+    EXPECT_EQ(ClockPileToTurn(context), 5);
+    EXPECT_TRUE(ClockTurn(context, 5, CardCode(Spades, 4)));
+    EXPECT_EQ(ClockPileToTurn(context), -1) << "the fourth hour has nothing left: the game sticks again";
+
+    EXPECT_FALSE(ClockTurn(context, 2, CardCode(Hearts, 4))) << "a second loan is refused";
+}
+
 } // namespace
 } // namespace marlowe

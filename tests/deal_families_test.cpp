@@ -211,6 +211,34 @@ TEST_F(DealTest, DealFamiliesReshapeThePackAndTheTable)
              for (int k = 0; k < 3; ++k)
                  EXPECT_EQ(Marks(T(k)), "01010") << k;
          }},
+        {deal_family::AlternateFromUpAcesHome, [&] { HomeFoundations(4); Tableaus(4, 13, 13); }, [&] {
+             // Alternately face up and down from a face-up bottom; the Aces that would lie face up
+             // go home, their piles going without them, and the face-down ones stay.
+             EXPECT_EQ(TableCards(), Range(1, 52));
+             std::size_t home = 0;
+             for (int f = 0; f < 4; ++f)
+                 home += Of(F(f)).size();
+             std::size_t hidden = 0;
+             for (int k = 0; k < 4; ++k) {
+                 const std::string marks = Marks(T(k));
+                 EXPECT_EQ(marks.substr(0, marks.size() - 1).find("11"), std::string::npos) << k;
+                 EXPECT_EQ(marks.back(), '1') << "the top card lies face up, " << k;
+                 for (std::size_t i = 0; i < marks.size(); ++i)
+                     if (RankOf(Of(T(k))[i]) == 1) {
+                         EXPECT_TRUE(marks[i] == '0' || i + 1 == marks.size()) << "a face-up Ace went home, " << k;
+                         ++hidden;
+                     }
+             }
+             EXPECT_EQ(home + hidden, 4u) << "every Ace is home or in a pile";
+         }},
+        {deal_family::OneSuit, [&] { Tableaus(2, 7, 0); Set(rule::TableauCardCount + 1, 6); }, [&] {
+             Codes cards = Of(T(0));
+             const Codes second = Of(T(1));
+             cards.insert(cards.end(), second.begin(), second.end());
+             std::sort(cards.begin(), cards.end());
+             ASSERT_EQ(cards.size(), 13u);
+             EXPECT_EQ(cards.back() - cards.front(), 12) << "the Ace to the King of one suit";
+         }},
         {18, [&] { Set(rule::TableauCount, 16); }, [&] {
              const auto& game = context.mainGame;
              EXPECT_EQ(game.GameCounter1, 2 + 4 + 4 + 7);
@@ -267,7 +295,8 @@ TEST(DealProperty, EveryShippedGameDealsEachCardOnceWithTheFacesOfItsCodes)
         SCOPED_TRACE(CatalogueLineName(line));
         ASSERT_TRUE(LoadRules(mainGame, CatalogueLineNumber(line), context.rules));
         const int family = rules[rule::DealFamily];
-        const bool dropsCards = family == 8 || (family >= 9 && family <= 12) || family == 14 || family == 15 || family == 16 || family == 18;
+        const bool dropsCards = family == 8 || (family >= 9 && family <= 12) || family == 14 || family == 15 || family == 16 || family == 18 ||
+                                family == deal_family::OneSuit;
         // Counted piles keep the faces of their codes unless a later step reshapes them.
         const int starter = rules[rule::FoundationStarter];
         const bool countedPilesStay = family == 0 && rules[rule::SpecialGame] != 11 && rules[rule::SpecialGame] != 22 &&

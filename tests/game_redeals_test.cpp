@@ -216,6 +216,26 @@ TEST_F(SpecialRedealTest, DealtPatternAgainRefillsThePilesInTurnWithTheirFaceDow
     EXPECT_EQ(context.piles, before);
 }
 
+// Bad Seven: the piles are mixed and dealt again in rounds, each pile's cards alternately face
+// down and face up so that its top card, however short the last round, lies face up.
+TEST_F(SpecialRedealTest, RoundsRedealLaysEveryPilesTopCardFaceUp)
+{
+    context.rules[rule::RedealStyle] = redeal::RoundsLastFaceUp;
+    context.rules[rule::TableauCount] = 3;
+    Tableau(0) = "001002003";
+    Tableau(1) = "004";
+    Tableau(2) = "005006007";
+    ClickStock();
+    EXPECT_EQ(CardsOnTableaus(), 7);
+    const char* const marks[] = {"101", "01", "01"};
+    for (int k = 0; k < 3; ++k) {
+        std::string seen;
+        for (const int code : PileCodes(Tableau(k)))
+            seen += context.cards.IsFaceDown(code) ? '0' : '1';
+        EXPECT_EQ(seen, marks[k]) << k;
+    }
+}
+
 TEST_F(SpecialRedealTest, NoRedealWhenThePassesAreUsed)
 {
     context.rules[rule::RedealStyle] = 1;

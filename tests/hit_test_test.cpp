@@ -127,6 +127,10 @@ TEST(EmptyMarksTest, EmptyPilesShowWhatTheyTake)
     context.piles.Slot(PileGroup::StockGroup, 1) = "001002";
     EXPECT_EQ(EmptyMarkName(context, {PileGroup::StockGroup, 0}), "StockUp");  // unlimited passes
 
+    DealtBoard knockout(303);
+    EXPECT_EQ(EmptyMarkName(knockout.context(), {PileGroup::Foundations, 0}), "Foundation")
+        << "its base rank names the clubs, not a 3";
+
     DealtBoard freecell(1);
     EXPECT_EQ(EmptyMarkName(freecell.context(), kTableau1), "Position");
     EXPECT_EQ(EmptyMarkName(freecell.context(), {PileGroup::Reserves, 0}), "EmptyPosition");

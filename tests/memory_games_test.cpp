@@ -79,18 +79,29 @@ TEST_F(MemoryGamesTest, AMissTurnsTheCardsDownAfterAWaitEach)
     EXPECT_FALSE(MemoryClick(context, 1, CardCode(Clubs, 4) + 100)) << "no such face-down card";
 }
 
-TEST_F(MemoryGamesTest, TheRunGameKeepsARecordUntilAWrongCard)
+TEST_F(MemoryGamesTest, TheRunGameKeepsItsRunFaceUpUntilAWrongCard)
 {
-    const int ace = CardCode(Hearts, Ace), two = CardCode(Clubs, 2), four = CardCode(Spades, 4);
-    Deal(36, {{ace, four}, {two}});
+    const int ace = CardCode(Hearts, Ace), two = CardCode(Hearts, 2), four = CardCode(Hearts, 4);
+    const int three = CardCode(Hearts, 3);
+    Deal(36, {{ace, four}, {two, three}});
     MemoryClick(context, 0, ace);
     MemoryClick(context, 1, two);
-    EXPECT_EQ(context.piles.reserves[0], PileTextOf({ace, two}));
+    EXPECT_EQ(MemoryRunLength(context), 2);
     EXPECT_FALSE(context.cards.IsFaceDown(two));
+    EXPECT_EQ(context.piles.reserves[0], "") << "the run is read from the table, no card copied";
     MemoryClick(context, 0, four);
-    EXPECT_EQ(context.piles.reserves[0], "");
+    EXPECT_EQ(MemoryRunLength(context), 0);
     EXPECT_EQ(context.mainGame.Misses, 1);
     EXPECT_TRUE(context.cards.IsFaceDown(ace));
+    EXPECT_TRUE(context.cards.IsFaceDown(four));
+
+    for (const int card : {ace, two, three}) {
+        MemoryClick(context, card == ace ? 0 : 1, card);
+        EXPECT_FALSE(IsGameWon(context)) << "a card is still face down";
+    }
+    MemoryClick(context, 0, four);
+    EXPECT_TRUE(IsGameWon(context)) << "every card turned in one run";
+    EXPECT_EQ(context.piles.tableaus[0], PileTextOf({ace, four})) << "the cards stay where they lay";
 }
 
 TEST_F(MemoryGamesTest, TheSummaryShowsThePageOfTheVariant)

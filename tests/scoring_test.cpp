@@ -109,14 +109,21 @@ TEST_F(ScoringTest, SpecialScorings)
     context.piles.tableaus[4] = "009008007006005004003002001";
     EXPECT_EQ(ComputeScore(context), -52 + 225);
 
+    // The run game scores the face-up cards of the table while they run up from the Ace.
     context.rules[rule::SpecialGame] = 36;
     context.mainGame.Misses = 3;
-    context.piles.reserves[0] = "001002003009";
+    context.rules[rule::TableauCount] = 2;
+    context.piles.Clear();
+    context.piles.tableaus[0] = "001002003";
+    context.piles.tableaus[1] = "009";
+    context.cards.SetCardFaceMark(9, '0');
     EXPECT_EQ(ComputeScore(context), 15 * 3 - 3 - 52);
-    context.piles.reserves[0] = "001";
+    context.cards.SetCardFaceMark(9, '1');
+    EXPECT_EQ(ComputeScore(context), -3 - 52) << "a 9 after the 3 is no run";
+    context.cards.SetCardFaceMark(9, '0');
+    context.cards.SetCardFaceMark(2, '0');
+    context.cards.SetCardFaceMark(3, '0');
     EXPECT_EQ(ComputeScore(context), 15 - 3 - 52);
-    context.piles.reserves[0] = "002";
-    EXPECT_EQ(ComputeScore(context), -3 - 52);
 
     context.rules[rule::SpecialGame] = 40;
     EXPECT_EQ(ComputeScore(context), 0);

@@ -173,6 +173,60 @@ TEST_F(StockTest, ADealOntoCardsOnlyPassesOverGapsButNeverDealsNothing)
     EXPECT_EQ(ElementCount(context.piles.Stock()), 2);
 }
 
+TEST_F(StockTest, ARowPassesOverThePilesWhoseFoundationIsComplete)
+{
+    context.rules[rule::WasteShown] = 0;
+    context.rules[rule::FoundationFullCount] = 2;
+    for (int k = 0; k < 4; ++k)
+        context.rules.Of(rule::TableauDealMode, k) = deal_mode::RowWhileHomeOpen;
+    context.piles.Stock() = "001002003004005";
+    context.piles.foundations[1] = "020021";
+    context.piles.foundations[2] = "022";
+    Click();
+    EXPECT_EQ(context.piles.tableaus[0], "005");
+    EXPECT_EQ(context.piles.tableaus[1], "") << "its foundation is complete";
+    EXPECT_EQ(context.piles.tableaus[2], "004");
+    EXPECT_EQ(context.piles.tableaus[3], "003");
+}
+
+TEST_F(StockTest, APassOfFiveRowsEndsInAMixedRedealOfPilesAndStock)
+{
+    context.rules[rule::WasteShown] = 0;
+    context.rules[rule::TableauCount] = 3;
+    context.rules[rule::RedealStyle] = redeal::FiveRowsThenAllMixed;
+    context.rules[rule::PassesAllowed] = 2;
+    for (int k = 0; k < 3; ++k)
+        context.rules.Of(rule::TableauDealMode, k) = deal_mode::Row;
+    std::string stock;
+    for (int card = 1; card <= 20; ++card)
+        stock += CodeText(card);
+    context.piles.Stock() = stock;
+    context.piles.tableaus = {"030", "031", "032"}; // the pass's first row, laid by the deal
+    for (int row = 2; row <= 5; ++row)
+        Click();
+    EXPECT_EQ(ElementCount(context.piles.tableaus[0]), 5);
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 8) << "four rows dealt by the clicks";
+
+    Click();
+    EXPECT_EQ(context.mainGame.RedealsDone, 2);
+    for (const std::string& pile : {context.piles.tableaus[0], context.piles.tableaus[1], context.piles.tableaus[2]})
+        EXPECT_EQ(ElementCount(pile), 1) << "the next pass starts with a row";
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 20);
+    EXPECT_TRUE(context.cards.IsFaceDown(TopElement(context.piles.Stock())));
+    EXPECT_FALSE(context.cards.IsFaceDown(TopElement(context.piles.tableaus[0])));
+
+    for (int row = 2; row <= 5; ++row)
+        Click();
+    Click();
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 8) << "no pass is left: the click deals nothing";
+    EXPECT_EQ(ElementCount(context.piles.tableaus[2]), 5);
+
+    Undo(context);
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 11) << "undo gives the last row back to the pass";
+    Click();
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 8);
+}
+
 TEST_F(StockTest, ReservesDealtFaceDownWithTheTableauTurnUpWhenTheStockIsOut)
 {
     auto& rules = context.rules;

@@ -94,6 +94,8 @@ enum class Special : int {
     OntoWasteJokersWild = 93, // as 90 without the corner; a joker goes on any card and any card on a joker
     PyramidTwoWasteCards = 94, // as 4, the card under the waste's top card free too
     DiamondsHomeSuitsInRuns = 115, // won with the Diamonds home and each other suit in one pile, King to Ace
+    NamedPileTurnsLendingOnce = 110, // as 89; once the game sticks, any pile may lend its top card once
+    FoundationsCompleteWin = 111, // won once every foundation is complete, whatever the table holds
 };
 
 // Whether the score is kept, and when.
@@ -115,7 +117,7 @@ enum class WonTest {
     General, PyramidCleared, EveryTableauHoldsCards, RowOfTwo, OneCardEach, AcesAlone, Never, ScoreGoal,
     OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight,
     BottomSums, PuzzleDigits, NinePilesCleared, ThreePilesCleared, StockAndWasteEmpty, FiveEach,
-    KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft, SuitRunsBesideHome,
+    KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft, SuitRunsBesideHome, FoundationsComplete,
 };
 
 // What a stock click does in a selection game.
@@ -191,6 +193,8 @@ struct SpecialTraits {
     // A click turns only the top card of the pile the last card named, which goes to the
     // foundation of its rank (Clock).
     bool turnsNamedPile = false;
+    // Once in a game, when the pile named is empty, any other pile may lend its top card (Relaxed Clock).
+    bool lendsOnceWhenStuck = false;
 };
 
 Special SpecialGameOf(const RuleVector& rules);

@@ -74,6 +74,8 @@ inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty
 inline constexpr int DownAnySuitNoDiamonds = 196; // a tableau: down regardless of suit; a Diamond never goes onto a pile
 inline constexpr int DiamondsRoundTheCorner = 197; // a foundation: any Diamond to start, then up in suit round the corner
 inline constexpr int InSuitFedByOwnHalf = 195; // a foundation: in suit; before the first redeal, tableau cards from its own half only
+inline constexpr int UpAnySuitFromOwnPile = 191; // a foundation: up any suit, only from the tableau pile of its number but an Ace or the top rank
+inline constexpr int OneSuitAnyOrder = 192; // a foundation: the cards of the suit its base names (1 hearts .. 4 spades), any order
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -194,6 +196,8 @@ inline constexpr int AcesToGaps = 8;            // the Aces leave gaps
 inline constexpr int GapOpensEachRow = 58;      // every row starts with a gap
 inline constexpr int AcesOpenEachRow = 59;      // the Aces move to the rows' starts, gaps where they lay
 inline constexpr int AcesThenGapOpenEachRow = 60; // each row: an Ace, a gap, then the other cards
+inline constexpr int OneSuit = 91;              // the Ace to the King of one suit, the pack's first card's
+inline constexpr int AlternateFromUpAcesHome = 92; // piles alternately face up and down from the bottom, face-up Aces home
 
 constexpr bool SetsRowsInPlace(int family)
 {
@@ -216,8 +220,15 @@ inline constexpr int ReserveFaceDown = 5;
 inline constexpr int TableauFaceDown = 6;
 inline constexpr int OntoCardsOnly = 7;  // only while the pile holds cards
 inline constexpr int FourAtATime = 8;
+inline constexpr int RowWhileHomeOpen = 67; // a card per row, none while the foundation of the pile's number is full
 inline constexpr int FirstDealing = 1;   // the modes from here to LastDealing receive cards
 inline constexpr int LastDealing = 15;
+
+// Whether a pile of the mode takes cards when the stock deals a row.
+constexpr bool ReceivesRows(int mode)
+{
+    return (mode >= FirstDealing && mode <= LastDealing) || mode == RowWhileHomeOpen;
+}
 } // namespace deal_mode
 
 // The stock's click style, chosen by the deal mode of tableau 0 (or of reserve 0).
@@ -297,6 +308,15 @@ inline constexpr int WithStockAcesHome = 75; // tableau and stock mixed and deal
 constexpr bool RedealsFromFullStock(int style)
 {
     return style == AcesFirstEveryClick || style == WithStockAcesHome;
+}
+inline constexpr int RoundsLastFaceUp = 66;     // the tableau mixed, dealt in rounds, each pile alternately down and up to a face-up top
+inline constexpr int FiveRowsThenAllMixed = 65; // five rows a pass; then piles and stock mixed into a new stock
+inline constexpr int kRowsPerPass = 5;          // the deal (or the redeal) lays the first, stock clicks the others
+
+// Whether the pass is out: the stock is empty, or its clicks have dealt the rows a pass allows.
+constexpr bool PassIsOut(int style, bool stockEmpty, int rowsClicked)
+{
+    return stockEmpty || (style == FiveRowsThenAllMixed && rowsClicked >= kRowsPerPass - 1);
 }
 } // namespace redeal
 

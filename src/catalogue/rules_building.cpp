@@ -142,6 +142,17 @@ std::string FoundationRule(const RuleVector& rules, int pile)
     if (code == kUpInSuitDownInColourOrRankAcross)
         return "start with any card and then take a card one rank up in its suit, one rank down in the other suit "
                "of its colour, or of its rank in the other colour";
+    if (code == building::OneSuitAnyOrder) {
+        static const char* const suits[] = {"hearts", "diamonds", "clubs", "spades"};
+        return base >= 1 && base <= 4 ? std::string("take only the ") + suits[base - 1] + ", in any order"
+                                      : "take nothing";
+    }
+    if (code == building::UpAnySuitFromOwnPile) {
+        const int strip = Rule(rules, rule::StrippedPack);
+        const std::string top = RankName(RankAtPlace(strip, stripped_pack::TopOrdinal(strip)));
+        return "build up regardless of suit from the " + RankName(base) + " to the " + top + "; an Ace or a " + top +
+               " may come from any pile, every other card only from the tableau pile below its foundation";
+    }
     if (code == building::TwoUpInSuitFromBase)
         return "start with " + (base >= 1 && base <= 13 ? "a " + RankName(base) : std::string("their base card")) +
                " of a suit that no other pile of their row of four has begun with, then build up in suit by twos, "
@@ -508,6 +519,8 @@ std::string RemovingSentence(const RuleVector& rules)
         return "Click two face-down cards to turn them up. The same card from both packs leaves the table; any other "
                "pair is a miss, and both cards turn face down again.";
     case Special::MemoryRun:
+        return "Click face-down cards to turn them up, the Ace first and then each rank in turn: a right card stays "
+               "face up, a wrong one is a miss, and every card turned so far turns face down again.";
     case Special::MemoryPairs:
         return "Click two face-down cards to turn them up. Two cards of the same rank leave the table; any other pair "
                "is a miss, and both cards turn face down again.";

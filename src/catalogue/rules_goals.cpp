@@ -49,6 +49,8 @@ std::string OwnGoal(const RuleVector& rules)
                "from its King down to its Ace.";
     case WonTest::OneOfEachSuitLeft:
         return "You win when the stock is out and one card of each suit is left, one to a tableau pile.";
+    case WonTest::FoundationsComplete:
+        return "You win as soon as every foundation is complete, whatever cards are left elsewhere.";
     case WonTest::General:
     case WonTest::PyramidCleared:
     case WonTest::PyramidOnly:

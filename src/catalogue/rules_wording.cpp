@@ -223,6 +223,10 @@ std::string DealFamilySentence(int family)
         return "Until the reserves hold an Ace or a King, their cards go under the stock and the stock's next cards "
                "are dealt to them instead.";
     case 26: return "In every tableau pile the cards lie alternately face down and face up, the bottom card face down.";
+    case deal_family::OneSuit: return "Only the thirteen cards of one suit are dealt.";
+    case deal_family::AlternateFromUpAcesHome:
+        return "In every tableau pile the cards lie alternately face up and face down, the bottom and top cards face "
+               "up; an Ace that would lie face up goes to a foundation instead, its pile going without it.";
     case 23:
         return "The Aces and Twos are dealt first, one to each tableau pile, so that each lies at the bottom of a "
                "pile.";
@@ -236,10 +240,7 @@ std::string RowDealSentence(const RuleVector& rules)
     const int mode = Of(rules, rule::TableauDealMode, 0);
     int dealt = 0;
     for (int k = 0; k < Rule(rules, rule::TableauCount); ++k)
-        dealt += Of(rules, rule::TableauDealMode, k) >= deal_mode::FirstDealing &&
-                         Of(rules, rule::TableauDealMode, k) <= deal_mode::LastDealing
-                     ? 1
-                     : 0;
+        dealt += deal_mode::ReceivesRows(Of(rules, rule::TableauDealMode, k)) ? 1 : 0;
     if (mode == click_style::ThreeHands)
         return "Click the stock to deal a hand of two cards onto the first two tableau piles; with a hand on the "
                "table, a click deals it a third card onto the third pile. A click on the waste pile scores the hand "
@@ -250,6 +251,8 @@ std::string RowDealSentence(const RuleVector& rules)
         text += "each of the first " + Number(dealt) + " tableau piles";
     else if (mode == deal_mode::OntoCardsOnly)
         text += "every tableau pile that holds cards (onto the first pile when all are empty)";
+    else if (mode == deal_mode::RowWhileHomeOpen)
+        text += "every tableau pile whose foundation above it is not yet complete";
     else
         text += Rule(rules, rule::TableauCount) != 1                          ? "every tableau pile"
                 : Rule(rules, rule::TableauStyle) == pile_style::FannedRight ? "the right end of the row"
@@ -297,6 +300,9 @@ std::string RedealWhat(int style)
     case redeal::WithStockAcesHome:
         return "gathers the tableau and the stock, mixes them and deals the piles again as at the start, each Ace met "
                "going to a foundation";
+    case redeal::RoundsLastFaceUp:
+        return "gathers the tableau cards, mixes them and deals them again in rounds, one card to each pile, each "
+               "pile's cards alternately face down and face up so that its top card lies face up";
     case redeal::BottomToTop: return "moves the bottom card of every pile to its top";
     case redeal::PileSpread:
     case redeal::ReserveDealing:
@@ -537,7 +543,13 @@ std::vector<std::string> Stock(const RuleVector& rules)
         sentences.push_back("Click the stock to turn its top card onto the waste pile.");
     }
 
-    if (ownRedeals) {
+    if (ownRedeals && style == redeal::FiveRowsThenAllMixed) {
+        sentences.push_back("A pass is " + Number(redeal::kRowsPerPass) +
+                            " rows, the first laid by the deal and the others by the stock; then a click gathers the "
+                            "piles and the rest of the stock, mixes them, deals the first row of the next pass and "
+                            "makes the rest the new stock" +
+                            (passes == -1 ? ", as often as you like." : "; you may do this " + TimesWord(passes - 1) + "."));
+    } else if (ownRedeals) {
         sentences.push_back("When play is stuck, a click on the stock " + RedealWhat(style) +
                             (passes == -1 ? ", as often as you like." : "; you may do this " + TimesWord(passes - 1) + "."));
     } else if (style < redeal::FirstOwn && passes == -1) {
@@ -558,12 +570,19 @@ std::vector<std::string> Winning(const RuleVector& rules)
         return {deal_family::FirstRankOfRows(Rule(rules, rule::DealFamily)) == 2
                     ? "You win when each row holds one suit in order from the 2 to the King."
                     : "You win when each row holds one suit in order from the Ace to the King."};
+    if (SpecialTraitsOf(rules).lendsOnceWhenStuck)
+        return {"Click the top card of the pile the last card named, the centre first: it goes home to the foundation "
+                "of its rank, and a King names the centre again. Once in a game, when the fourth King has come up "
+                "too soon, you may turn the top card of any pile instead, and play goes on from the card it names. "
+                "You win when every card is home."};
     if (SpecialTraitsOf(rules).turnsNamedPile)
         return {"Click the top card of the pile the last card named, the centre first: it goes home to the foundation "
                 "of its rank, and a King names the centre again. You win when every card is home before the fourth "
                 "King comes up; there is no choice to make."};
     if (IsMemoryGame(rules) && SpecialTraitsOf(rules).won == WonTest::ScoreGoal && Rule(rules, rule::TargetScore) == 0)
-        return {"You win when every card has been taken from the table."};
+        return {SpecialGameOf(rules) == Special::MemoryRun
+                    ? "You win when every card lies face up, turned in one run from the Ace to the King."
+                    : "You win when every card has been taken from the table."};
     if (Rule(rules, rule::TargetScore) != 0)
         return {"You win when your score reaches " + std::to_string(Rule(rules, rule::TargetScore)) + " points."};
     if (SpecialTraitsOf(rules).won == WonTest::PyramidCleared)

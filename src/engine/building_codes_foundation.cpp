@@ -617,6 +617,24 @@ bool OwnRankInCommonSuitOrder(const Placement& p)
     return true;
 }
 
+// 191: up regardless of suit from the base rank over the ranks the pack holds; every card but an
+// Ace and the pack's highest rank only from tableau pile IDX (Amazons).
+bool UpAnySuitFromOwnPile(const Placement& p)
+{
+    const bool fromAnyPile =
+        p.RankM() == Ace || p.PackRankM() == stripped_pack::TopOrdinal(p.context().rules[rule::StrippedPack]);
+    if (!fromAnyPile && p.FromTableauPile() != p.Index())
+        return false;
+    return p.Empty() ? p.RankM() == p.FoundationBase(p.Index()) : p.Up();
+}
+
+// 192: the cards of one suit in any order, the suit named by the base rank: 1 hearts, 2 diamonds,
+// 3 clubs, 4 spades (Knockout's Clubs, Herz zu Herz's Hearts).
+bool OneSuitAnyOrder(const Placement& p)
+{
+    return p.SuitM() == p.FoundationBase(p.Index()) - 1;
+}
+
 constexpr CodeEntry kFoundationCodes[] = {
     {29, UpThenDownInSuit},
     {36, DownAfterPreviousStarted},
@@ -670,6 +688,8 @@ constexpr CodeEntry kFoundationCodes[] = {
     {building::FromBaseInRounds, FromBaseInRounds},
     {building::InSuitFedByOwnHalf, InSuitFedByOwnHalf},
     {building::DiamondsRoundTheCorner, DiamondsRoundTheCorner},
+    {building::UpAnySuitFromOwnPile, UpAnySuitFromOwnPile},
+    {building::OneSuitAnyOrder, OneSuitAnyOrder},
 };
 
 } // namespace

@@ -12,7 +12,8 @@ class GameContext;
 // The tableau pile whose top card may be turned now (0-based); -1 when that pile is empty.
 int ClockPileToTurn(const GameContext& context);
 // A click on card of tableau: turns it and sends it to its rank's foundation when the pile is
-// the one named. True when the table changed.
+// the one named, or, where the game allows it once, when the pile named is empty and this pile
+// lends its top card. True when the table changed.
 bool ClockTurn(GameContext& context, int tableau, int card);
 
 } // namespace marlowe

@@ -277,6 +277,26 @@ void AlternateFaces(GameContext& context)
     }
 }
 
+// Family 92: the cards of every tableau pile lie alternately face up and face down from a face-up
+// bottom card; an Ace dealt face up goes to a foundation instead, its pile going without it, and
+// a pile whose top Ace went turns its new top card up (Bad Seven).
+void AlternateFromFaceUpSendingAcesHome(GameContext& context)
+{
+    for (int m = 0; m < GamePileCount(context, PileGroup::Tableaus); ++m) {
+        const std::vector<int> cards = PileCodes(context.piles.tableaus[static_cast<std::size_t>(m)]);
+        for (std::size_t i = 0; i < cards.size(); ++i) {
+            if (!IsCardCode(cards[i]))
+                continue;
+            const bool faceUp = i % 2 == 0;
+            context.cards.SetCardFaceMark(cards[i], faceUp ? '1' : '0');
+            if (faceUp && CardRank(cards[i]) == Ace)
+                TryCardToFoundation(context, cards[i], -1);
+        }
+        if (const int top = TopElement(context.piles.tableaus[static_cast<std::size_t>(m)]); IsCardCode(top))
+            context.cards.SetCardFaceMark(top, '1');
+    }
+}
+
 // Family 28: the tableau is dealt again row by row so that no pile holds two cards of one rank:
 // a card whose rank its pile already holds goes to the bottom of the pack and the next card is
 // dealt instead; the reserves take the cards left, in order (Nestor). Where no card left fits a
@@ -427,6 +447,7 @@ void FilterPackForDealFamily(const GameContext& context, DealPack& pack)
         break;
     case 11: KeepOneCardPerRank(pack, tableaus, std::nullopt); break;
     case 14: KeepOneCardPerRank(pack, 9, CardSuit(pack.First())); break;
+    case deal_family::OneSuit: KeepOneCardPerRank(pack, King, CardSuit(pack.First())); break;
     case 12: pack.RemoveWhere([tableaus](int c) { return !InFamily12Pack(c, tableaus); }); break;
     case 16: pack.RemoveWhere([](int c) { return CardRank(c) == Queen || CardRank(c) == King; }); break;
     case 21: pack.RemoveWhere(IsCourtCard); break;
@@ -520,6 +541,7 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
     case 25: DealAgainSendingHome(context, true, false); break;
     case 27: DealAgainSendingHome(context, false, true); break;
     case 26: AlternateFaces(context); break;
+    case deal_family::AlternateFromUpAcesHome: AlternateFromFaceUpSendingAcesHome(context); break;
     case 28: NoRankTwiceInAPile(context); break;
     case 69: ReservesDealtAgainForAceOrKing(context); break;
     default: break;

@@ -586,6 +586,42 @@ void RedealWithStockAcesHome(Redeal& redeal)
     context.presentation().DrawPile(kStock);
 }
 
+// Style 65: the rest of the stock and every pile are gathered and mixed; the new pass's first row
+// is dealt face up, one card to each pile, and the others lie face down as the new stock, whose
+// count of rows starts again (Knockout).
+void GatherAllIntoMixedStock(Redeal& redeal)
+{
+    GameContext& context = redeal.context;
+    redeal.GatherPileTopDown(kStock);
+    redeal.GatherTableausFirstToLast();
+    const std::vector<int> mixed = MixGathered(redeal.gathered);
+    const auto row = std::min(static_cast<std::size_t>(Tableaus(context)), mixed.size());
+    for (std::size_t k = 0; k < row; ++k)
+        redeal.Deal(mixed[k], TableauRef(static_cast<int>(k)), '1');
+    redeal.gathered.assign(mixed.begin() + static_cast<std::ptrdiff_t>(row), mixed.end());
+    redeal.LayGatheredOnCollection('0');
+    context.mainGame.DealCounter = 0;
+}
+
+// Style 66: the tableau is gathered, mixed and dealt again in rounds, one card to each pile in
+// turn, each pile's cards alternately face down and face up so that its last card lies face up
+// (Bad Seven).
+void DealRoundsLastFaceUp(Redeal& redeal)
+{
+    GameContext& context = redeal.context;
+    redeal.GatherTableausFirstToLast();
+    const std::vector<int> mixed = MixGathered(redeal.gathered);
+    const std::size_t piles = static_cast<std::size_t>(std::max(Tableaus(context), 1));
+    for (std::size_t i = 0; i < mixed.size(); ++i) {
+        const std::size_t pile = i % piles;
+        const std::size_t cardsOfPile = (mixed.size() - pile + piles - 1) / piles;
+        const bool faceUp = (cardsOfPile - 1 - i / piles) % 2 == 0;
+        redeal.Deal(mixed[i], TableauRef(static_cast<int>(pile)), faceUp ? '1' : '0');
+    }
+    for (std::size_t k = 0; k < piles; ++k)
+        context.presentation().DrawPile(TableauRef(static_cast<int>(k)));
+}
+
 void GatherMixDeal(Redeal& redeal, int style)
 {
     redeal.GatherTableausFirstToLast();
@@ -647,6 +683,8 @@ void SpecialRedeal(GameContext& context)
     case redeal::WithStockAcesHome: RedealWithStockAcesHome(redeal); break;
     case redeal::InOrderUnmixed:
     case redeal::InOrderDealtInRows: GatherInOrderDealBack(redeal, style); break;
+    case redeal::FiveRowsThenAllMixed: GatherAllIntoMixedStock(redeal); break;
+    case redeal::RoundsLastFaceUp: DealRoundsLastFaceUp(redeal); break;
     default: GatherMixDeal(redeal, style); break;
     }
     context.flags.Set(WonMark, IsGameWon(context));

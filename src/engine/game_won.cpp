@@ -5,6 +5,8 @@
 #include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
+#include "engine/legality.h"
+#include "engine/memory_games.h"
 #include "engine/pile_text.h"
 #include "engine/scoring.h"
 
@@ -209,9 +211,9 @@ bool IsGameWon(const GameContext& context)
                });
     case WonTest::Never: return false;
     case WonTest::ScoreGoal:
-        // A memory game without a target score ends when every pair has left the table.
+        // A memory game without a target score ends when its table is done.
         if (IsMemoryGame(context.rules) && context.rules[rule::TargetScore] == 0)
-            return GeneralTest(context, true);
+            return MemoryTableDone(context);
         return ScoreGoalReached(context);
     case WonTest::OnlyFirstFoundation:
         for (int f = 1; f < std::min(context.FoundationCount(), kMaxFoundations); ++f)
@@ -253,6 +255,11 @@ bool IsGameWon(const GameContext& context)
                            [](const std::string& pile) { return ElementCount(pile) == 10; }) &&
                EveryTableau(context, KingQueenJack);
     case WonTest::Thirties: return ThirtiesComplete(context);
+    case WonTest::FoundationsComplete:
+        for (int f = 0; f < std::min(context.FoundationCount(), kMaxFoundations); ++f)
+            if (ElementCount(piles.foundations[static_cast<std::size_t>(f)]) < FoundationCapacity(context, f))
+                return false;
+        return context.FoundationCount() > 0;
     case WonTest::General: break;
     }
     return GeneralTest(context, false);

@@ -36,6 +36,8 @@ bool StandardRule(const GameContext& context, const PlacementQuery& query, int c
 // The pile-kind wrappers, for a card (the bottom of a run of movingCount cards). A foundation
 // that takes whole sequences only refuses every single card.
 bool CanPlayOnFoundation(const GameContext& context, int foundation, int card, int movingCount = 1);
+// The cards the foundation holds when complete: its own full count, else the game's.
+int FoundationCapacity(const GameContext& context, int foundation);
 // Foundations whose base rank code marks them as taking complete sequences from the tableau.
 bool TakesWholeSequencesOnly(const GameContext& context, int foundation);
 // The foundation's building rules alone: whether the card may go onto it (the sequence removal

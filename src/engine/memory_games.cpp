@@ -19,8 +19,6 @@ namespace marlowe {
 
 namespace {
 
-const PileRef kRecord{PileGroup::Reserves, 0}; // the cards turned so far when they must run up
-
 Special Game(const GameContext& context)
 {
     return SpecialGameOf(context.rules);
@@ -54,21 +52,6 @@ bool AnyFaceDownTableauCard(const GameContext& context)
             if (code > 0 && context.cards.IsFaceDown(code))
                 return true;
     return false;
-}
-
-// The length of the run on the record that starts with an Ace and rises by one.
-int RecordRun(const GameContext& context)
-{
-    const std::vector<int> codes = PileCodes(context.piles[kRecord]);
-    int run = 0;
-    while (run < static_cast<int>(codes.size()) && CardRank(codes[static_cast<std::size_t>(run)]) == run + 1)
-        ++run;
-    return run;
-}
-
-bool RecordIsRun(const GameContext& context)
-{
-    return RecordRun(context) == ElementCount(context.piles[kRecord]);
 }
 
 void TurnUp(GameContext& context, int tableau, int card)
@@ -114,13 +97,8 @@ bool MemoryClick(GameContext& context, int tableau, int card)
     if (Game(context) == Special::MemoryRun) {
         RecordSnapshot(context);
         TurnUp(context, tableau, card);
-        context.piles[kRecord] += CodeText(card);
-        context.presentation().DrawPile(kRecord);
-        if (!RecordIsRun(context)) {
-            context.piles[kRecord].clear();
-            context.presentation().DrawPile(kRecord);
+        if (MemoryRunLength(context) == 0)
             MemoryMiss(context);
-        }
     } else {
         if (FaceUpTableauCards(context).size() >= 2)
             return false;
@@ -137,6 +115,30 @@ bool MemoryClick(GameContext& context, int tableau, int card)
     context.flags.Set(WonMark, IsGameWon(context));
     if (!AnyFaceDownTableauCard(context))
         context.presentation().DrawTable(false);
+    return true;
+}
+
+int MemoryRunLength(const GameContext& context)
+{
+    const std::vector<PlacedCard> up = FaceUpTableauCards(context);
+    std::vector<bool> seen(up.size() + 1, false);
+    for (const PlacedCard& placed : up) {
+        const int rank = CardRank(placed.card);
+        if (rank < 1 || rank > static_cast<int>(up.size()) || seen[static_cast<std::size_t>(rank)])
+            return 0;
+        seen[static_cast<std::size_t>(rank)] = true;
+    }
+    return static_cast<int>(up.size());
+}
+
+bool MemoryTableDone(const GameContext& context)
+{
+    if (Game(context) == Special::MemoryRun)
+        return !AnyFaceDownTableauCard(context);
+    for (int k = 0; k < Tableaus(context); ++k)
+        for (const int code : PileCodes(context.piles.tableaus[static_cast<std::size_t>(k)]))
+            if (code > 0)
+                return false;
     return true;
 }
 
@@ -164,12 +166,12 @@ MemorySummary MemorySummaryOf(const GameContext& context, bool won)
         summary.pointsPerMiss = -2;
         break;
     case 1:
-        summary.matches = RecordRun(context);
+        summary.matches = MemoryRunLength(context);
         summary.pointsPerMatch = 20;
         summary.pointsPerMiss = -1;
         break;
     case 2:
-        summary.matches = RecordRun(context);
+        summary.matches = MemoryRunLength(context);
         summary.misses = 10 - summary.matches;
         summary.pointsPerMatch = 20;
         break;

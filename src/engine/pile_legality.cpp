@@ -70,6 +70,12 @@ bool TakesWholeSequencesOnly(const GameContext& context, int foundation)
     return base_rank::TakesWholeSequences(context.rules.Of(rule::FoundationBaseRank, foundation));
 }
 
+int FoundationCapacity(const GameContext& context, int foundation)
+{
+    const int own = context.rules.Of(rule::FoundationFullCountOf, foundation);
+    return own > 0 ? own : context.rules[rule::FoundationFullCount];
+}
+
 bool FoundationRuleAccepts(const GameContext& context, int foundation, int card)
 {
     if (foundation < 0 || foundation >= kMaxFoundations)
@@ -82,9 +88,7 @@ bool FoundationRuleAccepts(const GameContext& context, int foundation, int card)
         return CardRank(card) != Ace && SuitWaitsOnTableau(context, card);
 
     const int held = ElementCount(pile);
-    const int ownFull = context.rules.Of(rule::FoundationFullCountOf, foundation);
-    const int full = ownFull > 0 ? ownFull : context.rules[rule::FoundationFullCount];
-    if (held >= full && code != building::UpAnySuitFromAce && code != building::UpThenDownInSuit)
+    if (held >= FoundationCapacity(context, foundation) && code != building::UpAnySuitFromAce && code != building::UpThenDownInSuit)
         return false;
     PlacementQuery query;
     query.top = TopOrEmpty(pile);

@@ -7,6 +7,7 @@
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/hand_scores.h"
+#include "engine/memory_games.h"
 #include "engine/pile_text.h"
 #include "engine/presentation.h"
 
@@ -75,19 +76,6 @@ int OrderedBottoms(const GameContext& context)
     return count;
 }
 
-// The length of the ascending run from the bottom of reserve 0.
-int AscendingRunOnFirstReserve(const GameContext& context)
-{
-    const std::string& pile = context.piles.reserves[0];
-    const int count = ElementCount(pile);
-    if (count == 1)
-        return CardRank(ElementAt(pile, 0)) == Ace ? 1 : 0;
-    int run = 0;
-    for (int i = 1; i < count && CardRank(ElementAt(pile, i)) == CardRank(ElementAt(pile, i - 1)) + 1; ++i)
-        ++run;
-    return run == 0 ? 0 : run + 1;
-}
-
 // Tableau piles of exactly nine cards whose ranks from the bottom are 9 down to 1.
 int NineDownRows(const GameContext& context)
 {
@@ -145,7 +133,7 @@ int ComputeScore(const GameContext& context)
     case ScoreRule::Zero: return 0;
     case ScoreRule::OrderedBottoms: return -pack + 10 * OrderedBottoms(context);
     case ScoreRule::SecondWasteTens: return -pack + 10 * secondWaste;
-    case ScoreRule::MemoryRun: return 15 * AscendingRunOnFirstReserve(context) - misses - 52;
+    case ScoreRule::MemoryRun: return 15 * MemoryRunLength(context) - misses - 52;
     case ScoreRule::MemoryTwins: return -52 - 2 * misses + 10 * (secondWaste / 2);
     case ScoreRule::MemoryPairs: return -52 - misses + 7 * (secondWaste / 2);
     case ScoreRule::NineDownRows: return -pack + 225 * NineDownRows(context);

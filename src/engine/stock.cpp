@@ -7,6 +7,7 @@
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
+#include "engine/legality.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
@@ -36,6 +37,13 @@ int DealModeOfReserve(const GameContext& context, int k)
     return context.rules.Of(rule::ReserveDealMode, k);
 }
 
+// Whether the stock's pass is over: the stock is out, or it dealt every row its pass allows.
+bool PassIsOut(const GameContext& context)
+{
+    return redeal::PassIsOut(context.rules[rule::RedealStyle], context.piles.Stock().empty(),
+                             context.mainGame.DealCounter);
+}
+
 bool AnyTableauEmpty(const GameContext& context)
 {
     for (int k = 0; k < context.TableauCount(); ++k)
@@ -56,7 +64,17 @@ bool EveryTableauEmpty(const GameContext& context)
 // hold cards.
 bool DealsRowAnyTime(int mode)
 {
-    return mode == deal_mode::Row || mode == deal_mode::OntoCardsOnly;
+    return mode == deal_mode::Row || mode == deal_mode::OntoCardsOnly || mode == deal_mode::RowWhileHomeOpen;
+}
+
+// A tableau pile of mode RowWhileHomeOpen is passed over once the foundation of its number is
+// complete (Amazons).
+bool PassedOverBesideCompleteHome(const GameContext& context, int mode, PileRef pile)
+{
+    return mode == deal_mode::RowWhileHomeOpen && pile.group == PileGroup::Tableaus &&
+           pile.slot < context.FoundationCount() &&
+           ElementCount(context.piles.foundations[static_cast<std::size_t>(pile.slot)]) >=
+               FoundationCapacity(context, pile.slot);
 }
 
 // A pile of mode OntoCardsOnly is passed over while empty, except that the first pile takes
@@ -241,10 +259,13 @@ void DealingClick(GameContext& context)
     const std::size_t sizeBefore = context.undoHistory.Size();
     auto& counter = context.mainGame.DealCounter;
 
-    if ((rules[rule::RedealStyle] >= redeal::FirstOwn && stockEmpty) || redeal::RedealsFromFullStock(rules[rule::RedealStyle])) {
+    if ((rules[rule::RedealStyle] >= redeal::FirstOwn && PassIsOut(context)) ||
+        redeal::RedealsFromFullStock(rules[rule::RedealStyle])) {
         ExecuteMove(context, StockTurn::RedealOnly);
     } else if (DealsRowAnyTime(DealModeOfTableau(context, 0)) || DealsRowAnyTime(DealModeOfTableau(context, lastTableau))) {
         ExecuteMove(context, RowDeal::Tableaus);
+        if (rules[rule::RedealStyle] == redeal::FiveRowsThenAllMixed && context.undoHistory.Size() > sizeBefore)
+            ++counter; // after the row's undo point, so that Undo gives the row back to the pass
         if (rules.Of(rule::ReserveDealMode, 0) == click_style::ReservesWithTableaus) {
             ExecuteMove(context, RowDeal::Reserves);
             MergeClickSnapshots(context, sizeBefore);
@@ -384,7 +405,7 @@ bool TurnStock(GameContext& context, StockTurn turn)
 
     if (redealStyle >= redeal::FirstOwn && RedealAllowed(context)) {
         // The game's own redeal, on the empty stock (every click with style 6), at the release.
-        if (context.piles.Stock().empty() || redeal::RedealsFromFullStock(redealStyle)) {
+        if (PassIsOut(context) || redeal::RedealsFromFullStock(redealStyle)) {
             countedAsMove = true;
             if (game.StockPressed == 0) {
                 PressStock(context);
@@ -458,7 +479,8 @@ bool DealCards(GameContext& context, const Dealing& dealing)
 
     for (const PileRef pile : dealNothing ? std::vector<PileRef>{} : DealingRange(context, dealing)) {
         const int mode = DealMode(context, dealing, pile);
-        if (mode < deal_mode::FirstDealing || mode > deal_mode::LastDealing || PassedOverWhileEmpty(context, mode, pile))
+        if (!deal_mode::ReceivesRows(mode) || PassedOverWhileEmpty(context, mode, pile) ||
+            PassedOverBesideCompleteHome(context, mode, pile))
             continue;
         if (context.piles.Stock().empty())
             break;

@@ -97,6 +97,8 @@ std::string EmptyMarkName(const GameContext& context, PileRef pile)
     case PileGroup::Foundations: {
         if (rules[rule::FoundationBuildCode + pile.slot] == building::QueenOnEmpty)
             return "Foundation12";
+        if (rules[rule::FoundationBuildCode + pile.slot] == building::OneSuitAnyOrder)
+            return "Foundation"; // its base names a suit, not a rank
         const int baseRank = rules[rule::FoundationBaseRank + pile.slot];
         if (baseRank == kNoMarkBaseRank)
             return "";

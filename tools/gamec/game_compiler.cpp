@@ -160,6 +160,7 @@ std::optional<int> CardsInPack(const Draft& draft)
     case 9: case 11: case 12: case 14: return std::nullopt; // sized by the tableau count
     case 16: perDeck = std::min(perDeck, 44); break;
     case 21: perDeck = std::min(perDeck, 40); break;
+    case deal_family::OneSuit: return 13;
     default: break;
     }
     const int jokers = Rule(draft, rule::JokersInPack) == 1 ? Rule(draft, rule::JokerCount) : 0;
