@@ -123,6 +123,7 @@ constexpr std::array kTraits = {
                   .rankNeighbourOntoWaste = true, .stockClick = Click::Ordinary, .refillsAfterSet = false},
     SpecialTraits{.code = Special::PyramidTwoWasteCards, .won = WonTest::PyramidCleared, .selectsCards = true, .pyramid = true,
                   .stockClick = Click::Ordinary},
+    SpecialTraits{.code = Special::HeadsAlone, .won = WonTest::HeadsAlone, .winTestAfterMove = WinTestAfterMove::EveryMove},
     SpecialTraits{.code = Special::NeighbourPairsByColumns, .stockClick = Click::ClosesUp, .refillsAfterSet = false,
                   .closesUpByColumns = true},
 };
@@ -136,7 +137,7 @@ Special SpecialGameOf(const RuleVector& rules)
 
 namespace {
 
-constexpr int kHighestCode = 94;
+constexpr int kHighestCode = 119; // room above the highest code in use
 
 // The row of every code, so that the engine's questions in its hot paths cost one lookup; codes
 // without a row of their own point at the ordinary game's.

@@ -93,6 +93,7 @@ enum class Special : int {
     NeighbourPairsByColumns = 92, // as 8, the stock click closing each column of the grid upward
     OntoWasteJokersWild = 93, // as 90 without the corner; a joker goes on any card and any card on a joker
     PyramidTwoWasteCards = 94, // as 4, the card under the waste's top card free too
+    HeadsAlone = 95,          // won when the stock is out and every tableau pile holds only its head
 };
 
 // Whether the score is kept, and when.
@@ -114,7 +115,7 @@ enum class WonTest {
     General, PyramidCleared, EveryTableauHoldsCards, RowOfTwo, OneCardEach, AcesAlone, Never, ScoreGoal,
     OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight,
     BottomSums, PuzzleDigits, NinePilesCleared, ThreePilesCleared, StockAndWasteEmpty, FiveEach,
-    KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft,
+    KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft, HeadsAlone,
 };
 
 // What a stock click does in a selection game.

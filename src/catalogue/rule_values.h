@@ -71,6 +71,14 @@ inline constexpr int InSuitEitherWayNotFromTableau = 179; // a tableau: in suit 
 inline constexpr int DownInSuitOntoThree = 180; // a tableau: down in suit round the corner, onto three cards or more
 inline constexpr int HigherInSuit = 185;    // a tableau: any higher card of the top card's suit; an empty pile by its base
 inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty pile, nothing onto a card
+// Piles headed by a card of their base rank (Salic Law's Kings, Intrigue's Queens): nothing is put
+// on them while the stock lasts; then a pile holding its head alone takes any card but a head.
+inline constexpr int HeadTakesOneAfterDeal = 165;
+inline constexpr int DownAnySuitAfterDeal = 166; // as 165, and the others build regardless of suit
+// Foundations begun only over a column already headed (pile IDX modulo the tableau count), by
+// the standard rule regardless of suit; 168 begun in the suit of that column's head too.
+inline constexpr int BegunOverHeadedColumn = 167;
+inline constexpr int BegunInHeadsSuit = 168;
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -228,6 +236,9 @@ inline constexpr int ThreeHands = 13;
 inline constexpr int LastCardsToReserves = 14;
 inline constexpr int RowsBeforeTurns = 15;
 inline constexpr int TopUpOrTurn = 36;     // as 9, but a click that tops up a pile turns no card
+// One card a click onto the newest pile (the last holding cards); a card of the piles' base rank
+// starts the next pile, and a card an empty one-card foundation takes goes there instead.
+inline constexpr int OntoNewestPile = 37;
 // Of reserve 0.
 inline constexpr int LastEightToTableau = 3;
 inline constexpr int AlternateReserves = 4;

@@ -46,6 +46,9 @@ std::string OwnGoal(const RuleVector& rules)
     case WonTest::OnlyTensLeft: return "You win when the stock is out and only the four 10s are left, one to a pile.";
     case WonTest::OneOfEachSuitLeft:
         return "You win when the stock is out and one card of each suit is left, one to a tableau pile.";
+    case WonTest::HeadsAlone:
+        return "You win when the stock is out and every tableau pile holds only the " + RankName(Of(rules, rule::TableauBaseRank, 0)) +
+               " at its head: every other card is on the foundations.";
     case WonTest::General:
     case WonTest::PyramidCleared:
     case WonTest::PyramidOnly:

@@ -9,6 +9,8 @@
 #include "engine/cards.h"
 #include "engine/pile_text.h"
 
+#include <algorithm>
+
 namespace marlowe {
 
 namespace {
@@ -54,6 +56,20 @@ bool FromBaseInRounds(const Placement& p)
     if (p.Empty() || (p.Direction() == direction::Down && p.RankT() == Ace))
         return p.RankM() == base;
     return p.Direction() == direction::Down ? p.Down() : p.Up();
+}
+
+// 167 and 168: the standard rule regardless of suit, but a foundation is begun only over a
+// column already headed (its index modulo the tableau count), under 168 in its head's suit too.
+template <bool inHeadsSuit>
+bool BegunOverHeadedColumn(const Placement& p)
+{
+    if (p.Empty()) {
+        const int column = p.Index() % std::max(p.context().TableauCount(), 1);
+        const int head = p.TableauBottom(column);
+        if (head <= 0 || (inHeadsSuit && CardSuit(head) != p.SuitM()))
+            return false;
+    }
+    return p.Standard(building::AnySuit);
 }
 
 // 37: twice the top card's rank (modulo 13); a King once foundation 0 holds 48 cards.
@@ -645,6 +661,8 @@ constexpr CodeEntry kFoundationCodes[] = {
     {144, UpInSuitReserveTwoFirst},
     {178, RowOfRanksShownAbove},
     {building::FromBaseInRounds, FromBaseInRounds},
+    {building::BegunOverHeadedColumn, BegunOverHeadedColumn<false>},
+    {building::BegunInHeadsSuit, BegunOverHeadedColumn<true>},
 };
 
 } // namespace
