@@ -826,5 +826,62 @@ TEST(BuildingCodes, TwoDeckTableauRules)
     });
 }
 
+// Piles headed by Kings (Salic Law, Faerie Queen): nothing while the stock lasts, then a bare
+// King takes any one card but a King, and under 166 the others build down regardless of suit.
+void KingHeadedPiles(GameContext& context)
+{
+    context.rules[rule::TableauCount] = 8;
+    for (int t = 0; t < 8; ++t) {
+        context.rules.Of(rule::TableauBaseRank, t) = King;
+        context.rules.Of(rule::TableauDirection, t) = 0;
+    }
+}
+
+TEST(BuildingCodes, HeadedPilesAfterTheDeal)
+{
+    const std::vector<Pile> stock = {{"Mazzo", {C(3)}}};
+    Check({
+        {"165 a bare King takes a card", 165, "Fila1", {S(13)}, H(4), "Fila2", true, {}, KingHeadedPiles},
+        {"165 not while the stock lasts", 165, "Fila1", {S(13)}, H(4), "Fila2", false, stock, KingHeadedPiles},
+        {"165 one card only", 165, "Fila1", {S(13), D(9)}, H(8), "Fila2", false, {}, KingHeadedPiles},
+        {"165 not another King", 165, "Fila1", {S(13)}, H(13), "Fila2", false, {}, KingHeadedPiles},
+        {"165 an empty pile stays empty", 165, "Fila1", {}, H(13), "Fila2", false, {}, KingHeadedPiles},
+        {"166 a bare King takes any card", 166, "Fila1", {S(13)}, H(4), "Fila2", true, {}, KingHeadedPiles},
+        {"166 down regardless of suit", 166, "Fila1", {S(13), D(9)}, C(8), "Fila2", true, {}, KingHeadedPiles},
+        {"166 only down by one", 166, "Fila1", {S(13), D(9)}, C(7), "Fila2", false, {}, KingHeadedPiles},
+        {"166 nothing while the stock lasts", 166, "Fila1", {S(13), D(9)}, C(8), "Fila2", false, stock, KingHeadedPiles},
+        {"166 an empty pile stays empty", 166, "Fila1", {}, H(13), "Fila2", false, {}, KingHeadedPiles},
+    });
+}
+
+// Sixteen foundations over eight columns (Laggard Lady, Glencoe): foundation k and k + 8 stand
+// over column k, 6s building up and 5s down, each begun only once a Queen heads its column.
+void FoundationsOverQueenColumns(GameContext& context)
+{
+    context.rules[rule::TableauCount] = 8;
+    context.rules[rule::FoundationCount] = 16;
+    for (int f = 0; f < 16; ++f) {
+        context.rules.Of(rule::FoundationBaseRank, f) = f < 8 ? 6 : 5;
+        context.rules.Of(rule::FoundationDirection, f) = f < 8 ? 1 : 0;
+    }
+}
+
+TEST(BuildingCodes, FoundationsBegunOverHeadedColumns)
+{
+    const std::vector<Pile> queens = {{"Fila2", {S(12), H(9)}}};
+    Check({
+        {"167 a 6 over a Queen's column", 167, "Dest2", {}, D(6), "Fila5", true, queens, FoundationsOverQueenColumns},
+        {"167 a 5 over the same column", 167, "Dest10", {}, D(5), "Fila5", true, queens, FoundationsOverQueenColumns},
+        {"167 not over an empty column", 167, "Dest3", {}, D(6), "Fila5", false, queens, FoundationsOverQueenColumns},
+        {"167 only its base rank", 167, "Dest2", {}, D(7), "Fila5", false, queens, FoundationsOverQueenColumns},
+        {"167 then up regardless of suit", 167, "Dest2", {D(6)}, C(7), "Fila5", true, queens, FoundationsOverQueenColumns},
+        {"167 the 5s down round the corner", 167, "Dest10", {D(5), C(4), C(3), H(2), S(1)}, H(13), "Fila5", true, queens,
+         FoundationsOverQueenColumns},
+        {"168 begun in the Queen's suit", 168, "Dest2", {}, S(6), "Fila5", true, queens, FoundationsOverQueenColumns},
+        {"168 not in another suit", 168, "Dest10", {}, D(5), "Fila5", false, queens, FoundationsOverQueenColumns},
+        {"168 then regardless of suit", 168, "Dest2", {S(6)}, D(7), "Fila5", true, queens, FoundationsOverQueenColumns},
+    });
+}
+
 } // namespace
 } // namespace marlowe

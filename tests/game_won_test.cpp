@@ -110,6 +110,24 @@ TEST_F(GameWonTest, DiamondMineWantsEachOtherSuitInOnePileFromKingToAce)
     EXPECT_TRUE(IsGameWon(context)) << "reserves are not the game's";
 }
 
+// Faerie Queen's family: won with the stock out and only the Kings (or Queens) heading the piles.
+TEST_F(GameWonTest, HeadsAloneWantEveryPileDownToItsHead)
+{
+    Special(95);
+    for (int k = 0; k < 4; ++k) {
+        context.rules.Of(rule::TableauBaseRank, k) = 12;
+        Tableau(k) = CodeText(12 + 13 * k);
+    }
+    EXPECT_TRUE(IsGameWon(context));
+    Tableau(1) += "003";
+    EXPECT_FALSE(IsGameWon(context)) << "a card left on a Queen";
+    Tableau(1) = "013";
+    EXPECT_FALSE(IsGameWon(context)) << "a King is no head here";
+    Tableau(1) = "025";
+    context.piles.Stock() = "004";
+    EXPECT_FALSE(IsGameWon(context)) << "the stock must be out";
+}
+
 TEST_F(GameWonTest, ThirtiesNeedEveryRowToSumToThirty)
 {
     Special(74);

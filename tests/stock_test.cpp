@@ -227,6 +227,43 @@ TEST_F(StockTest, APassOfFiveRowsEndsInAMixedRedealOfPilesAndStock)
     EXPECT_EQ(ElementCount(context.piles.Stock()), 8);
 }
 
+// Faerie Queen's deal: one card a click onto the newest pile, a King starting the next pile
+// (the last pile keeps what comes after it), a Queen going to an empty one-card foundation.
+TEST_F(StockTest, ClicksDealOntoTheNewestPileAndHeadsStartTheNext)
+{
+    auto& rules = context.rules;
+    rules[rule::WasteShown] = 0;
+    rules[rule::TableauCount] = 2;
+    rules[rule::FoundationCount] = 1;
+    rules.Of(rule::FoundationBaseRank, 0) = 12;
+    rules.Of(rule::FoundationBuildCode, 0) = building::AnySuit;
+    rules.Of(rule::FoundationFullCountOf, 0) = 1;
+    for (int k = 0; k < 2; ++k) {
+        rules.Of(rule::TableauDealMode, k) = click_style::OntoNewestPile;
+        rules.Of(rule::TableauBaseRank, k) = 13;
+    }
+    context.piles.tableaus = {"013", ""};
+    context.piles.Stock() = "005026012039004"; // the top card last
+    Click();
+    EXPECT_EQ(context.piles.tableaus[0], "013004");
+    Click();
+    EXPECT_EQ(context.piles.tableaus[1], "039") << "a King starts the next pile";
+    Click();
+    EXPECT_EQ(context.piles.foundations[0], "012") << "the Queen goes to her place";
+    EXPECT_EQ(context.piles.tableaus[1], "039");
+    Click();
+    EXPECT_EQ(context.piles.tableaus[1], "039026") << "no pile left: a King stays on the newest";
+    Click();
+    EXPECT_EQ(context.piles.tableaus[1], "039026005");
+    EXPECT_FALSE(context.cards.IsFaceDown(5));
+
+    ASSERT_TRUE(Undo(context));
+    ASSERT_TRUE(Undo(context));
+    ASSERT_TRUE(Undo(context));
+    EXPECT_TRUE(context.piles.foundations[0].empty()) << "the Queen's move undoes with its click";
+    EXPECT_EQ(context.piles.Stock(), "005026012");
+}
+
 TEST_F(StockTest, ReservesDealtFaceDownWithTheTableauTurnUpWhenTheStockIsOut)
 {
     auto& rules = context.rules;

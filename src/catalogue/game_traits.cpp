@@ -128,6 +128,7 @@ constexpr std::array kTraits = {
                   .rankNeighbourOntoWaste = true, .stockClick = Click::Ordinary, .refillsAfterSet = false},
     SpecialTraits{.code = Special::PyramidTwoWasteCards, .won = WonTest::PyramidCleared, .selectsCards = true, .pyramid = true,
                   .stockClick = Click::Ordinary},
+    SpecialTraits{.code = Special::HeadsAlone, .won = WonTest::HeadsAlone, .winTestAfterMove = WinTestAfterMove::EveryMove},
     SpecialTraits{.code = Special::NeighbourPairsByColumns, .stockClick = Click::ClosesUp, .refillsAfterSet = false,
                   .closesUpByColumns = true},
     SpecialTraits{.code = Special::DiamondsHomeSuitsInRuns, .won = WonTest::SuitRunsBesideHome,

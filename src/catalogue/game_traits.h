@@ -96,6 +96,7 @@ enum class Special : int {
     DiamondsHomeSuitsInRuns = 115, // won with the Diamonds home and each other suit in one pile, King to Ace
     NamedPileTurnsLendingOnce = 110, // as 89; once the game sticks, any pile may lend its top card once
     FoundationsCompleteWin = 111, // won once every foundation is complete, whatever the table holds
+    HeadsAlone = 95,          // won when the stock is out and every tableau pile holds only its head
 };
 
 // Whether the score is kept, and when.
@@ -117,7 +118,7 @@ enum class WonTest {
     General, PyramidCleared, EveryTableauHoldsCards, RowOfTwo, OneCardEach, AcesAlone, Never, ScoreGoal,
     OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight,
     BottomSums, PuzzleDigits, NinePilesCleared, ThreePilesCleared, StockAndWasteEmpty, FiveEach,
-    KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft, SuitRunsBesideHome, FoundationsComplete,
+    KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft, SuitRunsBesideHome, FoundationsComplete, HeadsAlone,
 };
 
 // What a stock click does in a selection game.

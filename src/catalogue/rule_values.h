@@ -76,6 +76,14 @@ inline constexpr int DiamondsRoundTheCorner = 197; // a foundation: any Diamond 
 inline constexpr int InSuitFedByOwnHalf = 195; // a foundation: in suit; before the first redeal, tableau cards from its own half only
 inline constexpr int UpAnySuitFromOwnPile = 191; // a foundation: up any suit, only from the tableau pile of its number but an Ace or the top rank
 inline constexpr int OneSuitAnyOrder = 192; // a foundation: the cards of the suit its base names (1 hearts .. 4 spades), any order
+// Piles headed by a card of their base rank (Salic Law's Kings, Intrigue's Queens): nothing is put
+// on them while the stock lasts; then a pile holding its head alone takes any card but a head.
+inline constexpr int HeadTakesOneAfterDeal = 165;
+inline constexpr int DownAnySuitAfterDeal = 166; // as 165, and the others build regardless of suit
+// Foundations begun only over a column already headed (pile IDX modulo the tableau count), by
+// the standard rule regardless of suit; 168 begun in the suit of that column's head too.
+inline constexpr int BegunOverHeadedColumn = 167;
+inline constexpr int BegunInHeadsSuit = 168;
 
 inline constexpr NamedRuleValue kSourceNames[] = {
     {"in-suit", InSuit}, {"same-colour", SameColour}, {"any-suit", AnySuit}, {"alternate", AlternateColours},
@@ -242,6 +250,9 @@ inline constexpr int ThreeHands = 13;
 inline constexpr int LastCardsToReserves = 14;
 inline constexpr int RowsBeforeTurns = 15;
 inline constexpr int TopUpOrTurn = 36;     // as 9, but a click that tops up a pile turns no card
+// One card a click onto the newest pile (the last holding cards); a card of the piles' base rank
+// starts the next pile, and a card an empty one-card foundation takes goes there instead.
+inline constexpr int OntoNewestPile = 37;
 // Of reserve 0.
 inline constexpr int LastEightToTableau = 3;
 inline constexpr int AlternateReserves = 4;

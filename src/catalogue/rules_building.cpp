@@ -66,6 +66,33 @@ std::string StandardBuild(int code, int direction)
     return std::string("build ") + DirectionWord(direction) + SuitPhrase(code);
 }
 
+// Where a foundation built by the standard rule ends: at the rank of its last card when it is
+// full before its thirteenth (round the corner or not), else round the corner from its base.
+std::string FoundationEnd(const RuleVector& rules, int pile)
+{
+    const int base = Of(rules, rule::FoundationBaseRank, pile);
+    const int direction = Of(rules, rule::FoundationDirection, pile);
+    const int ownFull = Of(rules, rule::FoundationFullCountOf, pile);
+    const int full = ownFull > 0 ? ownFull : Rule(rules, rule::FoundationFullCount);
+    const int cards = full > 1 && full < 13 ? full : 13;
+    if (cards < 13 && base > 1 && base < 13 && Rule(rules, rule::StrippedPack) == 0) {
+        if (direction == direction::Up) {
+            const int last = base + cards - 1;
+            return last <= 13 ? " to the " + RankName(last) : ", turning the corner from King to Ace, to the " + RankName(last - 13);
+        }
+        if (direction == direction::Down) {
+            const int last = base - cards + 1;
+            return last >= 1 ? " to the " + RankName(last) : " to the Ace and then the " + RankName(last + 13);
+        }
+    }
+    if (direction == direction::Up)
+        return base == 1 ? " to the " + RankName(RankAtPlace(Rule(rules, rule::StrippedPack), cards))
+                         : ", turning the corner from King to Ace";
+    if (direction == direction::Down)
+        return base == 13 ? " to the " + RankName(14 - cards) : ", turning the corner from Ace to King";
+    return {};
+}
+
 std::string FoundationRule(const RuleVector& rules, int pile)
 {
     const int base = Of(rules, rule::FoundationBaseRank, pile);
@@ -78,6 +105,8 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         return "take only a complete run from King down to Ace in one suit, which leaves the tableau by itself";
     if (code == building::Nothing)
         return "take no cards by hand";
+    if (code < building::Nothing && Of(rules, rule::FoundationFullCountOf, pile) == 1 && base >= 1 && base <= 13)
+        return "take one " + RankName(base) + " each and nothing more";
     if (code == building::AfterStockAndWaste)
         return "take no card until the stock and the waste are empty; then they " + StandardBuild(building::InSuit, direction) +
                (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string());
@@ -91,6 +120,10 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         return StandardBuild(building::InSuit, direction) + (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
                "; until the first redeal, tableau cards come to them only from the " +
                (2 * pile < Rule(rules, rule::FoundationCount) ? "first" : "second") + " half of the tableau piles";
+    if ((code == building::BegunOverHeadedColumn || code == building::BegunInHeadsSuit) && base >= 1 && base <= 13)
+        return StandardBuild(building::AnySuit, direction) + " from the " + RankName(base) + FoundationEnd(rules, pile) +
+               ", but each is begun only once the tableau column below it is headed" +
+               (code == building::BegunInHeadsSuit ? ", and with a card of its head's suit" : "");
     if (code == building::FromBaseInRounds && base >= 1 && base <= 13)
         return direction == direction::Down
                    ? "build down regardless of suit from the " + RankName(base) + " to the Ace, and then again from the " +
@@ -177,15 +210,8 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         text += " from the rank of the first card played to them";
     else if (base == base_rank::RankOfStartedFromReserve)
         text += " from the rank of the first card played to them, which comes from a reserve";
-    // A foundation full before its thirteenth card ends at the rank of its last card.
-    const int ownFull = Of(rules, rule::FoundationFullCountOf, pile);
-    const int full = ownFull > 0 ? ownFull : Rule(rules, rule::FoundationFullCount);
-    const int cards = full > 1 && full < 13 ? full : 13;
-    if (code < building::Nothing && direction == direction::Up)
-        text += base == 1 ? " to the " + RankName(RankAtPlace(Rule(rules, rule::StrippedPack), cards))
-                          : ", turning the corner from King to Ace";
-    if (code < building::Nothing && direction == direction::Down)
-        text += base == 13 ? " to the " + RankName(14 - cards) : ", turning the corner from Ace to King";
+    if (code < building::Nothing)
+        text += FoundationEnd(rules, pile);
     return text;
 }
 
@@ -219,6 +245,14 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take any higher card of the suit of their top card";
     if (code == building::DownAnySuitNoDiamonds)
         return "build down regardless of suit, but never take a Diamond, which may go only to the foundation";
+    if (code == building::HeadTakesOneAfterDeal || code == building::DownAnySuitAfterDeal) {
+        const std::string head = RankName(Of(rules, rule::TableauBaseRank, pile));
+        return "take nothing while the stock lasts; once it is out, " +
+               std::string(code == building::DownAnySuitAfterDeal ? "they build " + std::string(DirectionWord(direction)) +
+                                                                         " regardless of suit, one card at a time, and "
+                                                                    : "") +
+               "a pile reduced to its " + head + " takes any one card but a " + head + "; an empty pile stays empty";
+    }
     std::string text;
     if (code == building::WildJokersAlternating)
         text = std::string("build ") + DirectionWord(direction) +
@@ -255,9 +289,17 @@ void AddPileRules(std::vector<std::string>& sentences, int count, const std::str
     } else if (std::all_of(each.begin(), each.end(), [&](const std::string& r) { return r == each.front(); })) {
         sentences.push_back("The " + piles + " " + each.front() + ".");
     } else {
-        for (int k = 0; k < count; ++k)
-            sentences.push_back(Capitalised(pile) + " " + std::to_string(k + 1) + " can " +
-                                each[static_cast<std::size_t>(k)] + ".");
+        // Neighbouring piles that share a rule share one sentence: "Foundations 1 to 8 build ...".
+        for (int k = 0; k < count;) {
+            int last = k;
+            while (last + 1 < count && each[static_cast<std::size_t>(last + 1)] == each[static_cast<std::size_t>(k)])
+                ++last;
+            const std::string& rule = each[static_cast<std::size_t>(k)];
+            sentences.push_back(last == k ? Capitalised(pile) + " " + std::to_string(k + 1) + " can " + rule + "."
+                                          : Capitalised(piles) + " " + std::to_string(k + 1) + " to " +
+                                                std::to_string(last + 1) + " " + rule + ".");
+            k = last + 1;
+        }
     }
 }
 
@@ -272,7 +314,8 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
     const auto bases = Values(rules, rule::TableauBaseRank, Rule(rules, rule::TableauCount));
     const int code = Of(rules, rule::TableauBuildCode, 0);
     if (bases.empty() || !AllEqual(bases) || code == building::Nothing || code == building::NotFromTableau ||
-        code == building::NotFromTableauOrReserve || code == building::NotFromTableauTwoDeep)
+        code == building::NotFromTableauOrReserve || code == building::NotFromTableauTwoDeep ||
+        code == building::HeadTakesOneAfterDeal || code == building::DownAnySuitAfterDeal)
         return {};
     const int base = bases.front();
     if (base == base_rank::AnyCard && code == building::DownAnySuitNoDiamonds)

@@ -51,6 +51,9 @@ std::string OwnGoal(const RuleVector& rules)
         return "You win when the stock is out and one card of each suit is left, one to a tableau pile.";
     case WonTest::FoundationsComplete:
         return "You win as soon as every foundation is complete, whatever cards are left elsewhere.";
+    case WonTest::HeadsAlone:
+        return "You win when the stock is out and every tableau pile holds only the " + RankName(Of(rules, rule::TableauBaseRank, 0)) +
+               " at its head: every other card is on the foundations.";
     case WonTest::General:
     case WonTest::PyramidCleared:
     case WonTest::PyramidOnly:

@@ -234,6 +234,15 @@ std::string DealFamilySentence(int family)
     }
 }
 
+// Whether some foundation holds one card only (a row of Queens beside the foundations).
+bool FoundationRowOfOne(const RuleVector& rules)
+{
+    for (int f = 0; f < Rule(rules, rule::FoundationCount); ++f)
+        if (Of(rules, rule::FoundationFullCountOf, f) == 1)
+            return true;
+    return false;
+}
+
 // What a click does on a stock that deals rows onto the tableau piles.
 std::string RowDealSentence(const RuleVector& rules)
 {
@@ -245,6 +254,11 @@ std::string RowDealSentence(const RuleVector& rules)
         return "Click the stock to deal a hand of two cards onto the first two tableau piles; with a hand on the "
                "table, a click deals it a third card onto the third pile. A click on the waste pile scores the hand "
                "and puts it away.";
+    if (mode == click_style::OntoNewestPile)
+        return "Click the stock to deal one card face up onto the newest tableau pile; a " +
+               RankName(Of(rules, rule::TableauBaseRank, 0)) + " starts the next pile instead" +
+               (FoundationRowOfOne(rules) ? ", and a card that a foundation of one card takes goes there at once" : "") +
+               ". Top cards may go to the foundations while the deal goes on.";
     std::string text = mode == click_style::FourPerPile ? "Click the stock to deal four cards face up onto "
                                                          : "Click the stock to deal one card face up onto ";
     if (dealt < Rule(rules, rule::TableauCount))
@@ -453,7 +467,12 @@ std::vector<std::string> Deal(const RuleVector& rules)
     const auto counts = Values(rules, rule::TableauCardCount, tableaus);
     // The Queen of hearts is taken from the stock's cards to open the row.
     const bool heartCourtsPlaced = SpecialTraitsOf(rules).dealStep == DealStep::HeartCourtsPlaced;
-    if (std::any_of(counts.begin(), counts.end(), [](int c) { return c > 1000; })) {
+    const bool onlyFirstByRank = counts.size() > 1 && counts.front() > 1000 && counts.front() < 1014 &&
+                                 std::all_of(counts.begin() + 1, counts.end(), [](int c) { return c == 0; });
+    if (onlyFirstByRank) {
+        sentences.push_back("The first " + RankName(counts.front() - 1000) +
+                            " of the pack heads the first tableau pile, face up; the other piles start empty.");
+    } else if (std::any_of(counts.begin(), counts.end(), [](int c) { return c > 1000; })) {
         sentences.push_back("The tableau piles are dealt by a rule of their own.");
     } else if (std::any_of(counts.begin(), counts.end(), [](int c) { return c > 0; })) {
         const auto faceUp = Values(rules, rule::TableauFaceUp, tableaus);

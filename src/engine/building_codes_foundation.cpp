@@ -79,6 +79,20 @@ bool DiamondsRoundTheCorner(const Placement& p)
     return p.SuitM() == Diamonds && (p.Empty() || (p.SameSuit() && p.UpWithWrap()));
 }
 
+// 167 and 168: the standard rule regardless of suit, but a foundation is begun only over a
+// column already headed (its index modulo the tableau count), under 168 in its head's suit too.
+template <bool inHeadsSuit>
+bool BegunOverHeadedColumn(const Placement& p)
+{
+    if (p.Empty()) {
+        const int column = p.Index() % std::max(p.context().TableauCount(), 1);
+        const int head = p.TableauBottom(column);
+        if (head <= 0 || (inHeadsSuit && CardSuit(head) != p.SuitM()))
+            return false;
+    }
+    return p.Standard(building::AnySuit);
+}
+
 // 37: twice the top card's rank (modulo 13); a King once foundation 0 holds 48 cards.
 bool DoubledRank(const Placement& p)
 {
@@ -690,6 +704,8 @@ constexpr CodeEntry kFoundationCodes[] = {
     {building::DiamondsRoundTheCorner, DiamondsRoundTheCorner},
     {building::UpAnySuitFromOwnPile, UpAnySuitFromOwnPile},
     {building::OneSuitAnyOrder, OneSuitAnyOrder},
+    {building::BegunOverHeadedColumn, BegunOverHeadedColumn<false>},
+    {building::BegunInHeadsSuit, BegunOverHeadedColumn<true>},
 };
 
 } // namespace

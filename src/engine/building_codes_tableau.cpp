@@ -3,6 +3,8 @@
 
 #include "engine/building_code_placement.h"
 
+#include "catalogue/rule_values.h"
+
 #include "engine/cards.h"
 #include "engine/pile_text.h"
 
@@ -277,6 +279,24 @@ bool DownAnySuitNoDiamonds(const Placement& p)
     return p.SuitM() != Diamonds && (p.Empty() || p.Down());
 }
 
+// 165 and 166: piles headed by a card of their base rank take nothing while the stock lasts;
+// then a pile holding its head alone takes any card but another head, and under 166 the others
+// build regardless of suit. An empty pile is never filled.
+bool HeadTakesOneAfterDeal(const Placement& p)
+{
+    const int head = p.TableauBase(p.Index());
+    if (p.StockCount() != 0 || !p.TableauHolds(p.Index()) || p.RankM() == head)
+        return false;
+    return p.TableauLength(p.Index()) == 1 && p.RankT() == head;
+}
+
+bool DownAnySuitAfterDeal(const Placement& p)
+{
+    if (p.StockCount() != 0 || !p.TableauHolds(p.Index()) || p.RankM() == p.TableauBase(p.Index()))
+        return false;
+    return HeadTakesOneAfterDeal(p) || p.Standard(building::AnySuit);
+}
+
 // 185: any higher card of the top card's suit, not only the next; an empty pile (a row's first
 // cell) by its base rank.
 bool HigherInSuit(const Placement& p)
@@ -411,6 +431,8 @@ constexpr CodeEntry kTableauCodes[] = {
     {143, DownInSuitReserveTwoFirst},
     {145, DownInSuitOrSameRank},
     {164, OnlyOntoEmpty},
+    {building::HeadTakesOneAfterDeal, HeadTakesOneAfterDeal},
+    {building::DownAnySuitAfterDeal, DownAnySuitAfterDeal},
     {179, InSuitEitherWayNotFromTableau<false>},
     {180, DownInSuitOntoThree},
     {185, HigherInSuit},

@@ -209,6 +209,11 @@ bool IsGameWon(const GameContext& context)
         return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) {
                    return ElementCount(pile) == 1 && CardRank(ElementAt(pile, 0)) == Ace;
                });
+    // Every card but the heads of the piles (cards of their base rank) has gone home.
+    case WonTest::HeadsAlone:
+        return StockAndWasteEmpty(context) && EveryTableau(context, [&](const std::string& pile) {
+                   return ElementCount(pile) == 1 && CardRank(ElementAt(pile, 0)) == context.rules.Of(rule::TableauBaseRank, 0);
+               });
     case WonTest::Never: return false;
     case WonTest::ScoreGoal:
         // A memory game without a target score ends when its table is done.

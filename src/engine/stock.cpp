@@ -4,6 +4,7 @@
 #include "app/text_helpers.h"
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
+#include "engine/cards.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
@@ -249,6 +250,39 @@ void TopUpToThree(GameContext& context, bool turnAfterTopUp)
     }
 }
 
+// The empty foundation of one card (a row of Queens) that takes card; -1 when there is none.
+int OneCardRowTaking(const GameContext& context, int card)
+{
+    for (int f = 0; f < context.FoundationCount() && f < kMaxFoundations; ++f)
+        if (context.rules.Of(rule::FoundationFullCountOf, f) == 1 && context.piles.foundations[static_cast<std::size_t>(f)].empty() &&
+            FoundationRuleAccepts(context, f, card))
+            return f;
+    return -1;
+}
+
+// Click style 37: the stock's top card goes onto the newest pile, the last that holds cards; a
+// card of the piles' base rank starts the next pile, and a card that a row of one-card
+// foundations takes goes there within the same undo step.
+void DealOntoNewestPile(GameContext& context)
+{
+    const std::string& stock = context.piles.Stock();
+    if (stock.empty())
+        return;
+    const int card = TopElement(stock);
+    int newest = 0;
+    for (int k = 0; k < context.TableauCount() && k < kMaxTableaus; ++k)
+        if (!context.piles.tableaus[static_cast<std::size_t>(k)].empty())
+            newest = k;
+    const bool startsPile = CardRank(card) == context.rules.Of(rule::TableauBaseRank, 0) &&
+                            !context.piles.tableaus[static_cast<std::size_t>(newest)].empty() && newest + 1 < context.TableauCount();
+    const std::size_t sizeBefore = context.undoHistory.Size();
+    ExecuteMove(context, DealOnto{{PileGroup::Tableaus, startsPile ? newest + 1 : newest}});
+    if (const int row = OneCardRowTaking(context, card); row >= 0) {
+        ExecuteMove(context, card, CardTarget{PileRef{PileGroup::Foundations, row}, Mover::Autoplay});
+        MergeClickSnapshots(context, sizeBefore);
+    }
+}
+
 // A click on the stock of a game that deals from it.
 void DealingClick(GameContext& context)
 {
@@ -262,6 +296,8 @@ void DealingClick(GameContext& context)
     if ((rules[rule::RedealStyle] >= redeal::FirstOwn && PassIsOut(context)) ||
         redeal::RedealsFromFullStock(rules[rule::RedealStyle])) {
         ExecuteMove(context, StockTurn::RedealOnly);
+    } else if (DealModeOfTableau(context, 0) == click_style::OntoNewestPile) {
+        DealOntoNewestPile(context);
     } else if (DealsRowAnyTime(DealModeOfTableau(context, 0)) || DealsRowAnyTime(DealModeOfTableau(context, lastTableau))) {
         ExecuteMove(context, RowDeal::Tableaus);
         if (rules[rule::RedealStyle] == redeal::FiveRowsThenAllMixed && context.undoHistory.Size() > sizeBefore)
@@ -479,8 +515,8 @@ bool DealCards(GameContext& context, const Dealing& dealing)
 
     for (const PileRef pile : dealNothing ? std::vector<PileRef>{} : DealingRange(context, dealing)) {
         const int mode = DealMode(context, dealing, pile);
-        if (!deal_mode::ReceivesRows(mode) || PassedOverWhileEmpty(context, mode, pile) ||
-            PassedOverBesideCompleteHome(context, mode, pile))
+        const bool receives = deal_mode::ReceivesRows(mode) || mode == click_style::OntoNewestPile;
+        if (!receives || PassedOverWhileEmpty(context, mode, pile) || PassedOverBesideCompleteHome(context, mode, pile))
             continue;
         if (context.piles.Stock().empty())
             break;
