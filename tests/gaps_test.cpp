@@ -1,6 +1,7 @@
 // Rows of cells (Gaps): which card a gap takes, the drop into one cell through the protocol,
 // the single-card pick, and the win of four rows from 2 to King.
 
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_won.h"
 #include "engine/legality.h"
@@ -52,6 +53,44 @@ TEST_F(GapRowsTest, AGapTakesTheNextCardInSuitFromItsLeftNeighbour)
         Row(0) = Cells(row.row);
         EXPECT_EQ(CanPlayInTableauCell(context, 0, row.cell, row.card), row.takes) << row.why;
     }
+}
+
+TEST_F(GapRowsTest, AGapBetweenTwoNeighboursTakesTheCardEitherOneLetsIn)
+{
+    for (int k = 0; k < 4; ++k)
+        context.rules.Of(rule::TableauBuildCode, k) = building::InSuitBesideEitherNeighbour;
+    const struct {
+        std::vector<int> row;
+        int cell;
+        int card;
+        bool takes;
+        const char* why;
+    } rows[] = {
+        {{H(5), 0, S(9)}, 1, H(6), true, "one above the left neighbour, in suit"},
+        {{H(5), 0, S(9)}, 1, S(8), true, "one below the right neighbour, in suit"},
+        {{H(5), 0, S(9)}, 1, S(10), false, "above the right neighbour"},
+        {{H(5), 0, S(9)}, 1, H(8), false, "below the right neighbour, another suit"},
+        {{S(13), 0, D(7)}, 1, D(6), true, "after a King, from the right"},
+        {{D(4), 0, 0}, 2, D(5), false, "between two gaps"},
+        {{D(4), 0, D(6)}, 1, D(5), true, "both neighbours agree"},
+        {{0, C(9)}, 0, C(8), false, "the left end takes only the rows' first rank"},
+        {{0, C(9)}, 0, H(2), true, "the left end takes a 2"},
+        {{H(3), H(4)}, 0, H(2), false, "a cell that holds a card"},
+    };
+    for (const auto& row : rows) {
+        Row(0) = Cells(row.row);
+        EXPECT_EQ(CanPlayInTableauCell(context, 0, row.cell, row.card), row.takes) << row.why;
+    }
+
+    // Rows with no starting rank judge their left end by its right neighbour, and with the wrap
+    // on a King goes before an Ace.
+    context.rules.Of(rule::TableauBaseRank, 0) = base_rank::NoCard;
+    context.rules.Of(rule::TableauWrap, 0) = wrap::BuildOnBase;
+    Row(0) = Cells({0, C(9)});
+    EXPECT_TRUE(CanPlayInTableauCell(context, 0, 0, C(8)));
+    EXPECT_FALSE(CanPlayInTableauCell(context, 0, 0, H(2))) << "no rank starts these rows";
+    Row(0) = Cells({H(5), 0, C(1)});
+    EXPECT_TRUE(CanPlayInTableauCell(context, 0, 1, C(13))) << "a King before an Ace";
 }
 
 TEST_F(GapRowsTest, AFullRowNeverGrowsAndCellsOutsideTheRowTakeNothing)

@@ -161,6 +161,18 @@ TEST(RulesPage, WordsSpecialFoundationsAndTheGamesOfRemovals)
     EXPECT_SAYS(Worded("Monte Carlo"), "two cards of the same rank that touch");
     EXPECT_SAYS(Worded("Gaps"), "You win when each row holds one suit in order from the 2 to the King.");
     EXPECT_SAYS(Worded("Gaps"), "you may do this twice.");
+    EXPECT_SAYS(Worded("Free Parking"), "or the card one rank below the card on its right, in the same suit. A gap at the "
+                                        "left end of a row takes only a 2.");
+    const auto maze = Worded("Maze");
+    EXPECT_SAYS(maze, "The Kings are then taken out, each leaving a gap in its place");
+    EXPECT_SAYS(maze, "the last cell into the first");
+    EXPECT_SAYS(maze, "an Ace may also follow any Queen");
+    EXPECT_SAYS(maze, "four runs from the Ace to the Queen");
+    const auto sieben = Worded("Sieben bis As");
+    EXPECT_SAYS(sieben, "then goes from the rows to a foundation, each leaving a gap");
+    EXPECT_SAYS(sieben, "an Ace coming after a King");
+    EXPECT_SAYS(sieben, "takes only the card one rank below the card on its right");
+    EXPECT_SAYS(sieben, "only when the cell on its left is empty");
     EXPECT_SAYS(Worded("Golf"), "Click the top card of a tableau pile to play it onto the waste pile.");
 }
 

@@ -70,6 +70,9 @@ inline constexpr int OutrankedInSuit = 163; // a foundation: a tableau top card 
 inline constexpr int InSuitEitherWayNotFromTableau = 179; // a tableau: in suit up or down, no wrap, never from the tableau
 inline constexpr int DownInSuitOntoThree = 180; // a tableau: down in suit round the corner, onto three cards or more
 inline constexpr int HigherInSuit = 185;    // a tableau: any higher card of the top card's suit; an empty pile by its base
+inline constexpr int InSuitBesideEitherNeighbour = 181; // a gap: the next card up in suit from its left neighbour or down from its right
+inline constexpr int InSuitAroundTheRing = 182; // as 181 with the rows read as one ring, and an Ace after any Queen
+inline constexpr int UpInSuitBesideAGap = 183; // a foundation: up in suit round the corner; a row's card once the cell on its left is a gap
 inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty pile, nothing onto a card
 inline constexpr int DownAnySuitNoDiamonds = 196; // a tableau: down regardless of suit; a Diamond never goes onto a pile
 inline constexpr int DiamondsRoundTheCorner = 197; // a foundation: any Diamond to start, then up in suit round the corner
@@ -206,6 +209,8 @@ inline constexpr int AcesOpenEachRow = 59;      // the Aces move to the rows' st
 inline constexpr int AcesThenGapOpenEachRow = 60; // each row: an Ace, a gap, then the other cards
 inline constexpr int OneSuit = 91;              // the Ace to the King of one suit, the pack's first card's
 inline constexpr int AlternateFromUpAcesHome = 92; // piles alternately face up and down from the bottom, face-up Aces home
+inline constexpr int KingsToGapsInRowsOfNine = 15; // the Kings leave gaps, and gaps fill every row to nine cells
+inline constexpr int BaseRankHomeLeavingGaps = 71; // the foundations' base rank goes home from the rows, leaving gaps
 
 constexpr bool SetsRowsInPlace(int family)
 {

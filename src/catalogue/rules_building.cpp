@@ -23,11 +23,23 @@ constexpr int kRowOfRanksShownAbove = 178;  // a row of its suit in any order, r
 // by the rank the rows start from.
 std::string RowGapSentence(const RuleVector& rules, int code)
 {
+    const std::string first = RankName(deal_family::FirstRankOfRows(Rule(rules, rule::DealFamily)));
+    if (code == building::InSuitAroundTheRing)
+        return "The rows read as one line: the end of each row runs on into the start of the next, and the last cell "
+               "into the first. A gap takes the card one rank above the card before it, or the card one rank below "
+               "the card after it, in the same suit; an Ace may also follow any Queen. Cards move one at a time.";
+    if (code == building::InSuitBesideEitherNeighbour) {
+        const bool wraps = Of(rules, rule::TableauWrap, 0) != wrap::None;
+        const bool started = Of(rules, rule::TableauBaseRank, 0) != base_rank::NoCard;
+        return std::string("A gap takes the card one rank above the card on its left, or the card one rank below the card "
+                           "on its right, in the same suit") + (wraps ? ", an Ace coming after a King. " : ". ") +
+               (started ? "A gap at the left end of a row takes only a " + first + "."
+                        : "A gap at the left end of a row takes only the card one rank below the card on its right.");
+    }
     const std::string text = code == building::HigherInSuit ? "A gap takes any higher card of the suit of the card on its left."
                              : code == building::AnySuit    ? "A gap takes a card one rank above the card on its left, of any suit."
                                                             : "A gap takes the card one rank above the card on its left, in the same suit.";
-    return text + " A gap at the left end of a row takes any " + RankName(deal_family::FirstRankOfRows(Rule(rules, rule::DealFamily))) +
-           ", and a gap after a King stays closed.";
+    return text + " A gap at the left end of a row takes any " + first + ", and a gap after a King stays closed.";
 }
 
 // The foundation codes of Hit or Miss's discards, Sticko's single pile and German Clock's hours.
@@ -141,6 +153,9 @@ std::string FoundationRule(const RuleVector& rules, int pile)
                ", turning the corner from Ace to King, and be begun only once the foundation before it is";
     if (code == kTwoUpInSuit)
         return "build up in suit by twos" + fromBase;
+    if (code == building::UpInSuitBesideAGap)
+        return "build up in suit" + fromBase + ", an Ace on the King; a card leaves its row for a foundation only when "
+               "the cell on its left is empty";
     if (code == kKingOfThePartnersSuit)
         return "take only the King of the suit of foundation " + std::to_string(pile - 7) + ", once that one is begun";
     if (code == kJackThenDownInSuit)
@@ -430,7 +445,7 @@ std::vector<std::string> Building(const RuleVector& rules)
         sentences.push_back("The top card of a foundation may be taken back into play.");
 
     const int tableaus = Rule(rules, rule::TableauCount);
-    if (IsRowsWithGaps(rules)) {
+    if (IsRowsWithGaps(rules) || IsRowsOfNeighbours(rules)) {
         sentences.push_back(RowGapSentence(rules, Of(rules, rule::TableauBuildCode, 0)));
     } else if (tableaus > 0 && SpecialGameOf(rules) != Special::Golf) {
         AddPileRules(sentences, tableaus, "tableau piles", "tableau pile", [&](int k) { return TableauRule(rules, k); });

@@ -189,6 +189,12 @@ std::string DealFamilySentence(int family)
     switch (family) {
     case 0: return {};
     case 8: return "The Aces are then taken out, each leaving a gap in its place.";
+    case deal_family::KingsToGapsInRowsOfNine:
+        return "The Kings are then taken out, each leaving a gap in its place, and the last row ends in gaps: every "
+               "row has nine cells.";
+    case deal_family::BaseRankHomeLeavingGaps:
+        return "Every card of the rank the foundations start from then goes from the rows to a foundation, each "
+               "leaving a gap in its place.";
     case deal_family::GapOpensEachRow: return "Every row has one cell more than its cards: the first cell is left empty.";
     case deal_family::AcesOpenEachRow:
         return "Every row has one cell more than its cards; the Aces are then moved to the first cells, one to each "
@@ -394,6 +400,19 @@ bool IsRowsWithGaps(const RuleVector& rules)
     return deal_family::SetsRowsInPlace(Rule(rules, rule::DealFamily)) && SpecialGameOf(rules) == Special::None;
 }
 
+bool IsRingOfRows(const RuleVector& rules)
+{
+    return Rule(rules, rule::TableauStyle) == pile_style::RowOfCells &&
+           Of(rules, rule::TableauBuildCode, 0) == building::InSuitAroundTheRing;
+}
+
+bool IsRowsOfNeighbours(const RuleVector& rules)
+{
+    const int code = Of(rules, rule::TableauBuildCode, 0);
+    return Rule(rules, rule::TableauStyle) == pile_style::RowOfCells &&
+           (code == building::InSuitBesideEitherNeighbour || code == building::InSuitAroundTheRing);
+}
+
 const char* SuitPhrase(int code)
 {
     switch (code) {
@@ -594,6 +613,9 @@ std::vector<std::string> Winning(const RuleVector& rules)
                 "of its rank, and a King names the centre again. Once in a game, when the fourth King has come up "
                 "too soon, you may turn the top card of any pile instead, and play goes on from the card it names. "
                 "You win when every card is home."};
+    if (IsRingOfRows(rules))
+        return {"You win when the cards lie in four runs from the Ace to the Queen, each in one suit, reading the rows "
+                "as one line that runs on from the last cell back to the first; gaps may lie only between the runs."};
     if (SpecialTraitsOf(rules).turnsNamedPile)
         return {"Click the top card of the pile the last card named, the centre first: it goes home to the foundation "
                 "of its rank, and a King names the centre again. You win when every card is home before the fourth "

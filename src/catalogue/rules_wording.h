@@ -37,5 +37,7 @@ std::string ReservesName(const RuleVector& rules, int count); // "free cells" or
 bool RemovesByClicks(const RuleVector& rules);
 // Games whose Aces leave gaps in rows that are put in order in place.
 bool IsRowsWithGaps(const RuleVector& rules);
+bool IsRingOfRows(const RuleVector& rules); // rows of cells read as one ring (Maze)
+bool IsRowsOfNeighbours(const RuleVector& rules); // rows of cells whose gaps both neighbours fill
 
 } // namespace marlowe::wording

@@ -11,6 +11,9 @@
 
 #include <algorithm>
 
+#include <algorithm>
+#include <vector>
+
 namespace marlowe {
 
 namespace {
@@ -344,6 +347,21 @@ bool UncoveredInEightColumns(const Placement& p)
     if (pile <= 31)
         return !p.TableauHolds(pile - 8) || !p.TableauHolds(pile + 8);
     return true;
+}
+
+// 183: up in suit from the base rank, an Ace on a King; a card of a row of cells only once the
+// cell on its left is a gap, a reserve card at any time.
+bool UpInSuitBesideAGap(const Placement& p)
+{
+    if (p.FromTableau()) {
+        const std::vector<int> row = PileCodes(p.Tableau(p.FromTableauPile()));
+        const auto at = std::find(row.begin(), row.end(), p.M());
+        if (at == row.end() || at == row.begin() || *(at - 1) != 0)
+            return false;
+    }
+    if (!p.FoundationHolds(p.Index()))
+        return p.RankM() == p.FoundationBase(p.Index());
+    return p.SameSuit() && p.UpWithWrap();
 }
 
 // 109: up by one in suit; a tableau card only once uncovered.
@@ -699,6 +717,7 @@ constexpr CodeEntry kFoundationCodes[] = {
     {175, OwnRankInCommonSuitOrder},
     {144, UpInSuitReserveTwoFirst},
     {178, RowOfRanksShownAbove},
+    {building::UpInSuitBesideAGap, UpInSuitBesideAGap},
     {building::FromBaseInRounds, FromBaseInRounds},
     {building::InSuitFedByOwnHalf, InSuitFedByOwnHalf},
     {building::DiamondsRoundTheCorner, DiamondsRoundTheCorner},

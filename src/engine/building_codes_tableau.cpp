@@ -1,6 +1,7 @@
 // Building codes given to tableau piles: piles that open only at the table's edges, grids,
 // tiers that feed each other, cells, and piles that start with one card of a kind.
 
+#include "catalogue/rule_values.h"
 #include "engine/building_code_placement.h"
 
 #include "catalogue/rule_values.h"
@@ -306,6 +307,23 @@ bool HigherInSuit(const Placement& p)
     return p.SameSuit() && p.RankM() > p.RankT();
 }
 
+// 181: the left-neighbour half of a gap between two neighbours: the next card up in suit (round
+// the corner unless the wrap is off), the row's left end by its base rank. The right-neighbour
+// half is judged where the gap is (`CanPlayInTableauCell`).
+bool InSuitBesideEitherNeighbour(const Placement& p)
+{
+    if (p.Empty())
+        return p.RankM() == p.TableauBase(p.Index());
+    return p.SameSuit() && (p.TableauWrap(p.Index()) == wrap::None ? p.Up() : p.UpWithWrap());
+}
+
+// 182: the card before a gap in a ring of rows takes the next card up in suit after it, and a
+// Queen takes any Ace; the card after the gap is judged where the gap is.
+bool InSuitAroundTheRing(const Placement& p)
+{
+    return !p.Empty() && ((p.SameSuit() && p.Up()) || (p.RankT() == Queen && p.RankM() == Ace));
+}
+
 // 126: anything on an empty pile, then the same rank, any suit.
 bool SameRank(const Placement& p) { return !p.TableauHolds(p.Index()) || p.RankM() == p.RankT(); }
 
@@ -435,6 +453,8 @@ constexpr CodeEntry kTableauCodes[] = {
     {building::DownAnySuitAfterDeal, DownAnySuitAfterDeal},
     {179, InSuitEitherWayNotFromTableau<false>},
     {180, DownInSuitOntoThree},
+    {181, InSuitBesideEitherNeighbour},
+    {182, InSuitAroundTheRing},
     {185, HigherInSuit},
     {196, DownAnySuitNoDiamonds},
 };

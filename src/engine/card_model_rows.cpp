@@ -24,8 +24,9 @@ bool RowsOfCellsModelled(const GameContext& context)
     const SpecialTraits& traits = SpecialTraitsOf(rules);
     if (!TableauCellsArePlaces(context) || rules[rule::DealFamily] != 8 || rules[rule::TableauPickRule] != 1 ||
         context.FoundationCount() != 0 || context.ReserveCount() != 0 || context.mainGame.BlockedCard != 0 ||
-        traits.countsStockTurns || traits.idleStock || rules[rule::EmptyTableauFill] != 0)
-        return false;
+        traits.countsStockTurns || traits.idleStock || rules[rule::EmptyTableauFill] != 0 ||
+        rules.Of(rule::TableauBuildCode, 0) == building::InSuitBesideEitherNeighbour)
+        return false; // the model fills a gap from its left neighbour only
     // The redeal's cards must fill the rows exactly: one gap per row after the kept run.
     const int rows = std::clamp(context.TableauCount(), 0, kMaxTableaus);
     int gaps = 0;

@@ -434,6 +434,24 @@ void RowsOpenedAtTheLeft(GameContext& context, int family)
     }
 }
 
+// Family 71: every card of the foundations' base rank leaves its row for the next empty
+// foundation, in the order the rows are read, leaving a gap where it lay (Sieben bis As).
+void BaseRankHomeLeavingGaps(GameContext& context)
+{
+    const int base = context.rules.Of(rule::FoundationBaseRank, 0);
+    int foundation = 0;
+    for (int m = 0; m < GamePileCount(context, PileGroup::Tableaus); ++m) {
+        std::string& row = context.piles.tableaus[static_cast<std::size_t>(m)];
+        for (int i = 0; i < ElementCount(row); ++i) {
+            const int card = ElementAt(row, i);
+            if (card <= 0 || CardRank(card) != base || foundation >= GamePileCount(context, PileGroup::Foundations))
+                continue;
+            context.piles.foundations[static_cast<std::size_t>(foundation++)] = CodeText(card);
+            row.replace(static_cast<std::size_t>(i) * 3, 3, "000");
+        }
+    }
+}
+
 } // namespace
 
 void FilterPackForDealFamily(const GameContext& context, DealPack& pack)
@@ -530,6 +548,7 @@ void FinishDealFamily(GameContext& context, DealPack& pack, RandomSource& random
             ReplacePileWith(context, FoundationPile(l), pack[l]);
         break;
     case 15: KingsToGapsInRowsOfNine(context); break;
+    case deal_family::BaseRankHomeLeavingGaps: BaseRankHomeLeavingGaps(context); break;
     case deal_family::GapOpensEachRow:
     case deal_family::AcesOpenEachRow:
     case deal_family::AcesThenGapOpenEachRow: RowsOpenedAtTheLeft(context, context.rules[rule::DealFamily]); break;

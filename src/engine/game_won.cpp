@@ -11,6 +11,7 @@
 #include "engine/scoring.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace marlowe {
 
@@ -144,6 +145,24 @@ bool SuitRunFromKing(const std::string& pile)
     return true;
 }
 
+// The rows read as one ring (Maze): every card but a Queen is followed at once by the next card
+// of its suit, so the suits lie in runs from the Ace to the Queen, gaps only between them.
+bool RingOfSuitRuns(const GameContext& context)
+{
+    std::vector<int> ring;
+    for (int k = 0; k < std::clamp(context.TableauCount(), 0, kMaxTableaus); ++k)
+        for (const int code : PileCodes(Tableau(context, k)))
+            ring.push_back(code);
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        const int card = ring[i];
+        const int next = ring[(i + 1) % ring.size()];
+        if (card > 0 && CardRank(card) != Queen &&
+            (next <= 0 || CardSuit(next) != CardSuit(card) || CardRank(next) != CardRank(card) + 1))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int SettledRowLength(const std::string& row, int firstRank)
@@ -175,6 +194,8 @@ bool IsGameWon(const GameContext& context)
     // The Aces of these games are gaps from the deal on: no card ever leaves the rows.
     if (deal_family::SetsRowsInPlace(context.rules[rule::DealFamily]) && SpecialGameOf(context.rules) == Special::None)
         return EveryRowSettled(context);
+    if (context.rules.Of(rule::TableauBuildCode, 0) == building::InSuitAroundTheRing)
+        return RingOfSuitRuns(context);
     switch (SpecialTraitsOf(context.rules).won) {
     case WonTest::PyramidCleared: return GeneralTest(context, true);
     case WonTest::PyramidOnly: return EveryTableau(context, OnlyGaps);
@@ -267,7 +288,8 @@ bool IsGameWon(const GameContext& context)
         return context.FoundationCount() > 0;
     case WonTest::General: break;
     }
-    return GeneralTest(context, false);
+    // Rows of cells keep their places: emptied, they hold only gaps.
+    return GeneralTest(context, context.rules[rule::TableauStyle] == pile_style::RowOfCells);
 }
 
 } // namespace marlowe

@@ -9,6 +9,8 @@
 #include "engine/legality_support.h"
 #include "engine/table.h"
 
+#include <algorithm>
+
 namespace marlowe {
 
 namespace {
@@ -141,6 +143,41 @@ bool TableauMayGrow(const GameContext& context, const std::string& pile)
     return maxCards == -1 || ElementCount(pile) < maxCards;
 }
 
+bool JudgedByBothNeighbours(const GameContext& context, int tableau)
+{
+    const int code = context.rules.Of(rule::TableauBuildCode, tableau);
+    return code == building::InSuitBesideEitherNeighbour || code == building::InSuitAroundTheRing;
+}
+
+// The card next to a cell in reading order (step -1 before it, +1 after it): 0 for a gap, -1 past
+// the end of its row, except where the rows make a ring: there each row runs on into the next
+// and the last into the first.
+int NeighbourOfCell(const GameContext& context, int tableau, int cell, int step)
+{
+    const std::string& row = PileAt(context, PileGroup::Tableaus, tableau);
+    const int at = cell + step;
+    if (at >= 0 && at < ElementCount(row))
+        return ElementAt(row, at);
+    const int rows = std::clamp(context.TableauCount(), 1, kMaxTableaus);
+    if (context.rules.Of(rule::TableauBuildCode, tableau) != building::InSuitAroundTheRing)
+        return -1;
+    const std::string& next = PileAt(context, PileGroup::Tableaus, (tableau + step + rows) % rows);
+    if (next.empty())
+        return -1;
+    return step < 0 ? ElementAt(next, ElementCount(next) - 1) : ElementAt(next, 0);
+}
+
+// A gap judged by both neighbours also takes the card of the suit of the card after it that this
+// card could follow; a row's first cell does so only where no rank starts the rows.
+bool GoesBeforeRightNeighbour(const GameContext& context, int tableau, int cell, int card)
+{
+    if (cell == 0 && context.rules.Of(rule::TableauBaseRank, tableau) != base_rank::NoCard)
+        return false;
+    const int right = NeighbourOfCell(context, tableau, cell, 1);
+    return right > 0 && !context.cards.IsFaceDown(right) && CardSuit(right) == CardSuit(card) &&
+           IsLegalPlacement(context, TableauQuery(context, tableau, card, right, 1));
+}
+
 } // namespace
 
 bool CanPlayInTableauCell(const GameContext& context, int tableau, int cell, int card)
@@ -152,7 +189,9 @@ bool CanPlayInTableauCell(const GameContext& context, int tableau, int cell, int
     const bool open = cell < cells ? ElementAt(row, cell) == 0 : cell == cells && TableauMayGrow(context, row);
     if (!open)
         return false;
-    const int left = cell == 0 ? -1 : ElementAt(row, cell - 1);
+    if (JudgedByBothNeighbours(context, tableau) && GoesBeforeRightNeighbour(context, tableau, cell, card))
+        return true;
+    const int left = NeighbourOfCell(context, tableau, cell, -1);
     if (left == 0 || (left > 0 && context.cards.IsFaceDown(left)))
         return false;
     const int blocked = context.mainGame.BlockedCard;
