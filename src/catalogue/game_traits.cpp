@@ -75,7 +75,8 @@ constexpr std::array kTraits = {
                   .winTestAfterMove = WinTestAfterMove::MovesToReserves},
     SpecialTraits{.code = Special::TableauFixed, .tableauNeverPicked = true},
     SpecialTraits{.code = Special::TableauFixedAlike, .tableauNeverPicked = true},
-    SpecialTraits{.code = Special::StockEmptied, .score = ScoreRule::AllTableaus, .won = WonTest::StockAndWasteEmpty},
+    SpecialTraits{.code = Special::StockEmptied, .score = ScoreRule::AllTableaus, .won = WonTest::StockAndWasteEmpty,
+                  .winTestAfterMove = WinTestAfterMove::EveryMove},
     SpecialTraits{.code = Special::BottomSums, .score = ScoreRule::BottomSums, .won = WonTest::BottomSums, .stockClick = Click::Ordinary,
                   .refillsAfterSet = false, .swapsSets = true},
     SpecialTraits{.code = Special::PuzzleDigits, .score = ScoreRule::PuzzleDigits, .won = WonTest::PuzzleDigits},
@@ -125,6 +126,13 @@ constexpr std::array kTraits = {
                   .stockClick = Click::Ordinary},
     SpecialTraits{.code = Special::NeighbourPairsByColumns, .stockClick = Click::ClosesUp, .refillsAfterSet = false,
                   .closesUpByColumns = true},
+    SpecialTraits{.code = Special::RowOntoMatch, .won = WonTest::OnePileLeft, .selectsCards = true,
+                  .stockClick = Click::DealsOntoRowEnd, .refillsAfterSet = false, .stacksPairs = true,
+                  .closesUpBeforeRefill = true},
+    SpecialTraits{.code = Special::RowMatchingPairs, .selectsCards = true, .stockClick = Click::DealsOntoRowEnd,
+                  .refillsAfterSet = false, .closesUpBeforeRefill = true},
+    SpecialTraits{.code = Special::RowRunsOfTens, .selectsCards = true, .stockClick = Click::DealsOntoRowEnd,
+                  .refillsAfterSet = false, .closesUpBeforeRefill = true},
 };
 
 } // namespace
@@ -136,7 +144,7 @@ Special SpecialGameOf(const RuleVector& rules)
 
 namespace {
 
-constexpr int kHighestCode = 94;
+constexpr int kHighestCode = 107;
 
 // The row of every code, so that the engine's questions in its hot paths cost one lookup; codes
 // without a row of their own point at the ordinary game's.

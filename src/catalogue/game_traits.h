@@ -93,6 +93,9 @@ enum class Special : int {
     NeighbourPairsByColumns = 92, // as 8, the stock click closing each column of the grid upward
     OntoWasteJokersWild = 93, // as 90 without the corner; a joker goes on any card and any card on a joker
     PyramidTwoWasteCards = 94, // as 4, the card under the waste's top card free too
+    RowOntoMatch = 105,       // a row of piles: a pile goes onto the first or third pile on its left when their tops match
+    RowMatchingPairs = 106,   // as 105, the two matching cards leaving the row together
+    RowRunsOfTens = 107,      // as 105, side-by-side cards summing to 10, 20 or 30 leaving the row
 };
 
 // Whether the score is kept, and when.
@@ -114,7 +117,7 @@ enum class WonTest {
     General, PyramidCleared, EveryTableauHoldsCards, RowOfTwo, OneCardEach, AcesAlone, Never, ScoreGoal,
     OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight,
     BottomSums, PuzzleDigits, NinePilesCleared, ThreePilesCleared, StockAndWasteEmpty, FiveEach,
-    KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft,
+    KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft, OnePileLeft,
 };
 
 // What a stock click does in a selection game.
@@ -124,6 +127,7 @@ enum class SelectionStockClick {
     ClosesUp,          // closes the tableau up and refills it from the stock
     TurnsOnEmptyWaste, // turns cards while the waste is empty
     FillsGapsFromRight,
+    DealsOntoRowEnd,   // one card onto the first empty tableau, the end of a row that closes up
 };
 
 // What follows a move onto a tableau pile.
@@ -164,6 +168,7 @@ struct SpecialTraits {
     bool refillsAfterSet = true; // the empty tableaus refill from the stock after a set
     bool keepsSets = false;      // a complete set stays on the table
     bool swapsSets = false;      // a complete set changes places
+    bool stacksPairs = false;    // of a complete pair, the right pile goes onto the left one
     bool closesGapsAfterSet = false;
     bool closesUpBeforeRefill = false; // after a set the tableaus close up to the left, then the stock refills the end
     bool closesUpByColumns = false; // the stock's close-up moves cards up their own grid column, not back in reading order

@@ -46,6 +46,7 @@ std::string OwnGoal(const RuleVector& rules)
     case WonTest::OnlyTensLeft: return "You win when the stock is out and only the four 10s are left, one to a pile.";
     case WonTest::OneOfEachSuitLeft:
         return "You win when the stock is out and one card of each suit is left, one to a tableau pile.";
+    case WonTest::OnePileLeft: return "You win when the stock is out and the whole pack lies in one pile.";
     case WonTest::General:
     case WonTest::PyramidCleared:
     case WonTest::PyramidOnly:
