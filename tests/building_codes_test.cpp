@@ -808,7 +808,8 @@ TEST(BuildingCodes, RowsOfRanksShownAbove)
 }
 
 // The zodiac builds either way in suit without the corner and takes nothing from its own piles;
-// Big Ben's piles take a card only while they hold three or more.
+// Big Ben's piles take a card only while they hold three or more; Eiffel Tower's tower takes
+// waste cards that make 14 with its top cards.
 TEST(BuildingCodes, TwoDeckTableauRules)
 {
     Check({
@@ -823,6 +824,11 @@ TEST(BuildingCodes, TwoDeckTableauRules)
         {"180 nothing on a short pile", 180, "Fila1", {C(9), H(5)}, H(4), "Mazzo_Vis", false},
         {"180 nothing into a space", 180, "Fila1", {}, H(4), "Mazzo_Vis", false},
         {"180 only in suit", 180, "Fila1", {S(2), C(9), H(5)}, S(4), "Mazzo_Vis", false},
+        {"187 a waste card making 14, any suit", 187, "Fila1", {H(5)}, S(9), "Mazzo_Vis", true},
+        {"187 a King on an Ace", 187, "Fila1", {C(1)}, D(13), "Mazzo_Vis", true},
+        {"187 not 13", 187, "Fila1", {H(5)}, S(8), "Mazzo_Vis", false},
+        {"187 never from the tower", 187, "Fila1", {H(5)}, S(9), "Fila2", false},
+        {"187 nothing into a space", 187, "Fila1", {}, S(7), "Mazzo_Vis", false},
     });
 }
 

@@ -76,7 +76,8 @@ constexpr std::array kTraits = {
                   .winTestAfterMove = WinTestAfterMove::MovesToReserves},
     SpecialTraits{.code = Special::TableauFixed, .tableauNeverPicked = true},
     SpecialTraits{.code = Special::TableauFixedAlike, .tableauNeverPicked = true},
-    SpecialTraits{.code = Special::StockEmptied, .score = ScoreRule::AllTableaus, .won = WonTest::StockAndWasteEmpty},
+    SpecialTraits{.code = Special::StockEmptied, .score = ScoreRule::AllTableaus, .won = WonTest::StockAndWasteEmpty,
+                  .winTestAfterMove = WinTestAfterMove::EveryMove},
     SpecialTraits{.code = Special::BottomSums, .score = ScoreRule::BottomSums, .won = WonTest::BottomSums, .stockClick = Click::Ordinary,
                   .refillsAfterSet = false, .swapsSets = true},
     SpecialTraits{.code = Special::PuzzleDigits, .score = ScoreRule::PuzzleDigits, .won = WonTest::PuzzleDigits},
@@ -133,6 +134,13 @@ constexpr std::array kTraits = {
                   .closesUpByColumns = true},
     SpecialTraits{.code = Special::DiamondsHomeSuitsInRuns, .won = WonTest::SuitRunsBesideHome,
                   .afterTableauMove = AfterTableauMove::WinTest},
+    SpecialTraits{.code = Special::RowOntoMatch, .won = WonTest::OnePileLeft, .selectsCards = true,
+                  .stockClick = Click::DealsOntoRowEnd, .refillsAfterSet = false, .stacksPairs = true,
+                  .closesUpBeforeRefill = true},
+    SpecialTraits{.code = Special::RowMatchingPairs, .selectsCards = true, .stockClick = Click::DealsOntoRowEnd,
+                  .refillsAfterSet = false, .closesUpBeforeRefill = true},
+    SpecialTraits{.code = Special::RowRunsOfTens, .selectsCards = true, .stockClick = Click::DealsOntoRowEnd,
+                  .refillsAfterSet = false, .closesUpBeforeRefill = true},
 };
 
 } // namespace

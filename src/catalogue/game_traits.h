@@ -97,6 +97,9 @@ enum class Special : int {
     NamedPileTurnsLendingOnce = 110, // as 89; once the game sticks, any pile may lend its top card once
     FoundationsCompleteWin = 111, // won once every foundation is complete, whatever the table holds
     HeadsAlone = 95,          // won when the stock is out and every tableau pile holds only its head
+    RowOntoMatch = 105,       // a row of piles: a pile goes onto the first or third pile on its left when their tops match
+    RowMatchingPairs = 106,   // as 105, the two matching cards leaving the row together
+    RowRunsOfTens = 107,      // as 105, side-by-side cards summing to 10, 20 or 30 leaving the row
 };
 
 // Whether the score is kept, and when.
@@ -119,6 +122,7 @@ enum class WonTest {
     OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight,
     BottomSums, PuzzleDigits, NinePilesCleared, ThreePilesCleared, StockAndWasteEmpty, FiveEach,
     KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft, SuitRunsBesideHome, FoundationsComplete, HeadsAlone,
+    OnePileLeft,
 };
 
 // What a stock click does in a selection game.
@@ -128,6 +132,7 @@ enum class SelectionStockClick {
     ClosesUp,          // closes the tableau up and refills it from the stock
     TurnsOnEmptyWaste, // turns cards while the waste is empty
     FillsGapsFromRight,
+    DealsOntoRowEnd,   // one card onto the first empty tableau, the end of a row that closes up
 };
 
 // What follows a move onto a tableau pile.
@@ -168,6 +173,7 @@ struct SpecialTraits {
     bool refillsAfterSet = true; // the empty tableaus refill from the stock after a set
     bool keepsSets = false;      // a complete set stays on the table
     bool swapsSets = false;      // a complete set changes places
+    bool stacksPairs = false;    // of a complete pair, the right pile goes onto the left one
     bool closesGapsAfterSet = false;
     bool closesUpBeforeRefill = false; // after a set the tableaus close up to the left, then the stock refills the end
     bool closesUpByColumns = false; // the stock's close-up moves cards up their own grid column, not back in reading order

@@ -380,6 +380,7 @@ inline constexpr int Peaks = 143;            // overlapping rows of peaks, the s
 inline constexpr int RowsBesideStock = 163;  // centred rows of foundations, tableaus and reserves, the stock at their left
 inline constexpr int ReservesBesideFoundationRows = 164; // each reserve with a foundation fanned as a row beside it
 inline constexpr int FrameRoundFoundations = 205; // the tableau piles in a frame round rows of foundations
+inline constexpr int Tower = 228;             // centred rows one card longer each, up to GridColumns
 } // namespace tableau
 
 namespace stock {

@@ -12,6 +12,9 @@ namespace marlowe::wording {
 
 namespace {
 
+// Tableau building code 187: a waste card making 14 with the top card (Eiffel Tower's tower).
+constexpr int kMakesFourteen = 187;
+
 // Foundation codes worded here that no other rule asks about.
 constexpr int kDownAfterTheOneBefore = 36;  // down any suit round the corner, begun after the pile before
 constexpr int kTwoUpInSuit = 43;
@@ -268,6 +271,9 @@ std::string TableauRule(const RuleVector& rules, int pile)
                                                                     : "") +
                "a pile reduced to its " + head + " takes any one card but a " + head + "; an empty pile stays empty";
     }
+    if (code == kMakesFourteen)
+        return "take a card from the waste whose rank and their top card's add up to 14 (Jack 11, Queen 12, King 13), "
+               "whatever the suits; nothing ever leaves them";
     std::string text;
     if (code == building::WildJokersAlternating)
         text = std::string("build ") + DirectionWord(direction) +
@@ -612,6 +618,15 @@ std::string RemovingSentence(const RuleVector& rules)
     case Special::RowBetweenMatchesScored:
         return "Click a card, or two cards side by side, lying between two cards of the same suit or the same rank "
                "to remove them; the row closes up.";
+    case Special::RowOntoMatch:
+        return "Click the top cards of two piles of the row that share a suit or a rank and lie side by side or three "
+               "places apart: the pile on the right goes whole onto the one on the left, and the row closes up.";
+    case Special::RowMatchingPairs:
+        return "Click two cards of the row that share a suit or a rank and lie side by side or three places apart to "
+               "remove them; the row closes up.";
+    case Special::RowRunsOfTens:
+        return "Click two or more cards lying side by side in the row, each next to one already chosen, whose values "
+               "add up to 10, 20 or 30 (court cards count 10) to remove them; the row closes up.";
     case Special::TwentyOneCells: return "Click a King to remove it, or two cards in one row or column that add up to 13.";
     default:
         return target > 0 ? "Click cards whose ranks add up to " + std::to_string(target) + " to remove them." : "";
@@ -637,6 +652,9 @@ std::vector<std::string> Removing(const RuleVector& rules)
         if (special == Special::NeighbourPairsByColumns)
             sentences.push_back("A click on the stock moves every card straight up its own column into the empty places "
                                 "above it, then deals new cards from the stock into every place left empty.");
+        if (SpecialTraitsOf(rules).stockClick == SelectionStockClick::DealsOntoRowEnd)
+            sentences.push_back("The row runs from left to right, line after line. A click on the stock deals its top "
+                                "card onto the row's end.");
         if (special == Special::TensOrFifteens || special == Special::ElevensOrCourts ||
             special == Special::TensTwentiesThirties)
             sentences.push_back("A click on the stock deals new cards into the empty tableau piles.");

@@ -146,6 +146,13 @@ bool DownInSuitOntoThree(const Placement& p)
     return p.TableauLength(p.Index()) >= 3 && p.SameSuit() && p.DownWithWrap();
 }
 
+// 187: a card whose rank and the top card's add up to 14, whatever the suits, never from the
+// tableau, never on an empty pile (the tower of Eiffel Tower, which takes the waste's cards).
+bool SumsToFourteenNotFromTableau(const Placement& p)
+{
+    return !p.FromTableau() && !p.Empty() && p.RankM() + p.RankT() == 14;
+}
+
 // 80 and 179: nothing from the tableau; anything on an empty pile, then in suit either way,
 // with the wrap (80) or without it (179, the zodiac).
 template <bool roundTheCorner>
@@ -457,6 +464,7 @@ constexpr CodeEntry kTableauCodes[] = {
     {182, InSuitAroundTheRing},
     {185, HigherInSuit},
     {196, DownAnySuitNoDiamonds},
+    {187, SumsToFourteenNotFromTableau},
 };
 
 } // namespace

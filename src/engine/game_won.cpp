@@ -223,6 +223,10 @@ bool IsGameWon(const GameContext& context)
     // Push Pin and Royal Marriage: everything has left the row but its two ends (in Royal
     // Marriage the Queen and King of hearts, which never leave it).
     case WonTest::RowOfTwo: return piles.Stock().empty() && ElementCount(Tableau(context, 0)) == 2;
+    // Accordion: the row has closed up into its first pile, the whole pack in it.
+    case WonTest::OnePileLeft:
+        return piles.Stock().empty() &&
+               std::count_if(piles.tableaus.begin(), piles.tableaus.end(), [](const std::string& pile) { return !pile.empty(); }) == 1;
     case WonTest::OneCardEach:
         return StockAndWasteEmpty(context) &&
                EveryTableau(context, [](const std::string& pile) { return ElementCount(pile) == 1; });

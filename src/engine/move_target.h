@@ -50,6 +50,7 @@ enum class SelectionStep : unsigned char {
     RefillFromStock,   // the emptied tableaus are refilled, within the removal's undo step
     CloseUpAndRefill,  // the tableaus close up to the left and the gaps are refilled
     CloseUpAfterSet,   // the same within the removal's undo step
+    StackPair,         // the right pile of the selected pair goes onto the left one
 };
 
 using TableAction = std::variant<StockTurn, RowDeal, DealOnto, SelectionStep>;

@@ -71,6 +71,7 @@ void StockAction(GameContext& context)
         return;
     case SelectionStockClick::Ordinary: StockClick(context); return;
     case SelectionStockClick::DealsRow: ExecuteMove(context, RowDeal::Tableaus); return;
+    case SelectionStockClick::DealsOntoRowEnd: DealOntoRowEnd(context); return;
     }
 }
 
@@ -130,6 +131,8 @@ void CompleteSet(GameContext& context)
         context.flags.Set(WonMark, IsGameWon(context));
     } else if (traits.keepsSets) {
         ClearSelection(context);
+    } else if (traits.stacksPairs) {
+        ExecuteMove(context, SelectionStep::StackPair);
     } else {
         ExecuteMove(context, SelectionStep::RemoveSet);
     }

@@ -6,6 +6,7 @@
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
+#include "engine/move_execution.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/presentation.h"
@@ -170,6 +171,33 @@ bool RemoveSelection(GameContext& context, bool faceDown, bool& turnUpRequest)
     return true;
 }
 
+// Of the selected pair, the pile lying further right goes whole onto the other one.
+bool StackPair(GameContext& context)
+{
+    const std::vector<int> selected = SelectedCards(context);
+    if (selected.size() != 2)
+        return false;
+    const auto first = HomeOfCard(context, selected[0]);
+    const auto second = HomeOfCard(context, selected[1]);
+    if (!first || !second || first->group != PileGroup::Tableaus || second->group != PileGroup::Tableaus)
+        return false;
+    const PileRef from{PileGroup::Tableaus, std::max(first->slot, second->slot)};
+    const PileRef onto{PileGroup::Tableaus, std::min(first->slot, second->slot)};
+    RecordSnapshot(context);
+    PlayEventSound(context, "Pairing", SoundSwitch::Pairing);
+    ClearSelection(context);
+    context.presentation().DrawPile(kSelection);
+    for (const int card : PileCodes(context.piles[from]))
+        context.presentation().GlideCard(card, from, onto);
+    context.piles[onto] += context.piles[from];
+    context.piles[from].clear();
+    context.presentation().DrawPile(from);
+    context.presentation().DrawPile(onto);
+    context.flags.Set(WonMark, IsGameWon(context));
+    context.mainGame.GameStarted = 1;
+    return true;
+}
+
 // The columns of the grid: each empty cell takes the nearest card below it in its column, so
 // the cards move up their columns in order. False when nothing moved.
 bool CloseUpColumns(GameContext& context)
@@ -247,12 +275,25 @@ bool ExecuteSelectionStep(GameContext& context, SelectionStep step, bool& turnUp
         RefillFromStock(context);
         return false; // part of the removal's step
     case SelectionStep::CloseUpAndRefill: return CloseUpAndRefill(context);
+    case SelectionStep::StackPair: return StackPair(context);
     case SelectionStep::CloseUpAfterSet:
         CloseUp(context, 0, Tableaus(context));
-        RefillFromStock(context);
+        if (SpecialTraitsOf(context.rules).stockClick != SelectionStockClick::DealsOntoRowEnd)
+            RefillFromStock(context); // a row dealt card by card keeps its end for the stock's next click
         context.flags.Set(WonMark, IsGameWon(context));
         return false; // part of the removal's step
     }
+    return false;
+}
+
+bool DealOntoRowEnd(GameContext& context)
+{
+    if (context.piles.Stock().empty())
+        return false;
+    for (int k = 0; k < Tableaus(context); ++k)
+        if (TableauEmpty(context, k))
+            return ExecuteMove(context, DealOnto{{PileGroup::Tableaus, k}});
+    context.presentation().ShowInfo("The row is full: close it up before you deal again.");
     return false;
 }
 

@@ -13,6 +13,9 @@ class GameContext;
 // when cards exposed by the removal are to be turned up.
 bool ExecuteSelectionStep(GameContext& context, SelectionStep step, bool& turnUpRequest);
 
+// The stock's top card goes onto the first empty tableau, the end of a row that closes up. False
+// (and a message) when the stock is out or every tableau holds cards.
+bool DealOntoRowEnd(GameContext& context);
 // Every empty tableau receives the whole of the first non-empty tableau after it.
 void CloseGaps(GameContext& context);
 // Every empty tableau from the left receives the last non-empty tableau further right, as an

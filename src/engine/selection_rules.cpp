@@ -6,6 +6,9 @@
 //   neighbours, lying between two cards of the same suit or rank leave the row (22 never takes
 //   the Queen and King of hearts, codes 12 and 13, which stay at the row's ends);
 // - code 45 takes cards of one suit summing to the selection mode;
+// - codes 105 and 106 take two top cards of one suit or rank lying one or three piles apart in
+//   the row, and code 107 top cards of piles side by side, chosen one after another from a pile
+//   next to those already chosen (Accordion, Bayan, Decade);
 // - codes 23, 48 and 55 follow the general sum rule;
 // - code 33 highlights one card at a time; code 57 takes two cards, which change places;
 // - "tableau cards" are the top cards of the tableaus (each card of a one-card grid), so a
@@ -260,6 +263,16 @@ SelectionVerdict RowSet(const GameContext& context, const std::vector<int>& card
     return withNeighbour ? SelectionVerdict::Partial : SelectionVerdict::Invalid;
 }
 
+// The tableaus of the selected cards lie side by side in the row, whatever order they were chosen in.
+bool SideBySide(const GameContext& context, const std::vector<int>& cards)
+{
+    std::vector<int> at;
+    for (const int card : cards)
+        at.push_back(TableauOf(context, card));
+    std::sort(at.begin(), at.end());
+    return at.front() >= 0 && at.back() - at.front() + 1 == static_cast<int>(at.size());
+}
+
 // The general rule: cards summing to the selection mode (at most two for the pairing codes).
 SelectionVerdict GeneralSum(const GameContext& context, const std::vector<int>& cards)
 {
@@ -500,6 +513,13 @@ SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<in
     case Special::SuitPairs:
     case Special::SuitPairsDealtRows:
         return PairVerdict(selected, [](int a, int b) { return CardSuit(a) == CardSuit(b); });
+    case Special::RowOntoMatch:
+    case Special::RowMatchingPairs:
+        return PairVerdict(selected, [&](int a, int b) {
+            const int apart = std::abs(tableauOf(a) - tableauOf(b));
+            return (apart == 1 || apart == 3) && SuitOrRankMatch(a, b);
+        });
+    case Special::RowRunsOfTens: return SideBySide(context, selected) ? TenTwentyThirty(selected) : SelectionVerdict::Invalid;
     default: return GeneralSum(context, selected);
     }
 }

@@ -3,6 +3,9 @@
 
 #include "layout/layout_work.h"
 
+#include "catalogue/rule_values.h"
+
+#include <algorithm>
 #include <initializer_list>
 
 namespace marlowe {
@@ -159,6 +162,29 @@ void PlaceColumnAtLeft(LayoutWork& work, int count, int cardWidths)
     work.Stock(kSecondWasteSlot) = {wasteX, top + CentreIn(height, ch)};
 }
 
+// "228": a tower of centred rows, one card in the first and one more in each next row up to
+// GridColumns, then rows of GridColumns (Eiffel Tower: 1, 2, 3, 4, 5 and 5); the stock and the
+// waste at the top left, beside its first rows.
+void PlaceTower(LayoutWork& work)
+{
+    const int widest = std::max(work.Rule(rule::GridColumns), 1);
+    const int count = std::min(work.tableauCount, kMaxTableaus);
+    int rows = 0;
+    for (int placed = 0; placed < count; ++rows)
+        placed += std::min(rows + 1, widest);
+    // Rows overlap, each showing the corner of the cards above, where the board is too low.
+    const int room = work.bottom - work.top - 4;
+    const int gapY = std::min(6, rows > 1 ? (room - rows * work.ch) / (rows - 1) : 6);
+    const Grid grid = CentredGrid(work, widest, rows, 10, gapY, 0, 0, work.edgeGap);
+    for (int r = 0, placed = 0; r < rows; ++r) {
+        const int inRow = std::min({r + 1, widest, count - placed});
+        PlaceRow(work.board.tableaus, placed, inRow, grid.x + (widest - inRow) * grid.stepX / 2, grid.RowY(r), grid.stepX);
+        placed += inRow;
+    }
+    work.Stock(kStockSlot) = {work.edgeGap, grid.y};
+    work.Stock(kWasteSlot) = {work.edgeGap + grid.stepX, grid.y};
+}
+
 } // namespace
 
 bool PlaceGridArrangement(LayoutWork& work)
@@ -177,6 +203,7 @@ bool PlaceGridArrangement(LayoutWork& work)
     case 127: PlaceColumnAtLeft(work, 4, 7); return true;
     case 128: PlaceColumnAtLeft(work, 5, 9); return true;
     case 129: PlaceColumnAtLeft(work, 3, 5); return true;
+    case arrangement::tableau::Tower: PlaceTower(work); return true;
     default: return false;
     }
 }

@@ -282,7 +282,7 @@ void PlaceTwelveFoundations(LayoutWork& work)
 // foundations first, then the tableaus, the reserves in a row between the halves of the tableau
 // rows. A group takes rows of GridColumns piles (eight when the game gives none), and more,
 // shorter rows when those do not fit beside the stock (Contradance's sixteen foundations, the
-// zodiac round its equator).
+// zodiac round its equator); a discard pile goes under the stock and the waste.
 void PlaceRowsBesideStock(LayoutWork& work)
 {
     const int cw = work.cw;
@@ -323,6 +323,8 @@ void PlaceRowsBesideStock(LayoutWork& work)
     int y = CentredTop(work, rows * (ch + gap) - gap, work.rowY[0]);
     for (int slot = 0; slot < work.stockCount; ++slot)
         work.Stock(slot) = {left, y + slot * (ch + gap)};
+    if (work.secondWasteCount > 0) // the discard pile under them (Bayan's, Decade's)
+        work.Stock(kSecondWasteSlot) = {left, y + work.stockCount * (ch + gap)};
     for (const Group& group : groups)
         for (int done = 0; done < group.count; done += group.per, y += ch + gap) {
             const int piles = std::min(group.per, group.count - done);
