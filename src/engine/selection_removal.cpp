@@ -273,6 +273,8 @@ bool ExecuteSelectionStep(GameContext& context, SelectionStep step, bool& turnUp
     case SelectionStep::RemoveSetFaceDown: return RemoveSelection(context, true, turnUpRequest);
     case SelectionStep::RefillFromStock:
         RefillFromStock(context);
+        // The refill may take the stock's last cards, which wins a game that waits for them (Cover).
+        context.flags.Set(WonMark, IsGameWon(context));
         return false; // part of the removal's step
     case SelectionStep::CloseUpAndRefill: return CloseUpAndRefill(context);
     case SelectionStep::StackPair: return StackPair(context);
