@@ -415,7 +415,7 @@ struct Child {
 class Search {
 public:
     Search(const SolverOptions& options, SolveResult& result, bool reckonsNeeds)
-        : options_(options), result_(result), reckonsNeeds_(reckonsNeeds), budget_(options)
+        : options_(options), result_(result), reckonsNeeds_(reckonsNeeds), budget_(options, 1)
     {
     }
 

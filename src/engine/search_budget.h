@@ -1,7 +1,8 @@
 #pragma once
 // What a search may spend besides positions: a time limit, on the wall clock or on the
 // processor time of the searching thread, and a stop request. Asking the clock costs more than
-// a move, so it is read only every so many questions.
+// a move of the card model, so that search reads it only every so many questions; a search whose
+// every question plays whole engine actions asks it each time.
 
 #include "engine/solver.h"
 
@@ -12,16 +13,16 @@ namespace marlowe {
 
 class SearchBudget {
 public:
-    SearchBudget(const SolverOptions& options)
+    explicit SearchBudget(const SolverOptions& options, unsigned questionsPerReading = 256)
         : stop_(options.stop), limited_(options.timeLimit.count() > 0), clock_(options.clock),
-          deadline_(Now() + options.timeLimit)
+          deadline_(Now() + options.timeLimit), questionsPerReading_(questionsPerReading)
     {
     }
 
     // True once the time is up or a stop was asked for; it stays true.
     bool Spent()
     {
-        if (spent_ || ++asked_ % 256 != 0)
+        if (spent_ || ++asked_ % questionsPerReading_ != 0)
             return spent_;
         spent_ = stop_.stop_requested() || (limited_ && Now() >= deadline_);
         return spent_;
@@ -35,6 +36,7 @@ private:
     bool limited_;
     SolverClock clock_;
     std::chrono::nanoseconds deadline_;
+    unsigned questionsPerReading_;
     unsigned asked_ = 0;
     bool spent_ = false;
 };
