@@ -509,6 +509,47 @@ TEST_F(ShippedGameLayout, SixteenFoundationsStandInTwoRowsOverTheLastColumns)
     }
 }
 
+// Pharaohs' three pyramids (seven, two and six rows) stand side by side: every card on the
+// board, no card of one pyramid over a card of another, and within each pyramid every row half a
+// card step left of the row above it, so that each card lies centred over the two it covers.
+TEST_F(ShippedGameLayout, SeveralPyramidsStandApartOnTheBoard)
+{
+    const RuleVector rules = Rules(mainGame->GameNumberByName("Pharaohs"));
+    const int firstRows[] = {0, 7, 9, 15};
+    for (const Board board : {Board{1024, 768, 'B'}, Board{1024, 768, 'M'}}) {
+        const BoardGeometry geometry = LayOut(rules, board);
+        const int cw = geometry.card.cardWidth;
+        const int ch = geometry.card.cardHeight;
+        const int step = cw + kRowGap;
+        struct Card {
+            int pyramid, x, y;
+        };
+        std::vector<Card> cards;
+        for (int p = 0; p < 3; ++p)
+            for (int k = firstRows[p]; k < firstRows[p + 1]; ++k) {
+                const Place row = geometry.PlaceOf({kTableaus, k});
+                if (k > firstRows[p]) {
+                    const Place above = geometry.PlaceOf({kTableaus, k - 1});
+                    EXPECT_LE(std::abs(2 * above.x - (2 * row.x + step)), 1) << board.width << " row " << k + 1;
+                    EXPECT_GT(row.y, above.y) << "row " << k + 1;
+                } else {
+                    EXPECT_EQ(row.y, geometry.PlaceOf({kTableaus, 0}).y) << "the apexes stand level";
+                }
+                for (int i = 0; i < rules.Of(rule::TableauCardCount, k); ++i)
+                    cards.push_back({p, row.x + i * step, row.y});
+            }
+        for (const Card& a : cards) {
+            EXPECT_GE(a.x, 0);
+            EXPECT_LE(a.x + cw, board.width) << "pyramid " << a.pyramid + 1;
+            EXPECT_LE(a.y + ch, board.height) << "pyramid " << a.pyramid + 1;
+            for (const Card& b : cards)
+                if (a.pyramid < b.pyramid)
+                    EXPECT_FALSE(a.x < b.x + cw && b.x < a.x + cw && a.y < b.y + ch && b.y < a.y + ch)
+                        << "pyramids " << a.pyramid + 1 << " and " << b.pyramid + 1 << " at " << a.x << "," << a.y;
+        }
+    }
+}
+
 // For every shipped game on the usual board, with both common card sizes.
 TEST_F(ShippedGameLayout, EveryGameFitsTheBoardWithoutOverlaps)
 {

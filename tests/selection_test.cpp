@@ -9,6 +9,7 @@
 #include "engine/pointer.h"
 #include "engine/recording_presentation.h"
 #include "engine/selection.h"
+#include "catalogue/pyramid_rows.h"
 #include "engine/selection_removal.h"
 #include "engine/stock.h"
 
@@ -221,6 +222,36 @@ TEST_F(PyramidTest, AHiddenCardTurnsUpOnceBothCoveringCardsAreGoneAndNotBefore)
     EXPECT_FALSE(context.cards.IsFaceDown(H(5))) << "both coverers gone";
     ASSERT_TRUE(Undo(context));
     EXPECT_TRUE(context.cards.IsFaceDown(H(5))) << "the turn-up belongs to the removal's step";
+}
+
+// Rows that widen and then start short again hold several pyramids side by side: each covers
+// only its own cards, so the bottom row of every pyramid is free from the start.
+TEST_F(PyramidTest, EachOfSeveralPyramidsCoversOnlyItsOwnCards)
+{
+    TwoRows(4, {C(6), S(7)});
+    context.rules[rule::TableauCount] = 5;
+    for (const int k : {2, 3, 4})
+        context.rules.Of(rule::TableauCardCount, k) = static_cast<std::int16_t>(k - 1);
+    Tableau(2) = CodeText(D(1));
+    Tableau(3) = PileTextOf({D(2), D(3)});
+    Tableau(4) = PileTextOf({D(4), D(5), D(6)});
+    EXPECT_EQ(PyramidEndRow(context.rules, 0), 2);
+    EXPECT_EQ(PyramidEndRow(context.rules, 3), 5);
+    EXPECT_TRUE(PyramidCardFree(context, C(6))) << "the first pyramid's bottom row";
+    EXPECT_TRUE(PyramidCardFree(context, D(4)));
+    EXPECT_FALSE(PyramidCardFree(context, D(3))) << "covered within its own pyramid";
+    EXPECT_FALSE(PyramidCardFree(context, H(5)));
+
+    Click(1, C(6));
+    Click(1, S(7));
+    EXPECT_EQ(Tableau(1), PileTextOf({0, 0})) << "a 6 and a 7 make 13";
+    EXPECT_TRUE(PyramidCardFree(context, H(5))) << "the first pyramid's apex is uncovered";
+    EXPECT_FALSE(PyramidCardFree(context, D(1))) << "the second pyramid still covers its apex";
+
+    // Rows narrowing downward are one pyramid, however they shrink.
+    for (const int k : {0, 1, 2, 3, 4})
+        context.rules.Of(rule::TableauCardCount, k) = static_cast<std::int16_t>(7 - k);
+    EXPECT_EQ(PyramidEndRow(context.rules, 0), 5);
 }
 
 TEST_F(PyramidTest, ReserveTopsPairWithPyramidCards)

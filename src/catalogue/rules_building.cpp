@@ -4,6 +4,7 @@
 
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
+#include "catalogue/pyramid_rows.h"
 
 #include <algorithm>
 #include <functional>
@@ -543,10 +544,17 @@ std::string RemovingSentence(const RuleVector& rules)
                "the stock adds the stock's top card.";
     case Special::Pyramid:
     case Special::PyramidCovered:
-    case Special::PyramidOnly:
-        return "Click two free cards whose ranks add up to 13 to remove them; a King is removed by itself (a Jack counts "
-               "11, a Queen 12, a King 13). A card is free when no card of the row below covers it. The top card of the "
-               "waste is free too, and once a card is selected, a click on the stock adds the stock's top card.";
+    case Special::PyramidOnly: {
+        std::string text = "Click two free cards whose ranks add up to 13 to remove them; a King is removed by itself (a "
+                           "Jack counts 11, a Queen 12, a King 13). ";
+        text += SeveralPyramids(rules) ? "The pyramids stand side by side and never cover each other: a card is free "
+                                         "when no card of the next row of its own pyramid covers it."
+                                       : "A card is free when no card of the row below covers it.";
+        if (HasStock(rules))
+            text += " The top card of the waste is free too, and once a card is selected, a click on the stock adds the "
+                    "stock's top card.";
+        return text;
+    }
     case Special::NeighbourPairs:
     case Special::NeighbourPairsByColumns:
         return "Click two cards of the same rank that touch, in a row, a column or diagonally, to remove them.";

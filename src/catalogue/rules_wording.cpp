@@ -36,11 +36,6 @@ std::string JoinedList(const std::vector<std::string>& items)
     return text;
 }
 
-bool HasStock(const RuleVector& rules)
-{
-    return Rule(rules, rule::StockShown) == 1 || Rule(rules, rule::StockCardCount) > 0;
-}
-
 bool HasWaste(const RuleVector& rules)
 {
     return Rule(rules, rule::WasteShown) == 1;
@@ -333,6 +328,11 @@ std::string RedealWhat(int style)
 }
 
 } // namespace
+
+bool HasStock(const RuleVector& rules)
+{
+    return Rule(rules, rule::StockShown) == 1 || Rule(rules, rule::StockCardCount) > 0;
+}
 
 int Rule(const RuleVector& rules, int index)
 {
@@ -627,7 +627,8 @@ std::vector<std::string> Winning(const RuleVector& rules)
     if (Rule(rules, rule::TargetScore) != 0)
         return {"You win when your score reaches " + std::to_string(Rule(rules, rule::TargetScore)) + " points."};
     if (SpecialTraitsOf(rules).won == WonTest::PyramidCleared)
-        return {"You win when every card of the pyramid, the stock and the waste has been removed."};
+        return {HasStock(rules) ? "You win when every card of the pyramid, the stock and the waste has been removed."
+                                : "You win when every card of the pyramids has been removed."};
     if (SpecialTraitsOf(rules).won == WonTest::PyramidOnly)
         return {Rule(rules, rule::TableauStyle) == pile_style::Row
                     ? "You win when every card of the pyramid has been removed; cards may stay in the stock and the waste."

@@ -21,6 +21,8 @@ std::vector<std::string> Aids(const RuleVector& rules);
 std::string OwnGoal(const RuleVector& rules);
 
 int Rule(const RuleVector& rules, int index);
+// Whether the game has a stock to click.
+bool HasStock(const RuleVector& rules);
 int Of(const RuleVector& rules, int family, int pile);
 std::vector<int> Values(const RuleVector& rules, int family, int count);
 bool AllEqual(const std::vector<int>& values);

@@ -17,6 +17,7 @@
 #include "engine/selection.h"
 
 #include "catalogue/game_traits.h"
+#include "catalogue/pyramid_rows.h"
 #include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
@@ -369,7 +370,7 @@ bool PyramidCardFree(const GameContext& context, int card)
     if (r < 0)
         return false;
     bool lastRow = true;
-    for (int k = r + 1; k < rows; ++k)
+    for (int k = r + 1; k < PyramidEndRow(context.rules, r); ++k)
         for (const int code : PileCodes(tableaus[static_cast<std::size_t>(k)]))
             lastRow = lastRow && code == 0;
     if (lastRow)

@@ -4,10 +4,13 @@
 #include "layout/card_geometry.h"
 #include "layout/layout_work.h"
 
+#include "catalogue/pyramid_rows.h"
 #include "catalogue/rule_values.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <span>
+#include <vector>
 
 namespace marlowe {
 
@@ -54,12 +57,54 @@ void PlaceCross(LayoutWork& work)
     work.Foundation(3) = {right - inset, lower - inset};
 }
 
+// Several pyramids side by side (a row no longer than the one above starts the next): their
+// apexes level, each pyramid as close to those before it as their rows allow, rows of two
+// pyramids that overlap in height kept a row's gap apart, the whole centred on the board.
+// Places are counted in half card steps, so every row starts exactly half a step from the next.
+void PlacePyramidsSideBySide(LayoutWork& work)
+{
+    const int ch = work.ch;
+    const int cardStep = work.cw + kRowGap;
+    const int rowStep = work.LowScreen() ? ch / 2 - 8 : ch / 2 + 4;
+    const int reach = (ch - 1) / rowStep; // rows this far apart overlap in height
+    const int rows = std::clamp(work.tableauCount, 1, kMaxTableaus);
+    auto cards = [&](int k) { return work.Rule(rule::TableauCardCount + k); };
+    struct Pyramid {
+        int first, end, apex; // its rows, and its apex's centre in half steps
+    };
+    std::vector<Pyramid> pyramids;
+    for (int first = 0; first < rows; first = pyramids.back().end) {
+        Pyramid next{first, PyramidEndRow(work.rules, first), 0};
+        for (const Pyramid& p : pyramids)
+            for (int i = p.first; i < p.end; ++i)
+                for (int j = next.first; j < next.end; ++j)
+                    if (std::abs((i - p.first) - (j - next.first)) <= reach)
+                        next.apex = std::max(next.apex, p.apex + cards(i) + cards(j));
+        pyramids.push_back(next);
+    }
+    int left = 0, right = 0, height = 0;
+    for (const Pyramid& p : pyramids) {
+        for (int k = p.first; k < p.end; ++k) {
+            left = std::min(left, p.apex - cards(k));
+            right = std::max(right, p.apex + cards(k));
+        }
+        height = std::max(height, (p.end - p.first - 1) * rowStep + ch);
+    }
+    const int x0 = CentreIn(work.w, (right - left) * cardStep / 2 - kRowGap);
+    const int y0 = std::max(work.top + CentreIn(work.bottom - work.top, height) - 20, work.top + 5);
+    for (const Pyramid& p : pyramids)
+        for (int k = p.first; k < p.end; ++k)
+            work.Tableau(k) = {x0 + (p.apex - cards(k) - left) * cardStep / 2, y0 + (k - p.first) * rowStep};
+}
+
 // "054": the pyramid. Tableau k is row k, each row half a card step left (rows widening
 // downward) or right (narrowing) of the one above, so that every card lies centred over the
-// two it covers; the stock and the secondary waste stand clear of the pyramid on either side,
+// two it covers (several pyramids stand side by side); the stock and the secondary waste stand clear of the pyramid on either side,
 // the start edge moving right until the stock fits.
 void PlacePyramid(LayoutWork& work)
 {
+    if (SeveralPyramids(work.rules))
+        return PlacePyramidsSideBySide(work);
     const int cw = work.cw;
     const int ch = work.ch;
     const int h = ch / 2;
