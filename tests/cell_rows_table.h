@@ -5,6 +5,7 @@
 #include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
+#include "engine/legality.h"
 #include "engine/pile_text.h"
 #include "engine/recording_presentation.h"
 
@@ -51,6 +52,24 @@ protected:
         for (int rank = firstRank_; rank <= King; ++rank)
             cards.push_back(CardCode(suit, rank));
         return Cells(cards);
+    }
+
+    // One case of a table: the first row's cards from the left (0 a gap), the cell tried, the
+    // card, and whether the cell takes it.
+    struct CellCase {
+        std::vector<int> row;
+        int cell;
+        int card;
+        bool takes;
+        const char* why;
+    };
+
+    void ExpectCellsTake(const std::vector<CellCase>& cases)
+    {
+        for (const CellCase& one : cases) {
+            Row(0) = Cells(one.row);
+            EXPECT_EQ(CanPlayInTableauCell(context, 0, one.cell, one.card), one.takes) << one.why;
+        }
     }
 
     RecordingPresentation presentation;

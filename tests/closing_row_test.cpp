@@ -2,6 +2,7 @@
 // onto a matching pile one or three places to the left, Bayan's matching pairs and Decade's runs
 // of tens leaving the row; the stock's click onto the row's end and the one-pile goal.
 
+#include "card_names.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
@@ -16,11 +17,6 @@ namespace marlowe {
 namespace {
 
 using V = SelectionVerdict;
-
-int H(int rank) { return CardCode(Hearts, rank); }
-int D(int rank) { return CardCode(Diamonds, rank); }
-int C(int rank) { return CardCode(Clubs, rank); }
-int S(int rank) { return CardCode(Spades, rank); }
 
 constexpr int kAccordion = 105, kBayan = 106, kDecade = 107;
 

@@ -4,6 +4,7 @@
 // home early, or two positions taken for one, that lost a win would show as "unwinnable"
 // where the engine's own search wins.
 
+#include "card_names.h"
 #include "engine/action_search.h"
 #include "engine/card_model.h"
 #include "engine/cards.h"
@@ -99,11 +100,6 @@ TEST(EndgameVerdictsTest, TheFastSearchAgreesWithTheSearchOverActions)
     EXPECT_GE(tally.won, 16);
     EXPECT_GE(tally.unwinnable, 3);
 }
-
-int H(int rank) { return CardCode(Hearts, rank); }
-int D(int rank) { return CardCode(Diamonds, rank); }
-int C(int rank) { return CardCode(Clubs, rank); }
-int S(int rank) { return CardCode(Spades, rank); }
 
 // A table of the game with the given columns, face up (a negative code face down), every other
 // card in the stock.

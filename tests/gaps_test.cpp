@@ -1,6 +1,7 @@
 // Rows of cells (Gaps): which card a gap takes, the drop into one cell through the protocol,
 // the single-card pick, and the win of four rows from 2 to King.
 
+#include "card_names.h"
 #include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_won.h"
@@ -18,11 +19,6 @@
 namespace marlowe {
 namespace {
 
-int H(int rank) { return CardCode(Hearts, rank); }
-int D(int rank) { return CardCode(Diamonds, rank); }
-int C(int rank) { return CardCode(Clubs, rank); }
-int S(int rank) { return CardCode(Spades, rank); }
-
 // Four rows of thirteen cells with the rules of Gaps.
 class GapRowsTest : public testing::CellRowsTable {
 protected:
@@ -31,13 +27,7 @@ protected:
 
 TEST_F(GapRowsTest, AGapTakesTheNextCardInSuitFromItsLeftNeighbour)
 {
-    const struct {
-        std::vector<int> row;
-        int cell;
-        int card;
-        bool takes;
-        const char* why;
-    } rows[] = {
+    ExpectCellsTake({
         {{H(5), 0}, 1, H(6), true, "one above the left neighbour, in suit"},
         {{H(5), 0}, 1, S(6), false, "wrong suit"},
         {{H(5), 0}, 1, H(7), false, "two above"},
@@ -48,24 +38,14 @@ TEST_F(GapRowsTest, AGapTakesTheNextCardInSuitFromItsLeftNeighbour)
         {{S(13), 0}, 1, H(2), false, "after a King, any suit"},
         {{D(4), 0, 0}, 2, D(5), false, "a gap after a gap stays closed"},
         {{D(4), D(6)}, 1, D(5), false, "a cell that holds a card"},
-    };
-    for (const auto& row : rows) {
-        Row(0) = Cells(row.row);
-        EXPECT_EQ(CanPlayInTableauCell(context, 0, row.cell, row.card), row.takes) << row.why;
-    }
+    });
 }
 
 TEST_F(GapRowsTest, AGapBetweenTwoNeighboursTakesTheCardEitherOneLetsIn)
 {
     for (int k = 0; k < 4; ++k)
         context.rules.Of(rule::TableauBuildCode, k) = building::InSuitBesideEitherNeighbour;
-    const struct {
-        std::vector<int> row;
-        int cell;
-        int card;
-        bool takes;
-        const char* why;
-    } rows[] = {
+    ExpectCellsTake({
         {{H(5), 0, S(9)}, 1, H(6), true, "one above the left neighbour, in suit"},
         {{H(5), 0, S(9)}, 1, S(8), true, "one below the right neighbour, in suit"},
         {{H(5), 0, S(9)}, 1, S(10), false, "above the right neighbour"},
@@ -76,11 +56,7 @@ TEST_F(GapRowsTest, AGapBetweenTwoNeighboursTakesTheCardEitherOneLetsIn)
         {{0, C(9)}, 0, C(8), false, "the left end takes only the rows' first rank"},
         {{0, C(9)}, 0, H(2), true, "the left end takes a 2"},
         {{H(3), H(4)}, 0, H(2), false, "a cell that holds a card"},
-    };
-    for (const auto& row : rows) {
-        Row(0) = Cells(row.row);
-        EXPECT_EQ(CanPlayInTableauCell(context, 0, row.cell, row.card), row.takes) << row.why;
-    }
+    });
 
     // Rows with no starting rank judge their left end by its right neighbour, and with the wrap
     // on a King goes before an Ace.

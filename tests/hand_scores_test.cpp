@@ -2,6 +2,7 @@
 // the hand on the table, the score of the hands put away (undo included), the last card alone,
 // and the end of the game.
 
+#include "card_names.h"
 #include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
@@ -20,9 +21,6 @@
 
 namespace marlowe {
 namespace {
-
-int H(int rank) { return CardCode(Hearts, rank); }
-int C(int rank) { return CardCode(Clubs, rank); }
 
 class HandScoresTest : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 // jokers; the peaks' geometry; the grid that closes up by columns; a deal with no rank twice in
 // a pile.
 
+#include "card_names.h"
 #include "deal_test_support.h"
 
 #include "engine/cards.h"
@@ -19,10 +20,6 @@
 
 namespace marlowe {
 namespace {
-
-int H(int rank) { return CardCode(Hearts, rank); }
-int C(int rank) { return CardCode(Clubs, rank); }
-int S(int rank) { return CardCode(Spades, rank); }
 
 class OntoWasteTest : public ::testing::Test {
 protected:

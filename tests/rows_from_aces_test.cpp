@@ -2,6 +2,7 @@
 // every row with a gap or an Ace, which card a gap takes, the win, and the redeal that keeps each
 // row's run from its Ace.
 
+#include "card_names.h"
 #include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_won.h"
@@ -20,9 +21,6 @@
 
 namespace marlowe {
 namespace {
-
-int H(int rank) { return CardCode(Hearts, rank); }
-int S(int rank) { return CardCode(Spades, rank); }
 
 std::vector<int> RowCards(const GameContext& context, int row)
 {
@@ -107,13 +105,7 @@ TEST_F(RowsFromAcesTest, AGapTakesAnyHigherCardOfItsNeighboursSuitUnderTheHigher
 {
     for (int k = 0; k < 4; ++k)
         context.rules.Of(rule::TableauBuildCode, k) = building::HigherInSuit;
-    const struct {
-        std::vector<int> row;
-        int cell;
-        int card;
-        bool takes;
-        const char* why;
-    } rows[] = {
+    ExpectCellsTake({
         {{H(5), 0}, 1, H(6), true, "the next card in suit"},
         {{H(5), 0}, 1, H(9), true, "a card several ranks higher in suit"},
         {{H(5), 0}, 1, H(4), false, "a lower card"},
@@ -121,11 +113,7 @@ TEST_F(RowsFromAcesTest, AGapTakesAnyHigherCardOfItsNeighboursSuitUnderTheHigher
         {{0, H(5)}, 0, S(1), true, "the left end takes an Ace"},
         {{0, H(5)}, 0, S(2), false, "the left end takes nothing but an Ace"},
         {{S(13), 0}, 1, S(2), false, "nothing goes after a King"},
-    };
-    for (const auto& row : rows) {
-        Row(0) = Cells(row.row);
-        EXPECT_EQ(CanPlayInTableauCell(context, 0, row.cell, row.card), row.takes) << row.why;
-    }
+    });
 }
 
 TEST_F(RowsFromAcesTest, ARedealKeepsEachRunFromItsAceAndRefillsAllFourteenCells)

@@ -2,6 +2,7 @@
 // and Sieben bis As's deal of the 7s to the foundations, which then take a row's card only from
 // beside a gap.
 
+#include "card_names.h"
 #include "catalogue/rule_values.h"
 #include "engine/cards.h"
 #include "engine/game_won.h"
@@ -17,11 +18,6 @@
 
 namespace marlowe {
 namespace {
-
-int H(int rank) { return CardCode(Hearts, rank); }
-int D(int rank) { return CardCode(Diamonds, rank); }
-int C(int rank) { return CardCode(Clubs, rank); }
-int S(int rank) { return CardCode(Spades, rank); }
 
 struct RowCount {
     std::multiset<int> cards;

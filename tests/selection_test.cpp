@@ -1,6 +1,7 @@
 // The selection games: which selections make a set, the click that selects and deselects,
 // the pyramid's free cards, the removal and its undo, the closing up, and the exchange.
 
+#include "card_names.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
@@ -21,11 +22,6 @@ namespace marlowe {
 namespace {
 
 using V = SelectionVerdict;
-
-int H(int rank) { return CardCode(Hearts, rank); }
-int D(int rank) { return CardCode(Diamonds, rank); }
-int C(int rank) { return CardCode(Clubs, rank); }
-int S(int rank) { return CardCode(Spades, rank); }
 
 class SelectionTest : public ::testing::Test {
 protected:
