@@ -126,6 +126,27 @@ TEST_F(AutoSizeWindowTest, CardsShrinkWithTheWindowAndFixedSizesStay)
     EXPECT_EQ(session.images().cardWidth(), CardSizeOf('B').width);
 }
 
+// Pharaohs' three pyramids side by side are wider than a small window at size "B": the cards are
+// drawn smaller there, so that no pyramid runs off the board's sides, and the size the player
+// chose comes back when the window is wide enough again.
+TEST_F(AutoSizeWindowTest, AFixedSizeTooWideForTheWindowGivesWayToASmallerOne)
+{
+    constexpr int kPharaohs = 276;
+    session.context().registers.Set(reg::CardSize, "B");
+    session.ApplyLookChange(true);
+    Show(kPharaohs, QSize(820, 660));
+    EXPECT_LT(session.images().cardWidth(), CardSizeOf('B').width);
+    EXPECT_EQ(session.geometry().card.cardWidth, session.images().cardWidth());
+    EXPECT_EQ(session.context().registers.Get(reg::CardSize), "B") << "the player's choice stays";
+    const QRect drawn = DrawnArea();
+    EXPECT_GT(drawn.left(), 0);
+    EXPECT_LT(drawn.right(), session.BoardSize().width() - 1);
+
+    window->resize(1500, 950);
+    QApplication::processEvents();
+    EXPECT_EQ(session.images().cardWidth(), CardSizeOf('B').width);
+}
+
 // Run by ctest a second time with QT_SCALE_FACTOR=2; skipped at any other ratio.
 TEST_F(AutoSizeWindowTest, CardIndicesAreSharpAtPixelRatioTwo)
 {

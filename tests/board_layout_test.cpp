@@ -3,7 +3,9 @@
 // the arithmetic, and for every shipped game that its piles fit the board and keep apart.
 
 #include "catalogue/rule_values.h"
+#include "layout/auto_card_size.h"
 #include "layout/board_layout.h"
+#include "resources/resource_names.h"
 #include "shipped_rules_suite.h"
 #include "layout/card_positions.h"
 
@@ -557,6 +559,42 @@ TEST_F(ShippedGameLayout, EveryGameFitsTheBoardWithoutOverlaps)
         const RuleVector rules = Rules(CatalogueLineNumber(line));
         for (const char size : {'B', 'M'})
             ExpectPilesFitApart(rules, {1024, 768, size}, CatalogueLineName(line) + " " + size);
+    }
+}
+
+// On a board of 800 x 600 every game keeps its piles between the board's sides with the size the
+// player chose or the largest smaller one that can, down to "M", else with the card of "Auto": the
+// usual games keep the usual card, and the three pyramids of Pharaohs take a smaller one.
+TEST_F(ShippedGameLayout, AFixedSizeGivesWayWhereTheBoardIsTooNarrow)
+{
+    const LayoutRequest request = PlainBoardRequest(800, 600, 0, 0);
+    for (const auto& line : mainGame->Catalogue()) {
+        const RuleVector rules = Rules(CatalogueLineNumber(line));
+        for (const char chosen : {'S', 'B'}) {
+            BoardGeometry board;
+            const char drawn = FittingFixedSize(rules, request, chosen, false, board);
+            const std::string label = CatalogueLineName(line) + " " + chosen + " drawn " + drawn;
+            if (drawn == kAutoSizeLetter) {
+                EXPECT_LT(board.card.cardWidth, CardSizeOf('M').width) << label << ": only where \"M\" is too wide";
+            } else {
+                EXPECT_GE(kCardSizeLetters.find(drawn), kCardSizeLetters.find(chosen)) << label << ": never larger";
+                EXPECT_LE(kCardSizeLetters.find(drawn), kCardSizeLetters.find('M')) << label;
+                EXPECT_EQ(board.card.cardWidth, CardSizeOf(drawn).width) << label;
+            }
+            for (const PileRef pile : PilesOnBoard(rules)) {
+                const Place place = board.PlaceOf(pile);
+                if (!IsPlaced(place.x))
+                    continue;
+                EXPECT_GE(place.x, 0) << label << " " << PileName(pile);
+                EXPECT_LE(place.x + board.card.cardWidth, 800) << label << " " << PileName(pile);
+            }
+            if (CatalogueLineName(line) == "Klondike" || CatalogueLineName(line) == "FreeCell") {
+                EXPECT_EQ(drawn, chosen) << label;
+            }
+            if (CatalogueLineName(line) == "Pharaohs") {
+                EXPECT_NE(drawn, chosen) << label;
+            }
+        }
     }
 }
 

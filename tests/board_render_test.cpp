@@ -5,6 +5,7 @@
 
 #include "board/board_snapshot.h"
 #include "board/resource_modules.h"
+#include "layout/auto_card_size.h"
 #include "layout/board_layout.h"
 #include "layout/empty_marks.h"
 #include "play_test_support.h"
@@ -59,10 +60,11 @@ TEST(BoardRenderTest, EveryGameDealtIsDrawnAtItsPlaces)
             ASSERT_FALSE(table.isNull());
             EXPECT_TRUE(table.save(kRenderFolder + "/" + FileName(game, CatalogueLineName(line), size)));
 
+            // The card the board is drawn with: the size asked for, or a smaller one where that is too wide.
             BoardGeometry geometry;
-            geometry.SetCardSize(size, true, context.rules);
             geometry.screenWidth = request.width;
-            ComputeBoardLayout(context.rules, PlainBoardRequest(request.width, request.height), geometry);
+            FittingFixedSize(context.rules, PlainBoardRequest(request.width, request.height), size, request.shadows,
+                             geometry);
             for (const PileRef pile : PilesOnBoard(context.rules)) {
                 const Place place = geometry.PlaceOf(pile);
                 if (!IsPlaced(place.x) || (context.piles[pile].empty() && EmptyMarkName(context, pile).empty()))

@@ -31,9 +31,13 @@ QImage RenderTable(const GameContext& context, ResourceModules& modules, const S
     BoardGeometry geometry;
     const LayoutRequest layout =
         PlainBoardRequest(request.width, request.height, request.screenWidth, request.screenHeight);
-    if (request.sizeLetter == kAutoSizeLetter)
+    char letter = request.sizeLetter;
+    if (letter == kAutoSizeLetter)
         images.SetAutoCardWidth(AutoCardWidth(context.rules, layout, request.shadows, geometry));
-    images.SetCardSize(request.sizeLetter, context.rules[rule::SuitSheetMode]);
+    else if (letter = FittingFixedSize(context.rules, layout, letter, request.shadows, geometry);
+             letter == kAutoSizeLetter)
+        images.SetAutoCardWidth(geometry.card.cardWidth);
+    images.SetCardSize(letter, context.rules[rule::SuitSheetMode]);
 
     if (images.IsAutoSize())
         geometry.SetCardWidth(images.cardWidth(), request.shadows, context.rules);

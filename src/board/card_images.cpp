@@ -376,6 +376,16 @@ void CardImages::LoadCardBack()
 
 void CardImages::SetCardSize(char letter, std::optional<int> suitSheetMode)
 {
+    TakeCardSize(letter, suitSheetMode, true);
+}
+
+void CardImages::DrawAtFallbackSize(char letter, std::optional<int> suitSheetMode)
+{
+    TakeCardSize(letter, suitSheetMode, false);
+}
+
+void CardImages::TakeCardSize(char letter, std::optional<int> suitSheetMode, bool chosen)
+{
     if (letter == 'X') {
         const Outcome opened = modules_.Open(ResourceModule::ExtraLarge);
         if (!opened) {
@@ -390,7 +400,8 @@ void CardImages::SetCardSize(char letter, std::optional<int> suitSheetMode)
         IsAutoSize() ? CardMetricsOfWidth(std::max(autoWidth_, 1), false) : CardMetricsFor(sizeLetter_, false);
     cardWidth_ = card.cardWidth;
     cardHeight_ = card.cardHeight;
-    registers_.Set(reg::CardSize, std::string(1, sizeLetter_));
+    if (chosen)
+        registers_.Set(reg::CardSize, std::string(1, sizeLetter_));
     // "Auto" draws its pictures once the board's layout has chosen the card.
     if (IsAutoSize() && autoWidth_ == 0)
         return;

@@ -68,6 +68,9 @@ public:
     // Takes the size letter into use (register and pictures), with the suit-sheet mode given or
     // the one in use. A failing size-"X" module resets every card choice.
     void SetCardSize(char letter, std::optional<int> suitSheetMode = std::nullopt);
+    // Draws the cards at a smaller fixed size than the one chosen, for a board the chosen size
+    // cannot hold; the player's choice stays in the register.
+    void DrawAtFallbackSize(char letter, std::optional<int> suitSheetMode = std::nullopt);
     // The card width of the size "Auto" (the height keeps the cards' proportions); the pictures
     // are drawn again when it changes while "Auto" is in use.
     void SetAutoCardWidth(int width);
@@ -94,6 +97,8 @@ public:
     static std::optional<char> DetectCardSetSize(const std::filesystem::path& file);
 
 private:
+    // SetCardSize, recording the size in the register only when the player chose it.
+    void TakeCardSize(char letter, std::optional<int> suitSheetMode, bool chosen);
     std::string DefaultStyle() const;
     std::filesystem::path CustomCardSetFile(const std::string& name) const;
     std::filesystem::path CustomDeckFile(const std::string& name) const;

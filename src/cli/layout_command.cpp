@@ -35,9 +35,8 @@ std::optional<int> PrintLayout(const TMainGame& mainGame, const std::vector<std:
     if (options->size == kAutoSizeLetter) {
         AutoCardWidth(rules, request, false, board);
         out << "# card " << board.card.cardWidth << ' ' << board.card.cardHeight << '\n';
-    } else {
-        board.SetCardSize(options->size, false, rules);
-        ComputeBoardLayout(rules, request, board);
+    } else if (FittingFixedSize(rules, request, options->size, false, board) != options->size) {
+        out << "# card " << board.card.cardWidth << ' ' << board.card.cardHeight << '\n';
     }
     for (const PileRef pile : PilesOnBoard(rules)) {
         const Place place = board.PlaceOf(pile);

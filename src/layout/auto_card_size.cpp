@@ -2,6 +2,7 @@
 
 #include "catalogue/rule_values.h"
 #include "layout/card_positions.h"
+#include "resources/resource_names.h"
 
 #include <algorithm>
 #include <vector>
@@ -44,6 +45,21 @@ Box BoxOf(const RuleVector& rules, const BoardGeometry& board, PileRef pile, Pla
     const int downSteps = std::min(fan.faceDown, cards - 1);
     box.bottom += downSteps * board.steps.faceDownDown + (cards - 1 - downSteps) * board.steps.faceUpDown;
     return box;
+}
+
+// True when no card of the layout in board lies beyond the frame's left or right side (a shadow
+// may touch the edge).
+bool FitsSideways(const RuleVector& rules, const LayoutRequest& request, const BoardGeometry& board)
+{
+    for (const PileRef pile : PilesOnBoard(rules)) {
+        const Place place = board.Stored(pile);
+        if (!IsPlaced(place.x) || !IsPlaced(place.y))
+            continue;
+        const Box box = BoxOf(rules, board, pile, place);
+        if (box.left < 0 || box.right - board.card.shadowDepth > request.frame.width)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -105,6 +121,26 @@ int AutoCardWidth(const RuleVector& rules, const LayoutRequest& request, bool sh
     board.SetCardWidth(low, shadows, rules);
     ComputeBoardLayout(rules, request, board);
     return low;
+}
+
+char FittingFixedSize(const RuleVector& rules, const LayoutRequest& request, char sizeLetter, bool shadows,
+                      BoardGeometry& board)
+{
+    // The fixed sizes run from the largest to the smallest; "L" is too small to stand in for another.
+    const std::size_t smallest = kCardSizeLetters.find('M');
+    std::size_t at = kCardSizeLetters.find(sizeLetter);
+    if (at == std::string_view::npos)
+        at = kCardSizeLetters.find('B');
+    for (; at <= smallest; ++at) {
+        board.SetCardSize(kCardSizeLetters[at], shadows, rules);
+        ComputeBoardLayout(rules, request, board);
+        if (FitsSideways(rules, request, board))
+            return kCardSizeLetters[at];
+    }
+    if (at == kCardSizeLetters.find(sizeLetter))
+        return sizeLetter; // "L" itself
+    AutoCardWidth(rules, request, shadows, board);
+    return kAutoSizeLetter;
 }
 
 } // namespace marlowe

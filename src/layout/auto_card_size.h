@@ -27,4 +27,11 @@ bool LayoutFits(const RuleVector& rules, const LayoutRequest& request, BoardGeom
 // The card width of "Auto" for the request; the layout at that width is left in board.
 int AutoCardWidth(const RuleVector& rules, const LayoutRequest& request, bool shadows, BoardGeometry& board);
 
+// The card to draw with when the player chose the fixed size sizeLetter: that size, or where its
+// board runs past the window's sides (which do not scroll) the largest smaller size down to "M"
+// that keeps every pile between them; failing those, kAutoSizeLetter for the card of "Auto". A
+// board too tall is left to the window's scrolling. The layout of the returned card is left in board.
+char FittingFixedSize(const RuleVector& rules, const LayoutRequest& request, char sizeLetter, bool shadows,
+                      BoardGeometry& board);
+
 } // namespace marlowe

@@ -214,10 +214,22 @@ void TableSession::Relayout()
     layout.screenHeight = screenSize_.height();
     layout.scrollPosition = geometry_.scrollOffset;
     // "Auto" takes the largest card at which this board holds the game, before any picture is drawn.
+    // A fixed size too wide for this board gives way to a smaller one, or to the card of "Auto";
+    // the player's own and the additional card sets come in their sizes only.
+    char drawn = letter;
     if (letter == kAutoSizeLetter)
         images_->SetAutoCardWidth(AutoCardWidth(context_.rules, layout, shadows, geometry_));
-    if (letter != images_->SizeLetter() || suitSheetMode != images_->SuitSheetMode())
-        images_->SetCardSize(letter, suitSheetMode);
+    else if (!context_.registers.IsYes(reg::CustomisedCardSetFile) &&
+             !context_.registers.IsYes(reg::AdditionalCardSetFile))
+        drawn = FittingFixedSize(context_.rules, layout, letter, shadows, geometry_);
+    if (drawn == kAutoSizeLetter && letter != kAutoSizeLetter)
+        images_->SetAutoCardWidth(geometry_.card.cardWidth);
+    if (drawn != images_->SizeLetter() || suitSheetMode != images_->SuitSheetMode()) {
+        if (drawn == letter)
+            images_->SetCardSize(letter, suitSheetMode);
+        else
+            images_->DrawAtFallbackSize(drawn, suitSheetMode);
+    }
     if (images_->IsAutoSize())
         geometry_.SetCardWidth(images_->cardWidth(), shadows, context_.rules);
     else
