@@ -511,6 +511,45 @@ TEST_F(ShippedGameLayout, SixteenFoundationsStandInTwoRowsOverTheLastColumns)
     }
 }
 
+// Corner Stones: each side pile stands level with the foundation it feeds, on the outer side of
+// the two foundation columns; the corner stones close the two columns of six above and below,
+// and the stock stands left of the frame, every pile on the board.
+TEST_F(ShippedGameLayout, SidePilesStandBesideTheFoundationsTheyFeed)
+{
+    const RuleVector rules = Rules(mainGame->GameNumberByName("Corner Stones"));
+    for (const Board board : {Board{1024, 768, 'B'}, Board{800, 600, 'M'}}) {
+        const BoardGeometry geometry = LayOut(rules, board);
+        const std::string label = std::to_string(board.width);
+        const int cw = geometry.card.cardWidth;
+        const int ch = geometry.card.cardHeight;
+        const auto at = [&](PileGroup group, int k) { return geometry.PlaceOf({group, k}); };
+        for (int k = 0; k < 8; ++k) {
+            const Place pile = at(kTableaus, k);
+            const Place home = at(kFoundations, k);
+            EXPECT_EQ(pile.y, home.y) << label << " pile " << k;
+            EXPECT_EQ(home.y, at(kFoundations, k % 4).y) << label << " a suit's two foundations share a row";
+            if (k < 4)
+                EXPECT_LT(pile.x + cw, home.x) << label << " pile " << k;
+            else
+                EXPECT_GT(pile.x, home.x + cw) << label << " pile " << k;
+        }
+        for (int corner = 0; corner < 4; ++corner) {
+            const Place stone = at(kTableaus, 8 + corner);
+            const Place below = at(kTableaus, corner % 2 == 0 ? 0 : 4);
+            const Place above = at(kTableaus, corner % 2 == 0 ? 3 : 7);
+            EXPECT_EQ(stone.x, below.x) << label << " corner " << corner;
+            if (corner < 2)
+                EXPECT_LE(stone.y + ch, below.y) << label << " corner " << corner;
+            else
+                EXPECT_GE(stone.y, above.y + ch) << label << " corner " << corner;
+            EXPECT_LE(stone.y + ch, board.height) << label << " corner " << corner;
+        }
+        const Place stock = at(PileGroup::StockGroup, kStockSlot);
+        EXPECT_GE(stock.x, 0) << label;
+        EXPECT_LT(stock.x + cw, at(kTableaus, 8).x) << label;
+    }
+}
+
 // Pharaohs' three pyramids (seven, two and six rows) stand side by side: every card on the
 // board, no card of one pyramid over a card of another, and within each pyramid every row half a
 // card step left of the row above it, so that each card lies centred over the two it covers.

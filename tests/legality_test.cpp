@@ -216,6 +216,8 @@ TEST_F(LegalityTest, TableauLockWhileStockOrWasteHoldCards)
         {2, kTableau, "040", "", "Fila1", false},    {3, kTableau, "", "040", "Fila1", false},
         {2, kFoundation, "", "", "Fila1", true},     {2, kTableau, "040", "", "Appogg1", true},
         {0, kFoundation, "040", "", "Fila1", true},
+        {14, kTableau, "040", "", "Fila1", false},   {14, kTableau, "", "040", "Appogg1", false},
+        {14, kFoundation, "040", "", "Fila1", true}, {14, kTableau, "", "", "Fila1", true},
     };
     for (const auto& row : rows) {
         context.piles.Clear();

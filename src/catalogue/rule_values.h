@@ -77,6 +77,7 @@ inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty
 inline constexpr int DownAnySuitNoDiamonds = 196; // a tableau: down regardless of suit; a Diamond never goes onto a pile
 inline constexpr int DiamondsRoundTheCorner = 197; // a foundation: any Diamond to start, then up in suit round the corner
 inline constexpr int InSuitFedByOwnHalf = 195; // a foundation: in suit; before the first redeal, tableau cards from its own half only
+inline constexpr int InSuitFedByOwnPileWhileStockLasts = 177; // a foundation: suit IDX modulo 4, in suit; begun, while the stock lasts, from its own tableau pile only
 inline constexpr int UpAnySuitFromOwnPile = 191; // a foundation: up any suit, only from the tableau pile of its number but an Ace or the top rank
 inline constexpr int OneSuitAnyOrder = 192; // a foundation: the cards of the suit its base names (1 hearts .. 4 spades), any order
 // Piles headed by a card of their base rank (Salic Law's Kings, Intrigue's Queens): nothing is put
@@ -336,6 +337,15 @@ constexpr bool PassIsOut(int style, bool stockEmpty, int rowsClicked)
 }
 } // namespace redeal
 
+// TableauLock: what waits while the stock or the waste holds cards.
+namespace tableau_lock {
+inline constexpr int None = 0;
+inline constexpr int ToFoundations = 1;   // tableau cards do not go to the foundations
+inline constexpr int AllMoves = 2;        // tableau cards do not move (3 says the same)
+inline constexpr int AllMovesToo = 3;
+inline constexpr int NoBuilding = 14;     // no card goes onto a tableau pile
+} // namespace tableau_lock
+
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.
 namespace pile_style {
 inline constexpr int Unfanned = -1;            // a tableau of style PerTableau without a fan of its own
@@ -381,6 +391,7 @@ inline constexpr int RowsBesideStock = 163;  // centred rows of foundations, tab
 inline constexpr int ReservesBesideFoundationRows = 164; // each reserve with a foundation fanned as a row beside it
 inline constexpr int FrameRoundFoundations = 205; // the tableau piles in a frame round rows of foundations
 inline constexpr int Tower = 228;             // centred rows one card longer each, up to GridColumns
+inline constexpr int ColumnsFlankingFoundations = 239; // two columns of foundations between two of tableau piles, corners above and below
 } // namespace tableau
 
 namespace stock {

@@ -136,6 +136,11 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         return StandardBuild(building::InSuit, direction) + (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
                "; until the first redeal, tableau cards come to them only from the " +
                (2 * pile < Rule(rules, rule::FoundationCount) ? "first" : "second") + " half of the tableau piles";
+    if (code == building::InSuitFedByOwnPileWhileStockLasts)
+        return StandardBuild(building::InSuit, direction) + (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
+               ", one suit each, hearts, diamonds, clubs and spades in turn; while the stock holds cards, a foundation "
+               "once begun takes a tableau card only from the tableau pile of its own number or from a pile numbered past "
+               "the " + Number(Rule(rules, rule::FoundationCount)) + " foundations";
     if ((code == building::BegunOverHeadedColumn || code == building::BegunInHeadsSuit) && base >= 1 && base <= 13)
         return StandardBuild(building::AnySuit, direction) + " from the " + RankName(base) + FoundationEnd(rules, pile) +
                ", but each is begun only once the tableau column below it is headed" +
@@ -513,11 +518,15 @@ std::vector<std::string> Building(const RuleVector& rules)
     default: break;
     }
     switch (Rule(rules, rule::TableauLock)) {
-    case 1:
+    case tableau_lock::ToFoundations:
         sentences.push_back("Tableau cards may go to the foundations only once the stock and the waste are empty.");
         break;
-    case 2:
-    case 3: sentences.push_back("Tableau cards may not move while the stock or the waste holds cards."); break;
+    case tableau_lock::AllMoves:
+    case tableau_lock::AllMovesToo: sentences.push_back("Tableau cards may not move while the stock or the waste holds cards."); break;
+    case tableau_lock::NoBuilding:
+        sentences.push_back(std::string("Nothing is built on the tableau piles while the stock") +
+                            (Rule(rules, rule::StockGroupCount) >= 2 ? " or the waste" : "") + " holds cards.");
+        break;
     default: break;
     }
     return sentences;

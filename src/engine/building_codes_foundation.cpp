@@ -76,6 +76,23 @@ bool InSuitFedByOwnHalf(const Placement& p)
     return p.Empty() ? p.RankM() == p.FoundationBase(p.Index()) : InSuitByDirection(p);
 }
 
+// 177: in suit by the foundation's direction from its base, foundation IDX holding the suit IDX
+// modulo 4 (an Ace and a King foundation of one suit side by side in a row); once begun, and
+// while the stock holds cards, it takes tableau cards only from the pile of its own number, the
+// piles numbered past the foundations feeding any (Corner Stones: its side piles and corners).
+bool InSuitFedByOwnPileWhileStockLasts(const Placement& p)
+{
+    if (p.SuitM() != p.Index() % 4)
+        return false;
+    if (p.Empty())
+        return p.RankM() == p.FoundationBase(p.Index());
+    const int pile = p.FromTableauPile();
+    const bool tiedPile = pile >= 0 && pile < p.context().FoundationCount();
+    if (p.StockCount() != 0 && tiedPile && pile != p.Index())
+        return false;
+    return InSuitByDirection(p);
+}
+
 // 197: Diamonds only, any of them to start, then up in suit round the corner (Diamond Mine).
 bool DiamondsRoundTheCorner(const Placement& p)
 {
@@ -720,6 +737,7 @@ constexpr CodeEntry kFoundationCodes[] = {
     {building::UpInSuitBesideAGap, UpInSuitBesideAGap},
     {building::FromBaseInRounds, FromBaseInRounds},
     {building::InSuitFedByOwnHalf, InSuitFedByOwnHalf},
+    {building::InSuitFedByOwnPileWhileStockLasts, InSuitFedByOwnPileWhileStockLasts},
     {building::DiamondsRoundTheCorner, DiamondsRoundTheCorner},
     {building::UpAnySuitFromOwnPile, UpAnySuitFromOwnPile},
     {building::OneSuitAnyOrder, OneSuitAnyOrder},

@@ -170,16 +170,19 @@ bool ApplyFoundationStartRule(const GameContext& context, const PlacementQuery& 
     }
 }
 
-// The tableau lock: while the stock or the waste hold cards, tableau cards stay where they are.
+// The tableau lock: while the stock or the waste hold cards, tableau cards stay where they are,
+// or (NoBuilding) the tableau piles take no card.
 bool TableauLocked(const GameContext& context, const PlacementQuery& query)
 {
     const int lock = context.rules[rule::TableauLock];
-    const bool applies = (query.toFoundation && lock == 1) || lock == 2 || lock == 3;
+    const bool noBuilding = lock == tableau_lock::NoBuilding && !query.toFoundation && query.playTime;
+    const bool applies = (query.toFoundation && lock == tableau_lock::ToFoundations) || lock == tableau_lock::AllMoves ||
+                         lock == tableau_lock::AllMovesToo || noBuilding;
     if (!applies)
         return false;
     if (context.piles.Stock().empty() && context.piles.Waste().empty())
         return false;
-    return IsFromTableau(LocateCard(context, query.moving));
+    return noBuilding || IsFromTableau(LocateCard(context, query.moving));
 }
 
 } // namespace

@@ -524,6 +524,36 @@ void PlaceFrameRoundFoundations(LayoutWork& work)
     PlaceRow(work.board.tableaus, above + beside, below, inner + CentreIn(rowWidth(across), rowWidth(below)), y, cw + gap);
 }
 
+// "239": the foundations in two columns, the first half left and the second right, between two
+// columns of tableau piles: pile k stands beside foundation k on the outer side, and the piles
+// numbered past the foundations take the corners above and below those columns, the upper pair
+// first, each pair left then right; the stock stands left of the frame (Corner Stones).
+void PlaceColumnsFlankingFoundations(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int gap = work.LowWindow() ? 4 : 10;
+    const int apart = work.LowWindow() ? 14 : 30; // a pile column from the foundations, the stock from the frame
+    const int rows = std::max((work.foundationCount + 1) / 2, 1);
+    const int frameWidth = 4 * cw + gap + 2 * apart;
+    const int left = std::max(CentreIn(work.w, frameWidth), work.edgeGap + cw + apart);
+    const int columns[4] = {left, left + cw + apart, left + 2 * cw + apart + gap, left + 3 * cw + 2 * apart + gap};
+    const int top = CentredTop(work, (rows + 2) * ch + (rows + 1) * gap, work.rowY[0]);
+    const auto rowY = [&](int r) { return top + r * (ch + gap); };
+    work.Stock(kStockSlot) = {left - apart - cw, top};
+    for (int f = 0; f < work.foundationCount; ++f) {
+        const bool second = f >= rows;
+        const int row = 1 + (second ? f - rows : f);
+        work.Foundation(f) = {columns[second ? 2 : 1], rowY(row)};
+        if (f < work.tableauCount)
+            work.Tableau(f) = {columns[second ? 3 : 0], rowY(row)};
+    }
+    for (int k = work.foundationCount; k < std::min(work.tableauCount, work.foundationCount + 4); ++k) {
+        const int corner = k - work.foundationCount;
+        work.Tableau(k) = {columns[corner % 2 == 0 ? 0 : 3], rowY(corner < 2 ? 0 : rows + 1)};
+    }
+}
+
 bool PlaceSpecialArrangement(LayoutWork& work)
 {
     switch (work.tableau.arrangement) {
@@ -543,6 +573,7 @@ bool PlaceSpecialArrangement(LayoutWork& work)
     case arrangement::tableau::ReservesBesideFoundationRows: PlaceReservesBesideFoundationRows(work); return true;
     case arrangement::tableau::FrameRoundFoundations: PlaceFrameRoundFoundations(work); return true;
     case 207: PlaceEightBesideStock(work); return true;
+    case arrangement::tableau::ColumnsFlankingFoundations: PlaceColumnsFlankingFoundations(work); return true;
     default: return false;
     }
 }
