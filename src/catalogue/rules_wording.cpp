@@ -260,6 +260,10 @@ std::string RowDealSentence(const RuleVector& rules)
                RankName(Of(rules, rule::TableauBaseRank, 0)) + " starts the next pile instead" +
                (FoundationRowOfOne(rules) ? ", and a card that a foundation of one card takes goes there at once" : "") +
                ". Top cards may go to the foundations while the deal goes on.";
+    if (mode == click_style::GapsThenRowBelow)
+        return "Click the stock to fill the gaps in the rows dealt so far, in reading order, or, when there are none, "
+               "to deal a new row of " + Number(Rule(rules, rule::GridColumns)) + " cards face up beneath the last, " +
+               Number(Rule(rules, rule::TableauCount)) + " rows at most.";
     std::string text = mode == click_style::FourPerPile ? "Click the stock to deal four cards face up onto "
                                                          : "Click the stock to deal one card face up onto ";
     if (dealt < Rule(rules, rule::TableauCount))
