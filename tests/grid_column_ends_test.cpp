@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kParallels = 226;
 constexpr int kBritishBlockade = 227;
+constexpr int kRows = 7;
 
 // The second pack's cards, which the tests lay by hand, so that they never meet a dealt first-pack
 // card of the same code elsewhere on the table.
@@ -36,7 +37,7 @@ protected:
     // Lays the rows from the top (each padded to ten cells with gaps), the rest empty.
     void LayRows(const std::vector<std::vector<int>>& rows)
     {
-        for (int k = 0; k < 5; ++k) {
+        for (int k = 0; k < kRows; ++k) {
             std::vector<int> cells = k < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(k)] : std::vector<int>{};
             if (!cells.empty())
                 cells.resize(10, 0);
@@ -70,7 +71,7 @@ TEST_F(GridColumnsTest, ParallelsLaysTheAcesAndKingsAndOneRowOfTen)
     ASSERT_EQ(first.size(), 10u);
     for (const int card : first)
         EXPECT_NE(card, 0);
-    for (int k = 1; k < 5; ++k)
+    for (int k = 1; k < kRows; ++k)
         EXPECT_TRUE(context.piles.tableaus[static_cast<std::size_t>(k)].empty()) << "row " << k;
     EXPECT_EQ(ElementCount(context.piles.Stock()), 104 - 8 - 10);
 }
@@ -117,10 +118,10 @@ TEST_F(GridColumnsTest, AClickFillsTheGapsBeforeItDealsARowBeneathTheLast)
     EXPECT_EQ(Cells(1)[1], 0);
 }
 
-TEST_F(GridColumnsTest, NoRowIsDealtPastTheFifth)
+TEST_F(GridColumnsTest, NoRowIsDealtPastTheSeventh)
 {
     std::vector<std::vector<int>> rows;
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < kRows; ++k)
         rows.push_back(FullRow(k % 4, 1 + k % 3));
     LayRows(rows);
     Stock() = PileTextOf(FullRow(0, 2));

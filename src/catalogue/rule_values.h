@@ -385,6 +385,7 @@ inline constexpr int RowsBesideStock = 163;  // centred rows of foundations, tab
 inline constexpr int ReservesBesideFoundationRows = 164; // each reserve with a foundation fanned as a row beside it
 inline constexpr int FrameRoundFoundations = 205; // the tableau piles in a frame round rows of foundations
 inline constexpr int Tower = 228;             // centred rows one card longer each, up to GridColumns
+inline constexpr int BetweenFoundationColumns = 229; // the tableau between two columns of foundations
 } // namespace tableau
 
 namespace stock {

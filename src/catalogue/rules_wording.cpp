@@ -118,6 +118,8 @@ std::string DealtCounts(const std::vector<int>& counts, const std::string& pileN
     if (firstEmpty != counts.begin() && std::all_of(firstEmpty, counts.end(), [](int c) { return c == 0; }) &&
         AllEqual(std::vector<int>(counts.begin(), firstEmpty))) {
         const int filled = static_cast<int>(firstEmpty - counts.begin());
+        if (filled == 1)
+            return "Only the first " + pileName + " receives cards: " + Count(counts.front(), "card", "cards");
         return "The first " + Number(filled) + " " + pilesName + " receive " + Count(counts.front(), "card", "cards") +
                " each";
     }
