@@ -7,6 +7,7 @@
 #include "layout/board_layout.h"
 #include "resources/resource_names.h"
 #include "shipped_rules_suite.h"
+#include "layout/auto_card_size.h"
 #include "layout/card_positions.h"
 
 #include <gtest/gtest.h>
@@ -589,6 +590,41 @@ TEST_F(ShippedGameLayout, SeveralPyramidsStandApartOnTheBoard)
                         << "pyramids " << a.pyramid + 1 << " and " << b.pyramid + 1 << " at " << a.x << "," << a.y;
         }
     }
+}
+
+// Parallels' seven rows of ten stand between the column of Aces, under the stock, and the column
+// of Kings, every cell on the board: with the usual cards, and with "Auto" on the smallest board.
+TEST_F(ShippedGameLayout, RowsStandBetweenAColumnOfAcesAndAColumnOfKings)
+{
+    const RuleVector rules = Rules(mainGame->GameNumberByName("Parallels"));
+    const auto check = [&](const BoardGeometry& geometry, int width, int height, const std::string& label) {
+        const int cw = geometry.card.cardWidth;
+        const int ch = geometry.card.cardHeight;
+        const Place stock = geometry.PlaceOf({kStock, kStockSlot});
+        const Place firstRow = geometry.PlaceOf({kTableaus, 0});
+        const int rowsRight = firstRow.x + RowOfCellsWidth(rules, 0, cw);
+        for (int i = 0; i < 4; ++i) {
+            const Place ace = geometry.PlaceOf({kFoundations, i});
+            const Place king = geometry.PlaceOf({kFoundations, 4 + i});
+            EXPECT_EQ(ace.x, stock.x) << label;
+            EXPECT_GE(ace.y, stock.y + (i + 1) * ch) << label << " Aces under the stock, one under another";
+            EXPECT_EQ(king.y, ace.y) << label << " each King level with an Ace";
+            EXPECT_LT(ace.x + cw, firstRow.x) << label;
+            EXPECT_GT(king.x, rowsRight) << label;
+            EXPECT_LE(king.x + cw, width) << label;
+        }
+        for (int k = 0; k < 7; ++k) {
+            const Place row = geometry.PlaceOf({kTableaus, k});
+            EXPECT_EQ(row.x, firstRow.x) << label;
+            EXPECT_GE(row.y, firstRow.y + k * ch) << label << " row " << k + 1;
+            EXPECT_LE(row.y + ch, height) << label << " row " << k + 1;
+        }
+    };
+    for (const Board board : {Board{1024, 768, 'B'}, Board{1024, 768, 'M'}})
+        check(LayOut(rules, board), board.width, board.height, std::to_string(board.width) + board.size);
+    BoardGeometry automatic;
+    AutoCardWidth(rules, PlainBoardRequest(800, 600, 0, 0), false, automatic);
+    check(automatic, 800, 600, "800 Auto");
 }
 
 // For every shipped game on the usual board, with both common card sizes.

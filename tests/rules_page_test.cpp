@@ -115,6 +115,7 @@ TEST(RulesPage, WordsTheBuildingAndPilesOfTheClassicGames)
     EXPECT_SAYS(Worded("Forty Thieves"), "There is only one pass through the stock: no redeal.");
     EXPECT_SAYS(Worded("Forty Thieves"), "The game is played with two packs, 104 cards in all.");
     EXPECT_SAYS(Worded("Eight Off"), "The first four free cells receive one card each, face up.");
+    EXPECT_SAYS(Worded("Parallels"), "Only the first tableau pile receives cards: ten cards, all face up.");
     EXPECT_SAYS(Worded("Beleaguered Castle"), "the four Aces are taken out of the pack and start the foundations");
     EXPECT_SAYS(Worded("Baker's Dozen"), "An empty tableau pile stays empty.");
     EXPECT_SAYS(Worded("La Belle Lucie"),

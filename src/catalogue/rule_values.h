@@ -73,6 +73,7 @@ inline constexpr int HigherInSuit = 185;    // a tableau: any higher card of the
 inline constexpr int InSuitBesideEitherNeighbour = 181; // a gap: the next card up in suit from its left neighbour or down from its right
 inline constexpr int InSuitAroundTheRing = 182; // as 181 with the rows read as one ring, and an Ace after any Queen
 inline constexpr int UpInSuitBesideAGap = 183; // a foundation: up in suit round the corner; a row's card once the cell on its left is a gap
+inline constexpr int InSuitFromColumnEnds = 169; // a foundation: in suit by its direction; a grid's card only from an open end of its column
 inline constexpr int OnlyOntoEmpty = 164;   // a tableau: any card onto an empty pile, nothing onto a card
 inline constexpr int DownAnySuitNoDiamonds = 196; // a tableau: down regardless of suit; a Diamond never goes onto a pile
 inline constexpr int DiamondsRoundTheCorner = 197; // a foundation: any Diamond to start, then up in suit round the corner
@@ -259,6 +260,9 @@ inline constexpr int TopUpOrTurn = 36;     // as 9, but a click that tops up a p
 // One card a click onto the newest pile (the last holding cards); a card of the piles' base rank
 // starts the next pile, and a card an empty one-card foundation takes goes there instead.
 inline constexpr int OntoNewestPile = 37;
+// The grid of one-card piles (GridColumns a row): a click fills the gaps of the rows down to the
+// last that holds cards, or deals a new row beneath it when there is none.
+inline constexpr int GapsThenRowBelow = 68;
 // Of reserve 0.
 inline constexpr int LastEightToTableau = 3;
 inline constexpr int AlternateReserves = 4;
@@ -392,6 +396,7 @@ inline constexpr int ReservesBesideFoundationRows = 164; // each reserve with a 
 inline constexpr int FrameRoundFoundations = 205; // the tableau piles in a frame round rows of foundations
 inline constexpr int Tower = 228;             // centred rows one card longer each, up to GridColumns
 inline constexpr int ColumnsFlankingFoundations = 239; // two columns of foundations between two of tableau piles, corners above and below
+inline constexpr int BetweenFoundationColumns = 229; // the tableau between two columns of foundations
 } // namespace tableau
 
 namespace stock {

@@ -165,6 +165,10 @@ std::string FoundationRule(const RuleVector& rules, int pile)
     if (code == building::UpInSuitBesideAGap)
         return "build up in suit" + fromBase + ", an Ace on the King; a card leaves its row for a foundation only when "
                "the cell on its left is empty";
+    if (code == building::InSuitFromColumnEnds)
+        return std::string(direction == direction::Down ? "build down" : "build up") + " in suit" + fromBase +
+               "; a card leaves the rows for a foundation only from an open end of its column, with no card above "
+               "it or none below it";
     if (code == kKingOfThePartnersSuit)
         return "take only the King of the suit of foundation " + std::to_string(pile - 7) + ", once that one is begun";
     if (code == kJackThenDownInSuit)
@@ -499,6 +503,10 @@ std::vector<std::string> Building(const RuleVector& rules)
         sentences.push_back("An empty tableau pile is filled at once with three cards from the stock, an Ace among them "
                             "going to a foundation and the next card taking its place; once the stock is out, a space "
                             "stays empty.");
+        break;
+    case 86:
+        sentences.push_back("Every gap in the rows dealt so far is filled at once with the top card of the stock, while "
+                            "it lasts.");
         break;
     case 22:
         sentences.push_back("An empty tableau pile is filled at once with the top card of the reserve holding more cards; "

@@ -118,6 +118,8 @@ std::string DealtCounts(const std::vector<int>& counts, const std::string& pileN
     if (firstEmpty != counts.begin() && std::all_of(firstEmpty, counts.end(), [](int c) { return c == 0; }) &&
         AllEqual(std::vector<int>(counts.begin(), firstEmpty))) {
         const int filled = static_cast<int>(firstEmpty - counts.begin());
+        if (filled == 1)
+            return "Only the first " + pileName + " receives cards: " + Count(counts.front(), "card", "cards");
         return "The first " + Number(filled) + " " + pilesName + " receive " + Count(counts.front(), "card", "cards") +
                " each";
     }
@@ -260,6 +262,10 @@ std::string RowDealSentence(const RuleVector& rules)
                RankName(Of(rules, rule::TableauBaseRank, 0)) + " starts the next pile instead" +
                (FoundationRowOfOne(rules) ? ", and a card that a foundation of one card takes goes there at once" : "") +
                ". Top cards may go to the foundations while the deal goes on.";
+    if (mode == click_style::GapsThenRowBelow)
+        return "Click the stock to fill the gaps in the rows dealt so far, in reading order, or, when there are none, "
+               "to deal a new row of " + Number(Rule(rules, rule::GridColumns)) + " cards face up beneath the last, " +
+               Number(Rule(rules, rule::TableauCount)) + " rows at most.";
     std::string text = mode == click_style::FourPerPile ? "Click the stock to deal four cards face up onto "
                                                          : "Click the stock to deal one card face up onto ";
     if (dealt < Rule(rules, rule::TableauCount))

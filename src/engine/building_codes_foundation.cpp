@@ -7,6 +7,7 @@
 #include "catalogue/rule_values.h"
 
 #include "engine/cards.h"
+#include "engine/grid_rows.h"
 #include "engine/pile_text.h"
 
 #include <algorithm>
@@ -525,6 +526,15 @@ bool TwoRoundsInSuit(const Placement& p)
     return p.FoundationLength(p.Index()) <= 26 && p.SameSuit() && p.UpWithWrap();
 }
 
+// 169: in suit by the foundation's direction; a tableau card only from an open end of its column
+// of the grid (Parallels, British Blockade).
+bool InSuitByDirectionFromColumnEnds(const Placement& p)
+{
+    if (p.FromTableau() && !AtOpenEndOfGridColumn(p.context(), p.M()))
+        return false;
+    return InSuitByDirection(p);
+}
+
 // 131: tableau piles 0..3 give cards only once the piles that cover them are empty; the base
 // rank with distinct suits in the group, then in suit by the foundation's direction.
 bool ByDirectionFromUncoveredPiles(const Placement& p)
@@ -725,6 +735,7 @@ constexpr CodeEntry kFoundationCodes[] = {
     {125, InSuitAlsoUpward},
     {127, TwoRoundsInSuit},
     {131, ByDirectionFromUncoveredPiles},
+    {building::InSuitFromColumnEnds, InSuitByDirectionFromColumnEnds},
     {132, AceAfterPreviousComplete},
     {135, OneRisingOthersFalling},
     {140, AlternatingAcesTenHigh},

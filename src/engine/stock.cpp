@@ -8,6 +8,7 @@
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
+#include "engine/grid_rows.h"
 #include "engine/legality.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
@@ -283,6 +284,18 @@ void DealOntoNewestPile(GameContext& context)
     }
 }
 
+// Click style GapsThenRowBelow: the stock fills the gaps of the grid's dealt rows, in order, or
+// when there is none deals a new row beneath the last, as one undo step.
+void FillGapsElseDealRowBelow(GameContext& context)
+{
+    std::vector<PileCell> cells = GapsInDealtGridRows(context);
+    if (cells.empty())
+        cells = NextGridRow(context);
+    const std::size_t sizeBefore = context.undoHistory.Size();
+    DealIntoGridCells(context, cells, Mover::Player);
+    MergeClickSnapshots(context, sizeBefore);
+}
+
 // A click on the stock of a game that deals from it.
 void DealingClick(GameContext& context)
 {
@@ -298,6 +311,8 @@ void DealingClick(GameContext& context)
         ExecuteMove(context, StockTurn::RedealOnly);
     } else if (DealModeOfTableau(context, 0) == click_style::OntoNewestPile) {
         DealOntoNewestPile(context);
+    } else if (DealModeOfTableau(context, 0) == click_style::GapsThenRowBelow) {
+        FillGapsElseDealRowBelow(context);
     } else if (DealsRowAnyTime(DealModeOfTableau(context, 0)) || DealsRowAnyTime(DealModeOfTableau(context, lastTableau))) {
         ExecuteMove(context, RowDeal::Tableaus);
         if (rules[rule::RedealStyle] == redeal::FiveRowsThenAllMixed && context.undoHistory.Size() > sizeBefore)

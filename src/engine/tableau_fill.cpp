@@ -5,6 +5,7 @@
 
 #include "app/register_settings.h"
 #include "engine/cards.h"
+#include "engine/grid_rows.h"
 #include "engine/legality.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
@@ -17,6 +18,10 @@
 namespace marlowe {
 
 namespace {
+
+// Fill rule 86: every gap of the dealt rows of a grid of cells takes the stock's top card at
+// once (British Blockade).
+constexpr int kGridGapsFromStock = 86;
 
 // Where the cards of a fill come from.
 enum class Source {
@@ -252,6 +257,12 @@ bool AutoFillEmptyTableau(GameContext& context)
     const int fill = context.rules[rule::EmptyTableauFill];
     if (fill == 0 || !AutomaticPlayMayAct(context))
         return false;
+    if (fill == kGridGapsFromStock) {
+        const bool moved = DealIntoGridCells(context, GapsInDealtGridRows(context), Mover::Autoplay);
+        if (moved)
+            TagLastSnapshot(context, SnapshotTag::Autoplay);
+        return moved;
+    }
     bool moved = false;
     const int tableaus = std::clamp(context.TableauCount(), 0, kMaxTableaus);
     for (int k = 0; k < tableaus; ++k) {

@@ -4,6 +4,7 @@
 #include "layout/layout_work.h"
 
 #include "catalogue/rule_values.h"
+#include "layout/card_positions.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -185,6 +186,37 @@ void PlaceTower(LayoutWork& work)
     work.Stock(kWasteSlot) = {work.edgeGap + grid.stepX, grid.y};
 }
 
+
+// "229": the tableau as a block between two columns of foundations, the first half of them at
+// its left and the second half at its right, a row below the top; the stock heads the left
+// column and the waste, when shown, the right one. The block is GridColumns piles a row, or, for
+// rows of cells, one row of cells per tableau pile.
+void PlaceBetweenFoundationColumns(LayoutWork& work)
+{
+    const int cw = work.cw;
+    const int ch = work.ch;
+    const int gapX = work.w < 900 ? 6 : 10;
+    const int gapY = work.LowWindow() ? 4 : 8;
+    const bool cells = work.Rule(rule::TableauStyle) == pile_style::RowOfCells;
+    const int count = std::min(work.tableauCount, kMaxTableaus);
+    const int columns = cells ? 1 : std::max(static_cast<int>(work.Rule(rule::GridColumns)), 1);
+    const int rows = (count + columns - 1) / columns;
+    const int blockWidth = cells ? RowOfCellsWidth(work.rules, 0, cw) : columns * cw + (columns - 1) * gapX;
+    const int perColumn = (work.foundationCount + 1) / 2;
+    const int side = cw + 2 * gapX + 4; // a column of foundations and its gap to the block
+    const int height = std::max(rows, perColumn + 1) * (ch + gapY) - gapY;
+    const int left = std::max(CentreIn(work.w, blockWidth + 2 * side), work.edgeGap);
+    const int top = std::max(work.top + CentreIn(work.bottom - work.top, height), work.rowY[0]);
+    const Grid grid{left + side, top, cw + gapX, ch + gapY, columns, rows};
+    PlaceTableaus(work, grid);
+    const int right = left + side + blockWidth + side - cw;
+    work.Stock(kStockSlot) = {left, top};
+    if (work.stockCount >= 2 && work.Rule(rule::WasteShown) == 1)
+        work.Stock(kWasteSlot) = {right, top};
+    for (int i = 0; i < work.foundationCount; ++i)
+        work.Foundation(i) = {i < perColumn ? left : right, grid.RowY(1 + i % perColumn)};
+}
+
 } // namespace
 
 bool PlaceGridArrangement(LayoutWork& work)
@@ -204,6 +236,7 @@ bool PlaceGridArrangement(LayoutWork& work)
     case 128: PlaceColumnAtLeft(work, 5, 9); return true;
     case 129: PlaceColumnAtLeft(work, 3, 5); return true;
     case arrangement::tableau::Tower: PlaceTower(work); return true;
+    case arrangement::tableau::BetweenFoundationColumns: PlaceBetweenFoundationColumns(work); return true;
     default: return false;
     }
 }
