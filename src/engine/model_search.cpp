@@ -128,8 +128,18 @@ private:
 // not, but prove nothing when they run dry. Focused scans leave out the idle shifts (moves on
 // the tableau that turn up nothing, empty no pile and let nothing go home): winning lines of
 // the games played from a waste seldom need them, and the scan, far narrower, reaches them
-// sooner; it too proves nothing when it runs dry.
-enum class Reach { WholeStock, NearStock, Focused };
+// sooner; it too proves nothing when it runs dry. Both narrowings together make the narrowest
+// scan, which wins deals of one card turned at a time that the others, spread over every card
+// of the stock, do not.
+struct Reach {
+    bool nearStock = false;
+    bool focused = false;
+    bool Complete() const { return !nearStock && !focused; }
+};
+constexpr Reach kWholeStock{};
+constexpr Reach kNearStock{true, false};
+constexpr Reach kFocused{false, true};
+constexpr Reach kFocusedNearStock{true, true};
 constexpr int kNearClicks = 2;
 
 // The moves worth trying in a position: a card that may go home for good alone, else all within reach.
@@ -142,9 +152,9 @@ void MovesToTry(const CardModel& model, const ModelPosition& position, Reach rea
         moves = {*safe};
         return;
     }
-    if (reach == Reach::Focused)
+    if (reach.focused)
         std::erase_if(moves, [&](const ModelMove& move) { return model.IsIdleShift(position, move); });
-    if (reach != Reach::NearStock)
+    if (!reach.nearStock)
         return;
     int nearest = 0; // the fewest clicks that bring up a card that plays
     for (const ModelMove& move : moves)
@@ -158,7 +168,7 @@ void MovesToTry(const CardModel& model, const ModelPosition& position, Reach rea
 class Scan : public ModelScan {
 public:
 
-    Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start, Reach reach = Reach::WholeStock,
+    Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start, Reach reach = kWholeStock,
          std::shared_ptr<Record> record = std::make_shared<Record>())
         : model_(model), weights_(weights), reach_(reach), size_(model.PackedSize()), record_(std::move(record))
     {
@@ -179,7 +189,7 @@ public:
         std::vector<ModelMove> moves;
         while (state_ == State::Searching && Stored() < stored && !budget.Spent()) {
             if (waiting_.empty()) {
-                state_ = record_->Finish(reach_ == Reach::WholeStock);
+                state_ = record_->Finish(reach_.Complete());
                 break;
             }
             const Waiting next = waiting_.top();
@@ -288,7 +298,7 @@ public:
                 if (cutShort_ && splits_)
                     Restart();
                 else
-                    state_ = record_->Finish(!cutShort_ && reach_ == Reach::WholeStock);
+                    state_ = record_->Finish(!cutShort_ && reach_.Complete());
                 continue;
             }
             Frame& frame = frames_.back();
@@ -412,21 +422,22 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     std::vector<Capped> scans;
     // They share their record, unless the depth-first scan starts again afresh.
     const auto complete = std::make_shared<Record>();
-    scans.push_back({std::make_unique<Scan>(model, kScans[0], position, Reach::WholeStock, complete), kUncapped});
-    scans.push_back({std::make_unique<DepthScan>(model, position, Reach::WholeStock, options.depthLimit, options.nodeLimit,
+    scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kWholeStock, complete), kUncapped});
+    scans.push_back({std::make_unique<DepthScan>(model, position, kWholeStock, options.depthLimit, options.nodeLimit,
                                                  model.TableauWaitsForHome() ? std::make_shared<Record>() : complete),
                      kUncapped});
     if (model.TurnsAStockOnce()) {
-        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, Reach::NearStock), kUncapped});
-        scans.push_back({std::make_unique<DepthScan>(model, position, Reach::NearStock, options.depthLimit, options.nodeLimit), kUncapped});
+        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kNearStock), kUncapped});
+        scans.push_back({std::make_unique<DepthScan>(model, position, kNearStock, options.depthLimit, options.nodeLimit), kUncapped});
     }
     // Where cards move between tableau piles and come from a waste, scans without the idle shifts.
     if (model.PlaysFromAWaste() && !model.TableauWaitsForHome()) {
-        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, Reach::Focused), kFocusedScanCap});
-        scans.push_back({std::make_unique<DepthScan>(model, position, Reach::Focused, options.depthLimit, options.nodeLimit), kFocusedScanCap});
+        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kFocused), kFocusedScanCap});
+        scans.push_back({std::make_unique<DepthScan>(model, position, kFocused, options.depthLimit, options.nodeLimit), kFocusedScanCap});
+        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kFocusedNearStock), kFocusedScanCap});
     }
     // The side scans prove nothing anyway: where the stock is turned once, they look near it.
-    const Reach sideReach = model.TurnsAStockOnce() ? Reach::NearStock : Reach::WholeStock;
+    const Reach sideReach = model.TurnsAStockOnce() ? kNearStock : kWholeStock;
     for (std::size_t k = 1; k < std::size(kScans); ++k)
         scans.push_back({std::make_unique<Scan>(model, kScans[k], position, sideReach), kSideScanCap});
     // Positions stored by every scan, the start counted once; a scan at its cap, or one that
