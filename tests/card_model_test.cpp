@@ -5,6 +5,7 @@
 // missed a move could call a winnable deal lost; one that made up a move would find lines the
 // engine refuses.
 
+#include "card_names.h"
 #include "engine/action_search.h"
 #include "engine/card_model.h"
 #include "engine/cards.h"
@@ -385,6 +386,53 @@ TEST(CardModelTest, FoundationsCountOnlyByWhatTheirTopsTake)
     EXPECT_EQ(keyWith({aceS, CardCode(Spades, 2)}, {aceH, CardCode(Hearts, 2)}), key);
     EXPECT_NE(keyWith({aceS, CardCode(Spades, 2)}, {aceH, CardCode(Hearts, 3)}), key);
     EXPECT_NE(keyWith({aceS, CardCode(Spades, 2), CardCode(Hearts, 2)}, {aceH}), key);
+}
+
+// A card that may go home for good is played before anything else. Where the stock is turned
+// without end, the clicks that bring it up lead round to where they started, so even a card
+// deep in the stock goes home at once; not so where the waste lies split off the cycle of
+// turns (a card short of a whole turn of three), since the clicks lead on from there for good.
+TEST(CardModelTest, ACardDeepInAStockTurnedWithoutEndGoesHomeAtOnceFromTheCycleOnly)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    const auto homeMoveIsSafe = [&](int game, const std::vector<int>& waste) {
+        testing::ProtocolGame play(mainGame, game, "0000000000001");
+        EXPECT_TRUE(play.started);
+        auto& context = play.context();
+        auto& piles = context.piles;
+        piles.Clear();
+        piles.foundations[0] = PileTextOf({H(1), H(2), H(3), H(4), H(5), H(6), H(7), H(8), H(9), H(10), H(11), H(12), H(13)});
+        piles.foundations[1] = PileTextOf({D(1), D(2), D(3), D(4), D(5), D(6), D(7), D(8), D(9), D(10), D(11), D(12), D(13)});
+        piles.foundations[2] = PileTextOf({C(1), C(2), C(3), C(4), C(5), C(6), C(7), C(8), C(9), C(10), C(11), C(12), C(13)});
+        std::vector<int> stock;
+        for (int rank = 13; rank >= 2; --rank)
+            if (std::find(waste.begin(), waste.end(), S(rank)) == waste.end())
+                stock.push_back(S(rank));
+        stock.insert(stock.end() - 2, S(1)); // two cards above it
+        piles.Stock() = PileTextOf(stock);
+        piles.Waste() = PileTextOf(waste);
+        for (const int code : stock)
+            context.cards.SetCardFaceMark(code, '0');
+        for (const int code : waste)
+            context.cards.SetCardFaceMark(code, '1');
+        const std::optional<CardModel> model = CardModel::Of(context);
+        EXPECT_TRUE(model);
+        const ModelPosition position = model->Read(context);
+        std::vector<ModelMove> moves;
+        model->Moves(position, moves);
+        const auto aceHome = std::find_if(moves.begin(), moves.end(), [&](const ModelMove& move) {
+            ModelPosition after = position;
+            model->Apply(after, move);
+            return model->IsFoundationMove(move) && move.clicks > 0 && model->CardsHome(after) == 40;
+        });
+        EXPECT_NE(aceHome, moves.end()) << game;
+        return aceHome != moves.end() && model->IsSafeHomeMove(position, *aceHome);
+    };
+    constexpr int kKlondike = 2;
+    constexpr int kKlondikeByThrees = 3;
+    EXPECT_TRUE(homeMoveIsSafe(kKlondike, {}));
+    EXPECT_TRUE(homeMoveIsSafe(kKlondikeByThrees, {S(13), S(12), S(11)}));
+    EXPECT_FALSE(homeMoveIsSafe(kKlondikeByThrees, {S(13)}));
 }
 
 } // namespace

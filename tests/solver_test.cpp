@@ -274,6 +274,29 @@ TEST(SolverDealsTest, WinsTheDealsOnceCalledLost)
     }
 }
 
+// Klondike deals whose wins need no shift of cards on the tableau but turning up, emptying a
+// pile or sending a card home: the scans that leave such shifts out win them within a limit at
+// which the complete scans, spread over every shift, are still far off. And a lost deal proved
+// so by the complete scans together, each leaving to the other the positions it met.
+TEST(SolverDealsTest, KlondikeDealsAreDecidedWithinALimit)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    constexpr int kKlondike = 2;
+    const struct {
+        const char* deal;
+        SolveVerdict verdict;
+    } rows[] = {{"7220232938391", SolveVerdict::Won}, {"9691638547312", SolveVerdict::Won}, {"5302521744891", SolveVerdict::Unwinnable}};
+    for (const auto& row : rows) {
+        testing::ProtocolGame play(mainGame, kKlondike, row.deal);
+        ASSERT_TRUE(play.started);
+        const SolveResult result = Solve(play.context(), SolverOptions{500000});
+        ASSERT_EQ(VerdictText(result.verdict), std::string(VerdictText(row.verdict))) << row.deal << ": " << result.nodes << " positions";
+        for (const auto& action : result.actions)
+            ASSERT_EQ(play.Run(action), "ok") << row.deal << ": " << action;
+        EXPECT_EQ(IsGameWon(play.context()), row.verdict == SolveVerdict::Won) << row.deal;
+    }
+}
+
 // A stop asked for, or a time limit spent, ends the search as unknown, never as a proof.
 TEST(SolverDealsTest, AStopOrTheClockEndsTheSearchUndecided)
 {

@@ -807,20 +807,29 @@ bool CardModel::IsWon(const ModelPosition& p) const
     return true;
 }
 
+namespace {
+enum class Band { Home, Uncovers, EmptiesPile, BringsIntoPlay, Shift, ToSideline, Pointless };
+constexpr int RankOf(Band band, bool joins) { return 2 * static_cast<int>(band) + (joins ? 0 : 1); }
+} // namespace
+
+bool CardModel::IsIdleShift(const ModelPosition& p, const ModelMove& move) const
+{
+    return move.kind == ModelMove::Kind::Cards && MoveRank(p, move) >= RankOf(Band::Shift, true);
+}
+
 int CardModel::MoveRank(const ModelPosition& p, const ModelMove& move) const
 {
-    enum Band { Home, Uncovers, EmptiesPile, BringsIntoPlay, Shift, ToSideline, Pointless };
-    const auto rank = [](Band band, bool joins) { return 2 * band + (joins ? 0 : 1); };
+    using enum Band;
     if (move.kind == ModelMove::Kind::TurnUp)
-        return rank(Uncovers, true);
+        return RankOf(Uncovers, true);
     if (move.kind != ModelMove::Kind::Cards)
-        return rank(Shift, false) + 1;
+        return RankOf(Shift, false) + 1;
     const Role from = piles_[move.from].role;
     const Role to = piles_[move.to].role;
     if (to == Role::Foundation)
-        return rank(Home, true);
+        return RankOf(Home, true);
     if (from != Role::Tableau)
-        return to == Role::Tableau ? rank(BringsIntoPlay, true) : rank(from == Role::Reserve && to == Role::Reserve ? Pointless : ToSideline, true);
+        return to == Role::Tableau ? RankOf(BringsIntoPlay, true) : RankOf(from == Role::Reserve && to == Role::Reserve ? Pointless : ToSideline, true);
     const int size = Size(p, move.from);
     const int at = p.end[move.from] - move.count;
     const int card = CodeOf(p.cards[static_cast<std::size_t>(at)]);
@@ -832,20 +841,20 @@ int CardModel::MoveRank(const ModelPosition& p, const ModelMove& move) const
     const int top = Top(p, move.to);
     const bool joins = to == Role::Tableau && top != 0 && inSequence(move.to, CodeOf(static_cast<std::uint8_t>(top)));
     if (move.count == size)
-        return to == Role::Tableau && top == 0 ? rank(Pointless, false) : rank(EmptiesPile, joins);
+        return to == Role::Tableau && top == 0 ? RankOf(Pointless, false) : RankOf(EmptiesPile, joins);
     const std::uint8_t below = p.cards[static_cast<std::size_t>(at - 1)];
     bool uncovers = FaceDown(below);
     for (int pile = 0; pile < pileCount_ && !uncovers && !sequenceFoundations_; ++pile)
         uncovers = piles_[static_cast<std::size_t>(pile)].role == Role::Foundation && Size(p, pile) < fullCount_ &&
                    AcceptsPair(piles_[static_cast<std::size_t>(pile)].rulesClass, CodeOf(static_cast<std::uint8_t>(Top(p, pile))), CodeOf(below));
     if (uncovers)
-        return rank(Uncovers, joins);
+        return RankOf(Uncovers, joins);
     if (to != Role::Tableau)
-        return rank(ToSideline, joins);
+        return RankOf(ToSideline, joins);
     // Cards built on the card below are left there, unless they go to make a run they could
     // not make where they lie (in Spider, onto their own suit).
     const bool built = AcceptsPair(piles_[move.from].rulesClass, CodeOf(below), card);
-    return built && !(joins && !inSequence(move.from, CodeOf(below))) ? rank(Pointless, joins) : rank(Shift, joins);
+    return built && !(joins && !inSequence(move.from, CodeOf(below))) ? RankOf(Pointless, joins) : RankOf(Shift, joins);
 }
 
 bool CardModel::IsFoundationMove(const ModelMove& move) const
@@ -861,10 +870,18 @@ bool CardModel::IsFoundationMove(const ModelMove& move) const
 bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) const
 {
     // The clicks that bring a card up turn the cards before it over the waste's top card, and
-    // in a stock turned for the last time nothing brings that card back.
-    if (!IsFoundationMove(move) || move.clicks > 0)
+    // in a stock turned for the last time nothing brings that card back. Where passes are
+    // unlimited and the split lies in the cycle, the clicks lead to a position that leads back
+    // by clicks alone: one position, in which the card needs no click.
+    if (!IsFoundationMove(move) || (move.clicks > 0 && !(passesUnlimited_ && SplitInCycle(p))))
         return false;
-    const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - 1 - move.depth)]);
+    int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - 1 - move.depth)]);
+    if (move.clicks > 0) {
+        ModelPosition turned = p;
+        for (int click = 0; click < move.clicks; ++click)
+            ClickStock(turned);
+        card = CodeOf(static_cast<std::uint8_t>(Top(turned, move.from)));
+    }
     std::array<bool, 256> home{};
     for (int pile = 0; pile < pileCount_; ++pile)
         if (piles_[static_cast<std::size_t>(pile)].role == Role::Foundation)

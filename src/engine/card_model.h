@@ -96,6 +96,11 @@ public:
     // tableau (one that joins a run first), a deal from the stock, parking a card, and last a
     // move that takes cards off a card they lie on in sequence.
     int MoveRank(const ModelPosition& position, const ModelMove& move) const;
+    // A move of cards that turns up nothing, empties no pile, lets no card below go home and
+    // brings no card into play: a shift on the tableau or a card parked aside.
+    bool IsIdleShift(const ModelPosition& position, const ModelMove& move) const;
+    // Whether cards are played from a stock turned onto a waste.
+    bool PlaysFromAWaste() const { return waste_ >= 0 && !golf_; }
 
     // A key of the position in which piles that play alike are unordered, so that tables
     // differing only by which of two alike piles holds what meet as one; and, where passes are

@@ -24,6 +24,8 @@ constexpr DistanceWeights kScans[] = {
     {10, 0, 0, 3, 3, 10},
 };
 constexpr long long kSideScanCap = 100000;
+constexpr long long kFocusedScanCap = 400000;
+constexpr long long kUncapped = -1;
 constexpr long long kFirstShare = 2000; // positions each scan stores in the first round
 
 // The keys of the positions a scan has met: open addressing in one flat table, twice as large
@@ -98,12 +100,46 @@ public:
     virtual std::vector<ModelMove> WinningLine() const = 0;
 };
 
+// The positions met, shared by the complete scans: a position one of them has met is left to
+// it, so a proof costs one search of the positions instead of one per scan. Scans sharing a
+// record prove the deal lost together, once each has run dry and none has cut a line short.
+class Record {
+public:
+    KeySet& Keys() { return keys_; }
+    void Join() { ++searching_; }
+    // A scan has run dry, complete or having cut lines short: the state it ends in.
+    ModelScan::State Finish(bool complete)
+    {
+        complete_ = complete_ && complete;
+        --searching_;
+        return complete_ && searching_ == 0 ? ModelScan::State::Exhausted : ModelScan::State::Abandoned;
+    }
+
+private:
+    KeySet keys_;
+    int searching_ = 0;
+    bool complete_ = true;
+};
+
 // How far into the stock a scan looks: every card, or only the cards a few clicks bring up
 // (and the nearest card that plays, so that the stock still moves on). A line that plays a card
 // from deep in a stock turned once buries every card turned over it; scans that look near the
 // stock reach the wins of two-pack games that a full scan, spread over every such play, does
-// not, but prove nothing when they run dry.
-enum class Reach { WholeStock, NearStock };
+// not, but prove nothing when they run dry. Focused scans leave out the idle shifts (moves on
+// the tableau that turn up nothing, empty no pile and let nothing go home): winning lines of
+// the games played from a waste seldom need them, and the scan, far narrower, reaches them
+// sooner; it too proves nothing when it runs dry. Both narrowings together make the narrowest
+// scan, which wins deals of one card turned at a time that the others, spread over every card
+// of the stock, do not.
+struct Reach {
+    bool nearStock = false;
+    bool focused = false;
+    bool Complete() const { return !nearStock && !focused; }
+};
+constexpr Reach kWholeStock{};
+constexpr Reach kNearStock{true, false};
+constexpr Reach kFocused{false, true};
+constexpr Reach kFocusedNearStock{true, true};
 constexpr int kNearClicks = 2;
 
 // The moves worth trying in a position: a card that may go home for good alone, else all within reach.
@@ -116,7 +152,9 @@ void MovesToTry(const CardModel& model, const ModelPosition& position, Reach rea
         moves = {*safe};
         return;
     }
-    if (reach == Reach::WholeStock)
+    if (reach.focused)
+        std::erase_if(moves, [&](const ModelMove& move) { return model.IsIdleShift(position, move); });
+    if (!reach.nearStock)
         return;
     int nearest = 0; // the fewest clicks that bring up a card that plays
     for (const ModelMove& move : moves)
@@ -130,10 +168,12 @@ void MovesToTry(const CardModel& model, const ModelPosition& position, Reach rea
 class Scan : public ModelScan {
 public:
 
-    Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start, Reach reach = Reach::WholeStock)
-        : model_(model), weights_(weights), reach_(reach), size_(model.PackedSize())
+    Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start, Reach reach = kWholeStock,
+         std::shared_ptr<Record> record = std::make_shared<Record>())
+        : model_(model), weights_(weights), reach_(reach), size_(model.PackedSize()), record_(std::move(record))
     {
-        seen_.Insert(model_.Key(start));
+        record_->Join();
+        record_->Keys().Insert(model_.Key(start));
         Store(start, {0, {}});
         if (model_.IsWon(start))
             state_ = State::Won;
@@ -149,7 +189,7 @@ public:
         std::vector<ModelMove> moves;
         while (state_ == State::Searching && Stored() < stored && !budget.Spent()) {
             if (waiting_.empty()) {
-                state_ = reach_ == Reach::WholeStock ? State::Exhausted : State::Abandoned;
+                state_ = record_->Finish(reach_.Complete());
                 break;
             }
             const Waiting next = waiting_.top();
@@ -166,7 +206,7 @@ public:
                 const PileSet changed = model_.Apply(child, move);
                 std::copy_n(hashes.begin(), model_.PileCount(), childHashes.begin()); // the model's piles only
                 model_.HashPiles(child, childHashes, changed);
-                if (!seen_.Insert(model_.KeyOf(child, childHashes)) || model_.IsDead(child, changed))
+                if (!record_->Keys().Insert(model_.KeyOf(child, childHashes)) || model_.IsDead(child, changed))
                     continue;
                 const auto index = static_cast<std::uint32_t>(visits_.size());
                 Store(child, {next.node, move});
@@ -215,7 +255,7 @@ private:
     static constexpr std::size_t kBlockPositions = 1 << 14;
     std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;
     std::vector<Visit> visits_;
-    KeySet seen_;
+    std::shared_ptr<Record> record_;
     std::priority_queue<Waiting> waiting_;
     State state_ = State::Searching;
     std::uint32_t won_ = 0;
@@ -234,12 +274,15 @@ class DepthScan : public ModelScan {
     static constexpr int kClickCost = 40;     // a card played from deep in the stock buries the cards turned over it
     static constexpr long long kFirstAllowance = 4096;
 public:
-    DepthScan(const CardModel& model, const ModelPosition& start, Reach reach, std::size_t depthLimit, long long nodeLimit)
-        : model_(model), reach_(reach), size_(model.PackedSize()), depthLimit_(depthLimit), splits_(model.TableauWaitsForHome()),
-          allowance_(splits_ ? kFirstAllowance : nodeLimit), start_(size_)
+    // A scan whose alternatives share their line's allowance starts again afresh: it keeps a record of its own.
+    DepthScan(const CardModel& model, const ModelPosition& start, Reach reach, std::size_t depthLimit, long long nodeLimit,
+              std::shared_ptr<Record> record = std::make_shared<Record>())
+        : model_(model), reach_(reach), size_(model.PackedSize()), record_(std::move(record)), depthLimit_(depthLimit),
+          splits_(model.TableauWaitsForHome()), allowance_(splits_ ? kFirstAllowance : nodeLimit), start_(size_)
     {
+        record_->Join();
         model_.Pack(start, start_.data());
-        seen_.Insert(model_.Key(start));
+        record_->Keys().Insert(model_.Key(start));
         stored_ = 1;
         if (model_.IsWon(start))
             state_ = State::Won;
@@ -255,7 +298,7 @@ public:
                 if (cutShort_ && splits_)
                     Restart();
                 else
-                    state_ = cutShort_ || reach_ == Reach::NearStock ? State::Abandoned : State::Exhausted;
+                    state_ = record_->Finish(!cutShort_ && reach_.Complete());
                 continue;
             }
             Frame& frame = frames_.back();
@@ -313,7 +356,7 @@ private:
             const PileSet changed = model_.Apply(child, move);
             std::copy_n(hashes.begin(), model_.PileCount(), childHashes.begin());
             model_.HashPiles(child, childHashes, changed);
-            if (!seen_.Insert(model_.KeyOf(child, childHashes)) || model_.IsDead(child, changed))
+            if (!record_->Keys().Insert(model_.KeyOf(child, childHashes)) || model_.IsDead(child, changed))
                 continue;
             ++stored_;
             if (model_.IsWon(child)) {
@@ -337,20 +380,20 @@ private:
     // Starts the scan afresh from the first position with twice the allowance.
     void Restart()
     {
-        seen_ = KeySet();
+        record_->Keys() = KeySet();
         line_.clear();
         cutShort_ = false;
         allowance_ *= 2;
         ModelPosition start;
         model_.Unpack(start_.data(), start);
-        seen_.Insert(model_.Key(start));
+        record_->Keys().Insert(model_.Key(start));
         Enter(start, allowance_);
     }
 
     const CardModel& model_;
     Reach reach_;
     std::size_t size_;
-    KeySet seen_;
+    std::shared_ptr<Record> record_;
     std::vector<Frame> frames_;
     std::vector<ModelMove> line_; // the moves to the position whose children the last frame holds
     std::vector<ModelMove> moves_;
@@ -374,19 +417,29 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     // The first best-first scan and the depth-first scan go on to the end; the side scans stop at a cap.
     struct Capped {
         std::unique_ptr<ModelScan> scan;
-        bool side;
+        long long cap; // kUncapped: the node limit alone
     };
     std::vector<Capped> scans;
-    scans.push_back({std::make_unique<Scan>(model, kScans[0], position), false});
-    scans.push_back({std::make_unique<DepthScan>(model, position, Reach::WholeStock, options.depthLimit, options.nodeLimit), false});
+    // They share their record, unless the depth-first scan starts again afresh.
+    const auto complete = std::make_shared<Record>();
+    scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kWholeStock, complete), kUncapped});
+    scans.push_back({std::make_unique<DepthScan>(model, position, kWholeStock, options.depthLimit, options.nodeLimit,
+                                                 model.TableauWaitsForHome() ? std::make_shared<Record>() : complete),
+                     kUncapped});
     if (model.TurnsAStockOnce()) {
-        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, Reach::NearStock), false});
-        scans.push_back({std::make_unique<DepthScan>(model, position, Reach::NearStock, options.depthLimit, options.nodeLimit), false});
+        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kNearStock), kUncapped});
+        scans.push_back({std::make_unique<DepthScan>(model, position, kNearStock, options.depthLimit, options.nodeLimit), kUncapped});
+    }
+    // Where cards move between tableau piles and come from a waste, scans without the idle shifts.
+    if (model.PlaysFromAWaste() && !model.TableauWaitsForHome()) {
+        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kFocused), kFocusedScanCap});
+        scans.push_back({std::make_unique<DepthScan>(model, position, kFocused, options.depthLimit, options.nodeLimit), kFocusedScanCap});
+        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kFocusedNearStock), kFocusedScanCap});
     }
     // The side scans prove nothing anyway: where the stock is turned once, they look near it.
-    const Reach sideReach = model.TurnsAStockOnce() ? Reach::NearStock : Reach::WholeStock;
+    const Reach sideReach = model.TurnsAStockOnce() ? kNearStock : kWholeStock;
     for (std::size_t k = 1; k < std::size(kScans); ++k)
-        scans.push_back({std::make_unique<Scan>(model, kScans[k], position, sideReach), true});
+        scans.push_back({std::make_unique<Scan>(model, kScans[k], position, sideReach), kSideScanCap});
     // Positions stored by every scan, the start counted once; a scan at its cap, or one that
     // gave up, is dropped.
     long long spent = 1;
@@ -396,7 +449,7 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
         for (std::size_t k = 0; k < scans.size() && state == ModelScan::State::Searching;) {
             ModelScan& scan = *scans[k].scan;
             const long long before = scan.Stored();
-            const long long cap = scans[k].side ? kSideScanCap : options.nodeLimit;
+            const long long cap = scans[k].cap == kUncapped ? options.nodeLimit : scans[k].cap;
             state = scan.Advance(std::min({before + share, before + options.nodeLimit - spent, cap}), budget);
             spent += scan.Stored() - before;
             if (state == ModelScan::State::Won)
@@ -404,7 +457,7 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
             const bool abandoned = state == ModelScan::State::Abandoned;
             if (abandoned)
                 state = ModelScan::State::Searching;
-            if (abandoned || (scans[k].side && state == ModelScan::State::Searching && scan.Stored() >= cap))
+            if (abandoned || (scans[k].cap != kUncapped && state == ModelScan::State::Searching && scan.Stored() >= cap))
                 scans.erase(scans.begin() + static_cast<std::ptrdiff_t>(k));
             else
                 ++k;
