@@ -348,7 +348,8 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
     if (base == base_rank::AnyCard)
         return std::string("An empty tableau pile may be filled with any card") + (runsMove ? " or run." : ".");
     if (base == base_rank::NoCard)
-        return "An empty tableau pile stays empty.";
+        return Rule(rules, rule::EmptyTableauFill) != 0 ? "An empty tableau pile takes no card by hand."
+                                                        : "An empty tableau pile stays empty.";
     if (base >= 1 && base <= 13) {
         const std::string card = (base == 1 ? "an " : "a ") + RankName(base);
         return "An empty tableau pile may be filled only with " + card + (runsMove ? " or a run headed by " + card + "." : ".");
