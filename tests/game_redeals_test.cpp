@@ -396,5 +396,42 @@ TEST_F(SpecialRedealTest, PileSpreadDealsAllButTheTopCardFromTheFirstTableau)
     ASSERT_GE(presentation.EventsStartingWith("glide").size(), 2u);
 }
 
+// Valentine: a click with the one-card waste full puts the tableau under the stock, the piles
+// in order so that they come back as they lay; the waste's card starts the first pile and the
+// stock's top cards the others, all in one undo step. With the waste empty the click turns a card.
+TEST_F(SpecialRedealTest, AFullWasteSendsThePilesUnderTheStockAndStartsTheFirstPile)
+{
+    auto& rules = context.rules;
+    rules[rule::RedealStyle] = redeal::UnderStockWasteFirst;
+    rules[rule::WasteShown] = 1;
+    rules[rule::DrawCount] = 1;
+    rules[rule::TurnOnEmptyWasteOnly] = 1;
+    rules[rule::FoundationCount] = 0;
+    Tableau(0) = PileTextOf({CardCode(Hearts, 9), CardCode(Hearts, 8)});
+    Tableau(1) = CodeText(CardCode(Clubs, 2));
+    Tableau(2) = CodeText(CardCode(Spades, King));
+    Tableau(3) = CodeText(CardCode(Diamonds, 5));
+    context.piles.Stock() = PileTextOf({30, 31, 32, 33});
+    ClickStock();
+    EXPECT_EQ(context.piles.Waste(), CodeText(33)) << "an empty waste takes a card";
+    EXPECT_EQ(context.mainGame.RedealsDone, 1);
+    const PileStore before = context.piles;
+
+    ClickStock();
+    EXPECT_EQ(Tableau(0), CodeText(33)) << "the waste's card starts the first pile";
+    EXPECT_EQ(Tableau(1), CodeText(32));
+    EXPECT_EQ(Tableau(2), CodeText(31));
+    EXPECT_EQ(Tableau(3), CodeText(30));
+    EXPECT_EQ(context.piles.Waste(), "");
+    EXPECT_EQ(context.piles.Stock(), PileTextOf({CardCode(Diamonds, 5), CardCode(Spades, King), CardCode(Clubs, 2),
+                                                 CardCode(Hearts, 8), CardCode(Hearts, 9)}))
+        << "the first pile's bottom card is dealt first";
+    EXPECT_TRUE(context.cards.IsFaceDown(CardCode(Hearts, 9)));
+    EXPECT_FALSE(context.cards.IsFaceDown(32));
+
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(context.piles, before);
+}
+
 } // namespace
 } // namespace marlowe

@@ -177,6 +177,20 @@ TEST(RulesPage, WordsSpecialFoundationsAndTheGamesOfRemovals)
     EXPECT_SAYS(Worded("Golf"), "Click the top card of a tableau pile to play it onto the waste pile.");
 }
 
+TEST(RulesPage, WordsSetsOfFourTheUnderStockRedealAndCourtSlots)
+{
+    EXPECT_SAYS(Worded("Perpetual Motion"), "take the four cards of a rank together, which leave the tableau by themselves");
+    const auto valentine = Worded("Valentine");
+    EXPECT_SAYS(valentine, "when the waste is empty: it holds one card.");
+    EXPECT_SAYS(valentine, "a click on the stock puts every tableau card under the stock");
+    EXPECT_SAYS(valentine, "An empty tableau pile takes no card by hand.");
+    EXPECT_EQ(valentine.find("stays empty"), std::string::npos) << "the stock fills its empty piles";
+    EXPECT_SAYS(valentine, "You win when each tableau pile holds one whole suit");
+    const auto suitElevens = Worded("Suit Elevens");
+    EXPECT_SAYS(suitElevens, "two cards of one suit from Ace to 10 that add up to 11");
+    EXPECT_SAYS(suitElevens, "goes into a court slot");
+}
+
 bool HasSection(const RuleVector& rules, const std::string& heading)
 {
     const auto sections = WordRules(rules);

@@ -2,7 +2,9 @@
 // the pyramid's free cards, the removal and its undo, the closing up, and the exchange.
 
 #include "card_names.h"
+#include "catalogue/rule_values.h"
 #include "engine/cards.h"
+#include "engine/court_slots.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
 #include "engine/move_history.h"
@@ -570,6 +572,81 @@ TEST_F(SelectionTest, RoyalMarriageNeverTakesTheQueenOrKingOfHearts)
     EXPECT_TRUE(SelectableCard(context, TableauRef(0), C(7)));
     Game(21);
     EXPECT_TRUE(SelectableCard(context, TableauRef(0), H(12))) << "Push Pin has no fixed cards";
+}
+
+} // namespace
+} // namespace marlowe
+
+namespace marlowe {
+namespace {
+
+// Suit Elevens: pairs of one suit to 11, and three court slots of one suit that leave together.
+class CourtSlotsTest : public SelectionTest {
+protected:
+    CourtSlotsTest()
+    {
+        Game(109, 11);
+        context.rules[rule::TableauCount] = 5;
+        context.rules[rule::ReserveCount] = 3;
+        for (int r = 0; r < 3; ++r)
+            context.rules.Of(rule::ReserveRule, r) = building::CourtSlot;
+    }
+    std::string& Slot(int r) { return context.piles.reserves[static_cast<std::size_t>(r)]; }
+};
+
+TEST_F(CourtSlotsTest, PairsMustShareTheirSuit)
+{
+    EXPECT_EQ(JudgeSelection(context, {H(4), H(7)}), V::Complete);
+    EXPECT_EQ(JudgeSelection(context, {H(4), S(7)}), V::Invalid) << "eleven, but two suits";
+    EXPECT_EQ(JudgeSelection(context, {H(4)}), V::Partial);
+    EXPECT_EQ(JudgeSelection(context, {H(5), H(7)}), V::Invalid);
+    Tableau(0) = CodeText(H(11));
+    EXPECT_EQ(JudgeSelection(context, {H(11)}), V::Complete) << "a court alone goes to a slot";
+}
+
+TEST_F(CourtSlotsTest, CourtsFillTheSlotsInOneSuitAndLeaveTogether)
+{
+    Tableau(0) = CodeText(H(12));
+    Tableau(1) = CodeText(S(11));
+    Tableau(2) = CodeText(H(11));
+    Tableau(3) = CodeText(H(13));
+    Tableau(4) = CodeText(C(2));
+    context.piles.Stock() = PileTextOf({D(2), D(3), D(4), D(5)});
+
+    Click(0, H(12));
+    EXPECT_EQ(Slot(0), CodeText(H(12)));
+    EXPECT_EQ(Tableau(0), CodeText(D(5))) << "the stock fills the place at once";
+    const PileStore afterFirst = context.piles;
+
+    Click(1, S(11));
+    EXPECT_EQ(Tableau(1), CodeText(S(11))) << "a slot takes only the suit the others show";
+    EXPECT_TRUE(SelectedCards(context).empty());
+
+    Click(2, H(11));
+    EXPECT_EQ(Slot(1), CodeText(H(11)));
+    Click(3, H(13));
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(Slot(r), "") << "the full set leaves";
+    EXPECT_EQ(ElementCount(context.piles.stockGroup[kSecondWasteSlot]), 3);
+    EXPECT_EQ(Tableau(3), CodeText(D(3)));
+
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(Slot(1), CodeText(H(11))) << "the set comes back with the King's move";
+    EXPECT_EQ(Tableau(3), CodeText(H(13)));
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(context.piles, afterFirst);
+}
+
+TEST_F(CourtSlotsTest, ASlotTakesOnlyACourtOfTheSuitTheOthersShow)
+{
+    Tableau(0) = CodeText(S(12));
+    Tableau(1) = CodeText(H(13));
+    Tableau(2) = CodeText(H(5));
+    EXPECT_EQ(CourtSlotFor(context, S(12)), 0) << "empty slots take any suit";
+    EXPECT_EQ(CourtSlotFor(context, H(5)), -1);
+    Slot(0) = CodeText(H(12));
+    EXPECT_EQ(CourtSlotFor(context, S(12)), -1) << "another suit";
+    EXPECT_EQ(CourtSlotFor(context, H(13)), 1);
 }
 
 } // namespace

@@ -100,6 +100,8 @@ enum class Special : int {
     RowOntoMatch = 105,       // a row of piles: a pile goes onto the first or third pile on its left when their tops match
     RowMatchingPairs = 106,   // as 105, the two matching cards leaving the row together
     RowRunsOfTens = 107,      // as 105, side-by-side cards summing to 10, 20 or 30 leaving the row
+    SuitRunsInPiles = 108,    // won when each tableau pile holds one suit, King to Ace
+    SuitElevensCourtSlots = 109, // pairs of one suit to 11; courts go to slots, a full set of them leaving
 };
 
 // Whether the score is kept, and when.
@@ -182,6 +184,7 @@ struct SpecialTraits {
     bool handsFromTableauBottoms = false; // the removed set is the bottom cards of the first three tableaus
     bool offersExchange = false; // a pair that is no set may change places once per game
     bool replacesFirstChoice = false;
+    bool courtSlots = false;     // a court chosen alone goes to a court slot (a reserve); full slots leave together
 
     bool memoryClicks = false;   // a click turns face-down tableau cards, pairs or misses
     int memorySummaryPage = kNoMemorySummary;

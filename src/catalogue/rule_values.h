@@ -64,6 +64,7 @@ inline constexpr int WildJokersAlternating = 150; // a tableau: alternating colo
 inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once every other foundation is complete
 inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
 inline constexpr int UpToFourFromTableau = 153; // a reserve: at most four cards, each from the tableau
+inline constexpr int CourtSlot = 188;          // a reserve: one Jack, Queen or King, a rank no reserve holds, their one suit
 inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
 inline constexpr int FromBaseInRounds = 162; // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
 inline constexpr int OutrankedInSuit = 163; // a foundation: a tableau top card beaten in its suit by another top card, Aces high
@@ -191,13 +192,14 @@ inline constexpr int WholeSequencesTwo = 97;
 inline constexpr int WholeSequencesThree = 98;
 inline constexpr int WholeSequencesFour = 99;
 inline constexpr int AceOrKing = 100;           // an Ace or a King
+inline constexpr int FourOfAKind = 121;         // a discard pile: four cards of one rank, which leave the tableau by themselves
 
-// The foundations that take only complete sequences, which leave the tableau by themselves.
+// The foundations that take only complete sequences (or sets of four), which leave the tableau by themselves.
 constexpr bool TakesWholeSequences(int base)
 {
     return base == WholeSequencesFromAce || base == WholeSequencesFromAceToo || base == WholeSequences ||
            base == WholeSequencesTwo || base == WholeSequencesThree || base == WholeSequencesFour ||
-           base == WholeSuitFromAnyRank;
+           base == WholeSuitFromAnyRank || base == FourOfAKind;
 }
 } // namespace base_rank
 
@@ -324,6 +326,7 @@ inline constexpr int InOrderDealtInRows = 23; // gathered as 22, dealt back one 
 inline constexpr int RowsKeepRunGapsLast = 33; // as 8, each row's gap at its right end
 inline constexpr int RowsKeepRunGapsMixed = 34; // as 8, the gaps mixed in with the cards
 inline constexpr int WithStockAcesHome = 75; // tableau and stock mixed and dealt again, the Aces met going home
+inline constexpr int UnderStockWasteFirst = 96; // the tableau under the stock; the waste's card starts the first pile
 
 // Styles whose redeal a click on the stock starts while the stock still holds cards.
 constexpr bool RedealsFromFullStock(int style)
@@ -334,10 +337,12 @@ inline constexpr int RoundsLastFaceUp = 66;     // the tableau mixed, dealt in r
 inline constexpr int FiveRowsThenAllMixed = 65; // five rows a pass; then piles and stock mixed into a new stock
 inline constexpr int kRowsPerPass = 5;          // the deal (or the redeal) lays the first, stock clicks the others
 
-// Whether the pass is out: the stock is empty, or its clicks have dealt the rows a pass allows.
-constexpr bool PassIsOut(int style, bool stockEmpty, int rowsClicked)
+// Whether the pass is out: the stock is empty, its clicks have dealt the rows a pass allows, or
+// the one-card waste of style 96 holds its card.
+constexpr bool PassIsOut(int style, bool stockEmpty, int rowsClicked, bool wasteHoldsCard)
 {
-    return stockEmpty || (style == FiveRowsThenAllMixed && rowsClicked >= kRowsPerPass - 1);
+    return stockEmpty || (style == FiveRowsThenAllMixed && rowsClicked >= kRowsPerPass - 1) ||
+           (style == UnderStockWasteFirst && wasteHoldsCard);
 }
 } // namespace redeal
 

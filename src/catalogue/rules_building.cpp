@@ -117,6 +117,9 @@ std::string FoundationRule(const RuleVector& rules, int pile)
     if (base == base_rank::WholeSuitFromAnyRank)
         return "take only a complete run of thirteen cards down in one suit, from any rank and turning the corner "
                "from Ace to King, which leaves the tableau by itself";
+    if (base == base_rank::FourOfAKind)
+        return "take the four cards of a rank together, which leave the tableau by themselves as soon as they lie on "
+               "top of one pile or show as the top cards of four piles";
     if (base_rank::TakesWholeSequences(base))
         return "take only a complete run from King down to Ace in one suit, which leaves the tableau by itself";
     if (code == building::Nothing)
@@ -354,7 +357,8 @@ std::string EmptyTableauSentence(const RuleVector& rules, bool runsMove)
     if (base == base_rank::AnyCard)
         return std::string("An empty tableau pile may be filled with any card") + (runsMove ? " or run." : ".");
     if (base == base_rank::NoCard)
-        return "An empty tableau pile stays empty.";
+        return Rule(rules, rule::EmptyTableauFill) != 0 ? "An empty tableau pile takes no card by hand."
+                                                        : "An empty tableau pile stays empty.";
     if (base >= 1 && base <= 13) {
         const std::string card = (base == 1 ? "an " : "a ") + RankName(base);
         return "An empty tableau pile may be filled only with " + card + (runsMove ? " or a run headed by " + card + "." : ".");
@@ -444,6 +448,9 @@ std::string ReserveSentence(const RuleVector& rules)
     case building::UpToFourFromTableau:
         return "The reserve holds up to four cards, each put there from the tableau; its top card plays to the "
                "foundations or the tableau.";
+    case building::CourtSlot:
+        return "Each reserve holds one court card: an empty reserve takes a Jack, a Queen or a King whose rank no "
+               "other reserve holds, of the suit the others show.";
     default: return "A reserve takes cards by a rule of its own.";
     }
 }
@@ -597,6 +604,10 @@ std::string RemovingSentence(const RuleVector& rules)
     case Special::PairsWithWaste:
     case Special::PairsWithWasteAlike: return "Click two top cards of the same rank, or one with the waste's top card, to remove them.";
     case Special::ElevensOrCourts: return "Click two cards from Ace to 10 that add up to 11, or a Jack, a Queen and a King, to remove them.";
+    case Special::SuitElevensCourtSlots:
+        return "Click two cards of one suit from Ace to 10 that add up to 11 to remove them. A Jack, a Queen or a King "
+               "clicked alone goes into a court slot; once the slots hold a Jack, a Queen and a King of one suit, the "
+               "three are removed together.";
     case Special::AceOrEighteen: return "Click an Ace to remove it, or a court card with three cards from 2 to 10 that add up to 18.";
     case Special::TensTwentiesThirties: return "Click two or more cards that add up to 10, 20 or 30 to remove them (court cards count 10).";
     case Special::NinesOrTenToKing: return "Click one or two cards that add up to 9, or a 10, a Jack, a Queen and a King, to remove them.";

@@ -45,6 +45,8 @@ std::string OwnGoal(const RuleVector& rules)
     case WonTest::Thirties: return "You win when the cards at each depth of the four columns add up to 30.";
     case WonTest::OnlyTensLeft: return "You win when the stock is out and only the four 10s are left, one to a pile.";
     case WonTest::SuitRunsBesideHome:
+        if (special == Special::SuitRunsInPiles)
+            return "You win when each tableau pile holds one whole suit, in order from its King down to its Ace.";
         return "You win when every Diamond is on the foundation and each other suit lies in one tableau pile, in order "
                "from its King down to its Ace.";
     case WonTest::OneOfEachSuitLeft:

@@ -571,7 +571,9 @@ std::vector<std::string> Stock(const RuleVector& rules)
                            " onto the waste";
         if (draw < 0)
             text += " on the first pass, one card fewer on each pass after it, down to one";
-        if (Rule(rules, rule::TurnOnEmptyWasteOnly) == 1)
+        if (Rule(rules, rule::TurnOnEmptyWasteOnly) == 1 && style == redeal::UnderStockWasteFirst)
+            text += " when the waste is empty: it holds one card";
+        else if (Rule(rules, rule::TurnOnEmptyWasteOnly) == 1)
             text += " when the waste is empty: each turned card must be played before the next one";
         sentences.push_back(text + ".");
         if (Rule(rules, rule::WasteFaceDown) == 0)
@@ -593,6 +595,11 @@ std::vector<std::string> Stock(const RuleVector& rules)
                             "piles and the rest of the stock, mixes them, deals the first row of the next pass and "
                             "makes the rest the new stock" +
                             (passes == -1 ? ", as often as you like." : "; you may do this " + TimesWord(passes - 1) + "."));
+    } else if (ownRedeals && style == redeal::UnderStockWasteFirst) {
+        sentences.push_back("Once the waste holds its card, or the stock is out, a click on the stock puts every tableau "
+                            "card under the stock, the piles in order, starts the first pile with the waste's card and "
+                            "deals one card from the stock onto each other pile" +
+                            std::string(passes == -1 ? ", as often as you like." : "; you may do this " + TimesWord(passes - 1) + "."));
     } else if (ownRedeals) {
         sentences.push_back("When play is stuck, a click on the stock " + RedealWhat(style) +
                             (passes == -1 ? ", as often as you like." : "; you may do this " + TimesWord(passes - 1) + "."));

@@ -5,7 +5,10 @@
 #include "engine/building_code_placement.h"
 
 #include "engine/cards.h"
+#include "engine/game_context.h"
 #include "engine/pile_text.h"
+
+#include <algorithm>
 
 namespace marlowe {
 
@@ -122,6 +125,20 @@ bool SameRankFromBase(const Placement& p) { return p.Empty() ? p.Standard() : p.
 
 // 153: a reserve of at most four cards, each put there from the tableau (Zerline's arm).
 bool UpToFourFromTableau(const Placement& p) { return p.FromTableau() && p.ReserveLength(p.Index()) < 4; }
+
+// 188: a court slot: an empty reserve takes a Jack, Queen or King whose rank no reserve holds, of
+// the suit the others show (Suit Elevens, whose selected card is also listed in the selection).
+bool CourtSlot(const Placement& p)
+{
+    if (!p.Empty() || p.RankM() < Jack || p.RankM() > King)
+        return false;
+    for (int r = 0; r < std::min(p.context().ReserveCount(), kMaxReserves); ++r) {
+        const int card = TopElement(p.Reserve(r));
+        if (card > 0 && (CardRank(card) == p.RankM() || CardSuit(card) != p.SuitM()))
+            return false;
+    }
+    return true;
+}
 
 // 60: as 28, in suit.
 bool UpOrDownInSuit(const Placement& p) { return p.Empty() || (p.SameSuit() && p.UpOrDown()); }
@@ -293,6 +310,7 @@ constexpr CodeEntry kGeneralCodes[] = {
     {141, KingsOnFourthPile},
     {152, SameRankFromBase},
     {153, UpToFourFromTableau},
+    {188, CourtSlot},
 };
 
 } // namespace

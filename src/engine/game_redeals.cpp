@@ -622,6 +622,37 @@ void DealRoundsLastFaceUp(Redeal& redeal)
         context.presentation().DrawPile(TableauRef(static_cast<int>(k)));
 }
 
+// Style 96: every tableau card goes under the stock, the piles in order and each from its bottom
+// card, so that they come back as they lay once the stock above them is dealt; the waste's card
+// starts the first pile and the stock deals one card onto each of the others (Valentine).
+void UnderStockWasteFirst(Redeal& redeal)
+{
+    GameContext& context = redeal.context;
+    for (int k = Tableaus(context) - 1; k >= 0; --k)
+        redeal.GatherPileTopDown(TableauRef(k));
+    std::string under; // from the bottom up: the last pile's top card lowest, the first pile's bottom card highest
+    for (const int card : redeal.gathered) {
+        context.cards.SetCardFaceMark(card, '0');
+        under += CodeText(card);
+    }
+    std::string& stock = context.piles.Stock();
+    stock.insert(0, under);
+    context.presentation().DrawPile(kStock);
+    for (int k = 0; k < Tableaus(context); ++k) {
+        const bool fromWaste = k == 0 && !context.piles.Waste().empty();
+        std::string& source = fromWaste ? context.piles.Waste() : stock;
+        if (source.empty())
+            continue;
+        const int card = TopElement(source);
+        source.erase(source.size() - 3);
+        AddCardToPile(context, TableauRef(k), card, '1');
+        context.presentation().GlideCard(card, fromWaste ? kWaste : kStock, TableauRef(k));
+        context.presentation().DrawPile(TableauRef(k));
+    }
+    context.presentation().DrawPile(kWaste);
+    context.presentation().DrawPile(kStock);
+}
+
 void GatherMixDeal(Redeal& redeal, int style)
 {
     redeal.GatherTableausFirstToLast();
@@ -685,6 +716,7 @@ void SpecialRedeal(GameContext& context)
     case redeal::InOrderDealtInRows: GatherInOrderDealBack(redeal, style); break;
     case redeal::FiveRowsThenAllMixed: GatherAllIntoMixedStock(redeal); break;
     case redeal::RoundsLastFaceUp: DealRoundsLastFaceUp(redeal); break;
+    case redeal::UnderStockWasteFirst: UnderStockWasteFirst(redeal); break;
     default: GatherMixDeal(redeal, style); break;
     }
     context.flags.Set(WonMark, IsGameWon(context));

@@ -11,6 +11,7 @@
 #include "engine/post_move.h"
 #include "engine/presentation.h"
 #include "engine/scoring.h"
+#include "engine/sets_of_four.h"
 #include "engine/selection_removal.h"
 #include "engine/stock.h"
 #include "engine/table.h"
@@ -105,6 +106,7 @@ bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, M
     if (from > 0)
         RemoveCompleteSequence(context, from - 1);
     RemoveCompleteSequence(context, tableau);
+    DiscardSetsOfFour(context);
     PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
     if (context.rules.Of(rule::TableauBuildCode, tableau) == building::JumpIntoGap)
         CaptureJumpedCard(context, from, tableau);

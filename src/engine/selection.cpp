@@ -5,6 +5,7 @@
 
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
+#include "engine/court_slots.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
@@ -133,6 +134,8 @@ void CompleteSet(GameContext& context)
         ClearSelection(context);
     } else if (traits.stacksPairs) {
         ExecuteMove(context, SelectionStep::StackPair);
+    } else if (traits.courtSlots && SendCourtToSlot(context)) {
+        // a court alone went to its slot
     } else {
         ExecuteMove(context, SelectionStep::RemoveSet);
     }
@@ -140,6 +143,8 @@ void CompleteSet(GameContext& context)
         ExecuteMove(context, SelectionStep::CloseUpAfterSet);
     if (traits.refillsAfterSet)
         ExecuteMove(context, SelectionStep::RefillFromStock);
+    if (traits.courtSlots)
+        DiscardFullCourtSlots(context);
     if (traits.closesGapsAfterSet)
         CloseGaps(context);
     if (context.flags[WonMark])

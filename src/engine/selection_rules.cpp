@@ -11,6 +11,7 @@
 //   next to those already chosen (Accordion, Bayan, Decade);
 // - codes 23, 48 and 55 follow the general sum rule;
 // - code 33 highlights one card at a time; code 57 takes two cards, which change places;
+// - code 109 takes two pips of one suit summing to 11; a court chosen alone goes to its slot;
 // - "tableau cards" are the top cards of the tableaus (each card of a one-card grid), so a
 //   covered card is never removed from under another.
 
@@ -20,6 +21,7 @@
 #include "catalogue/pyramid_rows.h"
 #include "catalogue/rule_values.h"
 #include "engine/cards.h"
+#include "engine/court_slots.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
 
@@ -473,6 +475,12 @@ SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<in
     case Special::TurnUpPairs: return PairVerdict(selected, SameRank);
     case Special::ElevensOrCourts:
     case Special::TurnUpElevens: return PipsOrOneOfEachCourt(selected, 11, Jack, 2);
+    case Special::SuitElevensCourtSlots:
+        if (selected.size() == 1 && IsCourt(selected[0]))
+            return CourtSlotFor(context, selected[0]) >= 0 ? SelectionVerdict::Complete : SelectionVerdict::Invalid;
+        return PairVerdict(selected, [](int a, int b) {
+            return IsPip(a) && IsPip(b) && CardSuit(a) == CardSuit(b) && CardRank(a) + CardRank(b) == 11;
+        });
     case Special::AceOrEighteen: return AceOrCourtWithEighteen(selected);
     case Special::TensTwentiesThirties: return TenTwentyThirty(selected);
     case Special::NinesOrTenToKing:

@@ -16,6 +16,7 @@
 #include "engine/post_move.h"
 #include "engine/presentation.h"
 #include "engine/selection.h"
+#include "engine/sets_of_four.h"
 #include "engine/game_redeals.h"
 #include "engine/table.h"
 
@@ -43,7 +44,7 @@ int DealModeOfReserve(const GameContext& context, int k)
 bool PassIsOut(const GameContext& context)
 {
     return redeal::PassIsOut(context.rules[rule::RedealStyle], context.piles.Stock().empty(),
-                             context.mainGame.DealCounter);
+                             context.mainGame.DealCounter, !context.piles.Waste().empty());
 }
 
 bool AnyTableauEmpty(const GameContext& context)
@@ -409,6 +410,8 @@ void TurningClick(GameContext& context)
         } else if (ExecuteMove(context, RowDeal::Tableaus)) {
             TagLastSnapshot(context, SnapshotTag::DealingClick);
         }
+    } else if (context.rules[rule::RedealStyle] == redeal::UnderStockWasteFirst && PassIsOut(context)) {
+        ExecuteMove(context, StockTurn::RedealOnly); // the full one-card waste asks for the redeal
     } else if (context.rules[rule::TurnOnEmptyWasteOnly] == 0 || context.piles.Waste().empty()) {
         ExecuteMove(context, StockTurn::ToWaste);
     }
@@ -550,6 +553,7 @@ bool DealCards(GameContext& context, const Dealing& dealing)
         if (pile.group == PileGroup::Tableaus)
             RemoveCompleteSequence(context, pile.slot);
     }
+    DiscardSetsOfFour(context);
     game.DealingRow = 0;
     context.flags.Set(WonMark, IsGameWon(context));
     return true;
