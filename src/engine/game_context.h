@@ -12,6 +12,7 @@
 #include "engine/move_history.h"
 #include "engine/pile_store.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -72,6 +73,8 @@ public:
     int FoundationCount() const { return rules[rule::FoundationCount]; }
     int TableauCount() const { return rules[rule::TableauCount]; }
     int ReserveCount() const { return rules[rule::ReserveCount]; }
+    // The tableau piles the pile store holds: the count within its limit.
+    int TableauPileCount() const { return std::clamp(TableauCount(), 0, kMaxTableaus); }
 
     // The current game's number from register (62, 4); -1 when there is none.
     int CurrentGameNumber() const;

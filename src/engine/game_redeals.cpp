@@ -26,11 +26,6 @@ PileRef TableauRef(int k)
     return {PileGroup::Tableaus, k};
 }
 
-int Tableaus(const GameContext& context)
-{
-    return std::clamp(context.TableauCount(), 0, kMaxTableaus);
-}
-
 int Reserves(const GameContext& context)
 {
     return std::clamp(context.ReserveCount(), 0, kMaxReserves);
@@ -87,7 +82,7 @@ struct Redeal {
 
     void GatherTableausFirstToLast()
     {
-        for (int k = 0; k < Tableaus(context); ++k)
+        for (int k = 0; k < context.TableauPileCount(); ++k)
             GatherPileTopDown(TableauRef(k));
     }
 
@@ -126,7 +121,7 @@ void DealToTableaus(Redeal& redeal, const std::vector<int>& dealing, int style)
 {
     GameContext& context = redeal.context;
     const RuleVector& rules = context.rules;
-    const int count = Tableaus(context);
+    const int count = context.TableauPileCount();
     if (count == 0)
         return;
     const bool withGaps = rules[rule::TableauStyle] == pile_style::Serpentine;
@@ -210,7 +205,7 @@ void GatherOntoCollection(Redeal& redeal, bool tableaus)
 {
     GameContext& context = redeal.context;
     if (tableaus)
-        for (int k = Tableaus(context) - 1; k >= 0; --k)
+        for (int k = context.TableauPileCount() - 1; k >= 0; --k)
             redeal.GatherPileTopDown(TableauRef(k));
     else
         redeal.GatherReserves();
@@ -221,7 +216,7 @@ void GatherOntoCollection(Redeal& redeal, bool tableaus)
 // Style 7: in every tableau of more than one card the bottom card goes to the top, face up.
 void BottomCardsToTop(GameContext& context)
 {
-    for (int k = 0; k < Tableaus(context); ++k) {
+    for (int k = 0; k < context.TableauPileCount(); ++k) {
         std::string& pile = TableauText(context, k);
         if (ElementCount(pile) < 2)
             continue;
@@ -251,7 +246,7 @@ enum class RowGap { AfterRun, RowEnd, Mixed };
 void RedealRows(Redeal& redeal, RowGap gap)
 {
     GameContext& context = redeal.context;
-    const int rows = Tableaus(context);
+    const int rows = context.TableauPileCount();
     for (int k = 0; k < rows; ++k) {
         std::string& row = TableauText(context, k);
         const int kept = SettledRowLength(row, RowStartRank(context.rules));
@@ -291,7 +286,7 @@ void RedealInnerGrid(Redeal& redeal)
 {
     GameContext& context = redeal.context;
     auto inner = [](int k) { return k % 7 != 0 && k % 7 != 6; };
-    for (int k = 0; k < Tableaus(context); ++k) {
+    for (int k = 0; k < context.TableauPileCount(); ++k) {
         if (!inner(k))
             continue;
         const std::vector<int> cards = CardsOf(TableauText(context, k));
@@ -301,7 +296,7 @@ void RedealInnerGrid(Redeal& redeal)
     }
     for (const int card : MixGathered(redeal.gathered))
         redeal.Deal(card, kWaste, '1');
-    for (int k = 0; k < Tableaus(context); ++k) {
+    for (int k = 0; k < context.TableauPileCount(); ++k) {
         if (!inner(k) || context.rules.Of(rule::TableauCardCount, k) == 0 || context.piles.Waste().empty())
             continue;
         const int card = TopElement(context.piles.Waste());
@@ -320,7 +315,7 @@ std::vector<int> GatherTopsInTurn(Redeal& redeal)
     bool any = true;
     while (any) {
         any = false;
-        for (int k = Tableaus(context) - 1; k >= 0; --k) {
+        for (int k = context.TableauPileCount() - 1; k >= 0; --k) {
             std::string& pile = TableauText(context, k);
             while (!pile.empty() && TopElement(pile) == 0)
                 pile.erase(pile.size() - 3); // gaps are not cards
@@ -339,13 +334,13 @@ std::vector<int> GatherByPosition(Redeal& redeal)
 {
     GameContext& context = redeal.context;
     int highest = 0;
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         highest = std::max(highest, ElementCount(TableauText(context, k)));
     for (int position = highest - 1; position >= 0; --position)
-        for (int k = Tableaus(context) - 1; k >= 0; --k)
+        for (int k = context.TableauPileCount() - 1; k >= 0; --k)
             if (const int card = ElementAt(TableauText(context, k), position); card > 0)
                 redeal.Gather(card, TableauRef(k));
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         TableauText(context, k).clear();
     return redeal.gathered;
 }
@@ -372,7 +367,7 @@ void CountingDeal(Redeal& redeal)
     GameContext& context = redeal.context;
     const PileRef reserve{PileGroup::Reserves, 0};
     redeal.GatherPileTopDown(reserve);
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         redeal.GatherPileTopDown(TableauRef(k));
     redeal.GatherPileTopDown(kStock);
     int count = 1;
@@ -381,11 +376,11 @@ void CountingDeal(Redeal& redeal)
             redeal.Deal(card, kStock, '0');
             continue;
         }
-        const PileRef pile = count == 13 || count > Tableaus(context) ? reserve : TableauRef(count - 1);
+        const PileRef pile = count == 13 || count > context.TableauPileCount() ? reserve : TableauRef(count - 1);
         redeal.Deal(card, pile, '1');
         count = count == 13 ? 1 : count + 1;
     }
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         context.presentation().DrawPile(TableauRef(k));
     context.presentation().DrawPile(reserve);
     context.presentation().DrawPile(kStock);
@@ -445,7 +440,7 @@ void FlyRaised(GameContext& context, int card, PileRef from, PileRef to)
 void SpreadPile(GameContext& context)
 {
     auto& redeals = context.mainGame.RedealsDone;
-    const int count = Tableaus(context);
+    const int count = context.TableauPileCount();
     int k = redeals - 2; // 0-based: tableau 1 at the first redeal
     while (k >= 0 && k < count && TableauText(context, k).empty()) {
         ++redeals;
@@ -471,7 +466,7 @@ void SpreadPile(GameContext& context)
 int TableausHoldingCards(const GameContext& context)
 {
     int holding = 0;
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         holding += context.piles.tableaus[static_cast<std::size_t>(k)].empty() ? 0 : 1;
     return holding;
 }
@@ -495,7 +490,7 @@ void ShiftTopCards(GameContext& context)
     auto& counter = context.mainGame.DealCounter;
     ++counter;
     TagLastSnapshot(context, SnapshotTag::DealingClick);
-    const int last = std::min(8, Tableaus(context));
+    const int last = std::min(8, context.TableauPileCount());
     const bool forward = counter % 2 == 1;
     bool moved = false;
     for (int step = 0; step + 1 < last && TableausHoldingCards(context) >= 2; ++step) {
@@ -527,7 +522,7 @@ void DealPatternAgain(Redeal& redeal)
     const std::vector<int> dealing = MixGathered(redeal.gathered);
     const RuleVector& rules = redeal.context.rules;
     std::size_t next = 0;
-    for (int k = 0; k < Tableaus(redeal.context) && next < dealing.size(); ++k) {
+    for (int k = 0; k < redeal.context.TableauPileCount() && next < dealing.size(); ++k) {
         const int count = std::min<int>(rules.Of(rule::TableauCardCount, k), static_cast<int>(dealing.size() - next));
         const int faceDown = std::min(rules.Of(rule::TableauCardCount, k) - rules.Of(rule::TableauFaceUp, k), count - 1);
         for (int i = 0; i < count; ++i)
@@ -544,7 +539,7 @@ void GatherInOrderDealBack(Redeal& redeal, int style)
 {
     GameContext& context = redeal.context;
     std::vector<int> dealing;
-    for (int k = 0; k < Tableaus(context); ++k) {
+    for (int k = 0; k < context.TableauPileCount(); ++k) {
         const std::vector<int> cards = CardsOf(TableauText(context, k));
         redeal.GatherPileTopDown(TableauRef(k));
         dealing.insert(dealing.end(), cards.begin(), cards.end());
@@ -572,7 +567,7 @@ void RedealWithStockAcesHome(Redeal& redeal)
         return false;
     };
     std::size_t next = 0;
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         for (int dealt = 0; dealt < perTableau && next < dealing.size(); ++next)
             if (!sentHome(dealing[next])) {
                 redeal.Deal(dealing[next], TableauRef(k), mark);
@@ -581,7 +576,7 @@ void RedealWithStockAcesHome(Redeal& redeal)
     for (; next < dealing.size(); ++next)
         if (!sentHome(dealing[next]))
             AddCardToPile(context, kStock, dealing[next], '0');
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         context.presentation().DrawPile(TableauRef(k));
     context.presentation().DrawPile(kStock);
 }
@@ -595,7 +590,7 @@ void GatherAllIntoMixedStock(Redeal& redeal)
     redeal.GatherPileTopDown(kStock);
     redeal.GatherTableausFirstToLast();
     const std::vector<int> mixed = MixGathered(redeal.gathered);
-    const auto row = std::min(static_cast<std::size_t>(Tableaus(context)), mixed.size());
+    const auto row = std::min(static_cast<std::size_t>(context.TableauPileCount()), mixed.size());
     for (std::size_t k = 0; k < row; ++k)
         redeal.Deal(mixed[k], TableauRef(static_cast<int>(k)), '1');
     redeal.gathered.assign(mixed.begin() + static_cast<std::ptrdiff_t>(row), mixed.end());
@@ -611,7 +606,7 @@ void DealRoundsLastFaceUp(Redeal& redeal)
     GameContext& context = redeal.context;
     redeal.GatherTableausFirstToLast();
     const std::vector<int> mixed = MixGathered(redeal.gathered);
-    const std::size_t piles = static_cast<std::size_t>(std::max(Tableaus(context), 1));
+    const std::size_t piles = static_cast<std::size_t>(std::max(context.TableauPileCount(), 1));
     for (std::size_t i = 0; i < mixed.size(); ++i) {
         const std::size_t pile = i % piles;
         const std::size_t cardsOfPile = (mixed.size() - pile + piles - 1) / piles;
@@ -628,7 +623,7 @@ void DealRoundsLastFaceUp(Redeal& redeal)
 void UnderStockWasteFirst(Redeal& redeal)
 {
     GameContext& context = redeal.context;
-    for (int k = Tableaus(context) - 1; k >= 0; --k)
+    for (int k = context.TableauPileCount() - 1; k >= 0; --k)
         redeal.GatherPileTopDown(TableauRef(k));
     std::string under; // from the bottom up: the last pile's top card lowest, the first pile's bottom card highest
     for (const int card : redeal.gathered) {
@@ -638,7 +633,7 @@ void UnderStockWasteFirst(Redeal& redeal)
     std::string& stock = context.piles.Stock();
     stock.insert(0, under);
     context.presentation().DrawPile(kStock);
-    for (int k = 0; k < Tableaus(context); ++k) {
+    for (int k = 0; k < context.TableauPileCount(); ++k) {
         const bool fromWaste = k == 0 && !context.piles.Waste().empty();
         std::string& source = fromWaste ? context.piles.Waste() : stock;
         if (source.empty())

@@ -24,11 +24,6 @@ Special Game(const GameContext& context)
     return SpecialGameOf(context.rules);
 }
 
-int Tableaus(const GameContext& context)
-{
-    return std::clamp(context.TableauCount(), 0, kMaxTableaus);
-}
-
 struct PlacedCard {
     int card;
     int tableau;
@@ -38,7 +33,7 @@ struct PlacedCard {
 std::vector<PlacedCard> FaceUpTableauCards(const GameContext& context)
 {
     std::vector<PlacedCard> cards;
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         for (const int code : PileCodes(context.piles.tableaus[static_cast<std::size_t>(k)]))
             if (code > 0 && !context.cards.IsFaceDown(code))
                 cards.push_back({code, k});
@@ -47,7 +42,7 @@ std::vector<PlacedCard> FaceUpTableauCards(const GameContext& context)
 
 bool AnyFaceDownTableauCard(const GameContext& context)
 {
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         for (const int code : PileCodes(context.piles.tableaus[static_cast<std::size_t>(k)]))
             if (code > 0 && context.cards.IsFaceDown(code))
                 return true;
@@ -135,7 +130,7 @@ bool MemoryTableDone(const GameContext& context)
 {
     if (Game(context) == Special::MemoryRun)
         return !AnyFaceDownTableauCard(context);
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         for (const int code : PileCodes(context.piles.tableaus[static_cast<std::size_t>(k)]))
             if (code > 0)
                 return false;

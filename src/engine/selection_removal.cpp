@@ -24,11 +24,6 @@ const PileRef kSecondWaste{PileGroup::StockGroup, kSecondWasteSlot};
 const PileRef kSelection{PileGroup::Foundations, 0};
 constexpr int kGroupSize = 7;
 
-int Tableaus(const GameContext& context)
-{
-    return std::clamp(context.TableauCount(), 0, kMaxTableaus);
-}
-
 std::string& TableauText(GameContext& context, int k)
 {
     return context.piles.tableaus[static_cast<std::size_t>(k)];
@@ -84,7 +79,7 @@ void ClearSelection(GameContext& context)
 bool RefillFromStock(GameContext& context)
 {
     bool dealt = false;
-    for (int k = 0; k < Tableaus(context) && !context.piles.Stock().empty(); ++k) {
+    for (int k = 0; k < context.TableauPileCount() && !context.piles.Stock().empty(); ++k) {
         if (!TableauEmpty(context, k))
             continue;
         std::string& stock = context.piles.Stock();
@@ -120,7 +115,7 @@ void TakeOut(GameContext& context, PileRef home, int card)
 // A face-down card of the pyramid turns up as soon as the last card covering it has gone.
 void TurnUpFreedPyramidCards(GameContext& context)
 {
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         for (const int card : PileCodes(TableauText(context, k)))
             if (card > 0 && context.cards.IsFaceDown(card) && PyramidCardFree(context, card)) {
                 context.cards.SetCardFaceMark(card, '1');
@@ -136,7 +131,7 @@ bool RemoveSelection(GameContext& context, bool faceDown, bool& turnUpRequest)
     std::vector<int> selected = SelectedCards(context);
     if (traits.handsFromTableauBottoms) {
         selected.clear();
-        for (int k = 0; k < 3 && k < Tableaus(context); ++k)
+        for (int k = 0; k < 3 && k < context.TableauPileCount(); ++k)
             if (const int bottom = ElementAt(TableauText(context, k), 0); bottom > 0)
                 selected.push_back(bottom);
     }
@@ -204,13 +199,13 @@ bool CloseUpColumns(GameContext& context)
 {
     const int columns = std::max<int>(context.rules[rule::GridColumns], 1);
     bool moved = false;
-    for (int k = 0; k < Tableaus(context); ++k) {
+    for (int k = 0; k < context.TableauPileCount(); ++k) {
         if (!TableauEmpty(context, k))
             continue;
         int below = k + columns;
-        while (below < Tableaus(context) && TableauEmpty(context, below))
+        while (below < context.TableauPileCount() && TableauEmpty(context, below))
             below += columns;
-        if (below >= Tableaus(context))
+        if (below >= context.TableauPileCount())
             continue;
         MovePileInto(context, below, k);
         moved = true;
@@ -225,9 +220,9 @@ bool CloseUpColumns(GameContext& context)
 bool GapBeforeCards(const GameContext& context)
 {
     const int step = SpecialTraitsOf(context.rules).closesUpByColumns ? std::max<int>(context.rules[rule::GridColumns], 1) : 1;
-    for (int k = 0; k + step < Tableaus(context); ++k)
+    for (int k = 0; k + step < context.TableauPileCount(); ++k)
         if (TableauEmpty(context, k))
-            for (int later = k + step; later < Tableaus(context); later += step)
+            for (int later = k + step; later < context.TableauPileCount(); later += step)
                 if (!TableauEmpty(context, later))
                     return true;
     return false;
@@ -238,7 +233,7 @@ bool GapBeforeCards(const GameContext& context)
 bool CloseUpAndRefill(GameContext& context)
 {
     bool anyEmpty = false;
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         anyEmpty = anyEmpty || TableauEmpty(context, k);
     if (!anyEmpty || (context.piles.Stock().empty() && !GapBeforeCards(context)))
         return false;
@@ -247,7 +242,7 @@ bool CloseUpAndRefill(GameContext& context)
     if (SpecialTraitsOf(context.rules).closesUpByColumns)
         CloseUpColumns(context);
     else
-        CloseUp(context, 0, Tableaus(context));
+        CloseUp(context, 0, context.TableauPileCount());
     RefillFromStock(context);
     context.flags.Set(WonMark, IsGameWon(context));
     return true;
@@ -279,7 +274,7 @@ bool ExecuteSelectionStep(GameContext& context, SelectionStep step, bool& turnUp
     case SelectionStep::CloseUpAndRefill: return CloseUpAndRefill(context);
     case SelectionStep::StackPair: return StackPair(context);
     case SelectionStep::CloseUpAfterSet:
-        CloseUp(context, 0, Tableaus(context));
+        CloseUp(context, 0, context.TableauPileCount());
         if (SpecialTraitsOf(context.rules).stockClick != SelectionStockClick::DealsOntoRowEnd)
             RefillFromStock(context); // a row dealt card by card keeps its end for the stock's next click
         context.flags.Set(WonMark, IsGameWon(context));
@@ -292,7 +287,7 @@ bool DealOntoRowEnd(GameContext& context)
 {
     if (context.piles.Stock().empty())
         return false;
-    for (int k = 0; k < Tableaus(context); ++k)
+    for (int k = 0; k < context.TableauPileCount(); ++k)
         if (TableauEmpty(context, k))
             return ExecuteMove(context, DealOnto{{PileGroup::Tableaus, k}});
     context.presentation().ShowInfo("The row is full: close it up before you deal again.");
@@ -301,16 +296,16 @@ bool DealOntoRowEnd(GameContext& context)
 
 void CloseGaps(GameContext& context)
 {
-    CloseUp(context, 0, Tableaus(context));
+    CloseUp(context, 0, context.TableauPileCount());
 }
 
 bool FillGapsFromRight(GameContext& context)
 {
     bool moved = false;
-    for (int k = 0; k < Tableaus(context); ++k) {
+    for (int k = 0; k < context.TableauPileCount(); ++k) {
         if (!TableauEmpty(context, k))
             continue;
-        int last = Tableaus(context) - 1;
+        int last = context.TableauPileCount() - 1;
         while (last > k && TableauEmpty(context, last))
             --last;
         if (last <= k)
@@ -328,14 +323,14 @@ bool FillGapsFromRight(GameContext& context)
 void CloseGroup(GameContext& context, int tableau)
 {
     const int first = GroupStart(tableau);
-    CloseUp(context, first, std::min(first + kGroupSize, Tableaus(context)));
+    CloseUp(context, first, std::min(first + kGroupSize, context.TableauPileCount()));
 }
 
 bool GroupHasOnePile(const GameContext& context, int tableau)
 {
     const int first = GroupStart(tableau);
     int holding = 0;
-    for (int k = first; k < first + kGroupSize && k < Tableaus(context); ++k)
+    for (int k = first; k < first + kGroupSize && k < context.TableauPileCount(); ++k)
         holding += TableauEmpty(context, k) ? 0 : 1;
     return holding == 1;
 }

@@ -17,11 +17,6 @@ namespace {
 constexpr int kSetSize = 4;
 constexpr PileRef kDiscardPile{PileGroup::Foundations, 0};
 
-int Tableaus(const GameContext& context)
-{
-    return std::min(context.TableauCount(), kMaxTableaus);
-}
-
 const std::string& Tableau(const GameContext& context, int k)
 {
     return context.piles.tableaus[static_cast<std::size_t>(k)];
@@ -49,7 +44,7 @@ void Discard(GameContext& context, const std::vector<std::pair<int, int>>& cards
 std::vector<std::pair<int, int>> EqualTops(const GameContext& context)
 {
     std::vector<std::pair<int, int>> tops;
-    for (int k = 0; k < Tableaus(context); ++k) {
+    for (int k = 0; k < context.TableauPileCount(); ++k) {
         const int top = TopElement(Tableau(context, k));
         if (FaceUpCard(context, top) && (tops.empty() || CardRank(top) == CardRank(tops.front().first)))
             tops.emplace_back(top, k);
@@ -91,7 +86,7 @@ void DiscardSetsOfFour(GameContext& context)
             Discard(context, tops);
             found = true;
         }
-        for (int k = 0; k < Tableaus(context) && !found; ++k)
+        for (int k = 0; k < context.TableauPileCount() && !found; ++k)
             if (const auto set = FourOnTop(context, k); !set.empty()) {
                 Discard(context, set);
                 found = true;
