@@ -5,6 +5,7 @@
 #include "engine/cards.h"
 #include "engine/game_resume.h"
 #include "engine/hint_file.h"
+#include "engine/legality.h"
 #include "engine/lifecycle.h"
 #include "engine/move_history.h"
 #include "engine/pile_hints.h"
@@ -177,6 +178,20 @@ TEST_F(PlacingRoundsTest, OnceTheStockAndTheWasteAreOutNoRoundHoldsThePilesBack)
     ASSERT_TRUE(Context().piles.Stock().empty());
     EXPECT_EQ(CardsLeftToPlace(Context()), 0);
     EXPECT_TRUE(Home(two, 0));
+}
+
+TEST_F(PlacingRoundsTest, ASearchMayAskWhatTheFoundationsTakeOnceTheRoundIsOver)
+{
+    const int two = CardCode(upSuit, 2);
+    Lay({two}, Filler(5));
+    Place(4);
+    ASSERT_FALSE(FoundationRuleAccepts(Context(), 0, two));
+    {
+        const RoundSetAside aside(Context());
+        EXPECT_TRUE(FoundationRuleAccepts(Context(), 0, two));
+    }
+    EXPECT_EQ(Counter(), 1) << "the round comes back";
+    EXPECT_FALSE(FoundationRuleAccepts(Context(), 0, two));
 }
 
 TEST_F(PlacingRoundsTest, UndoRedoAndASavedGameCarryTheCount)
