@@ -627,6 +627,35 @@ TEST_F(ShippedGameLayout, RowsStandBetweenAColumnOfAcesAndAColumnOfKings)
     check(automatic, 800, 600, "800 Auto");
 }
 
+// Sly Fox's four rows of five piles stand level with the columns of Aces and Kings, the stock
+// and the waste alone in the row above them.
+TEST_F(ShippedGameLayout, PilesStandLevelWithTheColumnsOfAcesAndKings)
+{
+    const RuleVector rules = Rules(mainGame->GameNumberByName("Sly Fox"));
+    BoardGeometry automatic;
+    AutoCardWidth(rules, PlainBoardRequest(800, 600, 0, 0), false, automatic);
+    for (const auto& [geometry, label] : {std::pair{LayOut(rules, {1024, 768, 'B'}), std::string("1024 B")},
+                                          std::pair{automatic, std::string("800 Auto")}}) {
+        const int ch = geometry.card.cardHeight;
+        const Place stock = geometry.PlaceOf({kStock, kStockSlot});
+        const Place waste = geometry.PlaceOf({kStock, kWasteSlot});
+        EXPECT_EQ(waste.y, stock.y) << label;
+        for (int row = 0; row < 4; ++row) {
+            const Place ace = geometry.PlaceOf({kFoundations, row});
+            const Place king = geometry.PlaceOf({kFoundations, 4 + row});
+            EXPECT_EQ(ace.x, stock.x) << label;
+            EXPECT_EQ(king.x, waste.x) << label;
+            EXPECT_GE(ace.y, stock.y + ch) << label;
+            for (int column = 0; column < 5; ++column) {
+                const Place pile = geometry.PlaceOf({kTableaus, 5 * row + column});
+                EXPECT_EQ(pile.y, ace.y) << label << " row " << row + 1;
+                EXPECT_GT(pile.x, ace.x) << label;
+                EXPECT_LT(pile.x, king.x) << label;
+            }
+        }
+    }
+}
+
 // For every shipped game on the usual board, with both common card sizes.
 TEST_F(ShippedGameLayout, EveryGameFitsTheBoardWithoutOverlaps)
 {

@@ -140,6 +140,15 @@ void DealCounter(GameContext& context) { context.mainGame.DealCounter = Value; }
 template <int First, int Last>
 void Filled(GameContext& context) { FillTableau(context, First, Last); }
 
+// Sly Fox's twenty piles with Placed cards put in the round of placing (0: none begun yet).
+template <int Placed>
+void PlacingRound(GameContext& context)
+{
+    context.rules[rule::SpecialGame] = 112;
+    context.rules[rule::TableauCount] = 20;
+    context.mainGame.GameCounter1 = Placed;
+}
+
 TEST(BuildingCodes, CodesWithoutARuleOfTheirOwnUseTheStandardRule)
 {
     RecordingPresentation presentation;
@@ -638,6 +647,22 @@ TEST(BuildingCodes, FoundationSources)
         {"177 in suit", 177, "Dest1", {H(1)}, D(2), "Fila1", false},
         {"177 the fifth holds the first suit, by its direction", 177, "Dest5", {H(13)}, H(12), "Fila5", true,
          {{"Mazzo", {S(9)}}}, [](GameContext& c) { c.rules.Of(rule::FoundationBaseRank, 4) = 13; c.rules.Of(rule::FoundationDirection, 4) = 0; }},
+        {"176 a pile's card goes home before the first round", 176, "Dest1", {H(1)}, H(2), "Fila3", true,
+         {{"Mazzo", {S(9)}}}, PlacingRound<0>},
+        {"176 not while a round is under way", 176, "Dest1", {H(1)}, H(2), "Fila3", false, {{"Mazzo", {S(9)}}},
+         PlacingRound<19>},
+        {"176 nor with the last card of the round still in the waste", 176, "Dest1", {H(1)}, H(2), "Fila3", false,
+         {{"Mazzo_Vis", {S(9)}}}, PlacingRound<19>},
+        {"176 the waste's card goes home during a round", 176, "Dest1", {H(1)}, H(2), "Mazzo_Vis", true,
+         {{"Mazzo", {S(9)}}}, PlacingRound<5>},
+        {"176 a pile's card once the round is complete", 176, "Dest1", {H(1)}, H(2), "Fila3", true, {{"Mazzo", {S(9)}}},
+         PlacingRound<20>},
+        {"176 any pile once the stock and the waste are out", 176, "Dest1", {H(1)}, H(2), "Fila3", true, {},
+         PlacingRound<5>},
+        {"176 in suit", 176, "Dest1", {H(1)}, D(2), "Fila3", false, {}, PlacingRound<0>},
+        {"176 by the foundation's direction", 176, "Dest1", {H(13)}, H(12), "Fila3", true, {},
+         [](GameContext& c) { PlacingRound<0>(c); c.rules[rule::FoundationDirection] = 0; }},
+        {"176 not against it", 176, "Dest1", {H(5)}, H(4), "Fila3", false, {}, PlacingRound<0>},
         {"58 any once the stock is out", 58, "Dest1", {H(1)}, H(2), "Fila6", true},
         {"64 by the foundation's direction", 64, "Dest1", {H(5)}, H(4), "", true, {}, downward},
         {"79 the 13th card from the own reserve", 79, "Dest1", Sequence(Hearts, 1, 12), H(13), "Appogg1", true},

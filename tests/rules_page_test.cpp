@@ -191,6 +191,18 @@ TEST(RulesPage, WordsSetsOfFourTheUnderStockRedealAndCourtSlots)
     EXPECT_SAYS(suitElevens, "goes into a court slot");
 }
 
+TEST(RulesPage, WordsTheRoundsOfPlacing)
+{
+    const auto slyFox = Worded("Sly Fox");
+    EXPECT_SAYS(slyFox, "while a round of placing is under way, they take no card from the tableau piles");
+    EXPECT_SAYS(slyFox, "starts a round of placing: 20 cards must go from the waste onto the piles");
+    EXPECT_SAYS(slyFox, "cards played from the waste to a foundation do not count");
+    EXPECT_SAYS(slyFox, "Until the first card is placed from the waste onto a pile, an empty tableau pile is filled at "
+                        "once with the top card of the waste");
+    EXPECT_SAYS(slyFox, "You win when all 104 cards are on the foundations.");
+    EXPECT_EQ(Worded("Colorado").find("round of placing"), std::string::npos) << "only Sly Fox plays in rounds";
+}
+
 bool HasSection(const RuleVector& rules, const std::string& heading)
 {
     const auto sections = WordRules(rules);

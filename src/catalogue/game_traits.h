@@ -102,6 +102,7 @@ enum class Special : int {
     RowRunsOfTens = 107,      // as 105, side-by-side cards summing to 10, 20 or 30 leaving the row
     SuitRunsInPiles = 108,    // won when each tableau pile holds one suit, King to Ace
     SuitElevensCourtSlots = 109, // pairs of one suit to 11; courts go to slots, a full set of them leaving
+    PlacingRounds = 112,      // a waste card put on a pile starts a round of placing, one card a pile, before piles play again
 };
 
 // Whether the score is kept, and when.
@@ -205,6 +206,9 @@ struct SpecialTraits {
     bool turnsNamedPile = false;
     // Once in a game, when the pile named is empty, any other pile may lend its top card (Relaxed Clock).
     bool lendsOnceWhenStuck = false;
+    // A card the player puts from the waste onto a tableau pile counts in a round of placing,
+    // kept in the first game counter (placing_rounds.h; Sly Fox).
+    bool placingRounds = false;
 };
 
 Special SpecialGameOf(const RuleVector& rules);

@@ -80,6 +80,9 @@ inline constexpr int DownAnySuitNoDiamonds = 196; // a tableau: down regardless 
 inline constexpr int DiamondsRoundTheCorner = 197; // a foundation: any Diamond to start, then up in suit round the corner
 inline constexpr int InSuitFedByOwnHalf = 195; // a foundation: in suit; before the first redeal, tableau cards from its own half only
 inline constexpr int InSuitFedByOwnPileWhileStockLasts = 177; // a foundation: suit IDX modulo 4, in suit; begun, while the stock lasts, from its own tableau pile only
+// A foundation in suit by its direction that takes a tableau card only while no round of placing
+// stock cards is under way (special code 112, placing_rounds.h; Sly Fox).
+inline constexpr int InSuitBetweenPlacingRounds = 176;
 inline constexpr int UpAnySuitFromOwnPile = 191; // a foundation: up any suit, only from the tableau pile of its number but an Ace or the top rank
 inline constexpr int OneSuitAnyOrder = 192; // a foundation: the cards of the suit its base names (1 hearts .. 4 spades), any order
 // Piles headed by a card of their base rank (Salic Law's Kings, Intrigue's Queens): nothing is put

@@ -139,6 +139,9 @@ std::string FoundationRule(const RuleVector& rules, int pile)
         return StandardBuild(building::InSuit, direction) + (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
                "; until the first redeal, tableau cards come to them only from the " +
                (2 * pile < Rule(rules, rule::FoundationCount) ? "first" : "second") + " half of the tableau piles";
+    if (code == building::InSuitBetweenPlacingRounds)
+        return StandardBuild(building::InSuit, direction) + (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
+               FoundationEnd(rules, pile) + "; while a round of placing is under way, they take no card from the tableau piles";
     if (code == building::InSuitFedByOwnPileWhileStockLasts)
         return StandardBuild(building::InSuit, direction) + (base >= 1 && base <= 13 ? " from the " + RankName(base) : std::string()) +
                ", one suit each, hearts, diamonds, clubs and spades in turn; while the stock holds cards, a foundation "
@@ -494,6 +497,13 @@ std::vector<std::string> Building(const RuleVector& rules)
     case 3:
         sentences.push_back("An empty tableau pile is filled at once with the top card of the stock, or of the waste when "
                             "the stock is empty.");
+        break;
+    case 4:
+        sentences.push_back(SpecialTraitsOf(rules).placingRounds
+                                ? "Until the first card is placed from the waste onto a pile, an empty tableau pile is "
+                                  "filled at once with the top card of the waste, or of the stock when the waste is empty; "
+                                  "after that it takes only the cards you place there."
+                                : "Empty tableau piles are filled automatically.");
         break;
     case 9:
         sentences.push_back("An empty tableau pile is filled at once with four cards from the stock, while it lasts.");

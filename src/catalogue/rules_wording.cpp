@@ -333,6 +333,16 @@ std::string RedealWhat(int style)
     }
 }
 
+// The rounds of placing (special code 112): a round wants one card for every tableau pile.
+std::string PlacingRoundSentence(const RuleVector& rules)
+{
+    return "Putting a card from the waste onto a tableau pile starts a round of placing: " +
+           Number(Rule(rules, rule::TableauCount)) +
+           " cards must go from the waste onto the piles, any pile each time, before a pile's card may go to a "
+           "foundation again; cards played from the waste to a foundation do not count. After a round the piles "
+           "play until you place the next card, and once the stock and the waste are out nothing holds them back.";
+}
+
 } // namespace
 
 bool HasStock(const RuleVector& rules)
@@ -578,6 +588,8 @@ std::vector<std::string> Stock(const RuleVector& rules)
         sentences.push_back(text + ".");
         if (Rule(rules, rule::WasteFaceDown) == 0)
             sentences.push_back("The top card of the waste may be played.");
+        if (SpecialTraitsOf(rules).placingRounds)
+            sentences.push_back(PlacingRoundSentence(rules));
     } else if (Of(rules, rule::TableauDealMode, 0) > deal_mode::None) {
         sentences.push_back(RowDealSentence(rules));
         if (Of(rules, rule::ReserveDealMode, 0) == click_style::ReservesWithTableaus)
@@ -648,7 +660,7 @@ std::vector<std::string> Winning(const RuleVector& rules)
                     : "You win when every tableau pile has been cleared; cards may stay in the stock."};
     if (HasOwnGoal(rules))
         return {OwnGoal(rules)};
-    if (Rule(rules, rule::FoundationCount) > 0 && SpecialGameOf(rules) == Special::None)
+    if (Rule(rules, rule::FoundationCount) > 0 && (SpecialGameOf(rules) == Special::None || SpecialTraitsOf(rules).placingRounds))
         return {"You win when all " + std::to_string(CardsInPack(rules)) + " cards are on the foundations."};
     std::vector<std::string> piles = {"the tableau"};
     if (Rule(rules, rule::ReserveCount) > 0)

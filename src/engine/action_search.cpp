@@ -9,6 +9,7 @@
 #include "engine/move_finder.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
+#include "engine/placing_rounds.h"
 #include "engine/pointer.h"
 #include "engine/quiet_play.h"
 #include "engine/search_budget.h"
@@ -300,7 +301,8 @@ std::vector<int> CardsAsTheyComeToHand(const GameContext& context)
 
 // When each card off the foundations is expected to go home: the foundations take cards in
 // rounds, one each per round, each the first card in hand it accepts. A card's need is the
-// round that takes it, kNotNeeded when none does. The foundations are left as they were.
+// round that takes it, kNotNeeded when none does; a round of placing, which holds the piles
+// back only for a while, is set aside. The foundations are left as they were.
 constexpr int kNotNeeded = 99;
 using Needs = std::array<int, kCardTableRows + 1>;
 
@@ -312,6 +314,7 @@ Needs FoundationNeeds(GameContext& context)
     needs.fill(kNotNeeded);
     const int foundations = UsedPiles(context, PileGroup::Foundations);
     const auto saved = context.piles.foundations;
+    const RoundSetAside placing(context);
     for (int round = 0, took = 1; took; ++round) {
         took = 0;
         for (int f = 0; f < foundations; ++f) {

@@ -9,8 +9,7 @@
 #include "engine/cards.h"
 #include "engine/grid_rows.h"
 #include "engine/pile_text.h"
-
-#include <algorithm>
+#include "engine/placing_rounds.h"
 
 #include <algorithm>
 #include <vector>
@@ -535,6 +534,15 @@ bool InSuitByDirectionFromColumnEnds(const Placement& p)
     return InSuitByDirection(p);
 }
 
+// 176: in suit by the foundation's direction; a tableau card only while no round of placing
+// stock cards is under way (Sly Fox).
+bool InSuitBetweenPlacingRounds(const Placement& p)
+{
+    if (p.FromTableau() && CardsLeftToPlace(p.context()) > 0)
+        return false;
+    return p.Empty() ? p.RankM() == p.FoundationBase(p.Index()) : InSuitByDirection(p);
+}
+
 // 131: tableau piles 0..3 give cards only once the piles that cover them are empty; the base
 // rank with distinct suits in the group, then in suit by the foundation's direction.
 bool ByDirectionFromUncoveredPiles(const Placement& p)
@@ -736,6 +744,7 @@ constexpr CodeEntry kFoundationCodes[] = {
     {127, TwoRoundsInSuit},
     {131, ByDirectionFromUncoveredPiles},
     {building::InSuitFromColumnEnds, InSuitByDirectionFromColumnEnds},
+    {building::InSuitBetweenPlacingRounds, InSuitBetweenPlacingRounds},
     {132, AceAfterPreviousComplete},
     {135, OneRisingOthersFalling},
     {140, AlternatingAcesTenHigh},

@@ -8,6 +8,7 @@
 #include "engine/game_won.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
+#include "engine/placing_rounds.h"
 #include "engine/post_move.h"
 #include "engine/presentation.h"
 #include "engine/scoring.h"
@@ -80,7 +81,7 @@ bool MoveToFoundation(GameContext& context, int card, int foundation, Mover move
     return true;
 }
 
-bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, MoveState& state)
+bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, Mover mover, MoveState& state)
 {
     if (tableau < 0 || tableau >= kMaxTableaus)
         return false;
@@ -124,6 +125,7 @@ bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, M
         break;
     case AfterTableauMove::Nothing: break;
     }
+    CountPlacedCard(context, from, mover);
     state.made = true;
     return true;
 }
@@ -194,7 +196,7 @@ bool MoveCard(GameContext& context, int card, const CardTarget& target, bool car
     case PileGroup::Foundations: return MoveToFoundation(context, card, slot, target.mover, state);
     case PileGroup::Tableaus:
         return target.cell >= 0 ? MoveToTableauCell(context, card, {target.pile, target.cell}, state)
-                                : MoveToTableau(context, card, slot, carryRun, state);
+                                : MoveToTableau(context, card, slot, carryRun, target.mover, state);
     case PileGroup::Reserves: return MoveToReserve(context, card, slot, state);
     case PileGroup::StockGroup: return slot != kStockSlot && MoveToWastePile(context, card, slot, state);
     }

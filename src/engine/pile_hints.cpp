@@ -3,6 +3,7 @@
 #include "catalogue/rule_values.h"
 #include "engine/game_context.h"
 #include "engine/hint_file.h"
+#include "engine/placing_rounds.h"
 #include "engine/stock.h"
 
 namespace marlowe {
@@ -37,6 +38,9 @@ std::string StockHint(const GameContext& context)
 
 std::string RedealsText(const GameContext& context)
 {
+    // A round of placing under way says instead how many cards it still wants.
+    if (std::string round = PlacingRoundText(context); !round.empty())
+        return round;
     const int passes = context.rules[rule::PassesAllowed];
     if (passes == kUnlimitedPasses)
         return "Unlimited redeals";

@@ -23,7 +23,7 @@ struct PileHintTexts {
     std::string pileCount; // piles of that kind
     std::string cardCount; // "1 card", "12 cards"
     std::string hint;      // how the pile is built, or what a click on it does
-    std::string redeals;   // "Unlimited redeals", "No redeal", "1/2 redeals"
+    std::string redeals;   // "Unlimited redeals", "No redeal", "1/2 redeals"; "Place 12 more cards" in a round of placing
     bool operator==(const PileHintTexts&) const = default;
 };
 

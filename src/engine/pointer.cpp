@@ -13,11 +13,13 @@
 #include "engine/memory_games.h"
 #include "engine/move_execution.h"
 #include "engine/pile_text.h"
+#include "engine/placing_rounds.h"
 #include "engine/presentation.h"
 #include "engine/selection.h"
 #include "engine/stock.h"
 #include "engine/table.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace marlowe {
@@ -49,6 +51,18 @@ void ExplainRefusedSpace(GameContext& context, const std::vector<DropCandidate>&
             ExplainRunTooLong(context, card, true);
             return;
         }
+}
+
+// A pile's card refused by the foundations while a round of placing is under way: the player
+// reads how many cards the round still wants.
+void ExplainPlacingRound(GameContext& context, const std::vector<DropCandidate>& candidates)
+{
+    const std::string round = PlacingRoundText(context);
+    if (round.empty() || context.hold.from.group != PileGroup::Tableaus)
+        return;
+    if (std::any_of(candidates.begin(), candidates.end(),
+                    [](const DropCandidate& candidate) { return candidate.kind == PileKind::Foundation; }))
+        context.presentation().ShowStatusNote(round + " from the waste onto the piles before a pile's card may go home");
 }
 
 bool Shadowed(const GameContext& context)
@@ -404,8 +418,10 @@ void PointerUp(GameContext& context, const std::vector<DropCandidate>& candidate
     if (context.hold.card != 0) {
         const bool moved = context.mainGame.DragMoved == 1 &&
                            TryDestinations(context, context.hold.card, candidates, Mover::Player);
-        if (!moved && context.mainGame.DragMoved == 1)
+        if (!moved && context.mainGame.DragMoved == 1) {
             ExplainRefusedSpace(context, candidates);
+            ExplainPlacingRound(context, candidates);
+        }
         if (!moved)
             PutBack(context);
         Release(context);

@@ -116,7 +116,8 @@ bool FillsPile(const GameContext& context, int fill, int pile)
     switch (fill) {
     case 1: case 3: case 5: case 9: case 12: case 18: case 22: case 43: case 84: case 85: return true;
     case 2: case 8: return OutsideBlockedPiles(context, pile);
-    // A game-specific count still pending (its first counter word) holds the fill back.
+    // A game-specific count still pending (its first counter word) holds the fill back: Sly
+    // Fox's gaps fill only until the first round of placing begins.
     case 4: return OutsideBlockedPiles(context, pile) && context.mainGame.GameCounter1 == 0;
     case 10: return OutsideBlockedPiles(context, pile) && EveryReserveEmpty(context);
     case 6: {
@@ -208,7 +209,7 @@ bool FillWith(GameContext& context, PileRef source, int pile)
     const PileRef destination{PileGroup::Tableaus, pile};
     if (AnimatesCardMoves(context.registers))
         context.presentation().GlideCard(card, source, destination);
-    if (!ExecuteMove(context, card, destination, false))
+    if (!ExecuteMove(context, card, CardTarget{destination, Mover::Autoplay}, false))
         return false;
     TagLastSnapshot(context, SnapshotTag::Autoplay);
     return true;

@@ -190,7 +190,8 @@ void PlaceTower(LayoutWork& work)
 // "229": the tableau as a block between two columns of foundations, the first half of them at
 // its left and the second half at its right, a row below the top; the stock heads the left
 // column and the waste, when shown, the right one. The block is GridColumns piles a row, or, for
-// rows of cells, one row of cells per tableau pile.
+// rows of cells, one row of cells per tableau pile; a block no taller than the foundation
+// columns stands level with them (Sly Fox's rows of piles beside the Aces and the Kings).
 void PlaceBetweenFoundationColumns(LayoutWork& work)
 {
     const int cw = work.cw;
@@ -204,17 +205,18 @@ void PlaceBetweenFoundationColumns(LayoutWork& work)
     const int blockWidth = cells ? RowOfCellsWidth(work.rules, 0, cw) : columns * cw + (columns - 1) * gapX;
     const int perColumn = (work.foundationCount + 1) / 2;
     const int side = cw + 2 * gapX + 4; // a column of foundations and its gap to the block
-    const int height = std::max(rows, perColumn + 1) * (ch + gapY) - gapY;
+    const int firstRow = !cells && rows <= perColumn ? 1 : 0;
+    const int height = std::max(firstRow + rows, perColumn + 1) * (ch + gapY) - gapY;
     const int left = std::max(CentreIn(work.w, blockWidth + 2 * side), work.edgeGap);
     const int top = std::max(work.top + CentreIn(work.bottom - work.top, height), work.rowY[0]);
-    const Grid grid{left + side, top, cw + gapX, ch + gapY, columns, rows};
-    PlaceTableaus(work, grid);
+    const int stepY = ch + gapY;
+    PlaceTableaus(work, Grid{left + side, top + firstRow * stepY, cw + gapX, stepY, columns, rows});
     const int right = left + side + blockWidth + side - cw;
     work.Stock(kStockSlot) = {left, top};
     if (work.stockCount >= 2 && work.Rule(rule::WasteShown) == 1)
         work.Stock(kWasteSlot) = {right, top};
     for (int i = 0; i < work.foundationCount; ++i)
-        work.Foundation(i) = {i < perColumn ? left : right, grid.RowY(1 + i % perColumn)};
+        work.Foundation(i) = {i < perColumn ? left : right, top + (1 + i % perColumn) * stepY};
 }
 
 } // namespace
