@@ -135,6 +135,7 @@ constexpr std::array kTraits = {
     SpecialTraits{.code = Special::DiamondsHomeSuitsInRuns, .won = WonTest::SuitRunsBesideHome,
                   .afterTableauMove = AfterTableauMove::WinTest},
     SpecialTraits{.code = Special::SuitElevensCourtSlots, .courtSlots = true},
+    SpecialTraits{.code = Special::ThreeTurnsWhilePlaceEmpty, .turnsWhilePlaceEmpty = 3},
     SpecialTraits{.code = Special::SuitRunsInPiles, .won = WonTest::SuitRunsBesideHome,
                   .afterTableauMove = AfterTableauMove::WinTest},
     SpecialTraits{.code = Special::RowOntoMatch, .won = WonTest::OnePileLeft, .selectsCards = true,

@@ -102,6 +102,7 @@ enum class Special : int {
     RowRunsOfTens = 107,      // as 105, side-by-side cards summing to 10, 20 or 30 leaving the row
     SuitRunsInPiles = 108,    // won when each tableau pile holds one suit, King to Ace
     SuitElevensCourtSlots = 109, // pairs of one suit to 11; courts go to slots, a full set of them leaving
+    ThreeTurnsWhilePlaceEmpty = 114, // while a holding place is empty, three stock turns before it must be filled
 };
 
 // Whether the score is kept, and when.
@@ -205,6 +206,9 @@ struct SpecialTraits {
     bool turnsNamedPile = false;
     // Once in a game, when the pile named is empty, any other pile may lend its top card (Relaxed Clock).
     bool lendsOnceWhenStuck = false;
+    // While a holding place (tableau building code 189) stands empty, the stock turns at most
+    // this many cards before one is filled; 0: no limit.
+    int turnsWhilePlaceEmpty = 0;
 };
 
 Special SpecialGameOf(const RuleVector& rules);

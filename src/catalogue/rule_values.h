@@ -65,6 +65,13 @@ inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once e
 inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
 inline constexpr int UpToFourFromTableau = 153; // a reserve: at most four cards, each from the tableau
 inline constexpr int CourtSlot = 188;          // a reserve: one Jack, Queen or King, a rank no reserve holds, their one suit
+// A tableau place that holds one card for the foundations: it takes a card only while empty,
+// from the waste or from a tableau pile of another code, and that card never goes back to the
+// tableau (Step-Up's middle step).
+inline constexpr int HoldingPlace = 189;
+// A tableau pile built down in alternating colours, any card into a space, that never takes a
+// card from a holding place or a foundation (Step-Up's lower step).
+inline constexpr int AlternateNotFromHoldingPlace = 190;
 inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
 inline constexpr int FromBaseInRounds = 162; // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
 inline constexpr int OutrankedInSuit = 163; // a foundation: a tableau top card beaten in its suit by another top card, Aces high
@@ -353,6 +360,9 @@ inline constexpr int ToFoundations = 1;   // tableau cards do not go to the foun
 inline constexpr int AllMoves = 2;        // tableau cards do not move (3 says the same)
 inline constexpr int AllMovesToo = 3;
 inline constexpr int NoBuilding = 14;     // no card goes onto a tableau pile
+// Cards of tableau piles other than holding places go to the foundations only while a holding
+// place (building code 189) stands empty; the stock and the waste do not matter.
+inline constexpr int HomeWhileHoldingPlaceEmpty = 73;
 } // namespace tableau_lock
 
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.
@@ -402,6 +412,9 @@ inline constexpr int FrameRoundFoundations = 205; // the tableau piles in a fram
 inline constexpr int Tower = 228;             // centred rows one card longer each, up to GridColumns
 inline constexpr int ColumnsFlankingFoundations = 239; // two columns of foundations between two of tableau piles, corners above and below
 inline constexpr int BetweenFoundationColumns = 229; // the tableau between two columns of foundations
+// Centred rows of GridColumns tableau piles under a centred row of foundations; the stock and the
+// waste at the left of the last row (Step-Up's steps).
+inline constexpr int StepsUnderFoundations = 243;
 } // namespace tableau
 
 namespace stock {

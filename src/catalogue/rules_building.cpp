@@ -266,6 +266,9 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take only a card of the same rank as their top card, of any suit";
     if (code == building::OnlyOntoEmpty)
         return "take nothing on a card; an empty pile takes the top card of another pile";
+    if (code == building::HoldingPlace)
+        return "are holding places of one card each: an empty place takes the top card of the waste or of a pile "
+               "of another kind, and its card may go only to a foundation";
     if (code == building::DownInSuitOntoThree)
         return "build down in suit, a King on an Ace, one card at a time, but only on a pile that holds three cards "
                "or more; an empty pile stays empty";
@@ -293,7 +296,7 @@ std::string TableauRule(const RuleVector& rules, int pile)
                " in alternating colours; a joker is wild: it goes on any card and into any space, and any card goes on it";
     else if (code == building::OtherSuit)
         text = std::string("build ") + DirectionWord(direction) + " in any suit but the card's own";
-    else if (code == building::AlternateNotFromReserveOrFoundation)
+    else if (code == building::AlternateNotFromReserveOrFoundation || code == building::AlternateNotFromHoldingPlace)
         text = StandardBuild(building::AlternateColours, direction);
     else if (code > building::Nothing)
         return "build by a rule of their own (point at one during play to read it in the status bar)";
@@ -306,6 +309,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
         text += ", but nothing goes on a card of the foundations' starting rank";
     if (code == building::AlternateNotFromReserveOrFoundation)
         text += "; they never take a card from a reserve or a foundation";
+    if (code == building::AlternateNotFromHoldingPlace)
+        text += "; they never take a card from a holding place or a foundation";
     return text;
 }
 
@@ -538,6 +543,10 @@ std::vector<std::string> Building(const RuleVector& rules)
         break;
     case tableau_lock::AllMoves:
     case tableau_lock::AllMovesToo: sentences.push_back("Tableau cards may not move while the stock or the waste holds cards."); break;
+    case tableau_lock::HomeWhileHoldingPlaceEmpty:
+        sentences.push_back("Cards of the other tableau piles go to the foundations only while a holding place stands "
+                            "empty; the holding places and the waste play there at any time.");
+        break;
     case tableau_lock::NoBuilding:
         sentences.push_back(std::string("Nothing is built on the tableau piles while the stock") +
                             (Rule(rules, rule::StockGroupCount) >= 2 ? " or the waste" : "") + " holds cards.");

@@ -576,6 +576,9 @@ std::vector<std::string> Stock(const RuleVector& rules)
         else if (Rule(rules, rule::TurnOnEmptyWasteOnly) == 1)
             text += " when the waste is empty: each turned card must be played before the next one";
         sentences.push_back(text + ".");
+        if (const int turns = SpecialTraitsOf(rules).turnsWhilePlaceEmpty; turns > 0)
+            sentences.push_back("While a holding place stands empty, only " + Number(turns) +
+                                " cards may be turned before it is filled; the stock waits until then.");
         if (Rule(rules, rule::WasteFaceDown) == 0)
             sentences.push_back("The top card of the waste may be played.");
     } else if (Of(rules, rule::TableauDealMode, 0) > deal_mode::None) {

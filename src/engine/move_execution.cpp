@@ -6,6 +6,7 @@
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
+#include "engine/holding_places.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/post_move.h"
@@ -101,6 +102,7 @@ bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, M
         PutFaceUp(context, destination, card);
         state.turnUpRequest = from > 0;
     }
+    NoteTableauFilled(context, tableau);
     DrawPiles(context, PileOfLocation(from), destination);
 
     if (from > 0)
