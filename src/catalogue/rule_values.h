@@ -66,12 +66,9 @@ inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a car
 inline constexpr int UpToFourFromTableau = 153; // a reserve: at most four cards, each from the tableau
 inline constexpr int CourtSlot = 188;          // a reserve: one Jack, Queen or King, a rank no reserve holds, their one suit
 // A tableau place that holds one card for the foundations: it takes a card only while empty,
-// from the waste or from a tableau pile of another code, and that card never goes back to the
-// tableau (Step-Up's middle step).
+// from the waste or from another tableau pile (Step-Up's middle step; tableau lock 73 sends its
+// card only home).
 inline constexpr int HoldingPlace = 189;
-// A tableau pile built down in alternating colours, any card into a space, that never takes a
-// card from a holding place or a foundation (Step-Up's lower step).
-inline constexpr int AlternateNotFromHoldingPlace = 190;
 inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
 inline constexpr int FromBaseInRounds = 162; // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
 inline constexpr int OutrankedInSuit = 163; // a foundation: a tableau top card beaten in its suit by another top card, Aces high
@@ -360,8 +357,8 @@ inline constexpr int ToFoundations = 1;   // tableau cards do not go to the foun
 inline constexpr int AllMoves = 2;        // tableau cards do not move (3 says the same)
 inline constexpr int AllMovesToo = 3;
 inline constexpr int NoBuilding = 14;     // no card goes onto a tableau pile
-// Cards of tableau piles other than holding places go to the foundations only while a holding
-// place (building code 189) stands empty; the stock and the waste do not matter.
+// A holding place's card (building code 189) goes only to a foundation, and the cards of the
+// other tableau piles go there only while a holding place stands empty.
 inline constexpr int HomeWhileHoldingPlaceEmpty = 73;
 } // namespace tableau_lock
 

@@ -267,8 +267,8 @@ std::string TableauRule(const RuleVector& rules, int pile)
     if (code == building::OnlyOntoEmpty)
         return "take nothing on a card; an empty pile takes the top card of another pile";
     if (code == building::HoldingPlace)
-        return "are holding places of one card each: an empty place takes the top card of the waste or of a pile "
-               "of another kind, and its card may go only to a foundation";
+        return "are holding places of one card each: an empty place takes the top card of the waste or of another "
+               "tableau pile";
     if (code == building::DownInSuitOntoThree)
         return "build down in suit, a King on an Ace, one card at a time, but only on a pile that holds three cards "
                "or more; an empty pile stays empty";
@@ -296,7 +296,7 @@ std::string TableauRule(const RuleVector& rules, int pile)
                " in alternating colours; a joker is wild: it goes on any card and into any space, and any card goes on it";
     else if (code == building::OtherSuit)
         text = std::string("build ") + DirectionWord(direction) + " in any suit but the card's own";
-    else if (code == building::AlternateNotFromReserveOrFoundation || code == building::AlternateNotFromHoldingPlace)
+    else if (code == building::AlternateNotFromReserveOrFoundation)
         text = StandardBuild(building::AlternateColours, direction);
     else if (code > building::Nothing)
         return "build by a rule of their own (point at one during play to read it in the status bar)";
@@ -309,8 +309,6 @@ std::string TableauRule(const RuleVector& rules, int pile)
         text += ", but nothing goes on a card of the foundations' starting rank";
     if (code == building::AlternateNotFromReserveOrFoundation)
         text += "; they never take a card from a reserve or a foundation";
-    if (code == building::AlternateNotFromHoldingPlace)
-        text += "; they never take a card from a holding place or a foundation";
     return text;
 }
 
@@ -544,8 +542,8 @@ std::vector<std::string> Building(const RuleVector& rules)
     case tableau_lock::AllMoves:
     case tableau_lock::AllMovesToo: sentences.push_back("Tableau cards may not move while the stock or the waste holds cards."); break;
     case tableau_lock::HomeWhileHoldingPlaceEmpty:
-        sentences.push_back("Cards of the other tableau piles go to the foundations only while a holding place stands "
-                            "empty; the holding places and the waste play there at any time.");
+        sentences.push_back("A holding place's card may go only to a foundation, at any time; the cards of the other "
+                            "tableau piles go there only while a holding place stands empty.");
         break;
     case tableau_lock::NoBuilding:
         sentences.push_back(std::string("Nothing is built on the tableau piles while the stock") +

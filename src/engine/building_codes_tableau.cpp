@@ -7,7 +7,6 @@
 #include "catalogue/rule_values.h"
 
 #include "engine/cards.h"
-#include "engine/holding_places.h"
 #include "engine/pile_text.h"
 
 namespace marlowe {
@@ -281,23 +280,10 @@ bool FromThreeColumnNeighbour(const Placement& p)
 // 164: anything on an empty pile, nothing on a card.
 bool OnlyOntoEmpty(const Placement& p) { return !p.TableauHolds(p.Index()); }
 
-// Whether M comes from a holding place, whose card may go only to a foundation.
-bool FromHoldingPlace(const Placement& p)
-{
-    return p.FromTableau() && IsHoldingPlace(p.context().rules, p.FromTableauPile());
-}
-
 // 189: one card, while the place is empty, from the waste or another tableau pile.
 bool HoldingPlace(const Placement& p)
 {
-    return p.Empty() && (p.FromWaste() || (p.FromTableau() && !FromHoldingPlace(p)));
-}
-
-// 190: down in alternating colours, a space by its base; never a card from a holding place or
-// a foundation.
-bool AlternateNotFromHoldingPlace(const Placement& p)
-{
-    return !p.FromFoundation() && !FromHoldingPlace(p) && p.Standard(building::AlternateColours);
+    return p.Empty() && (p.FromWaste() || p.FromTableau());
 }
 
 // 196: down regardless of suit, no Diamond moving onto a pile (Diamonds go only home); an
@@ -485,7 +471,6 @@ constexpr CodeEntry kTableauCodes[] = {
     {185, HigherInSuit},
     {196, DownAnySuitNoDiamonds},
     {building::HoldingPlace, HoldingPlace},
-    {building::AlternateNotFromHoldingPlace, AlternateNotFromHoldingPlace},
     {187, SumsToFourteenNotFromTableau},
 };
 

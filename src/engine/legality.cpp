@@ -178,8 +178,11 @@ bool TableauLocked(const GameContext& context, const PlacementQuery& query)
     const int lock = context.rules[rule::TableauLock];
     if (lock == tableau_lock::HomeWhileHoldingPlaceEmpty) {
         const CardLocation from = LocateCard(context, query.moving);
-        return query.toFoundation && IsFromTableau(from) && !IsHoldingPlace(context.rules, from - 1) &&
-               !AnyHoldingPlaceEmpty(context);
+        if (!IsFromTableau(from))
+            return false;
+        if (IsHoldingPlace(context.rules, from - 1))
+            return !query.toFoundation;
+        return query.toFoundation && !AnyHoldingPlaceEmpty(context);
     }
     const bool noBuilding = lock == tableau_lock::NoBuilding && !query.toFoundation && query.playTime;
     const bool applies = (query.toFoundation && lock == tableau_lock::ToFoundations) || lock == tableau_lock::AllMoves ||
