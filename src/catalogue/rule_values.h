@@ -69,6 +69,9 @@ inline constexpr int CourtSlot = 188;          // a reserve: one Jack, Queen or 
 // from the waste or from another tableau pile (Step-Up's middle step; tableau lock 73 sends its
 // card only home).
 inline constexpr int HoldingPlace = 189;
+// A row of cells whose cards change places: the card identical to the top card of the waste (its
+// rank and suit from the other pack) swaps with any card of its own row or column (Pas de Deux).
+inline constexpr int SwapsInLine = 190;
 inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
 inline constexpr int FromBaseInRounds = 162; // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
 inline constexpr int OutrankedInSuit = 163; // a foundation: a tableau top card beaten in its suit by another top card, Aces high
@@ -219,6 +222,7 @@ inline constexpr int OneSuit = 91;              // the Ace to the King of one su
 inline constexpr int AlternateFromUpAcesHome = 92; // piles alternately face up and down from the bottom, face-up Aces home
 inline constexpr int KingsToGapsInRowsOfNine = 15; // the Kings leave gaps, and gaps fill every row to nine cells
 inline constexpr int BaseRankHomeLeavingGaps = 71; // the foundations' base rank goes home from the rows, leaving gaps
+inline constexpr int PacksApart = 73;           // two packs kept apart: the second forms the stock, the first the tableau
 
 constexpr bool SetsRowsInPlace(int family)
 {

@@ -471,7 +471,14 @@ std::vector<std::string> Building(const RuleVector& rules)
         sentences.push_back("The top card of a foundation may be taken back into play.");
 
     const int tableaus = Rule(rules, rule::TableauCount);
-    if (IsRowsWithGaps(rules) || IsRowsOfNeighbours(rules)) {
+    if (Of(rules, rule::TableauBuildCode, 0) == building::SwapsInLine) {
+        sentences.push_back("Each tableau pile is a row of cells. Only the card identical to the top card of the waste, "
+                            "the same rank and suit from the other pack, moves: it changes places with any card of its "
+                            "own row or column.");
+        if (SpecialTraitsOf(rules).turnsAfterSwap)
+            sentences.push_back("Each swap turns the next card of the stock onto the waste; a click on the stock turns "
+                                "it without a swap.");
+    } else if (IsRowsWithGaps(rules) || IsRowsOfNeighbours(rules)) {
         sentences.push_back(RowGapSentence(rules, Of(rules, rule::TableauBuildCode, 0)));
     } else if (tableaus > 0 && SpecialGameOf(rules) != Special::Golf) {
         AddPileRules(sentences, tableaus, "tableau piles", "tableau pile", [&](int k) { return TableauRule(rules, k); });

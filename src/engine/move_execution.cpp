@@ -3,6 +3,7 @@
 #include "app/text_helpers.h"
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
+#include "engine/cell_swaps.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
@@ -139,6 +140,14 @@ bool MoveToTableauCell(GameContext& context, int card, PileCell target, MoveStat
         return false;
     const std::string& row = context.piles[target.pile];
     const int cells = ElementCount(row);
+    if (SwapsInLine(context.rules, target.pile.slot)) {
+        RecordSnapshot(context);
+        SwapCells(context, card, target);
+        TurnAfterSwap(context);
+        PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
+        state.made = true;
+        return true;
+    }
     if (target.cell > cells || (target.cell < cells && ElementAt(row, target.cell) != 0))
         return false;
     RecordSnapshot(context);
