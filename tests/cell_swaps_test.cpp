@@ -115,9 +115,11 @@ TEST_F(CellSwapsTest, TheGameIsWonWithTheRowsInSuitOrder)
 {
     LayRowsInOrder(CardCode(Clubs, 1));
     EXPECT_EQ(CardsInTheirCells(context()), 52);
+    EXPECT_EQ(CardsInLineOfTheirCells(context()), 0);
     EXPECT_TRUE(IsGameWon(context()));
     std::swap(Row(2), Row(3));
     EXPECT_EQ(CardsInTheirCells(context()), 26);
+    EXPECT_EQ(CardsInLineOfTheirCells(context()), 26) << "in their own columns, one swap from home";
     EXPECT_FALSE(IsGameWon(context())) << "hearts and diamonds change rows";
     std::swap(Row(2), Row(3));
     ASSERT_TRUE(ExecuteMove(context(), CardCode(Clubs, 1), CardTarget{PileCell{TableauPile(0), 12}}));

@@ -83,17 +83,32 @@ int SuitOfRow(int row)
     return kRowSuits[static_cast<std::size_t>(row)];
 }
 
-int CardsInTheirCells(const GameContext& context)
+namespace {
+
+// Counts the cards of the suit rows for which test(in its own row, in its own column) holds.
+template <typename Test>
+int CountCards(const GameContext& context, Test test)
 {
-    int settled = 0;
+    int count = 0;
     for (int r = 0; r < static_cast<int>(kRowSuits.size()); ++r) {
         const std::string& row = context.piles.tableaus[static_cast<std::size_t>(r)];
-        for (int cell = 0; cell < std::min(ElementCount(row), kRowLength); ++cell) {
-            const int card = ElementAt(row, cell);
-            settled += card != 0 && CardSuit(card) == SuitOfRow(r) && CardRank(card) == cell + 1 ? 1 : 0;
-        }
+        for (int cell = 0; cell < std::min(ElementCount(row), kRowLength); ++cell)
+            if (const int card = ElementAt(row, cell); card != 0)
+                count += test(CardSuit(card) == SuitOfRow(r), CardRank(card) == cell + 1) ? 1 : 0;
     }
-    return settled;
+    return count;
+}
+
+} // namespace
+
+int CardsInTheirCells(const GameContext& context)
+{
+    return CountCards(context, [](bool ownRow, bool ownColumn) { return ownRow && ownColumn; });
+}
+
+int CardsInLineOfTheirCells(const GameContext& context)
+{
+    return CountCards(context, [](bool ownRow, bool ownColumn) { return ownRow != ownColumn; });
 }
 
 bool SuitRowsInOrder(const GameContext& context)

@@ -25,6 +25,8 @@ void TurnAfterSwap(GameContext& context);
 int SuitOfRow(int row);
 // How many cards lie in their own cell of the suit rows.
 int CardsInTheirCells(const GameContext& context);
+// How many cards lie in the row or the column of their own cell, but not in it: one swap away.
+int CardsInLineOfTheirCells(const GameContext& context);
 // Every card in its own cell.
 bool SuitRowsInOrder(const GameContext& context);
 
