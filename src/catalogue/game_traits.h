@@ -103,6 +103,8 @@ enum class Special : int {
     SuitRunsInPiles = 108,    // won when each tableau pile holds one suit, King to Ace
     SuitElevensCourtSlots = 109, // pairs of one suit to 11; courts go to slots, a full set of them leaving
     PlacingRounds = 112,      // a waste card put on a pile starts a round of placing, one card a pile, before piles play again
+    ThreeTurnsWhilePlaceEmpty = 114, // while a holding place is empty, three stock turns before it must be filled
+    SwapsToSuitRows = 116,    // each swap turns the next stock card; won with the rows in suit order, Ace to King
 };
 
 // Whether the score is kept, and when.
@@ -125,7 +127,7 @@ enum class WonTest {
     OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight,
     BottomSums, PuzzleDigits, NinePilesCleared, ThreePilesCleared, StockAndWasteEmpty, FiveEach,
     KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft, SuitRunsBesideHome, FoundationsComplete, HeadsAlone,
-    OnePileLeft,
+    OnePileLeft, SuitRowsInOrder,
 };
 
 // What a stock click does in a selection game.
@@ -209,6 +211,11 @@ struct SpecialTraits {
     // A card the player puts from the waste onto a tableau pile counts in a round of placing,
     // kept in the first game counter (placing_rounds.h; Sly Fox).
     bool placingRounds = false;
+    // While a holding place (tableau building code 189) stands empty, the stock turns at most
+    // this many cards before one is filled; 0: no limit.
+    int turnsWhilePlaceEmpty = 0;
+    // A swap of two cells (tableau code 190) turns the stock's next card in the same move.
+    bool turnsAfterSwap = false;
 };
 
 Special SpecialGameOf(const RuleVector& rules);

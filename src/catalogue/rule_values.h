@@ -65,6 +65,13 @@ inline constexpr int JokersAfterSuits = 151; // a foundation: the jokers, once e
 inline constexpr int DownInSuitOrSameRank = 145;  // down in suit, or onto a card of the same rank
 inline constexpr int UpToFourFromTableau = 153; // a reserve: at most four cards, each from the tableau
 inline constexpr int CourtSlot = 188;          // a reserve: one Jack, Queen or King, a rank no reserve holds, their one suit
+// A tableau place that holds one card for the foundations: it takes a card only while empty,
+// from the waste or from another tableau pile (Step-Up's middle step; tableau lock 73 sends its
+// card only home).
+inline constexpr int HoldingPlace = 189;
+// A row of cells whose cards change places: the card identical to the top card of the waste (its
+// rank and suit from the other pack) swaps with any card of its own row or column (Pas de Deux).
+inline constexpr int SwapsInLine = 190;
 inline constexpr int SameRank = 152;        // a card of the same rank, any suit; an empty pile by its base
 inline constexpr int FromBaseInRounds = 162; // a foundation: any suit from its base, up to the King, or down and again from the base after each Ace
 inline constexpr int OutrankedInSuit = 163; // a foundation: a tableau top card beaten in its suit by another top card, Aces high
@@ -218,6 +225,7 @@ inline constexpr int OneSuit = 91;              // the Ace to the King of one su
 inline constexpr int AlternateFromUpAcesHome = 92; // piles alternately face up and down from the bottom, face-up Aces home
 inline constexpr int KingsToGapsInRowsOfNine = 15; // the Kings leave gaps, and gaps fill every row to nine cells
 inline constexpr int BaseRankHomeLeavingGaps = 71; // the foundations' base rank goes home from the rows, leaving gaps
+inline constexpr int PacksApart = 73;           // two packs kept apart: the second forms the stock, the first the tableau
 
 constexpr bool SetsRowsInPlace(int family)
 {
@@ -356,6 +364,9 @@ inline constexpr int ToFoundations = 1;   // tableau cards do not go to the foun
 inline constexpr int AllMoves = 2;        // tableau cards do not move (3 says the same)
 inline constexpr int AllMovesToo = 3;
 inline constexpr int NoBuilding = 14;     // no card goes onto a tableau pile
+// A holding place's card (building code 189) goes only to a foundation, and the cards of the
+// other tableau piles go there only while a holding place stands empty.
+inline constexpr int HomeWhileHoldingPlaceEmpty = 73;
 } // namespace tableau_lock
 
 // TableauStyle, FoundationStyle, ReserveStyle: how a pile's cards lie.
@@ -405,6 +416,9 @@ inline constexpr int FrameRoundFoundations = 205; // the tableau piles in a fram
 inline constexpr int Tower = 228;             // centred rows one card longer each, up to GridColumns
 inline constexpr int ColumnsFlankingFoundations = 239; // two columns of foundations between two of tableau piles, corners above and below
 inline constexpr int BetweenFoundationColumns = 229; // the tableau between two columns of foundations
+// Centred rows of GridColumns tableau piles under a centred row of foundations; the stock and the
+// waste at the left of the last row (Step-Up's steps).
+inline constexpr int StepsUnderFoundations = 243;
 } // namespace tableau
 
 namespace stock {

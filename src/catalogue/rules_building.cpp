@@ -269,6 +269,9 @@ std::string TableauRule(const RuleVector& rules, int pile)
         return "take only a card of the same rank as their top card, of any suit";
     if (code == building::OnlyOntoEmpty)
         return "take nothing on a card; an empty pile takes the top card of another pile";
+    if (code == building::HoldingPlace)
+        return "are holding places of one card each: an empty place takes the top card of the waste or of another "
+               "tableau pile";
     if (code == building::DownInSuitOntoThree)
         return "build down in suit, a King on an Ace, one card at a time, but only on a pile that holds three cards "
                "or more; an empty pile stays empty";
@@ -471,7 +474,14 @@ std::vector<std::string> Building(const RuleVector& rules)
         sentences.push_back("The top card of a foundation may be taken back into play.");
 
     const int tableaus = Rule(rules, rule::TableauCount);
-    if (IsRowsWithGaps(rules) || IsRowsOfNeighbours(rules)) {
+    if (Of(rules, rule::TableauBuildCode, 0) == building::SwapsInLine) {
+        sentences.push_back("Each tableau pile is a row of cells. Only the card identical to the top card of the waste, "
+                            "the same rank and suit from the other pack, moves: it changes places with any card of its "
+                            "own row or column.");
+        if (SpecialTraitsOf(rules).turnsAfterSwap)
+            sentences.push_back("Each swap turns the next card of the stock onto the waste; a click on the stock turns "
+                                "it without a swap.");
+    } else if (IsRowsWithGaps(rules) || IsRowsOfNeighbours(rules)) {
         sentences.push_back(RowGapSentence(rules, Of(rules, rule::TableauBuildCode, 0)));
     } else if (tableaus > 0 && SpecialGameOf(rules) != Special::Golf) {
         AddPileRules(sentences, tableaus, "tableau piles", "tableau pile", [&](int k) { return TableauRule(rules, k); });
@@ -548,6 +558,10 @@ std::vector<std::string> Building(const RuleVector& rules)
         break;
     case tableau_lock::AllMoves:
     case tableau_lock::AllMovesToo: sentences.push_back("Tableau cards may not move while the stock or the waste holds cards."); break;
+    case tableau_lock::HomeWhileHoldingPlaceEmpty:
+        sentences.push_back("A holding place's card may go only to a foundation, at any time; the cards of the other "
+                            "tableau piles go there only while a holding place stands empty.");
+        break;
     case tableau_lock::NoBuilding:
         sentences.push_back(std::string("Nothing is built on the tableau piles while the stock") +
                             (Rule(rules, rule::StockGroupCount) >= 2 ? " or the waste" : "") + " holds cards.");

@@ -57,6 +57,9 @@ std::string OwnGoal(const RuleVector& rules)
         return "You win when the stock is out and every tableau pile holds only the " + RankName(Of(rules, rule::TableauBaseRank, 0)) +
                " at its head: every other card is on the foundations.";
     case WonTest::OnePileLeft: return "You win when the stock is out and the whole pack lies in one pile.";
+    case WonTest::SuitRowsInOrder:
+        return "You win when the first row holds the clubs, the second the spades, the third the hearts and the fourth "
+               "the diamonds, each in order from the Ace to the King.";
     case WonTest::General:
     case WonTest::PyramidCleared:
     case WonTest::PyramidOnly:

@@ -186,6 +186,8 @@ std::string DealFamilySentence(int family)
     switch (family) {
     case 0: return {};
     case 8: return "The Aces are then taken out, each leaving a gap in its place.";
+    case deal_family::PacksApart:
+        return "The two packs are kept apart: the tableau comes from the first, the stock and the waste from the second.";
     case deal_family::KingsToGapsInRowsOfNine:
         return "The Kings are then taken out, each leaving a gap in its place, and the last row ends in gaps: every "
                "row has nine cells.";
@@ -586,7 +588,10 @@ std::vector<std::string> Stock(const RuleVector& rules)
         else if (Rule(rules, rule::TurnOnEmptyWasteOnly) == 1)
             text += " when the waste is empty: each turned card must be played before the next one";
         sentences.push_back(text + ".");
-        if (Rule(rules, rule::WasteFaceDown) == 0)
+        if (const int turns = SpecialTraitsOf(rules).turnsWhilePlaceEmpty; turns > 0)
+            sentences.push_back("While a holding place stands empty, only " + Number(turns) +
+                                " cards may be turned before it is filled; the stock waits until then.");
+        if (Rule(rules, rule::WasteFaceDown) == 0 && !SpecialTraitsOf(rules).turnsAfterSwap)
             sentences.push_back("The top card of the waste may be played.");
         if (SpecialTraitsOf(rules).placingRounds)
             sentences.push_back(PlacingRoundSentence(rules));

@@ -2,6 +2,7 @@
 
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
+#include "engine/cell_swaps.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
 #include "engine/legality.h"
@@ -358,6 +359,10 @@ int Progress(const GameContext& context, const Needs* needs)
     if (LeftClickSelects(context.rules) || IsMemoryGame(context.rules))
         return 20 * ElementCount(context.piles.stockGroup[kSecondWasteSlot]) +
                static_cast<int>(SelectedCards(context).size());
+    // The games that put the rows in order count the cards in their cells, and those one swap
+    // away from them.
+    if (SpecialTraitsOf(context.rules).won == WonTest::SuitRowsInOrder)
+        return 20 * CardsInTheirCells(context) + 4 * CardsInLineOfTheirCells(context);
     int score = 0;
     for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
         score += 20 * ElementCount(context.piles.foundations[static_cast<std::size_t>(f)]);

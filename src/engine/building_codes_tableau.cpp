@@ -280,6 +280,12 @@ bool FromThreeColumnNeighbour(const Placement& p)
 // 164: anything on an empty pile, nothing on a card.
 bool OnlyOntoEmpty(const Placement& p) { return !p.TableauHolds(p.Index()); }
 
+// 189: one card, while the place is empty, from the waste or another tableau pile.
+bool HoldingPlace(const Placement& p)
+{
+    return p.Empty() && (p.FromWaste() || p.FromTableau());
+}
+
 // 196: down regardless of suit, no Diamond moving onto a pile (Diamonds go only home); an
 // empty pile takes any other card (Diamond Mine).
 bool DownAnySuitNoDiamonds(const Placement& p)
@@ -464,6 +470,7 @@ constexpr CodeEntry kTableauCodes[] = {
     {182, InSuitAroundTheRing},
     {185, HigherInSuit},
     {196, DownAnySuitNoDiamonds},
+    {building::HoldingPlace, HoldingPlace},
     {187, SumsToFourteenNotFromTableau},
 };
 

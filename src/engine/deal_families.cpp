@@ -469,6 +469,9 @@ void FilterPackForDealFamily(const GameContext& context, DealPack& pack)
     case 12: pack.RemoveWhere([tableaus](int c) { return !InFamily12Pack(c, tableaus); }); break;
     case 16: pack.RemoveWhere([](int c) { return CardRank(c) == Queen || CardRank(c) == King; }); break;
     case 21: pack.RemoveWhere(IsCourtCard); break;
+    case deal_family::PacksApart: // the stock takes the pack's first cards: the second pack's
+        std::stable_partition(pack.codes().begin(), pack.codes().end(), [](int c) { return c > King * 4; });
+        break;
     default: break;
     }
 }

@@ -4,6 +4,7 @@
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
 #include "engine/cards.h"
+#include "engine/cell_swaps.h"
 #include "engine/legality.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
@@ -78,13 +79,13 @@ void AddFoundations(const GameContext& context, const AutoMoveRequest& request, 
     }
 }
 
-// The gap cells of every row whose cells are places.
+// The gap cells of every row whose cells are places; every cell of a row whose cards swap.
 void AddGapCells(const GameContext& context, std::vector<DropCandidate>& order)
 {
     for (int k = 0; k < PilesOfKind(context, PileKind::Tableau); ++k) {
         const std::string& row = context.piles.tableaus[static_cast<std::size_t>(k)];
         for (int cell = 0; cell < ElementCount(row); ++cell)
-            if (ElementAt(row, cell) == 0)
+            if (ElementAt(row, cell) == 0 || SwapsInLine(context.rules, k))
                 order.push_back({PileKind::Tableau, k, 0, cell});
     }
 }

@@ -4,6 +4,7 @@
 #include "catalogue/game_traits.h"
 #include "catalogue/rule_values.h"
 #include "engine/cards.h"
+#include "engine/cell_swaps.h"
 #include "engine/game_context.h"
 #include "engine/legality.h"
 #include "engine/memory_games.h"
@@ -215,6 +216,7 @@ bool IsGameWon(const GameContext& context)
         return StockAndWasteEmpty(context) && EveryTableau(context, [](const std::string& pile) {
                    return pile.empty() || SuitRunFromKing(pile);
                });
+    case WonTest::SuitRowsInOrder: return SuitRowsInOrder(context);
     case WonTest::OnlyTensLeft:
         return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) {
                    return ElementCount(pile) <= 1 && (pile.empty() || CardRank(ElementAt(pile, 0)) == 10);

@@ -5,6 +5,7 @@
 #include "catalogue/rule_values.h"
 #include "engine/building_codes.h"
 #include "engine/cards.h"
+#include "engine/holding_places.h"
 #include "engine/legality_support.h"
 #include "engine/table.h"
 
@@ -175,6 +176,14 @@ bool ApplyFoundationStartRule(const GameContext& context, const PlacementQuery& 
 bool TableauLocked(const GameContext& context, const PlacementQuery& query)
 {
     const int lock = context.rules[rule::TableauLock];
+    if (lock == tableau_lock::HomeWhileHoldingPlaceEmpty) {
+        const CardLocation from = LocateCard(context, query.moving);
+        if (!IsFromTableau(from))
+            return false;
+        if (IsHoldingPlace(context.rules, from - 1))
+            return !query.toFoundation;
+        return query.toFoundation && !AnyHoldingPlaceEmpty(context);
+    }
     const bool noBuilding = lock == tableau_lock::NoBuilding && !query.toFoundation && query.playTime;
     const bool applies = (query.toFoundation && lock == tableau_lock::ToFoundations) || lock == tableau_lock::AllMoves ||
                          lock == tableau_lock::AllMovesToo || noBuilding;

@@ -3,9 +3,11 @@
 #include "app/text_helpers.h"
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
+#include "engine/cell_swaps.h"
 #include "engine/event_sounds.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
+#include "engine/holding_places.h"
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/placing_rounds.h"
@@ -102,6 +104,7 @@ bool MoveToTableau(GameContext& context, int card, int tableau, bool carryRun, M
         PutFaceUp(context, destination, card);
         state.turnUpRequest = from > 0;
     }
+    NoteTableauFilled(context, tableau);
     DrawPiles(context, PileOfLocation(from), destination);
 
     if (from > 0)
@@ -139,6 +142,14 @@ bool MoveToTableauCell(GameContext& context, int card, PileCell target, MoveStat
         return false;
     const std::string& row = context.piles[target.pile];
     const int cells = ElementCount(row);
+    if (SwapsInLine(context.rules, target.pile.slot)) {
+        RecordSnapshot(context);
+        SwapCells(context, card, target);
+        TurnAfterSwap(context);
+        PlayEventSound(context, "Tableau", SoundSwitch::Tableau);
+        state.made = true;
+        return true;
+    }
     if (target.cell > cells || (target.cell < cells && ElementAt(row, target.cell) != 0))
         return false;
     RecordSnapshot(context);

@@ -4,6 +4,7 @@
 #include "engine/game_context.h"
 #include "engine/hint_file.h"
 #include "engine/placing_rounds.h"
+#include "engine/holding_places.h"
 #include "engine/stock.h"
 
 namespace marlowe {
@@ -22,7 +23,12 @@ std::string StockHint(const GameContext& context)
     if (context.piles.Stock().empty())
         return RedealAllowed(context) ? "Click to redeal" : "";
     if (rules[rule::WasteShown] == 1) {
+        if (std::string refusal = StockTurnRefusal(context); !refusal.empty())
+            return refusal;
         const int draw = draw::CardsPerClick(rules[rule::DrawCount], context.mainGame.RedealsDone);
+        if (const int left = TurnsLeftWhilePlaceEmpty(context); left > 0)
+            return "Click to turn up a card to the waste; " + std::to_string(left) + (left == 1 ? " more turn" : " more turns") +
+                   " before the empty place must be filled";
         if (draw == 1)
             return "Click to turn up one card at a time to the waste";
         if (draw >= 2)

@@ -6,6 +6,7 @@
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
 #include "engine/cards.h"
+#include "engine/cell_swaps.h"
 #include "engine/legality_support.h"
 #include "engine/table.h"
 
@@ -184,6 +185,8 @@ bool CanPlayInTableauCell(const GameContext& context, int tableau, int cell, int
 {
     if (tableau < 0 || tableau >= kMaxTableaus || cell < 0)
         return false;
+    if (SwapsInLine(context.rules, tableau))
+        return MaySwapInto(context, tableau, cell, card);
     const std::string& row = PileAt(context, PileGroup::Tableaus, tableau);
     const int cells = ElementCount(row);
     const bool open = cell < cells ? ElementAt(row, cell) == 0 : cell == cells && TableauMayGrow(context, row);

@@ -9,6 +9,7 @@
 #include "engine/game_context.h"
 #include "engine/game_won.h"
 #include "engine/grid_rows.h"
+#include "engine/holding_places.h"
 #include "engine/legality.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
@@ -451,6 +452,10 @@ void ReleaseStockButton(GameContext& context)
 
 bool TurnStock(GameContext& context, StockTurn turn)
 {
+    if (const std::string refusal = StockTurnRefusal(context); !refusal.empty()) {
+        context.presentation().ShowStatusNote(refusal);
+        return false;
+    }
     auto& game = context.mainGame;
     bool countedAsMove = false;
     bool recordPending = true;
@@ -495,6 +500,7 @@ bool TurnStock(GameContext& context, StockTurn turn)
             MergeClickSnapshots(context, sizeBefore - 1);
         }
         TurnCards(context, turn == StockTurn::ToWaste ? kWaste : kSecondWaste);
+        CountStockTurn(context);
         if (SpecialTraitsOf(context.rules).countsStockTurns) {
             ++game.DealCounter;
             TagLastSnapshot(context, SnapshotTag::DealingClick);

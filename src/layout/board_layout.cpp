@@ -196,7 +196,8 @@ bool IsSpecialArrangement(int tableauArrangement)
     return OneOf(tableauArrangement, {51, 52, 54, 57, 58, 61, 66, 78, 81, 98, 103, 108, 120, 123, 124, 125, 126,
                                       127, 128, 129, 130, 131, 142, 143, 163, 164, 205, 207,
                                       arrangement::tableau::Tower, arrangement::tableau::ColumnsFlankingFoundations,
-                                      arrangement::tableau::BetweenFoundationColumns});
+                                      arrangement::tableau::BetweenFoundationColumns,
+                                      arrangement::tableau::StepsUnderFoundations});
 }
 
 std::vector<PileRef> PilesOnBoard(const RuleVector& rules)

@@ -219,6 +219,33 @@ void PlaceBetweenFoundationColumns(LayoutWork& work)
         work.Foundation(i) = {i < perColumn ? left : right, top + (1 + i % perColumn) * stepY};
 }
 
+// "243": rows of GridColumns tableau piles, each centred, under a centred row of foundations
+// (Step-Up's three steps); the stock and the waste at the left of the last row.
+void PlaceStepsUnderFoundations(LayoutWork& work)
+{
+    const int columns = std::max(static_cast<int>(work.Rule(rule::GridColumns)), 1);
+    const int count = std::min(work.tableauCount, kMaxTableaus);
+    const int rows = (count + columns - 1) / columns;
+    // The gap narrows where a full row would otherwise run past the board's side.
+    const int room = work.w - 2 * work.edgeGap - columns * work.cw;
+    const int stepX = work.cw + std::clamp(columns > 1 ? room / (columns - 1) : 0, 2, work.w < 900 ? 6 : 10);
+    const int stepY = work.ch + (work.LowWindow() ? 4 : 8);
+    const int left = std::max(CentreIn(work.w, columns * stepX - (stepX - work.cw)), work.edgeGap);
+    const auto centredFrom = [&](int inRow) { return left + (columns - inRow) * stepX / 2; };
+    const int top = work.rowY[0];
+    const int homes = std::min(work.foundationCount, columns);
+    PlaceRow(work.board.foundations, 0, homes, centredFrom(homes), top, stepX);
+    for (int r = 0, placed = 0; r < rows; ++r) {
+        const int inRow = std::min(columns, count - placed);
+        PlaceRow(work.board.tableaus, placed, inRow, centredFrom(inRow), top + (r + 1) * stepY, stepX);
+        placed += inRow;
+    }
+    const int lastRowY = top + rows * stepY;
+    work.Stock(kStockSlot) = {left, lastRowY};
+    if (work.stockCount >= 2)
+        work.Stock(kWasteSlot) = {left + stepX, lastRowY};
+}
+
 } // namespace
 
 bool PlaceGridArrangement(LayoutWork& work)
@@ -239,6 +266,7 @@ bool PlaceGridArrangement(LayoutWork& work)
     case 129: PlaceColumnAtLeft(work, 3, 5); return true;
     case arrangement::tableau::Tower: PlaceTower(work); return true;
     case arrangement::tableau::BetweenFoundationColumns: PlaceBetweenFoundationColumns(work); return true;
+    case arrangement::tableau::StepsUnderFoundations: PlaceStepsUnderFoundations(work); return true;
     default: return false;
     }
 }
