@@ -102,6 +102,7 @@ enum class Special : int {
     RowRunsOfTens = 107,      // as 105, side-by-side cards summing to 10, 20 or 30 leaving the row
     SuitRunsInPiles = 108,    // won when each tableau pile holds one suit, King to Ace
     SuitElevensCourtSlots = 109, // pairs of one suit to 11; courts go to slots, a full set of them leaving
+    CourtFrame = 117,         // turned cards placed in a square whose frame keeps the courts; 10s and pairs to 10 leave once it is full
 };
 
 // Whether the score is kept, and when.
@@ -124,7 +125,7 @@ enum class WonTest {
     OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight,
     BottomSums, PuzzleDigits, NinePilesCleared, ThreePilesCleared, StockAndWasteEmpty, FiveEach,
     KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft, SuitRunsBesideHome, FoundationsComplete, HeadsAlone,
-    OnePileLeft,
+    OnePileLeft, OnlyCourtsLeft,
 };
 
 // What a stock click does in a selection game.
@@ -135,6 +136,7 @@ enum class SelectionStockClick {
     TurnsOnEmptyWaste, // turns cards while the waste is empty
     FillsGapsFromRight,
     DealsOntoRowEnd,   // one card onto the first empty tableau, the end of a row that closes up
+    TurnsIntoFreePlace, // one card onto the empty waste while a tableau place is free; ends the removals
 };
 
 // What follows a move onto a tableau pile.
@@ -185,6 +187,9 @@ struct SpecialTraits {
     bool offersExchange = false; // a pair that is no set may change places once per game
     bool replacesFirstChoice = false;
     bool courtSlots = false;     // a court chosen alone goes to a court slot (a reserve); full slots leave together
+    // The waste's card is dragged to its place rather than selected, and sets leave only in the
+    // removal phase: once the tableau is full, until the next card is turned (`placing_phases`).
+    bool placesTurnedCards = false;
 
     bool memoryClicks = false;   // a click turns face-down tableau cards, pairs or misses
     int memorySummaryPage = kNoMemorySummary;

@@ -57,6 +57,9 @@ std::string OwnGoal(const RuleVector& rules)
         return "You win when the stock is out and every tableau pile holds only the " + RankName(Of(rules, rule::TableauBaseRank, 0)) +
                " at its head: every other card is on the foundations.";
     case WonTest::OnePileLeft: return "You win when the stock is out and the whole pack lies in one pile.";
+    case WonTest::OnlyCourtsLeft:
+        return "You win when the stock and the waste are out and only the twelve court cards are left, framing the "
+               "square.";
     case WonTest::General:
     case WonTest::PyramidCleared:
     case WonTest::PyramidOnly:

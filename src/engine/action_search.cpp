@@ -382,6 +382,8 @@ std::vector<Ranked> RankedCandidates(GameContext& context)
     std::vector<Ranked> ranked;
     if (LeftClickSelects(context.rules)) {
         AddSelectingClicks(context, ranked);
+        if (SpecialTraitsOf(context.rules).placesTurnedCards)
+            AddPileActions(context, {PileGroup::StockGroup, kWasteSlot}, ranked);
     } else if (IsMemoryGame(context.rules)) {
         AddMemoryClicks(context, ranked);
     } else {
