@@ -16,5 +16,9 @@ void KeepRemovalsOpen(GameContext& context);
 // The stock's click: its top card turns onto the empty waste while a tableau place is free, and
 // the removal phase ends. False (and a note when a place must be emptied first) when nothing turned.
 bool TurnIntoFreePlace(GameContext& context);
+// How well the table keeps room for the courts still to come, for a search to try the better
+// placings first: each pip lying in a place kept for a court costs one, and each court still in the
+// stock or the waste beyond the free places kept for its rank costs ten.
+int RoomForCourts(const GameContext& context);
 
 } // namespace marlowe
