@@ -554,6 +554,28 @@ TEST_F(ShippedGameLayout, SidePilesStandBesideTheFoundationsTheyFeed)
 // Pharaohs' three pyramids (seven, two and six rows) stand side by side: every card on the
 // board, no card of one pyramid over a card of another, and within each pyramid every row half a
 // card step left of the row above it, so that each card lies centred over the two it covers.
+// Camelot: a square of four by four, the stock level with its second row and the waste under
+// it level with its third, both left of the square.
+TEST_F(ShippedGameLayout, CamelotsSquareHasTheStockAndTheWasteAtItsLeft)
+{
+    const RuleVector rules = Rules(mainGame->GameNumberByName("Camelot"));
+    for (const Board board : {Board{1024, 768, 'B'}, Board{800, 600, 'M'}}) {
+        const BoardGeometry geometry = LayOut(rules, board);
+        const std::string label = std::to_string(board.width);
+        const auto at = [&](PileGroup group, int k) { return geometry.PlaceOf({group, k}); };
+        for (int k = 0; k < 16; ++k) {
+            EXPECT_EQ(at(kTableaus, k).x, at(kTableaus, k % 4).x) << label << " place " << k;
+            EXPECT_EQ(at(kTableaus, k).y, at(kTableaus, k / 4 * 4).y) << label << " place " << k;
+        }
+        const Place stock = at(PileGroup::StockGroup, kStockSlot);
+        const Place waste = at(PileGroup::StockGroup, kWasteSlot);
+        EXPECT_EQ(stock.y, at(kTableaus, 4).y) << label;
+        EXPECT_EQ(waste.y, at(kTableaus, 8).y) << label;
+        EXPECT_EQ(waste.x, stock.x) << label;
+        EXPECT_LT(stock.x + geometry.card.cardWidth, at(kTableaus, 0).x) << label;
+    }
+}
+
 TEST_F(ShippedGameLayout, SeveralPyramidsStandApartOnTheBoard)
 {
     const RuleVector rules = Rules(mainGame->GameNumberByName("Pharaohs"));

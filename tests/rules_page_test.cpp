@@ -201,6 +201,16 @@ TEST(RulesPage, WordsTheRoundsOfPlacing)
                         "once with the top card of the waste");
     EXPECT_SAYS(slyFox, "You win when all 104 cards are on the foundations.");
     EXPECT_EQ(Worded("Colorado").find("round of placing"), std::string::npos) << "only Sly Fox plays in rounds";
+// Camelot's page says where each court goes, when sets may leave, when the stock turns and how
+// the game is won.
+TEST(RulesPage, WordsThePlacingAndRemovingPhasesOfCamelot)
+{
+    const auto camelot = Worded("Camelot");
+    EXPECT_SAYS(camelot, "a King only to a corner");
+    EXPECT_SAYS(camelot, "Once every place holds a card, click a 10 to remove it, or two cards that add up to 10");
+    EXPECT_SAYS(camelot, "once you turn the next card, nothing more leaves until the square is full again");
+    EXPECT_SAYS(camelot, "only while the waste is empty and a place of the square is free");
+    EXPECT_SAYS(camelot, "only the twelve court cards are left, framing the square");
 }
 
 bool HasSection(const RuleVector& rules, const std::string& heading)

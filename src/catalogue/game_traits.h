@@ -105,6 +105,7 @@ enum class Special : int {
     PlacingRounds = 112,      // a waste card put on a pile starts a round of placing, one card a pile, before piles play again
     ThreeTurnsWhilePlaceEmpty = 114, // while a holding place is empty, three stock turns before it must be filled
     SwapsToSuitRows = 116,    // each swap turns the next stock card; won with the rows in suit order, Ace to King
+    CourtFrame = 117,         // turned cards placed in a square whose frame keeps the courts; 10s and pairs to 10 leave once it is full
 };
 
 // Whether the score is kept, and when.
@@ -127,7 +128,7 @@ enum class WonTest {
     OnlyFirstFoundation, NineDownRow, FourPilesLeft, FourEachOfTwentyFour, ReserveOfEight,
     BottomSums, PuzzleDigits, NinePilesCleared, ThreePilesCleared, StockAndWasteEmpty, FiveEach,
     KingQueenJack, Thirties, PyramidOnly, OnlyTensLeft, OneOfEachSuitLeft, SuitRunsBesideHome, FoundationsComplete, HeadsAlone,
-    OnePileLeft, SuitRowsInOrder,
+    OnePileLeft, SuitRowsInOrder, OnlyCourtsLeft,
 };
 
 // What a stock click does in a selection game.
@@ -138,6 +139,7 @@ enum class SelectionStockClick {
     TurnsOnEmptyWaste, // turns cards while the waste is empty
     FillsGapsFromRight,
     DealsOntoRowEnd,   // one card onto the first empty tableau, the end of a row that closes up
+    TurnsIntoFreePlace, // one card onto the empty waste while a tableau place is free; ends the removals
 };
 
 // What follows a move onto a tableau pile.
@@ -188,6 +190,9 @@ struct SpecialTraits {
     bool offersExchange = false; // a pair that is no set may change places once per game
     bool replacesFirstChoice = false;
     bool courtSlots = false;     // a court chosen alone goes to a court slot (a reserve); full slots leave together
+    // The waste's card is dragged to its place rather than selected, and sets leave only in the
+    // removal phase: once the tableau is full, until the next card is turned (`placing_phases`).
+    bool placesTurnedCards = false;
 
     bool memoryClicks = false;   // a click turns face-down tableau cards, pairs or misses
     int memorySummaryPage = kNoMemorySummary;

@@ -92,6 +92,7 @@ inline constexpr int InSuitFedByOwnPileWhileStockLasts = 177; // a foundation: s
 inline constexpr int InSuitBetweenPlacingRounds = 176;
 inline constexpr int UpAnySuitFromOwnPile = 191; // a foundation: up any suit, only from the tableau pile of its number but an Ace or the top rank
 inline constexpr int OneSuitAnyOrder = 192; // a foundation: the cards of the suit its base names (1 hearts .. 4 spades), any order
+inline constexpr int PlacedByRank = 193;   // a tableau: an empty place takes the waste's card, a court only where its base rank names it
 // Piles headed by a card of their base rank (Salic Law's Kings, Intrigue's Queens): nothing is put
 // on them while the stock lasts; then a pile holding its head alone takes any card but a head.
 inline constexpr int HeadTakesOneAfterDeal = 165;

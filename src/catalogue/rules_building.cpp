@@ -632,6 +632,13 @@ std::string RemovingSentence(const RuleVector& rules)
         return "Click two cards of one suit from Ace to 10 that add up to 11 to remove them. A Jack, a Queen or a King "
                "clicked alone goes into a court slot; once the slots hold a Jack, a Queen and a King of one suit, the "
                "three are removed together.";
+    case Special::CourtFrame:
+        return "Drag each card turned onto the waste to an empty place of the square: a King only to a corner, a Queen "
+               "only to one of the two middle places of the top or bottom row, a Jack only to one of the two middle "
+               "places of the left or right column, and a card from Ace to 10 to any empty place. Once every place holds "
+               "a card, click a 10 to remove it, or two cards that add up to 10 (an Ace counts 1). Remove as many as you "
+               "like: once you turn the next card, nothing more leaves until the square is full again, or until the "
+               "stock and the waste are out. The game is lost when a turned card has no place to go.";
     case Special::AceOrEighteen: return "Click an Ace to remove it, or a court card with three cards from 2 to 10 that add up to 18.";
     case Special::TensTwentiesThirties: return "Click two or more cards that add up to 10, 20 or 30 to remove them (court cards count 10).";
     case Special::NinesOrTenToKing: return "Click one or two cards that add up to 9, or a 10, a Jack, a Queen and a King, to remove them.";
@@ -712,6 +719,9 @@ std::vector<std::string> Removing(const RuleVector& rules)
         if (special == Special::NeighbourPairsByColumns)
             sentences.push_back("A click on the stock moves every card straight up its own column into the empty places "
                                 "above it, then deals new cards from the stock into every place left empty.");
+        if (SpecialTraitsOf(rules).stockClick == SelectionStockClick::TurnsIntoFreePlace)
+            sentences.push_back("A click on the stock turns its top card onto the waste, but only while the waste is "
+                                "empty and a place of the square is free.");
         if (SpecialTraitsOf(rules).stockClick == SelectionStockClick::DealsOntoRowEnd)
             sentences.push_back("The row runs from left to right, line after line. A click on the stock deals its top "
                                 "card onto the row's end.");

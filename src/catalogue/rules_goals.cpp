@@ -60,6 +60,9 @@ std::string OwnGoal(const RuleVector& rules)
     case WonTest::SuitRowsInOrder:
         return "You win when the first row holds the clubs, the second the spades, the third the hearts and the fourth "
                "the diamonds, each in order from the Ace to the King.";
+    case WonTest::OnlyCourtsLeft:
+        return "You win when the stock and the waste are out and only the twelve court cards are left, framing the "
+               "square.";
     case WonTest::General:
     case WonTest::PyramidCleared:
     case WonTest::PyramidOnly:

@@ -11,6 +11,7 @@
 #include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/placing_rounds.h"
+#include "engine/placing_phases.h"
 #include "engine/pointer.h"
 #include "engine/quiet_play.h"
 #include "engine/search_budget.h"
@@ -162,27 +163,43 @@ void AddPileActions(GameContext& context, PileRef pile, std::vector<Ranked>& out
 }
 
 // The clicks of a selection game that select a card: every selectable card not yet selected
-// whose selection still may make a set, those completing a set first.
+// whose selection still may make a set, those completing a set first. Where sets leave only in
+// a removal phase (Camelot's pairs), a card is chosen first only when a card on the table
+// completes its pair: a choice left waiting changes nothing but doubles the tables ahead.
 void AddSelectingClicks(GameContext& context, std::vector<Ranked>& out)
 {
     const std::vector<int> selected = SelectedCards(context);
+    std::vector<int> selectable;
     const auto addPile = [&](PileRef pile) {
-        for (const int card : PileCodes(context.piles[pile])) {
-            if (card <= 0 || !SelectableCard(context, pile, card) ||
-                std::find(selected.begin(), selected.end(), card) != selected.end())
-                continue;
-            std::vector<int> grown = selected;
-            grown.push_back(card);
-            const SelectionVerdict verdict = JudgeSelection(context, grown);
-            if (verdict != SelectionVerdict::Invalid)
-                out.push_back({Rank(verdict == SelectionVerdict::Complete ? MoveBand::ToFoundation : MoveBand::Uncovers),
-                               PlayAction{ActionKind::Click, card}});
-        }
+        for (const int card : PileCodes(context.piles[pile]))
+            if (card > 0 && SelectableCard(context, pile, card) &&
+                std::find(selected.begin(), selected.end(), card) == selected.end())
+                selectable.push_back(card);
     };
     addPile({PileGroup::StockGroup, kWasteSlot});
     for (const PileGroup group : {PileGroup::Tableaus, PileGroup::Reserves, PileGroup::Foundations})
         for (int slot = group == PileGroup::Foundations ? 1 : 0; slot < UsedPiles(context, group); ++slot)
             addPile({group, slot});
+
+    const bool pairsNeedPartner = SpecialTraitsOf(context.rules).placesTurnedCards;
+    const auto completes = [&](std::vector<int> grown) {
+        const int chosen = grown.back();
+        return std::any_of(selectable.begin(), selectable.end(), [&](int other) {
+            grown.push_back(other);
+            const bool complete = other != chosen && JudgeSelection(context, grown) == SelectionVerdict::Complete;
+            grown.pop_back();
+            return complete;
+        });
+    };
+    for (const int card : selectable) {
+        std::vector<int> grown = selected;
+        grown.push_back(card);
+        const SelectionVerdict verdict = JudgeSelection(context, grown);
+        if (verdict == SelectionVerdict::Invalid || (verdict == SelectionVerdict::Partial && pairsNeedPartner && !completes(grown)))
+            continue;
+        out.push_back({Rank(verdict == SelectionVerdict::Complete ? MoveBand::ToFoundation : MoveBand::Uncovers),
+                       PlayAction{ActionKind::Click, card}});
+    }
 }
 
 // The clicks of a memory game: every face-down tableau card may be turned.
@@ -210,6 +227,22 @@ void AddWastePresses(GameContext& context, std::vector<Ranked>& out)
         if (present && !pressTakesTop && !idle)
             out.push_back({kStockRank, PlayAction{ActionKind::Press, 0, pile}});
     }
+}
+
+// The tableau piles where a game reads no place but its kind (its pile rules): each pile's text
+// behind its rules, sorted, so that tables differing only in which place of a kind holds a card
+// meet as one.
+std::vector<std::string> TableausByKind(const GameContext& context)
+{
+    std::vector<std::string> piles;
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
+        std::string kind;
+        for (const int family : {rule::TableauBaseRank, rule::TableauDirection, rule::TableauBuildCode, rule::TableauWrap})
+            kind += std::to_string(context.rules.Of(family, k)) + ',';
+        piles.push_back(kind + context.piles.tableaus[static_cast<std::size_t>(k)]);
+    }
+    std::sort(piles.begin(), piles.end());
+    return piles;
 }
 
 std::uint64_t Mix(std::uint64_t hash, std::string_view text)
@@ -242,7 +275,10 @@ std::uint64_t PositionKey(const GameContext& context)
             hash = Mix(hash, pile);
     };
     mixAll(piles.foundations);
-    mixAll(piles.tableaus);
+    if (SpecialTraitsOf(context.rules).placesTurnedCards)
+        mixAll(TableausByKind(context));
+    else
+        mixAll(piles.tableaus);
     mixAll(piles.reserves);
     std::string marks(kCardTableRows, '1');
     for (int code = 1; code <= kCardTableRows; ++code)
@@ -355,10 +391,12 @@ int Burial(const GameContext& context, const Needs& needs)
 // the tableau piles, empty tableau piles, and, when known, few cards held back under others.
 int Progress(const GameContext& context, const Needs* needs)
 {
-    // The games that take sets off the table count the cards gone, and a selection half made.
+    // The games that take sets off the table count the cards gone, and a selection half made;
+    // those that place turned cards, the room kept for the courts to come.
     if (LeftClickSelects(context.rules) || IsMemoryGame(context.rules))
         return 20 * ElementCount(context.piles.stockGroup[kSecondWasteSlot]) +
-               static_cast<int>(SelectedCards(context).size());
+               static_cast<int>(SelectedCards(context).size()) +
+               (SpecialTraitsOf(context.rules).placesTurnedCards ? RoomForCourts(context) : 0);
     // The games that put the rows in order count the cards in their cells, and those one swap
     // away from them.
     if (SpecialTraitsOf(context.rules).won == WonTest::SuitRowsInOrder)
@@ -390,6 +428,8 @@ std::vector<Ranked> RankedCandidates(GameContext& context)
     std::vector<Ranked> ranked;
     if (LeftClickSelects(context.rules)) {
         AddSelectingClicks(context, ranked);
+        if (SpecialTraitsOf(context.rules).placesTurnedCards)
+            AddPileActions(context, {PileGroup::StockGroup, kWasteSlot}, ranked);
     } else if (IsMemoryGame(context.rules)) {
         AddMemoryClicks(context, ranked);
     } else {

@@ -153,6 +153,16 @@ bool SumsToFourteenNotFromTableau(const Placement& p)
     return !p.FromTableau() && !p.Empty() && p.RankM() + p.RankT() == 14;
 }
 
+// 193: an empty place takes the card just turned onto the waste: a card from Ace to 10
+// anywhere, a court only where the place's base rank names its rank; nothing goes onto a card
+// (Camelot's square, whose frame keeps its corners for Kings and its sides for Queens and Jacks).
+bool PlacedByRank(const Placement& p)
+{
+    if (!p.FromWaste() || p.TableauHolds(p.Index()))
+        return false;
+    return p.RankM() <= 10 || p.RankM() == p.TableauBase(p.Index());
+}
+
 // 80 and 179: nothing from the tableau; anything on an empty pile, then in suit either way,
 // with the wrap (80) or without it (179, the zodiac).
 template <bool roundTheCorner>
@@ -472,6 +482,7 @@ constexpr CodeEntry kTableauCodes[] = {
     {196, DownAnySuitNoDiamonds},
     {building::HoldingPlace, HoldingPlace},
     {187, SumsToFourteenNotFromTableau},
+    {building::PlacedByRank, PlacedByRank},
 };
 
 } // namespace

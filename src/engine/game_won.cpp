@@ -221,6 +221,12 @@ bool IsGameWon(const GameContext& context)
         return piles.Stock().empty() && EveryTableau(context, [](const std::string& pile) {
                    return ElementCount(pile) <= 1 && (pile.empty() || CardRank(ElementAt(pile, 0)) == 10);
                });
+    // Camelot: every card has been placed and every pip has left; the courts, which never leave,
+    // frame the square.
+    case WonTest::OnlyCourtsLeft:
+        return StockAndWasteEmpty(context) && EveryTableau(context, [](const std::string& pile) {
+                   return pile.empty() || CardRank(ElementAt(pile, 0)) >= Jack;
+               });
     case WonTest::EveryTableauHoldsCards: return EveryTableau(context, [](const std::string& pile) { return !pile.empty(); });
     // Push Pin and Royal Marriage: everything has left the row but its two ends (in Royal
     // Marriage the Queen and King of hearts, which never leave it).

@@ -370,7 +370,8 @@ PressResult PointerDown(GameContext& context, PointerButton button, bool ctrl, s
         return PressResult::Nothing;
     if (context.rules[rule::SingleClickGame] == 1)
         return Send(context, pile, card, true, true) ? PressResult::Acted : PressResult::Nothing;
-    if (LeftClickSelects(context.rules)) {
+    const bool wastePlacedByHand = Traits(context).placesTurnedCards && *pile == PileRef{PileGroup::StockGroup, kWasteSlot};
+    if (LeftClickSelects(context.rules) && !wastePlacedByHand) {
         SelectCard(context, *pile, card);
         return PressResult::Acted;
     }

@@ -12,6 +12,7 @@
 #include "engine/lifecycle.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
+#include "engine/placing_phases.h"
 #include "engine/pile_text.h"
 #include "engine/presentation.h"
 #include "engine/scoring.h"
@@ -73,6 +74,7 @@ void StockAction(GameContext& context)
     case SelectionStockClick::Ordinary: StockClick(context); return;
     case SelectionStockClick::DealsRow: ExecuteMove(context, RowDeal::Tableaus); return;
     case SelectionStockClick::DealsOntoRowEnd: DealOntoRowEnd(context); return;
+    case SelectionStockClick::TurnsIntoFreePlace: TurnIntoFreePlace(context); return;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "engine/game_won.h"
 #include "engine/move_execution.h"
 #include "engine/move_history.h"
+#include "engine/placing_phases.h"
 #include "engine/pile_text.h"
 #include "engine/presentation.h"
 #include "engine/selection.h"
@@ -138,6 +139,8 @@ bool RemoveSelection(GameContext& context, bool faceDown, bool& turnUpRequest)
     if (selected.empty())
         return false;
     RecordSnapshot(context);
+    if (traits.placesTurnedCards)
+        KeepRemovalsOpen(context);
     PlayEventSound(context, "Pairing", SoundSwitch::Pairing);
     ClearSelection(context);
     context.presentation().DrawPile(kSelection);

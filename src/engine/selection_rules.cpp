@@ -12,6 +12,7 @@
 // - codes 23, 48 and 55 follow the general sum rule;
 // - code 33 highlights one card at a time; code 57 takes two cards, which change places;
 // - code 109 takes two pips of one suit summing to 11; a court chosen alone goes to its slot;
+// - code 117 takes a 10 alone or two pips summing to 10, only in the removal phase;
 // - "tableau cards" are the top cards of the tableaus (each card of a one-card grid), so a
 //   covered card is never removed from under another.
 
@@ -24,6 +25,7 @@
 #include "engine/court_slots.h"
 #include "engine/game_context.h"
 #include "engine/pile_text.h"
+#include "engine/placing_phases.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -432,6 +434,7 @@ bool SelectableCard(const GameContext& context, PileRef pile, int card)
         if (special == Special::RoyalMarriageRow && (card % 52 == 12 || card % 52 == 13))
             return false;
         return pile == PileRef{PileGroup::Tableaus, 0} && !context.cards.IsFaceDown(card);
+    case Special::CourtFrame: return RemovalsOpen(context) && IsPip(card) && FaceUpTableauTop(context, pile, card);
     case Special::CourtSums:
         if (pile.group == PileGroup::Foundations)
             return pile.slot > 0 && IsTopCard(context, pile, card);
@@ -481,6 +484,10 @@ SelectionVerdict JudgeSelection(const GameContext& context, const std::vector<in
         return PairVerdict(selected, [](int a, int b) {
             return IsPip(a) && IsPip(b) && CardSuit(a) == CardSuit(b) && CardRank(a) + CardRank(b) == 11;
         });
+    case Special::CourtFrame:
+        if (selected.size() == 1 && CardRank(selected[0]) == 10)
+            return SelectionVerdict::Complete;
+        return PairVerdict(selected, [](int a, int b) { return CardRank(a) + CardRank(b) == 10; });
     case Special::AceOrEighteen: return AceOrCourtWithEighteen(selected);
     case Special::TensTwentiesThirties: return TenTwentyThirty(selected);
     case Special::NinesOrTenToKing:

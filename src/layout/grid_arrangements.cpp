@@ -43,8 +43,8 @@ void PlaceTableaus(LayoutWork& work, const Grid& grid)
     PlaceGrid(work.board.tableaus, 0, grid.columns * grid.rows, grid.columns, grid.x, grid.y, grid.stepX, grid.stepY);
 }
 
-// "051": a 4 x 4 grid between the stock at its left and the secondary waste at its right; the
-// side piles come closer when the board is narrow.
+// "051": a 4 x 4 grid between the stock at its left (the waste under it when both are shown)
+// and the secondary waste at its right; the side piles come closer when the board is narrow.
 void PlaceFourByFourBetweenSides(LayoutWork& work)
 {
     const int cw = work.cw;
@@ -60,7 +60,12 @@ void PlaceFourByFourBetweenSides(LayoutWork& work)
     grid.x = std::max(grid.x, work.edgeGap + cw + gap);
     PlaceTableaus(work, grid);
     const int sideY = grid.RowY(1) + (work.ch + 10) / 2;
-    work.Stock(kStockSlot) = {grid.x - gap - cw, sideY};
+    if (work.Rule(rule::StockShown) == 1 && work.Rule(rule::WasteShown) == 1) {
+        work.Stock(kStockSlot) = {grid.x - gap - cw, grid.RowY(1)};
+        work.Stock(kWasteSlot) = {grid.x - gap - cw, grid.RowY(2)};
+    } else {
+        work.Stock(kStockSlot) = {grid.x - gap - cw, sideY};
+    }
     work.Stock(kSecondWasteSlot) = {grid.x + gridWidth + gap, sideY};
 }
 
