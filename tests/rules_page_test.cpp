@@ -201,6 +201,8 @@ TEST(RulesPage, WordsTheRoundsOfPlacing)
                         "once with the top card of the waste");
     EXPECT_SAYS(slyFox, "You win when all 104 cards are on the foundations.");
     EXPECT_EQ(Worded("Colorado").find("round of placing"), std::string::npos) << "only Sly Fox plays in rounds";
+}
+
 // Camelot's page says where each court goes, when sets may leave, when the stock turns and how
 // the game is won.
 TEST(RulesPage, WordsThePlacingAndRemovingPhasesOfCamelot)
