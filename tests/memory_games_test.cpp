@@ -5,6 +5,7 @@
 #include "engine/game_won.h"
 #include "engine/lifecycle.h"
 #include "engine/memory_games.h"
+#include "engine/move_history.h"
 #include "engine/pile_text.h"
 #include "engine/recording_presentation.h"
 
@@ -77,6 +78,32 @@ TEST_F(MemoryGamesTest, AMissTurnsTheCardsDownAfterAWaitEach)
     MemoryClick(context, 1, CardCode(Clubs, 4));
     EXPECT_EQ(presentation.EventsStartingWith("wait 200").size(), 2u);
     EXPECT_FALSE(MemoryClick(context, 1, CardCode(Clubs, 4) + 100)) << "no such face-down card";
+}
+
+TEST_F(MemoryGamesTest, UndoingAPairLaysItBackFaceDownAndANewTurnCanStart)
+{
+    const int aceOfHearts = CardCode(Hearts, Ace), aceOfSpades = CardCode(Spades, Ace);
+    const int nine = CardCode(Clubs, 9), otherNine = CardCode(Diamonds, 9);
+    Deal(39, {{aceOfHearts, nine}, {aceOfSpades, otherNine}});
+    const Snapshot dealt = TakeSnapshot(context);
+    MemoryClick(context, 0, aceOfHearts);
+    MemoryClick(context, 1, aceOfSpades);
+    ASSERT_EQ(context.undoHistory.Size(), 1u) << "the pair is one step";
+    const Snapshot paired = TakeSnapshot(context);
+
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(TakeSnapshot(context), dealt) << "both cards back in their places, face down";
+    ASSERT_TRUE(Redo(context));
+    EXPECT_EQ(TakeSnapshot(context), paired);
+    ASSERT_TRUE(Undo(context));
+    EXPECT_TRUE(MemoryClick(context, 0, nine)) << "no card of the pair bars the next turn";
+    EXPECT_TRUE(MemoryClick(context, 1, otherNine));
+    EXPECT_EQ(context.piles.stockGroup[kSecondWasteSlot], PileTextOf({nine, otherNine}));
+
+    // A turn in progress is no step: undo takes back the pair before it and turns its card down.
+    MemoryClick(context, 0, aceOfHearts);
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(TakeSnapshot(context), dealt);
 }
 
 TEST_F(MemoryGamesTest, TheRunGameKeepsItsRunFaceUpUntilAWrongCard)

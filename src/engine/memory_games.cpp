@@ -65,9 +65,21 @@ bool Match(const GameContext& context, int a, int b)
     return Game(context) != Special::MemoryTwins || std::abs(a - b) == 52;
 }
 
+// The undo point of a pair is the table before its turn, both cards face down: given back face
+// up, two cards would bar every further turn.
+void RecordTableBeforeTheTurn(GameContext& context, const std::vector<PlacedCard>& pair)
+{
+    for (const PlacedCard& placed : pair)
+        context.cards.SetCardFaceMark(placed.card, '0');
+    RecordSnapshot(context);
+    for (const PlacedCard& placed : pair)
+        context.cards.SetCardFaceMark(placed.card, '1');
+}
+
 // A matching pair leaves for the secondary waste; its places keep a gap. One undo step.
 void RemovePair(GameContext& context, const std::vector<PlacedCard>& pair)
 {
+    RecordTableBeforeTheTurn(context, pair);
     const std::size_t sizeBefore = context.undoHistory.Size();
     for (const PlacedCard& placed : pair) {
         std::string& pile = context.piles.tableaus[static_cast<std::size_t>(placed.tableau)];
@@ -79,8 +91,7 @@ void RemovePair(GameContext& context, const std::vector<PlacedCard>& pair)
         if (ElementCount(pile) < static_cast<int>(codes.size()))
             pile.insert(at * 3, "000");
     }
-    if (context.undoHistory.Size() > sizeBefore + 1)
-        DropLastSnapshots(context, context.undoHistory.Size() - sizeBefore - 1);
+    DropLastSnapshots(context, context.undoHistory.Size() - sizeBefore);
 }
 
 } // namespace

@@ -65,7 +65,8 @@ public:
     CardImages& images() { return *images_; }
     BoardGeometry& geometry() { return geometry_; }
     BoardPainter& painter() { return *painter_; }
-    RandomSource& random() { return random_; }
+    // Seeded from the clock; a test seeds it for deals it can replay.
+    SeededRandom& random() { return random_; }
     // The record files of the data folder; every game that counts is written there as it ends.
     StatisticsFiles& statistics() { return *statistics_; }
     GameRecords& records() { return *records_; }
