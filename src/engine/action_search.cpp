@@ -386,21 +386,28 @@ int Burial(const GameContext& context, const Needs& needs)
     return burial;
 }
 
-// How far the table has come, to try the better of equally ranked moves first: cards on the
-// foundations, few cards left in the tableau and reserves, none face down, long runs on top of
-// the tableau piles, empty tableau piles, and, when known, few cards held back under others.
-int Progress(const GameContext& context, const Needs* needs)
+// How far a game that takes sets off the table has come: the cards gone, a selection half
+// made, and, for the games that place turned cards, the room kept for the courts to come.
+int ProgressTakingSets(const GameContext& context)
 {
-    // The games that take sets off the table count the cards gone, and a selection half made;
-    // those that place turned cards, the room kept for the courts to come.
-    if (LeftClickSelects(context.rules) || IsMemoryGame(context.rules))
-        return 20 * ElementCount(context.piles.stockGroup[kSecondWasteSlot]) +
-               static_cast<int>(SelectedCards(context).size()) +
-               (SpecialTraitsOf(context.rules).placesTurnedCards ? RoomForCourts(context) : 0);
-    // The games that put the rows in order count the cards in their cells, and those one swap
-    // away from them.
-    if (SpecialTraitsOf(context.rules).won == WonTest::SuitRowsInOrder)
-        return 20 * CardsInTheirCells(context) + 4 * CardsInLineOfTheirCells(context);
+    return 20 * ElementCount(context.piles.stockGroup[kSecondWasteSlot]) +
+           static_cast<int>(SelectedCards(context).size()) +
+           (SpecialTraitsOf(context.rules).placesTurnedCards ? RoomForCourts(context) : 0);
+}
+
+// How far a game that puts the rows in order has come: the cards in their cells, and those one
+// swap away from them.
+int ProgressOfRowsInOrder(const GameContext& context)
+{
+    return 20 * CardsInTheirCells(context) + 4 * CardsInLineOfTheirCells(context);
+}
+
+// How far a game that builds on foundations has come: cards on the foundations and, when the
+// rounds that take them home are known, few cards held back under others; otherwise few cards
+// left in the tableau and reserves, none face down, long runs on top of the tableau piles and
+// empty tableau piles.
+int ProgressHome(const GameContext& context, const Needs* needs)
+{
     int score = 0;
     for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
         score += 20 * ElementCount(context.piles.foundations[static_cast<std::size_t>(f)]);
@@ -421,6 +428,16 @@ int Progress(const GameContext& context, const Needs* needs)
             score -= context.cards.IsFaceDown(ElementAt(text, i)) ? 10 : 0;
     }
     return score;
+}
+
+// How far the table has come, to try the better of equally ranked moves first.
+int Progress(const GameContext& context, const Needs* needs)
+{
+    if (LeftClickSelects(context.rules) || IsMemoryGame(context.rules))
+        return ProgressTakingSets(context);
+    if (SpecialTraitsOf(context.rules).won == WonTest::SuitRowsInOrder)
+        return ProgressOfRowsInOrder(context);
+    return ProgressHome(context, needs);
 }
 
 std::vector<Ranked> RankedCandidates(GameContext& context)

@@ -35,6 +35,20 @@ bool Identical(int a, int b)
     return a != b && CardRank(a) == CardRank(b) && CardSuit(a) == CardSuit(b);
 }
 
+// Counts the cards of the suit rows for which test(in its own row, in its own column) holds.
+template <typename Test>
+int CountCards(const GameContext& context, Test test)
+{
+    int count = 0;
+    for (int r = 0; r < static_cast<int>(kRowSuits.size()); ++r) {
+        const std::string& row = context.piles.tableaus[static_cast<std::size_t>(r)];
+        for (int cell = 0; cell < std::min(ElementCount(row), kRowLength); ++cell)
+            if (const int card = ElementAt(row, cell); card != 0)
+                count += test(CardSuit(card) == SuitOfRow(r), CardRank(card) == cell + 1) ? 1 : 0;
+    }
+    return count;
+}
+
 } // namespace
 
 bool SwapsInLine(const RuleVector& rules, int tableau)
@@ -82,24 +96,6 @@ int SuitOfRow(int row)
 {
     return kRowSuits[static_cast<std::size_t>(row)];
 }
-
-namespace {
-
-// Counts the cards of the suit rows for which test(in its own row, in its own column) holds.
-template <typename Test>
-int CountCards(const GameContext& context, Test test)
-{
-    int count = 0;
-    for (int r = 0; r < static_cast<int>(kRowSuits.size()); ++r) {
-        const std::string& row = context.piles.tableaus[static_cast<std::size_t>(r)];
-        for (int cell = 0; cell < std::min(ElementCount(row), kRowLength); ++cell)
-            if (const int card = ElementAt(row, cell); card != 0)
-                count += test(CardSuit(card) == SuitOfRow(r), CardRank(card) == cell + 1) ? 1 : 0;
-    }
-    return count;
-}
-
-} // namespace
 
 int CardsInTheirCells(const GameContext& context)
 {
