@@ -49,11 +49,11 @@ protected:
 
     std::string& Place(int k) { return context.piles.tableaus[static_cast<std::size_t>(k)]; }
 
-    // The square filled with pips, place `empty` left free (-1: none).
+    // The square filled with the cards in order, place `empty` left free (-1: none).
     void FillSquare(std::vector<int> cards, int empty)
     {
         for (int k = 0, next = 0; k < 16; ++k)
-            Place(k) = k == empty ? "" : CodeText(cards[static_cast<std::size_t>(next++)]);
+            Place(k) = k == empty ? "" : CodeText(cards.at(static_cast<std::size_t>(next++)));
     }
 
     bool Act(PlayAction action) { return PerformAction(context, action); }
@@ -132,14 +132,14 @@ TEST_F(PlacingPhasesTest, SetsAreTensAloneOrTwoPipsMakingTen)
     EXPECT_EQ(JudgeSelection(context, {H(1), C(9)}), V::Complete) << "an Ace counts one";
     EXPECT_EQ(JudgeSelection(context, {H(4)}), V::Partial);
     EXPECT_EQ(JudgeSelection(context, {H(4), C(5)}), V::Invalid);
-    FillSquare(kPips, -1);
+    FillSquare(kPips, 0);
     Place(0) = CodeText(S(13));
     EXPECT_FALSE(SelectableCard(context, {PileGroup::Tableaus, 0}, S(13))) << "courts never leave";
 }
 
 TEST_F(PlacingPhasesTest, TheStockTurnsOnlyWithAPlaceFree)
 {
-    FillSquare(kPips, -1);
+    FillSquare(kPips, 10);
     Place(10) = CodeText(C(9));
     context.piles.Stock() = PileTextOf({S(9)});
     EXPECT_FALSE(Turn());
