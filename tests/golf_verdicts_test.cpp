@@ -22,6 +22,16 @@ constexpr int kGolf = 12;
 constexpr int kColumns = 7;
 constexpr int kColumnCards = 5;
 constexpr int kStockCards = 16;
+constexpr int kWasteRanks = King + 1;
+
+// How many ways the seven columns' heights can stand.
+constexpr std::size_t ColumnHeightsCount()
+{
+    std::size_t heights = 1;
+    for (int k = 0; k < kColumns; ++k)
+        heights *= kColumnCards + 1;
+    return heights;
+}
 
 // Golf's rule as its players state it: a card follows the waste's card one rank above or below,
 // whatever the suit; a King and an Ace do not touch.
@@ -32,7 +42,7 @@ bool Follows(int rank, int wasteRank)
 
 class PlainGolfSearch {
 public:
-    PlainGolfSearch(const GameContext& context)
+    explicit PlainGolfSearch(const GameContext& context)
     {
         for (int k = 0; k < kColumns; ++k)
             columns_[static_cast<std::size_t>(k)] = PileCodes(context.piles.tableaus[static_cast<std::size_t>(k)]);
@@ -50,7 +60,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kTables = 279936 * (kStockCards + 1) * 14; // 6^7 heights
+    static constexpr std::size_t kTables = ColumnHeightsCount() * (kStockCards + 1) * kWasteRanks;
 
     bool Search(std::array<int, kColumns>& heights, int stockLeft, int wasteRank)
     {
@@ -62,7 +72,7 @@ private:
         }
         if (left == 0)
             return true;
-        key = (key * (kStockCards + 1) + static_cast<std::size_t>(stockLeft)) * 14 + static_cast<std::size_t>(wasteRank);
+        key = (key * (kStockCards + 1) + static_cast<std::size_t>(stockLeft)) * kWasteRanks + static_cast<std::size_t>(wasteRank);
         if (seen_[key])
             return false;
         seen_[key] = true;

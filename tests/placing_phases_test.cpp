@@ -49,7 +49,7 @@ protected:
 
     std::string& Place(int k) { return context.piles.tableaus[static_cast<std::size_t>(k)]; }
 
-    // The square filled with the cards in order, place `empty` left free (-1: none).
+    // The square filled with the fifteen cards in order, place `empty` left free.
     void FillSquare(std::vector<int> cards, int empty)
     {
         for (int k = 0, next = 0; k < 16; ++k)
