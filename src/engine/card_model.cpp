@@ -20,9 +20,6 @@ namespace marlowe {
 
 namespace {
 
-int CodeOf(std::uint8_t byte) { return byte & ~kFaceDownBit; }
-bool FaceDown(std::uint8_t byte) { return (byte & kFaceDownBit) != 0; }
-
 int UsedPiles(const GameContext& context, PileGroup group)
 {
     const int used = group == PileGroup::Foundations ? context.FoundationCount()
@@ -379,6 +376,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.cardCount_ = model.Begin(start, model.pileCount_ - 1) + model.Size(start, model.pileCount_ - 1);
     if (model.cardCount_ > kModelCardSlots)
         return std::nullopt;
+    model.parksJoin_ = model.JoinsParkedCards();
     return model;
 }
 
@@ -515,45 +513,8 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
     }
     const PickRoom room = RoomIn(p);
     const Takers takers = TakersIn(p);
-    const auto addDrops = [&](int from, int count) {
-        const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)]);
-        // Only a tableau pile takes more than one card at a time.
-        for (int to = count > 1 ? firstTableau_ : 0; to < (count > 1 ? endTableau_ : pileCount_); ++to)
-            if (to != from && MayTake(takers, to, card) && CanMove(p, from, to, count, room))
-                moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
-                                 static_cast<std::uint8_t>(count)});
-    };
-    for (int from = 0; from < pileCount_; ++from) {
-        const int size = Size(p, from);
-        if (size == 0)
-            continue;
-        const std::uint8_t top = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - 1)];
-        switch (piles_[static_cast<std::size_t>(from)].role) {
-        case Role::Waste: break;
-        case Role::Reserve:
-            if (!FaceDown(top) && reservePicked_)
-                addDrops(from, 1);
-            for (int depth = 1; bouquet_ && depth < size; ++depth)
-                AddBouquetPlays(p, from, depth, room, takers, moves);
-            break;
-        case Role::Tableau:
-            if (FaceDown(top)) {
-                if (!autoTurnUp_)
-                    moves.push_back({ModelMove::Kind::TurnUp, static_cast<std::uint8_t>(from), 0, 1});
-                break;
-            }
-            for (int count = 1; count <= (pickRule_ > 0 ? std::min(size, pickRule_) : size); ++count) {
-                const std::uint8_t bottom = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)];
-                if (FaceDown(bottom) || (count > 1 && (golf_ || !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(from)]))))
-                    break;
-                if (golf_ || MayPickRun(p, from, count, room))
-                    addDrops(from, count);
-            }
-            break;
-        case Role::Stock:
-        case Role::Foundation: break;
-        }
-    }
+    for (int from = 0; from < pileCount_; ++from)
+        AddMovesFrom(p, from, room, takers, moves);
     if (stock_ < 0)
         return;
     if (rowDealMode_ != deal_mode::None) {
@@ -567,6 +528,49 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
         return;
     }
     AddWastePlays(p, room, takers, moves);
+}
+
+// The moves of cards from one pile: its top card or runs from it, or the turn of its face-down top.
+void CardModel::AddMovesFrom(const ModelPosition& p, int from, const PickRoom& room, const Takers& takers,
+                             std::vector<ModelMove>& moves) const
+{
+    const int size = Size(p, from);
+    if (size == 0)
+        return;
+    const auto addDrops = [&](int count) {
+        const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)]);
+        // Only a tableau pile takes more than one card at a time.
+        for (int to = count > 1 ? firstTableau_ : 0; to < (count > 1 ? endTableau_ : pileCount_); ++to)
+            if (to != from && MayTake(takers, to, card) && CanMove(p, from, to, count, room))
+                moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
+                                 static_cast<std::uint8_t>(count)});
+    };
+    const std::uint8_t top = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - 1)];
+    switch (piles_[static_cast<std::size_t>(from)].role) {
+    case Role::Reserve:
+        if (!FaceDown(top) && reservePicked_)
+            addDrops(1);
+        for (int depth = 1; bouquet_ && depth < size; ++depth)
+            AddBouquetPlays(p, from, depth, room, takers, moves);
+        break;
+    case Role::Tableau:
+        if (FaceDown(top)) {
+            if (!autoTurnUp_)
+                moves.push_back({ModelMove::Kind::TurnUp, static_cast<std::uint8_t>(from), 0, 1});
+            break;
+        }
+        for (int count = 1; count <= (pickRule_ > 0 ? std::min(size, pickRule_) : size); ++count) {
+            const std::uint8_t bottom = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)];
+            if (FaceDown(bottom) || (count > 1 && (golf_ || !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(from)]))))
+                break;
+            if (golf_ || MayPickRun(p, from, count, room))
+                addDrops(count);
+        }
+        break;
+    case Role::Waste:
+    case Role::Stock:
+    case Role::Foundation: break;
+    }
 }
 
 // The plays of the card depth cards down in a fanned reserve, which moves alone.
@@ -748,6 +752,10 @@ PileSet CardModel::FillFromReserve(ModelPosition& p) const
 
 PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
 {
+    if (move.thenCount > 0) {
+        const PileSet changed = Apply(p, FirstOf(move));
+        return changed | Apply(p, FollowUpOf(move));
+    }
     PileSet changed = 0;
     switch (move.kind) {
     case ModelMove::Kind::Cards: {
@@ -820,6 +828,12 @@ bool CardModel::IsIdleShift(const ModelPosition& p, const ModelMove& move) const
 int CardModel::MoveRank(const ModelPosition& p, const ModelMove& move) const
 {
     using enum Band;
+    // A move joined with the move that makes use of it is as promising as that use.
+    if (move.thenCount > 0) {
+        ModelPosition ready = p;
+        Apply(ready, FirstOf(move));
+        return MoveRank(ready, FollowUpOf(move));
+    }
     if (move.kind == ModelMove::Kind::TurnUp)
         return RankOf(Uncovers, true);
     if (move.kind != ModelMove::Kind::Cards)
@@ -1116,6 +1130,14 @@ int CardModel::Progress(const ModelPosition& p) const
 
 std::vector<PlayAction> CardModel::ActionsOf(const ModelPosition& p, const ModelMove& move) const
 {
+    if (move.thenCount > 0) {
+        std::vector<PlayAction> actions = ActionsOf(p, FirstOf(move));
+        ModelPosition parked = p;
+        Apply(parked, FirstOf(move));
+        for (const PlayAction& action : ActionsOf(parked, FollowUpOf(move)))
+            actions.push_back(action);
+        return actions;
+    }
     std::vector<PlayAction> actions;
     switch (move.kind) {
     case ModelMove::Kind::Stock: return {PlayAction{ActionKind::Stock}};

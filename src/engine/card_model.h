@@ -23,6 +23,8 @@ class GameContext;
 inline constexpr int kModelCardSlots = 224;
 inline constexpr int kModelPileSlots = 64;
 inline constexpr std::uint8_t kFaceDownBit = 0x80;
+inline int CodeOf(std::uint8_t byte) { return byte & ~kFaceDownBit; }
+inline bool FaceDown(std::uint8_t byte) { return (byte & kFaceDownBit) != 0; }
 
 // The cards of every pile, pile after pile; pile p holds cards [end[p-1], end[p]) with its top
 // card last. A card byte is the card code, with kFaceDownBit set while it lies face down.
@@ -48,6 +50,12 @@ struct ModelMove {
     std::uint8_t count = 1;
     std::uint8_t clicks = 0;
     std::uint8_t depth = 0; // a card played from within a fanned reserve: the cards lying on it
+    // A card played out of the waste, joined with the move that builds on it (JoinParkedCards):
+    // thenCount cards from pile thenFrom (after thenClicks clicks) onto pile thenTo (0: none).
+    std::uint8_t thenFrom = 0;
+    std::uint8_t thenTo = 0;
+    std::uint8_t thenCount = 0;
+    std::uint8_t thenClicks = 0;
 };
 
 // Piles of the model as bits, pile p as bit p.
@@ -76,6 +84,12 @@ public:
     // to the waste's top is played by one move, clicks and all, since clicks change nothing but
     // which card shows and may as well come just before the card is played.
     void Moves(const ModelPosition& position, std::vector<ModelMove>& moves) const;
+    // Where every card of the stock and waste is always in reach (one card a click, passes
+    // unlimited), a card played from the waste onto the tableau is of use only once a card is
+    // built on it: such plays are replaced by the play joined with each move that builds on
+    // the card, so that the search meets no position in which a card was put out for nothing.
+    // No win is lost by it (card_model_parking.cpp says why).
+    void JoinParkedCards(const ModelPosition& position, std::vector<ModelMove>& moves) const;
     // Carries the move out, with what follows it by the game's rules (a face-down card turned
     // up, an empty pile filled from the reserve). Answers the piles whose cards changed.
     PileSet Apply(ModelPosition& position, const ModelMove& move) const;
@@ -186,6 +200,8 @@ private:
     bool MayClickStock(const ModelPosition& p) const;
     bool StockAndWasteOut(const ModelPosition& p) const;
     bool SplitInCycle(const ModelPosition& p) const;
+    void AddMovesFrom(const ModelPosition& p, int from, const PickRoom& room, const Takers& takers,
+                      std::vector<ModelMove>& moves) const;
     void AddBouquetPlays(const ModelPosition& p, int from, int depth, const PickRoom& room, const Takers& takers,
                          std::vector<ModelMove>& moves) const;
     void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
@@ -268,6 +284,14 @@ private:
     // wants the place the card takes.
     bool AloneWanted(int rulesClass, int top, int card) const;
     bool movesCarryOnlyBuiltCards_ = false;    // a moving card carries nothing but cards built on it
+    // Parked cards (card_model_parking.cpp): whether plays from the waste onto the tableau are
+    // joined with what is built on them.
+    bool JoinsParkedCards() const;
+    bool IsParking(const ModelPosition& p, const ModelMove& move) const;
+    void BuildsOn(const ModelPosition& p, int pile, std::vector<ModelMove>& builds) const;
+    static ModelMove FirstOf(const ModelMove& move);
+    static ModelMove FollowUpOf(const ModelMove& move);
+    bool parksJoin_ = false;
     std::array<std::uint64_t, 256> cardHash_{};
     std::array<std::uint8_t, 256> rank_{};
     std::array<std::uint8_t, 256> suit_{};

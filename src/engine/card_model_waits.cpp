@@ -8,12 +8,6 @@
 
 namespace marlowe {
 
-namespace {
-
-int CodeOf(std::uint8_t byte) { return byte & ~kFaceDownBit; }
-
-} // namespace
-
 void CardModel::HomeRounds(const ModelPosition& p, Rounds& rounds) const
 {
     // The cards off the foundations in the order they come to hand: the waste's top first, the

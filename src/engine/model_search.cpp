@@ -152,6 +152,7 @@ void MovesToTry(const CardModel& model, const ModelPosition& position, Reach rea
         moves = {*safe};
         return;
     }
+    model.JoinParkedCards(position, moves);
     if (reach.focused)
         std::erase_if(moves, [&](const ModelMove& move) { return model.IsIdleShift(position, move); });
     if (!reach.nearStock)

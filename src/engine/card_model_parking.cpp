@@ -1,0 +1,116 @@
+// Cards played out of the waste, joined with the move that builds on them.
+//
+// Where one card turns at a click and passes are unlimited, every card of the stock and waste
+// can be brought up at any time, and taking one out changes no other card's reach. A card
+// played from there onto the tableau matters only once a card is built on it. If it moves on
+// instead, to a foundation or another pile, it could have gone there from the stock; if it is
+// carried along when the cards below it move, they move as well without it; and nothing else
+// can go where it lies while it lies there. So any winning line stays a winning line when each
+// such play is put off until just before a card is built on the card; a search that plays a
+// card out only together with a move that builds on it still finds a win wherever there is
+// one, and never stores the many positions in which a card was put out for nothing. (Letting
+// a run wait in the same way, on the card it leaves, was tried: the joined moves made more
+// positions, not fewer.)
+
+#include "engine/card_model.h"
+
+#include "catalogue/rule_values.h"
+
+namespace marlowe {
+
+bool CardModel::JoinsParkedCards() const
+{
+    return waste_ >= 0 && !golf_ && !rows_ && rowDealMode_ == deal_mode::None && drawCount_ == 1 && passesUnlimited_ &&
+           !turnsOnEmptyWasteOnly_ && !fillFromReserve_ && !sequenceFoundations_ && !foundationsWaitForStock_ && !bouquet_;
+}
+
+// A card from the waste onto a tableau pile. A play into an empty pile is put off only where
+// the pick rules do not count empty piles: else the space it fills could let a longer run move
+// in the meantime.
+bool CardModel::IsParking(const ModelPosition& p, const ModelMove& move) const
+{
+    return move.kind == ModelMove::Kind::Cards && move.thenCount == 0 && move.from == waste_ &&
+           piles_[move.to].role == Role::Tableau && (Size(p, move.to) > 0 || !PickLimit(pickRule_, PickRoom{}).has_value());
+}
+
+ModelMove CardModel::FirstOf(const ModelMove& move)
+{
+    ModelMove first = move;
+    first.thenFrom = first.thenTo = first.thenCount = first.thenClicks = 0;
+    return first;
+}
+
+ModelMove CardModel::FollowUpOf(const ModelMove& move)
+{
+    return {ModelMove::Kind::Cards, move.thenFrom, move.thenTo, move.thenCount, move.thenClicks};
+}
+
+// The moves that put cards on the pile's top: those of Moves with that pile as their target.
+void CardModel::BuildsOn(const ModelPosition& p, int pile, std::vector<ModelMove>& builds) const
+{
+    const PickRoom room = RoomIn(p);
+    Takers takers{};
+    takers[static_cast<std::size_t>(pile)] =
+        acceptMask_[static_cast<std::size_t>(piles_[static_cast<std::size_t>(pile)].rulesClass * (maxCode_ + 1) + Top(p, pile))];
+    const auto addBuild = [&](int from, int count) {
+        builds.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(pile),
+                          static_cast<std::uint8_t>(count)});
+    };
+    for (int from = 0; from < pileCount_; ++from) {
+        const int size = Size(p, from);
+        if (from == pile || size == 0)
+            continue;
+        const int end = p.end[static_cast<std::size_t>(from)];
+        switch (piles_[static_cast<std::size_t>(from)].role) {
+        case Role::Reserve:
+            if (!FaceDown(p.cards[static_cast<std::size_t>(end - 1)]) && reservePicked_ &&
+                MayTake(takers, pile, CodeOf(p.cards[static_cast<std::size_t>(end - 1)])) && CanMove(p, from, pile, 1, room))
+                addBuild(from, 1);
+            break;
+        case Role::Tableau:
+            for (int count = 1; count <= (pickRule_ > 0 ? std::min(size, pickRule_) : size); ++count) {
+                const std::uint8_t bottom = p.cards[static_cast<std::size_t>(end - count)];
+                if (FaceDown(bottom))
+                    break;
+                if (!MayTake(takers, pile, CodeOf(bottom)))
+                    continue;
+                if (count > 1 && !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(from)]))
+                    break;
+                if (MayPickRun(p, from, count, room) && CanMove(p, from, pile, count, room))
+                    addBuild(from, count);
+            }
+            break;
+        default: break;
+        }
+    }
+    if (waste_ >= 0 && !golf_ && rowDealMode_ == deal_mode::None)
+        AddWastePlays(p, room, takers, builds); // the takers let cards onto this pile alone
+}
+
+void CardModel::JoinParkedCards(const ModelPosition& p, std::vector<ModelMove>& moves) const
+{
+    if (!parksJoin_)
+        return;
+    std::vector<ModelMove> joined;
+    std::vector<ModelMove> uses;
+    std::erase_if(moves, [&](const ModelMove& move) {
+        if (!IsParking(p, move))
+            return false;
+        ModelPosition ready = p;
+        Apply(ready, move);
+        uses.clear();
+        BuildsOn(ready, move.to, uses);
+        for (const ModelMove& use : uses) {
+            ModelMove both = move;
+            both.thenFrom = use.from;
+            both.thenTo = use.to;
+            both.thenCount = use.count;
+            both.thenClicks = use.clicks;
+            joined.push_back(both);
+        }
+        return true;
+    });
+    moves.insert(moves.end(), joined.begin(), joined.end());
+}
+
+} // namespace marlowe
