@@ -446,18 +446,19 @@ CardModel::Takers CardModel::TakersIn(const ModelPosition& p) const
 // The pick rule of the tableau for the top count cards of a pile.
 bool CardModel::MayPickRun(const ModelPosition& p, int pile, int count, PickRoom room) const
 {
+    if (pickRule_ == pick::Any)
+        return true;
     const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(pile)] - count)]);
     return PickRuleAllows(pickRule_, {count, rank_[static_cast<std::size_t>(card)] == King, count == Size(p, pile)}, room);
 }
 
-// Whether each of the top count cards of the pile lies in sequence on the one below it.
-bool CardModel::RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass) const
+bool CardModel::RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass, int skip) const
 {
     if (sequenceClass < 0)
         return true;
     const auto& table = sequence_[static_cast<std::size_t>(sequenceClass)];
     const int codes = maxCode_ + 1;
-    const int end = p.end[static_cast<std::size_t>(pile)];
+    const int end = p.end[static_cast<std::size_t>(pile)] - skip;
     for (int at = end - count; at + 1 < end; ++at) {
         const int below = CodeOf(p.cards[static_cast<std::size_t>(at)]);
         const int above = CodeOf(p.cards[static_cast<std::size_t>(at + 1)]);
@@ -561,7 +562,9 @@ void CardModel::AddMovesFrom(const ModelPosition& p, int from, const PickRoom& r
         }
         for (int count = 1; count <= (pickRule_ > 0 ? std::min(size, pickRule_) : size); ++count) {
             const std::uint8_t bottom = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)];
-            if (FaceDown(bottom) || (count > 1 && (golf_ || !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(from)]))))
+            // The run one card shorter was in sequence: only the new bottom pair needs a look.
+            if (FaceDown(bottom) || (count > 1 && (golf_ || !RunInSequence(p, from, 2, sequenceClassOf_[static_cast<std::size_t>(from)],
+                                                                            count - 2))))
                 break;
             if (golf_ || MayPickRun(p, from, count, room))
                 addDrops(count);

@@ -188,7 +188,8 @@ private:
         return (takers[static_cast<std::size_t>(pile)][static_cast<std::size_t>((card - 1) / 64)] >> ((card - 1) % 64) & 1) != 0;
     }
     bool MayPickRun(const ModelPosition& p, int pile, int count, PickRoom room) const;
-    bool RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass) const;
+    // Whether the count cards lying skip cards below the pile's top are each in sequence on the one below.
+    bool RunInSequence(const ModelPosition& p, int pile, int count, int sequenceClass, int skip = 0) const;
     void Shift(ModelPosition& p, int from, int count, int to) const;
     // Puts the card depth cards down in the pile on its top, the cards on it keeping their order.
     static void LiftToTop(ModelPosition& p, int pile, int depth);

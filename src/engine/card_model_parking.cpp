@@ -5,12 +5,14 @@
 // played from there onto the tableau matters only once a card is built on it. If it moves on
 // instead, to a foundation or another pile, it could have gone there from the stock; if it is
 // carried along when the cards below it move, they move as well without it; and nothing else
-// can go where it lies while it lies there. So any winning line stays a winning line when each
-// such play is put off until just before a card is built on the card; a search that plays a
-// card out only together with a move that builds on it still finds a win wherever there is
-// one, and never stores the many positions in which a card was put out for nothing. (Letting
-// a run wait in the same way, on the card it leaves, was tried: the joined moves made more
-// positions, not fewer.)
+// can go where it lies while it lies there. A card played home matters only once the next card
+// of its foundation follows it (no other move asks what the foundations hold), and a King,
+// last of all, may as well go home when every other card is there, when nothing can want it.
+// So any winning line stays a winning line when each such play is put off until just before a
+// card is built on the card; a search that plays a card out only together with a move that
+// builds on it still finds a win wherever there is one, and never stores the many positions in
+// which a card was put out for nothing. (Letting a run wait in the same way, on the card it
+// leaves, was tried: the joined moves made more positions, not fewer.)
 
 #include "engine/card_model.h"
 
@@ -24,13 +26,17 @@ bool CardModel::JoinsParkedCards() const
            !turnsOnEmptyWasteOnly_ && !fillFromReserve_ && !sequenceFoundations_ && !foundationsWaitForStock_ && !bouquet_;
 }
 
-// A card from the waste onto a tableau pile. A play into an empty pile is put off only where
-// the pick rules do not count empty piles: else the space it fills could let a longer run move
-// in the meantime.
+// A card from the waste onto a tableau pile, or onto a foundation (where no card may go home
+// for good: the search plays such a card alone). A play into an empty tableau pile is put off
+// only where the pick rules do not count empty piles: else the space it fills could let a
+// longer run move in the meantime.
 bool CardModel::IsParking(const ModelPosition& p, const ModelMove& move) const
 {
-    return move.kind == ModelMove::Kind::Cards && move.thenCount == 0 && move.from == waste_ &&
-           piles_[move.to].role == Role::Tableau && (Size(p, move.to) > 0 || !PickLimit(pickRule_, PickRoom{}).has_value());
+    if (move.kind != ModelMove::Kind::Cards || move.thenCount != 0 || move.from != waste_)
+        return false;
+    const Role to = piles_[move.to].role;
+    return to == Role::Foundation ||
+           (to == Role::Tableau && (Size(p, move.to) > 0 || !PickLimit(pickRule_, PickRoom{}).has_value()));
 }
 
 ModelMove CardModel::FirstOf(const ModelMove& move)
