@@ -330,6 +330,20 @@ TEST(SolverDealsTest, KlondikeDealsAreDecidedWithinALimit)
     }
 }
 
+// Klondike by Threes deals lost already where one card turns at a time: the search of that
+// game proves it within a limit far below what the search of the game itself needs.
+TEST(SolverDealsTest, AThreesDealLostTurningOneCardIsProvedLost)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    constexpr int kKlondikeByThrees = 3;
+    for (const char* deal : {"8903825101237", "3016324311835"}) {
+        testing::ProtocolGame play(mainGame, kKlondikeByThrees, deal);
+        ASSERT_TRUE(play.started);
+        const SolveResult result = Solve(play.context(), SolverOptions{150000});
+        EXPECT_EQ(result.verdict, SolveVerdict::Unwinnable) << deal << ": " << result.nodes << " positions";
+    }
+}
+
 // A stop asked for, or a time limit spent, ends the search as unknown, never as a proof.
 TEST(SolverDealsTest, AStopOrTheClockEndsTheSearchUndecided)
 {

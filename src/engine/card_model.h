@@ -75,6 +75,11 @@ public:
     // model carries out (or autoplay is on: its moves are the engine's business).
     static std::optional<CardModel> Of(const GameContext& context);
 
+    // Where cards are turned from the stock several at a time with passes unlimited, the same
+    // game turning one card at a time: every card the game lets a player bring up, it lets
+    // him bring up too, and it differs in nothing else, so a deal it loses is lost in the game.
+    std::optional<CardModel> TurningOneCard() const;
+
     // The table of the context as a position of the model.
     ModelPosition Read(const GameContext& context) const;
 

@@ -418,7 +418,8 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     // The first best-first scan and the depth-first scan go on to the end; the side scans stop at a cap.
     struct Capped {
         std::unique_ptr<ModelScan> scan;
-        long long cap; // kUncapped: the node limit alone
+        long long cap;        // kUncapped: the node limit alone
+        bool relaxed = false; // a scan of a game that allows more: its wins prove nothing, its end proves the deal lost
     };
     std::vector<Capped> scans;
     // They share their record, unless the depth-first scan starts again afresh.
@@ -441,6 +442,12 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     const Reach sideReach = model.TurnsAStockOnce() ? kNearStock : kWholeStock;
     for (std::size_t k = 1; k < std::size(kScans); ++k)
         scans.push_back({std::make_unique<Scan>(model, kScans[k], position, sideReach), kSideScanCap});
+    // Where the stock turns several cards at a time, the same deal turning one card at a time:
+    // when that game is lost, so is this one, and its search, narrowed by the cards played out
+    // of the waste waiting until they are built on, often ends far sooner.
+    const std::optional<CardModel> oneCard = model.TurningOneCard();
+    if (oneCard)
+        scans.push_back({std::make_unique<Scan>(*oneCard, kScans[0], position), kUncapped, true});
     // Positions stored by every scan, the start counted once; a scan at its cap, or one that
     // gave up, is dropped.
     long long spent = 1;
@@ -453,7 +460,9 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
             const long long cap = scans[k].cap == kUncapped ? options.nodeLimit : scans[k].cap;
             state = scan.Advance(std::min({before + share, before + options.nodeLimit - spent, cap}), budget);
             spent += scan.Stored() - before;
-            if (state == ModelScan::State::Won)
+            if (state == ModelScan::State::Won && scans[k].relaxed)
+                state = ModelScan::State::Abandoned;
+            else if (state == ModelScan::State::Won)
                 lines.push_back(scan.WinningLine());
             const bool abandoned = state == ModelScan::State::Abandoned;
             if (abandoned)
