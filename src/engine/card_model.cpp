@@ -472,8 +472,12 @@ bool CardModel::RunInSequence(const ModelPosition& p, int pile, int count, int s
 // there (in sequence by the source pile's rule, within the pick rule) and the target takes it.
 bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, const PickRoom& room) const
 {
+    return CanMoveCard(p, CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)]), from, to, count, room);
+}
+
+bool CardModel::CanMoveCard(const ModelPosition& p, int card, int from, int to, int count, const PickRoom& room) const
+{
     const Pile& target = piles_[static_cast<std::size_t>(to)];
-    const int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)]);
     const int top = Top(p, to);
     switch (target.role) {
     case Role::Foundation:
@@ -603,6 +607,10 @@ void CardModel::LiftToTop(ModelPosition& p, int pile, int depth)
 void CardModel::AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers,
                               std::vector<ModelMove>& moves) const
 {
+    if (drawCount_ == 1 && passesUnlimited_ && !turnsOnEmptyWasteOnly_ && !foundationsWaitForStock_) {
+        AddEveryWastePlay(p, room, takers, moves);
+        return;
+    }
     ModelPosition turned = p;
     std::array<bool, kModelCardSlots + 1> shown{};
     std::vector<std::pair<int, int>> splits; // waste size and redeals after each click
@@ -623,6 +631,29 @@ void CardModel::AddWastePlays(const ModelPosition& p, const PickRoom& room, cons
         splits.push_back(split);
         ClickStock(turned);
     }
+}
+
+// One card a click with passes unlimited: the clicks show the waste's top, then the stock's
+// cards from its top down, then, the waste turned over (which turns its first card), the
+// waste's cards from its bottom up. Where a card may go does not hang on where the others lie.
+void CardModel::AddEveryWastePlay(const ModelPosition& p, const PickRoom& room, const Takers& takers,
+                                  std::vector<ModelMove>& moves) const
+{
+    const int stock = Size(p, stock_);
+    const int waste = Size(p, waste_);
+    const auto play = [&](int at, int clicks) {
+        const int card = CodeOf(p.cards[static_cast<std::size_t>(at)]);
+        for (int to = 0; to < pileCount_; ++to)
+            if (to != waste_ && MayTake(takers, to, card) && CanMoveCard(p, card, waste_, to, 1, room))
+                moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(waste_), static_cast<std::uint8_t>(to), 1,
+                                 static_cast<std::uint8_t>(clicks)});
+    };
+    if (waste > 0)
+        play(p.end[static_cast<std::size_t>(waste_)] - 1, 0);
+    for (int click = 1; click <= stock; ++click)
+        play(p.end[static_cast<std::size_t>(stock_)] - click, click);
+    for (int k = 0; k + 1 < waste; ++k)
+        play(Begin(p, waste_) + k, stock + 1 + k);
 }
 
 // With passes unlimited, the clicks come round to the same splits of stock and waste for ever:
@@ -721,8 +752,9 @@ bool CardModel::TurnUpTop(ModelPosition& p, int pile) const
 void CardModel::ClickStock(ModelPosition& p) const
 {
     if (Size(p, stock_) == 0) {
-        while (Size(p, waste_) > 0)
-            Shift(p, waste_, 1, stock_);
+        // The waste, whose cards lie just after the stock's, turned over as the new stock.
+        std::reverse(p.cards.begin() + Begin(p, waste_), p.cards.begin() + p.end[static_cast<std::size_t>(waste_)]);
+        p.end[static_cast<std::size_t>(stock_)] = p.end[static_cast<std::size_t>(waste_)];
         if (stockFaceDown_)
             for (int at = Begin(p, stock_); at < p.end[static_cast<std::size_t>(stock_)]; ++at)
                 p.cards[static_cast<std::size_t>(at)] |= kFaceDownBit;

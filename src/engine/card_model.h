@@ -184,6 +184,8 @@ private:
     PickRoom RoomIn(const ModelPosition& p) const;
     int Top(const ModelPosition& p, int pile) const;
     bool CanMove(const ModelPosition& p, int from, int to, int count, const PickRoom& room) const;
+    // The same for the card given, as if it lay count cards down in pile from.
+    bool CanMoveCard(const ModelPosition& p, int card, int from, int to, int count, const PickRoom& room) const;
     // The cards each pile may take by its top card: a quick no before the full test.
     using CardMask = std::array<std::uint64_t, 2>; // card code c as bit c - 1
     using Takers = std::array<CardMask, kModelPileSlots>;
@@ -211,6 +213,7 @@ private:
     void AddBouquetPlays(const ModelPosition& p, int from, int depth, const PickRoom& room, const Takers& takers,
                          std::vector<ModelMove>& moves) const;
     void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
+    void AddEveryWastePlay(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
     // A click that deals a card from the stock onto each tableau pile (Spider's stock).
     PileSet DealRow(ModelPosition& p) const;
