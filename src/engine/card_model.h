@@ -95,6 +95,7 @@ public:
     // the card, so that the search meets no position in which a card was put out for nothing.
     // No win is lost by it (card_model_parking.cpp says why).
     void JoinParkedCards(const ModelPosition& position, std::vector<ModelMove>& moves) const;
+    bool JoinsPlaysOutOfTheWaste() const { return parksJoin_; }
     // Carries the move out, with what follows it by the game's rules (a face-down card turned
     // up, an empty pile filled from the reserve). Answers the piles whose cards changed.
     PileSet Apply(ModelPosition& position, const ModelMove& move) const;

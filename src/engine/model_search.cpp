@@ -25,6 +25,9 @@ constexpr DistanceWeights kScans[] = {
 };
 constexpr long long kSideScanCap = 100000;
 constexpr long long kFocusedScanCap = 400000;
+// Where cards out of the waste wait until built on, the complete scans are narrow enough to
+// reach most wins themselves, and the budget goes further on their proofs.
+constexpr long long kNarrowFocusedScanCap = 150000;
 constexpr long long kUncapped = -1;
 constexpr long long kFirstShare = 2000; // positions each scan stores in the first round
 
@@ -434,9 +437,10 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     }
     // Where cards move between tableau piles and come from a waste, scans without the idle shifts.
     if (model.PlaysFromAWaste() && !model.TableauWaitsForHome()) {
-        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kFocused), kFocusedScanCap});
-        scans.push_back({std::make_unique<DepthScan>(model, position, kFocused, options.depthLimit, options.nodeLimit), kFocusedScanCap});
-        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kFocusedNearStock), kFocusedScanCap});
+        const long long cap = model.JoinsPlaysOutOfTheWaste() ? kNarrowFocusedScanCap : kFocusedScanCap;
+        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kFocused), cap});
+        scans.push_back({std::make_unique<DepthScan>(model, position, kFocused, options.depthLimit, options.nodeLimit), cap});
+        scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kFocusedNearStock), cap});
     }
     // The side scans prove nothing anyway: where the stock is turned once, they look near it.
     const Reach sideReach = model.TurnsAStockOnce() ? kNearStock : kWholeStock;
