@@ -424,6 +424,7 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
         long long cap;        // kUncapped: the node limit alone
         bool relaxed = false; // a scan of a game that allows more: its wins prove nothing, its end proves the deal lost
     };
+    const std::optional<CardModel> oneCard = model.TurningOneCard(); // outlives the scans of it
     std::vector<Capped> scans;
     // They share their record, unless the depth-first scan starts again afresh.
     const auto complete = std::make_shared<Record>();
@@ -449,7 +450,6 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     // Where the stock turns several cards at a time, the same deal turning one card at a time:
     // when that game is lost, so is this one, and its search, narrowed by the cards played out
     // of the waste waiting until they are built on, often ends far sooner.
-    const std::optional<CardModel> oneCard = model.TurningOneCard();
     if (oneCard)
         scans.push_back({std::make_unique<Scan>(*oneCard, kScans[0], position), kUncapped, true});
     // Positions stored by every scan, the start counted once; a scan at its cap, or one that
