@@ -376,7 +376,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.cardCount_ = model.Begin(start, model.pileCount_ - 1) + model.Size(start, model.pileCount_ - 1);
     if (model.cardCount_ > kModelCardSlots)
         return std::nullopt;
-    model.parksJoin_ = model.JoinsParkedCards();
+    model.parksJoin_ = model.ParkedCardsWait();
     return model;
 }
 
@@ -618,10 +618,7 @@ void CardModel::AddWastePlays(const ModelPosition& p, const PickRoom& room, cons
         const int top = Top(turned, waste_);
         if (top != 0 && !shown[static_cast<std::size_t>(top)]) {
             shown[static_cast<std::size_t>(top)] = true;
-            for (int to = 0; to < pileCount_; ++to)
-                if (to != waste_ && MayTake(takers, to, top) && CanMove(turned, waste_, to, 1, room))
-                    moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(waste_), static_cast<std::uint8_t>(to),
-                                     1, static_cast<std::uint8_t>(clicks)});
+            AddPlaysOfWasteCard(turned, top, clicks, room, takers, moves);
         }
         if (!MayClickStock(turned))
             return;
@@ -642,11 +639,7 @@ void CardModel::AddEveryWastePlay(const ModelPosition& p, const PickRoom& room, 
     const int stock = Size(p, stock_);
     const int waste = Size(p, waste_);
     const auto play = [&](int at, int clicks) {
-        const int card = CodeOf(p.cards[static_cast<std::size_t>(at)]);
-        for (int to = 0; to < pileCount_; ++to)
-            if (to != waste_ && MayTake(takers, to, card) && CanMoveCard(p, card, waste_, to, 1, room))
-                moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(waste_), static_cast<std::uint8_t>(to), 1,
-                                 static_cast<std::uint8_t>(clicks)});
+        AddPlaysOfWasteCard(p, CodeOf(p.cards[static_cast<std::size_t>(at)]), clicks, room, takers, moves);
     };
     if (waste > 0)
         play(p.end[static_cast<std::size_t>(waste_)] - 1, 0);
@@ -654,6 +647,16 @@ void CardModel::AddEveryWastePlay(const ModelPosition& p, const PickRoom& room, 
         play(p.end[static_cast<std::size_t>(stock_)] - click, click);
     for (int k = 0; k + 1 < waste; ++k)
         play(Begin(p, waste_) + k, stock + 1 + k);
+}
+
+// The plays of the card the clicks bring to the waste's top, wherever it lies now.
+void CardModel::AddPlaysOfWasteCard(const ModelPosition& p, int card, int clicks, const PickRoom& room, const Takers& takers,
+                                    std::vector<ModelMove>& moves) const
+{
+    for (int to = 0; to < pileCount_; ++to)
+        if (to != waste_ && MayTake(takers, to, card) && CanMoveCard(p, card, waste_, to, 1, room))
+            moves.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(waste_), static_cast<std::uint8_t>(to), 1,
+                             static_cast<std::uint8_t>(clicks)});
 }
 
 // With passes unlimited, the clicks come round to the same splits of stock and waste for ever:

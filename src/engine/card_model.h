@@ -95,7 +95,7 @@ public:
     // the card, so that the search meets no position in which a card was put out for nothing.
     // No win is lost by it (card_model_parking.cpp says why).
     void JoinParkedCards(const ModelPosition& position, std::vector<ModelMove>& moves) const;
-    bool JoinsPlaysOutOfTheWaste() const { return parksJoin_; }
+    bool JoinsParkedCards() const { return parksJoin_; }
     // Carries the move out, with what follows it by the game's rules (a face-down card turned
     // up, an empty pile filled from the reserve). Answers the piles whose cards changed.
     PileSet Apply(ModelPosition& position, const ModelMove& move) const;
@@ -215,6 +215,8 @@ private:
                          std::vector<ModelMove>& moves) const;
     void AddWastePlays(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
     void AddEveryWastePlay(const ModelPosition& p, const PickRoom& room, const Takers& takers, std::vector<ModelMove>& moves) const;
+    void AddPlaysOfWasteCard(const ModelPosition& p, int card, int clicks, const PickRoom& room, const Takers& takers,
+                             std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
     // A click that deals a card from the stock onto each tableau pile (Spider's stock).
     PileSet DealRow(ModelPosition& p) const;
@@ -296,7 +298,7 @@ private:
     bool movesCarryOnlyBuiltCards_ = false;    // a moving card carries nothing but cards built on it
     // Parked cards (card_model_parking.cpp): whether plays from the waste onto the tableau are
     // joined with what is built on them.
-    bool JoinsParkedCards() const;
+    bool ParkedCardsWait() const; // the rules under which a card out of the waste may wait
     bool IsParking(const ModelPosition& p, const ModelMove& move) const;
     void BuildsOn(const ModelPosition& p, int pile, std::vector<ModelMove>& builds) const;
     static ModelMove FirstOf(const ModelMove& move);

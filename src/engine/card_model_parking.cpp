@@ -20,7 +20,7 @@
 
 namespace marlowe {
 
-bool CardModel::JoinsParkedCards() const
+bool CardModel::ParkedCardsWait() const
 {
     return waste_ >= 0 && !golf_ && !rows_ && rowDealMode_ == deal_mode::None && drawCount_ == 1 && passesUnlimited_ &&
            !turnsOnEmptyWasteOnly_ && !fillFromReserve_ && !sequenceFoundations_ && !foundationsWaitForStock_ && !bouquet_;
@@ -51,46 +51,19 @@ ModelMove CardModel::FollowUpOf(const ModelMove& move)
     return {ModelMove::Kind::Cards, move.thenFrom, move.thenTo, move.thenCount, move.thenClicks};
 }
 
-// The moves that put cards on the pile's top: those of Moves with that pile as their target.
+// The moves that put cards on the pile's top: those of Moves with that pile as their target,
+// found by the same routines with every other pile's takers left empty.
 void CardModel::BuildsOn(const ModelPosition& p, int pile, std::vector<ModelMove>& builds) const
 {
     const PickRoom room = RoomIn(p);
     Takers takers{};
     takers[static_cast<std::size_t>(pile)] =
         acceptMask_[static_cast<std::size_t>(piles_[static_cast<std::size_t>(pile)].rulesClass * (maxCode_ + 1) + Top(p, pile))];
-    const auto addBuild = [&](int from, int count) {
-        builds.push_back({ModelMove::Kind::Cards, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(pile),
-                          static_cast<std::uint8_t>(count)});
-    };
-    for (int from = 0; from < pileCount_; ++from) {
-        const int size = Size(p, from);
-        if (from == pile || size == 0)
-            continue;
-        const int end = p.end[static_cast<std::size_t>(from)];
-        switch (piles_[static_cast<std::size_t>(from)].role) {
-        case Role::Reserve:
-            if (!FaceDown(p.cards[static_cast<std::size_t>(end - 1)]) && reservePicked_ &&
-                MayTake(takers, pile, CodeOf(p.cards[static_cast<std::size_t>(end - 1)])) && CanMove(p, from, pile, 1, room))
-                addBuild(from, 1);
-            break;
-        case Role::Tableau:
-            for (int count = 1; count <= (pickRule_ > 0 ? std::min(size, pickRule_) : size); ++count) {
-                const std::uint8_t bottom = p.cards[static_cast<std::size_t>(end - count)];
-                if (FaceDown(bottom))
-                    break;
-                if (!MayTake(takers, pile, CodeOf(bottom)))
-                    continue;
-                if (count > 1 && !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(from)]))
-                    break;
-                if (MayPickRun(p, from, count, room) && CanMove(p, from, pile, count, room))
-                    addBuild(from, count);
-            }
-            break;
-        default: break;
-        }
-    }
-    if (waste_ >= 0 && !golf_ && rowDealMode_ == deal_mode::None)
-        AddWastePlays(p, room, takers, builds); // the takers let cards onto this pile alone
+    for (int from = 0; from < pileCount_; ++from)
+        if (from != pile)
+            AddMovesFrom(p, from, room, takers, builds);
+    std::erase_if(builds, [](const ModelMove& move) { return move.kind != ModelMove::Kind::Cards; }); // turn-ups
+    AddWastePlays(p, room, takers, builds);
 }
 
 void CardModel::JoinParkedCards(const ModelPosition& p, std::vector<ModelMove>& moves) const

@@ -11,7 +11,7 @@ std::optional<CardModel> CardModel::TurningOneCard() const
         return std::nullopt;
     CardModel relaxed = *this;
     relaxed.drawCount_ = 1;
-    relaxed.parksJoin_ = relaxed.JoinsParkedCards();
+    relaxed.parksJoin_ = relaxed.ParkedCardsWait();
     return relaxed;
 }
 

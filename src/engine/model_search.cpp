@@ -438,7 +438,7 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     }
     // Where cards move between tableau piles and come from a waste, scans without the idle shifts.
     if (model.PlaysFromAWaste() && !model.TableauWaitsForHome()) {
-        const long long cap = model.JoinsPlaysOutOfTheWaste() ? kNarrowFocusedScanCap : kFocusedScanCap;
+        const long long cap = model.JoinsParkedCards() ? kNarrowFocusedScanCap : kFocusedScanCap;
         scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kFocused), cap});
         scans.push_back({std::make_unique<DepthScan>(model, position, kFocused, options.depthLimit, options.nodeLimit), cap});
         scans.push_back({std::make_unique<Scan>(model, kScans[0], position, kFocusedNearStock), cap});
