@@ -12,6 +12,7 @@
 #include "engine/pile_text.h"
 #include "engine/game_won.h"
 #include "engine/quiet_play.h"
+#include "engine/solver.h"
 #include "play_test_support.h"
 
 #include <gtest/gtest.h>
@@ -392,10 +393,10 @@ TEST(CardModelTest, FoundationsCountOnlyByWhatTheirTopsTake)
 // without end, the clicks that bring it up lead round to where they started, so even a card
 // deep in the stock goes home at once; not so where the waste lies split off the cycle of
 // turns (a card short of a whole turn of three), since the clicks lead on from there for good.
-TEST(CardModelTest, ACardDeepInAStockTurnedWithoutEndGoesHomeAtOnceFromTheCycleOnly)
+TEST(CardModelTest, ACardFromAStockTurnedWithoutEndGoesHomeAtOnceOnlyWhereNoLaterTurnShifts)
 {
     const TMainGame mainGame = testing::ShippedCatalogue();
-    const auto homeMoveIsSafe = [&](int game, const std::vector<int>& waste) {
+    const auto homeMoveIsSafe = [&](int game, const std::vector<int>& waste, std::ptrdiff_t cardsAbove) {
         testing::ProtocolGame play(mainGame, game, "0000000000001");
         EXPECT_TRUE(play.started);
         auto& context = play.context();
@@ -408,7 +409,7 @@ TEST(CardModelTest, ACardDeepInAStockTurnedWithoutEndGoesHomeAtOnceFromTheCycleO
         for (int rank = 13; rank >= 2; --rank)
             if (std::find(waste.begin(), waste.end(), S(rank)) == waste.end())
                 stock.push_back(S(rank));
-        stock.insert(stock.end() - 2, S(1)); // two cards above it
+        stock.insert(stock.end() - cardsAbove, S(1));
         piles.Stock() = PileTextOf(stock);
         piles.Waste() = PileTextOf(waste);
         for (const int code : stock)
@@ -430,9 +431,56 @@ TEST(CardModelTest, ACardDeepInAStockTurnedWithoutEndGoesHomeAtOnceFromTheCycleO
     };
     constexpr int kKlondike = 2;
     constexpr int kKlondikeByThrees = 3;
-    EXPECT_TRUE(homeMoveIsSafe(kKlondike, {}));
-    EXPECT_TRUE(homeMoveIsSafe(kKlondikeByThrees, {S(13), S(12), S(11)}));
-    EXPECT_FALSE(homeMoveIsSafe(kKlondikeByThrees, {S(13)}));
+    EXPECT_TRUE(homeMoveIsSafe(kKlondike, {}, 2));
+    // Turned three at a time, the Ace leaving from under two cards moves up the cards behind it.
+    EXPECT_FALSE(homeMoveIsSafe(kKlondikeByThrees, {S(13), S(12), S(11)}, 2));
+    EXPECT_TRUE(homeMoveIsSafe(kKlondikeByThrees, {S(13), S(12), S(11)}, 9)); // the last card
+    EXPECT_FALSE(homeMoveIsSafe(kKlondikeByThrees, {S(13)}, 2));
+}
+
+// Turning three cards at a time, the King of clubs on the waste could go home and nothing will
+// ever be built on it; yet only while it stays there does a pass bring up the Four of spades
+// from between the Six and the Five. Sent home, it leaves the Five the only card the stock
+// shows, and the game lost.
+TEST(CardModelTest, AWasteCardTurnedWithOthersStaysWhileItBringsUpACardTheGameNeeds)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    constexpr int kKlondikeByThrees = 3;
+    testing::ProtocolGame play(mainGame, kKlondikeByThrees, "0000000000001");
+    ASSERT_TRUE(play.started);
+    auto& context = play.context();
+    auto& piles = context.piles;
+    piles.Clear();
+    const auto run = [](auto suit, int from, int to) {
+        std::vector<int> cards;
+        for (int rank = from; from <= to ? rank <= to : rank >= to; rank += from <= to ? 1 : -1)
+            cards.push_back(suit(rank));
+        return cards;
+    };
+    piles.foundations[0] = PileTextOf(run(H, 1, 13));
+    piles.foundations[1] = PileTextOf(run(D, 1, 13));
+    piles.foundations[2] = PileTextOf(run(C, 1, 12));
+    piles.foundations[3] = PileTextOf(run(S, 1, 3));
+    piles.tableaus[0] = PileTextOf(run(S, 13, 7));
+    piles.Waste() = PileTextOf({C(13)});
+    piles.Stock() = PileTextOf({S(5), S(4), S(6)}); // the Six turns first, the Five shows
+    for (int code = 1; code <= 52; ++code)
+        context.cards.SetCardFaceMark(code, '1');
+    for (const int code : {S(5), S(4), S(6)})
+        context.cards.SetCardFaceMark(code, '0');
+
+    const std::optional<CardModel> model = CardModel::Of(context);
+    ASSERT_TRUE(model);
+    const ModelPosition position = model->Read(context);
+    std::vector<ModelMove> moves;
+    model->Moves(position, moves);
+    const auto kingHome = std::find_if(moves.begin(), moves.end(),
+                                       [&](const ModelMove& move) { return model->IsFoundationMove(move) && move.clicks == 0; });
+    ASSERT_NE(kingHome, moves.end());
+    EXPECT_FALSE(model->IsSafeHomeMove(position, *kingHome));
+
+    const SolveResult result = Solve(context);
+    EXPECT_EQ(result.verdict, SolveVerdict::Won);
 }
 
 } // namespace

@@ -288,14 +288,16 @@ namespace {
 
 // Deals once answered "unsolved" by a search blind to an action they need: in Beleaguered
 // Castle the move of a card lying in sequence, which uncovers the card beneath in a game of
-// single cards; in Baccarat the press of the discard pile that puts the hand away.
+// single cards; in Baccarat the press of the discard pile that puts the hand away; in
+// Klondike by Threes keeping on the waste a card that could go home, so that the next passes
+// bring up other cards.
 TEST(SolverDealsTest, WinsTheDealsOnceCalledLost)
 {
     const TMainGame mainGame = testing::ShippedCatalogue();
     const struct {
         int game;
         const char* deal;
-    } rows[] = {{7, "5618328839193"}, {7, "6274643639564"}, {337, "1234567890123"}};
+    } rows[] = {{7, "5618328839193"}, {7, "6274643639564"}, {337, "1234567890123"}, {3, "6948643331583"}};
     for (const auto& row : rows) {
         testing::ProtocolGame play(mainGame, row.game, row.deal);
         ASSERT_TRUE(play.started);
@@ -336,7 +338,7 @@ TEST(SolverDealsTest, AThreesDealLostTurningOneCardIsProvedLost)
 {
     const TMainGame mainGame = testing::ShippedCatalogue();
     constexpr int kKlondikeByThrees = 3;
-    for (const char* deal : {"8903825101237", "3016324311835"}) {
+    for (const char* deal : {"8903825101237", "5302521744891"}) {
         testing::ProtocolGame play(mainGame, kKlondikeByThrees, deal);
         ASSERT_TRUE(play.started);
         const SolveResult result = Solve(play.context(), SolverOptions{150000});

@@ -670,6 +670,16 @@ bool CardModel::SplitInCycle(const ModelPosition& p) const
     return waste == 0 || waste % drawCount_ == 0 || Size(p, stock_) == 0;
 }
 
+// A card leaving a waste turned several cards at a time moves up every card turned after it in
+// the passes to come, so that other cards show at the clicks. The waste kept as it was may be
+// what brings up a card the game needs: a card played home from there may still be wanted where
+// it lies, unless no pass is left or it was the last card of the cycle.
+bool CardModel::LeavingShiftsLaterTurns(const ModelPosition& p) const
+{
+    const bool passLeft = passes_ == -1 || p.redeals < passes_;
+    return drawCount_ > 1 && passLeft && Size(p, stock_) > 0;
+}
+
 bool CardModel::StockAndWasteOut(const ModelPosition& p) const
 {
     return (stock_ < 0 || Size(p, stock_) == 0) && (waste_ < 0 || Size(p, waste_) == 0);
@@ -928,12 +938,14 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
     if (!IsFoundationMove(move) || (move.clicks > 0 && !(passesUnlimited_ && SplitInCycle(p))))
         return false;
     int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - 1 - move.depth)]);
+    ModelPosition turned = p;
     if (move.clicks > 0) {
-        ModelPosition turned = p;
         for (int click = 0; click < move.clicks; ++click)
             ClickStock(turned);
         card = CodeOf(static_cast<std::uint8_t>(Top(turned, move.from)));
     }
+    if (static_cast<int>(move.from) == waste_ && LeavingShiftsLaterTurns(turned))
+        return false;
     std::array<bool, 256> home{};
     for (int pile = 0; pile < pileCount_; ++pile)
         if (piles_[static_cast<std::size_t>(pile)].role == Role::Foundation)

@@ -209,6 +209,7 @@ private:
     bool MayClickStock(const ModelPosition& p) const;
     bool StockAndWasteOut(const ModelPosition& p) const;
     bool SplitInCycle(const ModelPosition& p) const;
+    bool LeavingShiftsLaterTurns(const ModelPosition& p) const;
     void AddMovesFrom(const ModelPosition& p, int from, const PickRoom& room, const Takers& takers,
                       std::vector<ModelMove>& moves) const;
     void AddBouquetPlays(const ModelPosition& p, int from, int depth, const PickRoom& room, const Takers& takers,
