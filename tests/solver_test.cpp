@@ -332,6 +332,33 @@ TEST(SolverDealsTest, KlondikeDealsAreDecidedWithinALimit)
     }
 }
 
+// Pairing games feeding one foundation a card a rank either way, any suit (Black Hole, All in a
+// Row): the card model plays them, so a win or a proof comes within a limit that the search over
+// whole engine actions spends long before.
+TEST(SolverDealsTest, GamesFeedingOneFoundationEitherWayAreDecidedWithinALimit)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    constexpr int kBlackHole = 241;
+    constexpr int kAllInARow = 242;
+    const struct {
+        int game;
+        const char* deal;
+        SolveVerdict verdict;
+    } rows[] = {{kBlackHole, "7734778185229", SolveVerdict::Won},
+                {kAllInARow, "7734778185229", SolveVerdict::Won},
+                {kAllInARow, "7837558408622", SolveVerdict::Unwinnable}};
+    for (const auto& row : rows) {
+        testing::ProtocolGame play(mainGame, row.game, row.deal);
+        ASSERT_TRUE(play.started);
+        const SolveResult result = Solve(play.context(), SolverOptions{600000});
+        ASSERT_EQ(VerdictText(result.verdict), std::string(VerdictText(row.verdict)))
+            << row.game << " " << row.deal << ": " << result.nodes << " positions";
+        for (const auto& action : result.actions)
+            ASSERT_EQ(play.Run(action), "ok") << row.deal << ": " << action;
+        EXPECT_EQ(IsGameWon(play.context()), row.verdict == SolveVerdict::Won) << row.deal;
+    }
+}
+
 // Klondike by Threes deals lost already where one card turns at a time: the search of that
 // game proves it within a limit far below what the search of the game itself needs.
 TEST(SolverDealsTest, AThreesDealLostTurningOneCardIsProvedLost)

@@ -122,7 +122,7 @@ bool Modelled(const GameContext& context)
         // which one pack guarantees.
         const int code = rules.Of(rule::FoundationBuildCode, f);
         const bool waits = code == building::AfterStockAndWaste && rules[rule::PackSize] <= 52;
-        if (!(OneOf(code, {0, 1, 2, 3}) || waits) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
+        if (!(OneOf(code, {0, 1, 2, 3, building::UpOrDownAnySuitWrapping}) || waits) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
             rules.Of(rule::FoundationFullCountOf, f) != -1)
             return false;
     }
