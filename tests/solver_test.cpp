@@ -332,21 +332,23 @@ TEST(SolverDealsTest, KlondikeDealsAreDecidedWithinALimit)
     }
 }
 
-// Pairing games feeding one foundation a card a rank either way, any suit (Black Hole, All in a
-// Row): the card model plays them, so a win or a proof comes within a limit that the search over
-// whole engine actions spends long before.
-TEST(SolverDealsTest, GamesFeedingOneFoundationEitherWayAreDecidedWithinALimit)
+// Foundations that take cards of any suit: a rank either way (Black Hole, All in a Row) or steps
+// of two to four (Calculation). The card model plays them, so a win or a proof comes within a
+// limit that the search over whole engine actions spends long before.
+TEST(SolverDealsTest, GamesWithAnySuitFoundationsAreDecidedWithinALimit)
 {
     const TMainGame mainGame = testing::ShippedCatalogue();
     constexpr int kBlackHole = 241;
     constexpr int kAllInARow = 242;
+    constexpr int kCalculation = 19;
     const struct {
         int game;
         const char* deal;
         SolveVerdict verdict;
     } rows[] = {{kBlackHole, "7734778185229", SolveVerdict::Won},
                 {kAllInARow, "7734778185229", SolveVerdict::Won},
-                {kAllInARow, "7837558408622", SolveVerdict::Unwinnable}};
+                {kAllInARow, "7837558408622", SolveVerdict::Unwinnable},
+                {kCalculation, "6516923116298", SolveVerdict::Won}};
     for (const auto& row : rows) {
         testing::ProtocolGame play(mainGame, row.game, row.deal);
         ASSERT_TRUE(play.started);

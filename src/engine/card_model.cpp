@@ -122,7 +122,10 @@ bool Modelled(const GameContext& context)
         // which one pack guarantees.
         const int code = rules.Of(rule::FoundationBuildCode, f);
         const bool waits = code == building::AfterStockAndWaste && rules[rule::PackSize] <= 52;
-        if (!(OneOf(code, {0, 1, 2, 3, building::UpOrDownAnySuitWrapping}) || waits) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
+        // Steps of any size in any suit, or a rank either way: what a pile takes still hangs
+        // on its top card alone.
+        const bool anySuit = code == building::UpOrDownAnySuitWrapping || (code >= building::UpByTwos && code <= building::UpByFours);
+        if (!(OneOf(code, {0, 1, 2, 3}) || anySuit || waits) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
             rules.Of(rule::FoundationFullCountOf, f) != -1)
             return false;
     }
