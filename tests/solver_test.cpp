@@ -375,6 +375,32 @@ TEST(SolverDealsTest, AThreesDealLostTurningOneCardIsProvedLost)
     }
 }
 
+// The search over whole actions first gives every early alternative its share: this
+// Tournament deal is won within 40,000 positions, where a plain depth-first search spends more
+// than 60,000 under its first choices. Those searches cut lines short, so they prove nothing:
+// the One234 deal is still proved lost, by the plain search after them, and nothing is
+// called lost within a limit too small for that proof.
+TEST(SolverDealsTest, TheSearchOverActionsComesBackToEarlyChoicesAndStillProves)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    constexpr int kTournament = 331;
+    constexpr int kOne234 = 292;
+    {
+        testing::ProtocolGame play(mainGame, kTournament, "6265977419736");
+        ASSERT_TRUE(play.started);
+        const SolveResult result = Solve(play.context(), SolverOptions{40000});
+        ASSERT_TRUE(result.Won()) << result.nodes << " positions";
+        for (const auto& action : result.actions)
+            ASSERT_EQ(play.Run(action), "ok") << action;
+        EXPECT_TRUE(IsGameWon(play.context()));
+    }
+    testing::ProtocolGame play(mainGame, kOne234, "4410021271245");
+    ASSERT_TRUE(play.started);
+    EXPECT_EQ(Solve(play.context(), SolverOptions{40000}).verdict, SolveVerdict::Unwinnable);
+    for (const long long limit : {2000LL, 6000LL, 9000LL})
+        EXPECT_EQ(Solve(play.context(), SolverOptions{limit}).verdict, SolveVerdict::Unknown) << limit;
+}
+
 // A stop asked for, or a time limit spent, ends the search as unknown, never as a proof.
 TEST(SolverDealsTest, AStopOrTheClockEndsTheSearchUndecided)
 {

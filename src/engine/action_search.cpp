@@ -479,8 +479,8 @@ struct Child {
 // clock and the stop token, and whether any line of play was cut short.
 class Search {
 public:
-    Search(const SolverOptions& options, SolveResult& result, bool reckonsNeeds)
-        : options_(options), result_(result), reckonsNeeds_(reckonsNeeds), budget_(options, 1)
+    Search(const SolverOptions& options, SolveResult& result, bool reckonsNeeds, SearchBudget& budget)
+        : options_(options), result_(result), reckonsNeeds_(reckonsNeeds), budget_(budget)
     {
     }
 
@@ -523,10 +523,15 @@ private:
     const SolverOptions& options_;
     SolveResult& result_;
     bool reckonsNeeds_;
-    SearchBudget budget_;
+    SearchBudget& budget_;
     bool cutShort_ = false;
     std::unordered_set<std::uint64_t> visited_;
 };
+
+// The first allowance of the searches whose alternatives share, and the part of the budget
+// they may spend (one in so many).
+constexpr long long kFirstAllowance = 4096;
+constexpr int kProbeShare = 4;
 
 struct Frame {
     std::vector<Child> children;
@@ -545,27 +550,23 @@ std::vector<PlayAction> CandidateActions(GameContext& context)
     return actions;
 }
 
-SolveResult SearchByActions(const GameContext& context, const SolverOptions& options)
+namespace {
+
+// One depth-first search from start, never visiting a position twice. Where alternatives
+// share, each alternative of a line may examine at most half of what the line has left, the
+// whole search at most allowance tables: the search then comes back to its early choices
+// instead of spending itself under one of them. Won fills the line; unwinnable only when no
+// line was cut short and no budget ran out.
+SolveVerdict DepthFirst(const GameContext& start, const SolverOptions& options, SearchBudget& budget,
+                        bool reckonsNeeds, bool shares, long long allowance, SolveResult& result)
 {
-    SolveResult result;
-    SilentPresentation silent;
-    GameContext start = QuietCopy(context, silent);
-    ClearHistory(start, true);
-    if (IsGameWon(start)) {
-        result.verdict = SolveVerdict::Won;
-        return result;
-    }
-    // Where the tableau only holds cards for the foundations, an early misplaced card loses the
-    // game many actions later, out of reach of a plain depth-first search: there a line of play
-    // with alternatives gives each of them at most half of what is left to it, so the search
-    // comes back to its early choices.
-    const bool waitingPiles = TableauHoldsOnlyIncomingCards(start);
-    Search search(options, result, waitingPiles);
-    search.Seen(start);
-    result.nodes = 1;
+    GameContext root = start;
+    Search search(options, result, reckonsNeeds, budget);
+    search.Seen(root);
+    ++result.nodes;
     std::optional<PlayAction> winning;
     std::deque<Frame> path; // the line of play being searched: one frame per action
-    path.push_back({search.Expand(start, winning), result.nodes, options.nodeLimit});
+    path.push_back({search.Expand(root, winning), result.nodes, allowance});
 
     while (!path.empty() && !winning && !search.OutOfBudget()) {
         Frame& frame = path.back();
@@ -582,21 +583,59 @@ SolveResult SearchByActions(const GameContext& context, const SolverOptions& opt
         Child& child = frame.children[frame.next++];
         std::vector<Child> grandchildren = search.Expand(*child.table, winning);
         child.table.reset();
-        const bool shared = waitingPiles && frame.children.size() > 1;
-        const long long budget = std::min(shared ? frame.budget / 2 : frame.budget, frame.budget - spent);
-        path.push_back({std::move(grandchildren), result.nodes, budget});
+        const bool shared = shares && frame.children.size() > 1;
+        const long long share = std::min(shared ? frame.budget / 2 : frame.budget, frame.budget - spent);
+        path.push_back({std::move(grandchildren), result.nodes, share});
     }
-    if (!winning) {
-        if (path.empty() && search.Exhaustive())
-            result.verdict = SolveVerdict::Unwinnable;
-        return result;
-    }
+    if (!winning)
+        return path.empty() && search.Exhaustive() ? SolveVerdict::Unwinnable : SolveVerdict::Unknown;
 
     for (const Frame& step : path)
         if (step.next > 0)
             result.line.push_back(step.children[step.next - 1].action);
     result.line.push_back(*winning);
-    result.verdict = SolveVerdict::Won;
+    return SolveVerdict::Won;
+}
+
+} // namespace
+
+SolveResult SearchByActions(const GameContext& context, const SolverOptions& options)
+{
+    SolveResult result;
+    SilentPresentation silent;
+    GameContext start = QuietCopy(context, silent);
+    ClearHistory(start, true);
+    if (IsGameWon(start)) {
+        result.verdict = SolveVerdict::Won;
+        return result;
+    }
+    // Where the tableau only holds cards for the foundations, an early misplaced card loses the
+    // game many actions later, out of reach of a plain depth-first search: there every
+    // alternative shares what its line has left throughout, with the foundations' wants as guide.
+    if (TableauHoldsOnlyIncomingCards(start)) {
+        SearchBudget budget(options, 1);
+        result.verdict = DepthFirst(start, options, budget, true, true, options.nodeLimit, result);
+        return result;
+    }
+    // Elsewhere a plain depth-first search still often buries itself under one early choice.
+    // A quarter of the budget goes to searches whose alternatives share (the allowance doubling
+    // from search to search, each starting afresh, since a line cut short leaves its positions
+    // unsearched); the rest to the plain search, whose running dry proves the deal lost.
+    SolverOptions probes = options;
+    probes.nodeLimit = options.nodeLimit / kProbeShare;
+    probes.timeLimit = options.timeLimit / kProbeShare;
+    SearchBudget probeBudget(probes, 1);
+    for (long long allowance = kFirstAllowance; result.nodes < probes.nodeLimit && !probeBudget.Spent(); allowance *= 2) {
+        result.line.clear();
+        result.verdict = DepthFirst(start, probes, probeBudget, false, true, allowance, result);
+        if (result.verdict != SolveVerdict::Unknown)
+            return result;
+    }
+    SolverOptions rest = options;
+    rest.timeLimit = options.timeLimit - probes.timeLimit;
+    SearchBudget budget(rest, 1);
+    result.line.clear();
+    result.verdict = DepthFirst(start, options, budget, false, false, options.nodeLimit, result);
     return result;
 }
 
