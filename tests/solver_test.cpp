@@ -234,15 +234,17 @@ TEST_F(SolverTest, MemoryGamesTurnFaceDownCardsOnly)
 }
 
 // In Calculation every turned card must be laid on a foundation or a waste pile for good; a
-// search that only ever backs up over its latest choices loses this deal within the limit.
+// search over whole actions that only ever backs up over its latest choices loses this deal
+// within the limit. (The solver plays Calculation on the card model; the search over actions
+// keeps this way for the waiting-pile games the model does not carry out.)
 TEST(SolverWaitingPilesTest, WinsACalculationDealWithinASmallLimit)
 {
     testing::ProtocolGame play(testing::ShippedCatalogue(), kCalculation, "0000000000001");
     ASSERT_TRUE(play.started);
-    const SolveResult result = Solve(play.context(), SolverOptions{20000});
+    const SolveResult result = SearchByActions(play.context(), SolverOptions{20000});
     ASSERT_TRUE(result.Won()) << result.nodes << " tables examined";
-    for (const auto& action : result.actions)
-        ASSERT_EQ(play.Run(action), "ok") << action;
+    for (const auto& action : result.line)
+        ASSERT_EQ(play.Run(ActionText(action)), "ok") << ActionText(action);
     EXPECT_TRUE(IsGameWon(play.context()));
 }
 
@@ -394,11 +396,12 @@ TEST(SolverDealsTest, TheSearchOverActionsComesBackToEarlyChoicesAndStillProves)
             ASSERT_EQ(play.Run(action), "ok") << action;
         EXPECT_TRUE(IsGameWon(play.context()));
     }
+    // One234 is played on the card model by the solver; its deal is searched here by actions.
     testing::ProtocolGame play(mainGame, kOne234, "4410021271245");
     ASSERT_TRUE(play.started);
-    EXPECT_EQ(Solve(play.context(), SolverOptions{40000}).verdict, SolveVerdict::Unwinnable);
+    EXPECT_EQ(SearchByActions(play.context(), SolverOptions{40000}).verdict, SolveVerdict::Unwinnable);
     for (const long long limit : {2000LL, 6000LL, 9000LL})
-        EXPECT_EQ(Solve(play.context(), SolverOptions{limit}).verdict, SolveVerdict::Unknown) << limit;
+        EXPECT_EQ(SearchByActions(play.context(), SolverOptions{limit}).verdict, SolveVerdict::Unknown) << limit;
 }
 
 // A stop asked for, or a time limit spent, ends the search as unknown, never as a proof.
