@@ -940,15 +940,18 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
     // by clicks alone: one position, in which the card needs no click.
     if (!IsFoundationMove(move) || (move.clicks > 0 && !(passesUnlimited_ && SplitInCycle(p))))
         return false;
+    const bool fromWaste = static_cast<int>(move.from) == waste_;
     int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - 1 - move.depth)]);
-    ModelPosition turned = p;
     if (move.clicks > 0) {
+        ModelPosition turned = p;
         for (int click = 0; click < move.clicks; ++click)
             ClickStock(turned);
         card = CodeOf(static_cast<std::uint8_t>(Top(turned, move.from)));
-    }
-    if (static_cast<int>(move.from) == waste_ && LeavingShiftsLaterTurns(turned))
+        if (fromWaste && LeavingShiftsLaterTurns(turned))
+            return false;
+    } else if (fromWaste && LeavingShiftsLaterTurns(p)) {
         return false;
+    }
     std::array<bool, 256> home{};
     for (int pile = 0; pile < pileCount_; ++pile)
         if (piles_[static_cast<std::size_t>(pile)].role == Role::Foundation)
