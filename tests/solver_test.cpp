@@ -363,6 +363,30 @@ TEST(SolverDealsTest, GamesWithAnySuitFoundationsAreDecidedWithinALimit)
     }
 }
 
+// Games whose foundations take only complete suits, built on the tableau over many moves:
+// four-suit Spider and Mrs. Mop, out of reach of the best-first and depth-first scans within
+// ten seconds, are won by the beam within a limit of a second or two.
+TEST(SolverDealsTest, SpiderGamesAreWonWithinALimit)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    constexpr int kSpider = 76;
+    constexpr int kMrsMop = 86;
+    const struct {
+        int game;
+        const char* deal;
+    } rows[] = {{kSpider, "6516923116298"}, {kMrsMop, "4106727093654"}};
+    for (const auto& row : rows) {
+        testing::ProtocolGame play(mainGame, row.game, row.deal);
+        ASSERT_TRUE(play.started);
+        const SolveResult result = Solve(play.context(), SolverOptions{1500000});
+        ASSERT_EQ(VerdictText(result.verdict), std::string(VerdictText(SolveVerdict::Won)))
+            << row.game << " " << row.deal << ": " << result.nodes << " positions";
+        for (const auto& action : result.actions)
+            ASSERT_EQ(play.Run(action), "ok") << row.deal << ": " << action;
+        EXPECT_TRUE(IsGameWon(play.context())) << row.deal;
+    }
+}
+
 // Klondike by Threes deals lost already where one card turns at a time: the search of that
 // game proves it within a limit far below what the search of the game itself needs.
 TEST(SolverDealsTest, AThreesDealLostTurningOneCardIsProvedLost)

@@ -1124,6 +1124,10 @@ int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
             off += size;
         if (role == Role::Reserve && size > 0 && piles_[static_cast<std::size_t>(pile)].rulesClass == 1)
             ++cellsUsed;
+        // A card still in a stock dealt onto the tableau will lie on a card it may not follow:
+        // counted out of order now, a deal that builds is no step back.
+        if (role == Role::Stock && sequenceFoundations_)
+            disorder += size;
         if (role != Role::Tableau)
             continue;
         pilesUsed += size > 0 ? 1 : 0;

@@ -148,6 +148,8 @@ public:
     // Whether the tableau piles take cards only from elsewhere than the tableau (Sir Tommy's):
     // their cards then leave only for the foundations, in the order they were put there.
     bool TableauWaitsForHome() const { return tableauWaitsForHome_; }
+    // Only complete sequences go home, as in the Spider games.
+    bool TakesCompleteSequences() const { return sequenceFoundations_; }
     // Per card, the round in which the foundations would take it if each took, round by round,
     // the first card in hand it accepts (kNeverHome: none does), the cards coming to hand from
     // the waste's top, the tableau piles by depth, the reserves and the stock as it is turned.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <queue>
 #include <cstdlib>
@@ -23,6 +24,14 @@ constexpr DistanceWeights kScans[] = {
     {5, 6, 8, 6, 8, 0},
     {10, 0, 0, 3, 3, 10},
 };
+// The beam's: cards out of sequence and face down count most, then columns in use; a card
+// going home counts little, since it goes with its whole sequence.
+constexpr DistanceWeights kBeamWeights[] = {
+    {1, 4, 0, 0, 3, 5},
+    {1, 6, 0, 0, 1, 8},
+    {2, 3, 1, 0, 4, 4},
+};
+constexpr int kBeamShares = 32;
 constexpr long long kSideScanCap = 100000;
 constexpr long long kFocusedScanCap = 400000;
 // Where cards out of the waste wait until built on, the complete scans are narrow enough to
@@ -41,19 +50,31 @@ public:
         key += key == 0 ? 1 : 0;
         if (2 * (count_ + 1) > slots_.size())
             Grow();
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t at = key & mask;; at = (at + 1) & mask) {
-            if (slots_[at] == key)
-                return false;
-            if (slots_[at] == 0) {
-                slots_[at] = key;
-                ++count_;
-                return true;
-            }
-        }
+        std::uint64_t& slot = SlotOf(key);
+        if (slot == key)
+            return false;
+        slot = key;
+        ++count_;
+        return true;
+    }
+
+    bool Contains(std::uint64_t key) const
+    {
+        key += key == 0 ? 1 : 0;
+        return !slots_.empty() && const_cast<KeySet*>(this)->SlotOf(key) == key;
     }
 
 private:
+    // The key's slot, or the free slot where it would go.
+    std::uint64_t& SlotOf(std::uint64_t key)
+    {
+        const std::size_t mask = slots_.size() - 1;
+        std::size_t at = key & mask;
+        while (slots_[at] != key && slots_[at] != 0)
+            at = (at + 1) & mask;
+        return slots_[at];
+    }
+
     void Grow()
     {
         std::vector<std::uint64_t> old(std::max<std::size_t>(slots_.size() * 2, 1 << 10), 0);
@@ -76,6 +97,47 @@ private:
 struct Visit {
     std::uint32_t parent;
     ModelMove move;
+};
+
+// The positions a scan keeps, packed, each with its visit: blocks of a fixed size, so that
+// the stored positions are never copied as the scan grows.
+class StoredPositions {
+public:
+    explicit StoredPositions(std::size_t packedSize) : size_(packedSize) {}
+
+    // The new position's node.
+    std::uint32_t Store(const ModelPosition& position, Visit visit, const CardModel& model)
+    {
+        const std::size_t node = visits_.size();
+        if (node % kBlockPositions == 0)
+            blocks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kBlockPositions * size_));
+        model.Pack(position, PackedAt(node));
+        visits_.push_back(visit);
+        return static_cast<std::uint32_t>(node);
+    }
+
+    std::uint8_t* PackedAt(std::size_t node) const
+    {
+        return blocks_[node / kBlockPositions].get() + node % kBlockPositions * size_;
+    }
+
+    std::size_t Count() const { return visits_.size(); }
+
+    // The moves from the first position stored to the node.
+    std::vector<ModelMove> LineTo(std::uint32_t node) const
+    {
+        std::vector<ModelMove> line;
+        for (; node != 0; node = visits_[node].parent)
+            line.push_back(visits_[node].move);
+        std::reverse(line.begin(), line.end());
+        return line;
+    }
+
+private:
+    static constexpr std::size_t kBlockPositions = 1 << 14;
+    std::size_t size_;
+    std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;
+    std::vector<Visit> visits_;
 };
 
 struct Waiting {
@@ -174,11 +236,11 @@ public:
 
     Scan(const CardModel& model, const DistanceWeights& weights, const ModelPosition& start, Reach reach = kWholeStock,
          std::shared_ptr<Record> record = std::make_shared<Record>())
-        : model_(model), weights_(weights), reach_(reach), size_(model.PackedSize()), record_(std::move(record))
+        : model_(model), weights_(weights), reach_(reach), visits_(model.PackedSize()), record_(std::move(record))
     {
         record_->Join();
         record_->Keys().Insert(model_.Key(start));
-        Store(start, {0, {}});
+        visits_.Store(start, {0, {}}, model_);
         if (model_.IsWon(start))
             state_ = State::Won;
         else if (!model_.IsDead(start)) // children are tested by the piles their moves change
@@ -198,7 +260,7 @@ public:
             }
             const Waiting next = waiting_.top();
             waiting_.pop();
-            model_.Unpack(PackedAt(next.node), position);
+            model_.Unpack(visits_.PackedAt(next.node), position);
             model_.HashPiles(position, hashes, kAllPiles);
             MovesToTry(model_, position, reach_, moves);
             for (const ModelMove& move : moves) {
@@ -212,8 +274,7 @@ public:
                 model_.HashPiles(child, childHashes, changed);
                 if (!record_->Keys().Insert(model_.KeyOf(child, childHashes)) || model_.IsDead(child, changed))
                     continue;
-                const auto index = static_cast<std::uint32_t>(visits_.size());
-                Store(child, {next.node, move});
+                const std::uint32_t index = visits_.Store(child, {next.node, move}, model_);
                 if (model_.IsWon(child)) {
                     state_ = State::Won;
                     won_ = index;
@@ -225,40 +286,14 @@ public:
         return state_;
     }
 
-    long long Stored() const override { return static_cast<long long>(visits_.size()); }
-
-    std::vector<ModelMove> WinningLine() const override
-    {
-        std::vector<ModelMove> line;
-        for (std::uint32_t node = won_; node != 0; node = visits_[node].parent)
-            line.push_back(visits_[node].move);
-        std::reverse(line.begin(), line.end());
-        return line;
-    }
+    long long Stored() const override { return static_cast<long long>(visits_.Count()); }
+    std::vector<ModelMove> WinningLine() const override { return visits_.LineTo(won_); }
 
 private:
-    void Store(const ModelPosition& position, Visit visit)
-    {
-        // Blocks of a fixed size: the stored positions are never copied as the scan grows.
-        const std::size_t node = visits_.size();
-        if (node % kBlockPositions == 0)
-            blocks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kBlockPositions * size_));
-        model_.Pack(position, PackedAt(node));
-        visits_.push_back(visit);
-    }
-
-    std::uint8_t* PackedAt(std::size_t node) const
-    {
-        return blocks_[node / kBlockPositions].get() + node % kBlockPositions * size_;
-    }
-
     const CardModel& model_;
     DistanceWeights weights_;
     Reach reach_;
-    std::size_t size_;
-    static constexpr std::size_t kBlockPositions = 1 << 14;
-    std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;
-    std::vector<Visit> visits_;
+    StoredPositions visits_;
     std::shared_ptr<Record> record_;
     std::priority_queue<Waiting> waiting_;
     State state_ = State::Searching;
@@ -411,6 +446,152 @@ private:
     State state_ = State::Searching;
 };
 
+// The beam scan: it takes the positions one move deeper at a time and keeps, of each new
+// layer, only the given number nearest a win. Where runs are built over many moves and any
+// card may be shifted between columns (the Spider games), best-first scans spread over the
+// countless shifts of the early table, and a depth-first scan holds to its first line; the
+// beam goes deep along many lines at once. It proves nothing: a beam that runs dry, or
+// wanders past the depth limit or long without coming nearer a win, starts again twice as wide.
+class BeamScan : public ModelScan {
+    static constexpr std::size_t kFirstWidth = 256;
+    static constexpr std::size_t kWidest = 1 << 16;
+    static constexpr std::size_t kPatience = 60; // layers without coming nearer a win before the beam widens
+public:
+    BeamScan(const CardModel& model, const ModelPosition& start, std::size_t depthLimit)
+        : model_(model), size_(model.PackedSize()), depthLimit_(depthLimit), start_(size_)
+    {
+        model_.Pack(start, start_.data());
+        if (model_.IsWon(start))
+            state_ = State::Won;
+        else if (model_.IsDead(start))
+            state_ = State::Abandoned;
+        else
+            Restart(kFirstWidth);
+    }
+
+    State Advance(long long stored, SearchBudget& budget) override
+    {
+        ModelPosition position;
+        PileHashes hashes{};
+        PileHashes childHashes{};
+        std::vector<ModelMove> moves;
+        while (state_ == State::Searching && made_ < stored && !budget.Spent()) {
+            if (next_ < layer_.size()) {
+                const std::uint32_t node = layer_[next_++];
+                model_.Unpack(visits_.PackedAt(node), position);
+                model_.HashPiles(position, hashes, kAllPiles);
+                MovesToTry(model_, position, kWholeStock, moves);
+                for (const ModelMove& move : moves) {
+                    ModelPosition child = position;
+                    const PileSet changed = model_.Apply(child, move);
+                    std::copy_n(hashes.begin(), model_.PileCount(), childHashes.begin());
+                    model_.HashPiles(child, childHashes, changed);
+                    const std::uint64_t key = model_.KeyOf(child, childHashes);
+                    if (keys_.Contains(key) || model_.IsDead(child, changed))
+                        continue;
+                    ++made_;
+                    if (model_.IsWon(child)) {
+                        won_ = visits_.Store(child, {node, move}, model_);
+                        state_ = State::Won;
+                        return state_;
+                    }
+                    candidates_.push_back({model_.Distance(child, kBeamWeights[restarts_ % std::size(kBeamWeights)]), key, node, move, packed_.size()});
+                    packed_.resize(packed_.size() + size_);
+                    model_.Pack(child, packed_.data() + packed_.size() - size_);
+                }
+            } else if (candidates_.empty() && !dropped_) {
+                state_ = State::Abandoned; // it met every position there is: the complete scans prove it
+            } else if (candidates_.empty() || ++depth_ > depthLimit_ || depth_ > bestDepth_ + kPatience) {
+                Restart(std::min(2 * width_, kWidest));
+            } else {
+                KeepNearest();
+            }
+        }
+        return state_;
+    }
+
+    long long Stored() const override { return made_; }
+    std::vector<ModelMove> WinningLine() const override { return visits_.LineTo(won_); }
+
+private:
+    struct Candidate {
+        int distance;
+        std::uint64_t key;
+        std::uint32_t parent;
+        ModelMove move;
+        std::size_t at; // its place in the packed candidates
+    };
+
+    // The next layer: the new positions nearest a win, one of each; of equals the key, a hash,
+    // decides, so that the beam does not favour one corner of the table.
+    void KeepNearest()
+    {
+        const auto nearer = [](const Candidate& a, const Candidate& b) {
+            return a.distance != b.distance ? a.distance < b.distance : a.key < b.key;
+        };
+        std::sort(candidates_.begin(), candidates_.end(), nearer);
+        if (candidates_.front().distance < best_) {
+            best_ = candidates_.front().distance;
+            bestDepth_ = depth_;
+        }
+        layer_.clear();
+        next_ = 0;
+        ModelPosition position;
+        for (const Candidate& candidate : candidates_) {
+            if (layer_.size() == width_) {
+                dropped_ = true;
+                break;
+            }
+            if (!keys_.Insert(candidate.key))
+                continue;
+            model_.Unpack(packed_.data() + candidate.at, position);
+            layer_.push_back(visits_.Store(position, {candidate.parent, candidate.move}, model_));
+        }
+        candidates_.clear();
+        packed_.clear();
+    }
+
+    void Restart(std::size_t width)
+    {
+        if (width_ != 0)
+            ++restarts_;
+        width_ = width;
+        depth_ = 0;
+        dropped_ = false;
+        best_ = std::numeric_limits<int>::max();
+        bestDepth_ = 0;
+        keys_ = KeySet();
+        visits_ = StoredPositions(size_);
+        ModelPosition start;
+        model_.Unpack(start_.data(), start);
+        keys_.Insert(model_.Key(start));
+        layer_ = {visits_.Store(start, {0, {}}, model_)};
+        next_ = 0;
+        candidates_.clear();
+        packed_.clear();
+    }
+
+    const CardModel& model_;
+    std::size_t size_;
+    std::size_t depthLimit_;
+    std::size_t restarts_ = 0; // each start leads by the next weighting
+    std::vector<std::uint8_t> start_;
+    std::size_t width_ = 0;
+    std::size_t depth_ = 0;
+    bool dropped_ = false;      // whether the beam has left out a position since it started
+    int best_ = 0;              // the nearest distance the beam has come to
+    std::size_t bestDepth_ = 0; // and the layer where it came there
+    KeySet keys_;
+    StoredPositions visits_{size_};
+    std::vector<std::uint32_t> layer_;
+    std::size_t next_ = 0;
+    std::vector<Candidate> candidates_;
+    std::vector<std::uint8_t> packed_;
+    long long made_ = 0;
+    State state_ = State::Searching;
+    std::uint32_t won_ = 0;
+};
+
 } // namespace
 
 SolveResult SearchModel(const GameContext& context, const CardModel& model, const SolverOptions& options)
@@ -423,6 +604,7 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
         std::unique_ptr<ModelScan> scan;
         long long cap;        // kUncapped: the node limit alone
         bool relaxed = false; // a scan of a game that allows more: its wins prove nothing, its end proves the deal lost
+        int shares = 1;       // the scan's part of each round, in shares
     };
     const std::optional<CardModel> oneCard = model.TurningOneCard(); // outlives the scans of it
     std::vector<Capped> scans;
@@ -447,6 +629,9 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     const Reach sideReach = model.TurnsAStockOnce() ? kNearStock : kWholeStock;
     for (std::size_t k = 1; k < std::size(kScans); ++k)
         scans.push_back({std::make_unique<Scan>(model, kScans[k], position, sideReach), kSideScanCap});
+    // Where complete sequences go home, the beam wins most of what is won, and takes most of the budget.
+    if (model.TakesCompleteSequences())
+        scans.push_back({std::make_unique<BeamScan>(model, position, options.depthLimit), kUncapped, false, kBeamShares});
     // Where the stock turns several cards at a time, the same deal turning one card at a time:
     // when that game is lost, so is this one, and its search, narrowed by the cards played out
     // of the waste waiting until they are built on, often ends far sooner.
@@ -462,7 +647,7 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
             ModelScan& scan = *scans[k].scan;
             const long long before = scan.Stored();
             const long long cap = scans[k].cap == kUncapped ? options.nodeLimit : scans[k].cap;
-            state = scan.Advance(std::min({before + share, before + options.nodeLimit - spent, cap}), budget);
+            state = scan.Advance(std::min({before + share * scans[k].shares, before + options.nodeLimit - spent, cap}), budget);
             spent += scan.Stored() - before;
             if (state == ModelScan::State::Won && scans[k].relaxed)
                 state = ModelScan::State::Abandoned;
