@@ -50,10 +50,10 @@ public:
         key += key == 0 ? 1 : 0;
         if (2 * (count_ + 1) > slots_.size())
             Grow();
-        std::uint64_t& slot = SlotOf(key);
-        if (slot == key)
+        const std::size_t at = SlotOf(key);
+        if (slots_[at] == key)
             return false;
-        slot = key;
+        slots_[at] = key;
         ++count_;
         return true;
     }
@@ -61,18 +61,18 @@ public:
     bool Contains(std::uint64_t key) const
     {
         key += key == 0 ? 1 : 0;
-        return !slots_.empty() && const_cast<KeySet*>(this)->SlotOf(key) == key;
+        return !slots_.empty() && slots_[SlotOf(key)] == key;
     }
 
 private:
     // The key's slot, or the free slot where it would go.
-    std::uint64_t& SlotOf(std::uint64_t key)
+    std::size_t SlotOf(std::uint64_t key) const
     {
         const std::size_t mask = slots_.size() - 1;
         std::size_t at = key & mask;
         while (slots_[at] != key && slots_[at] != 0)
             at = (at + 1) & mask;
-        return slots_[at];
+        return at;
     }
 
     void Grow()
