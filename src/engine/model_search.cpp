@@ -453,7 +453,7 @@ private:
 // beam goes deep along many lines at once. It proves nothing: a beam that runs dry, or
 // wanders past the depth limit or long without coming nearer a win, starts again twice as wide.
 class BeamScan : public ModelScan {
-    static constexpr std::size_t kFirstWidth = 256;
+    static constexpr std::size_t kFirstWidth = 64;
     static constexpr std::size_t kWidest = 1 << 16;
     static constexpr std::size_t kPatience = 60; // layers without coming nearer a win before the beam widens
 public:
