@@ -361,6 +361,33 @@ TEST_F(StockTest, EachDealingClickDealsOntoItsOwnPiles)
     }
 }
 
+// Big Ben's click: the first pile's deal mode names the click, the other piles deal nothing in
+// rows; yet every pile short of three cards is topped up, in pile order, before any card turns.
+TEST_F(StockTest, ATopUpClickFillsEveryShortPileBeforeItTurnsACard)
+{
+    context.rules[rule::TableauCount] = 3;
+    context.rules.Of(rule::TableauDealMode, 0) = click_style::TopUpOrTurn;
+    for (int k = 1; k < 3; ++k)
+        context.rules.Of(rule::TableauDealMode, k) = deal_mode::None;
+    context.piles.tableaus[0] = "001002003";
+    context.piles.tableaus[1] = "004";
+    context.piles.tableaus[2] = "";
+    context.piles.Stock() = "010011012013014015016";
+    Click();
+    EXPECT_EQ(context.piles.tableaus[0], "001002003");
+    EXPECT_EQ(context.piles.tableaus[1], "004016015");
+    EXPECT_EQ(context.piles.tableaus[2], "014013012");
+    EXPECT_EQ(context.piles.Waste(), "") << "a click that tops up turns no card";
+    EXPECT_EQ(context.undoHistory.Size(), 1u) << "one click, one step back";
+    Click();
+    EXPECT_EQ(context.piles.Waste(), "011");
+    EXPECT_EQ(context.piles.Stock(), "010");
+    ASSERT_TRUE(Undo(context));
+    ASSERT_TRUE(Undo(context));
+    EXPECT_EQ(context.piles.tableaus[1], "004");
+    EXPECT_EQ(ElementCount(context.piles.Stock()), 7);
+}
+
 TEST_F(StockTest, TheDrawIsAllowedOnceAfterTheLastRedeal)
 {
     context.piles.tableaus[0] = "001002003";

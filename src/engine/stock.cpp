@@ -197,6 +197,12 @@ int DealMode(const GameContext& context, const Dealing& dealing, PileRef pile)
 {
     if (dealing.row == RowDeal::TableausFaceUp)
         return deal_mode::Row;
+    // A click that tops the piles up names each short pile itself: the first pile's mode is the
+    // click's style and the others' may be none, yet each takes its card.
+    const int clickStyle = DealModeOfTableau(context, 0);
+    if (!dealing.row && pile.group == PileGroup::Tableaus &&
+        (clickStyle == click_style::TopUpToThree || clickStyle == click_style::TopUpOrTurn))
+        return deal_mode::Row;
     if (dealing.row == RowDeal::EmptyTableaus)
         return context.piles[pile].empty() ? deal_mode::Row : deal_mode::None;
     return pile.group == PileGroup::Tableaus ? DealModeOfTableau(context, pile.slot)
