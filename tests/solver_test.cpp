@@ -428,6 +428,24 @@ TEST(SolverDealsTest, TheSearchOverActionsComesBackToEarlyChoicesAndStillProves)
         EXPECT_EQ(SearchByActions(play.context(), SolverOptions{limit}).verdict, SolveVerdict::Unknown) << limit;
 }
 
+// Grandmamma's Patience is won by one line held to the end: the depth-first searches turn back
+// at every dead end and win none of these deals within ten seconds; the nested playouts win each
+// within a limit.
+TEST(SolverDealsTest, NestedPlayoutsWinWhatTheDepthFirstSearchesDoNot)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    constexpr int kGrandmammasPatience = 225;
+    for (const char* deal : {"4345445144346", "9811214867192"}) {
+        testing::ProtocolGame play(mainGame, kGrandmammasPatience, deal);
+        ASSERT_TRUE(play.started);
+        const SolveResult result = Solve(play.context(), SolverOptions{60000});
+        ASSERT_TRUE(result.Won()) << deal << ": " << result.nodes << " positions";
+        for (const auto& action : result.actions)
+            ASSERT_EQ(play.Run(action), "ok") << deal << ": " << action;
+        EXPECT_TRUE(IsGameWon(play.context())) << deal;
+    }
+}
+
 // A stop asked for, or a time limit spent, ends the search as unknown, never as a proof.
 TEST(SolverDealsTest, AStopOrTheClockEndsTheSearchUndecided)
 {

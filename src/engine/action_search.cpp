@@ -22,7 +22,9 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <optional>
+#include <random>
 #include <unordered_set>
 
 namespace marlowe {
@@ -597,6 +599,100 @@ SolveVerdict DepthFirst(const GameContext& start, const SolverOptions& options, 
     return SolveVerdict::Won;
 }
 
+// A line of play from a table and how far it came.
+struct Playout {
+    std::vector<PlayAction> line;
+    int progress = std::numeric_limits<int>::min();
+    bool won = false;
+};
+
+constexpr std::size_t kPlayoutLength = 1500; // actions in one playout at most
+
+// Plays on from the table, each action one that reaches a table new to the playout: half the
+// time the best ranked such action, else one at random. It ends when the game is won, no such
+// action is left, or the line reaches its length.
+Playout RandomPlayout(GameContext table, std::mt19937_64& rng, long long& examined)
+{
+    Playout playout;
+    std::unordered_set<std::uint64_t> seen{PositionKey(table)};
+    while (playout.line.size() < kPlayoutLength && !playout.won) {
+        std::vector<Ranked> candidates = RankedCandidates(table);
+        if (rng() % 2 == 0)
+            std::shuffle(candidates.begin(), candidates.end(), rng);
+        const auto taken = std::find_if(candidates.begin(), candidates.end(), [&](const Ranked& candidate) {
+            GameContext next = table;
+            ++examined;
+            if (!PerformAction(next, candidate.action) || !seen.insert(PositionKey(next)).second)
+                return false;
+            ClearHistory(next, true);
+            table = std::move(next);
+            return true;
+        });
+        if (taken == candidates.end())
+            break;
+        playout.line.push_back(taken->action);
+        playout.won = IsGameWon(table);
+    }
+    playout.progress = Progress(table, nullptr);
+    return playout;
+}
+
+// A nested search of playouts: at each step every action is tried with a playout after it, and
+// the line follows the best playout met so far. Where a game is mostly luck or its wins need
+// one long line held to the end (a stock dealt out, cards put away in the right order), lines
+// played out to the end find wins that a search turning back at every dead end does not reach.
+// It proves nothing; a win fills the line.
+bool PlayOutLines(const GameContext& start, std::uint64_t seed, long long nodeLimit, SearchBudget& budget, SolveResult& result)
+{
+    std::mt19937_64 rng(seed);
+    GameContext table = start;
+    std::vector<PlayAction> line;
+    Playout best;
+    while (!budget.Spent() && result.nodes < nodeLimit) {
+        for (const Ranked& candidate : RankedCandidates(table)) {
+            GameContext next = table;
+            ++result.nodes;
+            if (!PerformAction(next, candidate.action))
+                continue;
+            ClearHistory(next, true);
+            Playout after = IsGameWon(next) ? Playout{{}, 0, true} : RandomPlayout(next, rng, result.nodes);
+            if (after.won || after.progress > best.progress) {
+                best.line = line;
+                best.line.push_back(candidate.action);
+                best.line.insert(best.line.end(), after.line.begin(), after.line.end());
+                best.progress = after.progress;
+                if (after.won) {
+                    result.line = best.line;
+                    return true;
+                }
+            }
+            if (budget.Spent())
+                return false;
+        }
+        if (best.line.size() <= line.size())
+            return false;
+        const PlayAction step = best.line[line.size()];
+        PerformAction(table, step);
+        ClearHistory(table, true);
+        line.push_back(step);
+    }
+    return false;
+}
+
+// Nested playouts, each from a seed of its own, within a part of the budget.
+bool PlayOutWithin(const GameContext& start, const SolverOptions& options, int share, SolveResult& result)
+{
+    SolverOptions part = options;
+    part.nodeLimit = result.nodes + options.nodeLimit / share;
+    part.timeLimit = options.timeLimit / share;
+    SearchBudget budget(part, 1);
+    for (std::uint64_t seed = PositionKey(start); result.nodes < part.nodeLimit && !budget.Spent(); ++seed)
+        if (PlayOutLines(start, seed, part.nodeLimit, budget, result))
+            return true;
+    result.line.clear();
+    return false;
+}
+
 } // namespace
 
 SolveResult SearchByActions(const GameContext& context, const SolverOptions& options)
@@ -612,9 +708,15 @@ SolveResult SearchByActions(const GameContext& context, const SolverOptions& opt
     // Where the tableau only holds cards for the foundations, an early misplaced card loses the
     // game many actions later, out of reach of a plain depth-first search: there every
     // alternative shares what its line has left throughout, with the foundations' wants as guide.
+    // A quarter of the budget is kept for nested playouts, should that search not decide.
     if (TableauHoldsOnlyIncomingCards(start)) {
-        SearchBudget budget(options, 1);
-        result.verdict = DepthFirst(start, options, budget, true, true, options.nodeLimit, result);
+        SolverOptions first = options;
+        first.nodeLimit = options.nodeLimit - options.nodeLimit / kProbeShare;
+        first.timeLimit = options.timeLimit - options.timeLimit / kProbeShare;
+        SearchBudget budget(first, 1);
+        result.verdict = DepthFirst(start, first, budget, true, true, first.nodeLimit, result);
+        if (result.verdict == SolveVerdict::Unknown && PlayOutWithin(start, options, kProbeShare, result))
+            result.verdict = SolveVerdict::Won;
         return result;
     }
     // Elsewhere a plain depth-first search still often buries itself under one early choice.
@@ -631,8 +733,13 @@ SolveResult SearchByActions(const GameContext& context, const SolverOptions& opt
         if (result.verdict != SolveVerdict::Unknown)
             return result;
     }
+    // Another quarter to nested playouts, which prove nothing but hold long lines to the end.
+    if (PlayOutWithin(start, options, kProbeShare, result)) {
+        result.verdict = SolveVerdict::Won;
+        return result;
+    }
     SolverOptions rest = options;
-    rest.timeLimit = options.timeLimit - probes.timeLimit;
+    rest.timeLimit = options.timeLimit - 2 * probes.timeLimit;
     SearchBudget budget(rest, 1);
     result.line.clear();
     result.verdict = DepthFirst(start, options, budget, false, false, options.nodeLimit, result);
