@@ -683,7 +683,7 @@ bool PlayOutLines(const GameContext& start, std::uint64_t seed, long long nodeLi
 bool PlayOutWithin(const GameContext& start, const SolverOptions& options, int share, SolveResult& result)
 {
     SolverOptions part = options;
-    part.nodeLimit = result.nodes + options.nodeLimit / share;
+    part.nodeLimit = std::min(result.nodes + options.nodeLimit / share, options.nodeLimit);
     part.timeLimit = options.timeLimit / share;
     SearchBudget budget(part, 1);
     for (std::uint64_t seed = PositionKey(start); result.nodes < part.nodeLimit && !budget.Spent(); ++seed)
@@ -708,10 +708,9 @@ SolveResult SearchByActions(const GameContext& context, const SolverOptions& opt
     // Where the tableau only holds cards for the foundations, an early misplaced card loses the
     // game many actions later, out of reach of a plain depth-first search: there every
     // alternative shares what its line has left throughout, with the foundations' wants as guide.
-    // A quarter of the budget is kept for nested playouts, should that search not decide.
+    // A quarter of the time is kept for nested playouts, should that search not decide.
     if (TableauHoldsOnlyIncomingCards(start)) {
         SolverOptions first = options;
-        first.nodeLimit = options.nodeLimit - options.nodeLimit / kProbeShare;
         first.timeLimit = options.timeLimit - options.timeLimit / kProbeShare;
         SearchBudget budget(first, 1);
         result.verdict = DepthFirst(start, first, budget, true, true, first.nodeLimit, result);
