@@ -288,6 +288,18 @@ TEST(SolverWaitingPilesTest, WinsCamelotDealsWithinASmallLimit)
 namespace marlowe {
 namespace {
 
+// Solves the deal within the limit and plays the won line through the engine to a won game.
+void ExpectWonWithin(const TMainGame& mainGame, int game, const char* deal, long long limit)
+{
+    testing::ProtocolGame play(mainGame, game, deal);
+    ASSERT_TRUE(play.started);
+    const SolveResult result = Solve(play.context(), SolverOptions{limit});
+    ASSERT_TRUE(result.Won()) << game << " " << deal << ": " << result.nodes << " positions";
+    for (const auto& action : result.actions)
+        ASSERT_EQ(play.Run(action), "ok") << deal << ": " << action;
+    EXPECT_TRUE(IsGameWon(play.context())) << deal;
+}
+
 // Deals once answered "unsolved" by a search blind to an action they need: in Beleaguered
 // Castle the move of a card lying in sequence, which uncovers the card beneath in a game of
 // single cards; in Baccarat the press of the discard pile that puts the hand away; in
@@ -371,20 +383,8 @@ TEST(SolverDealsTest, SpiderGamesAreWonWithinALimit)
     const TMainGame mainGame = testing::ShippedCatalogue();
     constexpr int kSpider = 76;
     constexpr int kMrsMop = 86;
-    const struct {
-        int game;
-        const char* deal;
-    } rows[] = {{kSpider, "6516923116298"}, {kMrsMop, "4106727093654"}};
-    for (const auto& row : rows) {
-        testing::ProtocolGame play(mainGame, row.game, row.deal);
-        ASSERT_TRUE(play.started);
-        const SolveResult result = Solve(play.context(), SolverOptions{1500000});
-        ASSERT_EQ(VerdictText(result.verdict), std::string(VerdictText(SolveVerdict::Won)))
-            << row.game << " " << row.deal << ": " << result.nodes << " positions";
-        for (const auto& action : result.actions)
-            ASSERT_EQ(play.Run(action), "ok") << row.deal << ": " << action;
-        EXPECT_TRUE(IsGameWon(play.context())) << row.deal;
-    }
+    ExpectWonWithin(mainGame, kSpider, "6516923116298", 1500000);
+    ExpectWonWithin(mainGame, kMrsMop, "4106727093654", 1500000);
 }
 
 // Klondike by Threes deals lost already where one card turns at a time: the search of that
@@ -435,15 +435,8 @@ TEST(SolverDealsTest, NestedPlayoutsWinWhatTheDepthFirstSearchesDoNot)
 {
     const TMainGame mainGame = testing::ShippedCatalogue();
     constexpr int kGrandmammasPatience = 225;
-    for (const char* deal : {"4345445144346", "9811214867192"}) {
-        testing::ProtocolGame play(mainGame, kGrandmammasPatience, deal);
-        ASSERT_TRUE(play.started);
-        const SolveResult result = Solve(play.context(), SolverOptions{60000});
-        ASSERT_TRUE(result.Won()) << deal << ": " << result.nodes << " positions";
-        for (const auto& action : result.actions)
-            ASSERT_EQ(play.Run(action), "ok") << deal << ": " << action;
-        EXPECT_TRUE(IsGameWon(play.context())) << deal;
-    }
+    for (const char* deal : {"4345445144346", "9811214867192"})
+        ExpectWonWithin(mainGame, kGrandmammasPatience, deal, 60000);
 }
 
 // A stop asked for, or a time limit spent, ends the search as unknown, never as a proof.
