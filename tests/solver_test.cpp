@@ -288,16 +288,18 @@ TEST(SolverWaitingPilesTest, WinsCamelotDealsWithinASmallLimit)
 namespace marlowe {
 namespace {
 
-// Solves the deal within the limit and plays the won line through the engine to a won game.
-void ExpectWonWithin(const TMainGame& mainGame, int game, const char* deal, long long limit)
+// Solves the deal within the limit, expecting the verdict, and plays a won line through the
+// engine to a won game.
+void ExpectVerdictWithin(const TMainGame& mainGame, int game, const char* deal, SolveVerdict verdict, long long limit)
 {
     testing::ProtocolGame play(mainGame, game, deal);
     ASSERT_TRUE(play.started);
     const SolveResult result = Solve(play.context(), SolverOptions{limit});
-    ASSERT_TRUE(result.Won()) << game << " " << deal << ": " << result.nodes << " positions";
+    ASSERT_EQ(VerdictText(result.verdict), std::string(VerdictText(verdict)))
+        << game << " " << deal << ": " << result.nodes << " positions";
     for (const auto& action : result.actions)
         ASSERT_EQ(play.Run(action), "ok") << deal << ": " << action;
-    EXPECT_TRUE(IsGameWon(play.context())) << deal;
+    EXPECT_EQ(IsGameWon(play.context()), verdict == SolveVerdict::Won) << deal;
 }
 
 // Deals once answered "unsolved" by a search blind to an action they need: in Beleaguered
@@ -335,15 +337,8 @@ TEST(SolverDealsTest, KlondikeDealsAreDecidedWithinALimit)
         const char* deal;
         SolveVerdict verdict;
     } rows[] = {{"7220232938391", SolveVerdict::Won}, {"9691638547312", SolveVerdict::Won}, {"5302521744891", SolveVerdict::Unwinnable}};
-    for (const auto& row : rows) {
-        testing::ProtocolGame play(mainGame, kKlondike, row.deal);
-        ASSERT_TRUE(play.started);
-        const SolveResult result = Solve(play.context(), SolverOptions{500000});
-        ASSERT_EQ(VerdictText(result.verdict), std::string(VerdictText(row.verdict))) << row.deal << ": " << result.nodes << " positions";
-        for (const auto& action : result.actions)
-            ASSERT_EQ(play.Run(action), "ok") << row.deal << ": " << action;
-        EXPECT_EQ(IsGameWon(play.context()), row.verdict == SolveVerdict::Won) << row.deal;
-    }
+    for (const auto& row : rows)
+        ExpectVerdictWithin(mainGame, kKlondike, row.deal, row.verdict, 500000);
 }
 
 // Foundations that take cards of any suit: a rank either way (Black Hole, All in a Row) or steps
@@ -363,16 +358,8 @@ TEST(SolverDealsTest, GamesWithAnySuitFoundationsAreDecidedWithinALimit)
                 {kAllInARow, "7734778185229", SolveVerdict::Won},
                 {kAllInARow, "7837558408622", SolveVerdict::Unwinnable},
                 {kCalculation, "6516923116298", SolveVerdict::Won}};
-    for (const auto& row : rows) {
-        testing::ProtocolGame play(mainGame, row.game, row.deal);
-        ASSERT_TRUE(play.started);
-        const SolveResult result = Solve(play.context(), SolverOptions{600000});
-        ASSERT_EQ(VerdictText(result.verdict), std::string(VerdictText(row.verdict)))
-            << row.game << " " << row.deal << ": " << result.nodes << " positions";
-        for (const auto& action : result.actions)
-            ASSERT_EQ(play.Run(action), "ok") << row.deal << ": " << action;
-        EXPECT_EQ(IsGameWon(play.context()), row.verdict == SolveVerdict::Won) << row.deal;
-    }
+    for (const auto& row : rows)
+        ExpectVerdictWithin(mainGame, row.game, row.deal, row.verdict, 600000);
 }
 
 // Games whose foundations take only complete suits, built on the tableau over many moves:
@@ -383,8 +370,8 @@ TEST(SolverDealsTest, SpiderGamesAreWonWithinALimit)
     const TMainGame mainGame = testing::ShippedCatalogue();
     constexpr int kSpider = 76;
     constexpr int kMrsMop = 86;
-    ExpectWonWithin(mainGame, kSpider, "6516923116298", 1500000);
-    ExpectWonWithin(mainGame, kMrsMop, "4106727093654", 1500000);
+    ExpectVerdictWithin(mainGame, kSpider, "6516923116298", SolveVerdict::Won, 1500000);
+    ExpectVerdictWithin(mainGame, kMrsMop, "4106727093654", SolveVerdict::Won, 1500000);
 }
 
 // Klondike by Threes deals lost already where one card turns at a time: the search of that
@@ -436,7 +423,7 @@ TEST(SolverDealsTest, NestedPlayoutsWinWhatTheDepthFirstSearchesDoNot)
     const TMainGame mainGame = testing::ShippedCatalogue();
     constexpr int kGrandmammasPatience = 225;
     for (const char* deal : {"4345445144346", "9811214867192"})
-        ExpectWonWithin(mainGame, kGrandmammasPatience, deal, 60000);
+        ExpectVerdictWithin(mainGame, kGrandmammasPatience, deal, SolveVerdict::Won, 60000);
 }
 
 // A stop asked for, or a time limit spent, ends the search as unknown, never as a proof.
