@@ -334,6 +334,47 @@ TEST(CardModelTest, ARowIsDealtOnlyWhenTheGameAllowsIt)
     }
 }
 
+// Curds and Whey moves a run only when it is in suit or all of one rank: a run whose pairs each
+// pass one way or the other, but not all the same way, stays where it is.
+TEST(CardModelTest, ARunOfMixedKindsDoesNotMoveWhereRunsAreInSuitOrOfOneRank)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    SpiderTable curds(mainGame, 96);
+    ASSERT_TRUE(curds.play.started);
+    auto& piles = curds.play.context().piles;
+    const std::vector<int> mixed{CardCode(Hearts, King), CardCode(Spades, King), CardCode(Spades, Queen)};
+    const std::vector<int> sevens{CardCode(Diamonds, 7), CardCode(Clubs, 7)};
+    std::vector<int> lifted = PileCodes(piles.tableaus[1]);
+    lifted.insert(lifted.end(), mixed.begin(), mixed.end());
+    lifted.insert(lifted.end(), sevens.begin(), sevens.end());
+    lifted.push_back(CardCode(Hearts, 7));
+    curds.Lift(lifted);
+    for (const int card : mixed)
+        curds.Put(piles.tableaus[0], card);
+    for (const int card : sevens)
+        curds.Put(piles.tableaus[2], card);
+    curds.Put(piles.tableaus[3], CardCode(Hearts, 7));
+    const std::optional<CardModel> model = CardModel::Of(curds.play.context());
+    ASSERT_TRUE(model);
+    std::vector<ModelMove> moves;
+    model->Moves(model->Read(curds.play.context()), moves);
+    constexpr int kFirstColumn = 4; // after the four foundations
+    const auto offered = [&](int from, int to, int count) {
+        return std::any_of(moves.begin(), moves.end(), [&](const ModelMove& m) {
+            return m.kind == ModelMove::Kind::Cards && m.from == kFirstColumn + from && m.to == kFirstColumn + to && m.count == count;
+        });
+    };
+    EXPECT_TRUE(offered(0, 1, 2)) << "a King and Queen in suit go to the space";
+    EXPECT_FALSE(offered(0, 1, 3)) << "two Kings under the Queen are no run";
+    EXPECT_TRUE(offered(2, 3, 2)) << "two sevens go onto a third";
+    // The engine agrees.
+    GameContext& context = curds.play.context();
+    EXPECT_FALSE(PerformAction(context, {ActionKind::Drop, CardCode(Hearts, King), {PileGroup::Tableaus, 1}}));
+    const int before = ElementCount(piles.tableaus[3]);
+    EXPECT_TRUE(PerformAction(context, {ActionKind::Drop, CardCode(Diamonds, 7), {PileGroup::Tableaus, 3}}));
+    EXPECT_EQ(ElementCount(piles.tableaus[3]), before + 2);
+}
+
 // In a double pack the two cards of one rank and suit play alike: tables that differ only by
 // which of them lies where are one position; tables with other cards swapped are not.
 TEST(CardModelTest, TwinCardsOfADoublePackAreOneInTheKeys)

@@ -107,7 +107,8 @@ bool Modelled(const GameContext& context)
     if (rules[rule::MaxTableauCards] != -1 || context.mainGame.BlockedCard != 0 ||
         !OneOf(rules[rule::EmptyTableauFill], {0, 1}) || !ModelledPickRule(rules[rule::TableauPickRule]) ||
         !OneOf(rules[rule::ReservePickRule], {0, pick::NeverFromReserve, pick::FannedReserveSingles}) ||
-        !OneOf(rules[rule::RunRule], {run_rule::AnyRun, run_rule::ByDestinationCode, run_rule::InSuit, run_rule::SameColour}))
+        !OneOf(rules[rule::RunRule], {run_rule::AnyRun, run_rule::ByDestinationCode, run_rule::InSuit, run_rule::SameColour,
+                                      run_rule::InSuitOrOneRank}))
         return false;
     // Foundations that take complete sequences take nothing else: every one alike, or none.
     const int firstBase = rules.Of(rule::FoundationBaseRank, 0);
@@ -132,7 +133,7 @@ bool Modelled(const GameContext& context)
     for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
         const int base = rules.Of(rule::TableauBaseRank, k);
         if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing, building::NotFromTableau,
-                                                          building::NotFromTableauOrReserve}) ||
+                                                          building::NotFromTableauOrReserve, building::DownInSuitOrSameRank}) ||
             (!(base >= -1 && base <= 13) && base != base_rank::AceOrKing))
             return false;
     }
@@ -462,13 +463,18 @@ bool CardModel::RunInSequence(const ModelPosition& p, int pile, int count, int s
     const auto& table = sequence_[static_cast<std::size_t>(sequenceClass)];
     const int codes = maxCode_ + 1;
     const int end = p.end[static_cast<std::size_t>(pile)] - skip;
+    bool oneSuit = true, oneRank = true;
     for (int at = end - count; at + 1 < end; ++at) {
         const int below = CodeOf(p.cards[static_cast<std::size_t>(at)]);
         const int above = CodeOf(p.cards[static_cast<std::size_t>(at + 1)]);
         if (!table[static_cast<std::size_t>(below * codes + above)])
             return false;
+        oneSuit = oneSuit && suit_[static_cast<std::size_t>(below)] == suit_[static_cast<std::size_t>(above)];
+        oneRank = oneRank && rank_[static_cast<std::size_t>(below)] == rank_[static_cast<std::size_t>(above)];
     }
-    return true;
+    // Where a run moves in suit or all of one rank, each pair may pass the table one way and
+    // the run as a whole still be neither.
+    return runRule_ != run_rule::InSuitOrOneRank || oneSuit || oneRank;
 }
 
 // Whether the top count cards of pile from may be put on pile to: the run may be picked up
@@ -561,22 +567,26 @@ void CardModel::AddMovesFrom(const ModelPosition& p, int from, const PickRoom& r
         for (int depth = 1; bouquet_ && depth < size; ++depth)
             AddBouquetPlays(p, from, depth, room, takers, moves);
         break;
-    case Role::Tableau:
+    case Role::Tableau: {
         if (FaceDown(top)) {
             if (!autoTurnUp_)
                 moves.push_back({ModelMove::Kind::TurnUp, static_cast<std::uint8_t>(from), 0, 1});
             break;
         }
+        // The run one card shorter was in sequence: only the new bottom pair needs a look, unless
+        // the run must be of one kind throughout.
+        const bool wholeRun = runRule_ == run_rule::InSuitOrOneRank;
         for (int count = 1; count <= (pickRule_ > 0 ? std::min(size, pickRule_) : size); ++count) {
             const std::uint8_t bottom = p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)];
-            // The run one card shorter was in sequence: only the new bottom pair needs a look.
-            if (FaceDown(bottom) || (count > 1 && (golf_ || !RunInSequence(p, from, 2, sequenceClassOf_[static_cast<std::size_t>(from)],
-                                                                            count - 2))))
+            if (FaceDown(bottom) ||
+                (count > 1 && (golf_ || !RunInSequence(p, from, wholeRun ? count : 2, sequenceClassOf_[static_cast<std::size_t>(from)],
+                                                       wholeRun ? 0 : count - 2))))
                 break;
             if (golf_ || MayPickRun(p, from, count, room))
                 addDrops(count);
         }
         break;
+    }
     case Role::Waste:
     case Role::Stock:
     case Role::Foundation: break;
