@@ -205,6 +205,34 @@ TEST(CardModelTest, RowsOfCellsRedealAndWinAsTheEngineDoes)
     EXPECT_FALSE(CardModel::Of(context)) << "a row one cell short could not take its share of a redeal";
 }
 
+// Rows opened at the left start with an Ace (Spaces and Aces): the model carries the game out,
+// and a row is settled from its Ace, as the engine judges a win.
+TEST(CardModelTest, RowsStartingWithAcesAreWonAsTheEngineJudges)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 234, "4821937465012");
+    ASSERT_TRUE(play.started);
+    GameContext& context = play.context();
+    const int suits[] = {Hearts, Diamonds, Spades, Clubs};
+    for (int k = 0; k < 4; ++k) {
+        std::vector<int> row;
+        for (int rank = Ace; rank <= King; ++rank)
+            row.push_back(CardCode(suits[k], rank));
+        row.push_back(0);
+        context.piles.tableaus[static_cast<std::size_t>(k)] = PileTextOf(row);
+    }
+    const std::optional<CardModel> model = CardModel::Of(context);
+    ASSERT_TRUE(model);
+    EXPECT_TRUE(model->IsWon(model->Read(context)));
+    EXPECT_TRUE(IsGameWon(context));
+    // The King of clubs moved into the gap before it: no longer a row from its Ace.
+    std::vector<int> last = PileCodes(context.piles.tableaus[3]);
+    std::swap(last[12], last[13]);
+    context.piles.tableaus[3] = PileTextOf(last);
+    EXPECT_FALSE(model->IsWon(model->Read(context)));
+    EXPECT_FALSE(IsGameWon(context));
+}
+
 // Spider's stock and foundations: a run from King to Ace in one suit leaves its pile for the
 // first empty foundation as soon as a move or a deal finishes it, the card under it turning up;
 // a deal waits while a pile is empty, where the game says so. Each step is taken by the engine

@@ -102,9 +102,10 @@ bool Modelled(const GameContext& context)
                              rule::SecondWasteCard})
         if (rules[single] != 0)
             return false;
-    if (rules[rule::DealFamily] == 8 || TableauCellsArePlaces(context))
+    if (deal_family::SetsRowsInPlace(rules[rule::DealFamily]) || TableauCellsArePlaces(context))
         return RowsOfCellsModelled(context);
-    if (rules[rule::MaxTableauCards] != -1 || context.mainGame.BlockedCard != 0 ||
+    const bool tableaus = UsedPiles(context, PileGroup::Tableaus) > 0;
+    if ((tableaus && rules[rule::MaxTableauCards] != -1) || context.mainGame.BlockedCard != 0 ||
         !OneOf(rules[rule::EmptyTableauFill], {0, 1}) || !ModelledPickRule(rules[rule::TableauPickRule]) ||
         !OneOf(rules[rule::ReservePickRule], {0, pick::NeverFromReserve, pick::FannedReserveSingles}) ||
         !OneOf(rules[rule::RunRule], {run_rule::AnyRun, run_rule::ByDestinationCode, run_rule::InSuit, run_rule::SameColour,
@@ -372,6 +373,12 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
             model.firstTableau_ = std::min(model.firstTableau_, pile);
             model.endTableau_ = pile + 1;
         }
+    if (model.rows_) {
+        model.rowStartRank_ = King;
+        for (int code = 1; code < codes; ++code)
+            if (model.AcceptsPair(model.piles_[static_cast<std::size_t>(model.firstTableau_)].rulesClass, 0, code))
+                model.rowStartRank_ = std::min<int>(model.rowStartRank_, model.rank_[static_cast<std::size_t>(code)]);
+    }
     model.tableauWaitsForHome_ = model.endTableau_ > 0 && std::none_of(model.piles_.begin(), model.piles_.end(), [](const Pile& pile) {
         return pile.role == Role::Tableau && pile.takesTableauCards;
     });

@@ -150,6 +150,8 @@ public:
     bool TableauWaitsForHome() const { return tableauWaitsForHome_; }
     // Only complete sequences go home, as in the Spider games.
     bool TakesCompleteSequences() const { return sequenceFoundations_; }
+    // The cards are sorted in rows of cells, a card moving alone into a gap (Gaps).
+    bool SortsRowsOfCells() const { return rows_; }
     // Per card, the round in which the foundations would take it if each took, round by round,
     // the first card in hand it accepts (kNeverHome: none does), the cards coming to hand from
     // the waste's top, the tableau piles by depth, the reserves and the stock as it is turned.
@@ -234,6 +236,7 @@ private:
     void AddCellMoves(const ModelPosition& p, std::vector<ModelMove>& moves) const;
     PileSet ApplyCellMove(ModelPosition& p, const ModelMove& move) const;
     PileSet RedealRows(ModelPosition& p) const;
+    // The cards from the row's left end that run up in one suit from the rank a row starts with.
     int SettledLength(const ModelPosition& p, int row) const;
     bool RowsWon(const ModelPosition& p) const;
     int RowsDistance(const ModelPosition& p, const DistanceWeights& weights) const;
@@ -247,6 +250,7 @@ private:
     bool golf_ = false;       // the waste takes tableau cards one rank apart, by a click
     bool golfWraps_ = false;
     bool rows_ = false;       // rows of cells: a card moves alone into a gap; nothing leaves the rows
+    int rowStartRank_ = 2;    // the rank a gap at a row's left end takes (Gaps: the 2s; Blue Moon: the Aces)
     bool autoTurnUp_ = false; // a face-down tableau top turns up by itself
     bool fillFromReserve_ = false;
     bool passesUnlimited_ = false; // the stock and waste run through one cycle of splits

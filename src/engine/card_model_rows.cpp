@@ -22,17 +22,19 @@ bool RowsOfCellsModelled(const GameContext& context)
 {
     const RuleVector& rules = context.rules;
     const SpecialTraits& traits = SpecialTraitsOf(rules);
-    if (!TableauCellsArePlaces(context) || rules[rule::DealFamily] != 8 || rules[rule::TableauPickRule] != 1 ||
+    // Gaps' deal, or rows opened at the left (Blue Moon, Spaces and Aces).
+    if (!TableauCellsArePlaces(context) || !deal_family::SetsRowsInPlace(rules[rule::DealFamily]) || rules[rule::TableauPickRule] != 1 ||
         context.FoundationCount() != 0 || context.ReserveCount() != 0 || context.mainGame.BlockedCard != 0 ||
         traits.countsStockTurns || traits.idleStock || rules[rule::EmptyTableauFill] != 0 ||
         rules.Of(rule::TableauBuildCode, 0) == building::InSuitBesideEitherNeighbour)
         return false; // the model fills a gap from its left neighbour only
     // The redeal's cards must fill the rows exactly: one gap per row after the kept run.
+    const int groups = rules[rule::StockGroupCount];
     const int rows = std::clamp(context.TableauCount(), 0, kMaxTableaus);
     int gaps = 0;
     for (int k = 0; k < rows; ++k) {
         const std::string& row = context.piles.tableaus[static_cast<std::size_t>(k)];
-        if (ElementCount(row) != rules.Of(rule::TableauCardCount, k) || ElementCount(row) != rules[rule::MaxTableauCards] ||
+        if ((groups > 0 && ElementCount(row) != rules.Of(rule::TableauCardCount, k)) || ElementCount(row) != rules[rule::MaxTableauCards] ||
             rules.Of(rule::TableauDealMode, k) != deal_mode::None)
             return false;
         for (const int code : PileCodes(row)) {
@@ -43,7 +45,6 @@ bool RowsOfCellsModelled(const GameContext& context)
     }
     if (rows == 0 || gaps != rows || !context.piles.Stock().empty() || !context.piles.Waste().empty())
         return false;
-    const int groups = rules[rule::StockGroupCount];
     return (groups == 0 && rules[rule::RedealStyle] == 0) ||
            (groups == 1 && rules[rule::RedealStyle] == redeal::RowsKeepRunFromTwo);
 }
@@ -93,13 +94,12 @@ PileSet CardModel::ApplyCellMove(ModelPosition& p, const ModelMove& move) const
     return PileBit(PileOfSlot(p, move.from)) | PileBit(PileOfSlot(p, move.to));
 }
 
-// The cards from the row's left end that run from a 2 up in one suit.
 int CardModel::SettledLength(const ModelPosition& p, int row) const
 {
     const int begin = Begin(p, row);
     const int size = Size(p, row);
     const auto card = [&](int at) { return static_cast<std::size_t>(p.cards[static_cast<std::size_t>(begin + at)]); };
-    if (size == 0 || card(0) == 0 || rank_[card(0)] != 2)
+    if (size == 0 || card(0) == 0 || rank_[card(0)] != rowStartRank_)
         return 0;
     int length = 1;
     while (length < size && card(length) != 0 && suit_[card(length)] == suit_[card(length - 1)] &&
@@ -133,12 +133,12 @@ PileSet CardModel::RedealRows(ModelPosition& p) const
     return changed;
 }
 
-// Every row runs from its 2 to the King in one suit, with only gaps after it.
+// Every row runs from its starting rank to the King in one suit, with only gaps after it.
 bool CardModel::RowsWon(const ModelPosition& p) const
 {
     for (int row = firstTableau_; row < endTableau_; ++row) {
         const int settled = SettledLength(p, row);
-        if (settled != 12)
+        if (settled != King - rowStartRank_ + 1)
             return false;
         for (int at = Begin(p, row) + settled; at < p.end[static_cast<std::size_t>(row)]; ++at)
             if (p.cards[static_cast<std::size_t>(at)] != 0)
