@@ -11,6 +11,7 @@
 #include "engine/cards.h"
 #include "engine/pile_text.h"
 #include "engine/game_won.h"
+#include "engine/legality.h"
 #include "engine/quiet_play.h"
 #include "engine/solver.h"
 #include "play_test_support.h"
@@ -231,6 +232,36 @@ TEST(CardModelTest, RowsStartingWithAcesAreWonAsTheEngineJudges)
     context.piles.tableaus[3] = PileTextOf(last);
     EXPECT_FALSE(model->IsWon(model->Read(context)));
     EXPECT_FALSE(IsGameWon(context));
+}
+
+// Precedence begins each foundation only once the one before it holds cards: the model asks
+// that as each move is made, as the engine's own rule does.
+TEST(CardModelTest, AFoundationBegunAfterTheOneBeforeWaitsForIt)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 330, "1901877191429");
+    ASSERT_TRUE(play.started);
+    GameContext& context = play.context();
+    const int jack = CardCode(Spades, Jack);
+    const int queen = CardCode(Hearts, Queen);
+    context.piles.foundations[0] = CodeText(CardCode(Clubs, King));
+    context.piles.foundations[1].clear();
+    context.piles.foundations[2].clear();
+    context.piles.Waste() = CodeText(jack);
+    context.cards.SetCardFaceMark(jack, '1');
+    const std::optional<CardModel> model = CardModel::Of(context);
+    ASSERT_TRUE(model);
+    constexpr int kJackFoundation = 4; // after the stock, the waste and the first two foundations
+    const auto jackGoesHome = [&] {
+        std::vector<ModelMove> moves;
+        model->Moves(model->Read(context), moves);
+        return std::any_of(moves.begin(), moves.end(), [](const ModelMove& m) { return m.to == kJackFoundation && m.clicks == 0; });
+    };
+    EXPECT_FALSE(jackGoesHome()) << "the Queens' foundation is not begun";
+    EXPECT_FALSE(FoundationRuleAccepts(context, 2, jack));
+    context.piles.foundations[1] = CodeText(queen);
+    EXPECT_TRUE(jackGoesHome());
+    EXPECT_TRUE(FoundationRuleAccepts(context, 2, jack));
 }
 
 // Spider's stock and foundations: a run from King to Ace in one suit leaves its pile for the

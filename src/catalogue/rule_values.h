@@ -47,6 +47,7 @@ inline constexpr int WaitsForTableauSuit = 22;
 inline constexpr int UpThenDownInSuit = 29; // a foundation that goes past its full count
 inline constexpr int DownAnySuit = 34;      // one card at a time onto a non-empty pile
 inline constexpr int UpOrDownAnySuitWrapping = 35; // one rank up or down, any suit, King and Ace touching
+inline constexpr int DownAfterPreviousStarted = 36; // a foundation: its base once the one before is started, then down round the corner
 inline constexpr int AfterStockAndWaste = 82; // a foundation: nothing until the stock and waste are out, then in suit
 inline constexpr int UpInSuitRoundTheCorner = 95; // a foundation: an Ace, then up in suit, an Ace on the King
 inline constexpr int InSuitDistinctStarts = 96; // a foundation: in suit, the four of its row begun in four suits

@@ -126,7 +126,8 @@ bool Modelled(const GameContext& context)
         const bool waits = code == building::AfterStockAndWaste && rules[rule::PackSize] <= 52;
         // Steps of any size in any suit, or a rank either way: what a pile takes still hangs
         // on its top card alone.
-        const bool anySuit = code == building::UpOrDownAnySuitWrapping || (code >= building::UpByTwos && code <= building::UpByFours);
+        const bool anySuit = code == building::UpOrDownAnySuitWrapping || code == building::DownAfterPreviousStarted ||
+                             (code >= building::UpByTwos && code <= building::UpByFours);
         if (!(OneOf(code, {0, 1, 2, 3}) || anySuit || waits) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
             rules.Of(rule::FoundationFullCountOf, f) != -1)
             return false;
@@ -213,16 +214,24 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         int rulesClass = 0;
         int sequenceClass = -1;
         const int k = ref.slot;
+        bool startsAfterPrevious = false;
         if (role == Role::Foundation) {
+            // Whether the foundation before holds cards is asked as each move is; the table
+            // answers as if it did.
+            startsAfterPrevious = k > 0 && rules.Of(rule::FoundationBuildCode, k) == building::DownAfterPreviousStarted;
             rulesClass = acceptClasses.Of({0, rules.Of(rule::FoundationBaseRank, k), rules.Of(rule::FoundationDirection, k),
-                                           rules.Of(rule::FoundationBuildCode, k)});
+                                           rules.Of(rule::FoundationBuildCode, k), startsAfterPrevious ? 1 : 0});
             std::string& pile = scratch.piles.foundations[static_cast<std::size_t>(k)];
+            if (startsAfterPrevious)
+                scratch.piles.foundations[static_cast<std::size_t>(k - 1)] = CodeText(1);
             if (rulesClass == static_cast<int>(model.accepts_.size()))
                 model.accepts_.push_back(pairTable([&](int top, int card) {
                     pile = top ? CodeText(top) : "";
                     return FoundationRuleAccepts(scratch, k, card);
                 }));
             pile.clear();
+            if (startsAfterPrevious)
+                scratch.piles.foundations[static_cast<std::size_t>(k - 1)].clear();
         } else if (role == Role::Tableau) {
             const std::vector<int> rulesOfPile{rules.Of(rule::TableauBaseRank, k), rules.Of(rule::TableauDirection, k),
                                                rules.Of(rule::TableauBuildCode, k), rules.Of(rule::TableauWrap, k)};
@@ -257,7 +266,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         // Piles that take any card, but not from the tableau (nor the reserves): Sir Tommy's.
         const int code = role == Role::Tableau ? rules.Of(rule::TableauBuildCode, k) : -1;
         const bool fromTableau = code != building::NotFromTableau && code != building::NotFromTableauOrReserve;
-        model.piles_.push_back({role, ref, rulesClass, carriesRuns, fromTableau, code != building::NotFromTableauOrReserve});
+        model.piles_.push_back({role, ref, rulesClass, carriesRuns, fromTableau, code != building::NotFromTableauOrReserve, startsAfterPrevious});
         model.sequenceClassOf_.push_back(sequenceClass);
         ++model.pileCount_;
     };
@@ -498,7 +507,7 @@ bool CardModel::CanMoveCard(const ModelPosition& p, int card, int from, int to, 
     switch (target.role) {
     case Role::Foundation:
         return count == 1 && !sequenceFoundations_ && Size(p, to) < fullCount_ && AcceptsPair(target.rulesClass, top, card) &&
-               !(foundationsWaitForStock_ && !StockAndWasteOut(p));
+               !(foundationsWaitForStock_ && !StockAndWasteOut(p)) && !(target.startsAfterPrevious && top == 0 && Size(p, to - 1) == 0);
     case Role::Tableau:
         if (FaceDown(static_cast<std::uint8_t>(top)) || !AcceptsPair(target.rulesClass, CodeOf(static_cast<std::uint8_t>(top)), card))
             return false;

@@ -181,6 +181,7 @@ private:
         bool carriesRuns = false; // an empty tableau pile the doubling pick rule counts
         bool takesTableauCards = true; // a tableau pile that takes cards from other tableau piles
         bool takesReserveCards = true;
+        bool startsAfterPrevious = false; // a foundation begun only once the one before it holds cards
     };
 
     int Begin(const ModelPosition& p, int pile) const { return pile == 0 ? 0 : p.end[static_cast<std::size_t>(pile - 1)]; }
