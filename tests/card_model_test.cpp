@@ -234,6 +234,42 @@ TEST(CardModelTest, RowsStartingWithAcesAreWonAsTheEngineJudges)
     EXPECT_FALSE(IsGameWon(context));
 }
 
+// Diamond Mine is won with the Diamonds home and each other suit in a pile of its own, from the
+// King down: the model judges a win as the engine does.
+TEST(CardModelTest, SuitsInPilesOfTheirOwnWinAsTheEngineJudges)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 320, "2111381949380");
+    ASSERT_TRUE(play.started);
+    GameContext& context = play.context();
+    const auto suitFromKing = [](int suit) {
+        std::vector<int> cards;
+        for (int rank = King; rank >= Ace; --rank)
+            cards.push_back(CardCode(suit, rank));
+        return cards;
+    };
+    for (std::string& pile : context.piles.tableaus)
+        pile.clear();
+    context.piles.tableaus[2] = PileTextOf(suitFromKing(Spades));
+    context.piles.tableaus[5] = PileTextOf(suitFromKing(Hearts));
+    context.piles.tableaus[9] = PileTextOf(suitFromKing(Clubs));
+    std::vector<int> diamonds = suitFromKing(Diamonds);
+    std::reverse(diamonds.begin(), diamonds.end());
+    context.piles.foundations[0] = PileTextOf(diamonds);
+    const std::optional<CardModel> model = CardModel::Of(context);
+    ASSERT_TRUE(model);
+    EXPECT_TRUE(model->IsWon(model->Read(context)));
+    EXPECT_TRUE(IsGameWon(context));
+    // Two Aces changed places: each pile still runs down from its King, but not in one suit.
+    std::vector<int> spades = suitFromKing(Spades);
+    std::vector<int> hearts = suitFromKing(Hearts);
+    std::swap(spades.back(), hearts.back());
+    context.piles.tableaus[2] = PileTextOf(spades);
+    context.piles.tableaus[5] = PileTextOf(hearts);
+    EXPECT_FALSE(model->IsWon(model->Read(context)));
+    EXPECT_FALSE(IsGameWon(context));
+}
+
 // Precedence begins each foundation only once the one before it holds cards: the model asks
 // that as each move is made, as the engine's own rule does.
 TEST(CardModelTest, AFoundationBegunAfterTheOneBeforeWaitsForIt)

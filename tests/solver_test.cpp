@@ -365,15 +365,17 @@ TEST(SolverDealsTest, GamesWithAnySuitFoundationsAreDecidedWithinALimit)
 // Games whose foundations take only complete suits, built on the tableau over many moves:
 // four-suit Spider and Mrs. Mop, out of reach of the best-first and depth-first scans within
 // ten seconds, are won by the beam within a limit of a second or two.
-TEST(SolverDealsTest, SpiderAndRowGamesAreWonWithinALimit)
+TEST(SolverDealsTest, GamesWonBySortingTheTableauAreWonWithinALimit)
 {
     const TMainGame mainGame = testing::ShippedCatalogue();
     constexpr int kSpider = 76;
     constexpr int kMrsMop = 86;
     constexpr int kSpacesAndAces = 234;
+    constexpr int kDiamondMine = 320;
     ExpectVerdictWithin(mainGame, kSpider, "6516923116298", SolveVerdict::Won, 1500000);
     ExpectVerdictWithin(mainGame, kMrsMop, "4106727093654", SolveVerdict::Won, 1500000);
     ExpectVerdictWithin(mainGame, kSpacesAndAces, "4821937465012", SolveVerdict::Won, 1500000);
+    ExpectVerdictWithin(mainGame, kDiamondMine, "2111381949380", SolveVerdict::Won, 1500000);
 }
 
 // Klondike by Threes deals lost already where one card turns at a time: the search of that

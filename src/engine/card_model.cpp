@@ -92,7 +92,9 @@ bool Modelled(const GameContext& context)
     const RuleVector& rules = context.rules;
     const SpecialTraits& traits = SpecialTraitsOf(rules);
     const bool golf = traits.golf && rules[rule::SingleClickGame] != 1;
-    if (context.AutoplayActive() || (SpecialGameOf(rules) != Special::None && !golf) || traits.buildsOnFaceDown)
+    // Of the special games, Golf, and Diamond Mine, whose only special rule is how it is won.
+    const bool suitRuns = SpecialGameOf(rules) == Special::DiamondsHomeSuitsInRuns;
+    if (context.AutoplayActive() || (SpecialGameOf(rules) != Special::None && !golf && !suitRuns) || traits.buildsOnFaceDown)
         return false;
     if (rules[rule::PackSize] > 104 || rules[rule::JokersInPack] != 0 ||
         OneOf(rules[rule::TableauStyle], {pile_style::Serpentine, pile_style::FannedDownKeepingGaps}))
@@ -128,14 +130,18 @@ bool Modelled(const GameContext& context)
         // on its top card alone.
         const bool anySuit = code == building::UpOrDownAnySuitWrapping || code == building::DownAfterPreviousStarted ||
                              (code >= building::UpByTwos && code <= building::UpByFours);
-        if (!(OneOf(code, {0, 1, 2, 3}) || anySuit || waits) || !(base == base_rank::AnyCard || (base >= 1 && base <= 13)) ||
+        // Diamond Mine's code says what starts the pile itself.
+        const bool startsByCode = code == building::DiamondsRoundTheCorner;
+        if (!(OneOf(code, {0, 1, 2, 3}) || anySuit || waits || startsByCode) ||
+            !(base == base_rank::AnyCard || (base >= 1 && base <= 13) || startsByCode) ||
             rules.Of(rule::FoundationFullCountOf, f) != -1)
             return false;
     }
     for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
         const int base = rules.Of(rule::TableauBaseRank, k);
         if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing, building::NotFromTableau,
-                                                          building::NotFromTableauOrReserve, building::DownInSuitOrSameRank}) ||
+                                                          building::NotFromTableauOrReserve, building::DownInSuitOrSameRank,
+                                                          building::DownAnySuitNoDiamonds}) ||
             (!(base >= -1 && base <= 13) && base != base_rank::AceOrKing))
             return false;
     }
@@ -176,6 +182,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     const RuleVector& rules = context.rules;
     CardModel model;
     model.golf_ = SpecialTraitsOf(rules).golf;
+    model.suitRunsWin_ = SpecialGameOf(rules) == Special::DiamondsHomeSuitsInRuns;
     model.golfWraps_ = SpecialTraitsOf(rules).golfWraps;
     model.rows_ = TableauCellsArePlaces(context);
     model.maxCode_ = rules[rule::PackSize];
@@ -878,10 +885,50 @@ PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
     return changed;
 }
 
+int CardModel::SuitRunFromKing(const ModelPosition& p, int pile) const
+{
+    const int begin = Begin(p, pile);
+    const int size = Size(p, pile);
+    int length = 0;
+    while (length < size) {
+        const int card = CodeOf(p.cards[static_cast<std::size_t>(begin + length)]);
+        if (rank_[static_cast<std::size_t>(card)] != King - length ||
+            suit_[static_cast<std::size_t>(card)] != suit_[static_cast<std::size_t>(CodeOf(p.cards[static_cast<std::size_t>(begin)]))])
+            break;
+        ++length;
+    }
+    return length;
+}
+
+// Diamond Mine is won with the stock out and every tableau pile empty or holding one suit
+// from the King down to the Ace, face up or not.
+bool CardModel::SuitRunsWon(const ModelPosition& p) const
+{
+    for (int pile = 0; pile < pileCount_; ++pile) {
+        const int size = Size(p, pile);
+        switch (piles_[static_cast<std::size_t>(pile)].role) {
+        case Role::Stock:
+        case Role::Waste:
+        case Role::Reserve:
+            if (size > 0)
+                return false;
+            break;
+        case Role::Tableau:
+            if (size != 0 && (size != 13 || SuitRunFromKing(p, pile) != 13))
+                return false;
+            break;
+        case Role::Foundation: break;
+        }
+    }
+    return true;
+}
+
 bool CardModel::IsWon(const ModelPosition& p) const
 {
     if (rows_)
         return RowsWon(p);
+    if (suitRunsWin_)
+        return SuitRunsWon(p);
     for (int pile = 0; pile < pileCount_; ++pile) {
         const Role role = piles_[static_cast<std::size_t>(pile)].role;
         // Golf is won with the columns cleared and the stock turned to the end.
@@ -1157,6 +1204,10 @@ int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
         if (role != Role::Tableau)
             continue;
         pilesUsed += size > 0 ? 1 : 0;
+        // Where the suits are won in piles of their own, a card is off until it lies in such a
+        // pile's run from the King.
+        if (suitRunsWin_)
+            off += size - SuitRunFromKing(p, pile);
         // A card lying on a lower card of its own suit holds that card back.
         std::array<int, 4> lowest{14, 14, 14, 14};
         const int rulesClass = piles_[static_cast<std::size_t>(pile)].rulesClass;
@@ -1171,7 +1222,9 @@ int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
         for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at) {
             const std::uint8_t byte = p.cards[static_cast<std::size_t>(at)];
             const int code = CodeOf(byte);
-            const bool inOrder = follows      ? follows[code * (maxCode_ + 1) + below] != 0
+            const bool inOrder = suitRunsWin_ ? suit_[static_cast<std::size_t>(code)] == suit_[static_cast<std::size_t>(below)] &&
+                                                    rank_[static_cast<std::size_t>(code)] + 1 == rank_[static_cast<std::size_t>(below)]
+                                 : follows    ? follows[code * (maxCode_ + 1) + below] != 0
                                  : inSequence ? inSequence[below * (maxCode_ + 1) + code] != 0
                                               : AcceptsPair(rulesClass, below, code);
             disorder += below != 0 && !inOrder ? 1 : 0;

@@ -150,8 +150,10 @@ public:
     bool TableauWaitsForHome() const { return tableauWaitsForHome_; }
     // Only complete sequences go home, as in the Spider games.
     bool TakesCompleteSequences() const { return sequenceFoundations_; }
-    // The cards are sorted in rows of cells, a card moving alone into a gap (Gaps).
-    bool SortsRowsOfCells() const { return rows_; }
+    // The game is won by sorting the cards on the tableau itself: complete suits leave it
+    // whole (Spider), rows of cells are put in order (Gaps), or each suit ends in a pile of its
+    // own (Diamond Mine).
+    bool SortsTheTableau() const { return sequenceFoundations_ || rows_ || suitRunsWin_; }
     // Per card, the round in which the foundations would take it if each took, round by round,
     // the first card in hand it accepts (kNeverHome: none does), the cards coming to hand from
     // the waste's top, the tableau piles by depth, the reserves and the stock as it is turned.
@@ -240,6 +242,9 @@ private:
     // The cards from the row's left end that run up in one suit from the rank a row starts with.
     int SettledLength(const ModelPosition& p, int row) const;
     bool RowsWon(const ModelPosition& p) const;
+    bool SuitRunsWon(const ModelPosition& p) const;
+    // How many cards from the pile's bottom run down in one suit from a King.
+    int SuitRunFromKing(const ModelPosition& p, int pile) const;
     int RowsDistance(const ModelPosition& p, const DistanceWeights& weights) const;
     int PileOfSlot(const ModelPosition& p, int slot) const;
 
@@ -250,6 +255,7 @@ private:
     int stock_ = -1, waste_ = -1;
     bool golf_ = false;       // the waste takes tableau cards one rank apart, by a click
     bool golfWraps_ = false;
+    bool suitRunsWin_ = false; // won with each suit off the foundation in one pile, King to Ace (Diamond Mine)
     bool rows_ = false;       // rows of cells: a card moves alone into a gap; nothing leaves the rows
     int rowStartRank_ = 2;    // the rank a gap at a row's left end takes (Gaps: the 2s; Blue Moon: the Aces)
     bool autoTurnUp_ = false; // a face-down tableau top turns up by itself

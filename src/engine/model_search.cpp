@@ -449,7 +449,8 @@ private:
 // The beam scan: it takes the positions one move deeper at a time and keeps, of each new
 // layer, only the given number nearest a win. Where runs are built over many moves and any
 // card may be shifted between columns (the Spider games), or cards are sorted into rows through
-// a few gaps that any higher card of the suit may fill (Spaces and Aces), best-first scans spread
+// a few gaps that any higher card of the suit may fill (Spaces and Aces), or into piles of one
+// suit each (Diamond Mine), best-first scans spread
 // over the countless shifts of the early table, and a depth-first scan holds to its first line;
 // the beam goes deep along many lines at once. It proves nothing: a beam that runs dry, or
 // wanders past the depth limit or long without coming nearer a win, starts again twice as wide.
@@ -630,9 +631,9 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     const Reach sideReach = model.TurnsAStockOnce() ? kNearStock : kWholeStock;
     for (std::size_t k = 1; k < std::size(kScans); ++k)
         scans.push_back({std::make_unique<Scan>(model, kScans[k], position, sideReach), kSideScanCap});
-    // Where complete sequences go home, or the cards are sorted in rows of cells, the beam wins
-    // most of what is won, and takes most of the budget.
-    if (model.TakesCompleteSequences() || model.SortsRowsOfCells())
+    // Where the cards are won by sorting them on the tableau, the beam wins most of what is
+    // won, and takes most of the budget.
+    if (model.SortsTheTableau())
         scans.push_back({std::make_unique<BeamScan>(model, position, options.depthLimit), kUncapped, false, kBeamShares});
     // Where the stock turns several cards at a time, the same deal turning one card at a time:
     // when that game is lost, so is this one, and its search, narrowed by the cards played out
