@@ -270,6 +270,47 @@ TEST(CardModelTest, SuitsInPilesOfTheirOwnWinAsTheEngineJudges)
     EXPECT_FALSE(IsGameWon(context));
 }
 
+// Zodiac's foundations wait for the stock and the waste to run out, and each row of four begins
+// in four suits; its zodiac and equator take no card from the zodiac. The model asks as the
+// engine does.
+TEST(CardModelTest, ZodiacBeginsARowOfFoundationsInFourSuits)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 334, "1834918703561");
+    ASSERT_TRUE(play.started);
+    GameContext& context = play.context();
+    const int firstAce = CardCode(Spades, Ace);
+    const int secondAce = CardCode(Spades, Ace, 1);
+    const int heartsAce = CardCode(Hearts, Ace);
+    context.piles.Stock().clear();
+    context.piles.Waste().clear();
+    for (std::string& pile : context.piles.reserves)
+        pile.clear();
+    context.piles.tableaus[0] = CodeText(secondAce);
+    context.piles.tableaus[1] = CodeText(heartsAce);
+    context.piles.foundations[0] = CodeText(firstAce);
+    for (const int card : {firstAce, secondAce, heartsAce})
+        context.cards.SetCardFaceMark(card, '1');
+    const std::optional<CardModel> model = CardModel::Of(context);
+    ASSERT_TRUE(model);
+    std::vector<ModelMove> moves;
+    model->Moves(model->Read(context), moves);
+    constexpr int kFirstFoundation = 2; // after the stock and the waste
+    constexpr int kFirstZodiac = kFirstFoundation + 8;
+    constexpr int kFirstEquator = kFirstZodiac + 24;
+    const auto offered = [&](int from, int to) {
+        return std::any_of(moves.begin(), moves.end(), [&](const ModelMove& m) { return m.from == from && m.to == to; });
+    };
+    for (int f = 1; f < 4; ++f) {
+        EXPECT_FALSE(offered(kFirstZodiac, kFirstFoundation + f)) << "the Spades have begun this row";
+        EXPECT_EQ(FoundationRuleAccepts(context, f, secondAce), false);
+        EXPECT_TRUE(offered(kFirstZodiac + 1, kFirstFoundation + f)) << "the Hearts have not";
+        EXPECT_TRUE(FoundationRuleAccepts(context, f, heartsAce));
+    }
+    EXPECT_FALSE(offered(kFirstZodiac, kFirstEquator)) << "the equator takes no card from the zodiac";
+    EXPECT_FALSE(offered(kFirstZodiac, kFirstZodiac + 2)) << "nor does the zodiac";
+}
+
 // Precedence begins each foundation only once the one before it holds cards: the model asks
 // that as each move is made, as the engine's own rule does.
 TEST(CardModelTest, AFoundationBegunAfterTheOneBeforeWaitsForIt)

@@ -122,10 +122,10 @@ bool Modelled(const GameContext& context)
                 return false;
             continue;
         }
-        // A foundation that waits for the stock and waste to run out starts in distinct suits,
-        // which one pack guarantees.
+        // A foundation that waits for the stock and waste to run out starts in a suit new to its
+        // row of four, which the move asks.
         const int code = rules.Of(rule::FoundationBuildCode, f);
-        const bool waits = code == building::AfterStockAndWaste && rules[rule::PackSize] <= 52;
+        const bool waits = code == building::AfterStockAndWaste;
         // Steps of any size in any suit, or a rank either way: what a pile takes still hangs
         // on its top card alone.
         const bool anySuit = code == building::UpOrDownAnySuitWrapping || code == building::DownAfterPreviousStarted ||
@@ -141,12 +141,12 @@ bool Modelled(const GameContext& context)
         const int base = rules.Of(rule::TableauBaseRank, k);
         if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing, building::NotFromTableau,
                                                           building::NotFromTableauOrReserve, building::DownInSuitOrSameRank,
-                                                          building::DownAnySuitNoDiamonds}) ||
+                                                          building::DownAnySuitNoDiamonds, building::InSuitEitherWayNotFromTableau}) ||
             (!(base >= -1 && base <= 13) && base != base_rank::AceOrKing))
             return false;
     }
     for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
-        if (!OneOf(rules.Of(rule::ReserveRule, r), {building::Nothing, building::AnythingOnEmptyReserve}))
+        if (!OneOf(rules.Of(rule::ReserveRule, r), {building::Nothing, building::AnythingOnEmptyReserve, building::NotFromTableau}))
             return false;
     return ModelledStock(context, golf);
 }
@@ -266,14 +266,18 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
             }
             pile.clear();
         } else if (role == Role::Reserve) {
-            rulesClass = rules.Of(rule::ReserveRule, k) == building::AnythingOnEmptyReserve ? 1 : 0;
+            rulesClass = OneOf(rules.Of(rule::ReserveRule, k), {building::AnythingOnEmptyReserve, building::NotFromTableau}) ? 1 : 0;
         }
         const bool carriesRuns = role == Role::Tableau && (model.pickRule_ != pick::ThroughCellsAndSpaces ||
                                                            SpaceCarriesRuns(rules, k));
-        // Piles that take any card, but not from the tableau (nor the reserves): Sir Tommy's.
-        const int code = role == Role::Tableau ? rules.Of(rule::TableauBuildCode, k) : -1;
-        const bool fromTableau = code != building::NotFromTableau && code != building::NotFromTableauOrReserve;
-        model.piles_.push_back({role, ref, rulesClass, carriesRuns, fromTableau, code != building::NotFromTableauOrReserve, startsAfterPrevious});
+        // Piles that take no card from the tableau (nor the reserves): Sir Tommy's, the zodiac and
+        // the equator of Zodiac.
+        const int code = role == Role::Tableau ? rules.Of(rule::TableauBuildCode, k) : role == Role::Reserve ? rules.Of(rule::ReserveRule, k) : -1;
+        const bool fromTableau = !OneOf(code, {building::NotFromTableau, building::NotFromTableauOrReserve, building::InSuitEitherWayNotFromTableau});
+        // A foundation begun in a suit no other of its row of four has begun in (Zodiac's two packs).
+        const bool distinctStart = role == Role::Foundation && rules.Of(rule::FoundationBuildCode, k) == building::AfterStockAndWaste;
+        model.piles_.push_back({role, ref, rulesClass, carriesRuns, fromTableau, code != building::NotFromTableauOrReserve, startsAfterPrevious,
+                                distinctStart});
         model.sequenceClassOf_.push_back(sequenceClass);
         ++model.pileCount_;
     };
@@ -507,6 +511,19 @@ bool CardModel::CanMove(const ModelPosition& p, int from, int to, int count, con
     return CanMoveCard(p, CodeOf(p.cards[static_cast<std::size_t>(p.end[static_cast<std::size_t>(from)] - count)]), from, to, count, room);
 }
 
+// Whether another foundation of the target's row of four has begun in the card's suit.
+bool CardModel::SuitBegunInRow(const ModelPosition& p, int foundation, int card) const
+{
+    const int slot = piles_[static_cast<std::size_t>(foundation)].ref.slot;
+    for (int other = 0; other < pileCount_; ++other) {
+        const Pile& pile = piles_[static_cast<std::size_t>(other)];
+        if (other != foundation && pile.role == Role::Foundation && pile.ref.slot / 4 == slot / 4 && Size(p, other) > 0 &&
+            suit_[static_cast<std::size_t>(CodeOf(p.cards[static_cast<std::size_t>(Begin(p, other))]))] == suit_[static_cast<std::size_t>(card)])
+            return true;
+    }
+    return false;
+}
+
 bool CardModel::CanMoveCard(const ModelPosition& p, int card, int from, int to, int count, const PickRoom& room) const
 {
     const Pile& target = piles_[static_cast<std::size_t>(to)];
@@ -514,7 +531,8 @@ bool CardModel::CanMoveCard(const ModelPosition& p, int card, int from, int to, 
     switch (target.role) {
     case Role::Foundation:
         return count == 1 && !sequenceFoundations_ && Size(p, to) < fullCount_ && AcceptsPair(target.rulesClass, top, card) &&
-               !(foundationsWaitForStock_ && !StockAndWasteOut(p)) && !(target.startsAfterPrevious && top == 0 && Size(p, to - 1) == 0);
+               !(foundationsWaitForStock_ && !StockAndWasteOut(p)) && !(target.startsAfterPrevious && top == 0 && Size(p, to - 1) == 0) &&
+               !(target.distinctStart && top == 0 && SuitBegunInRow(p, to, card));
     case Role::Tableau:
         if (FaceDown(static_cast<std::uint8_t>(top)) || !AcceptsPair(target.rulesClass, CodeOf(static_cast<std::uint8_t>(top)), card))
             return false;
@@ -529,7 +547,9 @@ bool CardModel::CanMoveCard(const ModelPosition& p, int card, int from, int to, 
             !RunInSequence(p, from, count, sequenceClassOf_[static_cast<std::size_t>(to)]))
             return false;
         return !PickRuleCountsTheTarget(pickRule_) || top != 0 || MayPickRun(p, from, count, {room.emptyTableaus, room.emptyReserves, true});
-    case Role::Reserve: return count == 1 && top == 0 && target.rulesClass == 1;
+    case Role::Reserve:
+        return count == 1 && top == 0 && target.rulesClass == 1 &&
+               (target.takesTableauCards || piles_[static_cast<std::size_t>(from)].role != Role::Tableau);
     case Role::Waste: {
         if (!golf_ || count != 1 || top == 0)
             return false;

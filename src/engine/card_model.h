@@ -184,7 +184,9 @@ private:
         bool takesTableauCards = true; // a tableau pile that takes cards from other tableau piles
         bool takesReserveCards = true;
         bool startsAfterPrevious = false; // a foundation begun only once the one before it holds cards
+        bool distinctStart = false;       // a foundation begun in a suit no other of its row of four has begun in
     };
+    bool SuitBegunInRow(const ModelPosition& p, int foundation, int card) const;
 
     int Begin(const ModelPosition& p, int pile) const { return pile == 0 ? 0 : p.end[static_cast<std::size_t>(pile - 1)]; }
     int Size(const ModelPosition& p, int pile) const { return p.end[static_cast<std::size_t>(pile)] - Begin(p, pile); }
