@@ -317,6 +317,7 @@ private:
     bool ParkedCardsWait() const; // the rules under which a card out of the waste may wait
     bool IsParking(const ModelPosition& p, const ModelMove& move) const;
     void BuildsOn(const ModelPosition& p, int pile, std::vector<ModelMove>& builds) const;
+    bool ShowsCardOf(const ModelPosition& p, int pile, const CardMask& mask) const;
     static ModelMove FirstOf(const ModelMove& move);
     static ModelMove FollowUpOf(const ModelMove& move);
     bool parksJoin_ = false;

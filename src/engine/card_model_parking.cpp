@@ -51,8 +51,31 @@ ModelMove CardModel::FollowUpOf(const ModelMove& move)
     return {ModelMove::Kind::Cards, move.thenFrom, move.thenTo, move.thenCount, move.thenClicks};
 }
 
+// Whether a card of the mask lies face up in a tableau pile or a reserve, where a move from
+// the pile could carry it: a tableau pile's cards above its face-down ones, any face-up card
+// of a reserve.
+bool CardModel::ShowsCardOf(const ModelPosition& p, int pile, const CardMask& mask) const
+{
+    const Role role = piles_[static_cast<std::size_t>(pile)].role;
+    if (role != Role::Tableau && role != Role::Reserve)
+        return false;
+    for (int at = p.end[static_cast<std::size_t>(pile)] - 1; at >= Begin(p, pile); --at) {
+        const std::uint8_t byte = p.cards[static_cast<std::size_t>(at)];
+        if (FaceDown(byte)) {
+            if (role == Role::Tableau)
+                return false;
+            continue;
+        }
+        const int card = CodeOf(byte);
+        if ((mask[static_cast<std::size_t>((card - 1) / 64)] >> ((card - 1) % 64) & 1) != 0)
+            return true;
+    }
+    return false;
+}
+
 // The moves that put cards on the pile's top: those of Moves with that pile as their target,
-// found by the same routines with every other pile's takers left empty.
+// found by the same routines with every other pile's takers left empty, from the piles that
+// show a card the top lets on.
 void CardModel::BuildsOn(const ModelPosition& p, int pile, std::vector<ModelMove>& builds) const
 {
     const PickRoom room = RoomIn(p);
@@ -60,7 +83,7 @@ void CardModel::BuildsOn(const ModelPosition& p, int pile, std::vector<ModelMove
     takers[static_cast<std::size_t>(pile)] =
         acceptMask_[static_cast<std::size_t>(piles_[static_cast<std::size_t>(pile)].rulesClass * (maxCode_ + 1) + Top(p, pile))];
     for (int from = 0; from < pileCount_; ++from)
-        if (from != pile)
+        if (from != pile && ShowsCardOf(p, from, takers[static_cast<std::size_t>(pile)]))
             AddMovesFrom(p, from, room, takers, builds);
     std::erase_if(builds, [](const ModelMove& move) { return move.kind != ModelMove::Kind::Cards; }); // turn-ups
     AddWastePlays(p, room, takers, builds);
