@@ -394,6 +394,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     if (model.cardCount_ > kModelCardSlots)
         return std::nullopt;
     model.parksJoin_ = model.ParkedCardsWait();
+    model.clicksAlone_ = model.ClicksAloneWait();
     return model;
 }
 
@@ -557,8 +558,17 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
         return;
     }
     if (bottomsToTop_) {
+        // The redeal comes first: of children alike in promise a scan takes up the last made
+        // first, and a redeal spent while the table still plays is lost for the end.
         if (MayShiftBottoms(p))
-            moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(stock_), 1});
+            moves.insert(moves.begin(), {ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(stock_), 1});
+        return;
+    }
+    if (clicksAlone_) {
+        if (Size(p, waste_) > 0)
+            AddPlaysOfWasteCard(p, CodeOf(static_cast<std::uint8_t>(Top(p, waste_))), 0, room, takers, moves);
+        if (MayClickStock(p))
+            moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(waste_), 1});
         return;
     }
     AddWastePlays(p, room, takers, moves);
@@ -1191,6 +1201,10 @@ int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
             lowest[static_cast<std::size_t>(suit)] = std::min(lowest[static_cast<std::size_t>(suit)], rank);
         }
     }
+    // Where each suit goes home both up and down (Crescent), a card lying on a lower card of
+    // its suit may be the one wanted first: cards held back count by when they go home.
+    if (bottomsToTop_)
+        blocking = HeldBackCards(p);
     return w.off * off + w.faceDown * faceDown + w.blocking * blocking + w.cellsUsed * cellsUsed +
            w.pilesUsed * pilesUsed + w.disorder * disorder;
 }

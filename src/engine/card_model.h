@@ -159,6 +159,8 @@ public:
     // How much the tableau holds cards back: for each card lying on one the foundations want
     // sooner, by how many rounds later it is wanted.
     int Burial(const ModelPosition& position, const Rounds& rounds) const;
+    // The tableau cards that lie on a card the foundations want sooner.
+    int HeldBackCards(const ModelPosition& position) const;
 
     // The play protocol's actions that carry the move out on the engine's table.
     std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
@@ -166,7 +168,7 @@ public:
     // Whether cards are played from a stock turned onto a waste a limited number of times, where
     // a card played from deep in the stock buries the cards turned over it.
     bool TurnsAStockOnce() const { return waste_ >= 0 && !golf_ && !passesUnlimited_; }
-    bool ClicksAreMoves() const { return golf_ || rows_ || rowDealMode_ != 0 || bottomsToTop_; } // 0: no row deals
+    bool ClicksAreMoves() const { return golf_ || rows_ || rowDealMode_ != 0 || bottomsToTop_ || clicksAlone_; } // 0: no row deals
 
     int PileCount() const { return pileCount_; }
 
@@ -258,6 +260,8 @@ private:
     bool fillFromReserve_ = false;
     bool fillFromStock_ = false;   // an empty tableau pile takes the stock's top card, the waste's once the stock is out
     bool bottomsToTop_ = false;    // a click on the empty stock brings the bottom card of every pile to its top
+    bool clicksAlone_ = false;     // a click on the stock is a move of its own (ClicksAloneWait)
+    bool ClicksAloneWait() const;
     bool passesUnlimited_ = false; // the stock and waste run through one cycle of splits
     bool reservePicked_ = true;
     bool bouquet_ = false; // every face-up card of a reserve plays alone, the cards on it staying

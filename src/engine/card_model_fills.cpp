@@ -33,4 +33,17 @@ bool CardModel::FillShiftsTheStock(const ModelPosition& p, const ModelMove& move
     return from == Role::Tableau && Size(p, move.from) == move.count;
 }
 
+// Where every card the stock turns up may wait on a tableau pile that holds cards only for the
+// foundations (Grandfather's twenty piles), each card the clicks could bring up plays onto a
+// score of piles, and moves joined with their clicks make thousands of children of every
+// position. There a click is a move of its own: a position has the plays of the waste's top,
+// the tableau's cards home and the click, and a line that turns the stock and plays cards home
+// as they come is a line of few choices. The stock is turned a limited number of times and
+// one card at a time, so the moves are the engine's own actions, one by one.
+bool CardModel::ClicksAloneWait() const
+{
+    return fillFromStock_ && tableauWaitsForHome_ && waste_ >= 0 && !golf_ && drawCount_ == 1 && !passesUnlimited_ &&
+           !turnsOnEmptyWasteOnly_ && !foundationsWaitForStock_;
+}
+
 } // namespace marlowe
