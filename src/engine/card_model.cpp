@@ -558,10 +558,8 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
         return;
     }
     if (bottomsToTop_) {
-        // The redeal comes first: of children alike in promise a scan takes up the last made
-        // first, and a redeal spent while the table still plays is lost for the end.
         if (MayShiftBottoms(p))
-            moves.insert(moves.begin(), {ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(stock_), 1});
+            moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(stock_), 1});
         return;
     }
     if (clicksAlone_) {
