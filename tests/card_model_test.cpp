@@ -672,5 +672,107 @@ TEST(CardModelTest, AWasteCardTurnedWithOthersStaysWhileItBringsUpACardTheGameNe
     EXPECT_EQ(result.verdict, SolveVerdict::Won);
 }
 
+// The model's move whose protocol actions end in the given one, if the position has it.
+std::optional<ModelMove> MoveEndingIn(const CardModel& model, const ModelPosition& position, const PlayAction& wanted)
+{
+    std::vector<ModelMove> moves;
+    model.Moves(position, moves);
+    for (const ModelMove& move : moves) {
+        const std::vector<PlayAction> actions = model.ActionsOf(position, move);
+        if (ActionText(actions.back()) == ActionText(wanted))
+            return move;
+    }
+    return std::nullopt;
+}
+
+// Carries the model's move out on the engine too: both must leave the same table.
+void StepBoth(const CardModel& model, GameContext& context, const ModelMove& move)
+{
+    const ModelPosition position = model.Read(context);
+    ModelPosition predicted = position;
+    model.Apply(predicted, move);
+    for (const PlayAction& action : model.ActionsOf(position, move))
+        ASSERT_TRUE(PerformAction(context, action)) << ActionText(action);
+    ASSERT_EQ(model.Read(context), predicted);
+}
+
+// Crescent's click on the empty stock brings the bottom card of every pile of two cards or
+// more to its top, three times over; a pile of one card stays as it is.
+TEST(CardModelTest, CrescentsRedealBringsEveryBottomCardToItsTopThreeTimes)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    constexpr int kCrescent = 190;
+    testing::ProtocolGame play(mainGame, kCrescent, "0000000000001");
+    ASSERT_TRUE(play.started);
+    GameContext& context = play.context();
+    auto& piles = context.piles;
+    std::vector<int> first = PileCodes(piles.tableaus[0]);
+    piles.tableaus[0] = PileTextOf({first[0]});
+    piles.tableaus[1] += PileTextOf(std::vector<int>(first.begin() + 1, first.end()));
+    const std::optional<CardModel> model = CardModel::Of(context);
+    ASSERT_TRUE(model);
+    ASSERT_TRUE(model->ClicksAreMoves());
+    for (int redeal = 1; redeal <= 3; ++redeal) {
+        const std::vector<int> second = PileCodes(piles.tableaus[1]);
+        const std::optional<ModelMove> click = MoveEndingIn(*model, model->Read(context), PlayAction{ActionKind::Stock});
+        ASSERT_TRUE(click) << "redeal " << redeal;
+        StepBoth(*model, context, *click);
+        EXPECT_EQ(PileCodes(piles.tableaus[0]), std::vector<int>{first[0]});
+        EXPECT_EQ(TopElement(piles.tableaus[1]), second.front());
+        EXPECT_EQ(ElementAt(piles.tableaus[1], 0), second[1]);
+    }
+    const ModelPosition spent = model->Read(context);
+    EXPECT_FALSE(MoveEndingIn(*model, spent, PlayAction{ActionKind::Stock})) << "three redeals only";
+    PerformAction(context, PlayAction{ActionKind::Stock});
+    EXPECT_EQ(model->Read(context), spent);
+}
+
+// Grandfather's piles take a card from the waste while they hold one card at most, never a
+// card from another pile; a pile whose card goes home takes the stock's top card at once, the
+// waste's once the stock is out. Such a move home moves the stock on, so it is never played
+// ahead of every other move while the stock holds cards.
+TEST(CardModelTest, GrandfathersPilesHoldTwoCardsAndRefillFromTheStockElseTheWaste)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    constexpr int kGrandfather = 224;
+    testing::ProtocolGame play(mainGame, kGrandfather, "0000000000001");
+    ASSERT_TRUE(play.started);
+    GameContext& context = play.context();
+    auto& piles = context.piles;
+    piles.Clear();
+    piles.tableaus[0] = PileTextOf({H(1)});
+    piles.tableaus[1] = PileTextOf({S(9), S(10)});
+    piles.tableaus[2] = PileTextOf({S(1)});
+    for (int k = 3; k < 20; ++k)
+        piles.tableaus[static_cast<std::size_t>(k)] = PileTextOf({k < 15 ? C(k - 1) : D(k - 13)});
+    piles.Stock() = PileTextOf({D(8)});
+    piles.Waste() = PileTextOf({D(12), D(11)});
+    for (int code = 1; code <= 104; ++code)
+        context.cards.SetCardFaceMark(code, code == D(8) ? '0' : '1');
+    const std::optional<CardModel> model = CardModel::Of(context);
+    ASSERT_TRUE(model);
+    const ModelPosition start = model->Read(context);
+    const auto drop = [](int card, PileRef pile) { return PlayAction{ActionKind::Drop, card, pile}; };
+    const PileRef secondPile{PileGroup::Tableaus, 1};
+    EXPECT_TRUE(MoveEndingIn(*model, start, drop(D(11), {PileGroup::Tableaus, 0})));
+    EXPECT_FALSE(MoveEndingIn(*model, start, drop(D(11), secondPile))) << "a pile of two takes nothing";
+    EXPECT_FALSE(MoveEndingIn(*model, start, drop(S(10), {PileGroup::Tableaus, 0}))) << "nothing moves between piles";
+    GameContext refused = context;
+    EXPECT_FALSE(PerformAction(refused, drop(D(11), secondPile)));
+    EXPECT_FALSE(PerformAction(refused, drop(S(10), {PileGroup::Tableaus, 0})));
+
+    const std::optional<ModelMove> heartsHome = MoveEndingIn(*model, start, drop(H(1), {PileGroup::Foundations, 0}));
+    ASSERT_TRUE(heartsHome);
+    EXPECT_FALSE(model->IsSafeHomeMove(start, *heartsHome)) << "the fill takes the stock's top card now";
+    StepBoth(*model, context, *heartsHome);
+    EXPECT_EQ(PileCodes(piles.tableaus[0]), std::vector<int>{D(8)});
+    EXPECT_FALSE(context.cards.IsFaceDown(D(8)));
+    const std::optional<ModelMove> spadesHome =
+        MoveEndingIn(*model, model->Read(context), drop(S(1), {PileGroup::Foundations, 1}));
+    ASSERT_TRUE(spadesHome);
+    StepBoth(*model, context, *spadesHome);
+    EXPECT_EQ(PileCodes(piles.tableaus[2]), std::vector<int>{D(11)}) << "the stock is out: the waste's top card";
+}
+
 } // namespace
 } // namespace marlowe

@@ -3,6 +3,7 @@
 #include "app/register_settings.h"
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
+#include "engine/card_model_redeals.h"
 #include "engine/card_model_rows.h"
 #include "engine/cards.h"
 #include "engine/game_context.h"
@@ -66,6 +67,8 @@ bool ModelledStock(const GameContext& context, bool golf)
     const int groups = rules[rule::StockGroupCount];
     if (groups == 0)
         return context.piles.Stock().empty() && context.piles.Waste().empty();
+    if (rules[rule::RedealStyle] == redeal::BottomToTop && !golf)
+        return BottomCardsToTopModelled(context);
     const int rowMode = RowDealMode(context);
     if (rowMode == -1)
         return false;
@@ -106,9 +109,13 @@ bool Modelled(const GameContext& context)
             return false;
     if (deal_family::SetsRowsInPlace(rules[rule::DealFamily]) || TableauCellsArePlaces(context))
         return RowsOfCellsModelled(context);
+    // An empty pile filled from the reserve, or at once from the stock (the waste once the stock
+    // is out) where the stock turns onto a waste.
+    const int fill = rules[rule::EmptyTableauFill];
+    const bool fillModelled = OneOf(fill, {0, 1}) || (fill == 3 && rules[rule::StockGroupCount] == 2 && rules[rule::WasteShown] == 1);
     const bool tableaus = UsedPiles(context, PileGroup::Tableaus) > 0;
-    if ((tableaus && rules[rule::MaxTableauCards] != -1) || context.mainGame.BlockedCard != 0 ||
-        !OneOf(rules[rule::EmptyTableauFill], {0, 1}) || !ModelledPickRule(rules[rule::TableauPickRule]) ||
+    if ((tableaus && rules[rule::MaxTableauCards] != -1) || context.mainGame.BlockedCard != 0 || !fillModelled ||
+        !ModelledPickRule(rules[rule::TableauPickRule]) ||
         !OneOf(rules[rule::ReservePickRule], {0, pick::NeverFromReserve, pick::FannedReserveSingles}) ||
         !OneOf(rules[rule::RunRule], {run_rule::AnyRun, run_rule::ByDestinationCode, run_rule::InSuit, run_rule::SameColour,
                                       run_rule::InSuitOrOneRank}))
@@ -140,8 +147,9 @@ bool Modelled(const GameContext& context)
     for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
         const int base = rules.Of(rule::TableauBaseRank, k);
         if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing, building::NotFromTableau,
-                                                          building::NotFromTableauOrReserve, building::DownInSuitOrSameRank,
-                                                          building::DownAnySuitNoDiamonds, building::InSuitEitherWayNotFromTableau}) ||
+                                                          building::NotFromTableauTwoDeep, building::NotFromTableauOrReserve,
+                                                          building::DownInSuitOrSameRank, building::DownAnySuitNoDiamonds,
+                                                          building::InSuitEitherWayNotFromTableau}) ||
             (!(base >= -1 && base <= 13) && base != base_rank::AceOrKing))
             return false;
     }
@@ -194,6 +202,8 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.stockFaceDown_ = rules[rule::StockFaceDown] != 0;
     model.turnsOnEmptyWasteOnly_ = rules[rule::TurnOnEmptyWasteOnly] != 0;
     model.fillFromReserve_ = rules[rule::EmptyTableauFill] == 1;
+    model.fillFromStock_ = rules[rule::EmptyTableauFill] == 3;
+    model.bottomsToTop_ = rules[rule::RedealStyle] == redeal::BottomToTop && rules[rule::StockGroupCount] > 0;
     model.reservePicked_ = rules[rule::ReservePickRule] != pick::NeverFromReserve;
     model.bouquet_ = rules[rule::ReservePickRule] == pick::FannedReserveSingles;
     for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
@@ -270,14 +280,15 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         }
         const bool carriesRuns = role == Role::Tableau && (model.pickRule_ != pick::ThroughCellsAndSpaces ||
                                                            SpaceCarriesRuns(rules, k));
-        // Piles that take no card from the tableau (nor the reserves): Sir Tommy's, the zodiac and
-        // the equator of Zodiac.
+        // Piles that take no card from the tableau (nor the reserves): Sir Tommy's, Grandfather's,
+        // the zodiac and the equator of Zodiac.
         const int code = role == Role::Tableau ? rules.Of(rule::TableauBuildCode, k) : role == Role::Reserve ? rules.Of(rule::ReserveRule, k) : -1;
-        const bool fromTableau = !OneOf(code, {building::NotFromTableau, building::NotFromTableauOrReserve, building::InSuitEitherWayNotFromTableau});
+        const bool fromTableau = !OneOf(code, {building::NotFromTableau, building::NotFromTableauTwoDeep, building::NotFromTableauOrReserve,
+                                               building::InSuitEitherWayNotFromTableau});
         // A foundation begun in a suit no other of its row of four has begun in (Zodiac's two packs).
         const bool distinctStart = role == Role::Foundation && rules.Of(rule::FoundationBuildCode, k) == building::AfterStockAndWaste;
-        model.piles_.push_back({role, ref, rulesClass, carriesRuns, fromTableau, code != building::NotFromTableauOrReserve, startsAfterPrevious,
-                                distinctStart});
+        model.piles_.push_back({role, ref, rulesClass, carriesRuns, fromTableau, code != building::NotFromTableauOrReserve,
+                                role == Role::Tableau && code == building::NotFromTableauTwoDeep, startsAfterPrevious, distinctStart});
         model.sequenceClassOf_.push_back(sequenceClass);
         ++model.pileCount_;
     };
@@ -289,7 +300,8 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
         model.stock_ = model.pileCount_;
         addPile(Role::Stock, {PileGroup::StockGroup, kStockSlot});
     }
-    if (rules[rule::StockGroupCount] > 0 && model.rowDealMode_ == deal_mode::None) {
+    // The stock whose click only redeals the tableau never turns a card: it has no waste.
+    if (rules[rule::StockGroupCount] > 0 && model.rowDealMode_ == deal_mode::None && !model.bottomsToTop_) {
         model.waste_ = model.pileCount_;
         addPile(Role::Waste, {PileGroup::StockGroup, model.golf_ ? kSecondWasteSlot : kWasteSlot});
     }
@@ -408,6 +420,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     if (model.cardCount_ > kModelCardSlots)
         return std::nullopt;
     model.parksJoin_ = model.ParkedCardsWait();
+    model.clicksAlone_ = model.ClicksAloneWait();
     return model;
 }
 
@@ -460,7 +473,7 @@ CardModel::Takers CardModel::TakersIn(const ModelPosition& p) const
         switch (target.role) {
         case Role::Foundation:
         case Role::Tableau:
-            if (!FaceDown(top))
+            if (!FaceDown(top) && !(target.twoDeep && Size(p, pile) >= 2))
                 mask = acceptMask_[static_cast<std::size_t>(target.rulesClass * (maxCode_ + 1) + CodeOf(top))];
             break;
         case Role::Reserve:
@@ -536,6 +549,8 @@ bool CardModel::CanMoveCard(const ModelPosition& p, int card, int from, int to, 
     case Role::Tableau:
         if (FaceDown(static_cast<std::uint8_t>(top)) || !AcceptsPair(target.rulesClass, CodeOf(static_cast<std::uint8_t>(top)), card))
             return false;
+        if (target.twoDeep && Size(p, to) + count > 2)
+            return false;
         if ((!target.takesTableauCards && piles_[static_cast<std::size_t>(from)].role == Role::Tableau) ||
             (!target.takesReserveCards && piles_[static_cast<std::size_t>(from)].role == Role::Reserve))
             return false;
@@ -580,6 +595,18 @@ void CardModel::Moves(const ModelPosition& p, std::vector<ModelMove>& moves) con
         return;
     }
     if (golf_) {
+        if (MayClickStock(p))
+            moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(waste_), 1});
+        return;
+    }
+    if (bottomsToTop_) {
+        if (MayShiftBottoms(p))
+            moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(stock_), 1});
+        return;
+    }
+    if (clicksAlone_) {
+        if (Size(p, waste_) > 0)
+            AddPlaysOfWasteCard(p, CodeOf(static_cast<std::uint8_t>(Top(p, waste_))), 0, room, takers, moves);
         if (MayClickStock(p))
             moves.push_back({ModelMove::Kind::Stock, static_cast<std::uint8_t>(stock_), static_cast<std::uint8_t>(waste_), 1});
         return;
@@ -891,6 +918,8 @@ PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
             return RedealRows(p);
         if (rowDealMode_ != deal_mode::None)
             return DealRow(p);
+        if (bottomsToTop_)
+            return ShiftBottoms(p);
         ClickStock(p);
         changed |= PileBit(stock_) | PileBit(waste_);
         break;
@@ -902,6 +931,8 @@ PileSet CardModel::Apply(ModelPosition& p, const ModelMove& move) const
     }
     if (fillFromReserve_)
         changed |= FillFromReserve(p);
+    if (fillFromStock_)
+        changed |= FillFromStock(p);
     return changed;
 }
 
@@ -1031,7 +1062,7 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
     // in a stock turned for the last time nothing brings that card back. Where passes are
     // unlimited and the split lies in the cycle, the clicks lead to a position that leads back
     // by clicks alone: one position, in which the card needs no click.
-    if (!IsFoundationMove(move) || (move.clicks > 0 && !(passesUnlimited_ && SplitInCycle(p))))
+    if (!IsFoundationMove(move) || (move.clicks > 0 && !(passesUnlimited_ && SplitInCycle(p))) || FillShiftsTheStock(p, move))
         return false;
     const bool fromWaste = static_cast<int>(move.from) == waste_;
     int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - 1 - move.depth)]);
@@ -1256,6 +1287,10 @@ int CardModel::Distance(const ModelPosition& p, const DistanceWeights& w) const
             lowest[static_cast<std::size_t>(suit)] = std::min(lowest[static_cast<std::size_t>(suit)], rank);
         }
     }
+    // Where each suit goes home both up and down (Crescent), a card lying on a lower card of
+    // its suit may be the one wanted first: cards held back count by when they go home.
+    if (bottomsToTop_)
+        blocking = HeldBackCards(p);
     return w.off * off + w.faceDown * faceDown + w.blocking * blocking + w.cellsUsed * cellsUsed +
            w.pilesUsed * pilesUsed + w.disorder * disorder;
 }

@@ -163,6 +163,8 @@ public:
     // How much the tableau holds cards back: for each card lying on one the foundations want
     // sooner, by how many rounds later it is wanted.
     int Burial(const ModelPosition& position, const Rounds& rounds) const;
+    // The tableau cards that lie on a card the foundations want sooner.
+    int HeldBackCards(const ModelPosition& position) const;
 
     // The play protocol's actions that carry the move out on the engine's table.
     std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
@@ -170,7 +172,7 @@ public:
     // Whether cards are played from a stock turned onto a waste a limited number of times, where
     // a card played from deep in the stock buries the cards turned over it.
     bool TurnsAStockOnce() const { return waste_ >= 0 && !golf_ && !passesUnlimited_; }
-    bool ClicksAreMoves() const { return golf_ || rows_ || rowDealMode_ != 0; } // 0: no row deals
+    bool ClicksAreMoves() const { return golf_ || rows_ || rowDealMode_ != 0 || bottomsToTop_ || clicksAlone_; } // 0: no row deals
 
     int PileCount() const { return pileCount_; }
 
@@ -183,6 +185,7 @@ private:
         bool carriesRuns = false; // an empty tableau pile the doubling pick rule counts
         bool takesTableauCards = true; // a tableau pile that takes cards from other tableau piles
         bool takesReserveCards = true;
+        bool twoDeep = false; // a tableau pile that takes a card only while it holds one card at most
         bool startsAfterPrevious = false; // a foundation begun only once the one before it holds cards
         bool distinctStart = false;       // a foundation begun in a suit no other of its row of four has begun in
     };
@@ -228,6 +231,12 @@ private:
     void AddPlaysOfWasteCard(const ModelPosition& p, int card, int clicks, const PickRoom& room, const Takers& takers,
                              std::vector<ModelMove>& moves) const;
     PileSet FillFromReserve(ModelPosition& p) const;
+    // Empty tableau piles filled from the stock, else the waste (card_model_fills.cpp).
+    PileSet FillFromStock(ModelPosition& p) const;
+    bool FillShiftsTheStock(const ModelPosition& p, const ModelMove& move) const;
+    // The redeal that brings the bottom card of every pile to its top (card_model_redeals.cpp).
+    bool MayShiftBottoms(const ModelPosition& p) const;
+    PileSet ShiftBottoms(ModelPosition& p) const;
     // A click that deals a card from the stock onto each tableau pile (Spider's stock).
     PileSet DealRow(ModelPosition& p) const;
     bool MayDealRow(const ModelPosition& p) const;
@@ -262,6 +271,10 @@ private:
     int rowStartRank_ = 2;    // the rank a gap at a row's left end takes (Gaps: the 2s; Blue Moon: the Aces)
     bool autoTurnUp_ = false; // a face-down tableau top turns up by itself
     bool fillFromReserve_ = false;
+    bool fillFromStock_ = false;   // an empty tableau pile takes the stock's top card, the waste's once the stock is out
+    bool bottomsToTop_ = false;    // a click on the empty stock brings the bottom card of every pile to its top
+    bool clicksAlone_ = false;     // a click on the stock is a move of its own (ClicksAloneWait)
+    bool ClicksAloneWait() const;
     bool passesUnlimited_ = false; // the stock and waste run through one cycle of splits
     bool reservePicked_ = true;
     bool bouquet_ = false; // every face-up card of a reserve plays alone, the cards on it staying

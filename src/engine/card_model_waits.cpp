@@ -86,4 +86,20 @@ int CardModel::Burial(const ModelPosition& p, const Rounds& rounds) const
     return burial;
 }
 
+int CardModel::HeldBackCards(const ModelPosition& p) const
+{
+    Rounds rounds;
+    HomeRounds(p, rounds);
+    int held = 0;
+    for (int pile = firstTableau_; pile < endTableau_; ++pile) {
+        int soonest = kNeverHome + 1;
+        for (int at = Begin(p, pile); at < p.end[static_cast<std::size_t>(pile)]; ++at) {
+            const int round = rounds[static_cast<std::size_t>(CodeOf(p.cards[static_cast<std::size_t>(at)]))];
+            held += round > soonest ? 1 : 0;
+            soonest = std::min(soonest, round);
+        }
+    }
+    return held;
+}
+
 } // namespace marlowe
