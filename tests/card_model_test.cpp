@@ -12,6 +12,7 @@
 #include "engine/pile_text.h"
 #include "engine/game_won.h"
 #include "engine/legality.h"
+#include "engine/move_execution.h"
 #include "engine/quiet_play.h"
 #include "engine/solver.h"
 #include "play_test_support.h"
@@ -50,12 +51,21 @@ void WalkAndCompare(const TMainGame& mainGame, int game, const std::string& deal
 {
     testing::ProtocolGame play(mainGame, game, deal);
     ASSERT_TRUE(play.started);
-    const std::optional<CardModel> model = CardModel::Of(play.context());
+    SilentPresentation silent;
+    GameContext context = QuietCopy(play.context(), silent);
+    // A game that opens with a card sent home is described once it is open: the first opening.
+    if (AwaitsFirstFoundationMove(context))
+        for (const PlayAction& action : CandidateActions(context)) {
+            GameContext opened = context;
+            if (PerformAction(opened, action) && !AwaitsFirstFoundationMove(opened)) {
+                context = opened;
+                break;
+            }
+        }
+    const std::optional<CardModel> model = CardModel::Of(context);
     if (!model)
         return;
     ++modelled;
-    SilentPresentation silent;
-    GameContext context = QuietCopy(play.context(), silent);
     std::vector<ModelMove> moves;
     for (int step = 0; step < kStepsPerDeal; ++step) {
         const ModelPosition position = model->Read(context);
@@ -309,6 +319,54 @@ TEST(CardModelTest, ZodiacBeginsARowOfFoundationsInFourSuits)
     }
     EXPECT_FALSE(offered(kFirstZodiac, kFirstEquator)) << "the equator takes no card from the zodiac";
     EXPECT_FALSE(offered(kFirstZodiac, kFirstZodiac + 2)) << "nor does the zodiac";
+}
+
+// Terrace opens with a card sent home, whose rank every foundation then starts with: the model
+// describes the game only once it is open, and then lets onto an empty foundation only a card
+// of that rank, as the engine does.
+TEST(CardModelTest, TerraceIsDescribedOnceOpenWithItsFoundationsStartingRank)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, 207, "0396111151879");
+    ASSERT_TRUE(play.started);
+    SilentPresentation silent;
+    GameContext context = QuietCopy(play.context(), silent);
+    EXPECT_FALSE(CardModel::Of(context)) << "the opening card is still to choose";
+    for (const PlayAction& action : CandidateActions(context)) {
+        GameContext opened = context;
+        if (PerformAction(opened, action) && !AwaitsFirstFoundationMove(opened)) {
+            context = opened;
+            break;
+        }
+    }
+    ASSERT_FALSE(AwaitsFirstFoundationMove(context));
+    const int startedRank = CardRank(ElementAt(context.piles.foundations[0], 0));
+    const auto goesToAnEmptyFoundation = [&](int card) {
+        context.piles.Waste() += CodeText(card);
+        context.cards.SetCardFaceMark(card, '1');
+        const std::optional<CardModel> model = CardModel::Of(context);
+        std::vector<ModelMove> moves;
+        if (model)
+            model->Moves(model->Read(context), moves);
+        context.piles.Waste().erase(context.piles.Waste().size() - 3);
+        constexpr int kSecondFoundation = 3; // after the stock, the waste and the started foundation
+        return std::any_of(moves.begin(), moves.end(), [](const ModelMove& m) { return m.to == kSecondFoundation && m.clicks == 0; });
+    };
+    // A card of each rank that lies nowhere near the table's tops: the second pack's Hearts.
+    int tried = 0;
+    for (int rank = Ace; rank <= King; ++rank) {
+        const int card = CardCode(Hearts, rank, 1);
+        std::string* holder = nullptr;
+        for (std::string* pile : {&context.piles.Stock(), &context.piles.reserves[0]})
+            if (pile->find(CodeText(card)) != std::string::npos)
+                holder = pile;
+        if (holder == nullptr)
+            continue;
+        EXPECT_EQ(goesToAnEmptyFoundation(card), rank == startedRank) << "rank " << rank;
+        EXPECT_EQ(FoundationRuleAccepts(context, 1, card), rank == startedRank) << "rank " << rank;
+        ++tried;
+    }
+    EXPECT_GE(tried, 6);
 }
 
 // Precedence begins each foundation only once the one before it holds cards: the model asks

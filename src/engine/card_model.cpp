@@ -8,6 +8,7 @@
 #include "engine/cards.h"
 #include "engine/game_context.h"
 #include "engine/legality.h"
+#include "engine/move_execution.h"
 #include "engine/pile_text.h"
 #include "engine/quiet_play.h"
 #include "engine/table.h"
@@ -89,6 +90,21 @@ bool ModelledStock(const GameContext& context, bool golf)
            context.piles.stockGroup[kSecondWasteSlot].empty();
 }
 
+// The first foundation that holds cards, with its bottom card (none: card 0).
+struct StartedFoundation {
+    int at = -1;
+    int card = 0;
+};
+StartedFoundation FirstStartedFoundation(const GameContext& context)
+{
+    for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f) {
+        const std::string& pile = context.piles.foundations[static_cast<std::size_t>(f)];
+        if (!pile.empty())
+            return {f, ElementAt(pile, 0)};
+    }
+    return {};
+}
+
 // Whether every rule the engine would consult for this game is one the model carries out.
 bool Modelled(const GameContext& context)
 {
@@ -102,17 +118,20 @@ bool Modelled(const GameContext& context)
     if (rules[rule::PackSize] > 104 || rules[rule::JokersInPack] != 0 ||
         OneOf(rules[rule::TableauStyle], {pile_style::Serpentine, pile_style::FannedDownKeepingGaps}))
         return false;
-    for (const int single : {rule::BlockedRows, rule::TableauLock, rule::FoundationStartSuitRule, rule::FirstMoveToFoundation,
-                             rule::FillAfterFirstMove, rule::FoundationTakeBack, rule::ExtraFoundationCard,
-                             rule::SecondWasteCard})
+    for (const int single : {rule::BlockedRows, rule::TableauLock, rule::FoundationStartSuitRule, rule::FoundationTakeBack,
+                             rule::ExtraFoundationCard, rule::SecondWasteCard})
         if (rules[single] != 0)
             return false;
+    // A game that opens with a card sent home is described once it is open.
+    if (AwaitsFirstFoundationMove(context))
+        return false;
     if (deal_family::SetsRowsInPlace(rules[rule::DealFamily]) || TableauCellsArePlaces(context))
         return RowsOfCellsModelled(context);
     // An empty pile filled from the reserve, or at once from the stock (the waste once the stock
     // is out) where the stock turns onto a waste.
     const int fill = rules[rule::EmptyTableauFill];
-    const bool fillModelled = OneOf(fill, {0, 1}) || (fill == 3 && rules[rule::StockGroupCount] == 2 && rules[rule::WasteShown] == 1);
+    const bool fillModelled = OneOf(fill, {0, 1}) || (OneOf(fill, {2, 3}) && rules[rule::StockGroupCount] == 2 &&
+                                                      rules[rule::WasteShown] == 1 && rules[rule::BlockedRows] == 0);
     const bool tableaus = UsedPiles(context, PileGroup::Tableaus) > 0;
     if ((tableaus && rules[rule::MaxTableauCards] != -1) || context.mainGame.BlockedCard != 0 || !fillModelled ||
         !ModelledPickRule(rules[rule::TableauPickRule]) ||
@@ -140,7 +159,8 @@ bool Modelled(const GameContext& context)
         // Diamond Mine's code says what starts the pile itself.
         const bool startsByCode = code == building::DiamondsRoundTheCorner;
         if (!(OneOf(code, {0, 1, 2, 3}) || anySuit || waits || startsByCode) ||
-            !(base == base_rank::AnyCard || (base >= 1 && base <= 13) || startsByCode) ||
+            !(base == base_rank::AnyCard || (base >= 1 && base <= 13) || startsByCode ||
+              (base == base_rank::RankOfStarted && FirstStartedFoundation(context).card != 0)) ||
             rules.Of(rule::FoundationFullCountOf, f) != -1)
             return false;
     }
@@ -149,7 +169,8 @@ bool Modelled(const GameContext& context)
         if (!OneOf(rules.Of(rule::TableauBuildCode, k), {0, 1, 2, 3, building::Nothing, building::NotFromTableau,
                                                           building::NotFromTableauTwoDeep, building::NotFromTableauOrReserve,
                                                           building::DownInSuitOrSameRank, building::DownAnySuitNoDiamonds,
-                                                          building::InSuitEitherWayNotFromTableau}) ||
+                                                          building::InSuitEitherWayNotFromTableau,
+                                                          building::AlternateNotFromReserveOrFoundation}) ||
             (!(base >= -1 && base <= 13) && base != base_rank::AceOrKing))
             return false;
     }
@@ -202,7 +223,8 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.stockFaceDown_ = rules[rule::StockFaceDown] != 0;
     model.turnsOnEmptyWasteOnly_ = rules[rule::TurnOnEmptyWasteOnly] != 0;
     model.fillFromReserve_ = rules[rule::EmptyTableauFill] == 1;
-    model.fillFromStock_ = rules[rule::EmptyTableauFill] == 3;
+    model.fillFromStock_ = OneOf(rules[rule::EmptyTableauFill], {2, 3});
+    model.fillWasteFirst_ = rules[rule::EmptyTableauFill] == 2;
     model.bottomsToTop_ = rules[rule::RedealStyle] == redeal::BottomToTop && rules[rule::StockGroupCount] > 0;
     model.reservePicked_ = rules[rule::ReservePickRule] != pick::NeverFromReserve;
     model.bouquet_ = rules[rule::ReservePickRule] == pick::FannedReserveSingles;
@@ -216,6 +238,19 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     scratch.piles.Clear();
     for (int code = 1; code <= model.maxCode_; ++code)
         scratch.cards.SetCardFaceMark(code, '1');
+    // Where every foundation starts with the rank the first one started with, the scratch table
+    // keeps that first card on a foundation the pair in question leaves alone.
+    const StartedFoundation started = FirstStartedFoundation(context);
+    const auto keepStartedCard = [&](int judged) {
+        if (started.card == 0)
+            return;
+        for (std::string& pile : scratch.piles.foundations)
+            if (pile == CodeText(started.card))
+                pile.clear();
+        const int keeper = started.at != judged ? started.at : started.at > 0 ? started.at - 1 : started.at + 1;
+        scratch.piles.foundations[static_cast<std::size_t>(keeper)] = CodeText(started.card);
+    };
+    keepStartedCard(-1);
     const int codes = model.maxCode_ + 1;
     const auto pairTable = [&](const auto& judge) {
         std::vector<std::uint8_t> table(static_cast<std::size_t>(codes * codes), 0);
@@ -241,6 +276,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
             std::string& pile = scratch.piles.foundations[static_cast<std::size_t>(k)];
             if (startsAfterPrevious)
                 scratch.piles.foundations[static_cast<std::size_t>(k - 1)] = CodeText(1);
+            keepStartedCard(k);
             if (rulesClass == static_cast<int>(model.accepts_.size()))
                 model.accepts_.push_back(pairTable([&](int top, int card) {
                     pile = top ? CodeText(top) : "";
@@ -249,6 +285,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
             pile.clear();
             if (startsAfterPrevious)
                 scratch.piles.foundations[static_cast<std::size_t>(k - 1)].clear();
+            keepStartedCard(-1);
         } else if (role == Role::Tableau) {
             const std::vector<int> rulesOfPile{rules.Of(rule::TableauBaseRank, k), rules.Of(rule::TableauDirection, k),
                                                rules.Of(rule::TableauBuildCode, k), rules.Of(rule::TableauWrap, k)};
@@ -287,7 +324,8 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
                                                building::InSuitEitherWayNotFromTableau});
         // A foundation begun in a suit no other of its row of four has begun in (Zodiac's two packs).
         const bool distinctStart = role == Role::Foundation && rules.Of(rule::FoundationBuildCode, k) == building::AfterStockAndWaste;
-        model.piles_.push_back({role, ref, rulesClass, carriesRuns, fromTableau, code != building::NotFromTableauOrReserve,
+        const bool fromReserve = !OneOf(code, {building::NotFromTableauOrReserve, building::AlternateNotFromReserveOrFoundation});
+        model.piles_.push_back({role, ref, rulesClass, carriesRuns, fromTableau, fromReserve,
                                 role == Role::Tableau && code == building::NotFromTableauTwoDeep, startsAfterPrevious, distinctStart});
         model.sequenceClassOf_.push_back(sequenceClass);
         ++model.pileCount_;

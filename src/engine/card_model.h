@@ -272,6 +272,7 @@ private:
     bool autoTurnUp_ = false; // a face-down tableau top turns up by itself
     bool fillFromReserve_ = false;
     bool fillFromStock_ = false;   // an empty tableau pile takes the stock's top card, the waste's once the stock is out
+    bool fillWasteFirst_ = false;  // the waste's top card, rather, the stock's while the waste is empty (Terrace)
     bool bottomsToTop_ = false;    // a click on the empty stock brings the bottom card of every pile to its top
     bool clicksAlone_ = false;     // a click on the stock is a move of its own (ClicksAloneWait)
     bool ClicksAloneWait() const;
