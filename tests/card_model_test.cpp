@@ -216,6 +216,15 @@ TEST(CardModelTest, RowsOfCellsRedealAndWinAsTheEngineDoes)
     EXPECT_FALSE(CardModel::Of(context)) << "a row one cell short could not take its share of a redeal";
 }
 
+// The model and the engine judge the table alike: won, or not.
+void ExpectJudgedAlike(const GameContext& context, bool won)
+{
+    const std::optional<CardModel> model = CardModel::Of(context);
+    ASSERT_TRUE(model);
+    EXPECT_EQ(model->IsWon(model->Read(context)), won);
+    EXPECT_EQ(IsGameWon(context), won);
+}
+
 // Rows opened at the left start with an Ace (Spaces and Aces): the model carries the game out,
 // and a row is settled from its Ace, as the engine judges a win.
 TEST(CardModelTest, RowsStartingWithAcesAreWonAsTheEngineJudges)
@@ -232,16 +241,12 @@ TEST(CardModelTest, RowsStartingWithAcesAreWonAsTheEngineJudges)
         row.push_back(0);
         context.piles.tableaus[static_cast<std::size_t>(k)] = PileTextOf(row);
     }
-    const std::optional<CardModel> model = CardModel::Of(context);
-    ASSERT_TRUE(model);
-    EXPECT_TRUE(model->IsWon(model->Read(context)));
-    EXPECT_TRUE(IsGameWon(context));
+    ExpectJudgedAlike(context, true);
     // The King of clubs moved into the gap before it: no longer a row from its Ace.
     std::vector<int> last = PileCodes(context.piles.tableaus[3]);
     std::swap(last[12], last[13]);
     context.piles.tableaus[3] = PileTextOf(last);
-    EXPECT_FALSE(model->IsWon(model->Read(context)));
-    EXPECT_FALSE(IsGameWon(context));
+    ExpectJudgedAlike(context, false);
 }
 
 // Diamond Mine is won with the Diamonds home and each other suit in a pile of its own, from the
@@ -266,18 +271,14 @@ TEST(CardModelTest, SuitsInPilesOfTheirOwnWinAsTheEngineJudges)
     std::vector<int> diamonds = suitFromKing(Diamonds);
     std::reverse(diamonds.begin(), diamonds.end());
     context.piles.foundations[0] = PileTextOf(diamonds);
-    const std::optional<CardModel> model = CardModel::Of(context);
-    ASSERT_TRUE(model);
-    EXPECT_TRUE(model->IsWon(model->Read(context)));
-    EXPECT_TRUE(IsGameWon(context));
+    ExpectJudgedAlike(context, true);
     // Two Aces changed places: each pile still runs down from its King, but not in one suit.
     std::vector<int> spades = suitFromKing(Spades);
     std::vector<int> hearts = suitFromKing(Hearts);
     std::swap(spades.back(), hearts.back());
     context.piles.tableaus[2] = PileTextOf(spades);
     context.piles.tableaus[5] = PileTextOf(hearts);
-    EXPECT_FALSE(model->IsWon(model->Read(context)));
-    EXPECT_FALSE(IsGameWon(context));
+    ExpectJudgedAlike(context, false);
 }
 
 // Zodiac's foundations wait for the stock and the waste to run out, and each row of four begins
