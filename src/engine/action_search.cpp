@@ -936,20 +936,19 @@ Rollout SearchRollouts(RolloutTable state, long long& examined, long long nodeLi
     return best;
 }
 
-// The rollouts' part of the budget: all but one share in so many. The first search plays its
-// rollouts as they come; the others, each with a seed of its own, hold back a card now and then.
+// The share of the budget (one in so many) kept from the rollouts for the searches that may prove
+// a deal lost; how often the rollouts hold a card back after their first search.
 constexpr int kRolloutShare = 4;
 constexpr unsigned kHoldBackPercent = 10;
 
+// Searches of rollouts until one wins or the budget is spent: the first plays its rollouts as
+// they come; the others, the noise drawn on from a seed of the table, hold back a card now and then.
 bool RollOutWithin(const GameContext& start, const SolverOptions& options, SolveResult& result)
 {
-    SolverOptions part = options;
-    part.nodeLimit = options.nodeLimit - options.nodeLimit / kRolloutShare;
-    part.timeLimit = options.timeLimit - options.timeLimit / kRolloutShare;
-    SearchBudget budget(part, 1);
+    SearchBudget budget(options, 1);
     Noise noise{std::mt19937_64(PositionKey(start)), 0};
-    while (result.nodes < part.nodeLimit && !budget.Spent()) {
-        const Rollout rollout = SearchRollouts(RolloutTable{start, {}}, result.nodes, part.nodeLimit, budget, noise);
+    while (result.nodes < options.nodeLimit && !budget.Spent()) {
+        const Rollout rollout = SearchRollouts(RolloutTable{start, {}}, result.nodes, options.nodeLimit, budget, noise);
         if (rollout.won) {
             result.line = rollout.line;
             return true;
@@ -959,34 +958,15 @@ bool RollOutWithin(const GameContext& start, const SolverOptions& options, Solve
     return false;
 }
 
-} // namespace
-
-SolveResult SearchByActions(const GameContext& context, const SolverOptions& given)
+// The searches that may prove a deal lost, each with its share of the budget, and nested
+// playouts among them.
+SolveResult DecidingSearches(const GameContext& start, const SolverOptions& options)
 {
-    SolverOptions options = given;
     SolveResult result;
-    SilentPresentation silent;
-    GameContext start = QuietCopy(context, silent);
-    ClearHistory(start, true);
-    if (IsGameWon(start)) {
-        result.verdict = SolveVerdict::Won;
-        return result;
-    }
     // Where the tableau only holds cards for the foundations, an early misplaced card loses the
     // game many actions later, out of reach of a plain depth-first search: there every
     // alternative shares what its line has left throughout, with the foundations' wants as guide.
     // A quarter of the time is kept for nested playouts, should that search not decide.
-    // Where the only choices are the moves home and when to deal, a mistake shows only passes
-    // later: nested rollouts, which play every line to its end, take most of the budget; the
-    // searches below keep the rest and alone may prove the deal lost.
-    if (OnlyHomeMovesChoose(start)) {
-        if (RollOutWithin(start, options, result)) {
-            result.verdict = SolveVerdict::Won;
-            return result;
-        }
-        options.timeLimit -= options.timeLimit * (kRolloutShare - 1) / kRolloutShare;
-        result.line.clear();
-    }
     if (TableauHoldsOnlyIncomingCards(start)) {
         SolverOptions first = options;
         first.timeLimit = options.timeLimit - options.timeLimit / kProbeShare;
@@ -1020,6 +1000,42 @@ SolveResult SearchByActions(const GameContext& context, const SolverOptions& giv
     SearchBudget budget(rest, 1);
     result.line.clear();
     result.verdict = DepthFirst(start, options, budget, false, false, options.nodeLimit, result);
+    return result;
+}
+
+
+} // namespace
+
+SolveResult SearchByActions(const GameContext& context, const SolverOptions& options)
+{
+    SilentPresentation silent;
+    GameContext start = QuietCopy(context, silent);
+    ClearHistory(start, true);
+    if (IsGameWon(start)) {
+        SolveResult result;
+        result.verdict = SolveVerdict::Won;
+        return result;
+    }
+    if (!OnlyHomeMovesChoose(start) || start.rules[rule::PackSize] <= 52)
+        return DecidingSearches(start, options);
+    // Where the only choices are the cards sent home and when to deal, and every card has a twin
+    // that takes the other foundation of its suit and rank, a mistake shows passes later and the
+    // positions are far too many to search through: nested rollouts, which play every line to its
+    // end but prove nothing, take most of the budget first; the searches that may prove the deal
+    // lost keep the rest.
+    SolverOptions part = options;
+    part.nodeLimit = options.nodeLimit - options.nodeLimit / kRolloutShare;
+    part.timeLimit = options.timeLimit - options.timeLimit / kRolloutShare;
+    SolveResult rollouts;
+    if (RollOutWithin(start, part, rollouts)) {
+        rollouts.verdict = SolveVerdict::Won;
+        return rollouts;
+    }
+    SolverOptions rest = options;
+    rest.nodeLimit = options.nodeLimit - rollouts.nodes;
+    rest.timeLimit = options.timeLimit - part.timeLimit;
+    SolveResult result = DecidingSearches(start, rest);
+    result.nodes += rollouts.nodes;
     return result;
 }
 
