@@ -695,7 +695,6 @@ bool PlayOutWithin(const GameContext& start, const SolverOptions& options, int s
     return false;
 }
 
-
 // Whether the player's only choices are which cards go home, to which foundation, and when the
 // stock deals again: no waste, every tableau pile filled by the stock's rows and built on by
 // nothing, every reserve taking nothing by hand, neither a selection nor a memory game.
@@ -1002,7 +1001,6 @@ SolveResult DecidingSearches(const GameContext& start, const SolverOptions& opti
     result.verdict = DepthFirst(start, options, budget, false, false, options.nodeLimit, result);
     return result;
 }
-
 
 } // namespace
 
