@@ -367,6 +367,35 @@ TEST_F(SpecialRedealTest, TopsInTurnGoToTheStockInReverseOrder)
     EXPECT_FALSE(context.cards.IsFaceDown(3));
 }
 
+// Grand Duchess: the piles from the first to the last and then the reserves, each from its top
+// card down, go face down onto the stock unmixed, so the last reserve's bottom card lies on top
+// and is dealt first. Style 10 gathers the same cards in the same order but mixes them.
+TEST_F(SpecialRedealTest, GatheringWithTheReservesKeepsThePileOrderUnlessItMixes)
+{
+    const auto gatherFrom = [this](int style) {
+        context.rules[rule::RedealStyle] = static_cast<std::int16_t>(style);
+        context.rules[rule::TableauCount] = 2;
+        context.rules[rule::ReserveCount] = 2;
+        context.piles.Stock().clear();
+        Tableau(0) = "001002";
+        Tableau(1) = "003004005";
+        context.piles.reserves[0] = "006";
+        context.piles.reserves[1] = "007008";
+        context.mainGame.RedealsDone = 1;
+        ClickStock();
+        EXPECT_EQ(context.mainGame.RedealsDone, 2) << "style " << style;
+        EXPECT_EQ(CardsOnTableaus(), 0) << "style " << style;
+        EXPECT_TRUE(context.piles.reserves[0].empty() && context.piles.reserves[1].empty()) << "style " << style;
+        for (int card = 1; card <= 8; ++card)
+            EXPECT_TRUE(context.cards.IsFaceDown(card)) << "style " << style << ", card " << card;
+        return context.piles.Stock();
+    };
+    const std::vector<int> gathered{2, 1, 5, 4, 3, 6, 8, 7};
+    EXPECT_EQ(gatherFrom(redeal::GatherWithReservesInOrder), PileTextOf(gathered));
+    EXPECT_EQ(gatherFrom(redeal::GatherWithReserves), PileTextOf(MixGathered(gathered)));
+    EXPECT_NE(MixGathered(gathered), gathered);
+}
+
 TEST_F(SpecialRedealTest, CountingDealPutsMatchesOnTheStock)
 {
     context.rules[rule::RedealStyle] = 15;

@@ -338,6 +338,7 @@ inline constexpr int InOrderUnmixed = 22;    // the piles gathered in order and 
 inline constexpr int InOrderDealtInRows = 23; // gathered as 22, dealt back one card to each pile in turn
 inline constexpr int RowsKeepRunGapsLast = 33; // as 8, each row's gap at its right end
 inline constexpr int RowsKeepRunGapsMixed = 34; // as 8, the gaps mixed in with the cards
+inline constexpr int GatherWithReservesInOrder = 35; // as 10, the piles and the reserves not mixed
 inline constexpr int WithStockAcesHome = 75; // tableau and stock mixed and dealt again, the Aces met going home
 inline constexpr int UnderStockWasteFirst = 96; // the tableau under the stock; the waste's card starts the first pile
 

@@ -320,6 +320,9 @@ std::string RedealWhat(int style)
     case redeal::DealtPatternAgain:
         return "gathers the tableau cards, mixes them and deals them again as at the start, the piles in turn";
     case redeal::GatherWithReserves: return "gathers the cards left on the piles, mixes them and makes them a new stock";
+    case redeal::GatherWithReservesInOrder:
+        return "gathers the cards left on the piles, the first pile first, and then those on the reserves into a "
+               "new stock face down, without mixing them";
     case redeal::WithStockAcesHome:
         return "gathers the tableau and the stock, mixes them and deals the piles again as at the start, each Ace met "
                "going to a foundation";

@@ -2,6 +2,7 @@
 
 #include "catalogue/rule_values.h"
 #include "catalogue/game_traits.h"
+#include "engine/cards.h"
 #include "engine/cell_swaps.h"
 #include "engine/game_context.h"
 #include "engine/game_won.h"
@@ -26,6 +27,7 @@
 #include <optional>
 #include <random>
 #include <unordered_set>
+#include <utility>
 
 namespace marlowe {
 
@@ -693,18 +695,273 @@ bool PlayOutWithin(const GameContext& start, const SolverOptions& options, int s
     return false;
 }
 
-} // namespace
+// Whether the player's only choices are which cards go home, to which foundation, and when the
+// stock deals again: no waste, every tableau pile filled by the stock's rows and built on by
+// nothing, every reserve taking nothing by hand, neither a selection nor a memory game.
+bool OnlyHomeMovesChoose(const GameContext& context)
+{
+    const RuleVector& rules = context.rules;
+    if (LeftClickSelects(rules) || IsMemoryGame(rules) || SpecialTraitsOf(rules).golf ||
+        rules[rule::StockGroupCount] != 1 || UsedPiles(context, PileGroup::Foundations) == 0)
+        return false;
+    const int tableaus = UsedPiles(context, PileGroup::Tableaus);
+    for (int k = 0; k < tableaus; ++k)
+        if (rules.Of(rule::TableauBuildCode, k) != building::Nothing ||
+            !deal_mode::ReceivesRows(rules.Of(rule::TableauDealMode, k)))
+            return false;
+    for (int r = 0; r < UsedPiles(context, PileGroup::Reserves); ++r)
+        if (rules.Of(rule::ReserveRule, r) != building::Nothing)
+            return false;
+    return tableaus > 0;
+}
 
-SolveResult SearchByActions(const GameContext& context, const SolverOptions& options)
+int CardsHome(const GameContext& context)
+{
+    int home = 0;
+    for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
+        home += ElementCount(context.piles.foundations[static_cast<std::size_t>(f)]);
+    return home;
+}
+
+// Whether a card of the same suit and rank from another pack is still off the foundations, so
+// that the foundation this one goes to leaves the other foundation to it.
+bool TwinAwayFromHome(const GameContext& context, int card)
+{
+    for (int f = 0; f < UsedPiles(context, PileGroup::Foundations); ++f)
+        for (const int code : PileCodes(context.piles.foundations[static_cast<std::size_t>(f)]))
+            if (code != card && code > 0 && code <= kLastPackCard && FaceImageIndex(code) == FaceImageIndex(card))
+                return false;
+    return context.rules[rule::PackSize] > 52;
+}
+
+// How many face-up cards of the pile would go home one after the other once its top card went to
+// the foundation. The table is left as it was.
+int ChainHome(GameContext& context, PileRef pile, int foundation)
+{
+    std::string& text = context.piles[pile];
+    const std::string savedPile = text;
+    const auto savedFoundations = context.piles.foundations;
+    context.piles.foundations[static_cast<std::size_t>(foundation)] += CodeText(TopElement(text));
+    text.erase(text.size() - 3);
+    int chain = 0;
+    for (bool went = true; went && !text.empty(); chain += went ? 1 : 0) {
+        went = false;
+        const int next = TopElement(text);
+        if (next <= 0 || context.cards.IsFaceDown(next))
+            break;
+        for (int f = 0; f < UsedPiles(context, PileGroup::Foundations) && !went; ++f)
+            if (FoundationRuleAccepts(context, f, next)) {
+                context.piles.foundations[static_cast<std::size_t>(f)] += CodeText(next);
+                text.erase(text.size() - 3);
+                went = true;
+            }
+    }
+    text = savedPile;
+    context.piles.foundations = savedFoundations;
+    return chain;
+}
+
+// A move home as the rollouts weigh it: how many cards of its pile would follow it home at once,
+// and how many cards lie under it.
+struct HomeMove {
+    PlayAction action;
+    int chain = 0;
+    int beneath = 0;
+};
+
+// A table played by rollouts and the cards they hold back from the foundations until the next
+// stock click.
+struct RolloutTable {
+    GameContext table;
+    std::vector<int> held;
+
+    bool Perform(const PlayAction& action, long long& examined)
+    {
+        ++examined;
+        if (!PerformAction(table, action))
+            return false;
+        ClearHistory(table, true);
+        if (action.kind == ActionKind::Stock)
+            held.clear();
+        return true;
+    }
+
+    // The top cards of the tableau and the reserves that may go home, not held back, best first
+    // by the cards that would follow them and then by the cards they uncover; and whether the
+    // choice among them decides anything: it does when two cards want one foundation or one
+    // card two foundations. Otherwise every one of them will be played, in any order.
+    std::vector<HomeMove> MovesHome(bool& choiceMatters)
+    {
+        std::vector<HomeMove> moves;
+        for (const PileGroup group : {PileGroup::Tableaus, PileGroup::Reserves})
+            for (int slot = 0; slot < UsedPiles(table, group); ++slot) {
+                const PileRef pile{group, slot};
+                const int card = TopElement(table.piles[pile]);
+                if (card <= 0 || table.cards.IsFaceDown(card) || PickableCount(table, pile, card) <= 0 ||
+                    std::find(held.begin(), held.end(), card) != held.end())
+                    continue;
+                for (int f = 0; f < UsedPiles(table, PileGroup::Foundations); ++f) {
+                    const PileRef home{PileGroup::Foundations, f};
+                    if (CanDropOnPile(table, card, PileName(home)))
+                        moves.push_back({PlayAction{ActionKind::Drop, card, home}, ChainHome(table, pile, f),
+                                         ElementCount(table.piles[pile]) - 1});
+                }
+            }
+        choiceMatters = false;
+        for (std::size_t i = 0; i < moves.size(); ++i)
+            for (std::size_t j = i + 1; j < moves.size(); ++j)
+                choiceMatters = choiceMatters ||
+                                (moves[i].action.card == moves[j].action.card) != (moves[i].action.target == moves[j].action.target);
+        std::stable_sort(moves.begin(), moves.end(), [](const HomeMove& a, const HomeMove& b) {
+            return a.chain != b.chain ? a.chain > b.chain : a.beneath > b.beneath;
+        });
+        return moves;
+    }
+};
+
+// How far a line came: the cards home, and of lines bringing as many home the one whose piles
+// hold fewest cards on cards the foundations want sooner.
+int RolloutScore(GameContext& table)
+{
+    return 1000 * CardsHome(table) - Burial(table, FoundationNeeds(table));
+}
+
+// A line of play from a table, how far it came, and the cards it held back before its actions.
+struct Rollout {
+    std::vector<PlayAction> line;
+    int score = std::numeric_limits<int>::min();
+    bool won = false;
+    std::vector<std::pair<std::size_t, int>> holds; // before the action of that index, the card
+};
+
+// How often a playout holds back a card that could go home while its twin is away, so that
+// playouts from one table differ.
+struct Noise {
+    std::mt19937_64 rng;
+    unsigned percent = 0;
+
+    bool HoldsBack() { return percent > 0 && rng() % 100 < percent; }
+};
+
+// Plays on until the game is won or nothing moves: the best move home, else a stock click; now
+// and then, by the noise, the best card is held back instead while its twin is away.
+Rollout PolicyPlayout(RolloutTable state, long long& examined, Noise& noise)
+{
+    Rollout rollout;
+    bool choiceMatters = false;
+    while (rollout.line.size() < kPlayoutLength) {
+        const std::vector<HomeMove> moves = state.MovesHome(choiceMatters);
+        if (!moves.empty() && noise.HoldsBack() && TwinAwayFromHome(state.table, moves.front().action.card)) {
+            state.held.push_back(moves.front().action.card);
+            continue;
+        }
+        const PlayAction action = moves.empty() ? PlayAction{ActionKind::Stock} : moves.front().action;
+        if (!state.Perform(action, examined))
+            break;
+        rollout.line.push_back(action);
+        if (IsGameWon(state.table)) {
+            rollout.won = true;
+            break;
+        }
+    }
+    rollout.score = RolloutScore(state.table);
+    return rollout;
+}
+
+// A search of rollouts. Wherever the choice among the moves home decides something (two cards
+// want one foundation, one card two foundations, the best card's twin is still away so that the
+// card leaves the other foundation to it, or the stock is out and what stays on the table makes
+// the next stock), each move, and holding the best card back until the next stock click, is
+// tried with a playout after it, and the line follows the best rollout met so far; elsewhere it
+// plays the best move home, else clicks the stock. It proves nothing; a won rollout is the line.
+Rollout SearchRollouts(RolloutTable state, long long& examined, long long nodeLimit, SearchBudget& budget, Noise& noise)
+{
+    Rollout best;
+    std::vector<PlayAction> played;
+    std::vector<std::pair<std::size_t, int>> holds;
+    bool choiceMatters = false;
+    const auto consider = [&](const Rollout& after, std::optional<PlayAction> first, std::optional<int> held) {
+        if (!after.won && after.score <= best.score)
+            return;
+        best.line = played;
+        best.holds = holds;
+        if (held)
+            best.holds.emplace_back(played.size(), *held);
+        if (first)
+            best.line.push_back(*first);
+        for (const auto& [at, card] : after.holds)
+            best.holds.emplace_back(best.line.size() + at, card);
+        best.line.insert(best.line.end(), after.line.begin(), after.line.end());
+        best.score = after.score;
+        best.won = after.won;
+    };
+    while (played.size() < kPlayoutLength && !budget.Spent() && examined < nodeLimit) {
+        const std::vector<HomeMove> moves = state.MovesHome(choiceMatters);
+        const bool passEnds = state.table.piles.Stock().empty() && RedealAllowed(state.table);
+        if (!moves.empty() && (choiceMatters || passEnds || TwinAwayFromHome(state.table, moves.front().action.card))) {
+            for (const HomeMove& move : moves) {
+                RolloutTable next = state;
+                if (!next.Perform(move.action, examined))
+                    continue;
+                const bool won = IsGameWon(next.table);
+                consider(won ? Rollout{{}, RolloutScore(next.table), true, {}} : PolicyPlayout(std::move(next), examined, noise),
+                         move.action, std::nullopt);
+                if (best.won || budget.Spent() || examined >= nodeLimit)
+                    return best;
+                if (!choiceMatters)
+                    break;
+            }
+            RolloutTable holding = state;
+            holding.held.push_back(moves.front().action.card);
+            consider(PolicyPlayout(std::move(holding), examined, noise), std::nullopt, moves.front().action.card);
+        }
+        const std::size_t at = played.size();
+        const bool followsBest = best.line.size() > at;
+        for (const auto& [step, card] : best.holds)
+            if (followsBest && step == at) {
+                holds.emplace_back(step, card);
+                state.held.push_back(card);
+            }
+        const PlayAction action = followsBest    ? best.line[at]
+                                  : moves.empty() ? PlayAction{ActionKind::Stock}
+                                                  : moves.front().action;
+        if (!state.Perform(action, examined))
+            break;
+        played.push_back(action);
+        if (IsGameWon(state.table))
+            break;
+    }
+    consider(Rollout{{}, RolloutScore(state.table), IsGameWon(state.table), {}}, std::nullopt, std::nullopt);
+    return best;
+}
+
+// The share of the budget (one in so many) kept from the rollouts for the searches that may prove
+// a deal lost; how often the rollouts hold a card back after their first search.
+constexpr int kRolloutShare = 4;
+constexpr unsigned kHoldBackPercent = 10;
+
+// Searches of rollouts until one wins or the budget is spent: the first plays its rollouts as
+// they come; the others, the noise drawn on from a seed of the table, hold back a card now and then.
+bool RollOutWithin(const GameContext& start, const SolverOptions& options, SolveResult& result)
+{
+    SearchBudget budget(options, 1);
+    Noise noise{std::mt19937_64(PositionKey(start)), 0};
+    while (result.nodes < options.nodeLimit && !budget.Spent()) {
+        const Rollout rollout = SearchRollouts(RolloutTable{start, {}}, result.nodes, options.nodeLimit, budget, noise);
+        if (rollout.won) {
+            result.line = rollout.line;
+            return true;
+        }
+        noise.percent = kHoldBackPercent;
+    }
+    return false;
+}
+
+// The searches that may prove a deal lost, each with its share of the budget, and nested
+// playouts among them.
+SolveResult DecidingSearches(const GameContext& start, const SolverOptions& options)
 {
     SolveResult result;
-    SilentPresentation silent;
-    GameContext start = QuietCopy(context, silent);
-    ClearHistory(start, true);
-    if (IsGameWon(start)) {
-        result.verdict = SolveVerdict::Won;
-        return result;
-    }
     // Where the tableau only holds cards for the foundations, an early misplaced card loses the
     // game many actions later, out of reach of a plain depth-first search: there every
     // alternative shares what its line has left throughout, with the foundations' wants as guide.
@@ -742,6 +999,41 @@ SolveResult SearchByActions(const GameContext& context, const SolverOptions& opt
     SearchBudget budget(rest, 1);
     result.line.clear();
     result.verdict = DepthFirst(start, options, budget, false, false, options.nodeLimit, result);
+    return result;
+}
+
+} // namespace
+
+SolveResult SearchByActions(const GameContext& context, const SolverOptions& options)
+{
+    SilentPresentation silent;
+    GameContext start = QuietCopy(context, silent);
+    ClearHistory(start, true);
+    if (IsGameWon(start)) {
+        SolveResult result;
+        result.verdict = SolveVerdict::Won;
+        return result;
+    }
+    if (!OnlyHomeMovesChoose(start) || start.rules[rule::PackSize] <= 52)
+        return DecidingSearches(start, options);
+    // Where the only choices are the cards sent home and when to deal, and every card has a twin
+    // that takes the other foundation of its suit and rank, a mistake shows passes later and the
+    // positions are far too many to search through: nested rollouts, which play every line to its
+    // end but prove nothing, take most of the budget first; the searches that may prove the deal
+    // lost keep the rest.
+    SolverOptions part = options;
+    part.nodeLimit = options.nodeLimit - options.nodeLimit / kRolloutShare;
+    part.timeLimit = options.timeLimit - options.timeLimit / kRolloutShare;
+    SolveResult rollouts;
+    if (RollOutWithin(start, part, rollouts)) {
+        rollouts.verdict = SolveVerdict::Won;
+        return rollouts;
+    }
+    SolverOptions rest = options;
+    rest.nodeLimit = options.nodeLimit - rollouts.nodes;
+    rest.timeLimit = options.timeLimit - part.timeLimit;
+    SolveResult result = DecidingSearches(start, rest);
+    result.nodes += rollouts.nodes;
     return result;
 }
 

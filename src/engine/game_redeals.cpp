@@ -648,6 +648,19 @@ void UnderStockWasteFirst(Redeal& redeal)
     context.presentation().DrawPile(kStock);
 }
 
+// Styles 10 and 35: the tableau piles from the first to the last and then the reserves, each
+// pile from its top card down, become the new stock face down. Style 10 mixes them; style 35
+// keeps the order of gathering, the first card gathered at the bottom, so that the last pile's
+// bottom card is dealt first (Grand Duchess).
+void GatherIntoNewStock(Redeal& redeal, bool mixed)
+{
+    redeal.GatherTableausFirstToLast();
+    redeal.GatherReserves();
+    if (mixed)
+        redeal.gathered = MixGathered(redeal.gathered);
+    redeal.LayGatheredOnCollection('0');
+}
+
 void GatherMixDeal(Redeal& redeal, int style)
 {
     redeal.GatherTableausFirstToLast();
@@ -691,11 +704,7 @@ void SpecialRedeal(GameContext& context)
     case redeal::RowsKeepRunGapsMixed: RedealRows(redeal, RowGap::Mixed); break;
     case redeal::GridBottomsToWaste: RedealInnerGrid(redeal); break;
     case redeal::GatherWithReserves:
-        redeal.GatherTableausFirstToLast();
-        redeal.GatherReserves();
-        redeal.gathered = MixGathered(redeal.gathered);
-        redeal.LayGatheredOnCollection('0');
-        break;
+    case redeal::GatherWithReservesInOrder: GatherIntoNewStock(redeal, style == redeal::GatherWithReserves); break;
     case redeal::TopsInTurn: StackReversedOnStock(redeal, GatherTopsInTurn(redeal)); break;
     case redeal::TopsInTurnDealtBack: DealToTableaus(redeal, GatherTopsInTurn(redeal), style); break;
     case redeal::PileSpread: SpreadPile(context); break;
