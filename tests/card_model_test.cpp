@@ -46,6 +46,20 @@ std::string Describe(const CardModel& model, const ModelPosition& p)
     return text.str() + " redeals " + std::to_string(p.redeals);
 }
 
+// A game that opens with a card sent home, opened by the first opening the engine takes.
+void OpenFirstWay(GameContext& context)
+{
+    if (!AwaitsFirstFoundationMove(context))
+        return;
+    for (const PlayAction& action : CandidateActions(context)) {
+        GameContext opened = context;
+        if (PerformAction(opened, action) && !AwaitsFirstFoundationMove(opened)) {
+            context = opened;
+            return;
+        }
+    }
+}
+
 // Walks one deal at random, checking every position on the way; the failures name the game.
 void WalkAndCompare(const TMainGame& mainGame, int game, const std::string& deal, std::mt19937& random, int& modelled)
 {
@@ -53,15 +67,8 @@ void WalkAndCompare(const TMainGame& mainGame, int game, const std::string& deal
     ASSERT_TRUE(play.started);
     SilentPresentation silent;
     GameContext context = QuietCopy(play.context(), silent);
-    // A game that opens with a card sent home is described once it is open: the first opening.
-    if (AwaitsFirstFoundationMove(context))
-        for (const PlayAction& action : CandidateActions(context)) {
-            GameContext opened = context;
-            if (PerformAction(opened, action) && !AwaitsFirstFoundationMove(opened)) {
-                context = opened;
-                break;
-            }
-        }
+    // A game that opens with a card sent home is described once it is open.
+    OpenFirstWay(context);
     const std::optional<CardModel> model = CardModel::Of(context);
     if (!model)
         return;
@@ -333,13 +340,7 @@ TEST(CardModelTest, TerraceIsDescribedOnceOpenWithItsFoundationsStartingRank)
     SilentPresentation silent;
     GameContext context = QuietCopy(play.context(), silent);
     EXPECT_FALSE(CardModel::Of(context)) << "the opening card is still to choose";
-    for (const PlayAction& action : CandidateActions(context)) {
-        GameContext opened = context;
-        if (PerformAction(opened, action) && !AwaitsFirstFoundationMove(opened)) {
-            context = opened;
-            break;
-        }
-    }
+    OpenFirstWay(context);
     ASSERT_FALSE(AwaitsFirstFoundationMove(context));
     const int startedRank = CardRank(ElementAt(context.piles.foundations[0], 0));
     const auto goesToAnEmptyFoundation = [&](int card) {

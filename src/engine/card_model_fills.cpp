@@ -1,8 +1,7 @@
 // An empty tableau pile filled at once from the stock's top card, from the waste's once the
 // stock is out (Grandfather), or from the waste's top card, the stock's while the waste is
-// empty (Terrace). A pile empties only when its last card goes home, so at most one
-// pile waits for a card at a time, and clicks never meet an empty pile: a pile stays empty
-// only once the stock and the waste are both out.
+// empty (Terrace). Every move is followed by the fill, so clicks never meet an empty pile: a
+// pile stays empty only once the stock and the waste are both out.
 
 #include "engine/card_model.h"
 
@@ -10,12 +9,12 @@ namespace marlowe {
 
 PileSet CardModel::FillFromStock(ModelPosition& p) const
 {
+    const int first = fillWasteFirst_ ? waste_ : stock_;
+    const int second = fillWasteFirst_ ? stock_ : waste_;
     PileSet filled = 0;
     for (int pile = firstTableau_; pile < endTableau_; ++pile) {
         if (piles_[static_cast<std::size_t>(pile)].role != Role::Tableau || Size(p, pile) > 0)
             continue;
-        const int first = fillWasteFirst_ ? waste_ : stock_;
-        const int second = fillWasteFirst_ ? stock_ : waste_;
         const int source = Size(p, first) > 0 ? first : Size(p, second) > 0 ? second : -1;
         if (source < 0)
             break;

@@ -46,9 +46,9 @@ std::optional<SolveResult> SearchOpenings(const GameContext& context, const Solv
             return std::nullopt;
         openings.push_back({action, std::move(opened), std::move(*model)});
     }
-    SolveResult result;
     if (openings.empty())
         return std::nullopt;
+    SolveResult result;
     SolverOptions share = options;
     const auto count = static_cast<long long>(openings.size());
     share.nodeLimit = std::max(1LL, options.nodeLimit / count);
