@@ -90,7 +90,7 @@ void WalkAndCompare(const TMainGame& mainGame, int game, const std::string& deal
                 << "game " << game << ": a pile the move changed was not named";
             reached.insert(model->Key(predicted));
             GameContext engine = context;
-            const std::vector<PlayAction> actions = model->ActionsOf(position, move);
+            const std::vector<PlayAction> actions = model->ActionsOn(context, position, move);
             for (const PlayAction& action : actions)
                 ASSERT_TRUE(PerformAction(engine, action))
                     << "game " << game << " deal " << deal << ": the engine refused " << ActionText(action) << " at\n"
@@ -116,7 +116,7 @@ void WalkAndCompare(const TMainGame& mainGame, int game, const std::string& deal
         if (moves.empty())
             return;
         const ModelMove chosen = moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)];
-        for (const PlayAction& action : model->ActionsOf(position, chosen))
+        for (const PlayAction& action : model->ActionsOn(context, position, chosen))
             ASSERT_TRUE(PerformAction(context, action));
     }
 }
@@ -600,6 +600,42 @@ TEST(CardModelTest, TwinCardsOfADoublePackAreOneInTheKeys)
     };
     EXPECT_EQ(swapped(CardCode(Clubs, 7), CardCode(Clubs, 7, 1)), before);
     EXPECT_NE(swapped(CardCode(Clubs, 7), CardCode(Spades, 7, 1)), before);
+}
+
+// Four packs are more cards than a byte names: the model names each card by its kind, so
+// the copies of a card meet as one, while the actions it gives name the very card the table
+// holds where the model's lies, and the engine takes them.
+TEST(CardModelTest, FourPacksAreNamedByKindAndPlayedByTheRealCards)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, mainGame.GameNumberByName("Admiral's Patience"), "8400078556550");
+    ASSERT_TRUE(play.started);
+    SilentPresentation silent;
+    GameContext context = QuietCopy(play.context(), silent);
+    OpenFirstWay(context);
+    const std::optional<CardModel> model = CardModel::Of(context);
+    ASSERT_TRUE(model);
+    EXPECT_TRUE(model->FoldsPacks());
+    const ModelPosition position = model->Read(context);
+    std::set<int> codes;
+    for (int at = 0; at < 208; ++at)
+        codes.insert(CodeOf(position.cards[static_cast<std::size_t>(at)]));
+    EXPECT_LE(*codes.rbegin(), 52);
+    std::vector<ModelMove> moves;
+    model->Moves(position, moves);
+    ASSERT_FALSE(moves.empty());
+    int realCards = 0;
+    for (const ModelMove& move : moves) {
+        GameContext engine = context;
+        for (const PlayAction& action : model->ActionsOn(context, position, move)) {
+            realCards += action.card > 52 ? 1 : 0;
+            ASSERT_TRUE(PerformAction(engine, action)) << ActionText(action);
+        }
+        ModelPosition predicted = position;
+        model->Apply(predicted, move);
+        EXPECT_EQ(model->Read(engine), predicted);
+    }
+    EXPECT_GT(realCards, 0); // cards of the later packs are named as themselves
 }
 
 // Auld Lang Syne's foundations build regardless of suit: which suits lie under their tops does

@@ -115,7 +115,7 @@ bool Modelled(const GameContext& context)
     const bool suitRuns = SpecialGameOf(rules) == Special::DiamondsHomeSuitsInRuns;
     if (context.AutoplayActive() || (SpecialGameOf(rules) != Special::None && !golf && !suitRuns) || traits.buildsOnFaceDown)
         return false;
-    if (rules[rule::PackSize] > 104 || rules[rule::JokersInPack] != 0 ||
+    if (rules[rule::PackSize] % 52 != 0 || rules[rule::PackSize] > 208 || rules[rule::JokersInPack] != 0 ||
         OneOf(rules[rule::TableauStyle], {pile_style::Serpentine, pile_style::FannedDownKeepingGaps}))
         return false;
     for (const int single : {rule::BlockedRows, rule::TableauLock, rule::FoundationStartSuitRule, rule::FoundationTakeBack,
@@ -214,7 +214,11 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.suitRunsWin_ = SpecialGameOf(rules) == Special::DiamondsHomeSuitsInRuns;
     model.golfWraps_ = SpecialTraitsOf(rules).golfWraps;
     model.rows_ = TableauCellsArePlaces(context);
-    model.maxCode_ = rules[rule::PackSize];
+    // Three or four packs are more cards than a byte names: each card is named by its kind.
+    model.packsFolded_ = rules[rule::PackSize] > 104;
+    if (model.packsFolded_ && model.rows_)
+        return std::nullopt;
+    model.maxCode_ = model.packsFolded_ ? 52 : rules[rule::PackSize];
     model.drawCount_ = std::max<int>(1, rules[rule::DrawCount]);
     model.passes_ = rules[rule::PassesAllowed];
     model.pickRule_ = rules[rule::TableauPickRule];
@@ -421,7 +425,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     for (const Pile& pile : model.piles_)
         if (pile.role == Role::Foundation)
             foundationClass = foundationClass == -1 || foundationClass == pile.rulesClass ? pile.rulesClass : -2;
-    if (model.maxCode_ <= 52 && !model.sequenceFoundations_)
+    if (model.maxCode_ <= 52 && !model.sequenceFoundations_ && !model.packsFolded_)
         model.PrepareDeadTest(foundationClass < 0 ? -1 : foundationClass);
     for (int code = 1; code < codes; ++code) {
         model.rank_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(CardRank(code));
@@ -457,7 +461,7 @@ std::optional<CardModel> CardModel::Of(const GameContext& context)
     model.cardCount_ = model.Begin(start, model.pileCount_ - 1) + model.Size(start, model.pileCount_ - 1);
     if (model.cardCount_ > kModelCardSlots)
         return std::nullopt;
-    model.parksJoin_ = model.ParkedCardsWait();
+    model.parksJoin_ = model.ParkedCardsWait() && !model.packsFolded_;
     model.clicksAlone_ = model.ClicksAloneWait();
     return model;
 }
@@ -470,13 +474,22 @@ ModelPosition CardModel::Read(const GameContext& context) const
         for (const int code : PileCodes(context.piles[piles_[static_cast<std::size_t>(p)].ref])) {
             if (code < 0 || (code == 0 && !rows_) || at >= kModelCardSlots)
                 continue;
+            const int named = code > 0 && packsFolded_ ? KindOf(code) : code;
             position.cards[static_cast<std::size_t>(at++)] =
-                static_cast<std::uint8_t>(code | (code > 0 && context.cards.IsFaceDown(code) ? kFaceDownBit : 0));
+                static_cast<std::uint8_t>(named | (code > 0 && context.cards.IsFaceDown(code) ? kFaceDownBit : 0));
         }
         position.end[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(at);
     }
     position.redeals = passes_ == -1 ? 0 : static_cast<std::uint8_t>(context.mainGame.RedealsDone);
     return position;
+}
+
+int CardModel::KindOf(int code)
+{
+    for (int first = 1; first <= 52; ++first)
+        if (CardRank(first) == CardRank(code) && CardSuit(first) == CardSuit(code))
+            return first;
+    return code;
 }
 
 int CardModel::Top(const ModelPosition& p, int pile) const
@@ -1100,7 +1113,9 @@ bool CardModel::IsSafeHomeMove(const ModelPosition& p, const ModelMove& move) co
     // in a stock turned for the last time nothing brings that card back. Where passes are
     // unlimited and the split lies in the cycle, the clicks lead to a position that leads back
     // by clicks alone: one position, in which the card needs no click.
-    if (!IsFoundationMove(move) || (move.clicks > 0 && !(passesUnlimited_ && SplitInCycle(p))) || FillShiftsTheStock(p, move))
+    // Folded packs leave it unknown which copy of a card is home.
+    if (packsFolded_ || !IsFoundationMove(move) || (move.clicks > 0 && !(passesUnlimited_ && SplitInCycle(p))) ||
+        FillShiftsTheStock(p, move))
         return false;
     const bool fromWaste = static_cast<int>(move.from) == waste_;
     int card = CodeOf(p.cards[static_cast<std::size_t>(p.end[move.from] - 1 - move.depth)]);
@@ -1358,6 +1373,25 @@ int CardModel::Progress(const ModelPosition& p) const
         }
     }
     return score;
+}
+
+std::vector<PlayAction> CardModel::ActionsOn(const GameContext& table, const ModelPosition& p, const ModelMove& move) const
+{
+    std::vector<PlayAction> actions = ActionsOf(p, move);
+    if (!packsFolded_)
+        return actions;
+    GameContext turned = table;
+    for (PlayAction& action : actions) {
+        if (action.kind != ActionKind::Stock) {
+            // The card the move takes: the top of its pile, or where the clicks brought it.
+            const std::vector<int> codes = PileCodes(turned.piles[piles_[move.from].ref]);
+            const int fromTop = move.kind == ModelMove::Kind::Cards ? move.count + move.depth : 1;
+            if (static_cast<int>(codes.size()) >= fromTop)
+                action.card = codes[codes.size() - static_cast<std::size_t>(fromTop)];
+        }
+        PerformAction(turned, action);
+    }
+    return actions;
 }
 
 std::vector<PlayAction> CardModel::ActionsOf(const ModelPosition& p, const ModelMove& move) const

@@ -168,6 +168,14 @@ public:
 
     // The play protocol's actions that carry the move out on the engine's table.
     std::vector<PlayAction> ActionsOf(const ModelPosition& position, const ModelMove& move) const;
+    // The same actions for the table, which stands where the position does (and is left so):
+    // where packs are folded, each names the real card the table holds where the model's lies.
+    std::vector<PlayAction> ActionsOn(const GameContext& table, const ModelPosition& position, const ModelMove& move) const;
+    // Three or four packs, each card named by its kind (the first card of its rank and suit), so
+    // that every card fits a byte. The model then cannot tell which copy of a card is where: it
+    // proves nothing (a scan that runs dry leaves the deal unknown) and sends no card home as
+    // safe; its wins, replayed by the engine, stand.
+    bool FoldsPacks() const { return packsFolded_; }
     // Whether a click on the stock alone is a move of the model (else clicks come with a card).
     // Whether cards are played from a stock turned onto a waste a limited number of times, where
     // a card played from deep in the stock buries the cards turned over it.
@@ -277,6 +285,8 @@ private:
     bool clicksAlone_ = false;     // a click on the stock is a move of its own (ClicksAloneWait)
     bool ClicksAloneWait() const;
     bool passesUnlimited_ = false; // the stock and waste run through one cycle of splits
+    bool packsFolded_ = false;     // FoldsPacks
+    static int KindOf(int code);
     bool reservePicked_ = true;
     bool bouquet_ = false; // every face-up card of a reserve plays alone, the cards on it staying
     bool stockFaceDown_ = true;

@@ -1,6 +1,9 @@
 #include "engine/model_search.h"
 
 #include "engine/card_model.h"
+#include "engine/game_context.h"
+#include "engine/key_set.h"
+#include "engine/quiet_play.h"
 #include "engine/search_budget.h"
 
 #include <algorithm>
@@ -8,6 +11,7 @@
 #include <limits>
 #include <memory>
 #include <queue>
+#include <random>
 #include <cstdlib>
 
 namespace marlowe {
@@ -32,6 +36,7 @@ constexpr DistanceWeights kBeamWeights[] = {
     {2, 3, 1, 0, 4, 4},
 };
 constexpr int kBeamShares = 32;
+constexpr int kPlayoutShares = 4;
 constexpr long long kSideScanCap = 100000;
 constexpr long long kFocusedScanCap = 400000;
 // Where cards out of the waste wait until built on, the complete scans are narrow enough to
@@ -39,59 +44,6 @@ constexpr long long kFocusedScanCap = 400000;
 constexpr long long kNarrowFocusedScanCap = 150000;
 constexpr long long kUncapped = -1;
 constexpr long long kFirstShare = 2000; // positions each scan stores in the first round
-
-// The keys of the positions a scan has met: open addressing in one flat table, twice as large
-// as what it holds. Key 0 marks a free slot, so a key 0 is stored as 1.
-class KeySet {
-public:
-    // True when the key is new (and now held).
-    bool Insert(std::uint64_t key)
-    {
-        key += key == 0 ? 1 : 0;
-        if (2 * (count_ + 1) > slots_.size())
-            Grow();
-        const std::size_t at = SlotOf(key);
-        if (slots_[at] == key)
-            return false;
-        slots_[at] = key;
-        ++count_;
-        return true;
-    }
-
-    bool Contains(std::uint64_t key) const
-    {
-        key += key == 0 ? 1 : 0;
-        return !slots_.empty() && slots_[SlotOf(key)] == key;
-    }
-
-private:
-    // The key's slot, or the free slot where it would go.
-    std::size_t SlotOf(std::uint64_t key) const
-    {
-        const std::size_t mask = slots_.size() - 1;
-        std::size_t at = key & mask;
-        while (slots_[at] != key && slots_[at] != 0)
-            at = (at + 1) & mask;
-        return at;
-    }
-
-    void Grow()
-    {
-        std::vector<std::uint64_t> old(std::max<std::size_t>(slots_.size() * 2, 1 << 10), 0);
-        old.swap(slots_);
-        const std::size_t mask = slots_.size() - 1;
-        for (const std::uint64_t key : old)
-            if (key != 0) {
-                std::size_t at = key & mask;
-                while (slots_[at] != 0)
-                    at = (at + 1) & mask;
-                slots_[at] = key;
-            }
-    }
-
-    std::vector<std::uint64_t> slots_;
-    std::size_t count_ = 0;
-};
 
 // A position met by a scan: where it came from and by which move.
 struct Visit {
@@ -230,6 +182,32 @@ void MovesToTry(const CardModel& model, const ModelPosition& position, Reach rea
     std::erase_if(moves, [&](const ModelMove& move) { return move.clicks > deepest; });
 }
 
+// A position's children, each made and keyed before any is looked up, so that the lookups in
+// a large record wait for memory together rather than one after another.
+struct MadeChild {
+    ModelPosition position;
+    PileSet changed = 0;
+    std::uint64_t key = 0;
+};
+
+void MakeChildren(const CardModel& model, const ModelPosition& position, const std::vector<ModelMove>& moves,
+                  const KeySet& keys, std::vector<MadeChild>& children)
+{
+    PileHashes hashes{};
+    PileHashes childHashes{};
+    model.HashPiles(position, hashes, kAllPiles);
+    children.resize(moves.size());
+    for (std::size_t k = 0; k < moves.size(); ++k) {
+        MadeChild& child = children[k];
+        child.position = position;
+        child.changed = model.Apply(child.position, moves[k]);
+        std::copy_n(hashes.begin(), model.PileCount(), childHashes.begin()); // the model's piles only
+        model.HashPiles(child.position, childHashes, child.changed);
+        child.key = model.KeyOf(child.position, childHashes);
+        keys.Prefetch(child.key);
+    }
+}
+
 // The best-first scan: the stored position nearest a win by its weighting is taken up next.
 class Scan : public ModelScan {
 public:
@@ -250,9 +228,8 @@ public:
     State Advance(long long stored, SearchBudget& budget) override
     {
         ModelPosition position;
-        PileHashes hashes{};
-        PileHashes childHashes{};
         std::vector<ModelMove> moves;
+        std::vector<MadeChild> children;
         while (state_ == State::Searching && Stored() < stored && !budget.Spent()) {
             if (waiting_.empty()) {
                 state_ = record_->Finish(reach_.Complete());
@@ -261,18 +238,16 @@ public:
             const Waiting next = waiting_.top();
             waiting_.pop();
             model_.Unpack(visits_.PackedAt(next.node), position);
-            model_.HashPiles(position, hashes, kAllPiles);
             MovesToTry(model_, position, reach_, moves);
-            for (const ModelMove& move : moves) {
+            MakeChildren(model_, position, moves, record_->Keys(), children);
+            for (std::size_t k = 0; k < moves.size(); ++k) {
                 if (Stored() >= stored) {
                     waiting_.push(next); // taken up again later; the children stored stay seen
                     break;
                 }
-                ModelPosition child = position;
-                const PileSet changed = model_.Apply(child, move);
-                std::copy_n(hashes.begin(), model_.PileCount(), childHashes.begin()); // the model's piles only
-                model_.HashPiles(child, childHashes, changed);
-                if (!record_->Keys().Insert(model_.KeyOf(child, childHashes)) || model_.IsDead(child, changed))
+                const ModelMove& move = moves[k];
+                const ModelPosition& child = children[k].position;
+                if (!record_->Keys().Insert(children[k].key) || model_.IsDead(child, children[k].changed))
                     continue;
                 const std::uint32_t index = visits_.Store(child, {next.node, move}, model_);
                 if (model_.IsWon(child)) {
@@ -382,20 +357,16 @@ private:
     // Makes the position's new children, nearest first; a won child ends the scan.
     void Enter(const ModelPosition& position, long long allowance)
     {
-        PileHashes hashes{};
-        PileHashes childHashes{};
-        model_.HashPiles(position, hashes, kAllPiles);
         MovesToTry(model_, position, reach_, moves_);
+        MakeChildren(model_, position, moves_, record_->Keys(), children_);
         // The foundations' wants change little with one move: reckoned once for all children.
         if (splits_)
             model_.HomeRounds(position, rounds_);
         Frame frame;
-        for (const ModelMove& move : moves_) {
-            ModelPosition child = position;
-            const PileSet changed = model_.Apply(child, move);
-            std::copy_n(hashes.begin(), model_.PileCount(), childHashes.begin());
-            model_.HashPiles(child, childHashes, changed);
-            if (!record_->Keys().Insert(model_.KeyOf(child, childHashes)) || model_.IsDead(child, changed))
+        for (std::size_t k = 0; k < moves_.size(); ++k) {
+            const ModelMove& move = moves_[k];
+            const ModelPosition& child = children_[k].position;
+            if (!record_->Keys().Insert(children_[k].key) || model_.IsDead(child, children_[k].changed))
                 continue;
             ++stored_;
             if (model_.IsWon(child)) {
@@ -436,6 +407,7 @@ private:
     std::vector<Frame> frames_;
     std::vector<ModelMove> line_; // the moves to the position whose children the last frame holds
     std::vector<ModelMove> moves_;
+    std::vector<MadeChild> children_;
     long long stored_ = 0;
     std::size_t depthLimit_;
     bool splits_;           // alternatives share their line's allowance
@@ -474,22 +446,19 @@ public:
     State Advance(long long stored, SearchBudget& budget) override
     {
         ModelPosition position;
-        PileHashes hashes{};
-        PileHashes childHashes{};
         std::vector<ModelMove> moves;
+        std::vector<MadeChild> children;
         while (state_ == State::Searching && made_ < stored && !budget.Spent()) {
             if (next_ < layer_.size()) {
                 const std::uint32_t node = layer_[next_++];
                 model_.Unpack(visits_.PackedAt(node), position);
-                model_.HashPiles(position, hashes, kAllPiles);
                 MovesToTry(model_, position, kWholeStock, moves);
-                for (const ModelMove& move : moves) {
-                    ModelPosition child = position;
-                    const PileSet changed = model_.Apply(child, move);
-                    std::copy_n(hashes.begin(), model_.PileCount(), childHashes.begin());
-                    model_.HashPiles(child, childHashes, changed);
-                    const std::uint64_t key = model_.KeyOf(child, childHashes);
-                    if (keys_.Contains(key) || model_.IsDead(child, changed))
+                MakeChildren(model_, position, moves, keys_, children);
+                for (std::size_t k = 0; k < moves.size(); ++k) {
+                    const ModelMove& move = moves[k];
+                    const ModelPosition& child = children[k].position;
+                    const std::uint64_t key = children[k].key;
+                    if (keys_.Contains(key) || model_.IsDead(child, children[k].changed))
                         continue;
                     ++made_;
                     if (model_.IsWon(child)) {
@@ -594,6 +563,127 @@ private:
     std::uint32_t won_ = 0;
 };
 
+// Nested playouts on the model: at each step of a line every move is tried with a playout after
+// it (each move of a playout, half the time the best by rank and progress, else one at random,
+// never back to a position the playout has met), and the line takes the next move of the best
+// playout met so far. A line that can go no further starts again with other playouts. Where a
+// win needs one long line held to the end through a stock turned once (two packs, cards sent
+// home in the right order), playouts carried to the end find what scans turning back at every
+// dead end do not. It proves nothing.
+class PlayoutScan : public ModelScan {
+    static constexpr std::size_t kPlayoutLength = 1000;
+public:
+    PlayoutScan(const CardModel& model, const ModelPosition& start, Reach reach)
+        : model_(model), reach_(reach), start_(start), rng_(model.Key(start))
+    {
+        if (model_.IsWon(start))
+            state_ = State::Won;
+        else
+            Begin();
+    }
+
+    State Advance(long long stored, SearchBudget& budget) override
+    {
+        while (state_ == State::Searching && made_ < stored && !budget.Spent()) {
+            if (next_ < moves_.size()) {
+                TryMove(moves_[next_++]);
+            } else if (best_.size() > line_.size()) {
+                const ModelMove step = best_[line_.size()];
+                model_.Apply(position_, step);
+                line_.push_back(step);
+                MovesToTry(model_, position_, reach_, moves_);
+                next_ = 0;
+            } else {
+                Begin(); // the line is at its end: afresh, with the playouts the generator gives next
+            }
+        }
+        return state_;
+    }
+
+    long long Stored() const override { return made_; }
+    std::vector<ModelMove> WinningLine() const override { return best_; }
+
+private:
+    // The move, then a playout from where it leads; the best line met so far is kept.
+    void TryMove(const ModelMove& move)
+    {
+        ModelPosition position = position_;
+        model_.Apply(position, move);
+        ++made_;
+        std::vector<ModelMove> line = line_;
+        line.push_back(move);
+        const int score = PlayOut(position, line);
+        if (state_ == State::Won || score > bestScore_) {
+            bestScore_ = score;
+            best_ = std::move(line);
+        }
+    }
+
+    // Plays on to the end; answers how far the table came (the line grows by the moves made).
+    int PlayOut(ModelPosition position, std::vector<ModelMove>& line)
+    {
+        seen_ = KeySet();
+        seen_.Insert(model_.Key(position));
+        std::vector<ModelMove> moves;
+        for (std::size_t length = 0; length < kPlayoutLength; ++length) {
+            if (model_.IsWon(position)) {
+                state_ = State::Won;
+                return std::numeric_limits<int>::max();
+            }
+            if (model_.IsDead(position))
+                break;
+            MovesToTry(model_, position, reach_, moves);
+            if (rng_() % 2 == 0)
+                std::shuffle(moves.begin(), moves.end(), rng_);
+            else
+                std::stable_sort(moves.begin(), moves.end(), [&](const ModelMove& a, const ModelMove& b) {
+                    return model_.MoveRank(position, a) < model_.MoveRank(position, b);
+                });
+            bool moved = false;
+            for (const ModelMove& move : moves) {
+                ModelPosition child = position;
+                model_.Apply(child, move);
+                ++made_;
+                if (!seen_.Insert(model_.Key(child)))
+                    continue;
+                position = child;
+                line.push_back(move);
+                moved = true;
+                break;
+            }
+            if (!moved)
+                break;
+        }
+        return 100 * model_.CardsHome(position) + model_.Progress(position);
+    }
+
+    void Begin()
+    {
+        position_ = start_;
+        line_.clear();
+        best_.clear();
+        bestScore_ = std::numeric_limits<int>::min();
+        MovesToTry(model_, position_, reach_, moves_);
+        next_ = 0;
+        if (moves_.empty())
+            state_ = State::Abandoned;
+    }
+
+    const CardModel& model_;
+    Reach reach_;
+    ModelPosition start_;
+    std::mt19937_64 rng_;
+    ModelPosition position_;
+    std::vector<ModelMove> line_;  // the moves to position_
+    std::vector<ModelMove> moves_; // position_'s moves, tried from next_ on
+    std::size_t next_ = 0;
+    std::vector<ModelMove> best_;  // the best line met since the line began
+    int bestScore_ = 0;
+    KeySet seen_;
+    long long made_ = 0;
+    State state_ = State::Searching;
+};
+
 } // namespace
 
 SolveResult SearchModel(const GameContext& context, const CardModel& model, const SolverOptions& options)
@@ -631,6 +721,11 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
     const Reach sideReach = model.TurnsAStockOnce() ? kNearStock : kWholeStock;
     for (std::size_t k = 1; k < std::size(kScans); ++k)
         scans.push_back({std::make_unique<Scan>(model, kScans[k], position, sideReach), kSideScanCap});
+    // Where the stock is turned once, or a few times, nested playouts near it: they win deals
+    // whose wins hold one long line to the end (two packs sent home through one pass). Where
+    // the tableau only waits for home, the depth-first scan's shared allowances do that already.
+    if (model.TurnsAStockOnce() && !model.TableauWaitsForHome())
+        scans.push_back({std::make_unique<PlayoutScan>(model, position, kNearStock), kUncapped, false, kPlayoutShares});
     // Where the cards are won by sorting them on the tableau, the beam wins most of what is
     // won, and takes most of the budget.
     if (model.SortsTheTableau())
@@ -668,13 +763,17 @@ SolveResult SearchModel(const GameContext& context, const CardModel& model, cons
             break;
     }
     result.nodes = spent;
-    if (state == ModelScan::State::Exhausted)
+    if (state == ModelScan::State::Exhausted && !model.FoldsPacks())
         result.verdict = SolveVerdict::Unwinnable;
     if (state != ModelScan::State::Won)
         return result;
+    SilentPresentation silent;
+    GameContext table = QuietCopy(context, silent);
     for (const ModelMove& move : lines.front()) {
-        for (const PlayAction& action : model.ActionsOf(position, move))
+        for (const PlayAction& action : model.ActionsOn(table, position, move)) {
             result.line.push_back(action);
+            PerformAction(table, action);
+        }
         model.Apply(position, move);
     }
     result.verdict = SolveVerdict::Won;
