@@ -1169,17 +1169,19 @@ SolveResult DecidingSearches(const GameContext& start, const SolverOptions& opti
         return result;
     }
     // Elsewhere a plain depth-first search still often buries itself under one early choice.
-    // Where the measure of progress fits the game (sets taken off the table, cards in their
-    // cells, suits gathered on their piles), a quarter of the budget goes first to beams led by
-    // it, which follow many lines at once and as deep as they go. A quarter goes to searches
-    // whose alternatives share (the allowance doubling from search to search, each starting
-    // afresh, since a line cut short leaves its positions unsearched); the rest to the plain
+    // Where the measure of progress fits the game, beams led by it go first, following many lines
+    // at once and as deep as they go: with a quarter of the budget where sets are taken off the
+    // table, since there the searches after them often prove a deal lost; with three quarters
+    // where cards are put in their cells or suits gathered on their piles, whose wins lie too deep
+    // for those searches. Of the rest, a quarter goes to searches whose alternatives share (the
+    // allowance doubling from search to search, each starting afresh, since a line cut short
+    // leaves its positions unsearched), a quarter to nested playouts, and the rest to the plain
     // search, whose running dry proves the deal lost.
-    const bool beams = BeamFits(start);
-    if (beams) {
+    const int beamQuarters = !BeamFits(start) ? 0 : LeftClickSelects(start.rules) ? 1 : 3;
+    if (beamQuarters > 0) {
         SolverOptions part = options;
-        part.nodeLimit = options.nodeLimit / kProbeShare;
-        part.timeLimit = options.timeLimit / kProbeShare;
+        part.nodeLimit = options.nodeLimit / 4 * beamQuarters;
+        part.timeLimit = options.timeLimit * beamQuarters / 4;
         SearchBudget beamBudget(part, 1);
         // A deal that the first narrow search decides at once needs no beam.
         result.verdict = DepthFirst(start, part, beamBudget, false, true, kFirstAllowance, result);
@@ -1190,9 +1192,11 @@ SolveResult DecidingSearches(const GameContext& start, const SolverOptions& opti
         if (result.verdict != SolveVerdict::Unknown)
             return result;
     }
-    SolverOptions probes = options;
+    SolverOptions others = options;
+    others.timeLimit = options.timeLimit * (4 - beamQuarters) / 4;
+    SolverOptions probes = others;
     probes.nodeLimit = std::min(result.nodes + options.nodeLimit / kProbeShare, options.nodeLimit);
-    probes.timeLimit = options.timeLimit / kProbeShare;
+    probes.timeLimit = others.timeLimit / kProbeShare;
     SearchBudget probeBudget(probes, 1);
     for (long long allowance = kFirstAllowance; result.nodes < probes.nodeLimit && !probeBudget.Spent(); allowance *= 2) {
         result.line.clear();
@@ -1200,13 +1204,13 @@ SolveResult DecidingSearches(const GameContext& start, const SolverOptions& opti
         if (result.verdict != SolveVerdict::Unknown)
             return result;
     }
-    // Another quarter to nested playouts, which prove nothing but hold long lines to the end.
-    if (PlayOutWithin(start, options, kProbeShare, result)) {
+    // Nested playouts prove nothing but hold long lines to the end.
+    if (PlayOutWithin(start, others, kProbeShare, result)) {
         result.verdict = SolveVerdict::Won;
         return result;
     }
-    SolverOptions rest = options;
-    rest.timeLimit = options.timeLimit - (beams ? 3 : 2) * probes.timeLimit;
+    SolverOptions rest = others;
+    rest.timeLimit = others.timeLimit - 2 * probes.timeLimit;
     SearchBudget budget(rest, 1);
     result.line.clear();
     result.verdict = DepthFirst(start, options, budget, false, false, options.nodeLimit, result);
