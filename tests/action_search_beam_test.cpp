@@ -18,6 +18,7 @@
 namespace marlowe {
 namespace {
 
+constexpr int kPyramid = 13;
 constexpr int kMonteCarlo = 14;
 constexpr int kPasDeDeux = 237;
 constexpr int kWeddings = 248;
@@ -122,6 +123,25 @@ TEST(ActionSearchSelectionTest, CardsLeftOutOfTheFirstClicksMakeNoSet)
         EXPECT_GT(leftOut, 0) << game << " " << deal; // the deal tests something
         EXPECT_GT(setsMade, 0) << game << " " << deal;
     }
+}
+
+// The pyramid's stock click pairs the stock's top card with the card chosen: a card that only the
+// stock's top could join is still chosen, and with it chosen the stock stays a candidate.
+TEST(ActionSearchSelectionTest, ThePyramidsStockTopJoinsTheCardChosen)
+{
+    const TMainGame mainGame = testing::ShippedCatalogue();
+    testing::ProtocolGame play(mainGame, kPyramid, "0000000000001");
+    ASSERT_TRUE(play.started);
+    play.context().piles.tableaus[6] = "005013"; // the bottom row: a five, and a King that goes alone
+    play.context().piles.Stock() += "008";       // the eight that makes 13 with the five
+    const auto offers = [&play](ActionKind kind, int card) {
+        const std::vector<PlayAction> candidates = CandidateActions(play.context());
+        return std::any_of(candidates.begin(), candidates.end(),
+                           [&](const PlayAction& action) { return action.kind == kind && action.card == card; });
+    };
+    EXPECT_TRUE(offers(ActionKind::Click, 5));
+    ASSERT_EQ(play.Run("click 5"), "ok");
+    EXPECT_TRUE(offers(ActionKind::Stock, 0));
 }
 
 } // namespace

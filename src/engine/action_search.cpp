@@ -188,10 +188,14 @@ void AddSelectingClicks(GameContext& context, std::vector<Ranked>& out)
             addPile({group, slot});
 
     const bool pairsNeedPartner = SpecialTraitsOf(context.rules).placesTurnedCards;
+    // The cards that may join a selection: the pyramid's stock click pairs the stock's top card.
+    std::vector<int> joining = selectable;
+    if (SpecialTraitsOf(context.rules).pyramid && TopElement(context.piles.Stock()) > 0)
+        joining.push_back(TopElement(context.piles.Stock()));
     // Whether another card on the table completes the grown selection, or at least keeps it possible.
     const auto followed = [&](std::vector<int> grown, bool wantsComplete) {
         const int chosen = grown.back();
-        return std::any_of(selectable.begin(), selectable.end(), [&](int other) {
+        return std::any_of(joining.begin(), joining.end(), [&](int other) {
             if (other == chosen)
                 return false;
             grown.push_back(other);
@@ -518,12 +522,14 @@ int Progress(const GameContext& context, const Needs* needs)
 
 // Whether a selection of tableau cards is under way that cards on the table can follow: the
 // stock then waits, since dealing first and choosing the same cards afterwards reaches the same
-// tables. A selection of cards the stock moves about (a waste's top) may not wait.
+// tables. A selection of cards the stock moves about (a waste's top) may not wait, nor one that
+// the stock click itself completes (the pyramid's, with the stock's top card).
 bool SelectionWaitsForCards(const GameContext& context, const std::vector<Ranked>& ranked)
 {
     const bool clicksFollow = std::any_of(ranked.begin(), ranked.end(),
                                           [](const Ranked& entry) { return entry.action.kind == ActionKind::Click; });
-    if (!LeftClickSelects(context.rules) || SpecialTraitsOf(context.rules).placesTurnedCards || !clicksFollow)
+    const SpecialTraits& traits = SpecialTraitsOf(context.rules);
+    if (!LeftClickSelects(context.rules) || traits.placesTurnedCards || traits.pyramid || !clicksFollow)
         return false;
     const std::vector<int> selected = SelectedCards(context);
     return !selected.empty() && std::all_of(selected.begin(), selected.end(), [&](int card) {
