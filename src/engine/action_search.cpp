@@ -1179,10 +1179,10 @@ SolveResult DecidingSearches(const GameContext& start, const SolverOptions& opti
     // at once and as deep as they go: with a quarter of the budget where sets are taken off the
     // table, since there the searches after them often prove a deal lost; with three quarters
     // where cards are put in their cells or suits gathered on their piles, whose wins lie too deep
-    // for those searches. Of the rest, a quarter goes to searches whose alternatives share (the
-    // allowance doubling from search to search, each starting afresh, since a line cut short
-    // leaves its positions unsearched), a quarter to nested playouts, and the rest to the plain
-    // search, whose running dry proves the deal lost.
+    // for those searches. A quarter of the budget (a sixteenth after three quarters of beams)
+    // goes to searches whose alternatives share (the allowance doubling from search to search,
+    // each starting afresh, since a line cut short leaves its positions unsearched), as much to
+    // nested playouts, and the rest to the plain search, whose running dry proves the deal lost.
     const int beamQuarters = !BeamFits(start) ? 0 : LeftClickSelects(start.rules) ? 1 : 3;
     if (beamQuarters > 0) {
         SolverOptions part = options;
@@ -1198,8 +1198,9 @@ SolveResult DecidingSearches(const GameContext& start, const SolverOptions& opti
         if (result.verdict != SolveVerdict::Unknown)
             return result;
     }
+    // Where the beams took three quarters, the searches after them share the last quarter alike.
     SolverOptions others = options;
-    others.timeLimit = options.timeLimit * (4 - beamQuarters) / 4;
+    others.timeLimit = beamQuarters == 3 ? options.timeLimit / 4 : options.timeLimit;
     SolverOptions probes = others;
     probes.nodeLimit = std::min(result.nodes + options.nodeLimit / kProbeShare, options.nodeLimit);
     probes.timeLimit = others.timeLimit / kProbeShare;
@@ -1215,8 +1216,8 @@ SolveResult DecidingSearches(const GameContext& start, const SolverOptions& opti
         result.verdict = SolveVerdict::Won;
         return result;
     }
-    SolverOptions rest = others;
-    rest.timeLimit = others.timeLimit - 2 * probes.timeLimit;
+    SolverOptions rest = options;
+    rest.timeLimit = options.timeLimit - options.timeLimit * beamQuarters / 4 - 2 * probes.timeLimit;
     SearchBudget budget(rest, 1);
     result.line.clear();
     result.verdict = DepthFirst(start, options, budget, false, false, options.nodeLimit, result);
