@@ -31,24 +31,32 @@ Outcome TMainGame::LoadCatalogue()
     GameFile file;
     if (auto read = ReadGameFile(programFolder, file); !read)
         return read;
-    catalogue_.clear();
+    std::vector<std::string> lines;
     for (const auto& stored : file.catalogueLines) {
         std::string line = ShiftText(stored);
         const std::string catalogueClass = TextColumns(line, 8, 1);
         if (catalogueClass == "0" || catalogueClass == "2")
-            catalogue_.push_back(std::move(line));
+            lines.push_back(std::move(line));
     }
+    catalogue_ = std::make_shared<const std::vector<std::string>>(std::move(lines));
     return Outcome::Success();
+}
+
+const std::vector<std::string>& TMainGame::Catalogue() const
+{
+    static const std::vector<std::string> none;
+    return catalogue_ ? *catalogue_ : none;
 }
 
 const std::string* TMainGame::LineOf(int number) const
 {
     if (number < 0 || number >= kFirstCustomGameNumber)
         return nullptr;
+    const std::vector<std::string>& catalogue = Catalogue();
     const auto direct = static_cast<std::size_t>(number);
-    if (direct < catalogue_.size() && CatalogueLineNumber(catalogue_[direct]) == number)
-        return &catalogue_[direct];
-    for (const auto& line : catalogue_)
+    if (direct < catalogue.size() && CatalogueLineNumber(catalogue[direct]) == number)
+        return &catalogue[direct];
+    for (const auto& line : catalogue)
         if (CatalogueLineNumber(line) == number)
             return &line;
     return nullptr;
@@ -71,13 +79,13 @@ int TMainGame::GameFamily(int number) const
 int TMainGame::CatalogueIndex(int number) const
 {
     const auto* line = LineOf(number);
-    return line ? static_cast<int>(line - catalogue_.data()) : -1;
+    return line ? static_cast<int>(line - Catalogue().data()) : -1;
 }
 
 int TMainGame::GameNumberByName(const std::string& name) const
 {
     const std::string wanted = ToLowerAscii(TrimRight(name));
-    for (const auto& line : catalogue_)
+    for (const auto& line : Catalogue())
         if (ToLowerAscii(CatalogueLineName(line)) == wanted)
             return CatalogueLineNumber(line);
     return -1;
@@ -103,7 +111,7 @@ Outcome TMainGame::CanPlayOnScreen(int number, int screenWidth) const
 std::vector<std::string> TMainGame::ListAllGameNames() const
 {
     std::vector<std::string> names;
-    for (const auto& line : catalogue_)
+    for (const auto& line : Catalogue())
         names.push_back(TextColumns(line, 11, 50));
     if (const auto custom = ListCustomGames())
         for (const auto& game : *custom)

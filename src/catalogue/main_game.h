@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,7 @@ public:
 
     // Reads [Sect1] of the game file: every line of class "0" or "2", decoded, in file order.
     Outcome LoadCatalogue();
-    const std::vector<std::string>& Catalogue() const { return catalogue_; }
+    const std::vector<std::string>& Catalogue() const;
 
     // The name of a built-in game; empty when there is none or for a custom game.
     std::string GameName(int number) const;
@@ -79,7 +80,8 @@ public:
 private:
     const std::string* LineOf(int number) const;
 
-    std::vector<std::string> catalogue_;
+    // Shared by the copies of a game, which never change it: a search copies the game very often.
+    std::shared_ptr<const std::vector<std::string>> catalogue_;
 };
 
 // The fields of a decoded catalogue line.

@@ -167,9 +167,11 @@ void AddPileActions(GameContext& context, PileRef pile, std::vector<Ranked>& out
 }
 
 // The clicks of a selection game that select a card: every selectable card not yet selected
-// whose selection still may make a set, those completing a set first. Where sets leave only in
-// a removal phase (Camelot's pairs), a card is chosen first only when a card on the table
-// completes its pair: a choice left waiting changes nothing but doubles the tables ahead.
+// whose selection still may make a set, those completing a set first. A card that leaves the
+// set unfinished is chosen only when another card on the table could join it: a choice no card
+// can follow changes nothing until the table changes, and the same choice made afterwards
+// reaches the same tables. Where sets leave only in a removal phase (Camelot's pairs), a card is
+// chosen first only when a card on the table completes its pair.
 void AddSelectingClicks(GameContext& context, std::vector<Ranked>& out)
 {
     const std::vector<int> selected = SelectedCards(context);
@@ -186,20 +188,27 @@ void AddSelectingClicks(GameContext& context, std::vector<Ranked>& out)
             addPile({group, slot});
 
     const bool pairsNeedPartner = SpecialTraitsOf(context.rules).placesTurnedCards;
-    const auto completes = [&](std::vector<int> grown) {
+    // The cards that may join a selection: the pyramid's stock click pairs the stock's top card.
+    std::vector<int> joining = selectable;
+    if (SpecialTraitsOf(context.rules).pyramid && TopElement(context.piles.Stock()) > 0)
+        joining.push_back(TopElement(context.piles.Stock()));
+    // Whether another card on the table completes the grown selection, or at least keeps it possible.
+    const auto followed = [&](std::vector<int> grown, bool wantsComplete) {
         const int chosen = grown.back();
-        return std::any_of(selectable.begin(), selectable.end(), [&](int other) {
+        return std::any_of(joining.begin(), joining.end(), [&](int other) {
+            if (other == chosen)
+                return false;
             grown.push_back(other);
-            const bool complete = other != chosen && JudgeSelection(context, grown) == SelectionVerdict::Complete;
+            const SelectionVerdict verdict = JudgeSelection(context, grown);
             grown.pop_back();
-            return complete;
+            return wantsComplete ? verdict == SelectionVerdict::Complete : verdict != SelectionVerdict::Invalid;
         });
     };
     for (const int card : selectable) {
         std::vector<int> grown = selected;
         grown.push_back(card);
         const SelectionVerdict verdict = JudgeSelection(context, grown);
-        if (verdict == SelectionVerdict::Invalid || (verdict == SelectionVerdict::Partial && pairsNeedPartner && !completes(grown)))
+        if (verdict == SelectionVerdict::Invalid || (verdict == SelectionVerdict::Partial && !followed(grown, pairsNeedPartner)))
             continue;
         out.push_back({Rank(verdict == SelectionVerdict::Complete ? MoveBand::ToFoundation : MoveBand::Uncovers),
                        PlayAction{ActionKind::Click, card}});
@@ -399,11 +408,49 @@ int ProgressTakingSets(const GameContext& context)
            (SpecialTraitsOf(context.rules).placesTurnedCards ? RoomForCourts(context) : 0);
 }
 
+// How many more times the stock will name each card of the rows, by suit and rank: a card the
+// waste shows now or the stock still holds has its turn in this pass, and every card one in each
+// pass still to come.
+std::array<std::array<int, King + 1>, 4> TurnsLeft(const GameContext& context)
+{
+    constexpr int kEndlessPasses = 9; // passes without limit: more turns than any card needs
+    const int passesLeft = context.rules[rule::PassesAllowed] < 0
+                               ? kEndlessPasses
+                               : std::max(0, context.rules[rule::PassesAllowed] - context.mainGame.RedealsDone);
+    std::array<std::array<int, King + 1>, 4> turns{};
+    for (auto& suit : turns)
+        suit.fill(passesLeft);
+    const auto name = [&turns](int card) { turns[static_cast<std::size_t>(CardSuit(card))][static_cast<std::size_t>(CardRank(card))] += 1; };
+    for (const int card : PileCodes(context.piles.Stock()))
+        if (card > 0)
+            name(card);
+    if (const int top = TopElement(context.piles.Waste()); top > 0)
+        name(top);
+    return turns;
+}
+
 // How far a game that puts the rows in order has come: the cards in their cells, and those one
-// swap away from them.
+// swap away from them. Where the stock names the card that may move (a swap turning the next
+// card), what counts is how many swaps each card still needs against the turns it has left: a card
+// with too few turns can come home only when another card's swap carries it, which costs more.
 int ProgressOfRowsInOrder(const GameContext& context)
 {
-    return 20 * CardsInTheirCells(context) + 4 * CardsInLineOfTheirCells(context);
+    if (!SpecialTraitsOf(context.rules).turnsAfterSwap)
+        return 20 * CardsInTheirCells(context) + 4 * CardsInLineOfTheirCells(context);
+    const auto turns = TurnsLeft(context);
+    int cost = 0;
+    for (int row = 0; row < std::min(UsedPiles(context, PileGroup::Tableaus), 4); ++row) {
+        const std::string& text = context.piles.tableaus[static_cast<std::size_t>(row)];
+        for (int cell = 0; cell < std::min(ElementCount(text), static_cast<int>(King)); ++cell) {
+            const int card = ElementAt(text, cell);
+            if (card <= 0)
+                continue;
+            const int swaps = (CardSuit(card) != SuitOfRow(row) ? 1 : 0) + (CardRank(card) != cell + 1 ? 1 : 0);
+            const int left = turns[static_cast<std::size_t>(CardSuit(card))][static_cast<std::size_t>(CardRank(card))];
+            cost += swaps + 2 * std::max(0, swaps - left);
+        }
+    }
+    return -10 * cost + CardsInTheirCells(context);
 }
 
 // How far a game that builds on foundations has come: cards on the foundations and, when the
@@ -434,14 +481,61 @@ int ProgressHome(const GameContext& context, const Needs* needs)
     return score;
 }
 
+// Whether `lower` is the next card below `higher` in its suit.
+bool NextBelowInSuit(int higher, int lower)
+{
+    return higher > 0 && lower > 0 && CardSuit(higher) == CardSuit(lower) && CardRank(lower) + 1 == CardRank(higher);
+}
+
+// How far a game won with each suit gathered on a pile from its King has come: the cards lying on
+// the next higher card of their suit, the more where the pile starts from a King, and the stock's
+// cards that will be dealt straight after that card (the redeal that keeps the piles' order brings
+// them back so).
+int ProgressOfSuitRuns(const GameContext& context)
+{
+    int score = 0;
+    for (int k = 0; k < UsedPiles(context, PileGroup::Tableaus); ++k) {
+        const std::vector<int> pile = PileCodes(context.piles.tableaus[static_cast<std::size_t>(k)]);
+        std::size_t run = 1;
+        while (run < pile.size() && NextBelowInSuit(pile[run - 1], pile[run]))
+            ++run;
+        const bool fromKing = !pile.empty() && pile.front() > 0 && CardRank(pile.front()) == King;
+        score += 20 * static_cast<int>(run - 1) + (fromKing ? 10 * static_cast<int>(run) : 0);
+    }
+    const std::vector<int> stock = PileCodes(context.piles.Stock()); // its top card last
+    for (std::size_t at = 1; at < stock.size(); ++at)
+        score += NextBelowInSuit(stock[at], stock[at - 1]) ? 20 : 0;
+    return score;
+}
+
 // How far the table has come, to try the better of equally ranked moves first.
 int Progress(const GameContext& context, const Needs* needs)
 {
+    if (SpecialTraitsOf(context.rules).won == WonTest::SuitRunsBesideHome)
+        return ProgressOfSuitRuns(context);
     if (LeftClickSelects(context.rules) || IsMemoryGame(context.rules))
         return ProgressTakingSets(context);
     if (SpecialTraitsOf(context.rules).won == WonTest::SuitRowsInOrder)
         return ProgressOfRowsInOrder(context);
     return ProgressHome(context, needs);
+}
+
+// Whether a selection of tableau cards is under way that cards on the table can follow: the
+// stock then waits, since dealing first and choosing the same cards afterwards reaches the same
+// tables. A selection of cards the stock moves about (a waste's top) may not wait, nor one that
+// the stock click itself completes (the pyramid's, with the stock's top card).
+bool SelectionWaitsForCards(const GameContext& context, const std::vector<Ranked>& ranked)
+{
+    const bool clicksFollow = std::any_of(ranked.begin(), ranked.end(),
+                                          [](const Ranked& entry) { return entry.action.kind == ActionKind::Click; });
+    const SpecialTraits& traits = SpecialTraitsOf(context.rules);
+    if (!LeftClickSelects(context.rules) || traits.placesTurnedCards || traits.pyramid || !clicksFollow)
+        return false;
+    const std::vector<int> selected = SelectedCards(context);
+    return !selected.empty() && std::all_of(selected.begin(), selected.end(), [&](int card) {
+        const std::optional<PileRef> home = HomeOfCard(context, card);
+        return home && home->group == PileGroup::Tableaus;
+    });
 }
 
 std::vector<Ranked> RankedCandidates(GameContext& context)
@@ -464,8 +558,9 @@ std::vector<Ranked> RankedCandidates(GameContext& context)
                                                           move.destination.cell}});
     }
     AddWastePresses(context, ranked);
-    if (context.rules[rule::StockGroupCount] > 0 || context.rules[rule::RedealStyle] >= redeal::FirstOwn ||
-        !context.piles.Stock().empty())
+    if ((context.rules[rule::StockGroupCount] > 0 || context.rules[rule::RedealStyle] >= redeal::FirstOwn ||
+         !context.piles.Stock().empty()) &&
+        !SelectionWaitsForCards(context, ranked))
         ranked.push_back({kStockRank, PlayAction{ActionKind::Stock}});
     std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) { return a.rank < b.rank; });
     return ranked;
@@ -693,6 +788,110 @@ bool PlayOutWithin(const GameContext& start, const SolverOptions& options, int s
             return true;
     result.line.clear();
     return false;
+}
+
+// A beam over actions: the tables one action beyond the last layer, each met for the first
+// time, are ranked by how far they have come (then by the rank of the action that made them),
+// and the best `width` of them make the next layer, so that many lines go deep at once where a
+// depth-first search holds to its first one. It proves nothing.
+constexpr std::size_t kFirstBeamWidth = 16;
+constexpr std::size_t kWidestBeam = 1 << 13;
+constexpr std::size_t kBeamDepthLimit = 100000;
+
+enum class BeamEnd { Won, RanDry, Spent };
+
+struct BeamStep {
+    std::uint32_t parent = 0; // its table's place in the layer before
+    PlayAction action;
+};
+
+// One beam of the given width; leftOut tells whether it dropped tables for want of width or depth.
+BeamEnd BeamOnce(const GameContext& start, std::size_t width, const SolverOptions& options, SearchBudget& budget,
+                 SolveResult& result, bool& leftOut)
+{
+    struct Candidate {
+        int progress = 0;
+        int rank = 0;
+        BeamStep step;
+    };
+    std::vector<GameContext> layer{start};
+    std::vector<std::vector<BeamStep>> steps; // the steps into each layer after the start
+    std::unordered_set<std::uint64_t> seen{PositionKey(start)};
+    GameContext scratch = start;
+    const auto lineTo = [&steps](std::uint32_t at) {
+        std::vector<PlayAction> line(steps.size());
+        for (std::size_t depth = steps.size(); depth-- > 0;) {
+            line[depth] = steps[depth][at].action;
+            at = steps[depth][at].parent;
+        }
+        return line;
+    };
+    for (std::size_t depth = 0; depth < kBeamDepthLimit; ++depth) {
+        std::vector<Candidate> candidates;
+        for (std::uint32_t at = 0; at < layer.size(); ++at)
+            for (const Ranked& candidate : RankedCandidates(layer[at])) {
+                if (budget.Spent() || result.nodes >= options.nodeLimit)
+                    return BeamEnd::Spent;
+                scratch = layer[at]; // assigned, not built anew: the copy keeps its storage
+                ++result.nodes;
+                if (!PerformAction(scratch, candidate.action))
+                    continue;
+                if (IsGameWon(scratch)) {
+                    result.line = lineTo(at);
+                    result.line.push_back(candidate.action);
+                    return BeamEnd::Won;
+                }
+                if (seen.insert(PositionKey(scratch)).second)
+                    candidates.push_back({Progress(scratch, nullptr), candidate.rank, {at, candidate.action}});
+            }
+        if (candidates.empty())
+            return BeamEnd::RanDry;
+        if (candidates.size() > width) {
+            leftOut = true;
+            std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+                return a.progress != b.progress ? a.progress > b.progress : a.rank < b.rank;
+            });
+            candidates.resize(width);
+        }
+        std::vector<GameContext> next;
+        next.reserve(candidates.size());
+        steps.emplace_back();
+        for (const Candidate& candidate : candidates) {
+            next.push_back(layer[candidate.step.parent]);
+            PerformAction(next.back(), candidate.step.action);
+            ClearHistory(next.back(), true);
+            steps.back().push_back(candidate.step);
+        }
+        layer = std::move(next);
+    }
+    leftOut = true;
+    return BeamEnd::RanDry;
+}
+
+// Whether the measure of progress leads a beam well: where sets are taken off the table or the
+// cards are put in their cells.
+bool BeamFits(const GameContext& context)
+{
+    const WonTest won = SpecialTraitsOf(context.rules).won;
+    return LeftClickSelects(context.rules) || won == WonTest::SuitRowsInOrder || won == WonTest::SuitRunsBesideHome;
+}
+
+// Beams, each twice as wide as the last, until one wins, the budget is spent, or one runs dry
+// having left nothing out: that one met every table there is, and proves the deal lost.
+SolveVerdict BeamsWithin(const GameContext& start, const SolverOptions& options, SearchBudget& budget, SolveResult& result)
+{
+    for (std::size_t width = kFirstBeamWidth; width <= kWidestBeam; width *= 2) {
+        bool leftOut = false;
+        const BeamEnd end = BeamOnce(start, width, options, budget, result, leftOut);
+        if (end == BeamEnd::Won)
+            return SolveVerdict::Won;
+        if (end == BeamEnd::RanDry && !leftOut)
+            return SolveVerdict::Unwinnable;
+        if (end == BeamEnd::Spent)
+            break;
+    }
+    result.line.clear();
+    return SolveVerdict::Unknown;
 }
 
 // Whether the player's only choices are which cards go home, to which foundation, and when the
@@ -976,12 +1175,35 @@ SolveResult DecidingSearches(const GameContext& start, const SolverOptions& opti
         return result;
     }
     // Elsewhere a plain depth-first search still often buries itself under one early choice.
-    // A quarter of the budget goes to searches whose alternatives share (the allowance doubling
-    // from search to search, each starting afresh, since a line cut short leaves its positions
-    // unsearched); the rest to the plain search, whose running dry proves the deal lost.
-    SolverOptions probes = options;
-    probes.nodeLimit = options.nodeLimit / kProbeShare;
-    probes.timeLimit = options.timeLimit / kProbeShare;
+    // Where the measure of progress fits the game, beams led by it go first, following many lines
+    // at once and as deep as they go: with a quarter of the budget where sets are taken off the
+    // table, since there the searches after them often prove a deal lost; with three quarters
+    // where cards are put in their cells or suits gathered on their piles, whose wins lie too deep
+    // for those searches. A quarter of the budget (a sixteenth after three quarters of beams)
+    // goes to searches whose alternatives share (the allowance doubling from search to search,
+    // each starting afresh, since a line cut short leaves its positions unsearched), as much to
+    // nested playouts, and the rest to the plain search, whose running dry proves the deal lost.
+    const int beamQuarters = !BeamFits(start) ? 0 : LeftClickSelects(start.rules) ? 1 : 3;
+    if (beamQuarters > 0) {
+        SolverOptions part = options;
+        part.nodeLimit = options.nodeLimit / 4 * beamQuarters;
+        part.timeLimit = options.timeLimit * beamQuarters / 4;
+        SearchBudget beamBudget(part, 1);
+        // A deal that the first narrow search decides at once needs no beam.
+        result.verdict = DepthFirst(start, part, beamBudget, false, true, kFirstAllowance, result);
+        if (result.verdict != SolveVerdict::Unknown)
+            return result;
+        result.line.clear();
+        result.verdict = BeamsWithin(start, part, beamBudget, result);
+        if (result.verdict != SolveVerdict::Unknown)
+            return result;
+    }
+    // Where the beams took three quarters, the searches after them share the last quarter alike.
+    SolverOptions others = options;
+    others.timeLimit = beamQuarters == 3 ? options.timeLimit / 4 : options.timeLimit;
+    SolverOptions probes = others;
+    probes.nodeLimit = std::min(result.nodes + options.nodeLimit / kProbeShare, options.nodeLimit);
+    probes.timeLimit = others.timeLimit / kProbeShare;
     SearchBudget probeBudget(probes, 1);
     for (long long allowance = kFirstAllowance; result.nodes < probes.nodeLimit && !probeBudget.Spent(); allowance *= 2) {
         result.line.clear();
@@ -989,13 +1211,13 @@ SolveResult DecidingSearches(const GameContext& start, const SolverOptions& opti
         if (result.verdict != SolveVerdict::Unknown)
             return result;
     }
-    // Another quarter to nested playouts, which prove nothing but hold long lines to the end.
-    if (PlayOutWithin(start, options, kProbeShare, result)) {
+    // Nested playouts prove nothing but hold long lines to the end.
+    if (PlayOutWithin(start, others, kProbeShare, result)) {
         result.verdict = SolveVerdict::Won;
         return result;
     }
     SolverOptions rest = options;
-    rest.timeLimit = options.timeLimit - 2 * probes.timeLimit;
+    rest.timeLimit = options.timeLimit - options.timeLimit * beamQuarters / 4 - 2 * probes.timeLimit;
     SearchBudget budget(rest, 1);
     result.line.clear();
     result.verdict = DepthFirst(start, options, budget, false, false, options.nodeLimit, result);

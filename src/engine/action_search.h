@@ -4,8 +4,10 @@
 // and then by how far the table has come, that never visits a position twice. It is slow (each
 // step is a whole engine action on a whole context) but asks nothing of a game beyond what the
 // window asks, so it serves the games the card model of the fast search cannot describe.
-// Searches in which early alternatives share the budget run first, then nested playouts; only a
-// search that cut no line short proves a deal lost.
+// Where the measure of progress fits the game (sets taken off the table, cards in their cells,
+// suits gathered on their piles), beams led by it run first; then searches in which early
+// alternatives share the budget, then nested playouts. Only a search that cut no line short, or
+// a beam that left no table out, proves a deal lost.
 
 #include "engine/solver.h"
 
