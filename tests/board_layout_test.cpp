@@ -606,10 +606,12 @@ TEST_F(ShippedGameLayout, SeveralPyramidsStandApartOnTheBoard)
             EXPECT_GE(a.x, 0);
             EXPECT_LE(a.x + cw, board.width) << "pyramid " << a.pyramid + 1;
             EXPECT_LE(a.y + ch, board.height) << "pyramid " << a.pyramid + 1;
-            for (const Card& b : cards)
-                if (a.pyramid < b.pyramid)
+            for (const Card& b : cards) {
+                if (a.pyramid < b.pyramid) {
                     EXPECT_FALSE(a.x < b.x + cw && b.x < a.x + cw && a.y < b.y + ch && b.y < a.y + ch)
                         << "pyramids " << a.pyramid + 1 << " and " << b.pyramid + 1 << " at " << a.x << "," << a.y;
+                }
+            }
         }
     }
 }
