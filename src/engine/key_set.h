@@ -15,7 +15,7 @@ public:
     // True when the key is new (and now held).
     bool Insert(std::uint64_t key)
     {
-        key += key == 0 ? 1 : 0;
+        key = Stored(key);
         if (2 * (count_ + 1) > capacity_)
             Grow();
         const std::size_t at = SlotOf(key);
@@ -28,7 +28,7 @@ public:
 
     bool Contains(std::uint64_t key) const
     {
-        key += key == 0 ? 1 : 0;
+        key = Stored(key);
         return capacity_ != 0 && slots_[SlotOf(key)] == key;
     }
 
@@ -36,12 +36,15 @@ public:
     void Prefetch(std::uint64_t key) const
     {
         if (capacity_ != 0)
-            __builtin_prefetch(&slots_[(key + (key == 0 ? 1 : 0)) & (capacity_ - 1)]);
+            __builtin_prefetch(&slots_[Stored(key) & (capacity_ - 1)]);
     }
 
     std::size_t Count() const { return count_; }
 
 private:
+    // The key as the table holds it: 0 marks a free slot.
+    static std::uint64_t Stored(std::uint64_t key) { return key == 0 ? 1 : key; }
+
     struct Release {
         void operator()(std::uint64_t* slots) const;
     };
